@@ -1,0 +1,91 @@
+// QWebClient: a blocking HTTP(S) client for one request (form posts and raw bodies).
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QSslConfiguration>
+#include <QString>
+#include <QUrl>
+
+// One client serves one request: build it, add the form fields, post once, read the
+// result, destroy it. The call blocks in a local event loop that takes no user input, so
+// it may run on the GUI thread or on any worker thread that has no event loop of its own.
+// Certificate checks always stay on; a caller that must trust another authority (a test
+// server) passes its own SSL configuration.
+class QWebClient
+{
+public:
+    enum ErrorCode {
+        NoError = 0,
+        InvalidUrl,        // not an absolute http or https address
+        ReservedHost,      // a host under ".invalid": refused before any name lookup
+        AlreadySent,       // a client serves one request only
+        TimedOut,          // nothing moved for the time-out
+        SslFailed,         // the server's certificate was not accepted
+        NetworkFailed,     // refused, closed without a reply, name not found ...
+        HttpStatusFailed   // a reply came, with a status outside 200 to 299
+    };
+
+    static constexpr int DefaultTimeoutMs = 10000;
+
+    // url: the full address as UTF-8 text. The flag is kept for the callers' form; no
+    // behaviour depends on it yet.
+    explicit QWebClient(const QByteArray &url, bool flag = false);
+    ~QWebClient();
+
+    QWebClient(const QWebClient &) = delete;
+    QWebClient &operator=(const QWebClient &) = delete;
+
+    // Adds a form field (UTF-8 name and value); fields are sent in the order added.
+    void addQueryItem(const QByteArray &name, const QByteArray &value);
+
+    // Posts the form fields as application/x-www-form-urlencoded. The credential, when not
+    // empty, is the Base64 of "user:password" and goes out as Basic authorization.
+    // True when a reply with a 2xx status came; the reply body (UTF-8) is in reply
+    // whenever any reply came, an error page included.
+    bool post(QString &reply, const QByteArray &credential = QByteArray());
+    // The same with the token under the given authorization scheme ("Bearer").
+    bool post(QString &reply, const QByteArray &token, const QByteArray &scheme);
+
+    // Posts body as it stands with the given content type. True when any HTTP reply came,
+    // whatever its status (a SOAP fault comes with 500); its body is in reply.
+    bool postData(const QByteArray &body, const QByteArray &contentType, QByteArray &reply);
+
+    // Inactivity time-out in milliseconds: the request fails when nothing is sent or
+    // received for this long.
+    void setTimeout(int ms) { m_timeoutMs = ms; }
+    int timeout() const { return m_timeoutMs; }
+
+    // The SSL configuration used for https; the default one unless the caller sets another.
+    void setSslConfiguration(const QSslConfiguration &config) { m_sslConfig = config; }
+    QSslConfiguration sslConfiguration() const { return m_sslConfig; }
+
+    QUrl url() const { return m_url; }
+    bool flag() const { return m_flag; }
+
+    // After a request: the HTTP status (0 when no reply came) and the failure, if any.
+    int httpStatus() const { return m_httpStatus; }
+    ErrorCode error() const { return m_error; }
+    QString errorString() const { return m_errorString; }
+
+    // True when host is "invalid" or lies under it (the reserved top-level domain).
+    static bool isReservedHost(const QString &host);
+
+private:
+    bool sendForm(QString &reply, const QByteArray &authorization);
+    bool send(const QByteArray &body, const QByteArray &contentType,
+              const QByteArray &authorization, QByteArray &reply);
+    bool checkBeforeSending();
+    void fail(ErrorCode code, const QString &text);
+
+    QUrl m_url;
+    bool m_flag;
+    QList<QPair<QByteArray, QByteArray>> m_fields;
+    int m_timeoutMs = DefaultTimeoutMs;
+    QSslConfiguration m_sslConfig;
+    bool m_sent = false;
+    int m_httpStatus = 0;
+    ErrorCode m_error = NoError;
+    QString m_errorString;
+};

@@ -1,0 +1,231 @@
+// LocalServer: a scripted HTTP/HTTPS server on 127.0.0.1, on its own thread, for tests.
+#include "LocalServer.h"
+
+#include <QHostAddress>
+#include <QMutexLocker>
+#include <QSslSocket>
+#include <QTcpServer>
+
+#include <memory>
+
+namespace {
+
+// The request once all of it has arrived; false while more bytes are due.
+bool parseRequest(const QByteArray &data, LocalServer::Request &request)
+{
+    const int headEnd = data.indexOf("\r\n\r\n");
+    if (headEnd < 0)
+        return false;
+    const QList<QByteArray> lines = data.left(headEnd).split('\n');
+    const QList<QByteArray> start = lines.value(0).trimmed().split(' ');
+    request.method = start.value(0);
+    request.path = start.value(1);
+    request.headers.clear();
+    for (int i = 1; i < lines.size(); ++i) {
+        const int colon = lines[i].indexOf(':');
+        if (colon > 0)
+            request.headers.append(qMakePair(lines[i].left(colon).trimmed(),
+                                             lines[i].mid(colon + 1).trimmed()));
+    }
+    const int length = request.header("Content-Length").toInt();
+    if (data.size() < headEnd + 4 + length)
+        return false;
+    request.body = data.mid(headEnd + 4, length);
+    return true;
+}
+
+QByteArray reasonPhrase(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 201: return "Created";
+    case 204: return "No Content";
+    case 400: return "Bad Request";
+    case 401: return "Unauthorized";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    default: return "Status";
+    }
+}
+
+QByteArray responseBytes(const LocalServer::Response &response)
+{
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
+                     + reasonPhrase(response.status) + "\r\n";
+    bool hasLength = false;
+    for (const auto &h : response.headers) {
+        out += h.first + ": " + h.second + "\r\n";
+        hasLength = hasLength || h.first.toLower() == "content-length";
+    }
+    if (!hasLength)
+        out += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    out += "Connection: close\r\n\r\n" + response.body;
+    return out;
+}
+
+} // namespace
+
+class LocalServer::Listener : public QTcpServer
+{
+public:
+    Listener(LocalServer *owner, bool tls, const QSslConfiguration &config, QObject *parent)
+        : QTcpServer(parent), m_owner(owner), m_tls(tls), m_config(config)
+    {
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        QTcpSocket *socket = nullptr;
+        if (m_tls) {
+            auto *ssl = new QSslSocket(this);
+            ssl->setSslConfiguration(m_config);
+            socket = ssl;
+        } else {
+            socket = new QTcpSocket(this);
+        }
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+        auto received = std::make_shared<QByteArray>();
+        auto handled = std::make_shared<bool>(false);
+        connect(socket, &QIODevice::readyRead, socket, [this, socket, received, handled] {
+            received->append(socket->readAll());
+            Request request;
+            if (*handled || !parseRequest(*received, request))
+                return;
+            *handled = true;
+            const Response response = m_owner->takeResponse(request);
+            if (response.kind == Response::Answer) {
+                socket->write(responseBytes(response));
+                socket->disconnectFromHost();
+            } else if (response.kind == Response::CloseWithoutAnswer) {
+                socket->disconnectFromHost();
+            }
+        });
+        if (m_tls)
+            static_cast<QSslSocket *>(socket)->startServerEncryption();
+    }
+
+private:
+    LocalServer *m_owner;
+    bool m_tls;
+    QSslConfiguration m_config;
+};
+
+QByteArray LocalServer::Request::header(const QByteArray &name) const
+{
+    const QByteArray wanted = name.toLower();
+    for (const auto &h : headers) {
+        if (h.first.toLower() == wanted)
+            return h.second;
+    }
+    return QByteArray();
+}
+
+LocalServer::Response LocalServer::Response::answer(int status, const QByteArray &body,
+                                                    const Headers &headers)
+{
+    Response r;
+    r.status = status;
+    r.body = body;
+    r.headers = headers;
+    return r;
+}
+
+LocalServer::Response LocalServer::Response::closeWithoutAnswer()
+{
+    Response r;
+    r.kind = CloseWithoutAnswer;
+    return r;
+}
+
+LocalServer::Response LocalServer::Response::neverAnswer()
+{
+    Response r;
+    r.kind = NeverAnswer;
+    return r;
+}
+
+LocalServer::LocalServer()
+{
+    m_thread.setObjectName(QStringLiteral("LocalServer"));
+}
+
+LocalServer::~LocalServer()
+{
+    if (!m_context)
+        return;
+    // The listener and its sockets belong to the server thread: end them there.
+    QMetaObject::invokeMethod(m_context, [this] { delete m_listener; }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_context;
+}
+
+bool LocalServer::listen()
+{
+    return start(false, QSslConfiguration());
+}
+
+bool LocalServer::listen(const QSslConfiguration &tls)
+{
+    return start(true, tls);
+}
+
+bool LocalServer::start(bool tls, const QSslConfiguration &config)
+{
+    if (m_context)
+        return false; // one listener per server
+    m_tls = tls;
+    m_context = new QObject;
+    m_context->moveToThread(&m_thread);
+    m_thread.start();
+    bool ok = false;
+    QMetaObject::invokeMethod(m_context, [this, tls, config, &ok] {
+        m_listener = new Listener(this, tls, config, m_context);
+        ok = m_listener->listen(QHostAddress::LocalHost, 0);
+        m_port = m_listener->serverPort();
+    }, Qt::BlockingQueuedConnection);
+    return ok;
+}
+
+QByteArray LocalServer::url(const QByteArray &path) const
+{
+    return (m_tls ? "https" : "http") + QByteArray("://127.0.0.1:") + QByteArray::number(m_port)
+           + path;
+}
+
+void LocalServer::setResponse(const QByteArray &path, const Response &response)
+{
+    QMutexLocker lock(&m_mutex);
+    m_byPath.insert(path, response);
+}
+
+void LocalServer::enqueue(const Response &response)
+{
+    QMutexLocker lock(&m_mutex);
+    m_queue.append(response);
+}
+
+QList<LocalServer::Request> LocalServer::requests() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_requests;
+}
+
+LocalServer::Response LocalServer::takeResponse(const Request &request)
+{
+    QMutexLocker lock(&m_mutex);
+    m_requests.append(request);
+    const int query = request.path.indexOf('?');
+    const QByteArray path = query < 0 ? request.path : request.path.left(query);
+    const auto byPath = m_byPath.constFind(path);
+    if (byPath != m_byPath.constEnd())
+        return *byPath;
+    if (!m_queue.isEmpty())
+        return m_queue.takeFirst();
+    return Response::answer(404, "No scripted answer for " + request.path);
+}
