@@ -1,0 +1,303 @@
+// CSqliteDBManager: opening, schema rules and the tb_retfile rows.
+#include "app/CSqliteDBManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QVariant>
+#include <exception>
+
+#include "ordane/Utilities.h"
+
+namespace {
+
+void run(const char *statement)
+{
+    QSqlQuery query;
+    query.exec(QString::fromLatin1(statement));
+}
+
+} // namespace
+
+CSqliteDBManager::CSqliteDBManager() = default;
+
+CSqliteDBManager::~CSqliteDBManager()
+{
+    close();
+    if (m_db.isValid()) {
+        const QString name = m_db.connectionName();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+}
+
+void CSqliteDBManager::dbFileName(CString &name)
+{
+    name = CString("mydata") + "2025" + "n" + ".db";
+}
+
+int CSqliteDBManager::open(CString &path, bool *created)
+{
+    try {
+        m_opened = false;
+        if (created)
+            *created = false;
+        CString name;
+        dbFileName(name);
+        path = QDir::toNativeSeparators(path + "/" + name);
+
+        // A second open (tests) replaces the connection without leaving a handle behind.
+        if (m_db.isValid()) {
+            m_db.close();
+            m_db = QSqlDatabase();
+        }
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+        m_db = QSqlDatabase::addDatabase("QSQLITE");
+        m_db.setDatabaseName(path);
+        if (!m_db.open())
+            return 103;
+
+        const bool madeTables = createTables();
+        if (created)
+            *created = madeTables;
+        m_opened = true;
+        return 0;
+    } catch (const std::exception &) {
+        m_opened = false;
+        return 99;
+    }
+}
+
+bool CSqliteDBManager::createTables()
+{
+    const bool configCreated = !tableExists("tb_config");
+    if (configCreated) {
+        run("create table tb_config (id integer primary key autoincrement, name text, value "
+            "text)");
+        run("create index idx_tb_config_name on tb_config (name)");
+    }
+    if (!tableExists("tb_taxpayers") || configCreated) {
+        run("drop table if exists tb_taxpayers");
+        run("drop table if exists tb_retfile");
+        run("create table tb_taxpayers (id integer primary key autoincrement, name "
+            "varchar(200), sin varchar(20), phone varchar(20), email varchar(80))");
+        run("create index idx_tb_taxpayer_sin on tb_taxpayers (sin)");
+        run("create table tb_retfile (id integer primary key autoincrement, name1 "
+            "varchar(100), name2 varchar(100), uid1 integer, uid2 integer, filepath "
+            "varchar(200), open_time datetime)");
+        run("create index idx_tb_retfile_filepath on tb_retfile (filepath)");
+        run("create index idx_tb_retfile_names on tb_retfile (name1, name2)");
+        run("create index idx_tb_retfile_uid on tb_retfile (uid1, uid2)");
+    }
+    const char *createTaxnoa = "create table tb_taxnoa (id integer primary key autoincrement, "
+                               "uid integer, create_time datetime, data1 text, htmlfile "
+                               "varchar(256), taxyear integer)";
+    const char *indexTaxnoa = "create index idx_tb_taxnoa_uid on tb_taxnoa (uid)";
+    if (!tableExists("tb_taxdata") || configCreated) {
+        run("drop table if exists tb_taxdata");
+        run("create table tb_taxdata (id integer primary key autoincrement, uid integer, "
+            "create_time datetime, data1 text, html1 text, taxyear integer)");
+        run("create index idx_tb_taxdata_uid on tb_taxdata (uid)");
+        run("drop table if exists tb_taxnoa");
+        run(createTaxnoa);
+        run(indexTaxnoa);
+    } else if (!tableExists("tb_taxnoa")) {
+        // Without this table no notice of assessment could ever be stored; the downloaded
+        // tax data stays.
+        run(createTaxnoa);
+        run(indexTaxnoa);
+    }
+    if (!tableExists("tb_history")) {
+        run("create table tb_history (id integer primary key autoincrement, uid integer, "
+            "eventid integer, msg varchar(200), event_time datetime DEFAULT NULL)");
+        run("create index idx_tb_history_uid on tb_history (uid)");
+    }
+    return configCreated;
+}
+
+bool CSqliteDBManager::tableExists(const char *table)
+{
+    QSqlQuery query;
+    return query.exec(QStringLiteral("select count(*) from ") + QString::fromLatin1(table));
+}
+
+int CSqliteDBManager::close()
+{
+    if (m_opened && m_db.isOpen())
+        m_db.close();
+    m_opened = false;
+    return 0;
+}
+
+int CSqliteDBManager::insertRetFile(const QByteArray &name1, const QByteArray &name2,
+                                    const QByteArray &path)
+{
+    try {
+        QSqlQuery query;
+        query.prepare("insert into tb_retfile (name1, name2, filepath, open_time) values "
+                      "(:name1,:name2, :path, datetime('now','localtime'))");
+        query.bindValue(":name1", QString::fromUtf8(name1));
+        query.bindValue(":name2", QString::fromUtf8(name2));
+        query.bindValue(":path", QString::fromUtf8(path));
+        if (!query.exec())
+            return 0;
+        return query.lastInsertId().toInt();
+    } catch (const std::exception &) {
+        return 0;
+    }
+}
+
+int CSqliteDBManager::deleteRetFileByPath(const QByteArray &path)
+{
+    try {
+        QSqlQuery query;
+        query.prepare("delete from tb_retfile where filepath=:path");
+        query.bindValue(":path", QString::fromUtf8(path));
+        query.exec();
+        return 0;
+    } catch (const std::exception &) {
+        return -1;
+    }
+}
+
+int CSqliteDBManager::deleteRetFileById(int id)
+{
+    try {
+        QSqlQuery query;
+        query.prepare("delete from tb_retfile where id=:id");
+        query.bindValue(":id", id);
+        query.exec();
+        return 1;
+    } catch (const std::exception &) {
+        return -100;
+    }
+}
+
+int CSqliteDBManager::purgeMissingRetFiles()
+{
+    QList<int> missing;
+    {
+        QSqlQuery query;
+        if (!query.exec("select id, filepath from tb_retfile"))
+            return 0;
+        while (query.next()) {
+            if (!QFileInfo(query.value(1).toString()).isFile())
+                missing.append(query.value(0).toInt());
+        }
+        query.finish();
+    }
+    for (int id : missing)
+        deleteRetFileById(id);
+    return missing.size();
+}
+
+int CSqliteDBManager::findRetFileByPath(const CString &path)
+{
+    try {
+        QList<int> ids;
+        {
+            QSqlQuery query;
+            query.prepare("select id from tb_retfile where filepath=:path order by open_time desc");
+            query.bindValue(":path", QString(path));
+            if (query.exec()) {
+                while (query.next())
+                    ids.append(query.value(0).toInt());
+            }
+            query.finish();
+        }
+        if (ids.isEmpty())
+            return 0;
+        for (int i = 1; i < ids.size(); ++i)
+            deleteRetFileById(ids[i]);
+        return ids.first();
+    } catch (const std::exception &) {
+        return -100;
+    }
+}
+
+int CSqliteDBManager::saveRetFile(const CString &name1, const CString &name2,
+                                  const CString &path)
+{
+    const int id = findRetFileByPath(path);
+    if (id > 0) {
+        QSqlQuery query;
+        query.prepare("update tb_retfile set name1=:name1, name2=:name2, filepath=:path, "
+                      "open_time=datetime('now','localtime') where id=:id");
+        query.bindValue(":name1", QString(name1));
+        query.bindValue(":name2", QString(name2));
+        query.bindValue(":path", QString(path));
+        query.bindValue(":id", id);
+        return query.exec() ? id : 0;
+    }
+    return insertRetFile(name1.toUtf8(), name2.toUtf8(), path.toUtf8());
+}
+
+int CSqliteDBManager::getConfig(const char *key, CString &value, int native)
+{
+    try {
+        QSqlQuery query;
+        query.prepare("select id, value from tb_config where name=:name order by id desc");
+        query.bindValue(":name", QString::fromUtf8(key));
+        if (!query.exec() || !query.next())
+            return 0;
+        QString text = query.value(1).toString().trimmed();
+        if (native == 1)
+            text = QDir::toNativeSeparators(text);
+        value = text;
+        return query.value(0).toInt();
+    } catch (const std::exception &) {
+        return -100;
+    }
+}
+
+int CSqliteDBManager::setConfig(const char *key, const CString &value, int native)
+{
+    try {
+        CString old;
+        const int id = getConfig(key, old);
+        QSqlQuery query;
+        if (id < 1) {
+            QString text = value.trimmed();
+            if (native == 1)
+                text = QDir::toNativeSeparators(text);
+            query.prepare("insert into tb_config (name, value) values (:name,:value)");
+            query.bindValue(":name", QString::fromUtf8(key));
+            query.bindValue(":value", text);
+        } else {
+            query.prepare("update tb_config set value=? where id=?");
+            query.addBindValue(QString(value));
+            query.addBindValue(id);
+        }
+        return query.exec() ? 0 : -1;
+    } catch (const std::exception &) {
+        return -100;
+    }
+}
+
+int CSqliteDBManager::getConfigInt(const char *key, int &value)
+{
+    CString text;
+    const int id = getConfig(key, text);
+    if (id > 0)
+        value = static_cast<int>(myStringToDouble(text));
+    return id;
+}
+
+int CSqliteDBManager::getConfigBool(const char *key, bool &value)
+{
+    int number = 0;
+    const int id = getConfigInt(key, number);
+    if (id > 0)
+        value = number != 0;
+    return id;
+}
+
+int CSqliteDBManager::setConfigInt(const char *key, int value)
+{
+    return setConfig(key, CString::formatted("%d", value));
+}
+
+int CSqliteDBManager::setConfigBool(const char *key, bool value)
+{
+    return setConfig(key, CString(value ? "1" : "0"));
+}

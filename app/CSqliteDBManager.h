@@ -1,0 +1,48 @@
+// CSqliteDBManager: the program's SQLite file, its six tables, recent-file and settings rows.
+#pragma once
+
+#include <QByteArray>
+#include <QSqlDatabase>
+
+#include "ordane/CString.h"
+
+class CSqliteDBManager
+{
+public:
+    CSqliteDBManager();
+    virtual ~CSqliteDBManager();
+    CSqliteDBManager(const CSqliteDBManager &) = delete;
+    CSqliteDBManager &operator=(const CSqliteDBManager &) = delete;
+
+    static void dbFileName(CString &name);
+    // path holds the folder on entry and the file's full native path on return.
+    // 0 open with its tables, 103 the file could not be opened, 99 an exception.
+    int open(CString &path, bool *created = nullptr);
+    bool isOpened() const { return m_opened; }
+    static bool tableExists(const char *table);
+    int close();
+
+    // Recent return files (tb_retfile).
+    static int insertRetFile(const QByteArray &name1, const QByteArray &name2,
+                             const QByteArray &path);
+    static int deleteRetFileByPath(const QByteArray &path);
+    static int deleteRetFileById(int id);
+    static int purgeMissingRetFiles();
+    static int findRetFileByPath(const CString &path);
+    static int saveRetFile(const CString &name1, const CString &name2, const CString &path);
+
+    // Settings rows (tb_config) on the default connection; the newest row of a name counts.
+    static int getConfig(const char *key, CString &value, int native = 0);
+    static int setConfig(const char *key, const CString &value, int native = 0);
+    static int getConfigInt(const char *key, int &value);
+    static int getConfigBool(const char *key, bool &value);
+    static int setConfigInt(const char *key, int value);
+    static int setConfigBool(const char *key, bool value);
+
+private:
+    // Creates or recreates tables by the schema rules; true when tb_config was just made.
+    bool createTables();
+
+    QSqlDatabase m_db;
+    bool m_opened = false;
+};

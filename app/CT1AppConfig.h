@@ -1,0 +1,70 @@
+// CT1AppConfig: every path-file key and user setting with its default, the derived folders
+// and the service endpoints.
+#pragma once
+
+#include "ordane/CAppConfig.h"
+
+class CT1AppConfig : public CAppConfig
+{
+public:
+    static constexpr int EndpointCount = 15;
+
+    CT1AppConfig();
+    ~CT1AppConfig() override;
+
+    // Runs the base's hook, then in testing mode logs the print engine's three paths.
+    void afterReadConfigFile() override;
+    // Folders derived from the program folder and the document folder.
+    void setDefaultPaths(const CString &programFolder, const CString &docFolder);
+    // Fills empty endpoints and software codes; replaces the download endpoint table.
+    void setDefaultServers();
+    // "097" while the compatibility trial is on, otherwise EfileSoftwareCode.
+    CString getSoftwareCode() const;
+
+    // Deployment placeholders, used when no path file names a value.
+    static const char *const productionHost;
+    static const char *const certTestHost;
+    static const char *const signInHost;
+    static const char *const varnexaProduction;
+    static const char *const varnexaTest;
+    static const char *const makerWebHost;
+
+    CString EfileSoftwareCode;
+    CString NetfileSoftwareCode;
+    CString NetfileSoftwareDate, EfileSoftwareDate;
+    CString EOLSERVER, NETFILESERVER, T1013SERVER;
+    CString QuorvandelleWebServer, URL_SEND_RETURN_FILE, URL_SEND_COMMENT;
+    CString LeftPaneSize;
+    int LeftX = 0, LeftY = 0, Width = 0, Height = 0;
+    CString BKColor, FontSize;
+    CString InstallPath;
+    CString PDFPATH, XMLPATH, BFORM_XMLPATH, HTMLPATH, EFILEXML_TEMPLATE_PATH, JAVACLASSPATH,
+        JAVAPROJPATH, JVMPATH;
+    CString BusinessName, BusinessAddr, BusinessCity, BusinessProv, BusinessPostcode,
+        BusinessPhone, BusinessEFileNum, BusinessEFilePassword, DiscounterCode;
+    int PreAssessment = -1, PostAssessment = -1, PrntClientLetter = 0, SaveBackup = 0;
+    CString RetPath, RetPdfPath;
+    CString NoaPath;
+    int PdfPathSameAsRet = 0, CompabEnable = 0;
+    CString CompabWord;
+    bool PrintLogo = true, PrintHeader = true, PrintTailer = true, FullLog = false,
+         Allow2nd = false;
+    CString ShowRelMsg;
+    bool FilingReport = false, CustomizedClientLetter = false;
+    int CustomizedClientLetter_Ver = 0;
+    CString VarnexaEmail, VarnexaPswd, VXFromEmail;
+    CString VarnexaServer;
+    bool MODEDEBUG = false, NoWarningMsg = false, EnableGenPrint = false,
+         OverwriteStatus = false;
+    CString downloadEndpoints[EndpointCount];
+    CString TDDDataFile;
+
+    // Optional path-file keys TDDEndpoint0..14 and TDDEndpointTest0..14: the production and
+    // testing sets of downloadEndpoints; an entry left empty takes its default.
+    CString TDDEndpoint[EndpointCount];
+    CString TDDEndpointTest[EndpointCount];
+
+private:
+    static void fillEndpoints(CString (&table)[EndpointCount],
+                              const CString (&fromFile)[EndpointCount], bool testing);
+};

@@ -1,0 +1,129 @@
+// TabWndApp: construction, start-up sequence, database opening and worker connections.
+#include "app/TabWndApp.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSqlDatabase>
+#include <QStandardPaths>
+
+#include "app/ReturnFileEntriesModel.h"
+#include "ordane/CFloatField.h"
+#include "ordane/CStringField.h"
+#include "ordane/MessagePresenter.h"
+#include "ordane/MsgBox.h"
+#include "ordane/Utilities.h"
+
+unsigned char AppEdition = 0;
+CString appTitle;
+
+namespace {
+TabWndApp *s_app = nullptr;
+} // namespace
+
+TabWndApp *appInstance() { return s_app; }
+
+QWidget *mainWindowWidget() { return s_app ? s_app->mainWindow : nullptr; }
+
+TabWndApp *TabWndApp::createInstance(int &argc, char **argv)
+{
+    if (!s_app)
+        s_app = new TabWndApp(argc, argv);
+    return s_app;
+}
+
+TabWndApp::TabWndApp(int &argc, char **argv)
+    : QApplication(argc, argv), screenRect(), retFileModel(new ReturnFileEntriesModel())
+{
+    AppEdition = 2;
+    appTitle = gMsgGetTitle(AppEdition);
+}
+
+TabWndApp::~TabWndApp()
+{
+    saveSettingsOnExit();
+    // The window outlives the settings written above, and is never left to a static destructor.
+    delete mainWindow;
+    mainWindow = nullptr;
+    delete retFileModel;
+    s_app = nullptr;
+}
+
+int TabWndApp::startUp()
+{
+    CFloatField::p_for_t2hollins = false;
+    CStringField::setLargeSizeSerializeOption(65942, 512);
+
+    separator = QDir::separator();
+    programPath = QCoreApplication::applicationDirPath();
+    docPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + separator +
+              "quorvandelle" + separator + "2025";
+    appLocalPath = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    makeFolderExists(appLocalPath);
+    runPath = appLocalPath + separator + "run";
+    makeFolderExists(runPath);
+    sysPath = appLocalPath + separator + "._sys";
+    makeFolderExists(sysPath);
+    logPath = runPath + separator + "log2025.txt";
+
+    createLogFile();
+    writeLogLine("Only one instance of quorvandelle can run");
+
+    dbPath = sysPath;
+    if (openDatabase(dbPath) != 0) {
+        presentMessage(QMessageBox::Critical, nullptr, tr("Error"),
+                       QString("Program cannot read/write config file %1.").arg(dbPath),
+                       QMessageBox::Ok);
+        return 101;
+    }
+    writeLogLine("check 70");
+
+    screenRect = QRect();
+    const auto screens = QGuiApplication::screens();
+    for (QScreen *screen : screens)
+        screenRect = screenRect.united(screen->geometry());
+
+    makeFolderExists(docPath);
+    config.setDefaultPaths(programPath, docPath);
+    writeLogLine("check 80");
+
+    config.readConfigFile((runPath + separator + "gr_path.ini").toUtf8());
+    config.readConfigFile((programPath + separator + "gr_path.ini").toUtf8());
+    config.setDefaultServers();
+    readSettings();
+    if (config.MODEDEBUG)
+        appTitle += " - Testing";
+
+    writeLogLine(QString("Doc path : " + docPath + "\nAppLocal Version path: " + appLocalPath +
+                         " \ndb path : " + sysPath)
+                     .toUtf8());
+    makeFolderExists(config.RetPath);
+    writeLogLine("check 90");
+    writeLogLine("check 120");
+    writeLogLine("check 130");
+    return 0;
+}
+
+int TabWndApp::openDatabase(const CString &folder)
+{
+    dbPath = folder;
+    dbManager.open(dbPath);
+    if (!dbManager.isOpened())
+        return 99;
+    CSqliteDBManager::purgeMissingRetFiles();
+    return 0;
+}
+
+QRect TabWndApp::mainWindowRect() const
+{
+    return QRect(QPoint(config.LeftX, config.LeftY),
+                 QPoint(config.LeftX + config.Width - 1, config.LeftY + config.Height - 1));
+}
+
+bool TabWndApp::openWorkerConnection(QSqlDatabase &connection) const
+{
+    connection.setDatabaseName(dbPath);
+    return connection.open();
+}
+
+void closeWorkerConnection(QSqlDatabase &connection) { connection.close(); }

@@ -1,0 +1,74 @@
+// TabWndApp: the application object, owner of the configuration, database and working folders.
+#pragma once
+
+#include <QApplication>
+#include <QRect>
+
+#include "app/CSqliteDBManager.h"
+#include "app/CT1AppConfig.h"
+#include "ordane/CString.h"
+
+class ReturnFileEntriesModel;
+class QSqlDatabase;
+class QWidget;
+
+// 1 EFILE, 2 NETFILE; 0 until the application object exists.
+extern unsigned char AppEdition;
+// The edition's title, with " - Testing" in testing mode; the main window's title.
+extern CString appTitle;
+
+class TabWndApp : public QApplication
+{
+    Q_OBJECT
+public:
+    // Creates the application object on the first call; later calls return it.
+    static TabWndApp *createInstance(int &argc, char **argv);
+    // Stores the settings (saveSettingsOnExit), then deletes the main window.
+    ~TabWndApp() override;
+
+    int startUp();                             // 0 done, 101 database not open
+    int openDatabase(const CString &folder);   // 0 open, 99 not
+    bool allowSecondInstance() const { return config.Allow2nd; }
+    QRect mainWindowRect() const;
+
+    // Run log and the names of the other logs in the run folder.
+    void createLogFile();
+    void writeLogLine(const QByteArray &utf8Text);
+    CString netfileLogPath(CString &out, bool result) const;
+    CString tddLogPath(CString &out, int type) const;
+    int appendFilingRecord(const CString &name, const CString &result,
+                           const CString &confirmation, const CString &message);
+
+    // Settings rows of tb_config.
+    int readSettings();
+    int writeSettings();
+    int saveSettingsOnExit();
+
+    // A worker thread's own connection to the database file.
+    bool openWorkerConnection(QSqlDatabase &connection) const;
+
+    CString logPath;
+    QRect screenRect;
+    ReturnFileEntriesModel *retFileModel;
+    CT1AppConfig config;
+    QWidget *mainWindow = nullptr;
+    QString separator;
+    CString programPath;
+    CString docPath;
+    CString appLocalPath;
+    CString runPath;
+    CString sysPath;
+    CString LastOpenPath;
+    CString LastImportPath;
+    CSqliteDBManager dbManager;
+    CString dbPath;
+
+private:
+    TabWndApp(int &argc, char **argv);
+};
+
+// The application object, or null before TabWndApp::createInstance.
+TabWndApp *appInstance();
+// The main window, or null while there is none (or no application object).
+QWidget *mainWindowWidget();
+void closeWorkerConnection(QSqlDatabase &connection);

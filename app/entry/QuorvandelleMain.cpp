@@ -1,0 +1,49 @@
+// The program's entry: start-up, single-instance and SSL checks, main window, event loop.
+#include "app/entry/QuorvandelleMain.h"
+
+#include <QIcon>
+#include <QSslSocket>
+
+#include "app/CSingleInstanceGuard.h"
+#include "app/MessageHelpers.h"
+#include "app/TabWndApp.h"
+#include "ui/MainWindow.h"
+
+namespace {
+const char *const applicationName = "Quorvandelle 2025 for NetFile";
+} // namespace
+
+int quorvandelleMain(int &argc, char **argv)
+{
+    Q_INIT_RESOURCE(images);
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    TabWndApp *app = TabWndApp::createInstance(argc, argv);
+    if (app->startUp() != 0)
+        return -1;
+
+    auto *guard = new CSingleInstanceGuard(applicationName);
+    if (!guard->tryToRun() && !app->allowSecondInstance())
+        showInformation(QString("%1 is already running!").arg(applicationName), nullptr);
+
+    if (!QSslSocket::supportsSsl()) {
+        showInformation(QString("This system's SSL/TLS (%1/%2), please email these details and "
+                                "OS version for support.")
+                            .arg(QSslSocket::sslLibraryBuildVersionString())
+                            .arg(QSslSocket::sslLibraryVersionNumber()),
+                        nullptr);
+    }
+
+    QApplication::setWindowIcon(QIcon(AppEdition == 2 ? ":/res/images/netfile-2025.ico"
+                                                      : ":/res/images/efile-2025.ico"));
+
+    MainWindow *window = MainWindow::instance(nullptr);
+    app->mainWindow = window;
+    window->setGeometry(app->mainWindowRect());
+    window->setMinimumSize(768, 480);
+    window->show();
+
+    const int result = QApplication::exec();
+    delete app;
+    delete guard;
+    return result;
+}

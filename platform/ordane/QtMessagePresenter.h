@@ -1,0 +1,11 @@
+// QtMessagePresenter: the program's presenter, showing real Qt message boxes and input dialogs.
+#pragma once
+
+#include "ordane/MessagePresenter.h"
+
+class QtMessagePresenter : public MessagePresenter
+{
+public:
+    QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
+    bool getText(const TextInputRequest &request, QString &value) override;
+};

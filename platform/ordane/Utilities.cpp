@@ -1,0 +1,46 @@
+// Small framework helpers.
+#include "ordane/Utilities.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+bool makeFolderExists(const QString &path)
+{
+    QDir().mkpath(path);
+    return QFileInfo(path).isDir();
+}
+
+CString GetCurTime(CString &out, int mode)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    out = CString(now.toString(mode == 0 ? "yyyy-MM-dd HH:mm:ss" : "yyyyMMddHHmmss"));
+    return out;
+}
+
+double myStringToDouble(const CString &text)
+{
+    QString s = text.trimmed();
+    s.remove(QLatin1Char(','));
+    int end = 0;
+    if (end < s.size() && (s[end] == '+' || s[end] == '-'))
+        ++end;
+    bool digits = false;
+    bool point = false;
+    for (; end < s.size(); ++end) {
+        const QChar c = s[end];
+        if (c.isDigit() && c.unicode() < 128) {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    QString number = s.left(end);
+    if (number.endsWith('.'))
+        number.chop(1);
+    return number.toDouble();
+}

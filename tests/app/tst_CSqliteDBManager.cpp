@@ -1,0 +1,263 @@
+// CSqliteDBManager: schema on fresh and prepared files, open failure, recent-file rows, and a
+// worker's own connection beside the GUI thread's.
+#include <QtTest>
+
+#include <QSemaphore>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QThread>
+
+#include "TestMain.h"
+#include "app/CSqliteDBManager.h"
+#include "app/TabWndApp.h"
+
+namespace {
+
+const QStringList tables = {"tb_config",  "tb_taxpayers", "tb_retfile",
+                            "tb_taxdata", "tb_taxnoa",    "tb_history"};
+
+QStringList query(const QString &sql, const QString &connection = QString())
+{
+    QSqlQuery q(connection.isEmpty() ? QSqlDatabase::database() : QSqlDatabase::database(connection));
+    QStringList rows;
+    if (!q.exec(sql))
+        return {"error: " + q.lastError().text()};
+    while (q.next()) {
+        QStringList cols;
+        for (int i = 0; i < q.record().count(); ++i)
+            cols.append(q.value(i).toString());
+        rows.append(cols.join('|'));
+    }
+    return rows;
+}
+
+// Row count of each of the six tables, -1 for a missing one.
+QList<int> rowCounts(const QString &connection = QString())
+{
+    QList<int> counts;
+    for (const QString &t : tables) {
+        const QStringList r = query("select count(*) from " + t, connection);
+        counts.append(r.first().startsWith("error") ? -1 : r.first().toInt());
+    }
+    return counts;
+}
+
+} // namespace
+
+class TestCSqliteDBManager : public QObject
+{
+    Q_OBJECT
+private slots:
+    void freshFile();
+    void preparedFiles_data();
+    void preparedFiles();
+    void openFailsWhereFolderIsAFile();
+    void findKeepsNewestRow();
+    void saveUpdatesOrInserts();
+    void deleteAndPurge();
+    void workerConnection();
+};
+
+void TestCSqliteDBManager::freshFile()
+{
+    QTemporaryDir dir;
+    CSqliteDBManager db;
+    CString path = dir.path();
+    bool created = false;
+    QCOMPARE(db.open(path, &created), 0);
+    QVERIFY(created);
+    QVERIFY(db.isOpened());
+    QCOMPARE(QString(path), dir.path() + "/mydata2025n.db");
+    QCOMPARE(query("select type, name, sql from sqlite_master order by rowid"),
+             QStringList({
+                 "table|tb_config|CREATE TABLE tb_config (id integer primary key autoincrement, "
+                 "name text, value text)",
+                 "table|sqlite_sequence|CREATE TABLE sqlite_sequence(name,seq)",
+                 "index|idx_tb_config_name|CREATE INDEX idx_tb_config_name on tb_config (name)",
+                 "table|tb_taxpayers|CREATE TABLE tb_taxpayers (id integer primary key "
+                 "autoincrement, name varchar(200), sin varchar(20), phone varchar(20), email "
+                 "varchar(80))",
+                 "index|idx_tb_taxpayer_sin|CREATE INDEX idx_tb_taxpayer_sin on tb_taxpayers (sin)",
+                 "table|tb_retfile|CREATE TABLE tb_retfile (id integer primary key autoincrement, "
+                 "name1 varchar(100), name2 varchar(100), uid1 integer, uid2 integer, filepath "
+                 "varchar(200), open_time datetime)",
+                 "index|idx_tb_retfile_filepath|CREATE INDEX idx_tb_retfile_filepath on tb_retfile "
+                 "(filepath)",
+                 "index|idx_tb_retfile_names|CREATE INDEX idx_tb_retfile_names on tb_retfile "
+                 "(name1, name2)",
+                 "index|idx_tb_retfile_uid|CREATE INDEX idx_tb_retfile_uid on tb_retfile (uid1, "
+                 "uid2)",
+                 "table|tb_taxdata|CREATE TABLE tb_taxdata (id integer primary key autoincrement, "
+                 "uid integer, create_time datetime, data1 text, html1 text, taxyear integer)",
+                 "index|idx_tb_taxdata_uid|CREATE INDEX idx_tb_taxdata_uid on tb_taxdata (uid)",
+                 "table|tb_taxnoa|CREATE TABLE tb_taxnoa (id integer primary key autoincrement, "
+                 "uid integer, create_time datetime, data1 text, htmlfile varchar(256), taxyear "
+                 "integer)",
+                 "index|idx_tb_taxnoa_uid|CREATE INDEX idx_tb_taxnoa_uid on tb_taxnoa (uid)",
+                 "table|tb_history|CREATE TABLE tb_history (id integer primary key autoincrement, "
+                 "uid integer, eventid integer, msg varchar(200), event_time datetime DEFAULT "
+                 "NULL)",
+                 "index|idx_tb_history_uid|CREATE INDEX idx_tb_history_uid on tb_history (uid)",
+             }));
+    QCOMPARE(rowCounts(), (QList<int>{0, 0, 0, 0, 0, 0}));
+}
+
+void TestCSqliteDBManager::preparedFiles_data()
+{
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<bool>("created");
+    QTest::addColumn<QList<int>>("counts"); // rows left in each table after the second open
+    QTest::newRow("complete") << QStringList() << false << QList<int>{1, 1, 1, 1, 1, 1};
+    QTest::newRow("no tb_config") << QStringList{"tb_config"} << true
+                                  << QList<int>{0, 0, 0, 0, 0, 1};
+    QTest::newRow("no tb_taxpayers") << QStringList{"tb_taxpayers"} << false
+                                     << QList<int>{1, 0, 0, 1, 1, 1};
+    QTest::newRow("no tb_taxdata") << QStringList{"tb_taxdata"} << false
+                                   << QList<int>{1, 1, 1, 0, 0, 1};
+    QTest::newRow("no tb_taxnoa") << QStringList{"tb_taxnoa"} << false
+                                  << QList<int>{1, 1, 1, 1, 0, 1};
+    QTest::newRow("no tb_history") << QStringList{"tb_history"} << false
+                                   << QList<int>{1, 1, 1, 1, 1, 0};
+    QTest::newRow("only tb_history left")
+        << QStringList{"tb_config", "tb_taxpayers", "tb_retfile", "tb_taxdata", "tb_taxnoa"}
+        << true << QList<int>{0, 0, 0, 0, 0, 1};
+}
+
+void TestCSqliteDBManager::preparedFiles()
+{
+    QFETCH(QStringList, dropped);
+    QTemporaryDir dir;
+    CString path = dir.path();
+    {
+        CSqliteDBManager first;
+        QCOMPARE(first.open(path), 0);
+        for (const QString &t : tables)
+            QVERIFY(QSqlQuery().exec("insert into " + t + " (id) values (1)"));
+        for (const QString &t : dropped)
+            QVERIFY(QSqlQuery().exec("drop table " + t));
+    }
+    CSqliteDBManager second;
+    CString again = dir.path();
+    bool created = false;
+    QCOMPARE(second.open(again, &created), 0);
+    QTEST(created, "created");
+    QTEST(rowCounts(), "counts");
+    // Whatever was recreated or kept, every table and index is in place again.
+    QCOMPARE(query("select count(*) from sqlite_master where type='index'"), QStringList{"8"});
+    QVERIFY(QSqlQuery().exec("insert into tb_taxnoa (uid, data1) values (7, 'noa')"));
+}
+
+void TestCSqliteDBManager::openFailsWhereFolderIsAFile()
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("._sys"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    CSqliteDBManager db;
+    CString path = dir.filePath("._sys");
+    QCOMPARE(db.open(path), 103);
+    QVERIFY(!db.isOpened());
+    QCOMPARE(QString(path), dir.filePath("._sys/mydata2025n.db"));
+}
+
+void TestCSqliteDBManager::findKeepsNewestRow()
+{
+    QTemporaryDir dir;
+    CSqliteDBManager db;
+    CString path = dir.path();
+    QCOMPARE(db.open(path), 0);
+    for (const char *time : {"2025-03-01 10:00:00", "2025-05-01 10:00:00", "2025-04-01 10:00:00"})
+        QVERIFY(QSqlQuery().exec(QString("insert into tb_retfile (name1, filepath, open_time) "
+                                         "values ('A', '/r/a.r25', '%1')").arg(time)));
+    QVERIFY(QSqlQuery().exec("insert into tb_retfile (name1, filepath, open_time) values "
+                             "('B', '/r/b.r25', '2025-06-01 10:00:00')"));
+    QCOMPARE(CSqliteDBManager::findRetFileByPath("/r/a.r25"), 2);
+    QCOMPARE(query("select id, filepath from tb_retfile order by id"),
+             (QStringList{"2|/r/a.r25", "4|/r/b.r25"}));
+    QCOMPARE(CSqliteDBManager::findRetFileByPath("/r/A.r25"), 0);
+}
+
+void TestCSqliteDBManager::saveUpdatesOrInserts()
+{
+    QTemporaryDir dir;
+    CSqliteDBManager db;
+    CString path = dir.path();
+    QCOMPARE(db.open(path), 0);
+    const int id = CSqliteDBManager::saveRetFile("Jane Roe", "", QString::fromUtf8("/r/é.r25"));
+    QCOMPARE(id, 1);
+    QVERIFY(QSqlQuery().exec("update tb_retfile set open_time='2000-01-01 00:00:00'"));
+    QCOMPARE(CSqliteDBManager::saveRetFile("Jane Roe", "John Roe", QString::fromUtf8("/r/é.r25")),
+             1);
+    const QStringList rows = query("select id, name1, name2, filepath, uid1 is null, open_time "
+                                   "> '2000-01-01 00:00:00' from tb_retfile");
+    QCOMPARE(rows, QStringList{QString::fromUtf8("1|Jane Roe|John Roe|/r/é.r25|1|1")});
+    QCOMPARE(CSqliteDBManager::saveRetFile("X", "", "/r/x.r25"), 2);
+    QCOMPARE(CSqliteDBManager::insertRetFile("Y", "", "/r/x.r25"), 3);
+}
+
+void TestCSqliteDBManager::deleteAndPurge()
+{
+    QTemporaryDir dir;
+    CSqliteDBManager db;
+    CString path = dir.path();
+    QCOMPARE(db.open(path), 0);
+    QFile kept(dir.filePath("kept.r25"));
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.close();
+    QDir().mkdir(dir.filePath("folder.r25"));
+    CSqliteDBManager::insertRetFile("A", "", kept.fileName().toUtf8());
+    CSqliteDBManager::insertRetFile("B", "", dir.filePath("folder.r25").toUtf8());
+    CSqliteDBManager::insertRetFile("C", "", dir.filePath("gone.r25").toUtf8());
+    CSqliteDBManager::insertRetFile("D", "", "/r/d.r25");
+    CSqliteDBManager::insertRetFile("E", "", "/r/d.r25");
+    QCOMPARE(CSqliteDBManager::deleteRetFileByPath("/r/d.r25"), 0);
+    QCOMPARE(query("select name1 from tb_retfile order by id"), (QStringList{"A", "B", "C"}));
+    QCOMPARE(CSqliteDBManager::purgeMissingRetFiles(), 2);
+    QCOMPARE(query("select name1 from tb_retfile"), QStringList{"A"});
+    QCOMPARE(CSqliteDBManager::deleteRetFileById(1), 1);
+    QCOMPARE(query("select count(*) from tb_retfile"), QStringList{"0"});
+}
+
+void TestCSqliteDBManager::workerConnection()
+{
+    TabWndApp *app = appInstance();
+    QTemporaryDir dir;
+    QCOMPARE(app->openDatabase(dir.path()), 0);
+    QCOMPARE(QString(app->dbPath), dir.filePath("mydata2025n.db"));
+
+    // The worker writes a row, the GUI thread reads it on its own connection, in turn.
+    QSemaphore written, read;
+    bool opened = false;
+    QThread *worker = QThread::create([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "TDD_DB_Connection");
+            opened = app->openWorkerConnection(db);
+            for (int i = 0; i < 3; ++i) {
+                QSqlQuery q(db);
+                q.prepare("insert into tb_taxdata (uid, data1, taxyear) values (:uid, 'x', 2025)");
+                q.bindValue(":uid", i + 1);
+                q.exec();
+                written.release();
+                read.acquire();
+            }
+            closeWorkerConnection(db);
+        }
+        QSqlDatabase::removeDatabase("TDD_DB_Connection");
+    });
+    worker->start();
+    for (int i = 0; i < 3; ++i) {
+        written.acquire();
+        QCOMPARE(query("select count(*), max(uid) from tb_taxdata"),
+                 QStringList{QString("%1|%1").arg(i + 1)});
+        read.release();
+    }
+    worker->wait();
+    delete worker;
+    QVERIFY(opened);
+    app->dbManager.close();
+}
+
+QV_TEST_MAIN(TestCSqliteDBManager)
+#include "tst_CSqliteDBManager.moc"

@@ -1,0 +1,205 @@
+// Start-up scenarios: the program run in a child process with its own HOME and XDG folders.
+#include <QtTest>
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QScreen>
+#include <QSslSocket>
+
+#include "ScenarioRunner.h"
+#include "TestMain.h"
+#include "app/CSingleInstanceGuard.h"
+
+namespace {
+
+QStringList lines(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    QStringList l = QString::fromUtf8(f.readAll()).split('\n');
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    return l;
+}
+
+QStringList queryFile(const QString &file, const QString &sql)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(sql, db);
+            while (q.next())
+                rows.append(q.value(0).toString() + "=" + q.value(1).toString());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("check");
+    return rows;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+}
+
+QStringList sslMessage()
+{
+    if (QSslSocket::supportsSsl())
+        return {};
+    return {QString("This system's SSL/TLS (%1/%2), please email these details and OS version "
+                    "for support.")
+                .arg(QSslSocket::sslLibraryBuildVersionString())
+                .arg(QSslSocket::sslLibraryVersionNumber())};
+}
+
+const QString stamp = "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ";
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void normalStart();
+    void databaseFolderBlocked();
+    void variants_data();
+    void variants();
+    void icons();
+};
+
+void TestStartup::normalStart()
+{
+    TestEnvironment env;
+    ScenarioRunner runner(env);
+    const ScenarioResult r = runner.run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.texts("window"), QStringList{"Quorvandelle 2025 NETFILE"});
+    QCOMPARE(r.texts("information"), sslMessage());
+
+    const QString local = env.appLocalDataPath();
+    const QString doc = env.documentsPath() + "/quorvandelle/2025";
+    QVERIFY(QFileInfo(local + "/run").isDir());
+    QVERIFY(QFileInfo(local + "/._sys").isDir());
+    QVERIFY(QFileInfo(doc + "/data").isDir());
+
+    const QStringList log = lines(local + "/run/log2025.txt");
+    const QStringList expected{"Only one instance of quorvandelle can run",
+                               "check 70",
+                               "check 80",
+                               "Doc path : " + doc,
+                               "AppLocal Version path: " + local + " ",
+                               "db path : " + local + "/._sys",
+                               "check 90",
+                               "check 120",
+                               "check 130"};
+    QCOMPARE(log.size(), 1 + expected.size());
+    QCOMPARE(log[0], QString("Log file created"));
+    for (int i = 0; i < expected.size(); ++i) {
+        const bool continuation = i == 4 || i == 5;
+        const QString pattern = continuation ? QRegularExpression::escape(expected[i])
+                                             : "Log: " + stamp + QRegularExpression::escape(expected[i]);
+        QVERIFY2(QRegularExpression("^" + pattern + "$").match(log[i + 1]).hasMatch(),
+                 qPrintable(log[i + 1]));
+    }
+
+    const QString db = local + "/._sys/mydata2025n.db";
+    QCOMPARE(queryFile(db, "select type, name from sqlite_master order by rowid"),
+             (QStringList{"table=tb_config", "table=sqlite_sequence", "index=idx_tb_config_name",
+                          "table=tb_taxpayers", "index=idx_tb_taxpayer_sin", "table=tb_retfile",
+                          "index=idx_tb_retfile_filepath", "index=idx_tb_retfile_names",
+                          "index=idx_tb_retfile_uid", "table=tb_taxdata",
+                          "index=idx_tb_taxdata_uid", "table=tb_taxnoa", "index=idx_tb_taxnoa_uid",
+                          "table=tb_history", "index=idx_tb_history_uid"}));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(queryFile(db, "select name, value from tb_config order by id"),
+             (QStringList{"LastOpenPath=", "LastImportPath=", "LeftPaneSize=270", "LeftX=20",
+                          "LeftY=60", QString("Width=%1").arg(screen.width()),
+                          QString("Height=%1").arg(screen.height()), "BKColor=#d0f1ff",
+                          "FontSize=12"}));
+
+    // A second run empties the run log again and keeps the stored window.
+    const ScenarioResult again = runner.run();
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(lines(local + "/run/log2025.txt").size(), 10);
+    QCOMPARE(queryFile(db, "select count(*), 0 from tb_config"), QStringList{"9=0"});
+}
+
+void TestStartup::databaseFolderBlocked()
+{
+    TestEnvironment env;
+    const QString local = env.appLocalDataPath();
+    writeFile(local + "/._sys", "not a folder");
+    const ScenarioResult r = ScenarioRunner(env).run();
+    QVERIFY(r.finished);
+    QCOMPARE(r.exitCode, 255);
+    QCOMPARE(r.texts("window"), QStringList());
+    QCOMPARE(r.shown.size(), 1);
+    QCOMPARE(r.shown[0].kind, QString("critical"));
+    QCOMPARE(r.shown[0].title, QString("Error"));
+    QCOMPARE(r.shown[0].text,
+             "Program cannot read/write config file " + local + "/._sys/mydata2025n.db.");
+    const QStringList log = lines(local + "/run/log2025.txt");
+    QCOMPARE(log.size(), 2);
+    QCOMPARE(log[0], QString("Log file created"));
+    QVERIFY(QRegularExpression("^Log: " + stamp + "Only one instance of quorvandelle can run$")
+                .match(log[1])
+                .hasMatch());
+}
+
+void TestStartup::variants_data()
+{
+    QTest::addColumn<QByteArray>("runIni");
+    QTest::addColumn<bool>("anotherRunning");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("title");
+    const QString running = "Quorvandelle 2025 for NetFile is already running!";
+    QTest::newRow("second instance") << QByteArray() << true << QStringList{running}
+                                     << "Quorvandelle 2025 NETFILE";
+    QTest::newRow("second instance allowed") << QByteArray("Allow2nd=1\n") << true
+                                             << QStringList() << "Quorvandelle 2025 NETFILE";
+    QTest::newRow("testing mode") << QByteArray("MODEDEBUG=1\n") << false << QStringList()
+                                  << "Quorvandelle 2025 NETFILE - Testing";
+}
+
+void TestStartup::variants()
+{
+    QFETCH(QByteArray, runIni);
+    QFETCH(bool, anotherRunning);
+    TestEnvironment env;
+    if (!runIni.isEmpty())
+        writeFile(env.appLocalDataPath() + "/run/gr_path.ini", runIni);
+
+    // The other instance holds the segment under the child's TMPDIR.
+    const QByteArray ownTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", env.tmp().toUtf8());
+    CSingleInstanceGuard other("Quorvandelle 2025 for NetFile");
+    qputenv("TMPDIR", ownTmp);
+    if (anotherRunning)
+        QVERIFY(other.tryToRun());
+
+    const ScenarioResult r = ScenarioRunner(env).run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    QFETCH(QStringList, messages);
+    QCOMPARE(r.texts("information"), messages + sslMessage());
+    QFETCH(QString, title);
+    QCOMPARE(r.texts("window"), QStringList{title});
+}
+
+void TestStartup::icons()
+{
+    Q_INIT_RESOURCE(images);
+    for (const char *path : {":/res/images/netfile-2025.ico", ":/res/images/efile-2025.ico"}) {
+        const QImage image(path);
+        QCOMPARE(image.size(), QSize(32, 32));
+    }
+}
+
+QV_TEST_MAIN(TestStartup)
+#include "tst_Startup.moc"

@@ -1,0 +1,53 @@
+// ModalDriver: drives the modal widget that QApplication reports as active.
+#include "ModalDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+ModalDriver::ModalDriver(QObject *parent) : QObject(parent)
+{
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
+    m_timer.start();
+}
+
+void ModalDriver::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || m_actions.isEmpty())
+        return;
+    const ModalAction action = m_actions.takeFirst();
+
+    ShownMessage shown{"modal", modal->windowTitle(), QString(), modal};
+    if (auto *box = qobject_cast<QMessageBox *>(modal))
+        shown.text = box->text();
+    else if (auto *input = qobject_cast<QInputDialog *>(modal))
+        shown.text = input->labelText();
+    m_seen.append(shown);
+
+    for (auto it = action.fills.begin(); it != action.fills.end(); ++it) {
+        const QList<QLineEdit *> edits = modal->findChildren<QLineEdit *>(it.key());
+        if (edits.isEmpty())
+            m_seen.append({"error", "no line edit", it.key(), modal});
+        else
+            edits.first()->setText(it.value());
+    }
+    for (auto it = action.ticks.begin(); it != action.ticks.end(); ++it) {
+        auto *box = modal->findChild<QAbstractButton *>(it.key());
+        if (box)
+            box->setChecked(it.value());
+        else
+            m_seen.append({"error", "no checkable button", it.key(), modal});
+    }
+    const QList<QAbstractButton *> buttons = modal->findChildren<QAbstractButton *>();
+    for (QAbstractButton *b : buttons) {
+        if (QString(b->text()).remove('&').compare(action.button, Qt::CaseInsensitive) == 0) {
+            b->click();
+            return;
+        }
+    }
+    m_seen.append({"error", "no button", action.button, modal});
+}

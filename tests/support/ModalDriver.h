@@ -1,0 +1,39 @@
+// ModalDriver: answers real modal dialogs: records them, fills and ticks widgets, presses a button.
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QTimer>
+
+#include "ScriptedPresenter.h"
+
+struct ModalAction
+{
+    QMap<QString, QString> fills; // line edit object name ("" for the first one) -> text
+    QMap<QString, bool> ticks;    // checkable button object name -> checked
+    QString button;               // button text without "&", any letter case
+};
+
+class ModalDriver : public QObject
+{
+    Q_OBJECT
+public:
+    // Starts polling for the active modal widget on the event loop.
+    explicit ModalDriver(QObject *parent = nullptr);
+
+    // One action per modal widget, in the order they appear.
+    void queue(const ModalAction &action) { m_actions.append(action); }
+    void pressButton(const QString &button) { queue(ModalAction{{}, {}, button}); }
+    int pendingActions() const { return m_actions.size(); }
+    // Title and text of each modal widget handled; failures to apply an action are recorded
+    // with kind "error".
+    const QList<ShownMessage> &seen() const { return m_seen; }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QList<ModalAction> m_actions;
+    QList<ShownMessage> m_seen;
+};

@@ -1,0 +1,51 @@
+// ScriptedPresenter: answers boxes and input dialogs from a script and records what was shown.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "ordane/MessagePresenter.h"
+
+struct ShownMessage
+{
+    QString kind;  // "information", "question", "warning", "critical", "input" or "window"
+    QString title;
+    QString text;
+    QWidget *parent = nullptr; // only meaningful in the process that showed it
+};
+
+class ScriptedPresenter : public MessagePresenter
+{
+public:
+    // Installs itself; the destructor puts back the presenter that was installed before.
+    ScriptedPresenter();
+    ~ScriptedPresenter() override;
+
+    // Answers given in order, one per box. With none left, a box answers its default button
+    // or, without one, the lowest-valued button it offers (Ok before Yes before No ...).
+    void queueAnswer(QMessageBox::StandardButton answer) { m_answers.append(answer); }
+    // Texts given in order to input dialogs; with none left the dialog is cancelled.
+    void queueText(const QString &text) { m_texts.append(text); }
+    // Each shown box is also appended to this file as one JSON line (for a parent process).
+    void setRecordFile(const QString &path) { m_recordFile = path; }
+
+    const QList<ShownMessage> &shown() const { return m_shown; }
+    QStringList shownTexts() const;
+    void clear() { m_shown.clear(); }
+
+    QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
+    bool getText(const TextInputRequest &request, QString &value) override;
+
+    static void appendRecord(const QString &file, const ShownMessage &message);
+    static QList<ShownMessage> readRecords(const QString &file);
+
+private:
+    void record(const ShownMessage &message);
+
+    MessagePresenter *m_previous;
+    QList<QMessageBox::StandardButton> m_answers;
+    QStringList m_texts;
+    QList<ShownMessage> m_shown;
+    QString m_recordFile;
+};
