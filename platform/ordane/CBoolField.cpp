@@ -1,4 +1,4 @@
-// CBoolField: copy, comparison and its one-byte value in blocks (0 or 1, anything else is damage).
+// CBoolField: its one-byte value in blocks (0 or 1, anything else is damage).
 #include "ordane/CBoolField.h"
 
 #include "ordane/MyDataStream.h"
@@ -6,19 +6,8 @@
 #include <QString>
 
 CBoolField::CBoolField(FieldOwner *owner, const char *name, bool defaultValue)
-    : CField(owner, name), m_value(defaultValue), m_default(defaultValue)
+    : CValueField(owner, name, defaultValue)
 {
-}
-
-void CBoolField::copyFrom(const CField &other)
-{
-    if (other.type() == type())
-        m_value = static_cast<const CBoolField &>(other).m_value;
-}
-
-bool CBoolField::equals(const CField &other) const
-{
-    return other.type() == type() && static_cast<const CBoolField &>(other).m_value == m_value;
 }
 
 void CBoolField::writeValue(MyDataStream &out, int) const

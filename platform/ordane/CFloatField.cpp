@@ -1,4 +1,5 @@
-// CFloatField: the process-wide switch, copy, comparison and its 8-byte value in blocks.
+// CFloatField: the process-wide switch, presence and its 8-byte value in blocks.
+// Amounts compare exactly: a stored amount reads back bit for bit, and any edit is a change.
 #include "ordane/CFloatField.h"
 
 #include "ordane/MyDataStream.h"
@@ -9,25 +10,13 @@
 bool CFloatField::p_for_t2hollins = true;
 
 CFloatField::CFloatField(FieldOwner *owner, const char *name, double defaultValue)
-    : CField(owner, name), m_value(defaultValue), m_default(defaultValue)
+    : CValueField(owner, name, defaultValue)
 {
 }
 
 bool CFloatField::isPresent() const
 {
     return std::fabs(m_value) >= 0.009;
-}
-
-void CFloatField::copyFrom(const CField &other)
-{
-    if (other.type() == type())
-        m_value = static_cast<const CFloatField &>(other).m_value;
-}
-
-bool CFloatField::equals(const CField &other) const
-{
-    // Exact: a stored amount reads back bit for bit, and any edit counts as a change.
-    return other.type() == type() && static_cast<const CFloatField &>(other).m_value == m_value;
 }
 
 void CFloatField::writeValue(MyDataStream &out, int) const

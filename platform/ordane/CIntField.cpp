@@ -1,4 +1,4 @@
-// CIntField: copy, comparison and its 32-bit value in blocks.
+// CIntField: its 32-bit value in blocks.
 #include "ordane/CIntField.h"
 
 #include "ordane/MyDataStream.h"
@@ -6,19 +6,8 @@
 #include <QString>
 
 CIntField::CIntField(FieldOwner *owner, const char *name, int defaultValue)
-    : CField(owner, name), m_value(defaultValue), m_default(defaultValue)
+    : CValueField(owner, name, defaultValue)
 {
-}
-
-void CIntField::copyFrom(const CField &other)
-{
-    if (other.type() == type())
-        m_value = static_cast<const CIntField &>(other).m_value;
-}
-
-bool CIntField::equals(const CField &other) const
-{
-    return other.type() == type() && static_cast<const CIntField &>(other).m_value == m_value;
 }
 
 void CIntField::writeValue(MyDataStream &out, int) const

@@ -26,7 +26,7 @@ bool CStringField::largeTextsAllowed(int version)
 }
 
 CStringField::CStringField(FieldOwner *owner, const char *name, int length, const char *defaultValue)
-    : CField(owner, name), m_value(defaultValue), m_default(defaultValue), m_length(length)
+    : CValueField(owner, name, CString(defaultValue)), m_length(length)
 {
 }
 
@@ -47,17 +47,6 @@ void CStringField::RemoveBlanks()
 CString CStringField::GetTrimedString() const
 {
     return CString(m_value.trimmed());
-}
-
-void CStringField::copyFrom(const CField &other)
-{
-    if (other.type() == type())
-        m_value = static_cast<const CStringField &>(other).m_value;
-}
-
-bool CStringField::equals(const CField &other) const
-{
-    return other.type() == type() && static_cast<const CStringField &>(other).m_value == m_value;
 }
 
 void CStringField::writeValue(MyDataStream &out, int version) const

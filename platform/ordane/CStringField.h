@@ -1,17 +1,15 @@
 // CStringField: a text field, with the process-wide option for long texts in blocks.
 #pragma once
 
-#include "ordane/CField.h"
+#include "ordane/CValueField.h"
 #include "ordane/CString.h"
 
-class CStringField : public CField
+class CStringField : public CValueField<CString, FieldType::String>
 {
 public:
     // length is the width an entry widget allows; the field itself never cuts a text.
     CStringField(FieldOwner *owner, const char *name, int length = 50, const char *defaultValue = "");
 
-    const CString &value() const { return m_value; }
-    void setValue(const QString &v) { m_value = v; }
     operator const CString &() const { return m_value; }
     CStringField &operator=(const QString &v) { m_value = v; return *this; }
     int length() const { return m_length; }
@@ -21,10 +19,6 @@ public:
     void RemoveBlanks();
     CString GetTrimedString() const;
 
-    FieldType type() const override { return FieldType::String; }
-    void reset() override { m_value = m_default; }
-    void copyFrom(const CField &other) override;
-    bool equals(const CField &other) const override;
     void writeValue(MyDataStream &out, int version) const override;
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override { return m_value; }
@@ -38,7 +32,5 @@ public:
     static bool largeTextsAllowed(int version);
 
 private:
-    CString m_value;
-    CString m_default;
     int m_length;
 };
