@@ -1,4 +1,46 @@
-// CFloatField: the process-wide switch.
+// CFloatField: the process-wide switch, presence and its 8-byte value in blocks.
+// Amounts compare exactly: a stored amount reads back bit for bit, and any edit is a change.
 #include "ordane/CFloatField.h"
 
+#include "ordane/MyDataStream.h"
+
+#include <QString>
+#include <cmath>
+
 bool CFloatField::p_for_t2hollins = true;
+
+CFloatField::CFloatField(FieldOwner *owner, const char *name, double defaultValue)
+    : CValueField(owner, name, defaultValue)
+{
+}
+
+bool CFloatField::isPresent() const
+{
+    return std::fabs(m_value) >= 0.009;
+}
+
+void CFloatField::writeValue(MyDataStream &out, int) const
+{
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    out << m_value;
+}
+
+bool CFloatField::readValue(MyDataStream &in, int)
+{
+    double v = 0;
+    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    in >> v;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    if (!std::isfinite(v)) {
+        in.setCorrupt();
+        return false;
+    }
+    m_value = v;
+    return true;
+}
+
+QString CFloatField::toText() const
+{
+    return QString::number(m_value, 'f', 2);
+}

@@ -1,9 +1,14 @@
-// CStringField: the process-wide large-text serialising option.
+// CStringField: the process-wide large-text option, blank handling and the text in blocks.
 #include "ordane/CStringField.h"
+
+#include "ordane/MyDataStream.h"
 
 namespace {
 int s_largeFromVersion = 0;
 int s_largeThreshold = 0;
+
+// A UTF-16 unit takes at most three UTF-8 bytes.
+constexpr quint32 kBytesPerUnit = 3;
 } // namespace
 
 void CStringField::setLargeSizeSerializeOption(int fromVersion, int threshold)
@@ -14,3 +19,56 @@ void CStringField::setLargeSizeSerializeOption(int fromVersion, int threshold)
 
 int CStringField::largeSizeFromVersion() { return s_largeFromVersion; }
 int CStringField::largeSizeThreshold() { return s_largeThreshold; }
+
+bool CStringField::largeTextsAllowed(int version)
+{
+    return s_largeThreshold <= 0 || version >= s_largeFromVersion;
+}
+
+CStringField::CStringField(FieldOwner *owner, const char *name, int length, const char *defaultValue)
+    : CValueField(owner, name, CString(defaultValue)), m_length(length)
+{
+}
+
+bool CStringField::IsEmptyIfRemoveBlank() const
+{
+    for (const QChar c : m_value) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+void CStringField::RemoveBlanks()
+{
+    m_value.remove(QLatin1Char(' '));
+}
+
+CString CStringField::GetTrimedString() const
+{
+    return CString(m_value.trimmed());
+}
+
+void CStringField::writeValue(MyDataStream &out, int version) const
+{
+    // An older block has no large-text form: it holds at most the threshold.
+    if (!largeTextsAllowed(version) && m_value.size() > s_largeThreshold)
+        out.writeText(m_value.left(s_largeThreshold));
+    else
+        out.writeText(m_value);
+}
+
+bool CStringField::readValue(MyDataStream &in, int version)
+{
+    const quint32 limit = largeTextsAllowed(version) ? MyDataStream::kMaxTextBytes
+                                                     : quint32(s_largeThreshold) * kBytesPerUnit;
+    QString text;
+    if (!in.readText(text, limit))
+        return false;
+    if (!largeTextsAllowed(version) && text.size() > s_largeThreshold) {
+        in.setCorrupt();
+        return false;
+    }
+    m_value = text;
+    return true;
+}

@@ -1,12 +1,36 @@
-// CStringField: a text field of a form (the form layer completes this class).
+// CStringField: a text field, with the process-wide option for long texts in blocks.
 #pragma once
 
-class CStringField
+#include "ordane/CValueField.h"
+#include "ordane/CString.h"
+
+class CStringField : public CValueField<CString, FieldType::String>
 {
 public:
+    // length is the width an entry widget allows; the field itself never cuts a text.
+    CStringField(FieldOwner *owner, const char *name, int length = 50, const char *defaultValue = "");
+
+    operator const CString &() const { return m_value; }
+    CStringField &operator=(const QString &v) { m_value = v; return *this; }
+    int length() const { return m_length; }
+
+    bool IsEmptyIfRemoveBlank() const;
+    // Removes every blank from the stored text.
+    void RemoveBlanks();
+    CString GetTrimedString() const;
+
+    void writeValue(MyDataStream &out, int version) const override;
+    bool readValue(MyDataStream &in, int version) override;
+    QString toText() const override { return m_value; }
+
     // From record version `fromVersion` on, texts longer than `threshold` characters are
     // written in the large-text form. Start-up sets this before any return file is read.
     static void setLargeSizeSerializeOption(int fromVersion, int threshold);
     static int largeSizeFromVersion();
     static int largeSizeThreshold();
+    // Whether a block of this version may hold texts longer than the threshold.
+    static bool largeTextsAllowed(int version);
+
+private:
+    int m_length;
 };

@@ -1,0 +1,78 @@
+// CTaxData_Form: base of every form, slip, note and wizard-data object of a return.
+#pragma once
+
+#include "ordane/FieldOwner.h"
+
+#include <QObject>
+#include <QList>
+
+class BaseTaxPage;
+class CString;
+class DependantInfoStruct;
+class MyDataStream;
+class QStringList;
+class QWidget;
+struct NetfileGenObjParamStru;
+
+class CTaxData_Form : public QObject, public FieldOwner
+{
+    Q_OBJECT
+public:
+    // Kind values: 1 slip, 2 wizard data, 3 note, anything else (0) a form.
+    enum Kind { KindForm = 0, KindSlip = 1, KindWizard = 2, KindNote = 3 };
+    // Bit 0 of the flags word: the values came from a download.
+    enum Flag { FlagDownloaded = 0x1 };
+
+    explicit CTaxData_Form(int code, int kind = KindForm);
+    ~CTaxData_Form() override;
+
+    // Virtual operations in the order the return model relies on.
+    // Appends the object's pages; the generic page comes with the editor.
+    virtual void createPages(QList<BaseTaxPage *> &pages, QWidget *parent);
+    // Every registered field and the flags word, from an object of the same class.
+    virtual void copyValuesFrom(const CTaxData_Form &other);
+    virtual bool isDifferentFrom(const CTaxData_Form &other) const;
+    // Whether the form goes on into next year's return (default: yes).
+    virtual bool keepForNewYear(int edition, int province) const;
+    // Carries the form into the new year: without old data every field is reset.
+    virtual void convertToNewYear(bool keepData);
+    // Takes the values of the spouse's twin of a shared form or slip.
+    virtual void copyFromCounterpart(const CTaxData_Form &twin);
+    virtual bool isShared() const;
+    // Writes or reads the object's own block: a marker, the flags word, then the fields.
+    virtual void Serialize(int version, CString &tag, MyDataStream &ar);
+    // The object's own description (empty unless the class keeps one).
+    virtual void getDescription(CString &description) const;
+    virtual void calculate();
+    virtual void preSumSlip();
+    virtual void collectWarnings(QStringList &messages);
+    virtual bool validate(int edition, QStringList &messages);
+    virtual void beginCalculation();
+    virtual int writeEfileRecords(int mode, NetfileGenObjParamStru &param);
+    virtual void setDepInfo(DependantInfoStruct *dependants);
+    virtual void prepareAllForms();
+
+    int getType() const { return m_code; }
+    int getKind() const { return m_kind; }
+    int getFlags() const { return m_flags; }
+    void setFlags(int flags) { m_flags = flags; }
+    bool isDownloaded() const { return m_flags & FlagDownloaded; }
+    void setDownloaded(bool on);
+
+    void setCoupledReturn(bool coupled) { m_coupled = coupled; }
+    bool isCoupledReturn() const { return m_coupled; }
+    int getMainTaxProvince() const { return m_mainProvince; }
+    void setMainTaxProvince(int province) { m_mainProvince = province; }
+    DependantInfoStruct *depInfo() const { return m_dependants; }
+
+    // First word of every block; anything else is damage or a misplaced read.
+    static constexpr quint32 kBlockMarker = 0x51564642;
+
+private:
+    int m_code;
+    int m_kind;
+    int m_flags = 0;
+    bool m_coupled = false;
+    int m_mainProvince = 0;
+    DependantInfoStruct *m_dependants = nullptr;
+};

@@ -1,0 +1,135 @@
+// DependantInfoStruct: records, name cutting and the bounded dependants block.
+#include "marrow/DependantInfoStruct.h"
+
+#include "ordane/MyDataStream.h"
+
+#include <cstring>
+
+namespace {
+constexpr quint32 kMaxTextBytes = 4096;
+constexpr qint64 kNullDay = 0;
+// Two names, a date, three ints or doubles and two text lengths at the least.
+constexpr qint64 kMinRecordBytes = 2 * DependantRecord::kNameBytes + 8 + 4 + 8 + 4 + 4 + 4 + 8;
+
+bool readName(MyDataStream &ar, char (&field)[DependantRecord::kNameBytes])
+{
+    if (ar.Read(field, DependantRecord::kNameBytes) != DependantRecord::kNameBytes)
+        return false;
+    if (std::memchr(field, 0, DependantRecord::kNameBytes) == nullptr) {
+        ar.setCorrupt();
+        return false;
+    }
+    return true;
+}
+
+bool readRecord(MyDataStream &ar, DependantRecord &r)
+{
+    if (!readName(ar, r.firstName) || !readName(ar, r.lastName))
+        return false;
+    qint64 day = 0;
+    qint32 relationship = 0;
+    qint32 infirm = 0;
+    ar.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    ar >> day >> relationship >> r.netIncome >> infirm;
+    if (ar.status() != QDataStream::Ok)
+        return false;
+    r.birthDate = day == kNullDay ? QDate() : QDate::fromJulianDay(day);
+    if (day != kNullDay && !r.birthDate.isValid()) {
+        ar.setCorrupt();
+        return false;
+    }
+    r.relationship = relationship;
+    r.infirm = infirm;
+    QString sin;
+    QString relationText;
+    if (!ar.readText(sin, kMaxTextBytes) || !ar.readText(relationText, kMaxTextBytes))
+        return false;
+    r.sin = sin;
+    r.relationText = relationText;
+    ar >> r.otherAmount;
+    return ar.status() == QDataStream::Ok;
+}
+
+void writeRecord(MyDataStream &ar, const DependantRecord &r)
+{
+    ar.writeRawData(r.firstName, DependantRecord::kNameBytes);
+    ar.writeRawData(r.lastName, DependantRecord::kNameBytes);
+    ar.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    ar << qint64(r.birthDate.isValid() ? r.birthDate.toJulianDay() : kNullDay);
+    ar << qint32(r.relationship) << r.netIncome << qint32(r.infirm);
+    ar.writeText(r.sin);
+    ar.writeText(r.relationText);
+    ar << r.otherAmount;
+}
+} // namespace
+
+void DependantRecord::setName(char (&field)[kNameBytes], const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    int n = qMin(bytes.size(), kNameBytes - 1);
+    // Never end inside a multi-byte character: back off over continuation bytes.
+    if (n < bytes.size()) {
+        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
+            --n;
+    }
+    std::memset(field, 0, kNameBytes);
+    std::memcpy(field, bytes.constData(), size_t(n));
+}
+
+QString DependantRecord::nameText(const char (&field)[kNameBytes])
+{
+    return QString::fromUtf8(field, int(qstrnlen(field, kNameBytes)));
+}
+
+bool DependantRecord::operator==(const DependantRecord &o) const
+{
+    return std::memcmp(firstName, o.firstName, kNameBytes) == 0
+           && std::memcmp(lastName, o.lastName, kNameBytes) == 0 && birthDate == o.birthDate
+           && relationship == o.relationship && netIncome == o.netIncome && infirm == o.infirm
+           && sin == o.sin && relationText == o.relationText && otherAmount == o.otherAmount;
+}
+
+bool DependantInfoStruct::operator==(const DependantInfoStruct &other) const
+{
+    return m_records == other.m_records;
+}
+
+void DependantInfoStruct::AllocData(int n)
+{
+    FreeData();
+    m_records.resize(size_t(qBound(0, n, kMaxRecords)));
+    m_count = int(m_records.size());
+}
+
+void DependantInfoStruct::FreeData()
+{
+    m_records.clear();
+    m_records.shrink_to_fit();
+    m_count = 0;
+}
+
+void DependantInfoStruct::serilize(int, MyDataStream &ar)
+{
+    if (ar.IsStoring()) {
+        ar << qint32(m_count);
+        for (const DependantRecord &r : m_records)
+            writeRecord(ar, r);
+        return;
+    }
+    FreeData();
+    qint32 count = 0;
+    ar >> count;
+    if (ar.status() != QDataStream::Ok)
+        return;
+    if (count > kMaxRecords || !ar.fitsRemaining(count, kMinRecordBytes)) {
+        ar.setCorrupt();
+        return;
+    }
+    for (qint32 i = 0; i < count; ++i) {
+        DependantRecord r;
+        if (!readRecord(ar, r))
+            break;
+        m_records.push_back(r);
+    }
+    m_count = int(m_records.size());
+}

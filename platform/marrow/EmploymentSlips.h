@@ -1,0 +1,253 @@
+// Slips of employment, pension and benefit income.
+#pragma once
+
+#include "marrow/FormFields.h"
+
+// T4: statement of remuneration paid.
+class TaxData_Slip_T4 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4() : CTaxData_Form(1, KindSlip) {}
+    CFloatField box14{this, "box14"};
+    CFloatField box16{this, "box16"};
+    CFloatField box16A{this, "box16A"};
+    CFloatField box17{this, "box17"};
+    CFloatField box17A{this, "box17A"};
+    CFloatField box18{this, "box18"};
+    CFloatField box20{this, "box20"};
+    CFloatField box22{this, "box22"};
+    CFloatField box24{this, "box24"};
+    CFloatField box26{this, "box26"};
+    CFloatField box30{this, "box30"};
+    CFloatField box42{this, "box42"};
+    CFloatField box44{this, "box44"};
+    CFloatField box46{this, "box46"};
+    CFloatField box52{this, "box52"};
+    CFloatField box55{this, "box55"};
+    CFloatField box66{this, "box66"};
+    CFloatField box67{this, "box67"};
+    CFloatField box71{this, "box71"};
+    CFloatField box85{this, "box85"};
+    CFloatField box87{this, "box87"};
+    CFloatField box91{this, "box91"};
+    CFloatField box92{this, "box92"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CFloatField amtG{this, "amtG"};
+    CFloatField amtH{this, "amtH"};
+    CFloatField amtI{this, "amtI"};
+    CFloatField amtJ{this, "amtJ"};
+    CFloatField amtK{this, "amtK"};
+    CIntField provinceOfEmployment{this, "provinceOfEmployment"};
+    CIntField employmentKind{this, "employmentKind"};
+    CIntField secondKind{this, "secondKind"};
+    CBoolField eiExempt{this, "eiExempt"};
+    CBoolField cppExempt{this, "cppExempt"};
+    CBoolField t4fFlag{this, "t4fFlag"};
+    CBoolField flag2{this, "flag2"};
+};
+
+// T4A: pension, retirement, annuity and other income.
+class TaxData_Slip_T4A : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4A() : CTaxData_Form(2, KindSlip) {}
+    CFloatField box16{this, "box16"};
+    CFloatField box18{this, "box18"};
+    CFloatField box20{this, "box20"};
+    CFloatField box22{this, "box22"};
+    CFloatField box24{this, "box24"};
+    CFloatField box28{this, "box28"};
+    CFloatField box30{this, "box30"};
+    CFloatField box32{this, "box32"};
+    CFloatField box34{this, "box34"};
+    CFloatField box40{this, "box40"};
+    CFloatField box42{this, "box42"};
+    CFloatField box46{this, "box46"};
+    CFloatField box48{this, "box48"};
+    CFloatField box104{this, "box104"};
+    CFloatField box105{this, "box105"};
+    CFloatField box106{this, "box106"};
+    CFloatField box107{this, "box107"};
+    CFloatField box109{this, "box109"};
+    CFloatField box118{this, "box118"};
+    CFloatField box119{this, "box119"};
+    CFloatField box124{this, "box124"};
+    CFloatField box125{this, "box125"};
+    CFloatField box127{this, "box127"};
+    CFloatField box128{this, "box128"};
+    CFloatField box131{this, "box131"};
+    CFloatField box135{this, "box135"};
+    CFloatField box197{this, "box197"};
+    CFloatField box198{this, "box198"};
+    CFloatField box202{this, "box202"};
+    CFloatField box203{this, "box203"};
+    CFloatField box204{this, "box204"};
+    CFloatField box210{this, "box210"};
+    CFloatField box211{this, "box211"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CFloatField amtG{this, "amtG"};
+    CFloatField amtH{this, "amtH"};
+    CFloatField amtI{this, "amtI"};
+    CFloatField amtJ{this, "amtJ"};
+    CFloatField amtK{this, "amtK"};
+    CFloatField amtL{this, "amtL"};
+    CFloatField amtM1{this, "amtM1"};
+    CFloatField amtM2{this, "amtM2"};
+    CFloatField amtM3{this, "amtM3"};
+    CFloatField amtM4{this, "amtM4"};
+    CFloatField amtM5{this, "amtM5"};
+    CFloatField amtN{this, "amtN"};
+    CFloatField amtO{this, "amtO"};
+    CBoolField flag1{this, "flag1"};
+    CBoolField flag2{this, "flag2"};
+    CBoolField flag3{this, "flag3"};
+    CBoolField flag4{this, "flag4"};
+    CBoolField flag5{this, "flag5"};
+    CBoolField flag6{this, "flag6"};
+    CBoolField flag7{this, "flag7"};
+    CBoolField flag8{this, "flag8"};
+    CBoolField flag9{this, "flag9"};
+    CIntField box105Kind{this, "box105Kind"};
+    CIntField box124Kind{this, "box124Kind"};
+};
+
+// T4A(P): CPP benefits.
+class TaxData_Slip_T4AP : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4AP() : CTaxData_Form(3, KindSlip) {}
+    CFloatField box14{this, "box14"};
+    CFloatField box15{this, "box15"};
+    CFloatField box16{this, "box16"};
+    CFloatField box17{this, "box17"};
+    CFloatField box18{this, "box18"};
+    CFloatField box19{this, "box19"};
+    CFloatField box20{this, "box20"};
+    CFloatField box21{this, "box21"};
+    CFloatField box22{this, "box22"};
+    CFloatField box23{this, "box23"};
+    CFloatField amtA{this, "amtA"};
+    CBoolField flag1{this, "flag1"};
+    CBoolField flag2{this, "flag2"};
+    CBoolField flag3{this, "flag3"};
+    CIntField age{this, "age"};
+};
+
+// T4E: employment insurance benefits.
+class TaxData_Slip_T4E : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4E() : CTaxData_Form(5, KindSlip) {}
+    CFloatField box7{this, "box7"};
+    CFloatField box14{this, "box14"};
+    CFloatField box15{this, "box15"};
+    CFloatField box17{this, "box17"};
+    CFloatField box18{this, "box18"};
+    CFloatField box20{this, "box20"};
+    CFloatField box21{this, "box21"};
+    CFloatField box22{this, "box22"};
+    CFloatField box23{this, "box23"};
+    CFloatField box30{this, "box30"};
+    CFloatField box33{this, "box33"};
+    CFloatField box37{this, "box37"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CBoolField flag1{this, "flag1"};
+};
+
+// T4A(OAS): old age security.
+class CSlipData_T4AOAS : public CTaxData_Form
+{
+public:
+    CSlipData_T4AOAS() : CTaxData_Form(6, KindSlip) {}
+    CFloatField box18{this, "box18"};
+    CFloatField box19{this, "box19"};
+    CFloatField box20{this, "box20"};
+    CFloatField box21{this, "box21"};
+    CFloatField box22{this, "box22"};
+    CFloatField box23{this, "box23"};
+};
+
+// T4PS: employees' profit-sharing plan allocations.
+class TaxData_Slip_T4PS : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4PS() : CTaxData_Form(14, KindSlip) {}
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CFloatField amtG{this, "amtG"};
+    CFloatField amtH{this, "amtH"};
+    CFloatField amtI{this, "amtI"};
+    CFloatField amtJ{this, "amtJ"};
+    CFloatField amtK{this, "amtK"};
+    CFloatField amtL{this, "amtL"};
+    CFloatField amtM{this, "amtM"};
+    CBoolField flag1{this, "flag1"};
+};
+
+// T4A-RCA: distributions from a retirement compensation arrangement.
+class TaxData_Slip_T4ARCA : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4ARCA() : CTaxData_Form(15, KindSlip) {}
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CFloatField amtG{this, "amtG"};
+};
+
+// RC62: universal child care benefit.
+class TaxData_Slip_RC62 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_RC62() : CTaxData_Form(17, KindSlip) {}
+    CFloatField box10{this, "box10"};
+    CFloatField box12{this, "box12"};
+};
+
+// RC210: advance Canada Workers Benefit.
+class TaxData_Slip_RC210 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_RC210() : CTaxData_Form(18, KindSlip) {}
+    CFloatField box10{this, "box10"};
+    CFloatField box11{this, "box11"};
+};
+
+// Manitoba shelter assistance.
+class TaxData_Slip_MBShelterAssist : public CTaxData_Form
+{
+public:
+    TaxData_Slip_MBShelterAssist() : CTaxData_Form(21, KindSlip) {}
+    CFloatField benefit{this, "benefit"};
+};
+
+// PRPP contribution receipt.
+class TaxData_Slip_PRPP : public CTaxData_Form
+{
+public:
+    TaxData_Slip_PRPP() : CTaxData_Form(22, KindSlip) {}
+    CFloatField employeeCurrentYear{this, "employeeCurrentYear"};
+    CFloatField employeePriorYear{this, "employeePriorYear"};
+    CFloatField employer{this, "employer"};
+    CFloatField exemptCurrentYear{this, "exemptCurrentYear"};
+    CFloatField exemptPriorYear{this, "exemptPriorYear"};
+};

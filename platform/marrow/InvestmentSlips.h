@@ -1,0 +1,211 @@
+// Slips of investment, registered-plan, tuition and other income.
+#pragma once
+
+#include "marrow/FormFields.h"
+#include "marrow/CSharableTaxData_Form.h"
+
+// T4RSP: RRSP income.
+class TaxData_Slip_T4RSP : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4RSP() : CTaxData_Form(4, KindSlip) {}
+    CFloatField box16{this, "box16"};
+    CFloatField box18{this, "box18"};
+    CFloatField box20{this, "box20"};
+    CFloatField box22{this, "box22"};
+    CFloatField box25{this, "box25"};
+    CFloatField box26{this, "box26"};
+    CFloatField box27{this, "box27"};
+    CFloatField box28{this, "box28"};
+    CFloatField box30{this, "box30"};
+    CFloatField box34{this, "box34"};
+    CBoolField flag1{this, "flag1"};
+    CBoolField flag2{this, "flag2"};
+};
+
+// T4RIF: RRIF income.
+class TaxData_Slip_T4RIF : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4RIF() : CTaxData_Form(7, KindSlip) {}
+    CFloatField box16{this, "box16"};
+    CFloatField box18{this, "box18"};
+    CFloatField box20{this, "box20"};
+    CFloatField box22{this, "box22"};
+    CFloatField box24{this, "box24"};
+    CFloatField box28{this, "box28"};
+    CFloatField amtA{this, "amtA"};
+    CBoolField flag1{this, "flag1"};
+    CBoolField flag2{this, "flag2"};
+};
+
+// T5: investment income.
+class TaxData_Slip_T5 : public CSharableTaxData_Form
+{
+public:
+    TaxData_Slip_T5() : CSharableTaxData_Form(8, KindSlip) {}
+    CFloatField box10{this, "box10"};
+    CFloatField box11{this, "box11"};
+    CFloatField box12{this, "box12"};
+    CFloatField box13{this, "box13"};
+    CFloatField box14{this, "box14"};
+    CFloatField box15{this, "box15"};
+    CFloatField box16{this, "box16"};
+    CFloatField box17{this, "box17"};
+    CFloatField box18{this, "box18"};
+    CFloatField box24{this, "box24"};
+    CFloatField box25{this, "box25"};
+    CFloatField box26{this, "box26"};
+    CFloatField box34{this, "box34"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CBoolField box17Flag{this, "box17Flag"};
+    CBoolField amtEFlag{this, "amtEFlag"};
+};
+
+// T3: trust income allocations.
+class TaxData_Slip_T3 : public CSharableTaxData_Form
+{
+public:
+    TaxData_Slip_T3() : CSharableTaxData_Form(9, KindSlip) {}
+    CFloatField box21{this, "box21"};
+    CFloatField box23{this, "box23"};
+    CFloatField box25{this, "box25"};
+    CFloatField box26{this, "box26"};
+    CFloatField box30{this, "box30"};
+    CFloatField box32{this, "box32"};
+    CFloatField box34{this, "box34"};
+    CFloatField box38{this, "box38"};
+    CFloatField box39{this, "box39"};
+    CFloatField box49{this, "box49"};
+    CFloatField box50{this, "box50"};
+    CFloatField box51{this, "box51"};
+    CFloatField box55{this, "box55"};
+    CFloatField box57{this, "box57"};
+    CFloatField box59{this, "box59"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CBoolField box21Flag{this, "box21Flag"};
+    CBoolField amtBFlag{this, "amtBFlag"};
+    CBoolField box26Flag1{this, "box26Flag1"};
+    CBoolField box26Flag2{this, "box26Flag2"};
+    CBoolField box26Flag3{this, "box26Flag3"};
+};
+
+// T5003: tax shelter information.
+class CSlipData_T5003 : public CTaxData_Form
+{
+public:
+    CSlipData_T5003() : CTaxData_Form(10, KindSlip) {}
+    CFloatField amtA{this, "amtA"};
+};
+
+// T5007: benefits (social assistance, workers' compensation).
+class CSlipData_T5007 : public CTaxData_Form
+{
+public:
+    CSlipData_T5007() : CTaxData_Form(11, KindSlip) {}
+    CFloatField box10{this, "box10"};
+    CFloatField box11{this, "box11"};
+    CFloatField amtA{this, "amtA"};
+    CIntField kind{this, "kind"};
+    CBoolField flag1{this, "flag1"};
+};
+
+// T5013: partnership income.
+class TaxData_Slip_T5013 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T5013() : CTaxData_Form(13, KindSlip) {}
+    CFloatField box5{this, "box5"};
+    CFloatField box137{this, "box137"};
+    CFloatField box151{this, "box151"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CFloatField amtG{this, "amtG"};
+    CFloatField amtH{this, "amtH"};
+    CFloatField amtI{this, "amtI"};
+    CFloatField amtJ{this, "amtJ"};
+    CFloatField amtK{this, "amtK"};
+    CFloatField amtL{this, "amtL"};
+    CFloatField amtM{this, "amtM"};
+    CFloatField amtN{this, "amtN"};
+    CFloatField amtO{this, "amtO"};
+    CFloatField amtP{this, "amtP"};
+    CFloatField amtQ{this, "amtQ"};
+    CFloatField amtR{this, "amtR"};
+    CFloatField amtS{this, "amtS"};
+    CFloatField amtT{this, "amtT"};
+    CFloatField amtU{this, "amtU"};
+    CFloatField amtV{this, "amtV"};
+    CFloatField amtW{this, "amtW"};
+};
+
+// T5006: registered labour-sponsored venture capital shares.
+class TaxData_Slip_T5006 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T5006() : CTaxData_Form(16, KindSlip) {}
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+};
+
+// T1204: government service contract payments.
+class TaxData_Slip_T1204 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T1204() : CTaxData_Form(23, KindSlip) {}
+    CFloatField box82{this, "box82"};
+    CFloatField box84{this, "box84"};
+};
+
+// NR4: amounts paid to non-residents.
+class TaxData_Slip_NR4 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_NR4() : CTaxData_Form(24, KindSlip) {}
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
+    CFloatField amtE{this, "amtE"};
+};
+
+// T2202: tuition and enrolment certificate.
+class TaxData_Slip_T2202 : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T2202() : CTaxData_Form(25, KindSlip) {}
+    CTableField periods{this, "periods", 4, {FieldType::Int, FieldType::Int, FieldType::Float}};
+};
+
+// T4FHSA: first home savings account.
+class TaxData_Slip_T4FHSA : public CTaxData_Form
+{
+public:
+    TaxData_Slip_T4FHSA() : CTaxData_Form(26, KindSlip) {}
+    CFloatField box18{this, "box18"};
+    CFloatField box20{this, "box20"};
+    CFloatField box22{this, "box22"};
+    CFloatField box24{this, "box24"};
+    CFloatField box26{this, "box26"};
+    CFloatField box28{this, "box28"};
+    CFloatField box30{this, "box30"};
+    CFloatField box36{this, "box36"};
+    CFloatField box38{this, "box38"};
+    CBoolField flag1{this, "flag1"};
+};

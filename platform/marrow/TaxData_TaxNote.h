@@ -1,0 +1,17 @@
+// TaxData_TaxNote: a note the user keeps with a return.
+#pragma once
+
+#include "marrow/FormFields.h"
+#include "ordane/CString.h"
+
+class TaxData_TaxNote : public CTaxData_Form
+{
+public:
+    TaxData_TaxNote() : CTaxData_Form(1, KindNote) {}
+
+    CStringField description{this, "description", 80};
+    CStringField text{this, "text", 0};
+
+    // The forms tree shows a note by its description.
+    void getDescription(CString &out) const override { out = description.value(); }
+};

@@ -1,0 +1,17 @@
+// CBoolField: a yes/no flag field.
+#pragma once
+
+#include "ordane/CValueField.h"
+
+class CBoolField : public CValueField<bool, FieldType::Bool>
+{
+public:
+    CBoolField(FieldOwner *owner, const char *name, bool defaultValue = false);
+
+    operator bool() const { return m_value; }
+    CBoolField &operator=(bool v) { m_value = v; return *this; }
+
+    void writeValue(MyDataStream &out, int version) const override;
+    bool readValue(MyDataStream &in, int version) override;
+    QString toText() const override;
+};

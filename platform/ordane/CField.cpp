@@ -1,0 +1,46 @@
+// CField: registration with the owner and the detached fields of each type.
+#include "ordane/CField.h"
+
+#include "ordane/CBoolField.h"
+#include "ordane/CDateField.h"
+#include "ordane/CFloatField.h"
+#include "ordane/CIntField.h"
+#include "ordane/CStringField.h"
+#include "ordane/CTableField.h"
+#include "ordane/FieldOwner.h"
+
+CField::CField(FieldOwner *owner, const char *name)
+{
+    if (owner) {
+        m_name = owner->fieldPrefix() + name;
+        owner->registerField(this);
+    } else {
+        m_name = name;
+    }
+}
+
+CField::~CField() = default;
+
+bool CField::isKnownType(int code)
+{
+    return code >= int(FieldType::Int) && code <= int(FieldType::Table);
+}
+
+std::unique_ptr<CField> CField::createDetached(FieldType type)
+{
+    switch (type) {
+    case FieldType::Int:
+        return std::make_unique<CIntField>(nullptr, "");
+    case FieldType::Float:
+        return std::make_unique<CFloatField>(nullptr, "");
+    case FieldType::String:
+        return std::make_unique<CStringField>(nullptr, "");
+    case FieldType::Date:
+        return std::make_unique<CDateField>(nullptr, "");
+    case FieldType::Bool:
+        return std::make_unique<CBoolField>(nullptr, "");
+    case FieldType::Table:
+        return std::make_unique<CTableField>(nullptr, "", 0, std::initializer_list<FieldType>{});
+    }
+    return nullptr;
+}

@@ -1,0 +1,17 @@
+// CIntField: a whole-number field (choices, counts, codes).
+#pragma once
+
+#include "ordane/CValueField.h"
+
+class CIntField : public CValueField<int, FieldType::Int>
+{
+public:
+    CIntField(FieldOwner *owner, const char *name, int defaultValue = 0);
+
+    operator int() const { return m_value; }
+    CIntField &operator=(int v) { m_value = v; return *this; }
+
+    void writeValue(MyDataStream &out, int version) const override;
+    bool readValue(MyDataStream &in, int version) override;
+    QString toText() const override;
+};

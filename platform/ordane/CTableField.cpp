@@ -1,0 +1,139 @@
+// CTableField: cells as detached typed fields, copied, compared and stored cell by cell.
+#include "ordane/CTableField.h"
+
+#include "ordane/CBoolField.h"
+#include "ordane/CDateField.h"
+#include "ordane/CFloatField.h"
+#include "ordane/CIntField.h"
+#include "ordane/CStringField.h"
+#include "ordane/MyDataStream.h"
+
+#include <QString>
+
+CTableField::CTableField(FieldOwner *owner, const char *name, int rows,
+                         std::initializer_list<FieldType> columns)
+    : CField(owner, name), m_rows(rows < 0 ? 0 : rows), m_columns(columns)
+{
+    m_cells.reserve(size_t(m_rows) * m_columns.size());
+    for (int r = 0; r < m_rows; ++r) {
+        for (FieldType t : m_columns) {
+            Q_ASSERT(t != FieldType::Table);
+            m_cells.push_back(CField::createDetached(t));
+        }
+    }
+}
+
+CTableField::~CTableField() = default;
+
+CField &CTableField::cell(int row, int column)
+{
+    Q_ASSERT(row >= 0 && row < m_rows && column >= 0 && column < columnCount());
+    return *m_cells[size_t(row) * m_columns.size() + size_t(column)];
+}
+
+const CField &CTableField::cell(int row, int column) const
+{
+    Q_ASSERT(row >= 0 && row < m_rows && column >= 0 && column < columnCount());
+    return *m_cells[size_t(row) * m_columns.size() + size_t(column)];
+}
+
+namespace {
+template <typename T> T &typed(CField &f, FieldType expected)
+{
+    Q_ASSERT(f.type() == expected);
+    Q_UNUSED(expected);
+    return static_cast<T &>(f);
+}
+} // namespace
+
+CIntField &CTableField::intAt(int r, int c) { return typed<CIntField>(cell(r, c), FieldType::Int); }
+CFloatField &CTableField::amountAt(int r, int c) { return typed<CFloatField>(cell(r, c), FieldType::Float); }
+CStringField &CTableField::textAt(int r, int c) { return typed<CStringField>(cell(r, c), FieldType::String); }
+CDateField &CTableField::dateAt(int r, int c) { return typed<CDateField>(cell(r, c), FieldType::Date); }
+CBoolField &CTableField::flagAt(int r, int c) { return typed<CBoolField>(cell(r, c), FieldType::Bool); }
+
+void CTableField::reset()
+{
+    for (auto &c : m_cells)
+        c->reset();
+}
+
+void CTableField::copyFrom(const CField &other)
+{
+    if (other.type() != type())
+        return;
+    const auto &o = static_cast<const CTableField &>(other);
+    const int rows = qMin(m_rows, o.m_rows);
+    const int cols = qMin(columnCount(), o.columnCount());
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c)
+            cell(r, c).copyFrom(o.cell(r, c));
+    }
+}
+
+bool CTableField::equals(const CField &other) const
+{
+    if (other.type() != type())
+        return false;
+    const auto &o = static_cast<const CTableField &>(other);
+    if (o.m_rows != m_rows || o.m_columns != m_columns)
+        return false;
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        if (!m_cells[i]->equals(*o.m_cells[i]))
+            return false;
+    }
+    return true;
+}
+
+void CTableField::writeValue(MyDataStream &out, int version) const
+{
+    out << qint32(m_rows) << qint32(m_columns.size());
+    for (FieldType t : m_columns)
+        out << quint8(t);
+    for (const auto &c : m_cells)
+        c->writeValue(out, version);
+}
+
+bool CTableField::readValue(MyDataStream &in, int version)
+{
+    qint32 rows = 0;
+    qint32 cols = 0;
+    in >> rows >> cols;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    if (rows < 0 || rows > kMaxRows || cols < 0 || cols > kMaxColumns) {
+        in.setCorrupt();
+        return false;
+    }
+    std::vector<FieldType> types;
+    for (qint32 c = 0; c < cols; ++c) {
+        quint8 code = 0;
+        in >> code;
+        if (in.status() != QDataStream::Ok)
+            return false;
+        const bool known = CField::isKnownType(code) && FieldType(code) != FieldType::Table;
+        if (!known || (c < columnCount() && FieldType(code) != m_columns[size_t(c)])) {
+            in.setCorrupt();
+            return false;
+        }
+        types.push_back(FieldType(code));
+    }
+    if (!in.fitsRemaining(qint64(rows) * cols, 1))
+        return false;
+    for (qint32 r = 0; r < rows; ++r) {
+        for (qint32 c = 0; c < cols; ++c) {
+            if (r < m_rows && c < columnCount()) {
+                if (!cell(r, c).readValue(in, version))
+                    return false;
+            } else if (!CField::createDetached(types[size_t(c)])->readValue(in, version)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QString CTableField::toText() const
+{
+    return QStringLiteral("%1 x %2").arg(m_rows).arg(m_columns.size());
+}

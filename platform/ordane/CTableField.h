@@ -1,0 +1,52 @@
+// CTableField: a fixed number of rows of typed columns (dependant rows, expense rows ...).
+#pragma once
+
+#include "ordane/CField.h"
+
+#include <initializer_list>
+#include <vector>
+
+class CIntField;
+class CFloatField;
+class CStringField;
+class CDateField;
+class CBoolField;
+
+class CTableField : public CField
+{
+public:
+    // Columns may be Int, Float, String, Date or Bool.
+    CTableField(FieldOwner *owner, const char *name, int rows, std::initializer_list<FieldType> columns);
+    ~CTableField() override;
+
+    int rowCount() const { return m_rows; }
+    int columnCount() const { return int(m_columns.size()); }
+    FieldType columnType(int column) const { return m_columns[size_t(column)]; }
+
+    // A cell of the column's type; asking for another type is a programming error.
+    CField &cell(int row, int column);
+    const CField &cell(int row, int column) const;
+    CIntField &intAt(int row, int column);
+    CFloatField &amountAt(int row, int column);
+    CStringField &textAt(int row, int column);
+    CDateField &dateAt(int row, int column);
+    CBoolField &flagAt(int row, int column);
+
+    FieldType type() const override { return FieldType::Table; }
+    void reset() override;
+    void copyFrom(const CField &other) override;
+    bool equals(const CField &other) const override;
+    // Rows, columns, the column types, then the cells row by row. Reading keeps the cells
+    // both sides know; extra rows or columns of a block are read and dropped.
+    void writeValue(MyDataStream &out, int version) const override;
+    bool readValue(MyDataStream &in, int version) override;
+    QString toText() const override;
+
+    static constexpr int kMaxRows = 10000;
+    static constexpr int kMaxColumns = 256;
+
+private:
+    int m_rows;
+    std::vector<FieldType> m_columns;
+    std::vector<std::unique_ptr<CField>> m_cells;
+};

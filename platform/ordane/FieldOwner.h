@@ -1,0 +1,48 @@
+// FieldOwner: the registry of typed fields that serialises, copies and compares them by name.
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+class CField;
+class MyDataStream;
+
+class FieldOwner
+{
+public:
+    // Fields register as prefix + their name ("fld_" for dialog data, nothing for forms).
+    explicit FieldOwner(const char *prefix = "");
+    FieldOwner(const FieldOwner &) = delete;
+    FieldOwner &operator=(const FieldOwner &) = delete;
+    virtual ~FieldOwner();
+
+    const QByteArray &fieldPrefix() const { return m_prefix; }
+    const std::vector<CField *> &fields() const { return m_fields; }
+    CField *findField(const QByteArray &name) const;
+
+    // A renamed field keeps reading blocks that hold its old name.
+    void addReadAlias(const char *oldName, const char *newName);
+
+    void resetFields();
+    // Each field takes the value of the other owner's field of the same name and type.
+    void copyFieldsFrom(const FieldOwner &other);
+    bool fieldsEqual(const FieldOwner &other) const;
+
+    // The self-describing field list: a count, then name, type and value of each field.
+    // Reading skips names it does not know; a known name with another type, an unknown
+    // type or an absurd count marks the stream corrupt.
+    void writeFields(MyDataStream &out, int version) const;
+    bool readFields(MyDataStream &in, int version);
+
+    // Longest field name a block accepts.
+    static constexpr int kMaxNameLength = 255;
+
+private:
+    friend class CField;
+    void registerField(CField *field);
+    CField *findForRead(const QByteArray &name) const;
+
+    QByteArray m_prefix;
+    std::vector<CField *> m_fields;
+    std::vector<std::pair<QByteArray, QByteArray>> m_aliases;
+};

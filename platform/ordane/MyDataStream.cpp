@@ -1,0 +1,85 @@
+// MyDataStream: direction, raw reads, bounded counts and the text codec of every block.
+#include "ordane/MyDataStream.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
+{
+    m_storing = device && device->isWritable() && !device->isReadable();
+    setUp();
+}
+
+MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataStream(bytes, mode)
+{
+    m_storing = (mode & QIODevice::WriteOnly) && !(mode & QIODevice::ReadOnly);
+    setUp();
+}
+
+MyDataStream::MyDataStream(const QByteArray &bytes) : QDataStream(bytes)
+{
+    m_storing = false;
+    setUp();
+}
+
+void MyDataStream::setUp()
+{
+    setByteOrder(QDataStream::BigEndian);
+    setVersion(QDataStream::Qt_5_15);
+}
+
+int MyDataStream::Read(char *buffer, int length)
+{
+    if (length <= 0)
+        return 0;
+    const int got = readRawData(buffer, length);
+    if (got < length)
+        setStatus(QDataStream::ReadPastEnd);
+    return got < 0 ? 0 : got;
+}
+
+void MyDataStream::setCorrupt()
+{
+    setStatus(QDataStream::ReadCorruptData);
+}
+
+bool MyDataStream::fitsRemaining(qint64 count, qint64 minBytesEach)
+{
+    if (status() != QDataStream::Ok)
+        return false;
+    if (count < 0) {
+        setCorrupt();
+        return false;
+    }
+    QIODevice *d = device();
+    if (d && !d->isSequential() && minBytesEach > 0 && count > d->bytesAvailable() / minBytesEach) {
+        setCorrupt();
+        return false;
+    }
+    return true;
+}
+
+void MyDataStream::writeText(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    *this << quint32(bytes.size());
+    writeRawData(bytes.constData(), bytes.size());
+}
+
+bool MyDataStream::readText(QString &text, quint32 maxBytes)
+{
+    quint32 size = 0;
+    *this >> size;
+    if (status() != QDataStream::Ok)
+        return false;
+    if (size > maxBytes || size > kMaxTextBytes || !fitsRemaining(size, 1)) {
+        setCorrupt();
+        return false;
+    }
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    if (Read(bytes.data(), int(size)) != int(size))
+        return false;
+    text = QString::fromUtf8(bytes);
+    return true;
+}

@@ -1,0 +1,417 @@
+// Form blocks through MyDataStream: every class round trip on a real file, old and unknown
+// fields, exact bytes, and damaged blocks of forms, the reserved area and the dependants.
+#include <QtTest>
+
+#include "FormTestSupport.h"
+#include "marrow/DependantInfoStruct.h"
+#include "marrow/FormFields.h"
+#include "ordane/CReservedArea.h"
+#include "ordane/MyDataStream.h"
+
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <set>
+
+namespace {
+constexpr int kVersion = 66098;
+const char *const kTag = "4093tax81726354";
+
+// The test-only form: one field of each type.
+class TestForm : public CTaxData_Form
+{
+public:
+    TestForm() : CTaxData_Form(900) {}
+    CIntField count{this, "count", -1};
+    CFloatField amount{this, "amount"};
+    CStringField label{this, "label"};
+    CDateField when{this, "when", QDate(1980, 1, 1)};
+    CBoolField flag{this, "flag"};
+    CTableField rows{this, "rows", 3, {FieldType::Int, FieldType::Float, FieldType::String}};
+};
+
+// The same form as an older release wrote it: no date yet, a field since dropped, and
+// a table with fewer columns but more rows.
+class OldTestForm : public CTaxData_Form
+{
+public:
+    OldTestForm() : CTaxData_Form(900) {}
+    CIntField count{this, "count", -1};
+    CTableField retired{this, "retired", 2, {FieldType::Date, FieldType::String}};
+    CFloatField amount{this, "amount"};
+    CStringField label{this, "label"};
+    CBoolField flag{this, "flag"};
+    CTableField rows{this, "rows", 4, {FieldType::Int, FieldType::Float}};
+};
+
+// A form whose "amount" is a whole number: a type clash with TestForm.
+class ClashForm : public CTaxData_Form
+{
+public:
+    ClashForm() : CTaxData_Form(900) {}
+    CIntField amount{this, "amount"};
+};
+
+class TinyForm : public CTaxData_Form
+{
+public:
+    TinyForm() : CTaxData_Form(901) {}
+    CIntField a{this, "a"};
+};
+
+QByteArray blockOf(CTaxData_Form &form, int version = kVersion)
+{
+    QByteArray bytes;
+    MyDataStream out(&bytes, QIODevice::WriteOnly);
+    CString tag(kTag);
+    form.Serialize(version, tag, out);
+    return bytes;
+}
+
+QDataStream::Status readBlock(CTaxData_Form &form, const QByteArray &bytes, int version = kVersion)
+{
+    MyDataStream in(bytes);
+    CString tag(kTag);
+    form.Serialize(version, tag, in);
+    return in.status();
+}
+
+void fillTestForm(TestForm &f)
+{
+    f.count = 7;
+    f.amount = 12.34;
+    f.label = QStringLiteral("Zoë");
+    f.when = QDate(2025, 3, 4);
+    f.flag = true;
+    f.rows.intAt(2, 0) = 9;
+    f.rows.amountAt(1, 1) = 0.5;
+    f.rows.textAt(0, 2) = QStringLiteral("r0");
+}
+} // namespace
+
+class TestFormBlocks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyClassRoundTrip_data();
+    void everyClassRoundTrip();
+    void exactBytes();
+    void olderBlockAndUnknownNames();
+    void damagedFormBlocks_data();
+    void damagedFormBlocks();
+    void everyCutOfAFormBlock();
+    void longTexts();
+    void reservedArea();
+    void damagedReservedArea_data();
+    void damagedReservedArea();
+    void dependants();
+    void damagedDependants_data();
+    void damagedDependants();
+};
+
+void TestFormBlocks::everyClassRoundTrip_data()
+{
+    QTest::addColumn<int>("index");
+    const auto makers = allMakers();
+    for (size_t i = 0; i < makers.size(); ++i)
+        QTest::newRow(makers[i].label.constData()) << int(i);
+}
+
+void TestFormBlocks::everyClassRoundTrip()
+{
+    QFETCH(int, index);
+    const MadeObject maker = allMakers()[size_t(index)];
+    std::unique_ptr<CTaxData_Form> written(maker.make());
+    std::unique_ptr<CTaxData_Form> read(maker.make());
+    std::unique_ptr<CTaxData_Form> fresh(maker.make());
+
+    std::set<QByteArray> names;
+    for (CField *f : written->fields())
+        QVERIFY2(names.insert(f->name()).second, f->name().constData());
+
+    fillAll(*written);
+    written->setDownloaded(true);
+    if (!written->fields().empty())
+        QVERIFY(written->isDifferentFrom(*fresh));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("block.bin"));
+    {
+        QSaveFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        MyDataStream out(&file);
+        QVERIFY(out.IsStoring());
+        CString tag(kTag);
+        written->Serialize(kVersion, tag, out);
+        out << qint32(-77);  // whatever follows the block stays in step
+        QVERIFY(file.commit());
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    MyDataStream in(&file);
+    QVERIFY(in.IsLoading());
+    CString tag(kTag);
+    read->Serialize(kVersion, tag, in);
+    qint32 after = 0;
+    in >> after;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(after, -77);
+    QVERIFY(in.atEnd());
+    QVERIFY(!read->isDifferentFrom(*written));
+    QVERIFY(read->isDownloaded());
+    QVERIFY(fresh->isDifferentFrom(*read));
+
+    // Copying gives the same values without a file.
+    fresh->copyValuesFrom(*written);
+    QVERIFY(!fresh->isDifferentFrom(*written));
+}
+
+void TestFormBlocks::exactBytes()
+{
+    TinyForm f;
+    f.a = 5;
+    f.setDownloaded(true);
+    const QByteArray expected = QByteArray::fromHex("51564642"   // marker
+                                                    "00000001"   // flags: downloaded
+                                                    "00000001"   // one field
+                                                    "01" "61"    // name "a"
+                                                    "01"         // an int
+                                                    "00000005");
+    QCOMPARE(blockOf(f).toHex(), expected.toHex());
+}
+
+void TestFormBlocks::olderBlockAndUnknownNames()
+{
+    OldTestForm old;
+    old.count = 3;
+    old.amount = 99.5;
+    old.label = QStringLiteral("old");
+    old.flag = true;
+    old.retired.textAt(1, 1) = QStringLiteral("gone");
+    old.rows.intAt(0, 0) = 11;
+    old.rows.amountAt(3, 1) = 8.25;  // a row this release does not have
+
+    TestForm now;
+    fillTestForm(now);
+    QCOMPARE(readBlock(now, blockOf(old)), QDataStream::Ok);
+    QCOMPARE(now.count.value(), 3);
+    QCOMPARE(now.amount.value(), 99.5);
+    QCOMPARE(now.label.value(), CString("old"));
+    QVERIFY(now.flag.value());
+    QCOMPARE(now.rows.intAt(0, 0).value(), 11);
+    // Cells the old block had no column for keep what they held.
+    QCOMPARE(now.rows.textAt(0, 2).value(), CString("r0"));
+    // A field the old block did not have keeps its value; a fresh object has its default.
+    QCOMPARE(now.when.date(), QDate(2025, 3, 4));
+    TestForm fresh;
+    QCOMPARE(readBlock(fresh, blockOf(old)), QDataStream::Ok);
+    QCOMPARE(fresh.when.date(), QDate(1980, 1, 1));
+    QVERIFY(fresh.findField("retired") == nullptr);
+
+    // The other way: fields the old release does not know are skipped.
+    OldTestForm back;
+    QCOMPARE(readBlock(back, blockOf(now)), QDataStream::Ok);
+    QCOMPARE(back.amount.value(), 99.5);
+    QCOMPARE(back.rows.intAt(0, 0).value(), 11);
+}
+
+void TestFormBlocks::damagedFormBlocks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    const int corrupt = QDataStream::ReadCorruptData;
+    QTest::newRow("empty") << QByteArray() << int(QDataStream::ReadPastEnd);
+    QTest::newRow("wrong marker") << QByteArray::fromHex("5156464300000000" "00000000") << corrupt;
+    QTest::newRow("absurd count") << QByteArray::fromHex("5156464200000000" "7fffffff") << corrupt;
+    QTest::newRow("negative count") << QByteArray::fromHex("5156464200000000" "ffffffff") << corrupt;
+    QTest::newRow("unknown type") << QByteArray::fromHex("5156464200000000" "00000001" "0161" "09" "00000005")
+                                  << corrupt;
+    QTest::newRow("empty name") << QByteArray::fromHex("5156464200000000" "00000001" "00" "01" "00000005")
+                                << corrupt;
+    QTest::newRow("bool of 2") << QByteArray::fromHex("5156464200000000" "00000001" "0466" "6c6167" "05" "02")
+                               << corrupt;
+    QTest::newRow("absurd text") << QByteArray::fromHex("5156464200000000" "00000001" "056c6162656c" "03" "7ffffff0")
+                                 << corrupt;
+    QTest::newRow("absurd table rows")
+        << QByteArray::fromHex("5156464200000000" "00000001" "04726f7773" "06" "7fffffff" "00000001" "01")
+        << corrupt;
+    QTest::newRow("table rows times columns beyond the data")
+        << QByteArray::fromHex("5156464200000000" "00000001" "04726f7773" "06" "00002710" "00000001" "01") << corrupt;
+    QTest::newRow("table column type clash")
+        << QByteArray::fromHex("5156464200000000" "00000001" "04726f7773" "06" "00000001" "00000001" "03")
+        << corrupt;
+    QTest::newRow("bad date")
+        << QByteArray::fromHex("5156464200000000" "00000001" "047768656e" "04" "7fffffffffffffff" "ffffffff")
+        << corrupt;
+}
+
+void TestFormBlocks::damagedFormBlocks()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    TestForm f;
+    QCOMPARE(int(readBlock(f, bytes)), status);
+}
+
+void TestFormBlocks::everyCutOfAFormBlock()
+{
+    TestForm full;
+    fillTestForm(full);
+    const QByteArray bytes = blockOf(full);
+    for (int n = 0; n < bytes.size(); ++n) {
+        TestForm f;
+        QVERIFY2(readBlock(f, bytes.left(n)) != QDataStream::Ok, qPrintable(QString::number(n)));
+    }
+    // A known name with another type is damage, not a conversion.
+    ClashForm clash;
+    clash.amount = 4;
+    TestForm f;
+    QCOMPARE(readBlock(f, blockOf(clash)), QDataStream::ReadCorruptData);
+    QCOMPARE(f.amount.value(), 0.0);
+}
+
+void TestFormBlocks::longTexts()
+{
+    const int oldFrom = CStringField::largeSizeFromVersion();
+    const int oldThreshold = CStringField::largeSizeThreshold();
+    CStringField::setLargeSizeSerializeOption(65942, 512);
+    const QString text(600, QLatin1Char('x'));
+
+    TestForm f;
+    f.label = text;
+    TestForm back;
+    QCOMPARE(readBlock(back, blockOf(f)), QDataStream::Ok);
+    QCOMPARE(back.label.value().size(), 600);
+    // A record of an older version has no long texts: written cut, and a long one is damage.
+    TestForm oldBack;
+    QCOMPARE(readBlock(oldBack, blockOf(f, 65941), 65941), QDataStream::Ok);
+    QCOMPARE(oldBack.label.value(), CString(text.left(512)));
+    TestForm refused;
+    QCOMPARE(readBlock(refused, blockOf(f), 65941), QDataStream::ReadCorruptData);
+
+    CStringField::setLargeSizeSerializeOption(oldFrom, oldThreshold);
+}
+
+void TestFormBlocks::reservedArea()
+{
+    CReservedArea area;
+    area.setString(1, CString("secret"));
+    area.setString(2, CString(kTag));
+    area.setString(300, CString("ignored"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("area.bin"));
+    {
+        QSaveFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        MyDataStream out(&file);
+        area.writeToArchive(out);
+        QVERIFY(file.commit());
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    MyDataStream in(bytes);
+    CReservedArea back;
+    back.setString(7, CString("stale"));
+    QVERIFY(back.readFromArchive(in));
+    QVERIFY(back == area);
+    QCOMPARE(back.getString(1), CString("secret"));
+    QCOMPARE(back.getString(2), CString(kTag));
+    QVERIFY(back.getString(7).isEmpty());
+    QVERIFY(back.getString(300).isEmpty());
+
+    for (int n = 0; n < bytes.size(); ++n) {
+        MyDataStream cut(bytes.left(n));
+        CReservedArea part;
+        QVERIFY(!part.readFromArchive(cut));
+        QVERIFY(cut.status() != QDataStream::Ok);
+    }
+}
+
+void TestFormBlocks::damagedReservedArea_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("absurd count") << QByteArray::fromHex("7fffffff");
+    QTest::newRow("negative count") << QByteArray::fromHex("80000000");
+    QTest::newRow("absurd text") << QByteArray::fromHex("00000001" "00000001" "7fffffff");
+    QTest::newRow("number out of range") << QByteArray::fromHex("00000001" "00001000" "00000000");
+    QTest::newRow("number twice") << QByteArray::fromHex("00000002" "00000001" "00000000" "00000001" "00000000");
+}
+
+void TestFormBlocks::damagedReservedArea()
+{
+    QFETCH(QByteArray, bytes);
+    MyDataStream in(bytes);
+    CReservedArea area;
+    QVERIFY(!area.readFromArchive(in));
+    QCOMPARE(in.status(), QDataStream::ReadCorruptData);
+}
+
+void TestFormBlocks::dependants()
+{
+    DependantInfoStruct deps;
+    deps.AllocData(12);
+    QCOMPARE(deps.m_count, 12);
+    DependantRecord &r = deps.record(3);
+    DependantRecord::setName(r.firstName, QString(100, QLatin1Char('a')));
+    DependantRecord::setName(r.lastName, QString(40, QChar(0x00e9)));  // two bytes each
+    r.birthDate = QDate(2015, 6, 30);
+    r.relationship = 2;
+    r.netIncome = 1500.25;
+    r.infirm = 1;
+    r.sin = CString("123456789");
+    r.relationText = CString("Daughter");
+    r.otherAmount = 42;
+    QCOMPARE(DependantRecord::nameText(r.firstName), QString(79, QLatin1Char('a')));
+    // 79 bytes would split a character: 39 whole characters remain.
+    QCOMPARE(DependantRecord::nameText(r.lastName), QString(39, QChar(0x00e9)));
+
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        deps.serilize(kVersion, out);
+    }
+    MyDataStream in(bytes);
+    DependantInfoStruct back;
+    back.serilize(kVersion, in);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(back == deps);
+    QCOMPARE(back.m_count, 12);
+    DependantInfoStruct copy;
+    copy = back;
+    QVERIFY(copy == deps);
+    copy.record(0).infirm = 1;
+    QVERIFY(copy != deps);
+
+    for (int n = 0; n < bytes.size(); n += 7) {
+        MyDataStream cut(bytes.left(n));
+        DependantInfoStruct part;
+        part.serilize(kVersion, cut);
+        QVERIFY(cut.status() != QDataStream::Ok);
+        QVERIFY(part.m_count < 12);
+        QCOMPARE(part.m_count, part.count());
+    }
+    deps.FreeData();
+    QCOMPARE(deps.m_count, 0);
+}
+
+void TestFormBlocks::damagedDependants_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("absurd count") << QByteArray::fromHex("7fffffff");
+    QTest::newRow("count beyond the data") << QByteArray::fromHex("00000010") + QByteArray(200, '\0');
+    QByteArray noNul = QByteArray::fromHex("00000001") + QByteArray(80, 'x') + QByteArray(400, '\0');
+    QTest::newRow("name without its end") << noNul;
+}
+
+void TestFormBlocks::damagedDependants()
+{
+    QFETCH(QByteArray, bytes);
+    MyDataStream in(bytes);
+    DependantInfoStruct deps;
+    deps.serilize(kVersion, in);
+    QCOMPARE(in.status(), QDataStream::ReadCorruptData);
+    QCOMPARE(deps.m_count, 0);
+}
+
+QTEST_APPLESS_MAIN(TestFormBlocks)
+#include "tst_FormBlocks.moc"

@@ -1,0 +1,165 @@
+// The form tables: every code they name is made by a factory or a province's plug-in,
+// rows sit at their code, and the queries answer from the rows.
+#include <QtTest>
+
+#include "marrow/CTaxData_Form.h"
+#include "marrow/FormFactory.h"
+#include "marrow/FormTables.h"
+
+#include <memory>
+#include <set>
+
+namespace {
+bool federalMakes(int code)
+{
+    return std::unique_ptr<CTaxData_Form>(createFederalForm(code)) != nullptr;
+}
+
+// A code is accounted for when the federal factory or one province's plug-in makes it.
+bool accountedFor(int code)
+{
+    return federalMakes(code) || getFormProv(code) != 0;
+}
+} // namespace
+
+class TestFormTables : public QObject
+{
+    Q_OBJECT
+private slots:
+    void formRows();
+    void namedCodesAreMade();
+    void provincialForms_data();
+    void provincialForms();
+    void slipAndWizardRows();
+    void provinces();
+    void queries();
+};
+
+void TestFormTables::formRows()
+{
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        const FormInfoRow &row = Global_Forms_Info[code];
+        QCOMPARE(row.type, code);
+        QVERIFY(row.identifier && *row.identifier);
+        // Every form a factory makes has a title; the others need none.
+        if (federalMakes(code))
+            QVERIFY2(*row.name, qPrintable(QString::number(code)));
+    }
+    QCOMPARE(formName(1), QStringLiteral("T1 General"));
+    QCOMPARE(formName(4), QStringLiteral("Schedule 3"));
+    QCOMPARE(formName(93), QStringLiteral("T1 Summary"));
+    QVERIFY(formName(214).isEmpty());
+    QVERIFY(formName(-1).isEmpty());
+    QVERIFY(formInfo(214) == nullptr);
+}
+
+void TestFormTables::namedCodesAreMade()
+{
+    for (int i = 0; i < Federal_Forms_Num; ++i)
+        QVERIFY2(federalMakes(Federal_Forms_Info[i]), qPrintable(QString::number(Federal_Forms_Info[i])));
+    for (int i = 0; i < SFD_Forms_Num; ++i)
+        QVERIFY(federalMakes(SFD_Forms_Info[i]) && IsSFDForm(SFD_Forms_Info[i]));
+    for (int province = 0; province < Global_Provs_Num; ++province) {
+        const ProvinceFormList &list = Province_Forms_Info[province];
+        for (int i = 0; i < list.count; ++i)
+            QCOMPARE(getFormProv(list.rows[i].type), province);
+    }
+    // Titled rows that are neither expired nor made here come from the plug-ins.
+    for (int code = 1; code < Global_Forms_Num; ++code) {
+        const FormInfoRow &row = Global_Forms_Info[code];
+        if (*row.name && !IsFormExpired(code, 0) && row.province != -1)
+            QVERIFY2(accountedFor(code), qPrintable(QString::number(code)));
+        // No code is both federal and provincial.
+        QVERIFY(!(federalMakes(code) && row.province != 0));
+    }
+}
+
+void TestFormTables::provincialForms_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("tuition");
+    QTest::addColumn<int>("spouseTransfer");
+    const int table[][3] = {{1, 48, 47}, {2, 44, 43}, {3, 91, 90}, {4, 95, 94},  {5, 65, 64},  {6, 73, 72},
+                            {7, 69, 68}, {8, 77, 76}, {9, 27, 26}, {10, 80, 79}, {12, 83, 82}, {13, 111, 110}};
+    for (const auto &row : table)
+        QTest::newRow(Global_Provs_Info[row[0]].abbreviation) << row[0] << row[1] << row[2];
+}
+
+void TestFormTables::provincialForms()
+{
+    QFETCH(int, province);
+    QFETCH(int, tuition);
+    QFETCH(int, spouseTransfer);
+    QCOMPARE(getFormProv(tuition), province);
+    QCOMPARE(getFormProv(spouseTransfer), province);
+    QVERIFY(!federalMakes(tuition) && !federalMakes(spouseTransfer));
+    // The plug-in's list holds exactly the province's codes.
+    const std::vector<int> codes = provincialFormCodes(province);
+    const ProvinceFormList &list = Province_Forms_Info[province];
+    QCOMPARE(list.count, int(codes.size()));
+    std::set<int> listed;
+    for (int i = 0; i < list.count; ++i)
+        listed.insert(list.rows[i].type);
+    QVERIFY(listed == std::set<int>(codes.begin(), codes.end()));
+    QVERIFY(listed.count(tuition) && listed.count(spouseTransfer));
+}
+
+void TestFormTables::slipAndWizardRows()
+{
+    for (int code = 0; code < Global_Slips_Num; ++code) {
+        QCOMPARE(Global_Slips_Info[code].type, code);
+        const bool made = std::unique_ptr<CTaxData_Form>(createSlip(code)) != nullptr;
+        if (made)
+            QVERIFY(*Global_Slips_Info[code].name);
+        QVERIFY(!Global_Slips_Info[code].sharable || made);
+    }
+    QCOMPARE(slipName(3), QStringLiteral("T4AP"));
+    QCOMPARE(slipName(26), QStringLiteral("T4FHSA"));
+    QVERIFY(IsSlipSharable(8) && IsSlipSharable(9) && !IsSlipSharable(1) && !IsSlipSharable(27));
+
+    for (int type = 1; type <= 6; ++type) {
+        QCOMPARE(Global_TaxWizard_Info[type].type, type);
+        QVERIFY(*Global_TaxWizard_Info[type].name);
+        if (type <= 5)
+            QVERIFY(std::unique_ptr<CTaxData_Form>(createWizardData(type)));
+    }
+}
+
+void TestFormTables::provinces()
+{
+    QVERIFY(!IsProvinceSupported(0) && !IsProvinceSupported(14) && !IsProvinceSupported(-1));
+    for (int province = 1; province <= 13; ++province) {
+        QVERIFY(IsProvinceSupported(province));
+        const ProvInfoRow &row = Global_Provs_Info[province];
+        QCOMPARE(int(qstrlen(row.abbreviation)), 2);
+        QVERIFY(*row.name && *row.frenchName && *row.libraryBase && *row.taxForm);
+    }
+    QCOMPARE(QString(Global_Provs_Info[9].abbreviation), QStringLiteral("ON"));
+    QCOMPARE(QString(Global_Provs_Info[11].name), QStringLiteral("Quebec"));
+    QString file;
+    getOSLibFilename(QString::fromUtf8(Global_Provs_Info[9].libraryBase), file);
+    QCOMPARE(file, QStringLiteral("libqvprov_on.so"));
+}
+
+void TestFormTables::queries()
+{
+    QVERIFY(IsFormMandatory(2, 9, 1) && IsFormMandatory(2, 9, 93));
+    QVERIFY(!IsFormMandatory(2, 9, 96) && IsFormMandatory(1, 9, 96));
+    QVERIFY(IsMultipleForm(125) && IsMultipleForm(35) && !IsMultipleForm(1) && !IsMultipleForm(-3));
+    QVERIFY(IsFormSharable(12) && IsFormSharable(131) && !IsFormSharable(1));
+    QVERIFY(IsFormExpired(2, 0) && IsFormExpired(198, 5) && !IsFormExpired(1, 0) && !IsFormExpired(999, 0));
+    QVERIFY(IsSFDForm(147) && !IsSFDForm(109));
+    QCOMPARE(getFormProv(1), 0);
+    QCOMPARE(getFormProv(87), 9);
+    QCOMPARE(getFormProv(161), 11);
+    QCOMPARE(getFormProv(156), 0);
+    QCOMPARE(getFormProv(500), 0);
+    // Forms that get the dependants block are made by the federal factory.
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        if (Global_Forms_Info[code].flags & FormNeedsDependants)
+            QVERIFY(federalMakes(code));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestFormTables)
+#include "tst_FormTables.moc"
