@@ -15,6 +15,12 @@ class TaxData_Sch15 : public CTaxData_Form
 {
 public:
     TaxData_Sch15() : CTaxData_Form(205) {}
+    CFloatField fhsaBox18{this, "fhsaBox18"};
+    CFloatField fhsaBox38{this, "fhsaBox38"};
+    CFloatField fhsaBox32And34{this, "fhsaBox32And34"};
+    CFloatField fhsaBox36{this, "fhsaBox36"};
+    CFloatField fhsaBox20{this, "fhsaBox20"};
+    CBoolField box68930{this, "68930"};
 };
 
 // T185: pre-authorised debit agreement (filing form).
@@ -22,6 +28,22 @@ class TaxData_T185 : public CTaxData_Form
 {
 public:
     TaxData_T185() : CTaxData_Form(181) {}
+    CStringField businessName{this, "businessName"};
+    CStringField efileNumber{this, "efileNumber", 10};
+    CStringField efilePassword{this, "efilePassword", 20};
+    CStringField softwareCode{this, "softwareCode", 20};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField street{this, "street"};
+    CStringField city{this, "city"};
+    CIntField mailingProvince{this, "mailingProvince"};
+    CStringField postalCode{this, "postalCode", 10};
+    CStringField confirmationNumber{this, "confirmationNumber", 30};
+    CDateField debitDate{this, "debitDate"};
+    CStringField message{this, "message", 0};
+    CIntField ownSwitch{this, "ownSwitch"};
+    CFloatField amount{this, "amount"};
 };
 
 // T1172: additional tax on accumulated income payments.
@@ -29,6 +51,14 @@ class TaxData_T1172New : public CTaxData_Form
 {
 public:
     TaxData_T1172New() : CTaxData_Form(17) {}
+    CIntField province{this, "province"};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField address{this, "address"};
+    CFloatField t4aBox40{this, "t4aBox40"};
+    CFloatField f68270{this, "68270"};
+    CFloatField f68280{this, "68280"};
 };
 
 // T1212: investment tax credit carry-forward statement.
@@ -36,6 +66,8 @@ class TaxData_T1212New : public CTaxData_Form
 {
 public:
     TaxData_T1212New() : CTaxData_Form(18) {}
+    CFloatField carryAmount{this, "carryAmount"};
+    CFloatField f65210{this, "65210"};
 };
 
 // T2038(IND): investment tax credit.
@@ -50,6 +82,13 @@ class TaxData_T936New : public CTaxData_Form
 {
 public:
     TaxData_T936New() : CTaxData_Form(32) {}
+    CFloatField t3Box21{this, "t3Box21"};
+    CFloatField t3Box30{this, "t3Box30"};
+    CFloatField f68080{this, "68080"};
+    CFloatField f68100{this, "68100"};
+    CFloatField f68110{this, "68110"};
+    CFloatField f68140{this, "68140"};
+    CFloatField f68150{this, "68150"};
 };
 
 // T657: capital gains deduction.
@@ -64,6 +103,18 @@ class CTaxData_RC71 : public CTaxData_Form
 {
 public:
     CTaxData_RC71() : CTaxData_Form(53) {}
+    CStringField esignRequestId{this, "esignRequestId", 80};
+    CStringField businessName{this, "businessName"};
+    CStringField discounterCode{this, "discounterCode", 10};
+    CStringField businessAddress{this, "businessAddress", 200};
+    CStringField businessPhone{this, "businessPhone", 20};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField address{this, "address"};
+    CStringField fullName{this, "fullName"};
+    CStringField phone{this, "phone", 20};
+    CFloatField refund{this, "refund"};
 };
 
 // T5004: claim for tax shelter loss or deduction.
@@ -71,6 +122,9 @@ class TaxData_T5004 : public CTaxData_Form
 {
 public:
     TaxData_T5004() : CTaxData_Form(55) {}
+    CStringField address{this, "address"};
+    CStringField fullName{this, "fullName"};
+    CFloatField f6765{this, "6765"};
 };
 
 // T183: authorisation to file electronically.
@@ -78,6 +132,29 @@ class TaxData_T183New : public CTaxData_Form
 {
 public:
     TaxData_T183New() : CTaxData_Form(96) {}
+    CStringField businessName{this, "businessName"};
+    CStringField efileNumber{this, "efileNumber", 10};
+    CStringField efilePassword{this, "efilePassword", 20};
+    CStringField softwareCode{this, "softwareCode", 20};
+    CStringField esignRequestId{this, "esignRequestId", 80};
+    CDateField signDate{this, "signDate"};
+    CBoolField reFile{this, "reFile"};
+    CStringField email{this, "email", 80};
+    CIntField preAssessment{this, "preAssessment", -1};
+    CIntField postAssessment{this, "postAssessment", -1};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField street{this, "street"};
+    CStringField city{this, "city"};
+    CIntField mailingProvince{this, "mailingProvince"};
+    CStringField postalCode{this, "postalCode", 10};
+    CFloatField totalIncome{this, "totalIncome"};
+    CFloatField taxableIncome{this, "taxableIncome"};
+    CFloatField amount{this, "amount"};
+    CFloatField refund{this, "refund"};
+    CFloatField balanceDue{this, "balanceDue"};
+    CBoolField directDeposit{this, "directDeposit"};
 };
 
 // T1135: foreign income verification statement.
@@ -85,6 +162,24 @@ class TaxData_T1135New : public CTaxData_Form
 {
 public:
     TaxData_T1135New() : CTaxData_Form(101) {}
+    CIntField filingStatus{this, "filingStatus"};
+    CStringField filingTime{this, "filingTime", 30};
+    CStringField confirmation{this, "confirmation", 80};
+    CBoolField amended{this, "amended"};
+    CStringField givenName{this, "givenName"};
+    CStringField secondName{this, "secondName"};
+    CStringField lastName{this, "lastName"};
+    CStringField name{this, "name"};
+    CStringField sin{this, "sin", 11};
+    CStringField street{this, "street"};
+    CStringField city{this, "city"};
+    CIntField province{this, "province"};
+    CStringField postalCode{this, "postalCode", 10};
+    CStringField phone{this, "phone", 20};
+    CStringField countryCode{this, "countryCode", 3};
+    CDateField periodFrom{this, "periodFrom"};
+    CIntField formInt{this, "formInt"};
+    CIntField overwriteStatus{this, "overwriteStatus"};
 };
 
 // T746: deduction for repayments of RRSP excess contributions.
@@ -99,6 +194,11 @@ class CTaxData_T1ADJ : public CTaxData_Form
 {
 public:
     CTaxData_T1ADJ() : CTaxData_Form(116) {}
+    CDateField requestDate{this, "requestDate"};
+    CStringField efileNumber{this, "efileNumber", 10};
+    CStringField yearText{this, "yearText", 4};
+    CStringField name{this, "name"};
+    CStringField sin{this, "sin", 11};
 };
 
 // T1013: authorising a representative.
@@ -106,6 +206,17 @@ class TaxData_T1013New : public CTaxData_Form
 {
 public:
     TaxData_T1013New() : CTaxData_Form(117) {}
+    CIntField filingStatus{this, "filingStatus"};
+    CStringField filingTime{this, "filingTime", 30};
+    CStringField confirmation{this, "confirmation", 80};
+    CStringField errorText{this, "errorText", 0};
+    CDateField formDate{this, "formDate"};
+    CDateField signDate{this, "signDate"};
+    CStringField softwareCode{this, "softwareCode", 20};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField phone{this, "phone", 20};
 };
 
 // T2205: amounts from a spousal plan to include in income.
@@ -113,6 +224,14 @@ class CTaxData_T2205 : public CTaxData_Form
 {
 public:
     CTaxData_T2205() : CTaxData_Form(124) {}
+    CStringField spouseName{this, "spouseName"};
+    CStringField yearText{this, "yearText", 4};
+    CStringField fullName{this, "fullName"};
+    CStringField sin{this, "sin", 11};
+    CStringField spouseSin{this, "spouseSin", 11};
+    CFloatField amountToInclude{this, "amountToInclude"};
+    CFloatField pensionPortion{this, "pensionPortion"};
+    CFloatField flaggedWithdrawals{this, "flaggedWithdrawals"};
 };
 
 // T777S: temporary flat rate home office expenses.
@@ -148,6 +267,7 @@ class TaxData_T2043 : public CTaxData_Form
 {
 public:
     TaxData_T2043() : CTaxData_Form(193) {}
+    CFloatField result{this, "result"};
 };
 
 // T2039: air quality improvement tax credit.
@@ -169,6 +289,8 @@ class TaxData_InstalmentCalc : public CTaxData_Form
 {
 public:
     TaxData_InstalmentCalc() : CTaxData_Form(209) {}
+    CFloatField provincialAmount1{this, "provincialAmount1"};
+    CFloatField provincialAmount2{this, "provincialAmount2"};
 };
 
 // T2048: Canadian journalism labour tax credit.
@@ -183,4 +305,6 @@ class TaxData_T1198 : public CTaxData_Form
 {
 public:
     TaxData_T1198() : CTaxData_Form(213) {}
+    CStringField name{this, "name"};
+    CStringField sin{this, "sin", 11};
 };

@@ -15,6 +15,10 @@ class TaxData_T778New : public CTaxData_Form
 {
 public:
     TaxData_T778New() : CTaxData_Form(13) {}
+    CIntField higherIncomeFlag1{this, "higherIncomeFlag1"};
+    CIntField higherIncomeFlag2{this, "higherIncomeFlag2"};
+    CFloatField partnerAmount{this, "partnerAmount"};
+    CFloatField amount{this, "amount"};
 };
 
 // T929: disability supports deduction.
@@ -29,6 +33,12 @@ class TaxData_T2204_New : public CTaxData_Form
 {
 public:
     TaxData_T2204_New() : CTaxData_Form(23) {}
+    CFloatField insurableEarnings{this, "insurableEarnings"};
+    CFloatField insurableEarnings2{this, "insurableEarnings2"};
+    CBoolField eiExempt{this, "eiExempt"};
+    CFloatField premiumsWithPpip{this, "premiumsWithPpip"};
+    CFloatField ppipPremiums{this, "ppipPremiums"};
+    CBoolField quebecFlag{this, "quebecFlag"};
 };
 
 // GST370: employee and partner GST/HST rebate.
@@ -36,6 +46,11 @@ class CTaxData_GST370 : public CTaxData_Form
 {
 public:
     CTaxData_GST370() : CTaxData_Form(28) {}
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField yearText{this, "yearText", 4};
+    CFloatField rebate{this, "rebate"};
 };
 
 // T1206: tax on split income.
@@ -43,6 +58,9 @@ class TaxData_T1206New : public CTaxData_Form
 {
 public:
     TaxData_T1206New() : CTaxData_Form(29) {}
+    CFloatField f68330{this, "68330"};
+    CFloatField f68340{this, "68340"};
+    CFloatField f68360{this, "68360"};
 };
 
 // T626: overseas employment tax credit.
@@ -57,6 +75,18 @@ class TaxData_T691New : public CTaxData_Form
 {
 public:
     TaxData_T691New() : CTaxData_Form(31) {}
+    CFloatField minimumTax{this, "minimumTax"};
+    CFloatField minimumTaxBase{this, "minimumTaxBase"};
+    CFloatField carryOver{this, "carryOver"};
+    CFloatField indicator1{this, "indicator1"};
+    CFloatField indicator2{this, "indicator2"};
+    CFloatField f6783{this, "6783"};
+    CFloatField f6784{this, "6784"};
+    CFloatField f6786{this, "6786"};
+    CFloatField f67820{this, "67820"};
+    CFloatField f67922{this, "67922"};
+    CFloatField f67924{this, "67924"};
+    CFloatField f67926{this, "67926"};
 };
 
 // T2209: federal foreign tax credits (any number per return).
@@ -64,6 +94,13 @@ class TaxData_T2209_2036 : public CTaxData_Form
 {
 public:
     TaxData_T2209_2036() : CTaxData_Form(35) {}
+    CBoolField overrideBase{this, "overrideBase"};
+    CFloatField incomeBase{this, "incomeBase"};
+    CFloatField slipAmount1{this, "slipAmount1"};
+    CFloatField slipAmount2{this, "slipAmount2"};
+    CFloatField slipAmount3{this, "slipAmount3"};
+    CFloatField slipAmount4{this, "slipAmount4"};
+    CFloatField credit{this, "credit"};
 };
 
 // T2017: reserves on dispositions of capital property.
@@ -71,6 +108,12 @@ class TaxData_T2017New : public CTaxData_Form
 {
 public:
     TaxData_T2017New() : CTaxData_Form(37) {}
+    CFloatField result{this, "result"};
+    CFloatField f66843{this, "66843"};
+    CFloatField f66844{this, "66844"};
+    CFloatField f66850{this, "66850"};
+    CFloatField f66883{this, "66883"};
+    CFloatField f66905{this, "66905"};
 };
 
 // T1A: request for loss carryback.
@@ -78,6 +121,18 @@ class TaxData_T1ANew : public CTaxData_Form
 {
 public:
     TaxData_T1ANew() : CTaxData_Form(39) {}
+    CStringField fullName{this, "fullName"};
+    CStringField address{this, "address"};
+    CStringField city{this, "city"};
+    CIntField mailingProvince{this, "mailingProvince"};
+    CStringField postalCode{this, "postalCode", 10};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField phone{this, "phone", 20};
+    CIntField ownSwitch{this, "ownSwitch"};
+    CFloatField capitalLoss{this, "capitalLoss"};
+    CFloatField lossAmount{this, "lossAmount"};
 };
 
 // T2222: northern residents deductions.
@@ -85,6 +140,12 @@ class CTaxData_T2222 : public CTaxData_Form
 {
 public:
     CTaxData_T2222() : CTaxData_Form(49) {}
+    CFloatField slipAmount1{this, "slipAmount1"};
+    CFloatField slipAmount2{this, "slipAmount2"};
+    CFloatField days1{this, "days1"};
+    CFloatField days2{this, "days2"};
+    CFloatField days3{this, "days3"};
+    CFloatField days4{this, "days4"};
 };
 
 // T1-DD(1): direct deposit.
@@ -92,6 +153,16 @@ class CTaxData_T1DD : public CTaxData_Form
 {
 public:
     CTaxData_T1DD() : CTaxData_Form(52) {}
+    CStringField branch{this, "branch", 5};
+    CStringField institution{this, "institution", 3};
+    CStringField account{this, "account", 12};
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CStringField sin{this, "sin", 11};
+    CStringField street{this, "street"};
+    CStringField city{this, "city"};
+    CIntField mailingProvince{this, "mailingProvince"};
+    CStringField postalCode{this, "postalCode", 10};
 };
 
 // CPT20: election to pay CPP contributions.
@@ -99,6 +170,7 @@ class TaxData_CPT20_New : public CTaxData_Form
 {
 public:
     TaxData_CPT20_New() : CTaxData_Form(57) {}
+    CIntField option{this, "option"};
 };
 
 // T777: employment expenses.
@@ -120,6 +192,7 @@ class TaxData_TL2_New : public CTaxData_Form
 {
 public:
     TaxData_TL2_New() : CTaxData_Form(92) {}
+    CStringField sin{this, "sin", 11};
 };
 
 // T1153: consent for a discounter (filing form).
@@ -127,6 +200,20 @@ class CTaxData_T1153 : public CTaxData_Form
 {
 public:
     CTaxData_T1153() : CTaxData_Form(97) {}
+    CStringField businessName{this, "businessName"};
+    CStringField discounterCode{this, "discounterCode", 10};
+    CStringField businessAddress{this, "businessAddress"};
+    CStringField efileNumber{this, "efileNumber", 10};
+    CStringField businessCity{this, "businessCity"};
+    CStringField businessProvince{this, "businessProvince"};
+    CStringField businessPostalCode{this, "businessPostalCode", 10};
+    CStringField fullName{this, "fullName"};
+    CStringField sin{this, "sin", 11};
+    CStringField address{this, "address"};
+    CDateField birthDate{this, "birthDate"};
+    CStringField city{this, "city"};
+    CStringField provinceText{this, "provinceText"};
+    CStringField postalCode{this, "postalCode", 10};
 };
 
 // T1-M: moving expenses.
@@ -134,6 +221,8 @@ class TaxData_T1MNew : public CTaxData_Form
 {
 public:
     TaxData_T1MNew() : CTaxData_Form(102) {}
+    CFloatField amount1{this, "amount1"};
+    CFloatField amount2{this, "amount2"};
 };
 
 // T1223: clergy residence deduction.
@@ -141,6 +230,7 @@ class CTaxData_T1223 : public CTaxData_Form
 {
 public:
     CTaxData_T1223() : CTaxData_Form(103) {}
+    CFloatField housingAmount{this, "housingAmount"};
 };
 
 // T1229: resource expenses and depletion.
@@ -162,6 +252,19 @@ class TaxData_T1032_New : public CTaxData_Form
 {
 public:
     TaxData_T1032_New() : CTaxData_Form(118) {}
+    CIntField transferer{this, "transferer", -1};
+    CBoolField election{this, "election"};
+    CFloatField electedAmount{this, "electedAmount"};
+    CIntField exclusionFlag{this, "exclusionFlag"};
+    CFloatField amount{this, "amount"};
+    CFloatField secondAmount{this, "secondAmount"};
+    CFloatField partnerSumTransferer{this, "partnerSumTransferer"};
+    CFloatField partnerSumTransferee{this, "partnerSumTransferee"};
+    CFloatField t4aBox128{this, "t4aBox128"};
+    CFloatField t4arcaD{this, "t4arcaD"};
+    CFloatField f68026{this, "68026"};
+    CFloatField f68040{this, "68040"};
+    CFloatField f68050{this, "68050"};
 };
 
 // RC267: employee contributions to a US retirement plan.
@@ -197,6 +300,19 @@ class TaxData_RC381 : public CTaxData_Form
 {
 public:
     TaxData_RC381() : CTaxData_Form(148) {}
+    CBoolField line10100Flag{this, "line10100Flag"};
+    CBoolField cppExempt{this, "cppExempt"};
+    CBoolField qppExempt{this, "qppExempt"};
+    CIntField t4Count{this, "t4Count"};
+    CIntField quebecCount{this, "quebecCount"};
+    CFloatField box16Total{this, "box16Total"};
+    CFloatField box16ATotal{this, "box16ATotal"};
+    CFloatField box17Total{this, "box17Total"};
+    CFloatField box17ATotal{this, "box17ATotal"};
+    CIntField employmentKind{this, "employmentKind"};
+    CBoolField electionFlag{this, "electionFlag"};
+    CIntField electionOption{this, "electionOption"};
+    CFloatField electionAmount{this, "electionAmount"};
 };
 
 // RC383: tax-deferred CPP contributions.
@@ -204,6 +320,11 @@ class TaxData_RC383 : public CTaxData_Form
 {
 public:
     TaxData_RC383() : CTaxData_Form(149) {}
+    CFloatField exemptIncome{this, "exemptIncome"};
+    CFloatField exemptPriorYear{this, "exemptPriorYear"};
+    CFloatField exemptCurrentYear{this, "exemptCurrentYear"};
+    CFloatField f58750{this, "58750"};
+    CFloatField f58810{this, "58810"};
 };
 
 // T90: income exempt under the Indian Act.
@@ -211,6 +332,12 @@ class TaxData_T90 : public CTaxData_Form
 {
 public:
     TaxData_T90() : CTaxData_Form(171) {}
+    CFloatField exemptAmount{this, "exemptAmount"};
+    CBoolField exemptFlag{this, "exemptFlag"};
+    CFloatField secondAmount{this, "secondAmount"};
+    CFloatField eiAmount{this, "eiAmount"};
+    CFloatField f10000{this, "10000"};
+    CFloatField f10026{this, "10026"};
 };
 
 // T224: Yukon business carbon price rebate.
@@ -225,6 +352,7 @@ class TaxData_T225 : public CTaxData_Form
 {
 public:
     TaxData_T225() : CTaxData_Form(174) {}
+    CIntField age{this, "age"};
 };
 
 // Federal worksheet: dividends and the social benefits repayment.

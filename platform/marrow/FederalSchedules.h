@@ -8,6 +8,20 @@ class TaxData_Sch2 : public CTaxData_Form
 {
 public:
     TaxData_Sch2() : CTaxData_Form(3) {}
+    CFloatField ageAmount{this, "ageAmount"};
+    CFloatField caregiverAmount{this, "caregiverAmount"};
+    CFloatField pensionAmount{this, "pensionAmount"};
+    CFloatField disabilityAmount{this, "disabilityAmount"};
+    CFloatField tuitionAmount{this, "tuitionAmount"};
+    CFloatField spouseTaxAmount{this, "spouseTaxAmount"};
+    CFloatField spouseAgeAmount{this, "spouseAgeAmount"};
+    CBoolField spouseOver65{this, "spouseOver65"};
+    CBoolField spouseOver18{this, "spouseOver18"};
+    CBoolField canClaim{this, "canClaim"};
+    CIntField daysInYear{this, "daysInYear"};
+    CIntField daysInCanada{this, "daysInCanada"};
+    CIntField ageAmountAllowed{this, "ageAmountAllowed"};
+    CFloatField f36000{this, "36000"};
 };
 
 // Schedule 3: capital gains and losses.
@@ -15,6 +29,20 @@ class TaxData_Sch3 : public CTaxData_Form
 {
 public:
     TaxData_Sch3() : CTaxData_Form(4) {}
+    CFloatField netResult{this, "netResult"};
+    CBoolField t3Flag{this, "t3Flag"};
+    CFloatField principalResidenceTotal{this, "principalResidenceTotal"};
+    CFloatField principalResidenceFlagged{this, "principalResidenceFlagged"};
+    CBoolField deceased{this, "deceased"};
+    CFloatField t2017Amount{this, "t2017Amount"};
+    CIntField answer17900{this, "17900"};
+    CIntField answer17905{this, "17905"};
+    CFloatField f10700{this, "10700"};
+    CFloatField f11000{this, "11000"};
+    CFloatField f13200A{this, "13200A"};
+    CFloatField f13200B{this, "13200B"};
+    CFloatField f17599{this, "17599"};
+    CFloatField f17600{this, "17600"};
 };
 
 // Schedule 5: amounts for a spouse and eligible dependants.
@@ -22,6 +50,20 @@ class TaxData_Sch5 : public CTaxData_Form
 {
 public:
     TaxData_Sch5() : CTaxData_Form(6) {}
+    CIntField spouseClaim{this, "spouseClaim"};
+    CFloatField sharedValue{this, "sharedValue"};
+    CFloatField dayBasis{this, "dayBasis"};
+    CFloatField daysInCanada{this, "daysInCanada"};
+    CFloatField bankruptDays{this, "bankruptDays"};
+    CFloatField daysInYear{this, "daysInYear"};
+    CBoolField maritalChange{this, "maritalChange"};
+    CBoolField hasSpouse{this, "hasSpouse"};
+    CBoolField canClaimSpouse{this, "canClaimSpouse"};
+    CFloatField spouseNetIncome{this, "spouseNetIncome"};
+    CIntField eligibleDependants{this, "eligibleDependants"};
+    CIntField topCheckbox{this, "topCheckbox"};
+    CStringField sin55295{this, "55295", 11};
+    CFloatField f30300{this, "30300"};
 };
 
 // Schedule 6: Canada Workers Benefit.
@@ -29,6 +71,24 @@ class TaxData_Sch6 : public CTaxData_Form
 {
 public:
     TaxData_Sch6() : CTaxData_Form(119) {}
+    CIntField noEligibleSpouse{this, "noEligibleSpouse"};
+    CIntField ownAnswer{this, "ownAnswer"};
+    CIntField partnerAnswer{this, "partnerAnswer"};
+    CIntField basicBenefitAnswer{this, "basicBenefitAnswer"};
+    CIntField answer38105{this, "38105"};
+    CIntField under19Flag1{this, "under19Flag1"};
+    CIntField under19Flag2{this, "under19Flag2"};
+    CIntField maritalStatus{this, "maritalStatus"};
+    CIntField province{this, "province"};
+    CBoolField emigrant{this, "emigrant"};
+    CFloatField workingIncome{this, "workingIncome"};
+    CFloatField selfEmploymentIncome{this, "selfEmploymentIncome"};
+    CFloatField partnerEmploymentIncome{this, "partnerEmploymentIncome"};
+    CFloatField partnerSelfEmploymentIncome{this, "partnerSelfEmploymentIncome"};
+    CFloatField rc210Box10{this, "rc210Box10"};
+    CFloatField rc210Box11{this, "rc210Box11"};
+    CFloatField f38107{this, "38107"};
+    CFloatField f38109{this, "38109"};
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.
@@ -36,6 +96,19 @@ class TaxData_Sch7 : public CTaxData_Form
 {
 public:
     TaxData_Sch7() : CTaxData_Form(7) {}
+    CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
+    CFloatField unusedRrspContributions{this, "unusedRrspContributions"};
+    CFloatField contribMarToDec{this, "contribMarToDec"};
+    CFloatField contribJanToMar{this, "contribJanToMar"};
+    CFloatField spouseContribMarToDec{this, "spouseContribMarToDec"};
+    CFloatField spouseContribJanToMar{this, "spouseContribJanToMar"};
+    CFloatField prppPriorYear{this, "prppPriorYear"};
+    CFloatField prppCurrentYear{this, "prppCurrentYear"};
+    CFloatField hbpWithdrawal{this, "hbpWithdrawal"};
+    CFloatField llpWithdrawal{this, "llpWithdrawal"};
+    CFloatField f24600{this, "24600"};
+    CFloatField f24620{this, "24620"};
+    CFloatField f24640{this, "24640"};
 };
 
 // Schedule 8: CPP contributions on self-employment and other earnings.
@@ -43,6 +116,18 @@ class TaxData_Sch8_14 : public CTaxData_Form
 {
 public:
     TaxData_Sch8_14() : CTaxData_Form(150) {}
+    CBoolField line10100Flag{this, "line10100Flag"};
+    CBoolField cppExempt{this, "cppExempt"};
+    CIntField t4Count{this, "t4Count"};
+    CIntField quebecCount{this, "quebecCount"};
+    CFloatField box16Total{this, "box16Total"};
+    CFloatField box16ATotal{this, "box16ATotal"};
+    CIntField employmentKind{this, "employmentKind"};
+    CBoolField electionFlag{this, "electionFlag"};
+    CIntField electionOption{this, "electionOption"};
+    CFloatField electionAmount{this, "electionAmount"};
+    CFloatField f50372{this, "50372"};
+    CFloatField f50374{this, "50374"};
 };
 
 // Schedule 9: donations and gifts.
@@ -50,6 +135,13 @@ class TaxData_Sch9 : public CTaxData_Form
 {
 public:
     TaxData_Sch9() : CTaxData_Form(9) {}
+    CFloatField donations{this, "donations"};
+    CFloatField otherGifts{this, "otherGifts"};
+    CFloatField netIncome{this, "netIncome"};
+    CFloatField taxableIncome{this, "taxableIncome"};
+    CBoolField deceased{this, "deceased"};
+    CFloatField f33700{this, "33700"};
+    CFloatField f33900{this, "33900"};
 };
 
 // Schedule 10: Canada training credit.
@@ -64,6 +156,16 @@ class TaxData_Sch11 : public CTaxData_Form
 {
 public:
     TaxData_Sch11() : CTaxData_Form(11) {}
+    CFloatField carryForward{this, "carryForward"};
+    CFloatField transferToSpouse{this, "transferToSpouse"};
+    CFloatField partTimeMonths{this, "partTimeMonths"};
+    CFloatField fullTimeMonths{this, "fullTimeMonths"};
+    CBoolField partTimeFlag{this, "partTimeFlag"};
+    CFloatField fees{this, "fees"};
+    CFloatField incomeBase{this, "incomeBase"};
+    CBoolField claimAllowed{this, "claimAllowed"};
+    CFloatField creditsSum{this, "creditsSum"};
+    CFloatField f32700{this, "32700"};
 };
 
 // Home accessibility expenses.
@@ -78,4 +180,7 @@ class TaxData_Sch13 : public CTaxData_Form
 {
 public:
     TaxData_Sch13() : CTaxData_Form(139) {}
+    CIntField ownFlag{this, "ownFlag"};
+    CFloatField insurableEarnings{this, "insurableEarnings"};
+    CFloatField f54493{this, "54493"};
 };

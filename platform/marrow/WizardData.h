@@ -8,6 +8,12 @@ class TaxData_Wizard_General : public CTaxData_Form
 {
 public:
     TaxData_Wizard_General() : CTaxData_Form(1, KindWizard) {}
+    CIntField language{this, "language"};
+    CIntField citizen{this, "citizen"};
+    CIntField elecanauth{this, "elecanauth"};
+    CFloatField taxInstalmentsPaid{this, "taxInstalmentsPaid"};
+    CFloatField donations{this, "donations"};
+    CFloatField otherGifts{this, "otherGifts"};
 };
 
 // Interview: last year's amounts (type 2).
@@ -15,6 +21,13 @@ class TaxData_LastYearAmounts : public CTaxData_Form
 {
 public:
     TaxData_LastYearAmounts() : CTaxData_Form(2, KindWizard) {}
+    CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
+    CFloatField unusedRrspContributions{this, "unusedRrspContributions"};
+    CFloatField hbpRepaymentRequired{this, "hbpRepaymentRequired"};
+    CFloatField llpRepaymentRequired{this, "llpRepaymentRequired"};
+    CFloatField fedTuitionCarryForward{this, "fedTuitionCarryForward"};
+    CFloatField provTuitionCarryForward{this, "provTuitionCarryForward"};
+    CFloatField t1212CarryForward{this, "t1212CarryForward"};
 };
 
 // Interview: dependants (type 3).
@@ -22,6 +35,8 @@ class CWizData_Dependant : public CTaxData_Form
 {
 public:
     CWizData_Dependant() : CTaxData_Form(3, KindWizard) {}
+    // Columns: first name, last name, birth date, int, amount, second int, two texts, second amount.
+    CTableField dependants{this, "dependants", 12, {FieldType::String, FieldType::String, FieldType::Date, FieldType::Int, FieldType::Float, FieldType::Int, FieldType::String, FieldType::String, FieldType::Int}};
 };
 
 // Interview: medical expenses (type 4).
@@ -29,6 +44,17 @@ class CWizData_MedExp : public CTaxData_Form
 {
 public:
     CWizData_MedExp() : CTaxData_Form(4, KindWizard) {}
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    CDateField birthDate{this, "birthDate"};
+    CStringField spouseFirstName{this, "spouseFirstName"};
+    CStringField spouseLastName{this, "spouseLastName"};
+    CDateField spouseBirthDate{this, "spouseBirthDate"};
+    CFloatField medSelfAmount{this, "medSelfAmount"};
+    CIntField medSelfMonths{this, "medSelfMonths"};
+    CFloatField medSpouseAmount{this, "medSpouseAmount"};
+    // Columns: first name, last name, birth date, the record's int, then the five medical amounts.
+    CTableField dependantMedical{this, "dependantMedical", 12, {FieldType::String, FieldType::String, FieldType::Date, FieldType::Int, FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
 };
 
 // Interview: RRSP contributions (type 5).
@@ -36,4 +62,10 @@ class TaxData_RRSPContrib : public CTaxData_Form
 {
 public:
     TaxData_RRSPContrib() : CTaxData_Form(5, KindWizard) {}
+    CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
+    CFloatField unusedRrspContributions{this, "unusedRrspContributions"};
+    CFloatField contribMarToDec{this, "contribMarToDec"};
+    CFloatField contribJanToMar{this, "contribJanToMar"};
+    CFloatField spouseContribMarToDec{this, "spouseContribMarToDec"};
+    CFloatField spouseContribJanToMar{this, "spouseContribJanToMar"};
 };
