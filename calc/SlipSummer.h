@@ -4,7 +4,7 @@
 //
 //   std::vector<SlipRef> slips;                       // every entry, in list order
 //   for (entry : m_slips) slips.push_back({entry.type, entry.data});
-//   const auto t1 = dynamic_cast<TaxData_T1New *>(findFormEntry(1, 0, false) ...);
+//   auto *t1 = dynamic_cast<TaxData_T1New *>(the data object of findFormEntry(1, 0, false));
 //   for (const NeededFormRule &rule : sumSlipList(totals, slips, t1)) {
 //       for (int code : rule.formsEnsured) findFormEntry(code, 0, true);
 //       neededForms.insert(rule.codeInserted);

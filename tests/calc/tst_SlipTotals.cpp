@@ -433,10 +433,12 @@ void TestSlipTotals::entriesWithoutTheirClass()
     tuition.periods.amountAt(1, 2) = 5000;
     tuition.periods.amountAt(2, 2) = 300;
     SlipTotals totals;
-    // A T2202 and a T4FHSA entry holding a T4, a T2202 entry without an object, a code
-    // without a group: none adds anything, the real T2202 does.
-    const auto rules = sumSlipList(totals, {{25, &t4}, {26, &t4}, {25, nullptr}, {12, &t4}, {25, &tuition}}, nullptr);
+    // A T2202, T4FHSA and T5 entry holding a T4, entries without an object, a code without a
+    // group: none adds anything, the real T2202 does.
+    const auto rules = sumSlipList(
+        totals, {{25, &t4}, {26, &t4}, {8, &t4}, {25, nullptr}, {1, nullptr}, {12, &t4}, {25, &tuition}}, nullptr);
     QCOMPARE(totals.t4Box14, 0.0);
+    QCOMPARE(totals.t5Box10, 0.0);
     QCOMPARE(totals.getCountSum(), 0);
     QCOMPARE(totals.t2202PartTimeMonths, 4.0);
     QCOMPARE(totals.t2202FullTimeMonths, 8.0);
