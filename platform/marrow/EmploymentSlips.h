@@ -49,6 +49,10 @@ public:
     CBoolField cppExempt{this, "cppExempt"};
     CBoolField t4fFlag{this, "t4fFlag"};
     CBoolField flag2{this, "flag2"};
+    CFloatField box90{this, "box90"};
+
+    // Box 71 holds a status Indian's tax-exempt employment income.
+    bool containIndianItem() const { return box71.isPresent(); }
 };
 
 // T4A: pension, retirement, annuity and other income.
@@ -119,6 +123,9 @@ public:
     CBoolField flag9{this, "flag9"};
     CIntField box105Kind{this, "box105Kind"};
     CIntField box124Kind{this, "box124Kind"};
+    CFloatField box199{this, "box199"};
+    CFloatField box200{this, "box200"};
+    CFloatField box201{this, "box201"};
 };
 
 // T4A(P): CPP benefits.

@@ -64,6 +64,28 @@ public:
     CFloatField amtE{this, "amtE"};
     CBoolField box17Flag{this, "box17Flag"};
     CBoolField amtEFlag{this, "amtEFlag"};
+
+    // The person's part of each amount, worked out by the pre-sum operation.
+    CFloatField box10Share{this, "box10Share"};
+    CFloatField box11Share{this, "box11Share"};
+    CFloatField box12Share{this, "box12Share"};
+    CFloatField box13Share{this, "box13Share"};
+    CFloatField box14Share{this, "box14Share"};
+    CFloatField box15Share{this, "box15Share"};
+    CFloatField box16Share{this, "box16Share"};
+    CFloatField box17Share{this, "box17Share"};
+    CFloatField box18Share{this, "box18Share"};
+    CFloatField box24Share{this, "box24Share"};
+    CFloatField box25Share{this, "box25Share"};
+    CFloatField box26Share{this, "box26Share"};
+    CFloatField box34Share{this, "box34Share"};
+    CFloatField amtAShare{this, "amtAShare"};
+    CFloatField amtBShare{this, "amtBShare"};
+    CFloatField amtCShare{this, "amtCShare"};
+    CFloatField amtDShare{this, "amtDShare"};
+    CFloatField amtEShare{this, "amtEShare"};
+
+    void preSumSlip() override { updateShares(); }
 };
 
 // T3: trust income allocations.
@@ -97,6 +119,31 @@ public:
     CBoolField box26Flag1{this, "box26Flag1"};
     CBoolField box26Flag2{this, "box26Flag2"};
     CBoolField box26Flag3{this, "box26Flag3"};
+
+    // The person's part of each amount, worked out by the pre-sum operation.
+    CFloatField box21Share{this, "box21Share"};
+    CFloatField box23Share{this, "box23Share"};
+    CFloatField box25Share{this, "box25Share"};
+    CFloatField box26Share{this, "box26Share"};
+    CFloatField box30Share{this, "box30Share"};
+    CFloatField box32Share{this, "box32Share"};
+    CFloatField box34Share{this, "box34Share"};
+    CFloatField box38Share{this, "box38Share"};
+    CFloatField box39Share{this, "box39Share"};
+    CFloatField box49Share{this, "box49Share"};
+    CFloatField box50Share{this, "box50Share"};
+    CFloatField box51Share{this, "box51Share"};
+    CFloatField box55Share{this, "box55Share"};
+    CFloatField box57Share{this, "box57Share"};
+    CFloatField box59Share{this, "box59Share"};
+    CFloatField amtAShare{this, "amtAShare"};
+    CFloatField amtBShare{this, "amtBShare"};
+    CFloatField amtCShare{this, "amtCShare"};
+    CFloatField amtDShare{this, "amtDShare"};
+    CFloatField amtEShare{this, "amtEShare"};
+    CFloatField amtFShare{this, "amtFShare"};
+
+    void preSumSlip() override { updateShares(); }
 };
 
 // T5003: tax shelter information.
@@ -150,6 +197,8 @@ public:
     CFloatField amtU{this, "amtU"};
     CFloatField amtV{this, "amtV"};
     CFloatField amtW{this, "amtW"};
+    // Routes amount R.
+    CBoolField flag1{this, "flag1"};
 };
 
 // T5006: registered labour-sponsored venture capital shares.
@@ -208,4 +257,6 @@ public:
     CFloatField box36{this, "box36"};
     CFloatField box38{this, "box38"};
     CBoolField flag1{this, "flag1"};
+    CFloatField box32{this, "box32"};
+    CFloatField box34{this, "box34"};
 };

@@ -252,4 +252,20 @@ public:
     CFloatField f48200{this, "48200"};
     CFloatField f48400{this, "48400"};
     CFloatField f48500{this, "48500"};
+
+    // The age on the last day of the tax year, not by the clock; 0 without a birth date.
+    int GetAge() const
+    {
+        if (!birthDate.IsValid())
+            return 0;
+        const QDate yearEnd(kTaxYear, 12, 31);
+        const QDate born = birthDate.date();
+        int age = yearEnd.year() - born.year();
+        if (born.month() > yearEnd.month() || (born.month() == yearEnd.month() && born.day() > yearEnd.day()))
+            --age;
+        return age;
+    }
+    bool IsAgeNotUnder65() const { return GetAge() >= 65; }
+
+    static constexpr int kTaxYear = 2025;
 };

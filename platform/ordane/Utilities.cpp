@@ -4,6 +4,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cmath>
 
 bool makeFolderExists(const QString &path)
 {
@@ -43,4 +46,28 @@ double myStringToDouble(const CString &text)
     if (number.endsWith('.'))
         number.chop(1);
     return number.toDouble();
+}
+
+double div(double numerator, double denominator, double fallback)
+{
+    if (std::fabs(denominator) < 0.009)
+        return fallback;
+    return numerator / denominator;
+}
+
+CString myDoubleToString(double value, int precision, CString &out)
+{
+    const bool grouped = precision < 0;
+    const int decimals = grouped ? -precision : precision;
+    QString digits = QString::number(std::fabs(value), 'f', decimals);
+    const bool negative = value < 0 && digits.contains(QRegularExpression("[1-9]"));
+    if (grouped) {
+        int point = digits.indexOf('.');
+        if (point < 0)
+            point = digits.size();
+        for (int at = point - 3; at > 0; at -= 3)
+            digits.insert(at, ',');
+    }
+    out = CString(negative ? "-" + digits : digits);
+    return out;
 }

@@ -14,3 +14,12 @@ CString GetCurTime(CString &out, int mode);
 // "," grouping is dropped, an optional sign, digits and one "." are taken up to the first
 // other character; a text without digits gives 0.
 double myStringToDouble(const CString &text);
+
+// numerator / denominator, or the fallback when the denominator is zero within the amount
+// tolerance (a near-zero divisor only ever comes from amounts that cancel out).
+double div(double numerator, double denominator, double fallback);
+
+// An amount as text, stored in out and returned. A precision n of 0 or more gives n decimals;
+// a negative precision -n gives n decimals with "," grouping the thousands ("12,345.60").
+// A value that rounds to zero never carries a minus sign.
+CString myDoubleToString(double value, int precision, CString &out);

@@ -1,6 +1,7 @@
-// Framework helpers: number reading, folder making, time text.
+// Framework helpers: number reading and writing, division, HTML tables, folder making, time text.
 #include <QtTest>
 
+#include "ordane/HtmlTable.h"
 #include "ordane/Utilities.h"
 
 class TestUtilities : public QObject
@@ -9,6 +10,10 @@ class TestUtilities : public QObject
 private slots:
     void toDouble_data();
     void toDouble();
+    void toText_data();
+    void toText();
+    void division();
+    void htmlTable();
     void folders();
     void curTime();
 };
@@ -35,6 +40,53 @@ void TestUtilities::toDouble()
 {
     QFETCH(QString, text);
     QTEST(myStringToDouble(CString(text)), "value");
+}
+
+void TestUtilities::toText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("precision");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("grouped") << 1234567.891 << -2 << "1,234,567.89";
+    QTest::newRow("grouped zero") << 0.0 << -2 << "0.00";
+    QTest::newRow("no negative zero") << -0.004 << -2 << "0.00";
+    QTest::newRow("grouped negative") << -1234.5 << -2 << "-1,234.50";
+    QTest::newRow("rounds into a group") << 999.999 << -2 << "1,000.00";
+    QTest::newRow("below a thousand") << 100.0 << -2 << "100.00";
+    QTest::newRow("ungrouped") << 123456.26 << 1 << "123456.3";
+    QTest::newRow("no decimals") << -5.0 << 0 << "-5";
+}
+
+void TestUtilities::toText()
+{
+    QFETCH(double, value);
+    QFETCH(int, precision);
+    CString out = "old";
+    const CString r = myDoubleToString(value, precision, out);
+    QTEST(QString(out), "text");
+    QCOMPARE(QString(r), QString(out));
+}
+
+void TestUtilities::division()
+{
+    QCOMPARE(div(1, 4, 7), 0.25);
+    QCOMPARE(div(-3, -1.5, 0), 2.0);
+    QCOMPARE(div(1, 0, 7), 7.0);
+    QCOMPARE(div(1, 0.005, 7), 7.0);
+    QCOMPARE(div(1, -0.005, 7), 7.0);
+}
+
+void TestUtilities::htmlTable()
+{
+    CString html = "x";
+    toHtmlTableStart(html);
+    toHtmlOneTableRow(html, "1.00", "<a & b>", "");
+    toHtmlOneTableRow(html, "caf\xc3\xa9", "", "3");
+    toHtmlTableEnd(html);
+    QCOMPARE(QString(html), QString::fromUtf8("x<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
+                                              "<tr><td>1.00</td><td>&lt;a &amp; b&gt;</td><td></td></tr>\n"
+                                              "<tr><td>caf\xc3\xa9</td><td></td><td>3</td></tr>\n"
+                                              "</table>\n"));
 }
 
 void TestUtilities::folders()
