@@ -148,53 +148,35 @@ class TestFormFactory : public QObject
 {
     Q_OBJECT
 private slots:
-    void federalForms_data();
-    void federalForms();
-    void slips_data();
-    void slips();
+    void factories_data();
+    void factories();
     void counts();
     void sharedClassesKnowTheirCode();
     void noteAndWizardData();
 };
 
-void TestFormFactory::federalForms_data()
+void TestFormFactory::factories_data()
 {
+    QTest::addColumn<bool>("slip");
     QTest::addColumn<int>("code");
     for (int code = -1; code <= 215; ++code)
-        QTest::newRow(QByteArray::number(code).constData()) << code;
-}
-
-void TestFormFactory::federalForms()
-{
-    QFETCH(int, code);
-    std::unique_ptr<CTaxData_Form> a(createFederalForm(code));
-    std::unique_ptr<CTaxData_Form> b(createFederalForm(code));
-    const auto it = federalClasses().find(code);
-    if (it == federalClasses().end()) {
-        QVERIFY(!a);
-        return;
-    }
-    QVERIFY(a && b);
-    QVERIFY(a.get() != b.get());
-    QVERIFY(std::type_index(typeid(*a)) == it->second);
-    QCOMPARE(a->getType(), code);
-    QCOMPARE(a->getKind(), int(CTaxData_Form::KindForm));
-}
-
-void TestFormFactory::slips_data()
-{
-    QTest::addColumn<int>("code");
+        QTest::newRow(("form " + QByteArray::number(code)).constData()) << false << code;
     for (int code = -1; code <= 27; ++code)
-        QTest::newRow(QByteArray::number(code).constData()) << code;
+        QTest::newRow(("slip " + QByteArray::number(code)).constData()) << true << code;
 }
 
-void TestFormFactory::slips()
+// Each code gives its class (or null), an object that knows its code and kind, and a new
+// object on every call.
+void TestFormFactory::factories()
 {
+    QFETCH(bool, slip);
     QFETCH(int, code);
-    std::unique_ptr<CTaxData_Form> a(createSlip(code));
-    std::unique_ptr<CTaxData_Form> b(createSlip(code));
-    const auto it = slipClasses().find(code);
-    if (it == slipClasses().end()) {
+    auto make = slip ? createSlip : createFederalForm;
+    const auto &classes = slip ? slipClasses() : federalClasses();
+    std::unique_ptr<CTaxData_Form> a(make(code));
+    std::unique_ptr<CTaxData_Form> b(make(code));
+    const auto it = classes.find(code);
+    if (it == classes.end()) {
         QVERIFY(!a);
         return;
     }
@@ -202,7 +184,7 @@ void TestFormFactory::slips()
     QVERIFY(a.get() != b.get());
     QVERIFY(std::type_index(typeid(*a)) == it->second);
     QCOMPARE(a->getType(), code);
-    QCOMPARE(a->getKind(), int(CTaxData_Form::KindSlip));
+    QCOMPARE(a->getKind(), int(slip ? CTaxData_Form::KindSlip : CTaxData_Form::KindForm));
 }
 
 void TestFormFactory::counts()
