@@ -14,3 +14,8 @@ CString GetCurTime(CString &out, int mode);
 // "," grouping is dropped, an optional sign, digits and one "." are taken up to the first
 // other character; a text without digits gives 0.
 double myStringToDouble(const CString &text);
+
+// True for a well-formed e-mail address (UTF-8): one "@" between a local part of letters,
+// digits and !#$%&'*+/=?^_`{|}~.- (no leading, trailing or doubled dot) and a domain of at
+// least two dot-separated labels of letters, digits and inner hyphens. No blanks anywhere.
+bool checkEmail(const QByteArray &utf8);
