@@ -5,9 +5,16 @@ ReturnFileEntriesModel::ReturnFileEntriesModel(QObject *parent) : QAbstractTable
 
 ReturnFileEntriesModel::~ReturnFileEntriesModel() { qDeleteAll(m_entries); }
 
-int ReturnFileEntriesModel::rowCount(const QModelIndex &) const { return m_entries.size(); }
+// A flat table: an item has no children, or views would see an endless tree.
+int ReturnFileEntriesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_entries.size();
+}
 
-int ReturnFileEntriesModel::columnCount(const QModelIndex &) const { return 3; }
+int ReturnFileEntriesModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
 
 QVariant ReturnFileEntriesModel::data(const QModelIndex &index, int role) const
 {
