@@ -20,9 +20,6 @@ public:
     // key there asks for the password twice.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    Ui_PreferenceDlg *form() const { return ui; }
-    int checkPointsCount() const { return m_checkPointsCount; }
-
 private slots:
     void on_btnBrowseRetFilesFolder_clicked();
     void on_btnApply_clicked();
