@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <exception>
 
+#include "app/ReturnFileEntriesModel.h"
 #include "ordane/Utilities.h"
 
 namespace {
@@ -230,6 +231,42 @@ int CSqliteDBManager::saveRetFile(const CString &name1, const CString &name2,
         return query.exec() ? id : 0;
     }
     return insertRetFile(name1.toUtf8(), name2.toUtf8(), path.toUtf8());
+}
+
+int CSqliteDBManager::loadRetFiles(ReturnFileEntriesModel *model, const CString &filter)
+{
+    try {
+        model->clearEntries();
+        QString sql = "select id, name1, name2, filepath, open_time from tb_retfile";
+        // The pattern is a bound value, so a quote in the filter is just a character while
+        // its own "%" and "_" keep their LIKE meaning.
+        if (!filter.isEmpty())
+            sql += " where name1 like :pattern1 or name2 like :pattern2";
+        sql += " order by open_time desc, id";
+        QSqlQuery query;
+        query.prepare(sql);
+        if (!filter.isEmpty()) {
+            const QString pattern = "%" + filter + "%";
+            query.bindValue(":pattern1", pattern);
+            query.bindValue(":pattern2", pattern);
+        }
+        if (!query.exec())
+            return 0;
+        int count = 0;
+        while (query.next()) {
+            CString name = query.value(1).toString();
+            const QString name2 = query.value(2).toString();
+            if (!name2.isEmpty())
+                name += " & " + name2;
+            model->appendEntry(new ReturnFileEntry(query.value(0).toInt(), name,
+                                                   query.value(4).toString(),
+                                                   query.value(3).toString()));
+            ++count;
+        }
+        return count;
+    } catch (const std::exception &) {
+        return -100;
+    }
 }
 
 int CSqliteDBManager::getConfig(const char *key, CString &value, int native)

@@ -6,6 +6,8 @@
 
 #include "ordane/CString.h"
 
+class ReturnFileEntriesModel;
+
 class CSqliteDBManager
 {
 public:
@@ -30,6 +32,9 @@ public:
     static int purgeMissingRetFiles();
     static int findRetFileByPath(const CString &path);
     static int saveRetFile(const CString &name1, const CString &name2, const CString &path);
+    // Refills the model, newest open time first; an empty filter lists every row. Returns the
+    // rows appended, -100 on an exception.
+    static int loadRetFiles(ReturnFileEntriesModel *model, const CString &filter);
 
     // Settings rows (tb_config) on the default connection; the newest row of a name counts.
     static int getConfig(const char *key, CString &value, int native = 0);

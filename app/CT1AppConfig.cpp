@@ -23,6 +23,7 @@ QByteArray endpointKey(const char *prefix, int i)
 CT1AppConfig::CT1AppConfig()
 {
     QuorvandelleWebServer = makerWebHost;
+    InfoServer = makerWebHost;
     URL_SEND_RETURN_FILE = "/fileupload.php";
     URL_SEND_COMMENT = "/commentupload.php";
     NetfileSoftwareDate = "2026-03-03";
@@ -37,6 +38,7 @@ CT1AppConfig::CT1AppConfig()
     addTextKey("EfileSoftwareDate", &EfileSoftwareDate);
     addTextKey("VarnexaServer", &VarnexaServer);
     addTextKey("QuorvandelleWebServer", &QuorvandelleWebServer);
+    addTextKey("InfoServer", &InfoServer);
     addTextKey("URL_SEND_RETURN_FILE", &URL_SEND_RETURN_FILE);
     addTextKey("URL_SEND_COMMENT", &URL_SEND_COMMENT);
     addTextKey("LeftPaneSize", &LeftPaneSize);

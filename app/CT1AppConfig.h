@@ -34,6 +34,8 @@ public:
     CString NetfileSoftwareDate, EfileSoftwareDate;
     CString EOLSERVER, NETFILESERVER, T1013SERVER;
     CString QuorvandelleWebServer, URL_SEND_RETURN_FILE, URL_SEND_COMMENT;
+    // Host (and optional port) of the maker's release-information service.
+    CString InfoServer;
     CString LeftPaneSize;
     int LeftX = 0, LeftY = 0, Width = 0, Height = 0;
     CString BKColor, FontSize;

@@ -9,6 +9,7 @@
 #include "ordane/CString.h"
 
 class ReturnFileEntriesModel;
+class QModelIndex;
 class QSqlDatabase;
 class QWidget;
 
@@ -43,6 +44,21 @@ public:
     int readSettings();
     int writeSettings();
     int saveSettingsOnExit();
+
+    // Recent return files: the model refilled by the name filter, a file recorded, an entry
+    // (and with deleteFile the file itself) removed.
+    ReturnFileEntriesModel *reloadRecentReturns(const CString &filter);
+    int recordRecentReturn(const CString &name1, const CString &name2, const CString &path);
+    void removeRecentReturn(const QModelIndex &index, bool deleteFile);
+
+    // This build's release date; a later date from the information service is a new release.
+    static const char *const releaseDate;
+    // Asks the information service for the latest release and tells the user about a newer
+    // one; nothing in testing mode.
+    void checkNewVersion();
+    // Copies the notice stylesheets next to the program into the notice folder once.
+    // 0, or -1 when there is nothing to copy.
+    int copyNoaFiles();
 
     // A worker thread's own connection to the database file.
     bool openWorkerConnection(QSqlDatabase &connection) const;

@@ -1,6 +1,7 @@
-// MainWindow: creation and the window's frame.
+// MainWindow: creation, the window's frame and the release check on showing.
 #include "ui/MainWindow.h"
 
+#include <QShowEvent>
 #include <QStackedWidget>
 
 #include "app/TabWndApp.h"
@@ -22,6 +23,14 @@ MainWindow::MainWindow(TabWndApp *app, QWidget *parent)
     setCentralWidget(m_pages);
     setWindowTitle(appTitle);
     setMinimumSize(768, 480);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Spontaneous show events (a window restored by the window system) are not a new showing.
+    if (m_app && !event->spontaneous())
+        m_app->checkNewVersion();
 }
 
 MainWindow::~MainWindow()

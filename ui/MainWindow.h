@@ -16,6 +16,10 @@ public:
 
     QStackedWidget *pages() const { return m_pages; }
 
+protected:
+    // Every showing asks the information service about a newer release.
+    void showEvent(QShowEvent *event) override;
+
 private:
     MainWindow(TabWndApp *app, QWidget *parent);
 

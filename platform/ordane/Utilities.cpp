@@ -71,3 +71,49 @@ CString myDoubleToString(double value, int precision, CString &out)
     out = CString(negative ? "-" + digits : digits);
     return out;
 }
+
+namespace {
+
+bool isAsciiAlnum(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+bool validLocalPart(const QByteArray &local)
+{
+    static const QByteArray specials = "!#$%&'*+/=?^_`{|}~-";
+    if (local.isEmpty() || local.size() > 64 || local.startsWith('.') || local.endsWith('.') ||
+        local.contains(".."))
+        return false;
+    for (char c : local) {
+        if (!isAsciiAlnum(c) && c != '.' && !specials.contains(c))
+            return false;
+    }
+    return true;
+}
+
+bool validDomain(const QByteArray &domain)
+{
+    const QList<QByteArray> labels = domain.split('.');
+    if (domain.size() > 253 || labels.size() < 2)
+        return false;
+    for (const QByteArray &label : labels) {
+        if (label.isEmpty() || label.size() > 63 || label.startsWith('-') || label.endsWith('-'))
+            return false;
+        for (char c : label) {
+            if (!isAsciiAlnum(c) && c != '-')
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool checkEmail(const QByteArray &utf8)
+{
+    const int at = utf8.indexOf('@');
+    if (at < 0 || utf8.indexOf('@', at + 1) >= 0)
+        return false;
+    return validLocalPart(utf8.left(at)) && validDomain(utf8.mid(at + 1));
+}

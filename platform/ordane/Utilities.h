@@ -23,3 +23,8 @@ double div(double numerator, double denominator, double fallback);
 // a negative precision -n gives n decimals with "," grouping the thousands ("12,345.60").
 // A value that rounds to zero never carries a minus sign.
 CString myDoubleToString(double value, int precision, CString &out);
+
+// True for a well-formed e-mail address (UTF-8): one "@" between a local part of letters,
+// digits and !#$%&'*+/=?^_`{|}~.- (no leading, trailing or doubled dot) and a domain of at
+// least two dot-separated labels of letters, digits and inner hyphens. No blanks anywhere.
+bool checkEmail(const QByteArray &utf8);

@@ -71,6 +71,7 @@ void TestCT1AppConfig::defaults()
         {c.EfileSoftwareDate, "2026-03-03"},
         {c.VarnexaServer, "https://api.varnexa.invalid"},
         {c.QuorvandelleWebServer, "www.quorvandelle.invalid"},
+        {c.InfoServer, "www.quorvandelle.invalid"},
         {c.URL_SEND_RETURN_FILE, "/fileupload.php"},
         {c.URL_SEND_COMMENT, "/commentupload.php"},
         {c.LeftPaneSize, "270"},

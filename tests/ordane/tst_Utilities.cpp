@@ -16,6 +16,8 @@ private slots:
     void htmlTable();
     void folders();
     void curTime();
+    void email_data();
+    void email();
 };
 
 void TestUtilities::toDouble_data()
@@ -114,3 +116,30 @@ void TestUtilities::curTime()
 
 QTEST_GUILESS_MAIN(TestUtilities)
 #include "tst_Utilities.moc"
+
+void TestUtilities::email_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("plain") << QByteArray("ann@example.invalid") << true;
+    QTest::newRow("dots and plus") << QByteArray("a.b+tax@mail.example.invalid") << true;
+    QTest::newRow("hyphen in domain") << QByteArray("x@my-host.invalid") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("no at") << QByteArray("ann.example.invalid") << false;
+    QTest::newRow("two at") << QByteArray("a@b@example.invalid") << false;
+    QTest::newRow("no local part") << QByteArray("@example.invalid") << false;
+    QTest::newRow("single label") << QByteArray("ann@localhost") << false;
+    QTest::newRow("empty label") << QByteArray("ann@example..invalid") << false;
+    QTest::newRow("trailing dot") << QByteArray("ann@example.invalid.") << false;
+    QTest::newRow("leading dot") << QByteArray(".ann@example.invalid") << false;
+    QTest::newRow("double dot") << QByteArray("a..n@example.invalid") << false;
+    QTest::newRow("blank") << QByteArray("an n@example.invalid") << false;
+    QTest::newRow("hyphen edge") << QByteArray("ann@-example.invalid") << false;
+    QTest::newRow("non-ASCII") << QByteArray("\xc3\xa9@example.invalid") << false;
+}
+
+void TestUtilities::email()
+{
+    QFETCH(QByteArray, address);
+    QTEST(checkEmail(address), "valid");
+}

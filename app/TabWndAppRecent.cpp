@@ -1,0 +1,28 @@
+// TabWndApp: the recent return files through the application's model.
+#include "app/TabWndApp.h"
+
+#include <QFile>
+
+#include "app/ReturnFileEntriesModel.h"
+
+ReturnFileEntriesModel *TabWndApp::reloadRecentReturns(const CString &filter)
+{
+    CSqliteDBManager::loadRetFiles(retFileModel, filter);
+    return retFileModel;
+}
+
+int TabWndApp::recordRecentReturn(const CString &name1, const CString &name2,
+                                  const CString &path)
+{
+    return CSqliteDBManager::saveRetFile(name1, name2, path);
+}
+
+void TabWndApp::removeRecentReturn(const QModelIndex &index, bool deleteFile)
+{
+    const CString path = retFileModel->filePathOf(index);
+    // A file that cannot be deleted stays; its entry goes all the same.
+    if (deleteFile && !path.isEmpty())
+        QFile::remove(path);
+    CSqliteDBManager::deleteRetFileByPath(path.toUtf8());
+    retFileModel->removeEntryAt(index.row());
+}
