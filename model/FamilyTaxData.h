@@ -1,0 +1,56 @@
+// FamilyTaxData: one return file in memory — taxpayer, spouse, dependants, person on screen.
+#pragma once
+
+#include "marrow/DependantInfoStruct.h"
+#include "model/CPersonalSettings.h"
+
+#include <QList>
+
+class IndividualTaxData;
+
+// Which person of a return file is meant: the taxpayer, the spouse, or (never filled) a
+// further person 0 to 11.
+using PersonIndex = int;
+constexpr PersonIndex PersonTaxpayer = -2;
+constexpr PersonIndex PersonSpouse = -1;
+
+class FamilyTaxData
+{
+public:
+    explicit FamilyTaxData(int routingFlag);
+    FamilyTaxData(const FamilyTaxData &) = delete;
+    ~FamilyTaxData();
+
+    // Empties both persons and the dependants; the object can be filled again.
+    void freeAllData();
+    // Deep copy of both persons, the dependants and the current person.
+    FamilyTaxData &operator=(const FamilyTaxData &other);
+    // Refreshes a copy made with operator=; false when a person's structure changed.
+    bool assignValuesFrom(const FamilyTaxData &other);
+    // Whether anything that is saved differs: either person or the dependants.
+    bool isDifferent(const FamilyTaxData &other) const;
+    bool isEqual(const FamilyTaxData &other) const;
+
+    IndividualTaxData *getPersonData(PersonIndex index) const;
+    int setCurrentPersonIndex(int index);
+    int getCurrentPersonIndex() const { return m_currentPerson; }
+    IndividualTaxData *getCurrentPersonData() const { return getPersonData(m_currentPerson); }
+    IndividualTaxData *getPartnerData() const;
+    bool isCoupled() const;
+    void getLoadedProvinces(QList<int> &out) const;
+
+    IndividualTaxData *taxpayer() const { return m_taxpayer; }
+    IndividualTaxData *spouse() const { return m_spouse; }
+    DependantInfoStruct &dependants() { return m_dependants; }
+    const DependantInfoStruct &dependants() const { return m_dependants; }
+    CPersonalSettings &personalSettings() { return m_settings; }
+    int routingFlag() const { return m_routingFlag; }
+
+private:
+    int m_routingFlag;
+    CPersonalSettings m_settings;
+    DependantInfoStruct m_dependants;
+    IndividualTaxData *m_taxpayer = nullptr;
+    IndividualTaxData *m_spouse = nullptr;
+    PersonIndex m_currentPerson = PersonTaxpayer;
+};

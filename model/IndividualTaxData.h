@@ -1,0 +1,98 @@
+// IndividualTaxData: one person's return — forms, slips, notes, wizard data and plug-ins.
+#pragma once
+
+#include "model/CMultiProvsTaxMgr.h"
+#include "model/TaxDataEntryStru.h"
+#include "ordane/CReservedArea.h"
+#include "ordane/CString.h"
+
+#include <QList>
+
+class CEnumTaxFormObj;
+class CEnumTaxNoteObj;
+class CEnumTaxSlipObj;
+class CEnumTaxWizardObj;
+
+class IndividualTaxData
+{
+public:
+    static constexpr int kCurrentDataVersion = 66098;
+    static constexpr int kFirstId = 100;
+
+    IndividualTaxData(int routingFlag, DependantInfoStruct *dependants);
+    IndividualTaxData(const IndividualTaxData &) = delete;
+    virtual ~IndividualTaxData();
+
+    // Empties the lists (provincial objects back to their plug-ins) and unloads the plug-ins.
+    void freeAllData();
+    // Deep copy of the other person's lists; loads the other's province plug-in.
+    IndividualTaxData &operator=(const IndividualTaxData &other);
+    // Copies values into a person built the same way; false when the structure differs.
+    bool assignValuesFrom(const IndividualTaxData &other);
+    bool isEqual(const IndividualTaxData &other) const;
+    bool isDifferent(const IndividualTaxData &other) const { return !isEqual(other); }
+
+    // Forms.
+    TaxDataEntryStru *addForm(int type, int id, bool addToList, int linkedId, bool prefill);
+    TaxDataEntryStru *findFormEntry(int type, int id, bool create);
+    CTaxData_Form *getForm(int type, int id, bool create);
+    bool hasForm(int type) const;
+    int countFormsOfType(int type) const;
+    void collectFormsOfType(int type, QList<TaxDataEntryStru *> &out) const;
+    int collectT2209Forms(T2209FormList &out) const;
+    void removeForm(CTaxData_Form *form, bool unlink, bool withProvincialTwin);
+    void moveT1KSToFront();
+    bool isObsoleteFormType(int type) const;
+    // Fills a new form from the person's T1 and wizard data; the person queries fill it in.
+    void prefillNewForm(TaxDataEntryStru *entry);
+
+    // Slips and link ids.
+    TaxDataEntryStru *addSlip(int type, int id, int linkedId);
+    CTaxData_Form *getSlip(int type, int id, bool create);
+    bool setFormLinkId(CTaxData_Form *form, int linkedId);
+    int getFormId(CTaxData_Form *form) const;
+    int getFormLinkId(CTaxData_Form *form) const;
+    bool setSlipLinkId(CTaxData_Form *slip, int linkedId);
+    int getSlipId(CTaxData_Form *slip) const;
+    int getSlipLinkId(CTaxData_Form *slip) const;
+    bool hasSharedSlip() const;
+    void removeSlip(CTaxData_Form *slip);
+    int countSlipsOfType(int type) const;
+    void collectSlipsOfType(int type, QList<TaxDataEntryStru *> &out) const;
+
+    // Notes and wizard data.
+    TaxNoteEntryStru *addNote(int key);
+    TaxData_TaxNote *getNote(int key, bool create);
+    void removeNote(TaxData_TaxNote *note);
+    TaxWizardEntryStru *addWizardData(int type);
+    CTaxData_Form *findWizardData(int type, bool create);
+
+    // Walks; a visitor must not add or remove entries of the list it walks.
+    void enumForms(CEnumTaxFormObj &visitor, void *param);
+    void enumSlips(CEnumTaxSlipObj &visitor, void *param);
+    void enumNotes(CEnumTaxNoteObj &visitor, void *param);
+    void enumWizardData(CEnumTaxWizardObj &visitor, void *param);
+
+    void onFormChanged(int formType, int);
+
+    double m_t1mCarryAmount = 0;
+    CMultiProvsTaxMgr m_provsTaxMgr;
+    int m_province = 0;
+    int m_dataVersion = kCurrentDataVersion;
+    int m_taxYear = 2025;
+    int m_allFormsFlag = -100;
+    int m_nextId = kFirstId;
+    QList<TaxDataEntryStru *> m_formList;
+    QList<TaxDataEntryStru *> m_slipList;
+    QList<TaxNoteEntryStru *> m_noteList;
+    QList<TaxWizardEntryStru *> m_wizardList;
+    CReservedArea m_reservedArea;
+    CString m_password;
+    DependantInfoStruct *m_dependants;
+    bool m_coupled = false;
+
+private:
+    int takeId(int id);
+    // Hands a form object to the plug-ins, deleting it here when none takes it.
+    void releaseForm(CTaxData_Form *form, bool unlink);
+};

@@ -1,0 +1,61 @@
+// ProvinceTaxManager: the tax manager every province plug-in hands out.
+#pragma once
+
+#include "marrow/CProvincialTaxManager.h"
+
+#include <set>
+
+class ProvinceTaxManager : public CProvincialTaxManager
+{
+public:
+    explicit ProvinceTaxManager(int province);
+    ~ProvinceTaxManager() override;
+
+    // Whether this province's plug-in makes forms of the code: the province's rows of the
+    // form table and the rows every plug-in makes.
+    static bool makesForm(int province, int code);
+
+    CTaxData_Form *createProvincialForm(int code, bool addToList) override;
+    bool deleteProvincialForm(CTaxData_Form *form, bool unlink) override;
+    int getLinkedProvincialFormType(int federalCode) override;
+
+    // The provincial tax comes with the calculation; until then the hooks leave the return
+    // as it is.
+    void calculatePass4Begin(TaxData_T1New *) override {}
+    void calculatePass5(TaxData_T1New *, int, TaxData_Sch5 *, const T2209FormList &) override {}
+    void calculatePass0(bool, int, TaxData_T1New *) override {}
+    int calculatePass4(TaxData_T1New *, TaxData_Sch2 *, TaxData_Sch3 *, TaxData_WS_D1 *,
+                       TaxData_Sch5 *, TaxData_Sch9 *, TaxData_Sch11 *, TaxData_T1206New *,
+                       const T2209FormList &, TaxData_T691New *, CTaxData_T1219 *) override
+    {
+        return 0;
+    }
+    void calculatePass5Begin(TaxData_T1New *, CTaxData_Form *, TaxData_Sch2 *, TaxData_Sch3 *,
+                             TaxData_Sch9 *, TaxData_T1206New *, const T2209FormList &,
+                             TaxData_T691New *, CTaxData_T1219 *, TaxData_T2017New *) override
+    {
+    }
+    void beforeFormCalculation(int, CTaxData_Form *) override {}
+    void afterFormCalculation(int, CTaxData_Form *) override {}
+    void updateProvincialSummary(bool, TaxData_T1New *, TaxData_T1KSNew *) override {}
+    void exchangeWithPartnerPass2(CProvincialTaxManager *) override {}
+    void exchangeWithPartnerPass4(CProvincialTaxManager *) override {}
+    void exchangeWithPartnerPass5(CProvincialTaxManager *) override {}
+    bool getProvincialAmount(int, double *) override { return false; }
+    int provincialQuery1(int, int) override { return 0; }
+    int provincialQuery2(int, int) override { return 0; }
+    int setProvincialAmount(int, double) override { return 0; }
+    void collectProvincialCheckMessages(std::list<CString> &, TaxData_T1New *, TaxData_Sch2 *,
+                                        TaxData_Sch5 *, TaxData_Sch9 *, TaxData_Sch11 *,
+                                        TaxData_T691New *, TaxData_T1206New *) override
+    {
+    }
+    void collectProvincialCoupleMessages(std::list<CString> &, CProvincialTaxManager *) override {}
+    void getWarningMessages(TaxData_T1New *, CTaxData_Form *, QStringList &) override {}
+    void transferSpouseData(TaxData_T1KSNew *, int, TaxData_Sch5 *, TaxData_Sch9 *) override {}
+    void getProvincialThresholds(QList<double> &) override {}
+
+private:
+    // The forms this manager made and has not been given back: only these it deletes.
+    std::set<CTaxData_Form *> m_forms;
+};

@@ -1,0 +1,72 @@
+// The forms a province plug-in makes: its schedules and the provincial tax forms.
+#pragma once
+
+#include "marrow/FormFields.h"
+
+// A provincial form without values of its own beyond the common block.
+class TaxData_ProvincialForm : public CTaxData_Form
+{
+public:
+    explicit TaxData_ProvincialForm(int code) : CTaxData_Form(code) {}
+};
+
+// Provincial Schedule 2: amounts transferred from the spouse.
+class TaxData_ProvSpouseTransfer : public CTaxData_Form
+{
+public:
+    explicit TaxData_ProvSpouseTransfer(int code) : CTaxData_Form(code) {}
+
+    CFloatField spouseNetIncome{this, "spouseNetIncome"};
+    CFloatField transferredAmount{this, "transferredAmount"};
+};
+
+// Provincial Schedule 11: tuition and education amounts with their carry-forward.
+class TaxData_ProvTuition : public CTaxData_Form
+{
+public:
+    explicit TaxData_ProvTuition(int code) : CTaxData_Form(code) {}
+
+    CFloatField carryForward{this, "carryForward"};  // unused amount from earlier years
+    CFloatField currentTuition{this, "currentTuition"};
+    CFloatField claimed{this, "claimed"};
+    CFloatField transferred{this, "transferred"};
+};
+
+// ON479-A: Ontario's childcare credit, which goes with the T778.
+class TaxData_ON479A : public CTaxData_Form
+{
+public:
+    TaxData_ON479A() : CTaxData_Form(87) {}
+
+    CFloatField childCareExpenses{this, "childCareExpenses"};
+    CFloatField credit{this, "credit"};
+};
+
+// Saskatchewan's dependent child amount.
+class TaxData_SKDependentChild : public CTaxData_Form
+{
+public:
+    TaxData_SKDependentChild() : CTaxData_Form(81) {}
+
+    CIntField children{this, "children"};
+};
+
+// Quebec's own return.
+class TaxData_QCTP1 : public CTaxData_Form
+{
+public:
+    TaxData_QCTP1() : CTaxData_Form(161) {}
+
+    CFloatField netIncome{this, "netIncome"};
+    CFloatField incomeTax{this, "incomeTax"};
+};
+
+// The provincial tax form (the province's 428).
+class TaxData_Prov428 : public CTaxData_Form
+{
+public:
+    TaxData_Prov428() : CTaxData_Form(156) {}
+
+    CFloatField taxableIncome{this, "taxableIncome"};
+    CFloatField provincialTax{this, "provincialTax"};
+};

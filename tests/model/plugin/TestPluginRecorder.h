@@ -1,0 +1,43 @@
+// TestPluginRecorder: the calls the test plug-in saw and the answers it gives, owned by a test.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// How the test plug-in of one province answers.
+struct TestPluginScript
+{
+    bool nullManager = false;   // "GetTaxManager" gives null
+    bool takeForms = true;      // deleteProvincialForm takes back the forms it made
+    int netfileCode = 0;
+    QStringList warnings;
+    QMap<int, int> linkedForms;  // federal code -> provincial code
+    bool makesWizardData = false;
+};
+
+struct TestPluginRecorder
+{
+    // One line per call: the province code, a blank, the call with its arguments.
+    QStringList calls;
+    QMap<int, TestPluginScript> scripts;
+    int managersMade = 0;
+    int managersDeleted = 0;
+    int formsMade = 0;
+    int formsDeletedByPlugin = 0;
+
+    void record(int province, const QString &call)
+    {
+        calls.append(QString::number(province) + ' ' + call);
+    }
+    // The calls whose text (after the province) starts with the given name.
+    QStringList callsOf(const QString &name) const
+    {
+        QStringList out;
+        for (const QString &call : calls) {
+            if (call.section(' ', 1).startsWith(name))
+                out.append(call);
+        }
+        return out;
+    }
+};
