@@ -1,7 +1,6 @@
 // CJsonUtil: one JSON object read from a web-service reply, with the last error code.
 #pragma once
 
-#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
+#include <climits>
+#include <cmath>
 #include <exception>
 
 #include "app/ReturnFileEntriesModel.h"
@@ -315,8 +317,14 @@ int CSqliteDBManager::getConfigInt(const char *key, int &value)
 {
     CString text;
     const int id = getConfig(key, text);
-    if (id > 0)
-        value = static_cast<int>(myStringToDouble(text));
+    if (id > 0) {
+        // A number beyond an int (a damaged or hand-edited row) is held at the int's limit:
+        // converting it as it stands would be undefined.
+        const double number = myStringToDouble(text);
+        value = std::isnan(number)
+                    ? 0
+                    : static_cast<int>(qBound<double>(INT_MIN, number, INT_MAX));
+    }
     return id;
 }
 

@@ -13,7 +13,7 @@ const char *const CT1AppConfig::varnexaTest = "https://sandbox.varnexa.invalid";
 const char *const CT1AppConfig::makerWebHost = "www.quorvandelle.invalid";
 
 namespace {
-// The key names of the two endpoint sets, built once.
+// A key name of the endpoint sets: the prefix and the entry number.
 QByteArray endpointKey(const char *prefix, int i)
 {
     return QByteArray(prefix) + QByteArray::number(i);

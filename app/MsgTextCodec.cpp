@@ -59,7 +59,8 @@ int decodeMsgText(const char *source, int length, char *dest, int &capacity)
         if (++collected < 4)
             continue;
         for (int shift = 16; shift >= 0; shift -= 8) {
-            if (written == capacity)
+            // ">=" so that a negative capacity refuses too, instead of never matching.
+            if (written >= capacity)
                 return -1;
             dest[written++] = static_cast<char>((group >> shift) & 0xff);
         }

@@ -136,6 +136,10 @@ bool PreferenceDlg::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::ContextMenu:
         return true;
+    case QEvent::InputMethod:
+        // Text committed by an input method arrives without a key press; it must not type
+        // into the field either.
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         // The middle button pastes the selection on X11: a paste like Ctrl+V.

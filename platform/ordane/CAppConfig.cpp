@@ -32,7 +32,12 @@ int CAppConfig::readConfigFile(const QByteArray &path)
         m_readerState = -1;
         return -1;
     }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    QByteArray content = file.readAll();
+    // Editors on Windows often start a UTF-8 file with a byte-order mark; left in place it
+    // would hide the first key.
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
+    const QList<QByteArray> lines = content.split('\n');
     for (const QByteArray &raw : lines) {
         const QByteArray line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#') || line.startsWith(';') ||

@@ -6,7 +6,8 @@
 
 #include "ordane/CString.h"
 
-// Path files ("gr_path.ini") are UTF-8 text, one setting per line:
+// Path files ("gr_path.ini") are UTF-8 text (a leading byte-order mark is skipped), one
+// setting per line:
 //
 //     KEY=value
 //

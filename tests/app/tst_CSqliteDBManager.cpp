@@ -247,15 +247,18 @@ void TestCSqliteDBManager::workerConnection()
         QSqlDatabase::removeDatabase("TDD_DB_Connection");
     });
     worker->start();
+    // Compared only after the worker has ended: a failed comparison returns at once and must
+    // not leave the worker waiting for its turn.
+    QStringList seen;
     for (int i = 0; i < 3; ++i) {
         written.acquire();
-        QCOMPARE(query("select count(*), max(uid) from tb_taxdata"),
-                 QStringList{QString("%1|%1").arg(i + 1)});
+        seen += query("select count(*), max(uid) from tb_taxdata");
         read.release();
     }
     worker->wait();
     delete worker;
     QVERIFY(opened);
+    QCOMPARE(seen, (QStringList{"1|1", "2|2", "3|3"}));
     app->dbManager.close();
 }
 

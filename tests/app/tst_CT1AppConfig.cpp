@@ -57,6 +57,7 @@ private slots:
     void softwareCode_data();
     void softwareCode();
     void testingModeLogsPaths();
+    void everyKeyFromFile();
 };
 
 void TestCT1AppConfig::defaults()
@@ -237,6 +238,39 @@ void TestCT1AppConfig::testingModeLogsPaths()
     QTest::ignoreMessage(QtInfoMsg, qPrintable("jxml path " + inst + "/xml"));
     Layers l("MODEDEBUG=1\n"); // the second, missing file logs nothing
     QVERIFY(l.config.MODEDEBUG);
+}
+
+void TestCT1AppConfig::everyKeyFromFile()
+{
+    const QStringList texts{"NetfileSoftwareCode=n1", "NetfileSoftwareDate=n2",
+                            "EfileSoftwareCode=e1", "EfileSoftwareDate=e2",
+                            "VarnexaServer=https://v.example", "QuorvandelleWebServer=q.example",
+                            "InfoServer=i.example", "URL_SEND_RETURN_FILE=/u1",
+                            "URL_SEND_COMMENT=/u2", "LeftPaneSize=333", "PDFPATH=/pdf",
+                            "XMLPATH=/xml", "BFORM_XMLPATH=/bform", "HTMLPATH=/html",
+                            "EFILEXML_TEMPLATE_PATH=/tpl", "JAVACLASSPATH=/a.jar",
+                            "JAVAPROJPATH=/proj", "JVMPATH=/jvm.so", "EOLSERVER=eol.example",
+                            "NETFILESERVER=net.example", "T1013SERVER=t1013.example",
+                            "TDDDataFile=/tdd.xml"};
+    // Every flag set to the opposite of its default.
+    const QStringList flags{"PrintLogo=0",  "PrintHeader=0", "PrintTailer=0",
+                            "FullLog=1",    "Allow2nd=1",    "MODEDEBUG=1",
+                            "NoWarningMsg=1", "EnableGenPrint=1", "OverwriteStatus=1"};
+    Layers l((texts + flags).join('\n').toUtf8());
+    const CT1AppConfig &c = l.config;
+    const QStringList gotTexts{
+        c.NetfileSoftwareCode, c.NetfileSoftwareDate, c.EfileSoftwareCode, c.EfileSoftwareDate,
+        c.VarnexaServer, c.QuorvandelleWebServer, c.InfoServer, c.URL_SEND_RETURN_FILE,
+        c.URL_SEND_COMMENT, c.LeftPaneSize, c.PDFPATH, c.XMLPATH, c.BFORM_XMLPATH, c.HTMLPATH,
+        c.EFILEXML_TEMPLATE_PATH, c.JAVACLASSPATH, c.JAVAPROJPATH, c.JVMPATH, c.EOLSERVER,
+        c.NETFILESERVER, c.T1013SERVER, c.TDDDataFile};
+    QStringList expectedTexts;
+    for (const QString &t : texts)
+        expectedTexts.append(t.mid(t.indexOf('=') + 1));
+    QCOMPARE(gotTexts, expectedTexts);
+    QCOMPARE((QList<bool>{c.PrintLogo, c.PrintHeader, c.PrintTailer, c.FullLog, c.Allow2nd,
+                          c.MODEDEBUG, c.NoWarningMsg, c.EnableGenPrint, c.OverwriteStatus}),
+             (QList<bool>{false, false, false, true, true, true, true, true, true}));
 }
 
 QTEST_GUILESS_MAIN(TestCT1AppConfig)

@@ -331,6 +331,12 @@ void TestHistory::decodeCapacity()
     cap = 6;
     QCOMPARE(decodeMsgText(encoded.constData(), encoded.size(), out.data(), cap), 0);
     QCOMPARE(cap, 6);
+    // A negative capacity holds nothing: refused before any byte is written.
+    QByteArray untouched(8, '#');
+    cap = -1;
+    QCOMPARE(decodeMsgText(encoded.constData(), encoded.size(), untouched.data(), cap), -1);
+    QCOMPARE(cap, -1);
+    QCOMPARE(untouched, QByteArray(8, '#'));
 }
 
 void TestHistory::copyTree()

@@ -265,6 +265,14 @@ void TestRecentReturns::removeRecentReturn()
     app->removeRecentReturn(model->index(1, 0), true);
     QCOMPARE(column(*model, 2), QStringList{"/other.r25"});
     QCOMPARE(tablePaths(), QStringList{"/other.r25"});
+
+    // No row (an invalid index): nothing is removed, not even a row without a path.
+    insertRows({{"Nameless", "", "", "2026-01-04 00:00:00"}});
+    removed.clear();
+    app->removeRecentReturn(QModelIndex(), deleteFile);
+    QCOMPARE(tablePaths(), (QStringList{"/other.r25", ""}));
+    QCOMPARE(column(*model, 2), QStringList{"/other.r25"});
+    QCOMPARE(removed.size(), 0);
 }
 
 QV_TEST_MAIN(TestRecentReturns)

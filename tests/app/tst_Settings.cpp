@@ -20,6 +20,58 @@ QStringList configRows()
     return rows;
 }
 
+// Every setting of the settings table as "key=member", in the table's order.
+QStringList settingMembers()
+{
+    const TabWndApp *app = appInstance();
+    const CT1AppConfig &c = app->config;
+    auto n = [](int v) { return QString::number(v); };
+    auto b = [](bool v) { return QString(v ? "true" : "false"); };
+    return {"LeftPaneSize=" + c.LeftPaneSize,
+            "BKColor=" + c.BKColor,
+            "FontSize=" + c.FontSize,
+            "LeftX=" + n(c.LeftX),
+            "LeftY=" + n(c.LeftY),
+            "Width=" + n(c.Width),
+            "Height=" + n(c.Height),
+            "RetPath=" + c.RetPath,
+            "RetPdfPath=" + c.RetPdfPath,
+            "PdfPathSameAsRet=" + n(c.PdfPathSameAsRet),
+            "CompabEnable=" + n(c.CompabEnable),
+            "CompabWord=" + c.CompabWord,
+            "LastOpenPath=" + app->LastOpenPath,
+            "LastImportPath=" + app->LastImportPath,
+            "BusinessName=" + c.BusinessName,
+            "BusinessAddr=" + c.BusinessAddr,
+            "BusinessCity=" + c.BusinessCity,
+            "BusinessProv=" + c.BusinessProv,
+            "BusinessPostcode=" + c.BusinessPostcode,
+            "BusinessPhone=" + c.BusinessPhone,
+            "BusinessEFileNum=" + c.BusinessEFileNum,
+            "BusinessEFilePassword=" + c.BusinessEFilePassword,
+            "DiscounterCode=" + c.DiscounterCode,
+            "PreAssessment=" + n(c.PreAssessment),
+            "PostAssessment=" + n(c.PostAssessment),
+            "PrntClientLetter=" + n(c.PrntClientLetter),
+            "SaveBackup=" + n(c.SaveBackup),
+            "ShowRelMsg=" + c.ShowRelMsg,
+            "FilingReport=" + b(c.FilingReport),
+            "CustomizedClientLetter=" + b(c.CustomizedClientLetter),
+            "CustomizedClientLetter_Ver=" + n(c.CustomizedClientLetter_Ver),
+            "VarnexaEmail=" + c.VarnexaEmail,
+            "VarnexaPswd=" + c.VarnexaPswd,
+            "VXFromEmail=" + c.VXFromEmail};
+}
+
+void insertRow(const QString &name, const QString &value)
+{
+    QSqlQuery q;
+    q.prepare("insert into tb_config (name, value) values (?, ?)");
+    q.addBindValue(name);
+    q.addBindValue(value);
+    QVERIFY(q.exec());
+}
+
 } // namespace
 
 class TestSettings : public QObject
@@ -34,6 +86,8 @@ private slots:
     void readSettings_data();
     void readSettings();
     void testingModeKeys();
+    void everySettingRead();
+    void writeSettingsRows();
     void placement_data();
     void placement();
 
@@ -95,6 +149,10 @@ void TestSettings::numbersAndFlags_data()
     QTest::newRow("negative fraction") << "-2.9" << -2 << true;
     QTest::newRow("blank") << "" << 0 << false;
     QTest::newRow("text") << "yes" << 0 << false;
+    QTest::newRow("beyond int held at the limit") << "99999999999" << 2147483647 << true;
+    QTest::newRow("below int held at the limit") << "-99999999999" << int(-2147483647 - 1)
+                                                 << true;
+    QTest::newRow("far beyond any number") << QString(400, '9') << 2147483647 << true;
 }
 
 void TestSettings::numbersAndFlags()
@@ -178,6 +236,94 @@ void TestSettings::testingModeKeys()
     QVERIFY(rows.contains("LastOpenPath=/open"));
     QVERIFY(rows.contains("LeftX=5"));
     QVERIFY(rows.contains("BKColor=#000000"));
+}
+
+void TestSettings::everySettingRead()
+{
+    TabWndApp *app = appInstance();
+    app->screenRect = QRect(0, 0, 1920, 1080);
+    const QStringList stored{"LeftPaneSize=301", "BKColor=#123456", "FontSize=15", "LeftX=100",
+                             "LeftY=50", "Width=800", "Height=600", "RetPath=/ret",
+                             "RetPdfPath=/pdf", "PdfPathSameAsRet=5", "CompabEnable=1",
+                             "CompabWord=trial", "LastOpenPath=/open", "LastImportPath=/import",
+                             "BusinessName=Tax Co", "BusinessAddr=1 Main St",
+                             "BusinessCity=Ottawa", "BusinessProv=ON",
+                             "BusinessPostcode=K1A 0B1", "BusinessPhone=(613)555-0100",
+                             "BusinessEFileNum= E1234 ", "BusinessEFilePassword= secret ",
+                             "DiscounterCode=D9", "PreAssessment=0", "PostAssessment=1",
+                             "PrntClientLetter=1", "SaveBackup=1", "ShowRelMsg=seen",
+                             "FilingReport=1", "CustomizedClientLetter=2",
+                             "CustomizedClientLetter_Ver=7", "VarnexaEmail=ann@example.invalid",
+                             "VarnexaPswd=pw", "VXFromEmail=from@example.invalid",
+                             "BusinessEFileNumDbg=dbg", "BusinessEFilePasswordDbg=dbgpw"};
+    for (const QString &row : stored) {
+        const int eq = row.indexOf('=');
+        insertRow(row.left(eq), row.mid(eq + 1));
+    }
+    QCOMPARE(app->readSettings(), 0);
+    QStringList expected = stored.mid(0, stored.size() - 2);
+    expected.replace(expected.indexOf("BusinessEFileNum= E1234 "), "BusinessEFileNum=E1234");
+    expected.replace(expected.indexOf("BusinessEFilePassword= secret "),
+                     "BusinessEFilePassword=secret");
+    expected.replace(expected.indexOf("FilingReport=1"), "FilingReport=true");
+    expected.replace(expected.indexOf("CustomizedClientLetter=2"), "CustomizedClientLetter=true");
+    QCOMPARE(settingMembers(), expected);
+}
+
+void TestSettings::writeSettingsRows()
+{
+    TabWndApp *app = appInstance();
+    CT1AppConfig &c = app->config;
+    c.LeftPaneSize = "280";
+    c.RetPath = "/ret";
+    c.RetPdfPath = "/pdf";
+    c.PdfPathSameAsRet = 1;
+    c.CompabEnable = 0;
+    c.CompabWord = "word";
+    c.BusinessName = "Tax Co";
+    c.BusinessAddr = "1 Main St";
+    c.BusinessCity = "Ottawa";
+    c.BusinessProv = "ON";
+    c.BusinessPostcode = "K1A 0B1";
+    c.BusinessPhone = "(613)555-0100";
+    c.BusinessEFileNum = " E1234 ";
+    c.BusinessEFilePassword = "secret ";
+    c.DiscounterCode = "D9";
+    c.PreAssessment = 0;
+    c.PostAssessment = -1;
+    c.PrntClientLetter = 1;
+    c.SaveBackup = 0;
+    c.ShowRelMsg = "seen";
+    c.FilingReport = true;
+    c.CustomizedClientLetter = false;
+    c.CustomizedClientLetter_Ver = 9;
+    c.VarnexaEmail = "ann@example.invalid";
+    c.VarnexaPswd = "pw";
+    c.VXFromEmail = "from@example.invalid";
+    c.LeftX = 7;
+    app->LastOpenPath = "/open";
+    QCOMPARE(app->writeSettings(), 0);
+    QCOMPARE(QString(c.BusinessEFileNum), QString("E1234"));
+    QCOMPARE(QString(c.BusinessEFilePassword), QString("secret"));
+    // The preference rows in their order; neither the window keys, the last folders nor the
+    // client-letter version.
+    QCOMPARE(configRows(),
+             (QStringList{"LeftPaneSize=280", "RetPath=/ret", "RetPdfPath=/pdf",
+                          "PdfPathSameAsRet=1", "CompabEnable=0", "CompabWord=word",
+                          "BusinessName=Tax Co", "BusinessAddr=1 Main St", "BusinessCity=Ottawa",
+                          "BusinessProv=ON", "BusinessPostcode=K1A 0B1",
+                          "BusinessPhone=(613)555-0100", "BusinessEFileNum=E1234",
+                          "BusinessEFilePassword=secret", "DiscounterCode=D9", "PreAssessment=0",
+                          "PostAssessment=-1", "PrntClientLetter=1", "SaveBackup=0",
+                          "ShowRelMsg=seen", "FilingReport=1", "CustomizedClientLetter=0",
+                          "VarnexaEmail=ann@example.invalid", "VarnexaPswd=pw",
+                          "VXFromEmail=from@example.invalid"}));
+    // A second apply changes the rows in place.
+    c.BusinessName = "Other Co";
+    app->writeSettings();
+    const QStringList rows = configRows();
+    QCOMPARE(rows.size(), 25);
+    QCOMPARE(rows[6], QString("BusinessName=Other Co"));
 }
 
 void TestSettings::placement_data()

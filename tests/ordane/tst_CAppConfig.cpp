@@ -71,6 +71,8 @@ void TestCAppConfig::syntax_data()
     QTest::newRow("unknown and no =") << QByteArray("Other=1\nHost\n=x\n") << "" << "unchanged"
                                       << false << true;
     QTest::newRow("empty value clears") << QByteArray("Path=\n") << "" << "" << false << true;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFHost=c.invalid\r\nDebug=1\r\n")
+                                     << "c.invalid" << "unchanged" << true << true;
     QTest::newRow("utf8") << QByteArray("Path=/home/h\xc3\xa9l\xc3\xa8ne\n") << ""
                           << QString::fromUtf8("/home/h\xc3\xa9l\xc3\xa8ne") << false << true;
 }
