@@ -6,6 +6,7 @@
 #include "marrow/FormFactory.h"
 #include "marrow/FormTables.h"
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -33,6 +34,11 @@ private slots:
     void slipAndWizardRows();
     void provinces();
     void queries();
+    void formFacts_data();
+    void formFacts();
+    void mandatoryForms_data();
+    void mandatoryForms();
+    void federalFormsCoverNeededForms();
 };
 
 void TestFormTables::formRows()
@@ -159,6 +165,108 @@ void TestFormTables::queries()
         if (Global_Forms_Info[code].flags & FormNeedsDependants)
             QVERIFY(federalMakes(code));
     }
+}
+
+void TestFormTables::formFacts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("province");
+    QTest::addColumn<bool>("multiple");
+    QTest::addColumn<bool>("sharable");
+    QTest::addColumn<bool>("sfd");
+    QTest::addColumn<bool>("expired");
+    QTest::addColumn<bool>("dependants");
+    auto row = [](int code, const char *title, int province, bool multiple, bool sharable, bool sfd,
+                  bool expired, bool dependants) {
+        QTest::addRow("%d", code) << code << QString::fromLatin1(title) << province << multiple << sharable
+                                  << sfd << expired << dependants;
+    };
+    row(1, "T1 General", 0, false, false, false, false, true);
+    row(4, "Schedule 3", 0, false, false, false, false, false);
+    row(6, "Schedule 5", 0, false, false, false, false, true);
+    row(119, "Schedule 6", 0, false, false, false, false, true);
+    row(93, "T1 Summary", 0, false, false, false, false, false);
+    row(12, "T776", 0, true, true, true, false, false);
+    row(15, "T1163", 0, true, true, true, false, false);
+    row(21, "T2042", 0, true, true, true, false, false);
+    row(51, "T2121", 0, true, true, true, false, false);
+    row(125, "T2125", 0, true, true, true, false, false);
+    // Form 131 is the commission income form.
+    row(131, "T2125 (Commission)", 0, true, true, true, false, false);
+    // The T2091 forms are financial-data forms the bankrupt checks still look at.
+    row(147, "T2091(IND)", 0, true, false, true, false, false);
+    row(160, "T2091(IND)-WS", 0, true, false, true, false, false);
+    row(35, "T2209", 0, true, false, false, false, false);
+    row(38, "T5013 Partnership Income", 0, true, false, false, false, false);
+    // Moving, employment-expense and tradesperson forms: the calculation runs each one.
+    row(59, "T777", 0, true, false, false, false, false);
+    row(92, "TL2", 0, true, false, false, false, false);
+    row(102, "T1-M", 0, true, false, false, false, false);
+    // Form codes no longer in use: made, but dropped when a file is read.
+    row(2, "Unused form", 0, false, false, false, true, false);
+    row(198, "Unused form", 0, false, false, false, true, false);
+    // Older obsolete codes: the loading code decides by the file's tax year, not the table.
+    row(19, "", 0, false, false, false, false, false);
+    row(22, "", 0, false, false, false, false, false);
+    row(33, "", 0, false, false, false, false, false);
+    row(100, "", 0, false, false, false, false, false);
+    // Counted as two financial-data forms by the return model, so not one itself.
+    row(109, "T1273", 0, false, false, false, false, false);
+    row(27, "ON(S11)", 9, false, false, false, false, false);
+    row(87, "ON479-A", 9, false, false, false, false, false);
+    row(161, "TP-1", 11, false, false, false, false, false);
+    row(8, "", 0, false, false, false, false, false);
+}
+
+void TestFormTables::formFacts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, title);
+    QFETCH(int, province);
+    QCOMPARE(formName(code), title);
+    QCOMPARE(getFormProv(code), province);
+    QTEST(IsMultipleForm(code), "multiple");
+    QTEST(IsFormSharable(code), "sharable");
+    QTEST(IsSFDForm(code), "sfd");
+    QTEST(IsFormExpired(code, 0), "expired");
+    QTEST(bool(Global_Forms_Info[code].flags & FormNeedsDependants), "dependants");
+    const bool inSfdList = std::count(SFD_Forms_Info, SFD_Forms_Info + SFD_Forms_Num, code) > 0;
+    QCOMPARE(inSfdList, IsSFDForm(code));
+}
+
+void TestFormTables::mandatoryForms_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("mandatory");
+    for (int edition : {1, 2}) {
+        for (int code : {1, 93, 96, 4, 159, 0, 214}) {
+            const bool mandatory = code == 1 || code == 93 || (code == 96 && edition == 1);
+            QTest::addRow("edition %d form %d", edition, code) << edition << code << mandatory;
+        }
+    }
+}
+
+void TestFormTables::mandatoryForms()
+{
+    QFETCH(int, edition);
+    QFETCH(int, code);
+    for (int province = 0; province <= 13; ++province)
+        QTEST(IsFormMandatory(edition, province, code), "mandatory");
+}
+
+void TestFormTables::federalFormsCoverNeededForms()
+{
+    // The summary and the T1 lead; the forms the slip totals may ask for follow, with the
+    // re-filing copy of the summary.
+    QVERIFY(Federal_Forms_Num >= 2);
+    QCOMPARE(Federal_Forms_Info[0], 93);
+    QCOMPARE(Federal_Forms_Info[1], 1);
+    const std::set<int> listed(Federal_Forms_Info, Federal_Forms_Info + Federal_Forms_Num);
+    QCOMPARE(int(listed.size()), Federal_Forms_Num);
+    for (int code : {159, 4, 7, 9, 11, 17, 23, 35, 119, 148, 150, 171, 205, 210})
+        QVERIFY2(listed.count(code), qPrintable(QString::number(code)));
 }
 
 QTEST_APPLESS_MAIN(TestFormTables)
