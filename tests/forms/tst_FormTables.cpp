@@ -78,6 +78,12 @@ void TestFormTables::namedCodesAreMade()
         // No code is both federal and provincial.
         QVERIFY(!(federalMakes(code) && row.province != 0));
     }
+    // A row has a title exactly when the federal factory or a plug-in makes its form.
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        const FormInfoRow &row = Global_Forms_Info[code];
+        QVERIFY2((*row.name != '\0') == (federalMakes(code) || (code > 0 && row.province != 0)),
+                 qPrintable(QString::number(code)));
+    }
 }
 
 void TestFormTables::provincialForms_data()
@@ -115,8 +121,8 @@ void TestFormTables::slipAndWizardRows()
     for (int code = 0; code < Global_Slips_Num; ++code) {
         QCOMPARE(Global_Slips_Info[code].type, code);
         const bool made = std::unique_ptr<CTaxData_Form>(createSlip(code)) != nullptr;
-        if (made)
-            QVERIFY(*Global_Slips_Info[code].name);
+        // A row has a name exactly when its code gives a slip.
+        QCOMPARE(*Global_Slips_Info[code].name != '\0', made);
         QVERIFY(!Global_Slips_Info[code].sharable || made);
     }
     QCOMPARE(slipName(3), QStringLiteral("T4AP"));
