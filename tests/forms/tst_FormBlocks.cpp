@@ -8,6 +8,7 @@
 #include "ordane/CReservedArea.h"
 #include "ordane/MyDataStream.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <set>
@@ -120,6 +121,7 @@ private slots:
     void dependants();
     void damagedDependants_data();
     void damagedDependants();
+    void streamDirectionAndFormat();
     void utf8Within_data();
     void utf8Within();
     void textsBeyondTheReadersLimit();
@@ -428,6 +430,43 @@ void TestFormBlocks::damagedDependants()
     deps.serilize(kVersion, in);
     QCOMPARE(in.status(), QDataStream::ReadCorruptData);
     QCOMPARE(deps.m_count, 0);
+}
+
+void TestFormBlocks::streamDirectionAndFormat()
+{
+    QByteArray bytes;
+    QBuffer writeOnly(&bytes);
+    QVERIFY(writeOnly.open(QIODevice::WriteOnly));
+    QBuffer readOnly(&bytes);
+    QVERIFY(readOnly.open(QIODevice::ReadOnly));
+    QByteArray scratch;
+    MyDataStream onWriteDevice(&writeOnly);
+    MyDataStream onReadDevice(&readOnly);
+    MyDataStream intoBytes(&scratch, QIODevice::WriteOnly);
+    MyDataStream fromBytes(&scratch, QIODevice::ReadOnly);
+    MyDataStream fromConstBytes(QByteArray("x"));
+    const struct {
+        MyDataStream *stream;
+        bool storing;
+    } cases[] = {{&onWriteDevice, true}, {&onReadDevice, false}, {&intoBytes, true}, {&fromBytes, false},
+                 {&fromConstBytes, false}};
+    for (const auto &c : cases) {
+        QCOMPARE(c.stream->IsStoring(), c.storing);
+        QCOMPARE(c.stream->IsLoading(), !c.storing);
+        QCOMPARE(c.stream->version(), int(QDataStream::Qt_5_15));
+        QCOMPARE(c.stream->byteOrder(), QDataStream::BigEndian);
+    }
+
+    // Most significant byte first, doubles as eight bytes.
+    onWriteDevice << qint32(0x01020304) << 1.5;
+    QCOMPARE(bytes.toHex(), QByteArray("01020304" "3ff8000000000000"));
+    char buffer[8] = {};
+    QCOMPARE(onReadDevice.Read(buffer, 4), 4);
+    QCOMPARE(QByteArray(buffer, 4).toHex(), QByteArray("01020304"));
+    QCOMPARE(onReadDevice.Read(buffer, 8), 8);
+    QCOMPARE(onReadDevice.status(), QDataStream::Ok);
+    QCOMPARE(onReadDevice.Read(buffer, 1), 0);
+    QCOMPARE(onReadDevice.status(), QDataStream::ReadPastEnd);
 }
 
 void TestFormBlocks::utf8Within_data()
