@@ -50,10 +50,17 @@ bool readRecord(MyDataStream &ar, DependantRecord &r)
     return ar.status() == QDataStream::Ok;
 }
 
+// The last byte is always written as the NUL the reader requires, whatever the array holds.
+void writeName(MyDataStream &ar, const char (&field)[DependantRecord::kNameBytes])
+{
+    ar.writeRawData(field, DependantRecord::kNameBytes - 1);
+    ar << quint8(0);
+}
+
 void writeRecord(MyDataStream &ar, const DependantRecord &r)
 {
-    ar.writeRawData(r.firstName, DependantRecord::kNameBytes);
-    ar.writeRawData(r.lastName, DependantRecord::kNameBytes);
+    writeName(ar, r.firstName);
+    writeName(ar, r.lastName);
     ar.setFloatingPointPrecision(QDataStream::DoublePrecision);
     ar << qint64(r.birthDate.isValid() ? r.birthDate.toJulianDay() : kNullDay);
     ar << qint32(r.relationship) << r.netIncome << qint32(r.infirm);

@@ -11,6 +11,8 @@
 #include <QBuffer>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <cstring>
+#include <limits>
 #include <set>
 
 namespace {
@@ -125,6 +127,9 @@ private slots:
     void utf8Within_data();
     void utf8Within();
     void textsBeyondTheReadersLimit();
+    void valuesTheReaderRefusesAreNeverWritten_data();
+    void valuesTheReaderRefusesAreNeverWritten();
+    void dependantNameWithoutItsEnd();
 };
 
 void TestFormBlocks::everyClassRoundTrip_data()
@@ -524,6 +529,44 @@ void TestFormBlocks::textsBeyondTheReadersLimit()
     QCOMPARE(depBack.record(5).relationText.size(), 4096);
     QCOMPARE(depBack.record(5).otherAmount, 7.5);
     QCOMPARE(deps.m_count, 12);
+}
+
+void TestFormBlocks::valuesTheReaderRefusesAreNeverWritten_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("stored");
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0.0;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 0.0;
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << 0.0;
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << std::numeric_limits<double>::max();
+    QTest::newRow("minus zero") << -0.0 << -0.0;
+}
+
+void TestFormBlocks::valuesTheReaderRefusesAreNeverWritten()
+{
+    QFETCH(double, value);
+    QFETCH(double, stored);
+    TestForm f;
+    f.amount = value;
+    f.rows.amountAt(2, 1) = value;
+    f.label = QStringLiteral("after");
+    TestForm back;
+    QCOMPARE(readBlock(back, blockOf(f)), QDataStream::Ok);
+    QCOMPARE(back.amount.value(), stored);
+    QCOMPARE(back.rows.amountAt(2, 1).value(), stored);
+    QCOMPARE(back.label.value(), CString("after"));
+}
+
+void TestFormBlocks::dependantNameWithoutItsEnd()
+{
+    DependantInfoStruct deps;
+    deps.AllocData(12);
+    std::memset(deps.record(0).firstName, 'x', DependantRecord::kNameBytes);
+    deps.record(0).infirm = 3;
+    DependantInfoStruct back;
+    QVERIFY(dependantsRoundTrip(deps, back));
+    QCOMPARE(DependantRecord::nameText(back.record(0).firstName), QString(79, QLatin1Char('x')));
+    QCOMPARE(back.record(0).infirm, 3);
 }
 
 QTEST_APPLESS_MAIN(TestFormBlocks)
