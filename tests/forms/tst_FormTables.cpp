@@ -33,6 +33,8 @@ private slots:
     void provincialForms();
     void slipAndWizardRows();
     void provinces();
+    void provinceRows_data();
+    void provinceRows();
     void queries();
     void formFacts_data();
     void formFacts();
@@ -151,6 +153,43 @@ void TestFormTables::provinces()
     QString file;
     getOSLibFilename(QString::fromUtf8(Global_Provs_Info[9].libraryBase), file);
     QCOMPARE(file, QStringLiteral("libqvprov_on.so"));
+}
+
+void TestFormTables::provinceRows_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<QString>("abbreviation");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("library");
+    const char *const rows[][3] = {
+        {"AB", "Alberta", "libqvprov_ab.so"},
+        {"BC", "British Columbia", "libqvprov_bc.so"},
+        {"MB", "Manitoba", "libqvprov_mb.so"},
+        {"NB", "New Brunswick", "libqvprov_nb.so"},
+        {"NL", "Newfoundland and Labrador", "libqvprov_nl.so"},
+        {"NS", "Nova Scotia", "libqvprov_ns.so"},
+        {"NT", "Northwest Territories", "libqvprov_nt.so"},
+        {"NU", "Nunavut", "libqvprov_nu.so"},
+        {"ON", "Ontario", "libqvprov_on.so"},
+        {"PE", "Prince Edward Island", "libqvprov_pe.so"},
+        {"QC", "Quebec", "libqvprov_qc.so"},
+        {"SK", "Saskatchewan", "libqvprov_sk.so"},
+        {"YT", "Yukon", "libqvprov_yt.so"},
+    };
+    for (int i = 0; i < 13; ++i)
+        QTest::newRow(rows[i][0]) << i + 1 << QString(rows[i][0]) << QString(rows[i][1]) << QString(rows[i][2]);
+}
+
+void TestFormTables::provinceRows()
+{
+    QFETCH(int, province);
+    const ProvInfoRow *row = provInfo(province);
+    QVERIFY(row);
+    QTEST(QString::fromUtf8(row->abbreviation), "abbreviation");
+    QTEST(QString::fromUtf8(row->name), "name");
+    QString file;
+    getOSLibFilename(QString::fromUtf8(row->libraryBase), file);
+    QTEST(file, "library");
 }
 
 void TestFormTables::queries()
