@@ -50,30 +50,31 @@ bool readRecord(MyDataStream &ar, DependantRecord &r)
     return ar.status() == QDataStream::Ok;
 }
 
+// The last byte is always written as the NUL the reader requires, whatever the array holds.
+void writeName(MyDataStream &ar, const char (&field)[DependantRecord::kNameBytes])
+{
+    ar.writeRawData(field, DependantRecord::kNameBytes - 1);
+    ar << quint8(0);
+}
+
 void writeRecord(MyDataStream &ar, const DependantRecord &r)
 {
-    ar.writeRawData(r.firstName, DependantRecord::kNameBytes);
-    ar.writeRawData(r.lastName, DependantRecord::kNameBytes);
+    writeName(ar, r.firstName);
+    writeName(ar, r.lastName);
     ar.setFloatingPointPrecision(QDataStream::DoublePrecision);
     ar << qint64(r.birthDate.isValid() ? r.birthDate.toJulianDay() : kNullDay);
     ar << qint32(r.relationship) << r.netIncome << qint32(r.infirm);
-    ar.writeText(r.sin);
-    ar.writeText(r.relationText);
+    ar.writeText(r.sin, kMaxTextBytes);
+    ar.writeText(r.relationText, kMaxTextBytes);
     ar << r.otherAmount;
 }
 } // namespace
 
 void DependantRecord::setName(char (&field)[kNameBytes], const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    int n = qMin(bytes.size(), kNameBytes - 1);
-    // Never end inside a multi-byte character: back off over continuation bytes.
-    if (n < bytes.size()) {
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
-            --n;
-    }
+    const QByteArray bytes = MyDataStream::utf8Within(text, kNameBytes - 1);
     std::memset(field, 0, kNameBytes);
-    std::memcpy(field, bytes.constData(), size_t(n));
+    std::memcpy(field, bytes.constData(), size_t(bytes.size()));
 }
 
 QString DependantRecord::nameText(const char (&field)[kNameBytes])
@@ -111,6 +112,8 @@ void DependantInfoStruct::FreeData()
 void DependantInfoStruct::serilize(int, MyDataStream &ar)
 {
     if (ar.IsStoring()) {
+        // The records decide the count: a count set by hand never reaches the file.
+        m_count = int(m_records.size());
         ar << qint32(m_count);
         for (const DependantRecord &r : m_records)
             writeRecord(ar, r);

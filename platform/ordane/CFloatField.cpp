@@ -22,7 +22,8 @@ bool CFloatField::isPresent() const
 void CFloatField::writeValue(MyDataStream &out, int) const
 {
     out.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    out << m_value;
+    // A block never holds what its reader refuses: a calculation's NaN or infinity is stored as 0.
+    out << (std::isfinite(m_value) ? m_value : 0.0);
 }
 
 bool CFloatField::readValue(MyDataStream &in, int)

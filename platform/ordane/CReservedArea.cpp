@@ -24,7 +24,7 @@ void CReservedArea::writeToArchive(MyDataStream &out) const
     out << qint32(m_strings.size());
     for (const auto &entry : m_strings) {
         out << qint32(entry.first);
-        out.writeText(entry.second);
+        out.writeText(entry.second, kMaxTextBytes);
     }
 }
 

@@ -14,6 +14,8 @@ CTableField::CTableField(FieldOwner *owner, const char *name, int rows,
                          std::initializer_list<FieldType> columns)
     : CField(owner, name), m_rows(rows < 0 ? 0 : rows), m_columns(columns)
 {
+    // A reader refuses larger tables, so none is built.
+    Q_ASSERT(m_rows <= kMaxRows && columnCount() <= kMaxColumns);
     m_cells.reserve(size_t(m_rows) * m_columns.size());
     for (int r = 0; r < m_rows; ++r) {
         for (FieldType t : m_columns) {

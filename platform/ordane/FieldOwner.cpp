@@ -10,6 +10,8 @@ FieldOwner::~FieldOwner() = default;
 
 void FieldOwner::registerField(CField *field)
 {
+    // A block stores a name's length in one byte.
+    Q_ASSERT(!field->name().isEmpty() && field->name().size() <= kMaxNameLength);
     m_fields.push_back(field);
 }
 

@@ -60,9 +60,22 @@ bool MyDataStream::fitsRemaining(qint64 count, qint64 minBytesEach)
     return true;
 }
 
-void MyDataStream::writeText(const QString &text)
+QByteArray MyDataStream::utf8Within(const QString &text, quint32 maxBytes)
 {
-    const QByteArray bytes = text.toUtf8();
+    QByteArray bytes = text.toUtf8();
+    if (quint32(bytes.size()) <= maxBytes)
+        return bytes;
+    int n = int(maxBytes);
+    // Back off over continuation bytes to the start of the character that does not fit.
+    while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
+        --n;
+    bytes.truncate(n);
+    return bytes;
+}
+
+void MyDataStream::writeText(const QString &text, quint32 maxBytes)
+{
+    const QByteArray bytes = utf8Within(text, qMin(maxBytes, kMaxTextBytes));
     *this << quint32(bytes.size());
     writeRawData(bytes.constData(), bytes.size());
 }

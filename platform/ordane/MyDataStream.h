@@ -29,10 +29,14 @@ public:
     // stream corrupt. Keeps a damaged count from turning into an allocation.
     bool fitsRemaining(qint64 count, qint64 minBytesEach);
 
-    // Texts as a 32-bit byte length and UTF-8 bytes. readText refuses (marks corrupt) a
-    // length above maxBytes or beyond the device's end.
-    void writeText(const QString &text);
+    // Texts as a 32-bit byte length and UTF-8 bytes. writeText cuts a text to maxBytes (at a
+    // character boundary), so that a block never holds what its reader refuses; readText
+    // refuses (marks corrupt) a length above maxBytes or beyond the device's end.
+    void writeText(const QString &text, quint32 maxBytes = kMaxTextBytes);
     bool readText(QString &text, quint32 maxBytes);
+
+    // The text's UTF-8 bytes, cut to at most maxBytes without splitting a character.
+    static QByteArray utf8Within(const QString &text, quint32 maxBytes);
 
     // Largest text any block accepts.
     static constexpr quint32 kMaxTextBytes = 16u * 1024u * 1024u;

@@ -8,8 +8,11 @@
 #include "ordane/CReservedArea.h"
 #include "ordane/MyDataStream.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <cstring>
+#include <limits>
 #include <set>
 
 namespace {
@@ -75,6 +78,20 @@ QDataStream::Status readBlock(CTaxData_Form &form, const QByteArray &bytes, int 
     return in.status();
 }
 
+// Writes the dependants block and reads it into back; true when the read took the whole
+// block without damage.
+bool dependantsRoundTrip(DependantInfoStruct &deps, DependantInfoStruct &back)
+{
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        deps.serilize(kVersion, out);
+    }
+    MyDataStream in(bytes);
+    back.serilize(kVersion, in);
+    return in.status() == QDataStream::Ok && in.atEnd();
+}
+
 void fillTestForm(TestForm &f)
 {
     f.count = 7;
@@ -106,6 +123,13 @@ private slots:
     void dependants();
     void damagedDependants_data();
     void damagedDependants();
+    void streamDirectionAndFormat();
+    void utf8Within_data();
+    void utf8Within();
+    void textsBeyondTheReadersLimit();
+    void valuesTheReaderRefusesAreNeverWritten_data();
+    void valuesTheReaderRefusesAreNeverWritten();
+    void dependantNameWithoutItsEnd();
 };
 
 void TestFormBlocks::everyClassRoundTrip_data()
@@ -411,6 +435,138 @@ void TestFormBlocks::damagedDependants()
     deps.serilize(kVersion, in);
     QCOMPARE(in.status(), QDataStream::ReadCorruptData);
     QCOMPARE(deps.m_count, 0);
+}
+
+void TestFormBlocks::streamDirectionAndFormat()
+{
+    QByteArray bytes;
+    QBuffer writeOnly(&bytes);
+    QVERIFY(writeOnly.open(QIODevice::WriteOnly));
+    QBuffer readOnly(&bytes);
+    QVERIFY(readOnly.open(QIODevice::ReadOnly));
+    QByteArray scratch;
+    MyDataStream onWriteDevice(&writeOnly);
+    MyDataStream onReadDevice(&readOnly);
+    MyDataStream intoBytes(&scratch, QIODevice::WriteOnly);
+    MyDataStream fromBytes(&scratch, QIODevice::ReadOnly);
+    MyDataStream fromConstBytes(QByteArray("x"));
+    const struct {
+        MyDataStream *stream;
+        bool storing;
+    } cases[] = {{&onWriteDevice, true}, {&onReadDevice, false}, {&intoBytes, true}, {&fromBytes, false},
+                 {&fromConstBytes, false}};
+    for (const auto &c : cases) {
+        QCOMPARE(c.stream->IsStoring(), c.storing);
+        QCOMPARE(c.stream->IsLoading(), !c.storing);
+        QCOMPARE(c.stream->version(), int(QDataStream::Qt_5_15));
+        QCOMPARE(c.stream->byteOrder(), QDataStream::BigEndian);
+    }
+
+    // Most significant byte first, doubles as eight bytes.
+    onWriteDevice << qint32(0x01020304) << 1.5;
+    QCOMPARE(bytes.toHex(), QByteArray("01020304" "3ff8000000000000"));
+    char buffer[8] = {};
+    QCOMPARE(onReadDevice.Read(buffer, 4), 4);
+    QCOMPARE(QByteArray(buffer, 4).toHex(), QByteArray("01020304"));
+    QCOMPARE(onReadDevice.Read(buffer, 8), 8);
+    QCOMPARE(onReadDevice.status(), QDataStream::Ok);
+    QCOMPARE(onReadDevice.Read(buffer, 1), 0);
+    QCOMPARE(onReadDevice.status(), QDataStream::ReadPastEnd);
+}
+
+void TestFormBlocks::utf8Within_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<QString>("expected");
+    const QString e(QChar(0x00e9));                   // two bytes
+    const QString euro(QChar(0x20ac));                // three bytes
+    const QString clef = QString::fromUcs4(U"\U0001D11E");  // four bytes
+    QTest::newRow("fits") << QStringLiteral("abc") << 3 << QStringLiteral("abc");
+    QTest::newRow("ascii cut") << QStringLiteral("abcd") << 2 << QStringLiteral("ab");
+    QTest::newRow("two-byte whole") << QString("a" + e) << 3 << QString("a" + e);
+    QTest::newRow("two-byte split") << QString("a" + e) << 2 << QStringLiteral("a");
+    QTest::newRow("three-byte split") << QString(euro + euro) << 5 << euro;
+    QTest::newRow("four-byte split") << QString("x" + clef) << 4 << QStringLiteral("x");
+    QTest::newRow("nothing fits") << euro << 2 << QString();
+    QTest::newRow("empty") << QString() << 0 << QString();
+}
+
+void TestFormBlocks::utf8Within()
+{
+    QFETCH(QString, text);
+    QFETCH(int, maxBytes);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromUtf8(MyDataStream::utf8Within(text, quint32(maxBytes))), expected);
+}
+
+// A text beyond what a block's reader accepts is written cut, so the block still reads.
+void TestFormBlocks::textsBeyondTheReadersLimit()
+{
+    const QString huge(int(CReservedArea::kMaxTextBytes) + 10, QLatin1Char('p'));
+    CReservedArea area;
+    area.setString(1, CString(huge));
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        area.writeToArchive(out);
+    }
+    MyDataStream in(bytes);
+    CReservedArea back;
+    QVERIFY(back.readFromArchive(in));
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(back.getString(1), CString(huge.left(int(CReservedArea::kMaxTextBytes))));
+
+    DependantInfoStruct deps;
+    deps.AllocData(12);
+    deps.record(5).relationText = CString(QString(5000, QLatin1Char('r')));
+    deps.record(5).otherAmount = 7.5;
+    // A count set by hand does not reach the block: the records decide it.
+    deps.m_count = 13;
+    DependantInfoStruct depBack;
+    QVERIFY(dependantsRoundTrip(deps, depBack));
+    QCOMPARE(depBack.m_count, 12);
+    QCOMPARE(depBack.record(5).relationText.size(), 4096);
+    QCOMPARE(depBack.record(5).otherAmount, 7.5);
+    QCOMPARE(deps.m_count, 12);
+}
+
+void TestFormBlocks::valuesTheReaderRefusesAreNeverWritten_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("stored");
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0.0;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 0.0;
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << 0.0;
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << std::numeric_limits<double>::max();
+    QTest::newRow("minus zero") << -0.0 << -0.0;
+}
+
+void TestFormBlocks::valuesTheReaderRefusesAreNeverWritten()
+{
+    QFETCH(double, value);
+    QFETCH(double, stored);
+    TestForm f;
+    f.amount = value;
+    f.rows.amountAt(2, 1) = value;
+    f.label = QStringLiteral("after");
+    TestForm back;
+    QCOMPARE(readBlock(back, blockOf(f)), QDataStream::Ok);
+    QCOMPARE(back.amount.value(), stored);
+    QCOMPARE(back.rows.amountAt(2, 1).value(), stored);
+    QCOMPARE(back.label.value(), CString("after"));
+}
+
+void TestFormBlocks::dependantNameWithoutItsEnd()
+{
+    DependantInfoStruct deps;
+    deps.AllocData(12);
+    std::memset(deps.record(0).firstName, 'x', DependantRecord::kNameBytes);
+    deps.record(0).infirm = 3;
+    DependantInfoStruct back;
+    QVERIFY(dependantsRoundTrip(deps, back));
+    QCOMPARE(DependantRecord::nameText(back.record(0).firstName), QString(79, QLatin1Char('x')));
+    QCOMPARE(back.record(0).infirm, 3);
 }
 
 QTEST_APPLESS_MAIN(TestFormBlocks)

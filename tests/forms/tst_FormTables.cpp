@@ -6,6 +6,7 @@
 #include "marrow/FormFactory.h"
 #include "marrow/FormTables.h"
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -32,7 +33,14 @@ private slots:
     void provincialForms();
     void slipAndWizardRows();
     void provinces();
+    void provinceRows_data();
+    void provinceRows();
     void queries();
+    void formFacts_data();
+    void formFacts();
+    void mandatoryForms_data();
+    void mandatoryForms();
+    void federalFormsCoverNeededForms();
 };
 
 void TestFormTables::formRows()
@@ -72,6 +80,12 @@ void TestFormTables::namedCodesAreMade()
         // No code is both federal and provincial.
         QVERIFY(!(federalMakes(code) && row.province != 0));
     }
+    // A row has a title exactly when the federal factory or a plug-in makes its form.
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        const FormInfoRow &row = Global_Forms_Info[code];
+        QVERIFY2((*row.name != '\0') == (federalMakes(code) || (code > 0 && row.province != 0)),
+                 qPrintable(QString::number(code)));
+    }
 }
 
 void TestFormTables::provincialForms_data()
@@ -109,8 +123,8 @@ void TestFormTables::slipAndWizardRows()
     for (int code = 0; code < Global_Slips_Num; ++code) {
         QCOMPARE(Global_Slips_Info[code].type, code);
         const bool made = std::unique_ptr<CTaxData_Form>(createSlip(code)) != nullptr;
-        if (made)
-            QVERIFY(*Global_Slips_Info[code].name);
+        // A row has a name exactly when its code gives a slip.
+        QCOMPARE(*Global_Slips_Info[code].name != '\0', made);
         QVERIFY(!Global_Slips_Info[code].sharable || made);
     }
     QCOMPARE(slipName(3), QStringLiteral("T4AP"));
@@ -141,6 +155,43 @@ void TestFormTables::provinces()
     QCOMPARE(file, QStringLiteral("libqvprov_on.so"));
 }
 
+void TestFormTables::provinceRows_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<QString>("abbreviation");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("library");
+    const char *const rows[][3] = {
+        {"AB", "Alberta", "libqvprov_ab.so"},
+        {"BC", "British Columbia", "libqvprov_bc.so"},
+        {"MB", "Manitoba", "libqvprov_mb.so"},
+        {"NB", "New Brunswick", "libqvprov_nb.so"},
+        {"NL", "Newfoundland and Labrador", "libqvprov_nl.so"},
+        {"NS", "Nova Scotia", "libqvprov_ns.so"},
+        {"NT", "Northwest Territories", "libqvprov_nt.so"},
+        {"NU", "Nunavut", "libqvprov_nu.so"},
+        {"ON", "Ontario", "libqvprov_on.so"},
+        {"PE", "Prince Edward Island", "libqvprov_pe.so"},
+        {"QC", "Quebec", "libqvprov_qc.so"},
+        {"SK", "Saskatchewan", "libqvprov_sk.so"},
+        {"YT", "Yukon", "libqvprov_yt.so"},
+    };
+    for (int i = 0; i < 13; ++i)
+        QTest::newRow(rows[i][0]) << i + 1 << QString(rows[i][0]) << QString(rows[i][1]) << QString(rows[i][2]);
+}
+
+void TestFormTables::provinceRows()
+{
+    QFETCH(int, province);
+    const ProvInfoRow *row = provInfo(province);
+    QVERIFY(row);
+    QTEST(QString::fromUtf8(row->abbreviation), "abbreviation");
+    QTEST(QString::fromUtf8(row->name), "name");
+    QString file;
+    getOSLibFilename(QString::fromUtf8(row->libraryBase), file);
+    QTEST(file, "library");
+}
+
 void TestFormTables::queries()
 {
     QVERIFY(IsFormMandatory(2, 9, 1) && IsFormMandatory(2, 9, 93));
@@ -159,6 +210,108 @@ void TestFormTables::queries()
         if (Global_Forms_Info[code].flags & FormNeedsDependants)
             QVERIFY(federalMakes(code));
     }
+}
+
+void TestFormTables::formFacts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("province");
+    QTest::addColumn<bool>("multiple");
+    QTest::addColumn<bool>("sharable");
+    QTest::addColumn<bool>("sfd");
+    QTest::addColumn<bool>("expired");
+    QTest::addColumn<bool>("dependants");
+    auto row = [](int code, const char *title, int province, bool multiple, bool sharable, bool sfd,
+                  bool expired, bool dependants) {
+        QTest::addRow("%d", code) << code << QString::fromLatin1(title) << province << multiple << sharable
+                                  << sfd << expired << dependants;
+    };
+    row(1, "T1 General", 0, false, false, false, false, true);
+    row(4, "Schedule 3", 0, false, false, false, false, false);
+    row(6, "Schedule 5", 0, false, false, false, false, true);
+    row(119, "Schedule 6", 0, false, false, false, false, true);
+    row(93, "T1 Summary", 0, false, false, false, false, false);
+    row(12, "T776", 0, true, true, true, false, false);
+    row(15, "T1163", 0, true, true, true, false, false);
+    row(21, "T2042", 0, true, true, true, false, false);
+    row(51, "T2121", 0, true, true, true, false, false);
+    row(125, "T2125", 0, true, true, true, false, false);
+    // Form 131 is the commission income form.
+    row(131, "T2125 (Commission)", 0, true, true, true, false, false);
+    // The T2091 forms are financial-data forms the bankrupt checks still look at.
+    row(147, "T2091(IND)", 0, true, false, true, false, false);
+    row(160, "T2091(IND)-WS", 0, true, false, true, false, false);
+    row(35, "T2209", 0, true, false, false, false, false);
+    row(38, "T5013 Partnership Income", 0, true, false, false, false, false);
+    // Moving, employment-expense and tradesperson forms: the calculation runs each one.
+    row(59, "T777", 0, true, false, false, false, false);
+    row(92, "TL2", 0, true, false, false, false, false);
+    row(102, "T1-M", 0, true, false, false, false, false);
+    // Form codes no longer in use: made, but dropped when a file is read.
+    row(2, "Unused form", 0, false, false, false, true, false);
+    row(198, "Unused form", 0, false, false, false, true, false);
+    // Older obsolete codes: the loading code decides by the file's tax year, not the table.
+    row(19, "", 0, false, false, false, false, false);
+    row(22, "", 0, false, false, false, false, false);
+    row(33, "", 0, false, false, false, false, false);
+    row(100, "", 0, false, false, false, false, false);
+    // Counted as two financial-data forms by the return model, so not one itself.
+    row(109, "T1273", 0, false, false, false, false, false);
+    row(27, "ON(S11)", 9, false, false, false, false, false);
+    row(87, "ON479-A", 9, false, false, false, false, false);
+    row(161, "TP-1", 11, false, false, false, false, false);
+    row(8, "", 0, false, false, false, false, false);
+}
+
+void TestFormTables::formFacts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, title);
+    QFETCH(int, province);
+    QCOMPARE(formName(code), title);
+    QCOMPARE(getFormProv(code), province);
+    QTEST(IsMultipleForm(code), "multiple");
+    QTEST(IsFormSharable(code), "sharable");
+    QTEST(IsSFDForm(code), "sfd");
+    QTEST(IsFormExpired(code, 0), "expired");
+    QTEST(bool(Global_Forms_Info[code].flags & FormNeedsDependants), "dependants");
+    const bool inSfdList = std::count(SFD_Forms_Info, SFD_Forms_Info + SFD_Forms_Num, code) > 0;
+    QCOMPARE(inSfdList, IsSFDForm(code));
+}
+
+void TestFormTables::mandatoryForms_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("mandatory");
+    for (int edition : {1, 2}) {
+        for (int code : {1, 93, 96, 4, 159, 0, 214}) {
+            const bool mandatory = code == 1 || code == 93 || (code == 96 && edition == 1);
+            QTest::addRow("edition %d form %d", edition, code) << edition << code << mandatory;
+        }
+    }
+}
+
+void TestFormTables::mandatoryForms()
+{
+    QFETCH(int, edition);
+    QFETCH(int, code);
+    for (int province = 0; province <= 13; ++province)
+        QTEST(IsFormMandatory(edition, province, code), "mandatory");
+}
+
+void TestFormTables::federalFormsCoverNeededForms()
+{
+    // The summary and the T1 lead; the forms the slip totals may ask for follow, with the
+    // re-filing copy of the summary.
+    QVERIFY(Federal_Forms_Num >= 2);
+    QCOMPARE(Federal_Forms_Info[0], 93);
+    QCOMPARE(Federal_Forms_Info[1], 1);
+    const std::set<int> listed(Federal_Forms_Info, Federal_Forms_Info + Federal_Forms_Num);
+    QCOMPARE(int(listed.size()), Federal_Forms_Num);
+    for (int code : {159, 4, 7, 9, 11, 17, 23, 35, 119, 148, 150, 171, 205, 210})
+        QVERIFY2(listed.count(code), qPrintable(QString::number(code)));
 }
 
 QTEST_APPLESS_MAIN(TestFormTables)
