@@ -7,6 +7,7 @@
 #include <QList>
 
 class IndividualTaxData;
+class MyDataStream;
 
 // Which person of a return file is meant: the taxpayer, the spouse, or (never filled) a
 // further person 0 to 11.
@@ -39,6 +40,17 @@ public:
     bool isCoupled() const;
     void getLoadedProvinces(QList<int> &out) const;
 
+    // The whole return file in the stream's direction. Writing: 0, or 121 on a write error.
+    // Reading (meant for a new object): 0, or 119, 120, -1 or 112 (ReturnFile.h).
+    int Serialize(unsigned char edition, MyDataStream &stream);
+    // The view-settings block at the end of the file; always 0.
+    int serializeSettings(unsigned char edition, MyDataStream &stream);
+    // Only the taxpayer's password protects the file, and only from record version 66034.
+    bool isPasswordProtected() const;
+    bool checkPassword(const CString &text) const;
+    // Every form of both persons, and both persons, take the coupled state.
+    void setCoupledFlags();
+
     IndividualTaxData *taxpayer() const { return m_taxpayer; }
     IndividualTaxData *spouse() const { return m_spouse; }
     DependantInfoStruct &dependants() { return m_dependants; }
@@ -47,6 +59,13 @@ public:
     int routingFlag() const { return m_routingFlag; }
 
 private:
+    int writeFile(unsigned char edition, MyDataStream &stream);
+    int readFile(unsigned char edition, MyDataStream &stream);
+    int readWhole(unsigned char edition, MyDataStream &stream);
+    int readRecords(unsigned char edition, MyDataStream &stream);
+    // Grows the dependants block to its usual 12 records, keeping the ones read.
+    void fillDependants();
+
     int m_routingFlag;
     CPersonalSettings m_settings;
     DependantInfoStruct m_dependants;

@@ -7,11 +7,15 @@
 #include "ordane/CString.h"
 
 #include <QList>
+#include <set>
 
 class CEnumTaxFormObj;
 class CEnumTaxNoteObj;
 class CEnumTaxSlipObj;
 class CEnumTaxWizardObj;
+class MyDataStream;
+class QTextStream;
+struct SlipTotals;
 
 class IndividualTaxData
 {
@@ -75,6 +79,25 @@ public:
 
     void onFormChanged(int formType, int);
 
+    // The person record of a return file, in the stream's direction. Writing returns
+    // kCurrentDataVersion (121 on a write error); reading returns the record's version, or
+    // 111 (version), 119 (province), 120 (plug-in missing for the record's forms), -1 (damaged
+    // data), -3, -4, -5 (a form, slip or note object could not be made).
+    int Serialize(unsigned char edition, MyDataStream &stream);
+    // After a load: mandatory forms and the wizard data, for a person with a T1.
+    void afterLoad(unsigned char edition);
+    void addMandatoryForms(unsigned char edition, int province);
+    // Whether the form must stay in the return (the editor refuses to remove it).
+    bool isFormNeeded(int type);
+    // The barcode archive between the record's markers (BarcodeArchive.h).
+    void writeBarcodeArchive(int, MyDataStream &stream);
+    void skipBarcodeArchive(MyDataStream &stream);
+
+    // Slip totals: fills the totals, adds the forms the slips require and names them.
+    void SumSlips(SlipTotals &totals, std::set<int> &neededForms);
+    // The HTML slip summary; always 0. Adds the forms the slips require, as every sum does.
+    int WriteSlipSummary(QTextStream &out);
+
     double m_t1mCarryAmount = 0;
     CMultiProvsTaxMgr m_provsTaxMgr;
     int m_province = 0;
@@ -92,6 +115,14 @@ public:
     bool m_coupled = false;
 
 private:
+    int writeRecord(MyDataStream &ar);
+    int readRecord(unsigned char edition, MyDataStream &ar);
+    int readForms(int version, CString &tag, bool pluginLoaded, MyDataStream &ar);
+    int readSlips(int version, CString &tag, MyDataStream &ar);
+    int readNotes(int version, CString &tag, MyDataStream &ar);
+    // isFormNeeded with the codes one summing of the slips named.
+    bool isFormNeeded(int type, const std::set<int> &slipForms);
+
     int takeId(int id);
     // Hands a form object to the plug-ins, deleting it here when none takes it.
     void releaseForm(CTaxData_Form *form, bool unlink);

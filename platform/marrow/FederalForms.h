@@ -223,6 +223,9 @@ public:
     TaxData_T1MNew() : CTaxData_Form(102) {}
     CFloatField amount1{this, "amount1"};
     CFloatField amount2{this, "amount2"};
+
+    // What the form carries into the following year: the first amount less the second, when positive.
+    double amountForNextYear() const { return amount1 - amount2 > 0 ? amount1 - amount2 : 0.0; }
 };
 
 // T1223: clergy residence deduction.

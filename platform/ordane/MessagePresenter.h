@@ -21,6 +21,7 @@ struct TextInputRequest
     QWidget *parent = nullptr;
     QString title;
     QString label;
+    bool password = false;  // hide what is typed
 };
 
 class MessagePresenter

@@ -15,7 +15,8 @@ bool QtMessagePresenter::getText(const TextInputRequest &request, QString &value
 {
     bool ok = false;
     const QString text = QInputDialog::getText(request.parent, request.title, request.label,
-                                               QLineEdit::Normal, value, &ok);
+                                               request.password ? QLineEdit::Password : QLineEdit::Normal,
+                                               value, &ok);
     if (ok)
         value = text;
     return ok;

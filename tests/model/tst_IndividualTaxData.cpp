@@ -6,7 +6,9 @@
 #include "PluginFolder.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
+#include "calc/SlipTotals.h"
 #include "marrow/DependantInfoStruct.h"
+#include "marrow/EmploymentSlips.h"
 #include "marrow/FormFactory.h"
 #include "marrow/InvestmentSlips.h"
 #include "marrow/TaxData_T1New.h"
@@ -94,6 +96,10 @@ private slots:
     void moveSummaryToFront();
     void obsoleteTypes_data();
     void obsoleteTypes();
+    void sumSlipsAddsNeededForms_data();
+    void sumSlipsAddsNeededForms();
+    void sumSlipsWithTwoT2209Present();
+    void slipSummaryAddsScheduleNine();
 
 private:
     DependantInfoStruct m_dependants;
@@ -615,6 +621,80 @@ void TestIndividualTaxData::obsoleteTypes()
     IndividualTaxData person(0, &m_dependants);
     person.m_taxYear = taxYear;
     QCOMPARE(person.isObsoleteFormType(type), obsolete);
+}
+
+void TestIndividualTaxData::sumSlipsAddsNeededForms_data()
+{
+    QTest::addColumn<int>("slipCode");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QList<int>>("formsAfter");  // the person starts with its T1
+    QTest::addColumn<QList<int>>("needed");
+    QTest::newRow("T3 box 21: Schedule 3 and T936, only 4 named")
+        << 9 << "box21" << QList<int>{1, 4, 32} << QList<int>{4};
+    QTest::newRow("T4 box 18: T2204") << 1 << "box18" << QList<int>{1, 23} << QList<int>{23};
+    QTest::newRow("T4 box 16: Schedule 8") << 1 << "box16" << QList<int>{1, 150} << QList<int>{150};
+    QTest::newRow("T5 box 16: T2209") << 8 << "box16" << QList<int>{1, 35} << QList<int>{35};
+    QTest::newRow("T5 box 13 only: nothing") << 8 << "box13" << QList<int>{1} << QList<int>{};
+}
+
+void TestIndividualTaxData::sumSlipsAddsNeededForms()
+{
+    QFETCH(int, slipCode);
+    QFETCH(QString, field);
+    QFETCH(QList<int>, formsAfter);
+    QFETCH(QList<int>, needed);
+    IndividualTaxData person(0, &m_dependants);
+    person.getForm(1, 0, true);
+    CTaxData_Form *slip = person.addSlip(slipCode, 0, 0)->data;
+    static_cast<CFloatField *>(slip->findField(field.toUtf8()))->setValue(250);
+    SlipTotals totals;
+    std::set<int> neededForms;
+    person.SumSlips(totals, neededForms);
+    QCOMPARE(typesOf(person.m_formList), formsAfter);
+    QCOMPARE(QList<int>(neededForms.begin(), neededForms.end()), needed);
+    // A second run adds nothing more.
+    std::set<int> again;
+    SlipTotals fresh;
+    person.SumSlips(fresh, again);
+    QCOMPARE(typesOf(person.m_formList), formsAfter);
+}
+
+void TestIndividualTaxData::sumSlipsWithTwoT2209Present()
+{
+    IndividualTaxData person(0, &m_dependants);
+    person.getForm(1, 0, true);
+    person.addForm(35, 0, true, 0, false);
+    person.addForm(35, 0, true, 0, false);
+    auto *t3 = static_cast<TaxData_Slip_T3 *>(person.addSlip(9, 0, 0)->data);
+    t3->box34 = 75;
+    SlipTotals totals;
+    std::set<int> neededForms;
+    person.SumSlips(totals, neededForms);
+    QCOMPARE(typesOf(person.m_formList), (QList<int>{1, 35, 35}));
+    QCOMPARE(QList<int>(neededForms.begin(), neededForms.end()), QList<int>{35});
+    QCOMPARE(totals.t3Box34, 75.0);
+    // With two already there, the T2209 no longer counts as needed by the slips.
+    QVERIFY(!person.isFormNeeded(35));
+}
+
+void TestIndividualTaxData::slipSummaryAddsScheduleNine()
+{
+    IndividualTaxData person(0, &m_dependants);
+    person.getForm(1, 0, true);
+    auto *t4 = static_cast<TaxData_Slip_T4 *>(person.addSlip(1, 0, 0)->data);
+    t4->box14 = 1000;
+    t4->box46 = 20;
+    person.addSlip(8, 0, 0);
+    QString html;
+    QTextStream out(&html);
+    QCOMPARE(person.WriteSlipSummary(out), 0);
+    out.flush();
+    QVERIFY(html.startsWith("*this summary is only for purpose of return preparation check, not "
+                            "accurate/full*<br><br>\n<b>There are totally 2 tax slip(s)</b><br><br>\n"
+                            "<br><br>T4 tax slip: 1 <br>\n"));
+    QVERIFY(html.contains("<br><br>T5 tax slip: 1 <br>\n"));
+    QVERIFY(!html.contains("T3 tax slip"));
+    QVERIFY(person.hasForm(9));
 }
 
 QV_TEST_MAIN(TestIndividualTaxData)

@@ -14,6 +14,7 @@ struct TestPluginScript
     QStringList warnings;
     QMap<int, int> linkedForms;  // federal code -> provincial code
     bool makesWizardData = false;
+    bool throwOnCreateForm = false;  // createProvincialForm throws
 };
 
 struct TestPluginRecorder

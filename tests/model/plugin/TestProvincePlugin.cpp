@@ -6,6 +6,7 @@
 #include "marrow/FormTables.h"
 
 #include <set>
+#include <stdexcept>
 
 #ifndef QV_PROVINCE
 #error "QV_PROVINCE names the province code the plug-in stands for"
@@ -72,6 +73,8 @@ public:
         record(QString("createProvincialForm %1 %2").arg(code).arg(addToList));
         if (getFormProv(code) != QV_PROVINCE)
             return nullptr;
+        if (script().throwOnCreateForm)
+            throw std::runtime_error("test plug-in refuses to make a form");
         auto *form = new TestForm(code);
         m_forms.insert(form);
         if (s_recorder)

@@ -1,0 +1,355 @@
+// IndividualTaxData's person record of the return file, and the forms a loaded person must have.
+#include "model/IndividualTaxData.h"
+
+#include "calc/AmountTests.h"
+#include "calc/SlipTotals.h"
+#include "marrow/FederalForms.h"
+#include "marrow/FormFactory.h"
+#include "marrow/FormTables.h"
+#include "marrow/TaxData_T1KSNew.h"
+#include "marrow/TaxData_T1New.h"
+#include "marrow/TaxData_TaxNote.h"
+#include "model/ReturnFile.h"
+#include "ordane/MyDataStream.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kT1 = 1;
+constexpr int kT2209 = 35;
+constexpr int kSummaryForm = 93;
+constexpr int kT183 = 96;
+constexpr int kT1M = 102;
+constexpr int kRefileSummary = 159;
+constexpr int kFederalWorksheet = 210;
+constexpr int kLastProvince = 13;
+constexpr int kTaxYear = 2025;
+const char kRecordTag[] = "4093tax81726354";
+constexpr int kPasswordString = 1;
+constexpr int kTagString = 2;
+
+// What each record version added to the layout.
+constexpr int kLowestVersion = 0x10000;
+constexpr int kHighestVersion = 0x1FFFF;
+constexpr int kNotesFrom = 65716;
+constexpr int kMarkersFrom = 65777;
+constexpr int kFormIdsFrom = 65856;
+constexpr int kSlipLinksFrom = 65857;
+constexpr int kAllFormsFlagFrom = 65866;
+constexpr int kReservedIntFrom = 65989;
+constexpr int kPasswordFrom = 66034;
+// Ids a damaged counter could push past the int range.
+constexpr int kHighestNextId = 0x7FFF0000;
+
+// The smallest form, slip and note record: type and the block's marker and flags.
+constexpr qint64 kMinRecordBytes = 12;
+
+bool streamOk(const MyDataStream &ar)
+{
+    return ar.status() == QDataStream::Ok;
+}
+
+void readMarker(MyDataStream &ar)
+{
+    char marker[8];
+    ar.Read(marker, sizeof marker);
+}
+
+void writeMarker(MyDataStream &ar)
+{
+    const char marker[8] = {'b', 'b', 'b', 'b', 'b', 'b', 'b', 'b'};
+    ar.writeRawData(marker, sizeof marker);
+}
+
+// A count, then that many records: makeOne reads a record's header and makes its object (or
+// answers a result code), then the object's block is read.
+template <typename MakeOne>
+int readEntries(int v, CString &tag, MyDataStream &ar, MakeOne makeOne)
+{
+    qint32 count = 0;
+    ar >> count;
+    if (!ar.fitsRemaining(count, kMinRecordBytes))
+        return ReturnFileDamaged;
+    for (qint32 i = 0; i < count; ++i) {
+        CTaxData_Form *object = nullptr;
+        if (const int result = makeOne(object))
+            return result;
+        object->Serialize(v, tag, ar);
+        if (!streamOk(ar))
+            return ReturnFileDamaged;
+    }
+    return 0;
+}
+
+TaxData_T1New *t1Of(IndividualTaxData &person)
+{
+    TaxDataEntryStru *entry = person.findFormEntry(kT1, 0, false);
+    return entry ? dynamic_cast<TaxData_T1New *>(entry->data) : nullptr;
+}
+
+} // namespace
+
+int IndividualTaxData::Serialize(unsigned char edition, MyDataStream &ar)
+{
+    return ar.IsStoring() ? writeRecord(ar) : readRecord(edition, ar);
+}
+
+int IndividualTaxData::writeRecord(MyDataStream &ar)
+{
+    moveT1KSToFront();
+    m_dataVersion = kCurrentDataVersion;
+    m_taxYear = kTaxYear;
+    ar << qint32(m_dataVersion) << qint32(m_taxYear) << qint32(0) << qint32(m_allFormsFlag);
+    m_reservedArea.setString(kPasswordString, m_password);
+    m_reservedArea.setString(kTagString, CString(kRecordTag));
+    m_reservedArea.writeToArchive(ar);
+    ar << qint32(m_nextId) << qint32(m_province);
+
+    CString tag(kRecordTag);
+    // An entry without its object has no block to write; it is left out rather than
+    // leaving a record that could not be read back.
+    // Forms and slips share one record layout.
+    auto writeEntries = [&](const QList<TaxDataEntryStru *> &list) {
+        ar << qint32(std::count_if(list.begin(), list.end(),
+                                   [](const TaxDataEntryStru *e) { return e->data != nullptr; }));
+        for (TaxDataEntryStru *entry : list) {
+            if (!entry->data)
+                continue;
+            ar << qint32(entry->type) << qint32(entry->id) << qint32(entry->linkedId);
+            entry->data->Serialize(m_dataVersion, tag, ar);
+        }
+    };
+    writeEntries(m_formList);
+    writeEntries(m_slipList);
+    ar << qint32(std::count_if(m_noteList.begin(), m_noteList.end(),
+                               [](const TaxNoteEntryStru *e) { return e->data != nullptr; }));
+    for (TaxNoteEntryStru *entry : m_noteList) {
+        if (!entry->data)
+            continue;
+        ar << qint32(1) << qint32(entry->key);
+        entry->data->Serialize(m_dataVersion, tag, ar);
+    }
+    writeMarker(ar);
+    writeBarcodeArchive(0, ar);
+    writeMarker(ar);
+    return streamOk(ar) ? kCurrentDataVersion : int(ReturnFileWriteFailed);
+}
+
+int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
+{
+    qint32 version = 0;
+    qint32 taxYear = 0;
+    ar >> version >> taxYear;
+    m_dataVersion = version;
+    m_taxYear = taxYear;
+    if (version < kLowestVersion || version > kHighestVersion) {
+        showReturnFileDamaged();
+        return ReturnFileVersionRefused;
+    }
+    if (version > kCurrentDataVersion) {
+        showReturnFileMessage(QStringLiteral(
+            "The tax return file is prepared by a much later version of Quorvandelle. Please use "
+            "the right version of Quorvandelle to open the tax return file."));
+        return ReturnFileVersionRefused;
+    }
+    const int v = version;
+    if (v >= kReservedIntFrom) {
+        qint32 reserved = 0;
+        ar >> reserved;
+    }
+    m_allFormsFlag = -100;
+    if (v >= kAllFormsFlagFrom) {
+        qint32 flag = 0;
+        ar >> flag;
+        m_allFormsFlag = flag;
+    }
+    if (!streamOk(ar) || !m_reservedArea.readFromArchive(ar))
+        return ReturnFileDamaged;
+    m_password = m_reservedArea.getString(kPasswordString);
+    if (v < kPasswordFrom)
+        m_password.clear();
+    CString tag = m_reservedArea.getString(kTagString);
+
+    qint32 nextId = 0;
+    qint32 province = 0;
+    ar >> nextId >> province;
+    if (!streamOk(ar) || nextId < 0 || nextId > kHighestNextId || province < 0)
+        return ReturnFileDamaged;
+    m_nextId = nextId;
+    m_province = province;
+    m_provsTaxMgr.setMainProvince(province);
+    if (province > kLastProvince)
+        return ReturnFileNotForThisVersion;
+    const bool loaded = m_provsTaxMgr.getProvinceManager(province, true) != nullptr;
+
+    int result = readForms(v, tag, loaded, ar);
+    if (result == 0)
+        result = readSlips(v, tag, ar);
+    if (result == 0 && v >= kNotesFrom)
+        result = readNotes(v, tag, ar);
+    if (result != 0)
+        return result;
+    if (v >= kMarkersFrom) {
+        readMarker(ar);
+        skipBarcodeArchive(ar);
+        readMarker(ar);
+        if (!streamOk(ar))
+            return ReturnFileDamaged;
+    }
+    afterLoad(edition);
+    return v;
+}
+
+int IndividualTaxData::readForms(int v, CString &tag, bool loaded, MyDataStream &ar)
+{
+    qint32 count = 0;
+    ar >> count;
+    if (!ar.fitsRemaining(count, kMinRecordBytes))
+        return ReturnFileDamaged;
+    // Dropping the forms of a person whose plug-in is missing would lose them at the next
+    // save: such a file is not opened at all.
+    if (count > 0 && !loaded)
+        return m_province == 0 ? int(ReturnFileDamaged) : int(ReturnFileProvinceNotLoaded);
+    bool summarySeen = false;
+    for (qint32 i = 0; i < count; ++i) {
+        qint32 type = 0;
+        qint32 id = 0;
+        qint32 linkedId = 0;
+        ar >> type;
+        if (v >= kFormIdsFrom)
+            ar >> id >> linkedId;
+        else
+            id = m_nextId++;
+        if (!streamOk(ar))
+            return ReturnFileDamaged;
+        bool keep = !isObsoleteFormType(type);
+        if (keep && type == kSummaryForm) {
+            keep = !summarySeen;
+            summarySeen = true;
+        }
+        // A single-instance form met again is read into the one the person has.
+        TaxDataEntryStru *entry = keep && !IsMultipleForm(type) ? findFormEntry(type, 0, false) : nullptr;
+        const bool dropAfterRead = !keep;
+        if (!entry)
+            entry = addForm(type, id, keep, linkedId, false);
+        if (!entry)
+            return ReturnFileFormNotMade;
+        entry->data->Serialize(v, tag, ar);
+        if (type == kT1M) {
+            if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(entry->data))
+                m_t1mCarryAmount = t1m->amountForNextYear();
+        }
+        if (dropAfterRead) {
+            removeForm(entry->data, false, false);
+            delete entry;
+        }
+        if (!streamOk(ar))
+            return ReturnFileDamaged;
+    }
+    return 0;
+}
+
+int IndividualTaxData::readSlips(int v, CString &tag, MyDataStream &ar)
+{
+    return readEntries(v, tag, ar, [&](CTaxData_Form *&object) {
+        qint32 type = 0;
+        qint32 id = 0;
+        qint32 linkedId = 0;
+        ar >> type >> id;
+        if (v >= kSlipLinksFrom)
+            ar >> linkedId;
+        if (!streamOk(ar))
+            return int(ReturnFileDamaged);
+        TaxDataEntryStru *entry = addSlip(type, id, linkedId);
+        object = entry ? entry->data : nullptr;
+        return object ? 0 : int(ReturnFileSlipNotMade);
+    });
+}
+
+int IndividualTaxData::readNotes(int v, CString &tag, MyDataStream &ar)
+{
+    return readEntries(v, tag, ar, [&](CTaxData_Form *&object) {
+        qint32 ignored = 0;
+        qint32 key = 0;
+        ar >> ignored >> key;
+        if (!streamOk(ar))
+            return int(ReturnFileDamaged);
+        TaxNoteEntryStru *entry = addNote(key);
+        object = entry ? entry->data : nullptr;
+        return object ? 0 : int(ReturnFileNoteNotMade);
+    });
+}
+
+void IndividualTaxData::afterLoad(unsigned char edition)
+{
+    if (!hasForm(kT1))
+        return;
+    addMandatoryForms(edition, m_province);
+    for (int row = 1; row < Global_TaxWizard_Num; ++row)
+        findWizardData(Global_TaxWizard_Info[row].type, Global_TaxWizard_Info[row].createAfterLoad);
+}
+
+void IndividualTaxData::addMandatoryForms(unsigned char edition, int province)
+{
+    getForm(kSummaryForm, 0, true);
+    if (!getForm(kT1, 0, true))
+        return;  // more than one T1
+    const TaxData_T1New *t1 = t1Of(*this);
+    if (t1 && t1->reFileFlag != 0) {
+        // The summary as it stood, for the re-filing to compare with.
+        TaxDataEntryStru *copy = nullptr;
+        if (!hasForm(kRefileSummary)) {
+            copy = findFormEntry(kRefileSummary, 0, true);
+        } else if ((copy = findFormEntry(kRefileSummary, 0, false)) && !copy->data) {
+            copy->data = createFederalForm(kRefileSummary);
+        } else {
+            copy = nullptr;
+        }
+        TaxDataEntryStru *summary = findFormEntry(kSummaryForm, 0, false);
+        auto *target = copy ? dynamic_cast<TaxData_T1KSNew *>(copy->data) : nullptr;
+        auto *source = summary ? dynamic_cast<TaxData_T1KSNew *>(summary->data) : nullptr;
+        if (target && source)
+            target->copyValuesFrom(*source);
+    }
+    if (edition & 1)
+        getForm(kT183, 0, true);
+
+    // One summing serves every row: the forms it adds and the codes it names do not change
+    // from one row to the next.
+    SlipTotals totals;
+    std::set<int> slipForms;
+    SumSlips(totals, slipForms);
+    auto ensure = [&](int type) {
+        if (!hasForm(type) && isFormNeeded(type, slipForms))
+            getForm(type, 0, true);
+    };
+    for (int i = 0; i < Federal_Forms_Num; ++i)
+        ensure(Federal_Forms_Info[i]);
+    if (province >= 0 && province <= kLastProvince) {
+        const ProvinceFormList &rows = Province_Forms_Info[province];
+        for (int i = 0; i < rows.count; ++i)
+            ensure(rows.rows[i].type);
+    }
+}
+
+bool IndividualTaxData::isFormNeeded(int type)
+{
+    SlipTotals totals;
+    std::set<int> slipForms;
+    SumSlips(totals, slipForms);
+    return isFormNeeded(type, slipForms);
+}
+
+bool IndividualTaxData::isFormNeeded(int type, const std::set<int> &slipForms)
+{
+    if (IsFormMandatory(2, m_province, type))
+        return true;
+    const TaxData_T1New *t1 = t1Of(*this);
+    if (type == kRefileSummary && t1 && t1->reFileFlag != 0)
+        return true;
+    if (slipForms.count(type) && (type != kT2209 || countFormsOfType(kT2209) < 2))
+        return true;
+    // The worksheet pass 1 adds for the OAS pension (line 11300) or EI benefits (line 11900).
+    return type == kFederalWorksheet && t1 && (isNonZero(t1->f11300) || isNonZero(t1->f11900));
+}

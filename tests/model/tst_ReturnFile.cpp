@@ -1,0 +1,757 @@
+// Return file: round trip of a coupled return, the version, password, province and duplicate
+// rules as records written here, mandatory forms, damaged and cut files, saving.
+#include <QtTest>
+
+#include "PluginFolder.h"
+#include "ReturnFixture.h"
+#include "ScriptedPresenter.h"
+#include "TestMain.h"
+#include "marrow/EmploymentSlips.h"
+#include "marrow/FederalForms.h"
+#include "marrow/FormFactory.h"
+#include "marrow/InvestmentSlips.h"
+#include "marrow/TaxData_T1KSNew.h"
+#include "marrow/TaxData_T1New.h"
+#include "marrow/TaxData_TaxNote.h"
+#include "model/BarcodeArchive.h"
+#include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
+#include "model/ReturnFile.h"
+#include "ordane/CReservedArea.h"
+#include "ordane/MyDataStream.h"
+#include "plugin/TestPluginRecorder.h"
+
+#include <memory>
+#include <sys/resource.h>
+
+using namespace ReturnFixture;
+
+namespace {
+
+const QString kDamaged = "The file being opened may be damaged, please verify the data after opening.";
+const QString kLater = "The tax return file is prepared by a much later version of Quorvandelle. "
+                       "Please use the right version of Quorvandelle to open the tax return file.";
+const QString kPrompt = "Please enter the password for this return file\n"
+                        "This return file is proetected by a password\n\n"
+                        "Press 'Cancel' button to cancel";
+
+// One form, slip or note record as the test writes it; a null block writes an empty one.
+struct Entry
+{
+    int type = 0;
+    int id = 0;
+    int linkedId = 0;
+    std::shared_ptr<CTaxData_Form> block;
+    bool damaged = false;  // a block with a wrong marker
+};
+
+// A person record, field by field as each version lays it out.
+struct Record
+{
+    int version = 66098;
+    int province = kProvince;
+    int nextId = 120;
+    QString password;
+    QList<Entry> forms;
+    QList<Entry> slips;
+    QList<Entry> notes;  // type unused, id is the key
+    QByteArray archive = QByteArray(4, '\0');
+};
+
+void writeBlock(MyDataStream &ar, const Entry &e, int version)
+{
+    if (e.damaged) {
+        ar << quint32(0xDEADBEEF) << qint32(0) << qint32(0);
+        return;
+    }
+    CString tag("4093tax81726354");
+    std::shared_ptr<CTaxData_Form> block = e.block ? e.block : std::make_shared<CTaxData_Form>(e.type);
+    block->Serialize(version, tag, ar);
+}
+
+void writeRecord(MyDataStream &ar, const Record &r)
+{
+    const int v = r.version;
+    ar << qint32(v) << qint32(2025);
+    if (v > 65988)
+        ar << qint32(0);
+    if (v > 65865)
+        ar << qint32(-100);
+    CReservedArea area;
+    area.setString(1, r.password);
+    area.setString(2, "4093tax81726354");
+    area.writeToArchive(ar);
+    ar << qint32(r.nextId) << qint32(r.province) << qint32(r.forms.size());
+    for (const Entry &e : r.forms) {
+        ar << qint32(e.type);
+        if (v > 65855)
+            ar << qint32(e.id) << qint32(e.linkedId);
+        writeBlock(ar, e, v);
+    }
+    ar << qint32(r.slips.size());
+    for (const Entry &e : r.slips) {
+        ar << qint32(e.type) << qint32(e.id);
+        if (v > 65856)
+            ar << qint32(e.linkedId);
+        writeBlock(ar, e, v);
+    }
+    if (v > 65715) {
+        ar << qint32(r.notes.size());
+        for (const Entry &e : r.notes) {
+            ar << qint32(1) << qint32(e.id);
+            Entry note = e;
+            if (!note.block)
+                note.block = std::make_shared<TaxData_TaxNote>();
+            writeBlock(ar, note, v);
+        }
+    }
+    if (v > 65776) {
+        ar.writeRawData("bbbbbbbb", 8);
+        ar.writeRawData(r.archive.constData(), r.archive.size());
+        ar.writeRawData("bbbbbbbb", 8);
+    }
+}
+
+struct File
+{
+    Record taxpayer;
+    Record spouse;
+    QByteArray dependants;  // empty: a block of no records
+    bool withSettings = true;
+};
+
+QByteArray writeFile(const File &f)
+{
+    QByteArray bytes;
+    MyDataStream ar(&bytes, QIODevice::WriteOnly);
+    writeRecord(ar, f.taxpayer);
+    writeRecord(ar, f.spouse);
+    if (f.dependants.isEmpty())
+        ar << qint32(0);
+    else
+        ar.writeRawData(f.dependants.constData(), f.dependants.size());
+    if (f.withSettings) {
+        for (int value : {1, 0, 1, 1, 0, 1, 105, 204})
+            ar << qint32(value);
+    }
+    return bytes;
+}
+
+Record emptySpouse()
+{
+    Record r;
+    r.province = 0;
+    return r;
+}
+
+// The taxpayer record most rows start from: no T1, so nothing is added after reading.
+Record baseRecord(int version)
+{
+    Record r;
+    r.version = version;
+    r.forms = {{93, 101, 0, {}, false}, {4, 102, 205, {}, false}, {26, 103, 0, {}, false}};
+    r.slips = {{1, 104, 300, {}, false}};
+    r.notes = {{0, 5, 0, {}, false}};
+    return r;
+}
+
+QByteArray fileOf(const Record &taxpayer, const Record &spouse = emptySpouse())
+{
+    File f;
+    f.taxpayer = taxpayer;
+    f.spouse = spouse;
+    return writeFile(f);
+}
+
+QString describe(const QList<TaxDataEntryStru *> &list)
+{
+    QStringList parts;
+    for (const TaxDataEntryStru *e : list)
+        parts << QString("%1:%2:%3").arg(e->type).arg(e->id).arg(e->linkedId);
+    return parts.join(' ');
+}
+
+QByteArray int32s(std::initializer_list<qint32> values)
+{
+    QByteArray bytes;
+    MyDataStream ar(&bytes, QIODevice::WriteOnly);
+    for (qint32 v : values)
+        ar << v;
+    return bytes;
+}
+
+// A barcode source that makes every person eligible, with two SFD blocks.
+bool eligibleSource(const IndividualTaxData &, BarcodeArchiveBlocks &blocks)
+{
+    blocks.t1Block = "T1-BLOCK";
+    blocks.sfdBlocks = {QByteArray("SFD-ONE"), QByteArray("SFD-2")};
+    return true;
+}
+
+} // namespace
+
+class TestReturnFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void roundTripOfCoupledReturn();
+    void settingsBlockBytes();
+    void recordRules_data();
+    void recordRules();
+    void messageTitles();
+    void summaryKeptOnceAndSingleFormReadTwice();
+    void missingPluginRefusesRecordWithForms();
+    void exceptionWhileReadingFails();
+    void fewerThanTwelveDependantsKept();
+    void mandatoryForms_data();
+    void mandatoryForms();
+    void formNeeded_data();
+    void formNeeded();
+    void barcodeArchive();
+    void writeErrorGives121();
+    void saveAndLoadFiles();
+    void everyPrefixFails();
+    void changedBytesNeverCrash();
+    void committedSeedsLoad();
+
+private:
+    std::unique_ptr<PluginFolder> m_plugins;
+    std::unique_ptr<ScriptedPresenter> m_presenter;
+    // Keeps the Ontario plug-in mapped, so that loads in a loop do not map it again each time.
+    std::unique_ptr<QLibrary> m_ontario;
+};
+
+void TestReturnFile::init()
+{
+    m_plugins = std::make_unique<PluginFolder>();
+    QVERIFY(m_plugins->linkRealPlugin(kProvince));
+    m_ontario = std::make_unique<QLibrary>(m_plugins->pluginPath(kProvince));
+    QVERIFY(m_ontario->load());
+    m_presenter = std::make_unique<ScriptedPresenter>();
+}
+
+void TestReturnFile::cleanup()
+{
+    m_presenter.reset();
+    m_ontario->unload();
+    m_ontario.reset();
+    m_plugins.reset();
+    setBarcodeArchiveSource(nullptr);
+}
+
+void TestReturnFile::roundTripOfCoupledReturn()
+{
+    FamilyTaxData written(0);
+    fillCoupledReturn(written);
+    bringToLoadedState(written);
+    QCOMPARE(written.taxpayer()->m_formList.first()->type, 1);  // the summary is not first yet
+    const QByteArray first = saveToBytes(written);
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(written.taxpayer()->m_formList.first()->type, 93);
+
+    FamilyTaxData read(0);
+    m_presenter->queueText(QString(kPassword).toLower());
+    QCOMPARE(loadFromBytes(read, first), 0);
+    QCOMPARE(m_presenter->shownTexts(), QStringList{kPrompt});
+    for (auto pair : {std::make_pair(written.taxpayer(), read.taxpayer()),
+                      std::make_pair(written.spouse(), read.spouse())}) {
+        QVERIFY(pair.second->isEqual(*pair.first));
+        QCOMPARE(pair.second->m_nextId, pair.first->m_nextId);
+        QCOMPARE(pair.second->m_province, kProvince);
+        QCOMPARE(pair.second->m_password, pair.first->m_password);
+        QCOMPARE(describe(pair.second->m_formList), describe(pair.first->m_formList));
+        QCOMPARE(describe(pair.second->m_slipList), describe(pair.first->m_slipList));
+        QCOMPARE(pair.second->m_formList.first()->type, 93);
+        QCOMPARE(pair.second->m_wizardList.size(), pair.first->m_wizardList.size());
+        QVERIFY(pair.second->findWizardData(1, false));
+        QVERIFY(pair.second->m_coupled);
+        for (const TaxDataEntryStru *e : pair.second->m_formList)
+            QVERIFY(e->data->isCoupledReturn());
+    }
+    QCOMPARE(read.taxpayer()->m_password, CString(kPassword));
+    QCOMPARE(read.spouse()->m_password, CString());
+    QVERIFY(read.dependants() == written.dependants());
+    QCOMPARE(DependantRecord::nameText(read.dependants().record(2).firstName), QString("Anaïs"));
+    bool isSpouse = false;
+    int kind = 0;
+    int id = 0;
+    read.personalSettings().getLastView(isSpouse, kind, id);
+    QVERIFY(isSpouse);
+    QCOMPARE(kind, 1);
+    QCOMPARE(id, 104);
+    read.personalSettings().getPersonView(false, kind, id);
+    QCOMPARE(kind, 0);
+    QCOMPARE(id, 101);
+    QCOMPARE(saveToBytes(read), first);
+}
+
+void TestReturnFile::settingsBlockBytes()
+{
+    FamilyTaxData family(0);
+    family.personalSettings().setPersonView(false, 3, 7);
+    family.personalSettings().setPersonView(true, 1, 104);
+    const QByteArray bytes = saveToBytes(family);
+    QCOMPARE(bytes.right(32), int32s({1, 0, 1, 1, 3, 1, 7, 104}));
+}
+
+void TestReturnFile::recordRules_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("forms");
+    QTest::addColumn<QString>("slips");
+    QTest::addColumn<int>("notes");
+    QTest::addColumn<QString>("password");
+    const QString idsForms = "93:101:0 4:102:205 26:103:0";
+    const QString counterForms = "93:120:0 4:121:0 26:122:0";
+    const QStringList none;
+
+    QTest::newRow("66098") << fileOf(baseRecord(66098)) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("65857: ids and slip links") << fileOf(baseRecord(65857)) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("65856: no slip links") << fileOf(baseRecord(65856)) << none << 0 << none << idsForms << "1:104:0" << 1 << "";
+    QTest::newRow("65855: ids from the counter") << fileOf(baseRecord(65855)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
+    QTest::newRow("65777: notes and markers") << fileOf(baseRecord(65777)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
+    QTest::newRow("65776: notes, no markers") << fileOf(baseRecord(65776)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
+    QTest::newRow("65715: neither") << fileOf(baseRecord(65715)) << none << 0 << none << counterForms << "1:104:0" << 0 << "";
+
+    Record protectedOld = baseRecord(66033);
+    protectedOld.password = "Secret";
+    QTest::newRow("66033 ignores the password") << fileOf(protectedOld) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    Record protectedNew = baseRecord(66034);
+    protectedNew.password = "Secret";
+    QTest::newRow("66034, other letter case") << fileOf(protectedNew) << QStringList{"sECRET"} << 0 << QStringList{kPrompt} << idsForms << "1:104:300" << 1 << "Secret";
+    QTest::newRow("66034, one letter short") << fileOf(protectedNew) << QStringList{"SECRE"} << 112 << QStringList{kPrompt} << "" << "" << 0 << "";
+    QTest::newRow("66034, cancelled") << fileOf(protectedNew) << none << 112 << QStringList{kPrompt} << "" << "" << 0 << "";
+
+    QTest::newRow("65535") << fileOf(baseRecord(65535)) << none << -1 << QStringList{kDamaged, kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("131072") << fileOf(baseRecord(131072)) << none << -1 << QStringList{kDamaged, kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("66099") << fileOf(baseRecord(66099)) << none << -1 << QStringList{kLater, kDamaged} << "" << "" << 0 << "";
+    Record province0 = baseRecord(66098);
+    province0.province = 0;
+    QTest::newRow("province 0") << fileOf(province0) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    Record province14 = baseRecord(66098);
+    province14.province = 14;
+    QTest::newRow("province 14") << fileOf(province14) << none << 119 << none << "" << "" << 0 << "";
+
+    Record obsolete = baseRecord(66098);
+    obsolete.forms.insert(1, {2, 110, 0, {}, false});
+    QTest::newRow("obsolete forms dropped") << fileOf(obsolete) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    Record foreign = baseRecord(66098);
+    foreign.forms.append({43, 112, 0, {}, false});  // British Columbia's, no Ontario plug-in makes it
+    QTest::newRow("form of another province") << fileOf(foreign) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    Record unknownSlip = baseRecord(66098);
+    unknownSlip.slips.append({99, 113, 0, {}, false});
+    QTest::newRow("unknown slip") << fileOf(unknownSlip) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    for (const char *which : {"form", "slip", "note"}) {
+        Record damaged = baseRecord(66098);
+        QList<Entry> &list = QByteArray(which) == "form" ? damaged.forms : QByteArray(which) == "slip" ? damaged.slips : damaged.notes;
+        list.first().damaged = true;
+        QTest::newRow(qPrintable(QString("damaged %1 block").arg(which))) << fileOf(damaged) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    }
+    Record oldArchive = baseRecord(66000);
+    oldArchive.archive = int32s({4}) + "ABCD" + int32s({1}) + QByteArray(40, 'x');
+    QTest::newRow("older archive skipped to its end marker") << fileOf(oldArchive) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    Record countedArchive = baseRecord(66098);
+    countedArchive.archive = int32s({4}) + "ABCD" + int32s({2, 3}) + "bbb" + int32s({0});
+    QTest::newRow("archive skipped by its lengths") << fileOf(countedArchive) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+
+    Record spouseOld = emptySpouse();
+    spouseOld.version = 65535;
+    QTest::newRow("spouse record damaged") << fileOf(baseRecord(66098), spouseOld) << none << -1 << QStringList{kDamaged, kDamaged} << "" << "" << 0 << "";
+    Record spouseSlip = emptySpouse();
+    spouseSlip.slips = {{99, 100, 0, {}, false}};
+    QTest::newRow("spouse slip not made") << fileOf(baseRecord(66098), spouseSlip) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    Record spouseProvince14 = emptySpouse();
+    spouseProvince14.province = 14;
+    QTest::newRow("spouse province 14") << fileOf(baseRecord(66098), spouseProvince14) << none << 119 << none << "" << "" << 0 << "";
+
+    File badDependants;
+    badDependants.taxpayer = baseRecord(66098);
+    badDependants.spouse = emptySpouse();
+    badDependants.dependants = int32s({5000});
+    QTest::newRow("damaged dependants") << writeFile(badDependants) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    File noSettings = badDependants;
+    noSettings.dependants.clear();
+    noSettings.withSettings = false;
+    QTest::newRow("settings missing") << writeFile(noSettings) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+}
+
+void TestReturnFile::recordRules()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, typed);
+    QFETCH(int, result);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, forms);
+    QFETCH(QString, slips);
+    QFETCH(int, notes);
+    QFETCH(QString, password);
+    if (result == 119)
+        QTest::ignoreMessage(QtInfoMsg, "data file not for this version");
+    for (const QString &text : typed)
+        m_presenter->queueText(text);
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, file), result);
+    QCOMPARE(m_presenter->shownTexts(), messages);
+    if (result != 0)
+        return;
+    IndividualTaxData &taxpayer = *family.taxpayer();
+    QCOMPARE(describe(taxpayer.m_formList), forms);
+    QCOMPARE(describe(taxpayer.m_slipList), slips);
+    QCOMPARE(taxpayer.m_noteList.size(), notes);
+    QCOMPARE(QString(taxpayer.m_password), password);
+    QCOMPARE(family.dependants().count(), 12);
+    bool isSpouse = false;
+    int kind = 0;
+    int id = 0;
+    family.personalSettings().getLastView(isSpouse, kind, id);
+    QCOMPARE(id, 204);
+    // What was read saves again, whole.
+    QVERIFY(!saveToBytes(family).isEmpty());
+}
+
+void TestReturnFile::messageTitles()
+{
+    Record protectedNew = baseRecord(66099);
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, fileOf(protectedNew)), -1);
+    QCOMPARE(m_presenter->shown().size(), 2);
+    QCOMPARE(m_presenter->shown()[0].title, QString("Quorvandelle 2025"));
+    QCOMPARE(m_presenter->shown()[1].title, QString("Quorvandelle 2025"));
+    m_presenter->clear();
+    Record password = baseRecord(66098);
+    password.password = "x";
+    FamilyTaxData asked(0);
+    QCOMPARE(loadFromBytes(asked, fileOf(password)), 112);
+    QCOMPARE(m_presenter->shown().size(), 1);
+    QCOMPARE(m_presenter->shown()[0].kind, QString("input"));
+    QCOMPARE(m_presenter->shown()[0].title, QString("Enter password to open file"));
+}
+
+void TestReturnFile::summaryKeptOnceAndSingleFormReadTwice()
+{
+    Record r = baseRecord(66098);
+    auto first = std::make_shared<TaxData_T1KSNew>(93);
+    first->taxYear = "2025";
+    auto second = std::make_shared<TaxData_T1KSNew>(93);
+    second->taxYear = "1999";
+    auto schedule3a = std::make_shared<CTaxData_Form>(4);
+    schedule3a->setFlags(1);
+    auto schedule3b = std::make_shared<CTaxData_Form>(4);
+    schedule3b->setFlags(0);
+    auto t1m = std::make_shared<TaxData_T1MNew>();
+    t1m->amount1 = 900;
+    t1m->amount2 = 150;
+    r.forms = {{93, 101, 0, first, false}, {4, 102, 0, schedule3a, false},
+               {93, 103, 0, second, false}, {4, 104, 7, schedule3b, false},
+               {102, 105, 0, t1m, false}};
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, fileOf(r)), 0);
+    IndividualTaxData &person = *family.taxpayer();
+    QCOMPARE(describe(person.m_formList), QString("93:101:0 4:102:0 102:105:0"));
+    QCOMPARE(QString(static_cast<TaxData_T1KSNew *>(person.m_formList[0]->data)->taxYear.value()), QString("2025"));
+    // The second Schedule 3 block went into the first object.
+    QCOMPARE(person.m_formList[1]->data->getFlags(), 0);
+    QCOMPARE(person.m_t1mCarryAmount, 750.0);
+}
+
+void TestReturnFile::missingPluginRefusesRecordWithForms()
+{
+    // Nova Scotia (6) has no plug-in in this test's folder.
+    Record withForms = baseRecord(66098);
+    withForms.province = 6;
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, fileOf(withForms)), 120);
+    QCOMPARE(m_presenter->shown().size(), 2);
+    QCOMPARE(m_presenter->shown()[0].title, QString("file path"));
+    QCOMPARE(m_presenter->shown()[1].text,
+             QString("This return file cannot be opened: the provincial tax module for Nova Scotia "
+                     "could not be loaded. Please reinstall Quorvandelle and open the file again."));
+    QCOMPARE(m_presenter->shown()[1].title, QString("Quorvandelle 2025"));
+
+    // Only slips and notes: nothing to lose, the file opens.
+    m_presenter->clear();
+    Record slipsOnly = withForms;
+    slipsOnly.forms.clear();
+    FamilyTaxData opened(0);
+    QCOMPARE(loadFromBytes(opened, fileOf(slipsOnly)), 0);
+    QCOMPARE(opened.taxpayer()->m_slipList.size(), 1);
+    QCOMPARE(opened.taxpayer()->m_noteList.size(), 1);
+
+    // The same for the spouse's record.
+    m_presenter->clear();
+    Record spouse = baseRecord(66098);
+    spouse.province = 6;
+    FamilyTaxData coupled(0);
+    QCOMPARE(loadFromBytes(coupled, fileOf(baseRecord(66098), spouse)), 120);
+    QVERIFY(m_presenter->shownTexts().last().contains("Nova Scotia"));
+}
+
+void TestReturnFile::exceptionWhileReadingFails()
+{
+    TestPluginRecorder recorder;
+    recorder.scripts[2].throwOnCreateForm = true;
+    QVERIFY(m_plugins->linkTestPlugin(2, &recorder));
+    Record r = baseRecord(66098);
+    r.province = 2;
+    r.forms = {{93, 101, 0, {}, false}, {43, 102, 0, {}, false}};
+    QTest::ignoreMessage(QtInfoMsg, "serize exception happens");
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, fileOf(r)), -1);
+    QCOMPARE(m_presenter->shownTexts(), QStringList{kDamaged});
+}
+
+void TestReturnFile::fewerThanTwelveDependantsKept()
+{
+    DependantInfoStruct two;
+    two.AllocData(2);
+    DependantRecord::setName(two.record(1).firstName, "Noé");
+    QByteArray block;
+    MyDataStream ar(&block, QIODevice::WriteOnly);
+    two.serilize(66098, ar);
+    File f;
+    f.taxpayer = baseRecord(66098);
+    f.spouse = emptySpouse();
+    f.dependants = block;
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, writeFile(f)), 0);
+    QCOMPARE(family.dependants().count(), 12);
+    QCOMPARE(DependantRecord::nameText(family.dependants().record(1).firstName), QString("Noé"));
+}
+
+void TestReturnFile::mandatoryForms_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QList<int>>("forms");
+    QTest::newRow("NETFILE") << 2 << "" << QList<int>{1, 93};
+    QTest::newRow("EFILE adds the T183") << 1 << "" << QList<int>{1, 93, 96};
+    QTest::newRow("re-filing keeps a summary copy") << 2 << "refile" << QList<int>{1, 93, 159};
+    QTest::newRow("EI slip: T2204") << 2 << "t4" << QList<int>{1, 23, 93};
+    QTest::newRow("OAS amount: worksheet") << 2 << "oas" << QList<int>{1, 93, 210};
+    QTest::newRow("EI benefits: worksheet") << 2 << "ei" << QList<int>{1, 93, 210};
+    QTest::newRow("two T1s: only the summary") << 2 << "twoT1" << QList<int>{1, 1, 93};
+}
+
+void TestReturnFile::mandatoryForms()
+{
+    QFETCH(int, edition);
+    QFETCH(QString, setup);
+    QFETCH(QList<int>, forms);
+    FamilyTaxData family(0);
+    IndividualTaxData &person = *family.taxpayer();
+    auto *t1 = static_cast<TaxData_T1New *>(person.getForm(1, 0, true));
+    if (setup == "twoT1")
+        person.addForm(1, 0, true, 0, false);
+    if (setup == "refile")
+        t1->reFileFlag = 1;
+    if (setup == "oas")
+        t1->f11300 = 0.01;
+    if (setup == "ei")
+        t1->f11900 = -0.01;
+    if (setup == "t4")
+        static_cast<TaxData_Slip_T4 *>(person.addSlip(1, 0, 0)->data)->box18 = 10;
+    auto *summary = static_cast<TaxData_T1KSNew *>(person.getForm(93, 0, true));
+    summary->averageRate = 0.2;
+    person.addMandatoryForms(edition, 0);
+    QList<int> types;
+    for (const TaxDataEntryStru *e : person.m_formList)
+        types.append(e->type);
+    std::sort(types.begin(), types.end());
+    QCOMPARE(types, forms);
+    if (setup == "refile") {
+        auto *copy = static_cast<TaxData_T1KSNew *>(person.getForm(159, 0, false));
+        QCOMPARE(copy->averageRate.value(), 0.2);
+        QVERIFY(person.isFormNeeded(159));
+    }
+}
+
+void TestReturnFile::formNeeded_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("withT1");
+    QTest::addColumn<bool>("needed");
+    QTest::newRow("summary") << 93 << false << true;
+    QTest::newRow("T1") << 1 << false << true;
+    QTest::newRow("T183 is not mandatory for NETFILE") << 96 << true << false;
+    QTest::newRow("re-file copy without the flag") << 159 << true << false;
+    QTest::newRow("worksheet without amounts") << 210 << true << false;
+    QTest::newRow("worksheet without a T1") << 210 << false << false;
+    QTest::newRow("Schedule 3") << 4 << true << false;
+}
+
+void TestReturnFile::formNeeded()
+{
+    QFETCH(int, type);
+    QFETCH(bool, withT1);
+    QFETCH(bool, needed);
+    FamilyTaxData family(0);
+    if (withT1)
+        family.taxpayer()->getForm(1, 0, true);
+    QCOMPARE(family.taxpayer()->isFormNeeded(type), needed);
+}
+
+void TestReturnFile::barcodeArchive()
+{
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    bringToLoadedState(family);
+    const QByteArray notEligible = saveToBytes(family);
+    QVERIFY(notEligible.contains(QByteArray("bbbbbbbb") + QByteArray(4, '\0') + "bbbbbbbb"));
+
+    setBarcodeArchiveSource(eligibleSource);
+    const QByteArray eligible = saveToBytes(family);
+    const QByteArray archive = int32s({8}) + "T1-BLOCK" + int32s({2, 7}) + "SFD-ONE" + int32s({5}) + "SFD-2";
+    QVERIFY(eligible.contains(QByteArray("bbbbbbbb") + archive + "bbbbbbbb"));
+    FamilyTaxData read(0);
+    QCOMPARE(loadFromBytes(read, eligible), 0);
+    QVERIFY(read.taxpayer()->isEqual(*family.taxpayer()));
+}
+
+void TestReturnFile::writeErrorGives121()
+{
+    QFile full("/dev/full");
+    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        QSKIP("no /dev/full on this machine");
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    MyDataStream out(&full);
+    QVERIFY(out.IsStoring());
+    QCOMPARE(family.Serialize(kEdition, out), 121);
+}
+
+void TestReturnFile::saveAndLoadFiles()
+{
+    QTemporaryDir dir;
+    FamilyTaxData family(0);
+    fillCoupledReturn(family);
+    bringToLoadedState(family);
+    const QString path = dir.filePath("couple.r25");
+    QCOMPARE(saveReturnFile(family, path, kEdition), 0);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saveToBytes(family));
+    file.close();
+
+    int result = 0;
+    m_presenter->queueText(kPassword);
+    std::unique_ptr<FamilyTaxData> loaded(loadReturnFile(path, &result));
+    QCOMPARE(result, 0);
+    QVERIFY(loaded && loaded->isEqual(family));
+
+    std::unique_ptr<FamilyTaxData> missing(loadReturnFile(dir.filePath("none.r25"), &result));
+    QCOMPARE(result, 107);
+    QVERIFY(!missing);
+
+    // A folder where the file should be, and a file where its folder should be.
+    QVERIFY(QDir(dir.path()).mkdir("folder.r25"));
+    QCOMPARE(saveReturnFile(family, dir.filePath("folder.r25"), kEdition), 121);
+    QVERIFY(QFileInfo(dir.filePath("folder.r25")).isDir());
+    QCOMPARE(saveReturnFile(family, path + "/inside.r25", kEdition), 121);
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(QFileInfo(path).size(), saveToBytes(family).size());
+}
+
+void TestReturnFile::everyPrefixFails()
+{
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    bringToLoadedState(family);
+    const QByteArray whole = saveToBytes(family);
+    QVERIFY(whole.size() < 16 * 1024);
+    for (int length = 0; length < whole.size(); ++length) {
+        FamilyTaxData read(0);
+        const int result = loadFromBytes(read, whole.left(length));
+        if (result == 0)
+            QFAIL(qPrintable(QString("a prefix of %1 of %2 bytes loaded").arg(length).arg(whole.size())));
+        m_presenter->clear();
+    }
+    FamilyTaxData read(0);
+    QCOMPARE(loadFromBytes(read, whole), 0);
+}
+
+void TestReturnFile::changedBytesNeverCrash()
+{
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    bringToLoadedState(family);
+    const QByteArray whole = saveToBytes(family);
+    // The record header, the summary form and the start of the T1; both flips in the header.
+    const int span = qMin(whole.size(), 2500);
+    const int header = 200;
+#ifndef QV_SANITIZE
+    // A damaged count or length must never turn into a large allocation: cap the address space.
+    rlimit before{};
+    getrlimit(RLIMIT_AS, &before);
+    QFile status("/proc/self/statm");
+    QVERIFY(status.open(QIODevice::ReadOnly));
+    const qint64 pages = status.readAll().split(' ').first().toLongLong();
+    rlimit capped = before;
+    capped.rlim_cur = rlim_t(pages * 4096 + 256 * 1024 * 1024);
+    setrlimit(RLIMIT_AS, &capped);
+#endif
+    int loaded = 0;
+    int exceptions = 0;
+    QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    static int *s_exceptions = nullptr;
+    s_exceptions = &exceptions;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+        if (text == "serize exception happens")
+            ++*s_exceptions;
+    });
+    for (int at = 0; at < span; ++at) {
+        for (char flip : {char(0xFF), char(0x01)}) {
+            if (flip == char(0x01) && at >= header)
+                break;
+            QByteArray changed = whole;
+            changed[at] = char(changed[at] ^ flip);
+            FamilyTaxData read(0);
+            if (loadFromBytes(read, changed) == 0) {
+                ++loaded;
+                QByteArray again;
+                MyDataStream out(&again, QIODevice::WriteOnly);
+                QCOMPARE(read.Serialize(kEdition, out), 0);
+            }
+            m_presenter->clear();
+        }
+    }
+    qInstallMessageHandler(previous);
+#ifndef QV_SANITIZE
+    setrlimit(RLIMIT_AS, &before);
+#endif
+    QCOMPARE(exceptions, 0);
+    QVERIFY(loaded > 0);  // values changed inside blocks still load
+}
+
+void TestReturnFile::committedSeedsLoad()
+{
+    // The seeds are files written by earlier builds: they must keep opening.
+    const QString seeds = QStringLiteral(QV_SOURCE_DIR "/fuzz/seeds");
+    const QString out = qEnvironmentVariable("QV_WRITE_FUZZ_SEEDS");
+    if (!out.isEmpty()) {
+        FamilyTaxData single(0);
+        fillSingleReturn(single);
+        bringToLoadedState(single);
+        FamilyTaxData couple(0);
+        fillCoupledReturn(couple, 2);
+        couple.taxpayer()->m_password.clear();
+        bringToLoadedState(couple);
+        QCOMPARE(saveReturnFile(single, out + "/single.r25", kEdition), 0);
+        QCOMPARE(saveReturnFile(couple, out + "/couple.r25", kEdition), 0);
+    }
+    const QStringList files = QDir(seeds).entryList({"*.r25"}, QDir::Files);
+    QVERIFY(files.size() >= 2);
+    for (const QString &name : files) {
+        int result = -99;
+        std::unique_ptr<FamilyTaxData> family(loadReturnFile(seeds + '/' + name, &result));
+        QVERIFY2(result == 0, qPrintable(name));
+        QVERIFY(!saveToBytes(*family).isEmpty());
+    }
+}
+
+QV_TEST_MAIN(TestReturnFile)
+#include "tst_ReturnFile.moc"
