@@ -202,6 +202,7 @@ private slots:
     void recordRules();
     void messageTitles();
     void summaryKeptOnceAndSingleFormReadTwice();
+    void recordReplacesWhatThePersonHeld();
     void missingPluginRefusesRecordWithForms();
     void exceptionWhileReadingFails();
     void fewerThanTwelveDependantsKept();
@@ -457,6 +458,27 @@ void TestReturnFile::summaryKeptOnceAndSingleFormReadTwice()
     // The second Schedule 3 block went into the first object.
     QCOMPARE(person.m_formList[1]->data->getFlags(), 0);
     QCOMPARE(person.m_t1mCarryAmount, 750.0);
+}
+
+void TestReturnFile::recordReplacesWhatThePersonHeld()
+{
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        writeRecord(out, baseRecord(66098));
+    }
+    DependantInfoStruct dependants;
+    IndividualTaxData person(0, &dependants);
+    person.m_provsTaxMgr.getProvinceManager(kProvince, true);
+    QVERIFY(person.addForm(1, 0, true, 0, false) && person.addForm(26, 0, true, 0, false));
+    QVERIFY(person.addSlip(8, 0, 0) && person.addNote(3) && person.addWizardData(2));
+    MyDataStream in(bytes);
+    QCOMPARE(person.Serialize(kEdition, in), 66098);
+    QCOMPARE(describe(person.m_formList), QString("93:101:0 4:102:205 26:103:0"));
+    QCOMPARE(describe(person.m_slipList), QString("1:104:300"));
+    QCOMPARE(person.m_noteList.size(), 1);
+    QCOMPARE(person.m_noteList.first()->key, 5);
+    QVERIFY(person.m_wizardList.isEmpty());
 }
 
 void TestReturnFile::missingPluginRefusesRecordWithForms()
