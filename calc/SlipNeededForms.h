@@ -1,9 +1,6 @@
 // The forms that a person's slip totals make necessary.
 //
-// Integrator: for each rule returned, in order, ensure every form of formsEnsured
-// (IndividualTaxData::findFormEntry(code, 0, true)), then insert codeInserted into the
-// caller's set. A rule may ensure a form whose code it does not report (Schedule 3 brings a
-// T936 along).
+// A rule may ensure a form whose code it does not report (Schedule 3 brings a T936 along).
 #pragma once
 
 #include <vector>

@@ -1,16 +1,7 @@
 // The HTML slip summary of one person: slip count, then the T3, T4, T4A and T5 tables.
 //
-// IndividualTaxData::WriteSlipSummary(out) is meant to be:
-//
-//   std::vector<int> codes;                          // every slip entry's code, in list order
-//   for (entry : m_slips) codes.push_back(entry.type);
-//   return writeSlipSummaryHtml(out, codes, [this](SlipTotals &totals) {
-//       std::set<int> neededForms;
-//       SumSlips(totals, neededForms);
-//   });
-//
-// The summing runs between the count line and the tables, with a fresh record, so writing
-// the summary adds the forms the slips require, as every summing run does.
+// sumSlips runs between the count line and the tables: it is IndividualTaxData::SumSlips, so
+// writing the summary adds the forms the slips require, as every summing does.
 #pragma once
 
 #include <functional>

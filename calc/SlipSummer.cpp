@@ -552,8 +552,9 @@ void addAs(CTaxData_Form *slip, Add add)
     if (auto *typed = dynamic_cast<Slip *>(slip))
         add(*typed);
 }
-} // namespace
 
+// An entry of a code without a group, a null object or an object of another class than the
+// code's adds nothing.
 void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const TaxData_T1New *t1)
 {
     switch (slipCode) {
@@ -631,6 +632,7 @@ void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const Tax
     }
 }
 
+// The exemption is given once over all kind-0 box 105 amounts, not per slip.
 void applyScholarshipRule(SlipTotals &t)
 {
     const double overExemption = t.t4aBox105Basic - kScholarshipExemption;
@@ -638,6 +640,8 @@ void applyScholarshipRule(SlipTotals &t)
         t.t4aScholarshipTaxable += overExemption;
     t.t4aScholarshipTaxable += t.t4aBox105Taxable;
 }
+
+} // namespace
 
 std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<SlipRef> &slips, const TaxData_T1New *t1)
 {

@@ -138,6 +138,9 @@ int IndividualTaxData::writeRecord(MyDataStream &ar)
 
 int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
 {
+    // The record replaces what the person held; the plug-in objects go back before the
+    // record's province plug-in is loaded in place of the old one.
+    freeAllData();
     qint32 version = 0;
     qint32 taxYear = 0;
     ar >> version >> taxYear;

@@ -202,6 +202,7 @@ private slots:
     void recordRules();
     void messageTitles();
     void summaryKeptOnceAndSingleFormReadTwice();
+    void recordReplacesWhatThePersonHeld();
     void missingPluginRefusesRecordWithForms();
     void exceptionWhileReadingFails();
     void fewerThanTwelveDependantsKept();
@@ -210,6 +211,8 @@ private slots:
     void formNeeded_data();
     void formNeeded();
     void barcodeArchive();
+    void skipArchive_data();
+    void skipArchive();
     void writeErrorGives121();
     void saveAndLoadFiles();
     void everyPrefixFails();
@@ -459,6 +462,27 @@ void TestReturnFile::summaryKeptOnceAndSingleFormReadTwice()
     QCOMPARE(person.m_t1mCarryAmount, 750.0);
 }
 
+void TestReturnFile::recordReplacesWhatThePersonHeld()
+{
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        writeRecord(out, baseRecord(66098));
+    }
+    DependantInfoStruct dependants;
+    IndividualTaxData person(0, &dependants);
+    person.m_provsTaxMgr.getProvinceManager(kProvince, true);
+    QVERIFY(person.addForm(1, 0, true, 0, false) && person.addForm(26, 0, true, 0, false));
+    QVERIFY(person.addSlip(8, 0, 0) && person.addNote(3) && person.addWizardData(2));
+    MyDataStream in(bytes);
+    QCOMPARE(person.Serialize(kEdition, in), 66098);
+    QCOMPARE(describe(person.m_formList), QString("93:101:0 4:102:205 26:103:0"));
+    QCOMPARE(describe(person.m_slipList), QString("1:104:300"));
+    QCOMPARE(person.m_noteList.size(), 1);
+    QCOMPARE(person.m_noteList.first()->key, 5);
+    QVERIFY(person.m_wizardList.isEmpty());
+}
+
 void TestReturnFile::missingPluginRefusesRecordWithForms()
 {
     // Nova Scotia (6) has no plug-in in this test's folder.
@@ -610,6 +634,37 @@ void TestReturnFile::barcodeArchive()
     FamilyTaxData read(0);
     QCOMPARE(loadFromBytes(read, eligible), 0);
     QVERIFY(read.taxpayer()->isEqual(*family.taxpayer()));
+}
+
+void TestReturnFile::skipArchive_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("position");  // where the stream stands afterwards
+    const QByteArray head = int32s({4}) + "ABCD" + int32s({1});
+    const QByteArray marker(8, 'b');
+    QTest::newRow("no archive") << 66098 << int32s({0}) + marker << 4;
+    QTest::newRow("T1 block, no SFD blocks") << 66098 << int32s({4}) + "ABCD" + int32s({0}) + marker << 12;
+    QTest::newRow("counted blocks") << 66064 << int32s({4}) + "ABCD" + int32s({2, 3}) + "bbb" + int32s({0}) + marker << 23;
+    QTest::newRow("older: end marker next") << 66063 << head + marker << 12;
+    QTest::newRow("older: end marker after the blocks") << 66063 << head + QByteArray(40, 'x') + marker << 52;
+    QTest::newRow("older: last marker in reach") << 66063 << head + QByteArray(3092, 'x') + marker << 3104;
+    QTest::newRow("older: marker out of reach") << 66063 << head + QByteArray(3093, 'x') + marker << 12;
+    QTest::newRow("older: first of a longer run") << 66063 << head + "xbbbbbbbbbb" << 13;
+}
+
+void TestReturnFile::skipArchive()
+{
+    QFETCH(int, version);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, position);
+    DependantInfoStruct dependants;
+    IndividualTaxData person(0, &dependants);
+    person.m_dataVersion = version;
+    MyDataStream in(bytes);
+    person.skipBarcodeArchive(in);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(int(in.device()->pos()), position);
 }
 
 void TestReturnFile::writeErrorGives121()
