@@ -124,6 +124,8 @@ private:
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 
     int takeId(int id);
+    // The person's T1 (form 1); null when there is none, or more than one.
+    TaxData_T1New *t1Form();
     // Hands a form object to the plug-ins, deleting it here when none takes it.
     void releaseForm(CTaxData_Form *form, bool unlink);
 };

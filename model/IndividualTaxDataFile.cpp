@@ -82,12 +82,6 @@ int readEntries(int v, CString &tag, MyDataStream &ar, MakeOne makeOne)
     return 0;
 }
 
-TaxData_T1New *t1Of(IndividualTaxData &person)
-{
-    TaxDataEntryStru *entry = person.findFormEntry(kT1, 0, false);
-    return entry ? dynamic_cast<TaxData_T1New *>(entry->data) : nullptr;
-}
-
 } // namespace
 
 int IndividualTaxData::Serialize(unsigned char edition, MyDataStream &ar)
@@ -298,7 +292,7 @@ void IndividualTaxData::addMandatoryForms(unsigned char edition, int province)
     getForm(kSummaryForm, 0, true);
     if (!getForm(kT1, 0, true))
         return;  // more than one T1
-    const TaxData_T1New *t1 = t1Of(*this);
+    const TaxData_T1New *t1 = t1Form();
     if (t1 && t1->reFileFlag != 0) {
         // The summary as it stood, for the re-filing to compare with.
         TaxDataEntryStru *copy = nullptr;
@@ -348,7 +342,7 @@ bool IndividualTaxData::isFormNeeded(int type, const std::set<int> &slipForms)
 {
     if (IsFormMandatory(2, m_province, type))
         return true;
-    const TaxData_T1New *t1 = t1Of(*this);
+    const TaxData_T1New *t1 = t1Form();
     if (type == kRefileSummary && t1 && t1->reFileFlag != 0)
         return true;
     if (slipForms.count(type) && (type != kT2209 || countFormsOfType(kT2209) < 2))
