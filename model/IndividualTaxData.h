@@ -21,6 +21,9 @@ class IndividualTaxData
 {
 public:
     static constexpr int kCurrentDataVersion = 66098;
+    // The lowest record version read, and the first that holds the file password.
+    static constexpr int kLowestDataVersion = 0x10000;
+    static constexpr int kPasswordFromVersion = 66034;
     static constexpr int kFirstId = 100;
 
     IndividualTaxData(int routingFlag, DependantInfoStruct *dependants);

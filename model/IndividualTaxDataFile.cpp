@@ -29,8 +29,8 @@ const char kRecordTag[] = "4093tax81726354";
 constexpr int kPasswordString = 1;
 constexpr int kTagString = 2;
 
-// What each record version added to the layout.
-constexpr int kLowestVersion = 0x10000;
+// What each record version added to the layout (the lowest version read and the password's
+// are IndividualTaxData's, since the return file checks them too).
 constexpr int kHighestVersion = 0x1FFFF;
 constexpr int kNotesFrom = 65716;
 constexpr int kMarkersFrom = 65777;
@@ -38,7 +38,6 @@ constexpr int kFormIdsFrom = 65856;
 constexpr int kSlipLinksFrom = 65857;
 constexpr int kAllFormsFlagFrom = 65866;
 constexpr int kReservedIntFrom = 65989;
-constexpr int kPasswordFrom = 66034;
 // Ids a damaged counter could push past the int range.
 constexpr int kHighestNextId = 0x7FFF0000;
 
@@ -140,7 +139,7 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     ar >> version >> taxYear;
     m_dataVersion = version;
     m_taxYear = taxYear;
-    if (version < kLowestVersion || version > kHighestVersion) {
+    if (version < kLowestDataVersion || version > kHighestVersion) {
         showReturnFileDamaged();
         return ReturnFileVersionRefused;
     }
@@ -164,7 +163,7 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     if (!streamOk(ar) || !m_reservedArea.readFromArchive(ar))
         return ReturnFileDamaged;
     m_password = m_reservedArea.getString(kPasswordString);
-    if (v < kPasswordFrom)
+    if (v < kPasswordFromVersion)
         m_password.clear();
     CString tag = m_reservedArea.getString(kTagString);
 
