@@ -7,11 +7,74 @@
 
 #include "app/WindowGeometry.h"
 
+namespace {
+
+// The rows the preferences dialog applies, read at start-up as well: one list serves both
+// directions, in the order they are written.
+void transferPreferences(CT1AppConfig &c, bool write)
+{
+    using DB = CSqliteDBManager;
+    auto text = [write](const char *key, CString &value, int native) {
+        if (write)
+            DB::setConfig(key, value, native);
+        else
+            DB::getConfig(key, value, native);
+    };
+    auto number = [write](const char *key, int &value) {
+        if (write)
+            DB::setConfigInt(key, value);
+        else
+            DB::getConfigInt(key, value);
+    };
+    auto flag = [write](const char *key, bool &value) {
+        if (write)
+            DB::setConfigBool(key, value);
+        else
+            DB::getConfigBool(key, value);
+    };
+    // Trimmed before it is written and after it is read.
+    auto trimmed = [write, &text](const char *key, CString &value) {
+        if (write)
+            value.Trim();
+        text(key, value, 0);
+        if (!write)
+            value.Trim();
+    };
+
+    text("LeftPaneSize", c.LeftPaneSize, 0);
+    text("RetPath", c.RetPath, 1);
+    text("RetPdfPath", c.RetPdfPath, 1);
+    number("PdfPathSameAsRet", c.PdfPathSameAsRet);
+    number("CompabEnable", c.CompabEnable);
+    text("CompabWord", c.CompabWord, 1);
+    text("BusinessName", c.BusinessName, 0);
+    text("BusinessAddr", c.BusinessAddr, 0);
+    text("BusinessCity", c.BusinessCity, 0);
+    text("BusinessProv", c.BusinessProv, 0);
+    text("BusinessPostcode", c.BusinessPostcode, 0);
+    text("BusinessPhone", c.BusinessPhone, 0);
+    trimmed(c.MODEDEBUG ? "BusinessEFileNumDbg" : "BusinessEFileNum", c.BusinessEFileNum);
+    trimmed(c.MODEDEBUG ? "BusinessEFilePasswordDbg" : "BusinessEFilePassword",
+            c.BusinessEFilePassword);
+    text("DiscounterCode", c.DiscounterCode, 0);
+    number("PreAssessment", c.PreAssessment);
+    number("PostAssessment", c.PostAssessment);
+    number("PrntClientLetter", c.PrntClientLetter);
+    number("SaveBackup", c.SaveBackup);
+    text("ShowRelMsg", c.ShowRelMsg, 0);
+    flag("FilingReport", c.FilingReport);
+    flag("CustomizedClientLetter", c.CustomizedClientLetter);
+    text("VarnexaEmail", c.VarnexaEmail, 0);
+    text("VarnexaPswd", c.VarnexaPswd, 0);
+    text("VXFromEmail", c.VXFromEmail, 0);
+}
+
+} // namespace
+
 int TabWndApp::readSettings()
 {
     using DB = CSqliteDBManager;
     CT1AppConfig &c = config;
-    DB::getConfig("LeftPaneSize", c.LeftPaneSize);
     CString colour;
     DB::getConfig("BKColor", colour);
     if (colour.length() == 7)
@@ -32,78 +95,20 @@ int TabWndApp::readSettings()
     c.LeftY = placed.leftY;
     c.Width = placed.width;
     c.Height = placed.height;
+
+    transferPreferences(c, false);
     qInfo("read leftpanel %s", qUtf8Printable(c.LeftPaneSize));
     qInfo("read fs %s", qUtf8Printable(c.FontSize));
-
-    DB::getConfig("RetPath", c.RetPath, 1);
-    DB::getConfig("RetPdfPath", c.RetPdfPath, 1);
-    DB::getConfigInt("PdfPathSameAsRet", c.PdfPathSameAsRet);
-    DB::getConfigInt("CompabEnable", c.CompabEnable);
-    DB::getConfig("CompabWord", c.CompabWord, 1);
+    // Kept by the program itself, never applied by the preferences dialog.
     DB::getConfig("LastOpenPath", LastOpenPath, 1);
     DB::getConfig("LastImportPath", LastImportPath, 1);
-
-    DB::getConfig("BusinessName", c.BusinessName);
-    DB::getConfig("BusinessAddr", c.BusinessAddr);
-    DB::getConfig("BusinessCity", c.BusinessCity);
-    DB::getConfig("BusinessProv", c.BusinessProv);
-    DB::getConfig("BusinessPostcode", c.BusinessPostcode);
-    DB::getConfig("BusinessPhone", c.BusinessPhone);
-    DB::getConfig(c.MODEDEBUG ? "BusinessEFileNumDbg" : "BusinessEFileNum", c.BusinessEFileNum);
-    DB::getConfig(c.MODEDEBUG ? "BusinessEFilePasswordDbg" : "BusinessEFilePassword",
-                  c.BusinessEFilePassword);
-    c.BusinessEFileNum.Trim();
-    c.BusinessEFilePassword.Trim();
-
-    DB::getConfig("DiscounterCode", c.DiscounterCode);
-    DB::getConfigInt("PreAssessment", c.PreAssessment);
-    DB::getConfigInt("PostAssessment", c.PostAssessment);
-    DB::getConfigInt("PrntClientLetter", c.PrntClientLetter);
-    DB::getConfigInt("SaveBackup", c.SaveBackup);
-    DB::getConfig("ShowRelMsg", c.ShowRelMsg);
-    DB::getConfigBool("FilingReport", c.FilingReport);
-    DB::getConfigBool("CustomizedClientLetter", c.CustomizedClientLetter);
     DB::getConfigInt("CustomizedClientLetter_Ver", c.CustomizedClientLetter_Ver);
-    DB::getConfig("VarnexaEmail", c.VarnexaEmail);
-    DB::getConfig("VarnexaPswd", c.VarnexaPswd);
-    DB::getConfig("VXFromEmail", c.VXFromEmail);
     return 0;
 }
 
 int TabWndApp::writeSettings()
 {
-    using DB = CSqliteDBManager;
-    CT1AppConfig &c = config;
-    DB::setConfig("LeftPaneSize", c.LeftPaneSize);
-    DB::setConfig("RetPath", c.RetPath, 1);
-    DB::setConfig("RetPdfPath", c.RetPdfPath, 1);
-    DB::setConfigInt("PdfPathSameAsRet", c.PdfPathSameAsRet);
-    DB::setConfigInt("CompabEnable", c.CompabEnable);
-    DB::setConfig("CompabWord", c.CompabWord, 1);
-
-    DB::setConfig("BusinessName", c.BusinessName);
-    DB::setConfig("BusinessAddr", c.BusinessAddr);
-    DB::setConfig("BusinessCity", c.BusinessCity);
-    DB::setConfig("BusinessProv", c.BusinessProv);
-    DB::setConfig("BusinessPostcode", c.BusinessPostcode);
-    DB::setConfig("BusinessPhone", c.BusinessPhone);
-    c.BusinessEFileNum.Trim();
-    c.BusinessEFilePassword.Trim();
-    DB::setConfig(c.MODEDEBUG ? "BusinessEFileNumDbg" : "BusinessEFileNum", c.BusinessEFileNum);
-    DB::setConfig(c.MODEDEBUG ? "BusinessEFilePasswordDbg" : "BusinessEFilePassword",
-                  c.BusinessEFilePassword);
-
-    DB::setConfig("DiscounterCode", c.DiscounterCode);
-    DB::setConfigInt("PreAssessment", c.PreAssessment);
-    DB::setConfigInt("PostAssessment", c.PostAssessment);
-    DB::setConfigInt("PrntClientLetter", c.PrntClientLetter);
-    DB::setConfigInt("SaveBackup", c.SaveBackup);
-    DB::setConfig("ShowRelMsg", c.ShowRelMsg);
-    DB::setConfigBool("FilingReport", c.FilingReport);
-    DB::setConfigBool("CustomizedClientLetter", c.CustomizedClientLetter);
-    DB::setConfig("VarnexaEmail", c.VarnexaEmail);
-    DB::setConfig("VarnexaPswd", c.VarnexaPswd);
-    DB::setConfig("VXFromEmail", c.VXFromEmail);
+    transferPreferences(config, true);
     return 0;
 }
 

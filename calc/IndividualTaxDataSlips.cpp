@@ -4,7 +4,6 @@
 #include "calc/SlipSummaryHtml.h"
 #include "calc/SlipSummer.h"
 #include "calc/SlipTotals.h"
-#include "marrow/TaxData_T1New.h"
 
 void IndividualTaxData::SumSlips(SlipTotals &totals, std::set<int> &neededForms)
 {
@@ -12,9 +11,7 @@ void IndividualTaxData::SumSlips(SlipTotals &totals, std::set<int> &neededForms)
     slips.reserve(size_t(m_slipList.size()));
     for (TaxDataEntryStru *entry : m_slipList)
         slips.push_back({entry->type, entry->data});
-    TaxDataEntryStru *t1Entry = findFormEntry(1, 0, false);
-    const auto *t1 = t1Entry ? dynamic_cast<TaxData_T1New *>(t1Entry->data) : nullptr;
-    for (const NeededFormRule &rule : sumSlipList(totals, slips, t1)) {
+    for (const NeededFormRule &rule : sumSlipList(totals, slips, t1Form())) {
         // A code already held more than once gets nothing added, yet still counts as needed.
         for (int code : rule.formsEnsured)
             findFormEntry(code, 0, true);

@@ -12,12 +12,10 @@
 #include <QtGlobal>
 
 namespace {
-constexpr int kPasswordFrom = 66034;
-
 // A person record read whole returns its version; every failure code lies below.
 bool recordRead(int result)
 {
-    return result >= 0x10000;
+    return result >= IndividualTaxData::kLowestDataVersion;
 }
 
 struct WaitCursorScope
@@ -160,7 +158,8 @@ int FamilyTaxData::serializeSettings(unsigned char, MyDataStream &stream)
 
 bool FamilyTaxData::isPasswordProtected() const
 {
-    return m_taxpayer->m_dataVersion >= kPasswordFrom && !m_taxpayer->m_password.isEmpty();
+    return m_taxpayer->m_dataVersion >= IndividualTaxData::kPasswordFromVersion
+           && !m_taxpayer->m_password.isEmpty();
 }
 
 bool FamilyTaxData::checkPassword(const CString &text) const

@@ -3,6 +3,7 @@
 
 #include "marrow/FormFactory.h"
 #include "marrow/FormTables.h"
+#include "marrow/TaxData_T1New.h"
 #include "marrow/TaxData_TaxNote.h"
 #include "model/CEnumTaxFormObj.h"
 
@@ -10,6 +11,7 @@
 
 namespace {
 
+constexpr int kT1Form = 1;
 constexpr int kSummaryForm = 93;
 constexpr int kT2209Form = 35;
 constexpr int kProvincialWizardType = 6;
@@ -121,6 +123,12 @@ IndividualTaxData::~IndividualTaxData()
 int IndividualTaxData::takeId(int id)
 {
     return id < 1 ? m_nextId++ : id;
+}
+
+TaxData_T1New *IndividualTaxData::t1Form()
+{
+    TaxDataEntryStru *entry = findFormEntry(kT1Form, 0, false);
+    return entry ? dynamic_cast<TaxData_T1New *>(entry->data) : nullptr;
 }
 
 void IndividualTaxData::releaseForm(CTaxData_Form *form, bool unlink)

@@ -21,6 +21,9 @@ class IndividualTaxData
 {
 public:
     static constexpr int kCurrentDataVersion = 66098;
+    // The lowest record version read, and the first that holds the file password.
+    static constexpr int kLowestDataVersion = 0x10000;
+    static constexpr int kPasswordFromVersion = 66034;
     static constexpr int kFirstId = 100;
 
     IndividualTaxData(int routingFlag, DependantInfoStruct *dependants);
@@ -124,6 +127,8 @@ private:
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 
     int takeId(int id);
+    // The person's T1 (form 1); null when there is none, or more than one.
+    TaxData_T1New *t1Form();
     // Hands a form object to the plug-ins, deleting it here when none takes it.
     void releaseForm(CTaxData_Form *form, bool unlink);
 };

@@ -29,8 +29,8 @@ const char kRecordTag[] = "4093tax81726354";
 constexpr int kPasswordString = 1;
 constexpr int kTagString = 2;
 
-// What each record version added to the layout.
-constexpr int kLowestVersion = 0x10000;
+// What each record version added to the layout (the lowest version read and the password's
+// are IndividualTaxData's, since the return file checks them too).
 constexpr int kHighestVersion = 0x1FFFF;
 constexpr int kNotesFrom = 65716;
 constexpr int kMarkersFrom = 65777;
@@ -38,7 +38,6 @@ constexpr int kFormIdsFrom = 65856;
 constexpr int kSlipLinksFrom = 65857;
 constexpr int kAllFormsFlagFrom = 65866;
 constexpr int kReservedIntFrom = 65989;
-constexpr int kPasswordFrom = 66034;
 // Ids a damaged counter could push past the int range.
 constexpr int kHighestNextId = 0x7FFF0000;
 
@@ -80,12 +79,6 @@ int readEntries(int v, CString &tag, MyDataStream &ar, MakeOne makeOne)
             return ReturnFileDamaged;
     }
     return 0;
-}
-
-TaxData_T1New *t1Of(IndividualTaxData &person)
-{
-    TaxDataEntryStru *entry = person.findFormEntry(kT1, 0, false);
-    return entry ? dynamic_cast<TaxData_T1New *>(entry->data) : nullptr;
 }
 
 } // namespace
@@ -146,7 +139,7 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     ar >> version >> taxYear;
     m_dataVersion = version;
     m_taxYear = taxYear;
-    if (version < kLowestVersion || version > kHighestVersion) {
+    if (version < kLowestDataVersion || version > kHighestVersion) {
         showReturnFileDamaged();
         return ReturnFileVersionRefused;
     }
@@ -170,7 +163,7 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     if (!streamOk(ar) || !m_reservedArea.readFromArchive(ar))
         return ReturnFileDamaged;
     m_password = m_reservedArea.getString(kPasswordString);
-    if (v < kPasswordFrom)
+    if (v < kPasswordFromVersion)
         m_password.clear();
     CString tag = m_reservedArea.getString(kTagString);
 
@@ -298,7 +291,7 @@ void IndividualTaxData::addMandatoryForms(unsigned char edition, int province)
     getForm(kSummaryForm, 0, true);
     if (!getForm(kT1, 0, true))
         return;  // more than one T1
-    const TaxData_T1New *t1 = t1Of(*this);
+    const TaxData_T1New *t1 = t1Form();
     if (t1 && t1->reFileFlag != 0) {
         // The summary as it stood, for the re-filing to compare with.
         TaxDataEntryStru *copy = nullptr;
@@ -348,7 +341,7 @@ bool IndividualTaxData::isFormNeeded(int type, const std::set<int> &slipForms)
 {
     if (IsFormMandatory(2, m_province, type))
         return true;
-    const TaxData_T1New *t1 = t1Of(*this);
+    const TaxData_T1New *t1 = t1Form();
     if (type == kRefileSummary && t1 && t1->reFileFlag != 0)
         return true;
     if (slipForms.count(type) && (type != kT2209 || countFormsOfType(kT2209) < 2))

@@ -22,7 +22,6 @@ MainWindow::MainWindow(TabWndApp *app, QWidget *parent)
 {
     setCentralWidget(m_pages);
     setWindowTitle(appTitle);
-    setMinimumSize(768, 480);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -22,27 +22,28 @@ QString TestEnvironment::appLocalDataPath() const
     return dataHome() + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 }
 
+QList<QPair<QByteArray, QString>> TestEnvironment::variables() const
+{
+    return {{"HOME", home()},
+            {"XDG_DATA_HOME", dataHome()},
+            {"XDG_CONFIG_HOME", configHome()},
+            {"XDG_CACHE_HOME", cacheHome()},
+            {"XDG_RUNTIME_DIR", runtimeDir()},
+            {"TMPDIR", tmp()},
+            {"QT_QPA_PLATFORMTHEME", QString()}};
+}
+
 QProcessEnvironment TestEnvironment::processEnvironment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home());
-    env.insert("XDG_DATA_HOME", dataHome());
-    env.insert("XDG_CONFIG_HOME", configHome());
-    env.insert("XDG_CACHE_HOME", cacheHome());
-    env.insert("XDG_RUNTIME_DIR", runtimeDir());
-    env.insert("TMPDIR", tmp());
-    env.insert("QT_QPA_PLATFORMTHEME", QString());
+    for (const auto &variable : variables())
+        env.insert(QString::fromLatin1(variable.first), variable.second);
     env.remove("XDG_DOCUMENTS_DIR");
     return env;
 }
 
 void TestEnvironment::apply() const
 {
-    qputenv("HOME", home().toUtf8());
-    qputenv("XDG_DATA_HOME", dataHome().toUtf8());
-    qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
-    qputenv("XDG_CACHE_HOME", cacheHome().toUtf8());
-    qputenv("XDG_RUNTIME_DIR", runtimeDir().toUtf8());
-    qputenv("TMPDIR", tmp().toUtf8());
-    qputenv("QT_QPA_PLATFORMTHEME", QByteArray());
+    for (const auto &variable : variables())
+        qputenv(variable.first.constData(), variable.second.toUtf8());
 }

@@ -1,6 +1,9 @@
 // TestEnvironment: a temporary folder holding HOME, the XDG folders and TMPDIR of one test.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
@@ -31,5 +34,8 @@ public:
     void apply() const;
 
 private:
+    // The variables both set, with their values.
+    QList<QPair<QByteArray, QString>> variables() const;
+
     QTemporaryDir m_root;
 };
