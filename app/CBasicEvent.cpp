@@ -13,7 +13,8 @@ int CBasicEvent::countEvents(QSqlDatabase &db, int eventId)
 {
     try {
         QSqlQuery query(db);
-        query.prepare("select id, uid, eventid, msg from tb_history where eventid=:evid order by id");
+        query.prepare(
+            "select id, uid, eventid, msg from tb_history where eventid=:evid order by id");
         query.bindValue(":evid", eventId);
         int count = 0;
         if (query.exec()) {
@@ -38,8 +39,8 @@ int CBasicEvent::deleteEvents(QSqlDatabase &db, int eventId)
     }
 }
 
-int CBasicEvent::addEvent(QSqlDatabase &db, int uid, int eventId, const CString &msg,
-                          bool encode, bool withTime, bool replace)
+int CBasicEvent::addEvent(QSqlDatabase &db, int uid, int eventId, const CString &msg, bool encode,
+                          bool withTime, bool replace)
 {
     try {
         // Encode before anything is deleted, so a message that does not fit loses nothing.
@@ -134,8 +135,8 @@ int CBasicEvent::efileHistoryText(QSqlDatabase &db, const CString &sin, CString 
             messages.bindValue(":uid", id);
             if (messages.exec()) {
                 while (messages.next())
-                    history += messages.value(0).toString() +
-                               "\r\n------------------------------\r\n";
+                    history +=
+                        messages.value(0).toString() + "\r\n------------------------------\r\n";
             }
         }
         return id;

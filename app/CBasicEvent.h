@@ -9,7 +9,11 @@ class CBasicEvent
 {
 public:
     // Filing events: an attempt before the submission, and a successful submission.
-    enum EventId { FilingAttempt = 1018, Filed = 1019 };
+    enum EventId
+    {
+        FilingAttempt = 1018,
+        Filed = 1019
+    };
 
     virtual ~CBasicEvent();
 

@@ -10,7 +10,11 @@
 class CJsonUtil
 {
 public:
-    enum { Ok = 0, Failed = 99 };
+    enum
+    {
+        Ok = 0,
+        Failed = 99
+    };
 
     CJsonUtil() = default;
     CJsonUtil(const CJsonUtil &) = delete;

@@ -6,7 +6,10 @@ CSingleInstanceGuard::CSingleInstanceGuard(const QString &key, QObject *parent)
 {
 }
 
-CSingleInstanceGuard::~CSingleInstanceGuard() { release(); }
+CSingleInstanceGuard::~CSingleInstanceGuard()
+{
+    release();
+}
 
 bool CSingleInstanceGuard::isAnotherRunning()
 {

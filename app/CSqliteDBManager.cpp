@@ -218,8 +218,7 @@ int CSqliteDBManager::findRetFileByPath(const CString &path)
     }
 }
 
-int CSqliteDBManager::saveRetFile(const CString &name1, const CString &name2,
-                                  const CString &path)
+int CSqliteDBManager::saveRetFile(const CString &name1, const CString &name2, const CString &path)
 {
     const int id = findRetFileByPath(path);
     if (id > 0) {
@@ -321,9 +320,7 @@ int CSqliteDBManager::getConfigInt(const char *key, int &value)
         // A number beyond an int (a damaged or hand-edited row) is held at the int's limit:
         // converting it as it stands would be undefined.
         const double number = myStringToDouble(text);
-        value = std::isnan(number)
-                    ? 0
-                    : static_cast<int>(qBound<double>(INT_MIN, number, INT_MAX));
+        value = std::isnan(number) ? 0 : static_cast<int>(qBound<double>(INT_MIN, number, INT_MAX));
     }
     return id;
 }

@@ -87,12 +87,12 @@ void CT1AppConfig::setDefaultPaths(const CString &programFolder, const CString &
     EFILEXML_TEMPLATE_PATH = programFolder + "/bin";
     BFORM_XMLPATH = programFolder + "/BFormxml";
 
-    InstallPath = QDir::toNativeSeparators(
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../"));
+    InstallPath =
+        QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../"));
     PDFPATH = InstallPath + "/pdf";
     XMLPATH = InstallPath + "/xml";
-    JAVACLASSPATH = InstallPath + "/bin/itext13.jar" + QDir::listSeparator() + InstallPath +
-                    "/bin/" + "mr.jar";
+    JAVACLASSPATH =
+        InstallPath + "/bin/itext13.jar" + QDir::listSeparator() + InstallPath + "/bin/" + "mr.jar";
 
     RetPath = QDir::toNativeSeparators(docFolder + "/data");
     RetPdfPath = RetPath;
@@ -106,7 +106,14 @@ void CT1AppConfig::fillEndpoints(CString (&table)[EndpointCount],
 {
     // Passwords are credentials issued to a deployment: empty unless a path file gives them.
     const CString defaults[EndpointCount] = {
-        CString(), CString(), CString(), CString(), CString(), CString(), CString(), CString(),
+        CString(),
+        CString(),
+        CString(),
+        CString(),
+        CString(),
+        CString(),
+        CString(),
+        CString(),
         CString(testing ? certTestHost : productionHost),
         CString("/ebci/awsc/tdd/ws/"),
         CString(testing ? "/CertTestDeliveryService" : "/TaxDataDeliveryService"),

@@ -42,8 +42,8 @@ public:
     CString InstallPath;
     CString PDFPATH, XMLPATH, BFORM_XMLPATH, HTMLPATH, EFILEXML_TEMPLATE_PATH, JAVACLASSPATH,
         JAVAPROJPATH, JVMPATH;
-    CString BusinessName, BusinessAddr, BusinessCity, BusinessProv, BusinessPostcode,
-        BusinessPhone, BusinessEFileNum, BusinessEFilePassword, DiscounterCode;
+    CString BusinessName, BusinessAddr, BusinessCity, BusinessProv, BusinessPostcode, BusinessPhone,
+        BusinessEFileNum, BusinessEFilePassword, DiscounterCode;
     int PreAssessment = -1, PostAssessment = -1, PrntClientLetter = 0, SaveBackup = 0;
     CString RetPath, RetPdfPath;
     CString NoaPath;
@@ -56,8 +56,7 @@ public:
     int CustomizedClientLetter_Ver = 0;
     CString VarnexaEmail, VarnexaPswd, VXFromEmail;
     CString VarnexaServer;
-    bool MODEDEBUG = false, NoWarningMsg = false, EnableGenPrint = false,
-         OverwriteStatus = false;
+    bool MODEDEBUG = false, NoWarningMsg = false, EnableGenPrint = false, OverwriteStatus = false;
     CString downloadEndpoints[EndpointCount];
     CString TDDDataFile;
 

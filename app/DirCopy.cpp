@@ -42,7 +42,8 @@ bool copyTree(const QString &source, const QString &destination, bool overwrite)
     }
     QDir().mkpath(destination);
     // A linked folder is not followed: it could lead back up the tree.
-    const QStringList folders = sourceDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    const QStringList folders =
+        sourceDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &folder : folders)
         copyTree(sourceDir.filePath(folder), destDir.filePath(folder), overwrite);
     const QStringList files = sourceDir.entryList(QDir::Files | QDir::Hidden);

@@ -6,7 +6,10 @@
 #include "ordane/MsgBox.h"
 
 namespace {
-QWidget *orMainWindow(QWidget *parent) { return parent ? parent : mainWindowWidget(); }
+QWidget *orMainWindow(QWidget *parent)
+{
+    return parent ? parent : mainWindowWidget();
+}
 } // namespace
 
 int showInformation(const CString &text, QWidget *parent)
@@ -21,9 +24,8 @@ bool askQuestion(const CString &text, QWidget *parent)
     return answer == QMessageBox::Ok || answer == QMessageBox::Yes;
 }
 
-int askQuestionButtons(const CString &text, QWidget *parent,
-                       QMessageBox::StandardButtons buttons)
+int askQuestionButtons(const CString &text, QWidget *parent, QMessageBox::StandardButtons buttons)
 {
-    return presentMessage(QMessageBox::Question, parent, gMsgGetTitle(AppEdition), text,
-                          buttons, QMessageBox::NoButton);
+    return presentMessage(QMessageBox::Question, parent, gMsgGetTitle(AppEdition), text, buttons,
+                          QMessageBox::NoButton);
 }

@@ -13,5 +13,4 @@ int showInformation(const CString &text, QWidget *parent = nullptr);
 bool askQuestion(const CString &text, QWidget *parent = nullptr);
 // Question box with the caller's buttons and no default; the parent is used as given.
 // Returns the button pressed.
-int askQuestionButtons(const CString &text, QWidget *parent,
-                       QMessageBox::StandardButtons buttons);
+int askQuestionButtons(const CString &text, QWidget *parent, QMessageBox::StandardButtons buttons);

@@ -17,7 +17,10 @@ int symbolValue(unsigned char byte)
 
 } // namespace
 
-const char *msgTextAlphabet() { return alphabet; }
+const char *msgTextAlphabet()
+{
+    return alphabet;
+}
 
 int encodeMsgText(const char *source, int length, char *dest, int &capacity)
 {

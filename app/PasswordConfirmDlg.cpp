@@ -23,7 +23,10 @@ PasswordConfirmDlg::PasswordConfirmDlg(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-QString PasswordConfirmDlg::password() const { return m_password->text(); }
+QString PasswordConfirmDlg::password() const
+{
+    return m_password->text();
+}
 
 void PasswordConfirmDlg::validateAndAccept()
 {

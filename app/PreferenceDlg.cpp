@@ -50,7 +50,10 @@ PreferenceDlg::PreferenceDlg(QWidget *parent) : QDialog(parent), ui(new Ui_Prefe
     connect(ui->btnCheckPoints, SIGNAL(clicked()), this, SLOT(onBtnCheckPointsClicked()));
 }
 
-PreferenceDlg::~PreferenceDlg() { delete ui; }
+PreferenceDlg::~PreferenceDlg()
+{
+    delete ui;
+}
 
 void PreferenceDlg::loadFields()
 {
@@ -116,9 +119,15 @@ void PreferenceDlg::browseFolder(QLineEdit *field)
         field->setText(QDir::toNativeSeparators(folder));
 }
 
-void PreferenceDlg::on_btnBrowseRetFilesFolder_clicked() { browseFolder(ui->edtFolderRetFiles); }
+void PreferenceDlg::on_btnBrowseRetFilesFolder_clicked()
+{
+    browseFolder(ui->edtFolderRetFiles);
+}
 
-void PreferenceDlg::on_btnBrowsePdfFilesFolder_clicked() { browseFolder(ui->edtFolderPdfFiles); }
+void PreferenceDlg::on_btnBrowsePdfFilesFolder_clicked()
+{
+    browseFolder(ui->edtFolderPdfFiles);
+}
 
 void PreferenceDlg::on_btnApply_clicked()
 {
@@ -127,7 +136,10 @@ void PreferenceDlg::on_btnApply_clicked()
     accept();
 }
 
-void PreferenceDlg::on_btnCancel_clicked() { reject(); }
+void PreferenceDlg::on_btnCancel_clicked()
+{
+    reject();
+}
 
 bool PreferenceDlg::eventFilter(QObject *watched, QEvent *event)
 {
@@ -201,9 +213,8 @@ void PreferenceDlg::onBtnCheckPointsClicked()
             if (points < 0)
                 message = QString("Login to Varnexa failed, code=%1!").arg(points);
             else
-                message += QString("Your account has %1 points available. [%2]")
-                               .arg(points)
-                               .arg(server);
+                message +=
+                    QString("Your account has %1 points available. [%2]").arg(points).arg(server);
         }
         CString text;
         if (json.getString("subscription", text) == CJsonUtil::Ok)

@@ -3,7 +3,10 @@
 
 ReturnFileEntriesModel::ReturnFileEntriesModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-ReturnFileEntriesModel::~ReturnFileEntriesModel() { qDeleteAll(m_entries); }
+ReturnFileEntriesModel::~ReturnFileEntriesModel()
+{
+    qDeleteAll(m_entries);
+}
 
 // A flat table: an item has no children, or views would see an endless tree.
 int ReturnFileEntriesModel::rowCount(const QModelIndex &parent) const

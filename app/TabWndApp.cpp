@@ -21,9 +21,15 @@ namespace {
 TabWndApp *s_app = nullptr;
 } // namespace
 
-TabWndApp *appInstance() { return s_app; }
+TabWndApp *appInstance()
+{
+    return s_app;
+}
 
-QWidget *mainWindowWidget() { return s_app ? s_app->mainWindow : nullptr; }
+QWidget *mainWindowWidget()
+{
+    return s_app ? s_app->mainWindow : nullptr;
+}
 
 TabWndApp *TabWndApp::createInstance(int &argc, char **argv)
 {
@@ -126,4 +132,7 @@ bool TabWndApp::openWorkerConnection(QSqlDatabase &connection) const
     return connection.open();
 }
 
-void closeWorkerConnection(QSqlDatabase &connection) { connection.close(); }
+void closeWorkerConnection(QSqlDatabase &connection)
+{
+    connection.close();
+}

@@ -27,8 +27,8 @@ public:
     // Stores the settings (saveSettingsOnExit), then deletes the main window.
     ~TabWndApp() override;
 
-    int startUp();                             // 0 done, 101 database not open
-    int openDatabase(const CString &folder);   // 0 open, 99 not
+    int startUp();                           // 0 done, 101 database not open
+    int openDatabase(const CString &folder); // 0 open, 99 not
     bool allowSecondInstance() const { return config.Allow2nd; }
     QRect mainWindowRect() const;
 
@@ -37,8 +37,8 @@ public:
     void writeLogLine(const QByteArray &utf8Text);
     CString netfileLogPath(CString &out, bool result) const;
     CString tddLogPath(CString &out, int type) const;
-    int appendFilingRecord(const CString &name, const CString &result,
-                           const CString &confirmation, const CString &message);
+    int appendFilingRecord(const CString &name, const CString &result, const CString &confirmation,
+                           const CString &message);
 
     // Settings rows of tb_config.
     int readSettings();

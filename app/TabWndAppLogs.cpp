@@ -20,7 +20,10 @@ void TabWndApp::createLogFile()
     std::fclose(file);
 }
 
-void TabWndApp::writeLogLine(const QByteArray &utf8Text) { appendLogLine(logPath.toUtf8(), utf8Text); }
+void TabWndApp::writeLogLine(const QByteArray &utf8Text)
+{
+    appendLogLine(logPath.toUtf8(), utf8Text);
+}
 
 CString TabWndApp::netfileLogPath(CString &out, bool result) const
 {

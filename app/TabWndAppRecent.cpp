@@ -11,8 +11,7 @@ ReturnFileEntriesModel *TabWndApp::reloadRecentReturns(const CString &filter)
     return retFileModel;
 }
 
-int TabWndApp::recordRecentReturn(const CString &name1, const CString &name2,
-                                  const CString &path)
+int TabWndApp::recordRecentReturn(const CString &name1, const CString &name2, const CString &path)
 {
     return CSqliteDBManager::saveRetFile(name1, name2, path);
 }

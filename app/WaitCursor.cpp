@@ -4,6 +4,12 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-void beginWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+void beginWaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void endWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+void endWaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}

@@ -20,6 +20,5 @@ WindowSettings placeMainWindow(const WindowSettings &stored, const QRect &primar
 
 inline bool operator==(const WindowSettings &a, const WindowSettings &b)
 {
-    return a.leftX == b.leftX && a.leftY == b.leftY && a.width == b.width &&
-           a.height == b.height;
+    return a.leftX == b.leftX && a.leftY == b.leftY && a.width == b.width && a.height == b.height;
 }

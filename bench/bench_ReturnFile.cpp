@@ -42,14 +42,16 @@ void BenchReturnFile::initTestCase()
 
 void BenchReturnFile::save()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QCOMPARE(saveReturnFile(m_family, m_path, kEdition), 0);
     }
 }
 
 void BenchReturnFile::load()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         int result = -99;
         std::unique_ptr<FamilyTaxData> loaded(loadReturnFile(m_path, &result));
         QCOMPARE(result, 0);

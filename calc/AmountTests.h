@@ -3,5 +3,11 @@
 
 #include <cmath>
 
-inline bool isNonZero(double amount) { return std::fabs(amount) >= 0.009; }
-inline bool isPositive(double amount) { return amount >= 0.009; }
+inline bool isNonZero(double amount)
+{
+    return std::fabs(amount) >= 0.009;
+}
+inline bool isPositive(double amount)
+{
+    return amount >= 0.009;
+}

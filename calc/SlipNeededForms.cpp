@@ -8,7 +8,8 @@
 
 namespace {
 // Form codes of the forms the slips can require.
-enum FormCode {
+enum FormCode
+{
     Schedule3 = 4,
     Schedule7 = 7,
     Schedule9 = 9,
@@ -64,9 +65,13 @@ std::vector<NeededFormRule> neededFormRules(const SlipTotals &t, bool hasT4)
         need(anyPositive({t.t4Box18, t.t4Box24, t.t4Box55}), T2204);
     }
     need(anyNonZero({t.t4Box46}), Schedule9);
-    need(anyNonZero({t.t5AmountA, t.t5Box11, t.t5Box25, t.t5Box14, t.t5Box15, t.t5Box17, t.t5AmountE}), DividendWorksheet);
+    need(anyNonZero(
+             {t.t5AmountA, t.t5Box11, t.t5Box25, t.t5Box14, t.t5Box15, t.t5Box17, t.t5AmountE}),
+         DividendWorksheet);
     need(anyNonZero({t.t5Box18}), Schedule3);
-    need(anyNonZero({t.t2202FeesPartTime, t.t2202FeesFullTime, t.t2202PartTimeMonths, t.t2202FullTimeMonths}), Schedule11);
+    need(anyNonZero({t.t2202FeesPartTime, t.t2202FeesFullTime, t.t2202PartTimeMonths,
+                     t.t2202FullTimeMonths}),
+         Schedule11);
     need(anyNonZero({t.t5Box16}), T2209);
     need(anyNonZero({t.rc210Box10, t.rc210Box11}), Schedule6);
     need(anyNonZero({t.t4rspBox25, t.t4rspBox27}), Schedule7);
@@ -74,7 +79,8 @@ std::vector<NeededFormRule> neededFormRules(const SlipTotals &t, bool hasT4)
     need(anyNonZero({t.t4aBox46}), Schedule9);
     need(anyNonZero({t.fhsaBox18}), Schedule15);
     need(anyNonZero({t.t5013Box151}), Schedule3);
-    need(anyNonZero({t.t5013B, t.t5013C, t.t5013I, t.t5013K, t.t5013N, t.t5013P, t.t5013Q, t.t5013R, t.t5013RFlagged, t.t5013V}),
+    need(anyNonZero({t.t5013B, t.t5013C, t.t5013I, t.t5013K, t.t5013N, t.t5013P, t.t5013Q, t.t5013R,
+                     t.t5013RFlagged, t.t5013V}),
          DividendWorksheet);
     need(anyNonZero({t.t4psA, t.t4psB, t.t4psC, t.t4psD, t.t4psE, t.t4psF}), DividendWorksheet);
     need(anyNonZero({t.t4psG}), Schedule3);

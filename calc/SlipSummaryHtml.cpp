@@ -27,7 +27,8 @@ const SummarySection kSections[] = {
 int writeSlipSummaryHtml(QTextStream &out, const std::vector<int> &slipCodes,
                          const std::function<void(SlipTotals &)> &sumSlips)
 {
-    out << "*this summary is only for purpose of return preparation check, not accurate/full*<br><br>\n";
+    out << "*this summary is only for purpose of return preparation check, not "
+           "accurate/full*<br><br>\n";
     out << "<b>There are totally " << int(slipCodes.size()) << " tax slip(s)</b><br><br>\n";
     SlipTotals totals;
     sumSlips(totals);

@@ -15,9 +15,15 @@ constexpr int kQuebec = 11;
 // The scholarship exemption, given once per person.
 constexpr double kScholarshipExemption = 500.0;
 
-double flooredDifference(double a, double b) { return std::max(0.0, a - b); }
+double flooredDifference(double a, double b)
+{
+    return std::max(0.0, a - b);
+}
 
-bool isSenior(const TaxData_T1New *t1) { return t1 && t1->IsAgeNotUnder65(); }
+bool isSenior(const TaxData_T1New *t1)
+{
+    return t1 && t1->IsAgeNotUnder65();
+}
 
 // A maximum moves only for a value larger by the tolerance.
 void keepMaximum(double &stored, double value)
@@ -153,7 +159,8 @@ void addT4(SlipTotals &t, const TaxData_Slip_T4 &s)
     t.t4Box91 += s.box91;
     t.t4Box92 += s.box92;
     if (isPositive(s.box22) && !isNonZero(s.box14))
-        t.t4RetiringWithoutBox14 += (isPositive(s.box66) ? s.box66 : 0.0) + (isPositive(s.box67) ? s.box67 : 0.0);
+        t.t4RetiringWithoutBox14 +=
+            (isPositive(s.box66) ? s.box66 : 0.0) + (isPositive(s.box67) ? s.box67 : 0.0);
     if (s.t4fFlag) {
         if (isPositive(s.box22))
             t.t4fBox14TaxDeducted += s.box14;
@@ -320,8 +327,9 @@ void addT4A(SlipTotals &t, const TaxData_Slip_T4A &s, const TaxData_T1New *t1)
     t.t4aBox42 += s.box42;
     t.t4aBox46 += s.box46;
     if (isPositive(s.box22) && !(s.flag3 && isNonZero(s.box16))) {
-        t.t4aIncomeWithTaxDeducted += s.box18 + scholarshipWithTaxDeducted(s) + s.box28 + s.box30 + s.box40 + s.box107
-            + s.box127 + s.box198 + s.box199 + s.box200 + s.box202 + s.box203 + s.box204 + s.box211;
+        t.t4aIncomeWithTaxDeducted += s.box18 + scholarshipWithTaxDeducted(s) + s.box28 + s.box30 +
+                                      s.box40 + s.box107 + s.box127 + s.box198 + s.box199 +
+                                      s.box200 + s.box202 + s.box203 + s.box204 + s.box211;
     }
     if (s.box124Kind == 0)
         t.t4aBox124KindZero += s.box124;
@@ -546,8 +554,7 @@ void addFhsa(SlipTotals &t, const TaxData_Slip_T4FHSA &s)
 }
 
 // Calls add with the slip as its class, when the object is one.
-template <class Slip, class Add>
-void addAs(CTaxData_Form *slip, Add add)
+template <class Slip, class Add> void addAs(CTaxData_Form *slip, Add add)
 {
     if (auto *typed = dynamic_cast<Slip *>(slip))
         add(*typed);
@@ -610,7 +617,8 @@ void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const Tax
         addAs<TaxData_Slip_RC210>(slip, [&t](TaxData_Slip_RC210 &s) { addRc210(t, s); });
         break;
     case 21:
-        addAs<TaxData_Slip_MBShelterAssist>(slip, [&t](TaxData_Slip_MBShelterAssist &s) { t.mbShelterBenefit += s.benefit; });
+        addAs<TaxData_Slip_MBShelterAssist>(
+            slip, [&t](TaxData_Slip_MBShelterAssist &s) { t.mbShelterBenefit += s.benefit; });
         break;
     case 22:
         addAs<TaxData_Slip_PRPP>(slip, [&t](TaxData_Slip_PRPP &s) { addPrpp(t, s); });
@@ -643,7 +651,8 @@ void applyScholarshipRule(SlipTotals &t)
 
 } // namespace
 
-std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<SlipRef> &slips, const TaxData_T1New *t1)
+std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<SlipRef> &slips,
+                                        const TaxData_T1New *t1)
 {
     if (slips.empty())
         return {};

@@ -21,4 +21,5 @@ struct SlipRef
 // The whole run over one person's slip list. An empty list returns at once: the totals keep
 // their values, no slip is touched and no rule is returned. t1 may be null: the person then
 // counts as under 65 and the T4A(P) age fields are left as they are.
-std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<SlipRef> &slips, const TaxData_T1New *t1);
+std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<SlipRef> &slips,
+                                        const TaxData_T1New *t1);

@@ -13,11 +13,12 @@ class IndividualTaxData;
 struct BarcodeArchiveBlocks
 {
     QByteArray t1Block;
-    std::vector<QByteArray> sfdBlocks;  // written only when there are 1 or 2
+    std::vector<QByteArray> sfdBlocks; // written only when there are 1 or 2
 };
 
 // Fills the blocks and returns true when the person's return is barcode-eligible.
-using BarcodeArchiveSource = bool (*)(const IndividualTaxData &person, BarcodeArchiveBlocks &blocks);
+using BarcodeArchiveSource = bool (*)(const IndividualTaxData &person,
+                                      BarcodeArchiveBlocks &blocks);
 
 // Null puts back the default (never eligible).
 void setBarcodeArchiveSource(BarcodeArchiveSource source);

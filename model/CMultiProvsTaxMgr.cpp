@@ -11,7 +11,7 @@
 #include <QLibrary>
 
 namespace {
-QString s_pluginFolder;  // empty: the program's folder
+QString s_pluginFolder; // empty: the program's folder
 } // namespace
 
 bool getProvinceLibraryName(int province, QString &fileName)
@@ -214,7 +214,8 @@ void CMultiProvsTaxMgr::setTaxFormInfo(TaxData_T1New *t1, TaxData_Sch5 *sch5)
 
 void CMultiProvsTaxMgr::calculatePass0(bool wizardChanged, int changedType, TaxData_T1New *t1)
 {
-    forEachManager([&](CProvincialTaxManager *m) { m->calculatePass0(wizardChanged, changedType, t1); });
+    forEachManager(
+        [&](CProvincialTaxManager *m) { m->calculatePass0(wizardChanged, changedType, t1); });
 }
 
 void CMultiProvsTaxMgr::calculatePass4Begin(TaxData_T1New *t1)
@@ -230,8 +231,8 @@ int CMultiProvsTaxMgr::calculatePass4(TaxData_T1New *t1, TaxData_Sch2 *sch2, Tax
 {
     int result = 0;
     forEachManager([&](CProvincialTaxManager *m) {
-        result = m->calculatePass4(t1, sch2, sch3, worksheet, sch5, sch9, sch11, t1206, t2209,
-                                   t691, t1219);
+        result = m->calculatePass4(t1, sch2, sch3, worksheet, sch5, sch9, sch11, t1206, t2209, t691,
+                                   t1219);
     });
     return result;
 }
@@ -271,13 +272,15 @@ int CMultiProvsTaxMgr::afterFormCalculation(int code, CTaxData_Form *form)
 void CMultiProvsTaxMgr::updateProvincialSummary(bool gstEstimated, TaxData_T1New *t1,
                                                 TaxData_T1KSNew *summary)
 {
-    forEachManager([&](CProvincialTaxManager *m) { m->updateProvincialSummary(gstEstimated, t1, summary); });
+    forEachManager(
+        [&](CProvincialTaxManager *m) { m->updateProvincialSummary(gstEstimated, t1, summary); });
 }
 
 void CMultiProvsTaxMgr::transferSpouseData(TaxData_T1KSNew *summary, int arg, TaxData_Sch5 *sch5,
                                            TaxData_Sch9 *sch9)
 {
-    forEachManager([&](CProvincialTaxManager *m) { m->transferSpouseData(summary, arg, sch5, sch9); });
+    forEachManager(
+        [&](CProvincialTaxManager *m) { m->transferSpouseData(summary, arg, sch5, sch9); });
 }
 
 int CMultiProvsTaxMgr::getNetfileIneligibility()
@@ -294,8 +297,7 @@ int CMultiProvsTaxMgr::getNetfileIneligibility()
 void CMultiProvsTaxMgr::collectProvincialCheckMessages(std::list<CString> &messages,
                                                        TaxData_T1New *t1, TaxData_Sch2 *sch2,
                                                        TaxData_Sch5 *sch5, TaxData_Sch9 *sch9,
-                                                       TaxData_Sch11 *sch11,
-                                                       TaxData_T691New *t691,
+                                                       TaxData_Sch11 *sch11, TaxData_T691New *t691,
                                                        TaxData_T1206New *t1206)
 {
     forEachManager([&](CProvincialTaxManager *m) {

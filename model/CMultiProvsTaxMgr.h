@@ -57,8 +57,7 @@ public:
                              TaxData_Sch3 *sch3, TaxData_Sch9 *sch9, TaxData_T1206New *t1206,
                              const T2209FormList &t2209, TaxData_T691New *t691,
                              CTaxData_T1219 *t1219, TaxData_T2017New *t2017);
-    void calculatePass5(TaxData_T1New *t1, int arg, TaxData_Sch5 *sch5,
-                        const T2209FormList &t2209);
+    void calculatePass5(TaxData_T1New *t1, int arg, TaxData_Sch5 *sch5, const T2209FormList &t2209);
     int beforeFormCalculation(int code, CTaxData_Form *form);
     int afterFormCalculation(int code, CTaxData_Form *form);
     void updateProvincialSummary(bool gstEstimated, TaxData_T1New *t1, TaxData_T1KSNew *summary);
@@ -66,9 +65,9 @@ public:
                             TaxData_Sch9 *sch9);
     int getNetfileIneligibility();
     void collectProvincialCheckMessages(std::list<CString> &messages, TaxData_T1New *t1,
-                                        TaxData_Sch2 *sch2, TaxData_Sch5 *sch5,
-                                        TaxData_Sch9 *sch9, TaxData_Sch11 *sch11,
-                                        TaxData_T691New *t691, TaxData_T1206New *t1206);
+                                        TaxData_Sch2 *sch2, TaxData_Sch5 *sch5, TaxData_Sch9 *sch9,
+                                        TaxData_Sch11 *sch11, TaxData_T691New *t691,
+                                        TaxData_T1206New *t1206);
     // Shows each plug-in's warnings in turn; false as soon as the user stops at one.
     bool warnProvincialMessages(TaxData_T1New *t1, CTaxData_Form *sch11);
 
@@ -85,7 +84,7 @@ public:
     void collectProvincialCoupleMessages(std::list<CString> &messages, CMultiProvsTaxMgr *partner);
 
 private:
-    static constexpr int kSlots = 14;  // province codes 0 to 13
+    static constexpr int kSlots = 14; // province codes 0 to 13
 
     template <typename Call> void forEachManager(Call call) const;
     CProvincialTaxManager *mainManager() const;

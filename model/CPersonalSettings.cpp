@@ -29,7 +29,8 @@ void CPersonalSettings::clear()
 
 void CPersonalSettings::Serialize(MyDataStream &ar)
 {
-    int *const values[] = {&m_lastPerson, &m_taxpayerKind, &m_spouseKind, &m_taxpayerId, &m_spouseId};
+    int *const values[] = {&m_lastPerson, &m_taxpayerKind, &m_spouseKind, &m_taxpayerId,
+                           &m_spouseId};
     if (ar.IsStoring()) {
         ar << qint32(1);
         for (const int *value : values)

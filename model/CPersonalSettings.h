@@ -17,7 +17,7 @@ public:
     void Serialize(MyDataStream &ar);
 
     // Item kinds as the forms tree reports them: -1 none, 0 form, 1 slip, 3 note, 99 special.
-    int m_lastPerson = 0;  // 0 taxpayer, 1 spouse
+    int m_lastPerson = 0; // 0 taxpayer, 1 spouse
     int m_taxpayerKind = 0;
     int m_spouseKind = 0;
     int m_taxpayerId = 0;

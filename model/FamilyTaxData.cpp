@@ -5,13 +5,12 @@
 
 namespace {
 constexpr int kT1 = 1;
-constexpr int kQuebecReturn = 161;  // made only by Quebec's plug-in
+constexpr int kQuebecReturn = 161; // made only by Quebec's plug-in
 constexpr int kLastFurtherPerson = 11;
 } // namespace
 
 FamilyTaxData::FamilyTaxData(int routingFlag)
-    : m_routingFlag(routingFlag),
-      m_taxpayer(new IndividualTaxData(routingFlag, &m_dependants)),
+    : m_routingFlag(routingFlag), m_taxpayer(new IndividualTaxData(routingFlag, &m_dependants)),
       m_spouse(new IndividualTaxData(routingFlag, &m_dependants))
 {
 }
@@ -55,14 +54,14 @@ bool FamilyTaxData::assignValuesFrom(const FamilyTaxData &other)
 bool FamilyTaxData::isDifferent(const FamilyTaxData &other) const
 {
     // A change made only to the dependants must count as unsaved.
-    return m_taxpayer->isDifferent(*other.m_taxpayer) || m_spouse->isDifferent(*other.m_spouse)
-           || m_dependants != other.m_dependants;
+    return m_taxpayer->isDifferent(*other.m_taxpayer) || m_spouse->isDifferent(*other.m_spouse) ||
+           m_dependants != other.m_dependants;
 }
 
 bool FamilyTaxData::isEqual(const FamilyTaxData &other) const
 {
-    return m_taxpayer->isEqual(*other.m_taxpayer) && m_spouse->isEqual(*other.m_spouse)
-           && m_dependants == other.m_dependants;
+    return m_taxpayer->isEqual(*other.m_taxpayer) && m_spouse->isEqual(*other.m_spouse) &&
+           m_dependants == other.m_dependants;
 }
 
 IndividualTaxData *FamilyTaxData::getPersonData(PersonIndex index) const
@@ -71,7 +70,7 @@ IndividualTaxData *FamilyTaxData::getPersonData(PersonIndex index) const
         return m_taxpayer;
     if (index == PersonSpouse)
         return m_spouse;
-    return nullptr;  // further persons are never filled
+    return nullptr; // further persons are never filled
 }
 
 int FamilyTaxData::setCurrentPersonIndex(int index)

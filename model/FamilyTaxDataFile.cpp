@@ -33,10 +33,12 @@ int refuseRecord(int result, const IndividualTaxData &person)
     }
     if (result == ReturnFileProvinceNotLoaded) {
         const ProvInfoRow *row = provInfo(person.m_province);
-        const QString name = row ? QString::fromUtf8(row->name) : QString::number(person.m_province);
+        const QString name =
+            row ? QString::fromUtf8(row->name) : QString::number(person.m_province);
         showReturnFileMessage(
-            QStringLiteral("This return file cannot be opened: the provincial tax module for %1 "
-                           "could not be loaded. Please reinstall Quorvandelle and open the file again.")
+            QStringLiteral(
+                "This return file cannot be opened: the provincial tax module for %1 "
+                "could not be loaded. Please reinstall Quorvandelle and open the file again.")
                 .arg(name));
         return ReturnFileProvinceNotLoaded;
     }
@@ -158,8 +160,8 @@ int FamilyTaxData::serializeSettings(unsigned char, MyDataStream &stream)
 
 bool FamilyTaxData::isPasswordProtected() const
 {
-    return m_taxpayer->m_dataVersion >= IndividualTaxData::kPasswordFromVersion
-           && !m_taxpayer->m_password.isEmpty();
+    return m_taxpayer->m_dataVersion >= IndividualTaxData::kPasswordFromVersion &&
+           !m_taxpayer->m_password.isEmpty();
 }
 
 bool FamilyTaxData::checkPassword(const CString &text) const

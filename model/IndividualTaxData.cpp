@@ -51,8 +51,7 @@ int countOfType(const QList<TaxDataEntryStru *> &list, int type)
                              [type](const TaxDataEntryStru *e) { return e->type == type; }));
 }
 
-void collectOfType(const QList<TaxDataEntryStru *> &list, int type,
-                   QList<TaxDataEntryStru *> &out)
+void collectOfType(const QList<TaxDataEntryStru *> &list, int type, QList<TaxDataEntryStru *> &out)
 {
     for (TaxDataEntryStru *entry : list) {
         if (entry->type == type)
@@ -88,8 +87,7 @@ bool allMatched(const QList<Entry *> &mine, const QList<Entry *> &theirs, Match 
 }
 
 // Values side by side into entries of the same types; false at the first type that differs.
-bool copySideBySide(const QList<TaxDataEntryStru *> &mine,
-                    const QList<TaxDataEntryStru *> &theirs)
+bool copySideBySide(const QList<TaxDataEntryStru *> &mine, const QList<TaxDataEntryStru *> &theirs)
 {
     for (int i = 0; i < mine.size(); ++i) {
         if (mine[i]->type != theirs[i]->type)
@@ -201,12 +199,12 @@ bool IndividualTaxData::assignValuesFrom(const IndividualTaxData &other)
 {
     m_dataVersion = other.m_dataVersion;
     m_nextId = other.m_nextId;
-    if (m_province != other.m_province || m_formList.size() != other.m_formList.size()
-        || m_slipList.size() != other.m_slipList.size()
-        || m_noteList.size() != other.m_noteList.size())
+    if (m_province != other.m_province || m_formList.size() != other.m_formList.size() ||
+        m_slipList.size() != other.m_slipList.size() ||
+        m_noteList.size() != other.m_noteList.size())
         return false;
-    if (!copySideBySide(m_formList, other.m_formList)
-        || !copySideBySide(m_slipList, other.m_slipList))
+    if (!copySideBySide(m_formList, other.m_formList) ||
+        !copySideBySide(m_slipList, other.m_slipList))
         return false;
     for (int i = 0; i < m_noteList.size(); ++i)
         copyValues(m_noteList[i]->data, other.m_noteList[i]->data);
@@ -215,25 +213,25 @@ bool IndividualTaxData::assignValuesFrom(const IndividualTaxData &other)
 
 bool IndividualTaxData::isEqual(const IndividualTaxData &other) const
 {
-    if (m_formList.size() != other.m_formList.size()
-        || m_slipList.size() != other.m_slipList.size()
-        || m_noteList.size() != other.m_noteList.size())
+    if (m_formList.size() != other.m_formList.size() ||
+        m_slipList.size() != other.m_slipList.size() ||
+        m_noteList.size() != other.m_noteList.size())
         return false;
-    const bool formsMatch = allMatched(m_formList, other.m_formList,
-                                       [](const TaxDataEntryStru &mine, const TaxDataEntryStru &theirs) {
-                                           return mine.type == theirs.type
-                                                  && (!IsMultipleForm(mine.type) || mine.id == theirs.id);
-                                       });
-    const bool slipsMatch = formsMatch
-                            && allMatched(m_slipList, other.m_slipList,
-                                          [](const TaxDataEntryStru &mine, const TaxDataEntryStru &theirs) {
-                                              return mine.type == theirs.type && mine.id == theirs.id;
-                                          });
-    return slipsMatch
-           && allMatched(m_noteList, other.m_noteList,
-                         [](const TaxNoteEntryStru &mine, const TaxNoteEntryStru &theirs) {
-                             return mine.key == theirs.key;
-                         });
+    const bool formsMatch = allMatched(
+        m_formList, other.m_formList,
+        [](const TaxDataEntryStru &mine, const TaxDataEntryStru &theirs) {
+            return mine.type == theirs.type && (!IsMultipleForm(mine.type) || mine.id == theirs.id);
+        });
+    const bool slipsMatch =
+        formsMatch && allMatched(m_slipList, other.m_slipList,
+                                 [](const TaxDataEntryStru &mine, const TaxDataEntryStru &theirs) {
+                                     return mine.type == theirs.type && mine.id == theirs.id;
+                                 });
+    return slipsMatch &&
+           allMatched(m_noteList, other.m_noteList,
+                      [](const TaxNoteEntryStru &mine, const TaxNoteEntryStru &theirs) {
+                          return mine.key == theirs.key;
+                      });
 }
 
 // Forms.
@@ -429,9 +427,8 @@ int IndividualTaxData::getSlipLinkId(CTaxData_Form *slip) const
 
 bool IndividualTaxData::hasSharedSlip() const
 {
-    return std::any_of(m_slipList.begin(), m_slipList.end(), [](const TaxDataEntryStru *e) {
-        return e->data && e->data->isShared();
-    });
+    return std::any_of(m_slipList.begin(), m_slipList.end(),
+                       [](const TaxDataEntryStru *e) { return e->data && e->data->isShared(); });
 }
 
 void IndividualTaxData::removeSlip(CTaxData_Form *slip)
@@ -474,9 +471,8 @@ void IndividualTaxData::removeNote(TaxData_TaxNote *note)
 
 TaxWizardEntryStru *IndividualTaxData::addWizardData(int type)
 {
-    CTaxData_Form *data = type == kProvincialWizardType
-                              ? m_provsTaxMgr.createProvincialWizardData()
-                              : createWizardData(type);
+    CTaxData_Form *data = type == kProvincialWizardType ? m_provsTaxMgr.createProvincialWizardData()
+                                                        : createWizardData(type);
     if (!data)
         return nullptr;
     auto *entry = new TaxWizardEntryStru{type, data};

@@ -63,8 +63,7 @@ void writeMarker(MyDataStream &ar)
 
 // A count, then that many records: makeOne reads a record's header and makes its object (or
 // answers a result code), then the object's block is read.
-template <typename MakeOne>
-int readEntries(int v, CString &tag, MyDataStream &ar, MakeOne makeOne)
+template <typename MakeOne> int readEntries(int v, CString &tag, MyDataStream &ar, MakeOne makeOne)
 {
     qint32 count = 0;
     ar >> count;
@@ -225,7 +224,8 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, MyDataStream 
             summarySeen = true;
         }
         // A single-instance form met again is read into the one the person has.
-        TaxDataEntryStru *entry = keep && !IsMultipleForm(type) ? findFormEntry(type, 0, false) : nullptr;
+        TaxDataEntryStru *entry =
+            keep && !IsMultipleForm(type) ? findFormEntry(type, 0, false) : nullptr;
         const bool dropAfterRead = !keep;
         if (!entry)
             entry = addForm(type, id, keep, linkedId, false);
@@ -290,7 +290,7 @@ void IndividualTaxData::addMandatoryForms(unsigned char edition, int province)
 {
     getForm(kSummaryForm, 0, true);
     if (!getForm(kT1, 0, true))
-        return;  // more than one T1
+        return; // more than one T1
     const TaxData_T1New *t1 = t1Form();
     if (t1 && t1->reFileFlag != 0) {
         // The summary as it stood, for the re-filing to compare with.

@@ -7,7 +7,8 @@ class FamilyTaxData;
 
 // Results of the return-file operations (0 is success; a person record read whole gives its
 // data version).
-enum ReturnFileResult : int {
+enum ReturnFileResult : int
+{
     ReturnFileDamaged = -1,
     ReturnFileFormNotMade = -3,
     ReturnFileSlipNotMade = -4,

@@ -33,8 +33,8 @@ int quorvandelleMain(int &argc, char **argv)
                         nullptr);
     }
 
-    QApplication::setWindowIcon(QIcon(AppEdition == 2 ? ":/res/images/netfile-2025.ico"
-                                                      : ":/res/images/efile-2025.ico"));
+    QApplication::setWindowIcon(
+        QIcon(AppEdition == 2 ? ":/res/images/netfile-2025.ico" : ":/res/images/efile-2025.ico"));
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

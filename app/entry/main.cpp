@@ -1,4 +1,7 @@
 // The program quorvandelle.
 #include "app/entry/QuorvandelleMain.h"
 
-int main(int argc, char **argv) { return quorvandelleMain(argc, argv); }
+int main(int argc, char **argv)
+{
+    return quorvandelleMain(argc, argv);
+}

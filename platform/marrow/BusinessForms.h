@@ -1,8 +1,8 @@
 // Self-employment, rental and partnership forms, and the principal residence form.
 #pragma once
 
-#include "marrow/FormFields.h"
 #include "marrow/CSharableTaxData_Form.h"
+#include "marrow/FormFields.h"
 
 // T776: rental income.
 class TaxData_T776New : public CSharableTaxData_Form

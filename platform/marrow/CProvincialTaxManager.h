@@ -83,8 +83,7 @@ public:
     virtual void collectProvincialCheckMessages(std::list<CString> &messages, TaxData_T1New *t1,
                                                 TaxData_Sch2 *sch2, TaxData_Sch5 *sch5,
                                                 TaxData_Sch9 *sch9, TaxData_Sch11 *sch11,
-                                                TaxData_T691New *t691,
-                                                TaxData_T1206New *t1206) = 0;
+                                                TaxData_T691New *t691, TaxData_T1206New *t1206) = 0;
     virtual void collectProvincialCoupleMessages(std::list<CString> &messages,
                                                  CProvincialTaxManager *partner) = 0;
     virtual void getWarningMessages(TaxData_T1New *t1, CTaxData_Form *sch11,

@@ -21,12 +21,14 @@ protected:
     void updateShares()
     {
         for (CField *field : fields()) {
-            if (field->type() != FieldType::Float || field == &sharePercent || field->name().endsWith("Share"))
+            if (field->type() != FieldType::Float || field == &sharePercent ||
+                field->name().endsWith("Share"))
                 continue;
             CField *share = findField(field->name() + "Share");
             if (share && share->type() == FieldType::Float)
                 static_cast<CFloatField *>(share)->setValue(
-                    static_cast<const CFloatField *>(field)->value() * sharePercent.value() / 100.0);
+                    static_cast<const CFloatField *>(field)->value() * sharePercent.value() /
+                    100.0);
         }
     }
 };

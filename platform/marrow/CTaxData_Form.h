@@ -3,8 +3,8 @@
 
 #include "ordane/FieldOwner.h"
 
-#include <QObject>
 #include <QList>
+#include <QObject>
 
 class BaseTaxPage;
 class CString;
@@ -19,9 +19,18 @@ class CTaxData_Form : public QObject, public FieldOwner
     Q_OBJECT
 public:
     // Kind values: 1 slip, 2 wizard data, 3 note, anything else (0) a form.
-    enum Kind { KindForm = 0, KindSlip = 1, KindWizard = 2, KindNote = 3 };
+    enum Kind
+    {
+        KindForm = 0,
+        KindSlip = 1,
+        KindWizard = 2,
+        KindNote = 3
+    };
     // Bit 0 of the flags word: the values came from a download.
-    enum Flag { FlagDownloaded = 0x1 };
+    enum Flag
+    {
+        FlagDownloaded = 0x1
+    };
 
     explicit CTaxData_Form(int code, int kind = KindForm);
     ~CTaxData_Form() override;

@@ -84,10 +84,10 @@ QString DependantRecord::nameText(const char (&field)[kNameBytes])
 
 bool DependantRecord::operator==(const DependantRecord &o) const
 {
-    return std::memcmp(firstName, o.firstName, kNameBytes) == 0
-           && std::memcmp(lastName, o.lastName, kNameBytes) == 0 && birthDate == o.birthDate
-           && relationship == o.relationship && netIncome == o.netIncome && infirm == o.infirm
-           && sin == o.sin && relationText == o.relationText && otherAmount == o.otherAmount;
+    return std::memcmp(firstName, o.firstName, kNameBytes) == 0 &&
+           std::memcmp(lastName, o.lastName, kNameBytes) == 0 && birthDate == o.birthDate &&
+           relationship == o.relationship && netIncome == o.netIncome && infirm == o.infirm &&
+           sin == o.sin && relationText == o.relationText && otherAmount == o.otherAmount;
 }
 
 bool DependantInfoStruct::operator==(const DependantInfoStruct &other) const

@@ -12,7 +12,7 @@ struct DependantRecord
 {
     static constexpr int kNameBytes = 80;
 
-    char firstName[kNameBytes] = {};  // UTF-8, NUL-terminated: at most 79 bytes of text
+    char firstName[kNameBytes] = {}; // UTF-8, NUL-terminated: at most 79 bytes of text
     char lastName[kNameBytes] = {};
     QDate birthDate;
     int relationship = 0;
@@ -37,7 +37,7 @@ public:
     // More records than any block holds; a larger count is damage.
     static constexpr int kMaxRecords = 1000;
 
-    int m_count = 0;  // always the number of records
+    int m_count = 0; // always the number of records
 
     DependantInfoStruct() = default;
     DependantInfoStruct(const DependantInfoStruct &other) = default;

@@ -224,7 +224,8 @@ public:
     CFloatField amount1{this, "amount1"};
     CFloatField amount2{this, "amount2"};
 
-    // What the form carries into the following year: the first amount less the second, when positive.
+    // What the form carries into the following year: the first amount less the second, when
+    // positive.
     double amountForNextYear() const { return amount1 - amount2 > 0 ? amount1 - amount2 : 0.0; }
 };
 

@@ -138,7 +138,8 @@ const FormInfoRow Global_Forms_Info[Global_Forms_Num] = {
     {128, "", "", "FORM_128", "", "", 0, 0},
     {129, "", "", "FORM_129", "", "", 0, 0},
     {130, "", "", "FORM_130", "", "", 0, 0},
-    {131, "t2125c", "T2125 (Commission)", "T2125C", "t2125c", "t2125c", 0, FormMultiple | FormSharable | FormSFD},
+    {131, "t2125c", "T2125 (Commission)", "T2125C", "t2125c", "t2125c", 0,
+     FormMultiple | FormSharable | FormSFD},
     {132, "", "", "FORM_132", "", "", 0, 0},
     {133, "sch12mhr", "Schedule 12", "SCH12MHR", "sch12mhr", "sch12mhr", 0, 0},
     {134, "", "", "FORM_134", "", "", 0, 0},
@@ -282,7 +283,8 @@ const TaxWizardInfoRow Global_TaxWizard_Info[Global_TaxWizard_Num] = {
 };
 
 // The summary and the T1 first, then the forms that slips or the T1 may call for.
-const int Federal_Forms_Info[] = {93, 1, 159, 4, 7, 9, 11, 17, 23, 32, 35, 119, 148, 150, 171, 205, 210};
+const int Federal_Forms_Info[] = {93, 1,  159, 4,   7,   9,   11,  17, 23,
+                                  32, 35, 119, 148, 150, 171, 205, 210};
 const int Federal_Forms_Num = int(sizeof(Federal_Forms_Info) / sizeof(Federal_Forms_Info[0]));
 
 namespace {
@@ -309,7 +311,7 @@ template <size_t N> constexpr ProvinceFormList list(const ProvinceFormRow (&rows
 
 const ProvinceFormList Province_Forms_Info[Global_Provs_Num] = {
     {nullptr, 0}, list(kAB), list(kBC), list(kMB), list(kNB), list(kNL), list(kNS),
-    list(kNT), list(kNU), list(kON), list(kPE), list(kQC), list(kSK), list(kYT),
+    list(kNT),    list(kNU), list(kON), list(kPE), list(kQC), list(kSK), list(kYT),
 };
 
 const int SFD_Forms_Info[] = {12, 15, 21, 51, 125, 131, 147, 160};
@@ -367,9 +369,18 @@ bool IsFormMandatory(int edition, int, int code)
     return code == 93 || code == 1 || (code == 96 && (edition & 1));
 }
 
-bool IsMultipleForm(int code) { return hasFlag(code, FormMultiple); }
-bool IsFormSharable(int code) { return hasFlag(code, FormSharable); }
-bool IsSFDForm(int code) { return hasFlag(code, FormSFD); }
+bool IsMultipleForm(int code)
+{
+    return hasFlag(code, FormMultiple);
+}
+bool IsFormSharable(int code)
+{
+    return hasFlag(code, FormSharable);
+}
+bool IsSFDForm(int code)
+{
+    return hasFlag(code, FormSFD);
+}
 
 bool IsSlipSharable(int code)
 {

@@ -6,31 +6,32 @@
 class QString;
 
 // Bits of FormInfoRow::flags.
-enum FormInfoFlag : unsigned {
-    FormNeedsDependants = 0x01,  // gets the dependants block (CTaxData_Form::setDepInfo)
-    FormMultiple = 0x02,         // a return may hold several forms of the code
-    FormSharable = 0x04,         // may be shared between spouses
-    FormSFD = 0x08,              // selected-financial-data form
-    FormExpired = 0x10,          // no longer in use: dropped when a file is read
+enum FormInfoFlag : unsigned
+{
+    FormNeedsDependants = 0x01, // gets the dependants block (CTaxData_Form::setDepInfo)
+    FormMultiple = 0x02,        // a return may hold several forms of the code
+    FormSharable = 0x04,        // may be shared between spouses
+    FormSFD = 0x08,             // selected-financial-data form
+    FormExpired = 0x10,         // no longer in use: dropped when a file is read
 };
 
 struct FormInfoRow
 {
-    int type;                // the form code, equal to the row's index
-    const char *code;        // short code (not shown)
-    const char *name;        // title, e.g. "T1 General", "Schedule 3"
-    const char *identifier;  // constant name in the print engine's form list
-    const char *pdfName;     // print template base name
-    const char *xmlName;     // description file name; empty: the form has none
-    int province;            // 0 federal, 1 to 13 the province whose plug-in makes it, -1 any plug-in
-    unsigned flags;          // FormInfoFlag bits
+    int type;               // the form code, equal to the row's index
+    const char *code;       // short code (not shown)
+    const char *name;       // title, e.g. "T1 General", "Schedule 3"
+    const char *identifier; // constant name in the print engine's form list
+    const char *pdfName;    // print template base name
+    const char *xmlName;    // description file name; empty: the form has none
+    int province;   // 0 federal, 1 to 13 the province whose plug-in makes it, -1 any plug-in
+    unsigned flags; // FormInfoFlag bits
 };
 
 struct SlipInfoRow
 {
     int type;
     const char *code;
-    const char *name;  // e.g. "T4", "T4AP"
+    const char *name; // e.g. "T4", "T4AP"
     bool sharable;
 };
 
@@ -55,7 +56,7 @@ struct TaxWizardInfoRow
 struct ProvinceFormRow
 {
     int type;
-    unsigned char flag;  // set: the form is added when a return moves to the province
+    unsigned char flag; // set: the form is added when a return moves to the province
 };
 
 struct ProvinceFormList
@@ -64,10 +65,10 @@ struct ProvinceFormList
     int count;
 };
 
-constexpr int Global_Forms_Num = 214;  // codes 0 to 213, the index is the code
-constexpr int Global_Slips_Num = 27;   // codes 0 to 26
-constexpr int Global_Provs_Num = 14;   // codes 0 (none) to 13
-constexpr int Global_TaxWizard_Num = 7;  // types 0 (none) to 6
+constexpr int Global_Forms_Num = 214;   // codes 0 to 213, the index is the code
+constexpr int Global_Slips_Num = 27;    // codes 0 to 26
+constexpr int Global_Provs_Num = 14;    // codes 0 (none) to 13
+constexpr int Global_TaxWizard_Num = 7; // types 0 (none) to 6
 
 extern const FormInfoRow Global_Forms_Info[Global_Forms_Num];
 extern const SlipInfoRow Global_Slips_Info[Global_Slips_Num];

@@ -1,8 +1,8 @@
 // Slips of investment, registered-plan, tuition and other income.
 #pragma once
 
-#include "marrow/FormFields.h"
 #include "marrow/CSharableTaxData_Form.h"
+#include "marrow/FormFields.h"
 
 // T4RSP: RRSP income.
 class TaxData_Slip_T4RSP : public CTaxData_Form

@@ -75,7 +75,11 @@ public:
     CFloatField medSelfAmount{this, "medSelfAmount"};
     CFloatField medSpouseAmount{this, "medSpouseAmount"};
     CIntField medSelfMonths{this, "medSelfMonths"};
-    CTableField dependantMedical{this, "dependantMedical", 12, {FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
+    CTableField dependantMedical{
+        this,
+        "dependantMedical",
+        12,
+        {FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
     // Values the spouse exchange moves between the two returns.
     CFloatField uccbAmount{this, "uccbAmount"};
     CFloatField uccbRepayment{this, "uccbRepayment"};
@@ -261,7 +265,8 @@ public:
         const QDate yearEnd(kTaxYear, 12, 31);
         const QDate born = birthDate.date();
         int age = yearEnd.year() - born.year();
-        if (born.month() > yearEnd.month() || (born.month() == yearEnd.month() && born.day() > yearEnd.day()))
+        if (born.month() > yearEnd.month() ||
+            (born.month() == yearEnd.month() && born.day() > yearEnd.day()))
             --age;
         return age;
     }

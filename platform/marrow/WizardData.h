@@ -35,8 +35,14 @@ class CWizData_Dependant : public CTaxData_Form
 {
 public:
     CWizData_Dependant() : CTaxData_Form(3, KindWizard) {}
-    // Columns: first name, last name, birth date, int, amount, second int, two texts, second amount.
-    CTableField dependants{this, "dependants", 12, {FieldType::String, FieldType::String, FieldType::Date, FieldType::Int, FieldType::Float, FieldType::Int, FieldType::String, FieldType::String, FieldType::Int}};
+    // Columns: first name, last name, birth date, int, amount, second int, two texts, second
+    // amount.
+    CTableField dependants{this,
+                           "dependants",
+                           12,
+                           {FieldType::String, FieldType::String, FieldType::Date, FieldType::Int,
+                            FieldType::Float, FieldType::Int, FieldType::String, FieldType::String,
+                            FieldType::Int}};
 };
 
 // Interview: medical expenses (type 4).
@@ -54,7 +60,12 @@ public:
     CIntField medSelfMonths{this, "medSelfMonths"};
     CFloatField medSpouseAmount{this, "medSpouseAmount"};
     // Columns: first name, last name, birth date, the record's int, then the five medical amounts.
-    CTableField dependantMedical{this, "dependantMedical", 12, {FieldType::String, FieldType::String, FieldType::Date, FieldType::Int, FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
+    CTableField dependantMedical{this,
+                                 "dependantMedical",
+                                 12,
+                                 {FieldType::String, FieldType::String, FieldType::Date,
+                                  FieldType::Int, FieldType::Float, FieldType::Float,
+                                  FieldType::Float, FieldType::Float, FieldType::Float}};
 };
 
 // Interview: RRSP contributions (type 5).

@@ -21,9 +21,15 @@ int parseFlag(const QByteArray &value)
 CAppConfig::CAppConfig() = default;
 CAppConfig::~CAppConfig() = default;
 
-void CAppConfig::addTextKey(const char *key, CString *member) { m_textKeys.insert(key, member); }
+void CAppConfig::addTextKey(const char *key, CString *member)
+{
+    m_textKeys.insert(key, member);
+}
 
-void CAppConfig::addFlagKey(const char *key, bool *member) { m_flagKeys.insert(key, member); }
+void CAppConfig::addFlagKey(const char *key, bool *member)
+{
+    m_flagKeys.insert(key, member);
+}
 
 int CAppConfig::readConfigFile(const QByteArray &path)
 {
@@ -40,8 +46,7 @@ int CAppConfig::readConfigFile(const QByteArray &path)
     const QList<QByteArray> lines = content.split('\n');
     for (const QByteArray &raw : lines) {
         const QByteArray line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith('#') || line.startsWith(';') ||
-            line.startsWith('['))
+        if (line.isEmpty() || line.startsWith('#') || line.startsWith(';') || line.startsWith('['))
             continue;
         const int eq = line.indexOf('=');
         if (eq <= 0)

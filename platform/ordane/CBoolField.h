@@ -9,7 +9,11 @@ public:
     CBoolField(FieldOwner *owner, const char *name, bool defaultValue = false);
 
     operator bool() const { return m_value; }
-    CBoolField &operator=(bool v) { m_value = v; return *this; }
+    CBoolField &operator=(bool v)
+    {
+        m_value = v;
+        return *this;
+    }
 
     void writeValue(MyDataStream &out, int version) const override;
     bool readValue(MyDataStream &in, int version) override;

@@ -13,8 +13,16 @@ public:
 
     const QDate &date() const { return m_date; }
     const QTime &time() const { return m_time; }
-    void setDate(const QDate &d) { m_date = d; m_time = QTime(); }
-    CDateField &operator=(const QDate &d) { setDate(d); return *this; }
+    void setDate(const QDate &d)
+    {
+        m_date = d;
+        m_time = QTime();
+    }
+    CDateField &operator=(const QDate &d)
+    {
+        setDate(d);
+        return *this;
+    }
     // The current date and time of the clock.
     void setCurTime();
 
@@ -24,7 +32,11 @@ public:
     int getDay() const { return m_date.day(); }
 
     FieldType type() const override { return FieldType::Date; }
-    void reset() override { m_date = m_default; m_time = QTime(); }
+    void reset() override
+    {
+        m_date = m_default;
+        m_time = QTime();
+    }
     void copyFrom(const CField &other) override;
     bool equals(const CField &other) const override;
     void writeValue(MyDataStream &out, int version) const override;

@@ -9,7 +9,15 @@ class MyDataStream;
 class QString;
 
 // Type codes as blocks store them; frozen once a file holds them.
-enum class FieldType : quint8 { Int = 1, Float = 2, String = 3, Date = 4, Bool = 5, Table = 6 };
+enum class FieldType : quint8
+{
+    Int = 1,
+    Float = 2,
+    String = 3,
+    Date = 4,
+    Bool = 5,
+    Table = 6
+};
 
 class CField
 {

@@ -9,9 +9,21 @@ public:
     CFloatField(FieldOwner *owner, const char *name, double defaultValue = 0.0);
 
     operator double() const { return m_value; }
-    CFloatField &operator=(double v) { m_value = v; return *this; }
-    CFloatField &operator+=(double v) { m_value += v; return *this; }
-    CFloatField &operator-=(double v) { m_value -= v; return *this; }
+    CFloatField &operator=(double v)
+    {
+        m_value = v;
+        return *this;
+    }
+    CFloatField &operator+=(double v)
+    {
+        m_value += v;
+        return *this;
+    }
+    CFloatField &operator-=(double v)
+    {
+        m_value -= v;
+        return *this;
+    }
 
     // Present: at least 0.009 away from zero, the tolerance of the whole system.
     bool isPresent() const;

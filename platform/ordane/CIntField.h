@@ -9,7 +9,11 @@ public:
     CIntField(FieldOwner *owner, const char *name, int defaultValue = 0);
 
     operator int() const { return m_value; }
-    CIntField &operator=(int v) { m_value = v; return *this; }
+    CIntField &operator=(int v)
+    {
+        m_value = v;
+        return *this;
+    }
 
     void writeValue(MyDataStream &out, int version) const override;
     bool readValue(MyDataStream &in, int version) override;

@@ -20,7 +20,10 @@ QString vformat(const char *format, va_list args)
     return QString::fromUtf8(buffer.data(), needed);
 }
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
 } // namespace
 

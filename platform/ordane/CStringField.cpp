@@ -17,15 +17,22 @@ void CStringField::setLargeSizeSerializeOption(int fromVersion, int threshold)
     s_largeThreshold = threshold;
 }
 
-int CStringField::largeSizeFromVersion() { return s_largeFromVersion; }
-int CStringField::largeSizeThreshold() { return s_largeThreshold; }
+int CStringField::largeSizeFromVersion()
+{
+    return s_largeFromVersion;
+}
+int CStringField::largeSizeThreshold()
+{
+    return s_largeThreshold;
+}
 
 bool CStringField::largeTextsAllowed(int version)
 {
     return s_largeThreshold <= 0 || version >= s_largeFromVersion;
 }
 
-CStringField::CStringField(FieldOwner *owner, const char *name, int length, const char *defaultValue)
+CStringField::CStringField(FieldOwner *owner, const char *name, int length,
+                           const char *defaultValue)
     : CValueField(owner, name, CString(defaultValue)), m_length(length)
 {
 }

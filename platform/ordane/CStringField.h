@@ -1,17 +1,22 @@
 // CStringField: a text field, with the process-wide option for long texts in blocks.
 #pragma once
 
-#include "ordane/CValueField.h"
 #include "ordane/CString.h"
+#include "ordane/CValueField.h"
 
 class CStringField : public CValueField<CString, FieldType::String>
 {
 public:
     // length is the width an entry widget allows; the field itself never cuts a text.
-    CStringField(FieldOwner *owner, const char *name, int length = 50, const char *defaultValue = "");
+    CStringField(FieldOwner *owner, const char *name, int length = 50,
+                 const char *defaultValue = "");
 
     operator const CString &() const { return m_value; }
-    CStringField &operator=(const QString &v) { m_value = v; return *this; }
+    CStringField &operator=(const QString &v)
+    {
+        m_value = v;
+        return *this;
+    }
     int length() const { return m_length; }
 
     bool IsEmptyIfRemoveBlank() const;

@@ -48,11 +48,26 @@ template <typename T> T &typed(CField &f, FieldType expected)
 }
 } // namespace
 
-CIntField &CTableField::intAt(int r, int c) { return typed<CIntField>(cell(r, c), FieldType::Int); }
-CFloatField &CTableField::amountAt(int r, int c) { return typed<CFloatField>(cell(r, c), FieldType::Float); }
-CStringField &CTableField::textAt(int r, int c) { return typed<CStringField>(cell(r, c), FieldType::String); }
-CDateField &CTableField::dateAt(int r, int c) { return typed<CDateField>(cell(r, c), FieldType::Date); }
-CBoolField &CTableField::flagAt(int r, int c) { return typed<CBoolField>(cell(r, c), FieldType::Bool); }
+CIntField &CTableField::intAt(int r, int c)
+{
+    return typed<CIntField>(cell(r, c), FieldType::Int);
+}
+CFloatField &CTableField::amountAt(int r, int c)
+{
+    return typed<CFloatField>(cell(r, c), FieldType::Float);
+}
+CStringField &CTableField::textAt(int r, int c)
+{
+    return typed<CStringField>(cell(r, c), FieldType::String);
+}
+CDateField &CTableField::dateAt(int r, int c)
+{
+    return typed<CDateField>(cell(r, c), FieldType::Date);
+}
+CBoolField &CTableField::flagAt(int r, int c)
+{
+    return typed<CBoolField>(cell(r, c), FieldType::Bool);
+}
 
 void CTableField::reset()
 {

@@ -16,7 +16,8 @@ class CTableField : public CField
 {
 public:
     // Columns may be Int, Float, String, Date or Bool.
-    CTableField(FieldOwner *owner, const char *name, int rows, std::initializer_list<FieldType> columns);
+    CTableField(FieldOwner *owner, const char *name, int rows,
+                std::initializer_list<FieldType> columns);
     ~CTableField() override;
 
     int rowCount() const { return m_rows; }

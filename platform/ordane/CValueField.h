@@ -3,8 +3,7 @@
 
 #include "ordane/CField.h"
 
-template <typename T, FieldType Kind>
-class CValueField : public CField
+template <typename T, FieldType Kind> class CValueField : public CField
 {
 public:
     const T &value() const { return m_value; }

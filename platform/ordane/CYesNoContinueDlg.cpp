@@ -7,6 +7,5 @@
 bool CYesNoContinueDlg::warnYesNoMsg(QWidget *parent, const CString &title, const CString &text)
 {
     return presentMessage(QMessageBox::Warning, parent, title, text,
-                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }

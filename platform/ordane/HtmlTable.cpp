@@ -6,7 +6,8 @@ void toHtmlTableStart(CString &html)
     html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
 }
 
-void toHtmlOneTableRow(CString &html, const QByteArray &cell1, const QByteArray &cell2, const QByteArray &cell3)
+void toHtmlOneTableRow(CString &html, const QByteArray &cell1, const QByteArray &cell2,
+                       const QByteArray &cell3)
 {
     html += "<tr>";
     for (const QByteArray *cell : {&cell1, &cell2, &cell3})

@@ -7,5 +7,6 @@
 
 // Each call appends to html. Cell texts are UTF-8 and are escaped for HTML.
 void toHtmlTableStart(CString &html);
-void toHtmlOneTableRow(CString &html, const QByteArray &cell1, const QByteArray &cell2, const QByteArray &cell3);
+void toHtmlOneTableRow(CString &html, const QByteArray &cell1, const QByteArray &cell2,
+                       const QByteArray &cell3);
 void toHtmlTableEnd(CString &html);

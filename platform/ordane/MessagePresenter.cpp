@@ -37,8 +37,7 @@ QMessageBox::StandardButton presentMessage(QMessageBox::Icon icon, QWidget *pare
     return MessagePresenter::current().showMessage(request);
 }
 
-bool presentTextInput(QWidget *parent, const QString &title, const QString &label,
-                      QString &value)
+bool presentTextInput(QWidget *parent, const QString &title, const QString &label, QString &value)
 {
     TextInputRequest request;
     request.parent = parent;

@@ -21,7 +21,7 @@ struct TextInputRequest
     QWidget *parent = nullptr;
     QString title;
     QString label;
-    bool password = false;  // hide what is typed
+    bool password = false; // hide what is typed
 };
 
 class MessagePresenter
@@ -47,5 +47,4 @@ QMessageBox::StandardButton
 presentMessage(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
-bool presentTextInput(QWidget *parent, const QString &title, const QString &label,
-                      QString &value);
+bool presentTextInput(QWidget *parent, const QString &title, const QString &label, QString &value);

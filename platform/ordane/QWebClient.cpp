@@ -10,8 +10,7 @@
 #include <QTimer>
 
 QWebClient::QWebClient(const QByteArray &url, bool flag)
-    : m_url(QString::fromUtf8(url), QUrl::StrictMode),
-      m_flag(flag),
+    : m_url(QString::fromUtf8(url), QUrl::StrictMode), m_flag(flag),
       m_sslConfig(QSslConfiguration::defaultConfiguration())
 {
 }
@@ -33,8 +32,7 @@ bool QWebClient::post(QString &reply, const QByteArray &token, const QByteArray 
     return sendForm(reply, token.isEmpty() ? QByteArray() : scheme + ' ' + token);
 }
 
-bool QWebClient::postData(const QByteArray &body, const QByteArray &contentType,
-                          QByteArray &reply)
+bool QWebClient::postData(const QByteArray &body, const QByteArray &contentType, QByteArray &reply)
 {
     return send(body, contentType, QByteArray(), reply);
 }
@@ -73,15 +71,16 @@ bool QWebClient::checkBeforeSending()
     }
     m_sent = true;
     const QString scheme = m_url.scheme();
-    if (!m_url.isValid() || m_url.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    if (!m_url.isValid() || m_url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
         fail(InvalidUrl, QStringLiteral("Not a web address: \"%1\".").arg(m_url.toString()));
         return false;
     }
     if (isReservedHost(m_url.host())) {
         fail(ReservedHost, QStringLiteral("The host %1 is a placeholder under the reserved "
                                           ".invalid domain; set the real address in the "
-                                          "configuration.").arg(m_url.host()));
+                                          "configuration.")
+                               .arg(m_url.host()));
         return false;
     }
     return true;
@@ -129,25 +128,27 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
 
     const QString host = m_url.host();
     if (timedOut) {
-        fail(TimedOut, QStringLiteral("No answer from %1 within %2 ms.").arg(host).arg(m_timeoutMs));
+        fail(TimedOut,
+             QStringLiteral("No answer from %1 within %2 ms.").arg(host).arg(m_timeoutMs));
         return false;
     }
     m_httpStatus = networkReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (m_httpStatus != 0) {
         reply = networkReply->readAll();
         if (m_httpStatus < 200 || m_httpStatus > 299)
-            fail(HttpStatusFailed, QStringLiteral("%1 answered with HTTP status %2.")
-                                       .arg(host).arg(m_httpStatus));
+            fail(HttpStatusFailed,
+                 QStringLiteral("%1 answered with HTTP status %2.").arg(host).arg(m_httpStatus));
         return true;
     }
     if (!sslProblems.isEmpty() || networkReply->error() == QNetworkReply::SslHandshakeFailedError) {
-        fail(SslFailed, QStringLiteral("The secure connection to %1 failed: %2")
-                            .arg(host, sslProblems.isEmpty() ? networkReply->errorString()
-                                                             : sslProblems.join(QLatin1String("; "))));
+        fail(SslFailed,
+             QStringLiteral("The secure connection to %1 failed: %2")
+                 .arg(host, sslProblems.isEmpty() ? networkReply->errorString()
+                                                  : sslProblems.join(QLatin1String("; "))));
         return false;
     }
-    fail(NetworkFailed, QStringLiteral("The request to %1 failed: %2")
-                            .arg(host, networkReply->errorString()));
+    fail(NetworkFailed,
+         QStringLiteral("The request to %1 failed: %2").arg(host, networkReply->errorString()));
     return false;
 }
 

@@ -16,15 +16,16 @@
 class QWebClient
 {
 public:
-    enum ErrorCode {
+    enum ErrorCode
+    {
         NoError = 0,
-        InvalidUrl,        // not an absolute http or https address
-        ReservedHost,      // a host under ".invalid": refused before any name lookup
-        AlreadySent,       // a client serves one request only
-        TimedOut,          // nothing moved for the time-out
-        SslFailed,         // the server's certificate was not accepted
-        NetworkFailed,     // refused, closed without a reply, name not found ...
-        HttpStatusFailed   // a reply came, with a status outside 200 to 299
+        InvalidUrl,      // not an absolute http or https address
+        ReservedHost,    // a host under ".invalid": refused before any name lookup
+        AlreadySent,     // a client serves one request only
+        TimedOut,        // nothing moved for the time-out
+        SslFailed,       // the server's certificate was not accepted
+        NetworkFailed,   // refused, closed without a reply, name not found ...
+        HttpStatusFailed // a reply came, with a status outside 200 to 299
     };
 
     static constexpr int DefaultTimeoutMs = 10000;

@@ -14,9 +14,9 @@ QMessageBox::StandardButton QtMessagePresenter::showMessage(const MessageRequest
 bool QtMessagePresenter::getText(const TextInputRequest &request, QString &value)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(request.parent, request.title, request.label,
-                                               request.password ? QLineEdit::Password : QLineEdit::Normal,
-                                               value, &ok);
+    const QString text = QInputDialog::getText(
+        request.parent, request.title, request.label,
+        request.password ? QLineEdit::Password : QLineEdit::Normal, value, &ok);
     if (ok)
         value = text;
     return ok;

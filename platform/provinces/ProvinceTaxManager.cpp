@@ -14,8 +14,8 @@ struct LinkedForms
 };
 
 const LinkedForms kLinked[Global_Provs_Num] = {
-    {0, 0},   {47, 48}, {43, 44},   {90, 91}, {94, 95}, {64, 65}, {72, 73},
-    {68, 69}, {76, 77}, {26, 27},   {79, 80}, {0, 0},   {82, 83}, {110, 111},
+    {0, 0},   {47, 48}, {43, 44}, {90, 91}, {94, 95}, {64, 65}, {72, 73},
+    {68, 69}, {76, 77}, {26, 27}, {79, 80}, {0, 0},   {82, 83}, {110, 111},
 };
 
 constexpr int kOntario = 9;
@@ -36,8 +36,8 @@ ProvinceTaxManager::~ProvinceTaxManager() = default;
 bool ProvinceTaxManager::makesForm(int province, int code)
 {
     const FormInfoRow *row = formInfo(code);
-    return row && code > 0 && IsProvinceSupported(province)
-           && (row->province == province || row->province == -1);
+    return row && code > 0 && IsProvinceSupported(province) &&
+           (row->province == province || row->province == -1);
 }
 
 CTaxData_Form *ProvinceTaxManager::createProvincialForm(int code, bool)

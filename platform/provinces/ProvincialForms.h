@@ -26,7 +26,7 @@ class TaxData_ProvTuition : public CTaxData_Form
 public:
     explicit TaxData_ProvTuition(int code) : CTaxData_Form(code) {}
 
-    CFloatField carryForward{this, "carryForward"};  // unused amount from earlier years
+    CFloatField carryForward{this, "carryForward"}; // unused amount from earlier years
     CFloatField currentTuition{this, "currentTuition"};
     CFloatField claimed{this, "claimed"};
     CFloatField transferred{this, "transferred"};

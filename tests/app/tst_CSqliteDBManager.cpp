@@ -20,7 +20,8 @@ const QStringList tables = {"tb_config",  "tb_taxpayers", "tb_retfile",
 
 QStringList query(const QString &sql, const QString &connection = QString())
 {
-    QSqlQuery q(connection.isEmpty() ? QSqlDatabase::database() : QSqlDatabase::database(connection));
+    QSqlQuery q(connection.isEmpty() ? QSqlDatabase::database()
+                                     : QSqlDatabase::database(connection));
     QStringList rows;
     if (!q.exec(sql))
         return {"error: " + q.lastError().text()};
@@ -112,17 +113,17 @@ void TestCSqliteDBManager::preparedFiles_data()
     QTest::newRow("complete") << QStringList() << false << QList<int>{1, 1, 1, 1, 1, 1};
     QTest::newRow("no tb_config") << QStringList{"tb_config"} << true
                                   << QList<int>{0, 0, 0, 0, 0, 1};
-    QTest::newRow("no tb_taxpayers") << QStringList{"tb_taxpayers"} << false
-                                     << QList<int>{1, 0, 0, 1, 1, 1};
-    QTest::newRow("no tb_taxdata") << QStringList{"tb_taxdata"} << false
-                                   << QList<int>{1, 1, 1, 0, 0, 1};
+    QTest::newRow("no tb_taxpayers")
+        << QStringList{"tb_taxpayers"} << false << QList<int>{1, 0, 0, 1, 1, 1};
+    QTest::newRow("no tb_taxdata")
+        << QStringList{"tb_taxdata"} << false << QList<int>{1, 1, 1, 0, 0, 1};
     QTest::newRow("no tb_taxnoa") << QStringList{"tb_taxnoa"} << false
                                   << QList<int>{1, 1, 1, 1, 0, 1};
-    QTest::newRow("no tb_history") << QStringList{"tb_history"} << false
-                                   << QList<int>{1, 1, 1, 1, 1, 0};
+    QTest::newRow("no tb_history")
+        << QStringList{"tb_history"} << false << QList<int>{1, 1, 1, 1, 1, 0};
     QTest::newRow("only tb_history left")
-        << QStringList{"tb_config", "tb_taxpayers", "tb_retfile", "tb_taxdata", "tb_taxnoa"}
-        << true << QList<int>{0, 0, 0, 0, 0, 1};
+        << QStringList{"tb_config", "tb_taxpayers", "tb_retfile", "tb_taxdata", "tb_taxnoa"} << true
+        << QList<int>{0, 0, 0, 0, 0, 1};
 }
 
 void TestCSqliteDBManager::preparedFiles()
@@ -170,7 +171,8 @@ void TestCSqliteDBManager::findKeepsNewestRow()
     QCOMPARE(db.open(path), 0);
     for (const char *time : {"2025-03-01 10:00:00", "2025-05-01 10:00:00", "2025-04-01 10:00:00"})
         QVERIFY(QSqlQuery().exec(QString("insert into tb_retfile (name1, filepath, open_time) "
-                                         "values ('A', '/r/a.r25', '%1')").arg(time)));
+                                         "values ('A', '/r/a.r25', '%1')")
+                                     .arg(time)));
     QVERIFY(QSqlQuery().exec("insert into tb_retfile (name1, filepath, open_time) values "
                              "('B', '/r/b.r25', '2025-06-01 10:00:00')"));
     QCOMPARE(CSqliteDBManager::findRetFileByPath("/r/a.r25"), 2);

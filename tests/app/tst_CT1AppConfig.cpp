@@ -99,14 +99,14 @@ void TestCT1AppConfig::defaults()
     for (int i = 0; i < texts.size(); ++i)
         QVERIFY2(texts[i].first == texts[i].second,
                  qPrintable(QString("#%1: %2").arg(i).arg(texts[i].first)));
-    QCOMPARE((QList<bool>{c.PrintLogo, c.PrintHeader, c.PrintTailer, c.FullLog, c.Allow2nd,
-                          c.MODEDEBUG, c.NoWarningMsg, c.EnableGenPrint, c.OverwriteStatus,
-                          c.FilingReport, c.CustomizedClientLetter}),
-             (QList<bool>{true, true, true, false, false, false, false, false, false, false,
-                          false}));
-    QCOMPARE((QList<int>{c.LeftX, c.LeftY, c.Width, c.Height, c.PreAssessment,
-                         c.PostAssessment, c.PrntClientLetter, c.SaveBackup, c.PdfPathSameAsRet,
-                         c.CompabEnable, c.CustomizedClientLetter_Ver}),
+    QCOMPARE(
+        (QList<bool>{c.PrintLogo, c.PrintHeader, c.PrintTailer, c.FullLog, c.Allow2nd, c.MODEDEBUG,
+                     c.NoWarningMsg, c.EnableGenPrint, c.OverwriteStatus, c.FilingReport,
+                     c.CustomizedClientLetter}),
+        (QList<bool>{true, true, true, false, false, false, false, false, false, false, false}));
+    QCOMPARE((QList<int>{c.LeftX, c.LeftY, c.Width, c.Height, c.PreAssessment, c.PostAssessment,
+                         c.PrntClientLetter, c.SaveBackup, c.PdfPathSameAsRet, c.CompabEnable,
+                         c.CustomizedClientLetter_Ver}),
              (QList<int>{0, 0, 0, 0, -1, -1, 0, 0, 0, 0, 0}));
 }
 
@@ -145,8 +145,8 @@ void TestCT1AppConfig::layers()
     Layers l(runFile, programFile);
     const CT1AppConfig &c = l.config;
     QTEST((QStringList{c.NETFILESERVER, c.EOLSERVER, c.T1013SERVER, c.VarnexaServer,
-                          c.downloadEndpoints[8], c.NetfileSoftwareCode, c.EfileSoftwareCode}),
-             "expected");
+                       c.downloadEndpoints[8], c.NetfileSoftwareCode, c.EfileSoftwareCode}),
+          "expected");
 }
 
 void TestCT1AppConfig::endpoints_data()
@@ -155,31 +155,76 @@ void TestCT1AppConfig::endpoints_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("production defaults")
         << QByteArray()
-        << QStringList{"", "", "", "", "", "", "", "", prod, "/ebci/awsc/tdd/ws/",
-                       "/TaxDataDeliveryService", "/NoticeOfAssessmentService",
-                       "signin.tax-authority.invalid", "/gol-ged/awsc/tdd/auth/start",
+        << QStringList{"",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "",
+                       prod,
+                       "/ebci/awsc/tdd/ws/",
+                       "/TaxDataDeliveryService",
+                       "/NoticeOfAssessmentService",
+                       "signin.tax-authority.invalid",
+                       "/gol-ged/awsc/tdd/auth/start",
                        "https://signin.tax-authority.invalid/gol-ged/awsc/tdd/auth/pub/js/cra.js"};
     QTest::newRow("testing defaults")
         << QByteArray("MODEDEBUG=1\nTDDEndpoint8=ignored.invalid\n")
-        << QStringList{"", "", "", "", "", "", "", "", cert, "/ebci/awsc/tdd/ws/",
-                       "/CertTestDeliveryService", "/CertTestNOAService", cert,
+        << QStringList{"",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "",
+                       "",
+                       cert,
+                       "/ebci/awsc/tdd/ws/",
+                       "/CertTestDeliveryService",
+                       "/CertTestNOAService",
+                       cert,
                        "/ebci/awsc/tdd/certtest/auth/start",
                        "https://" + cert + "/ebci/awsc/tdd/certtest/pub/js/cra.js"};
     QTest::newRow("production keys")
-        << QByteArray("TDDEndpoint0=p0\nTDDEndpoint1=p1\nTDDEndpoint2=p2\nTDDEndpoint3=p3\n"
-                      "TDDEndpoint5=own5\nTDDEndpoint8=127.0.0.1:8443\nTDDEndpoint12=127.0.0.1:8444\n"
-                      "TDDEndpointTest0=t0\n")
-        << QStringList{"p0", "p1", "p2", "p3", "p0", "own5", "p2", "p3", "127.0.0.1:8443",
-                       "/ebci/awsc/tdd/ws/", "/TaxDataDeliveryService",
-                       "/NoticeOfAssessmentService", "127.0.0.1:8444",
+        << QByteArray(
+               "TDDEndpoint0=p0\nTDDEndpoint1=p1\nTDDEndpoint2=p2\nTDDEndpoint3=p3\n"
+               "TDDEndpoint5=own5\nTDDEndpoint8=127.0.0.1:8443\nTDDEndpoint12=127.0.0.1:8444\n"
+               "TDDEndpointTest0=t0\n")
+        << QStringList{"p0",
+                       "p1",
+                       "p2",
+                       "p3",
+                       "p0",
+                       "own5",
+                       "p2",
+                       "p3",
+                       "127.0.0.1:8443",
+                       "/ebci/awsc/tdd/ws/",
+                       "/TaxDataDeliveryService",
+                       "/NoticeOfAssessmentService",
+                       "127.0.0.1:8444",
                        "/gol-ged/awsc/tdd/auth/start",
                        "https://127.0.0.1:8444/gol-ged/awsc/tdd/auth/pub/js/cra.js"};
     QTest::newRow("testing keys")
         << QByteArray("MODEDEBUG=1\nTDDEndpoint0=p0\nTDDEndpointTest0=t0\nTDDEndpointTest10=/svc\n"
                       "TDDEndpointTest12=localhost:1\nTDDEndpointTest14=https://x/cra.js\n")
-        << QStringList{"t0", "", "", "", "t0", "", "", "", cert, "/ebci/awsc/tdd/ws/", "/svc",
-                       "/CertTestNOAService", "localhost:1",
-                       "/ebci/awsc/tdd/certtest/auth/start", "https://x/cra.js"};
+        << QStringList{"t0",
+                       "",
+                       "",
+                       "",
+                       "t0",
+                       "",
+                       "",
+                       "",
+                       cert,
+                       "/ebci/awsc/tdd/ws/",
+                       "/svc",
+                       "/CertTestNOAService",
+                       "localhost:1",
+                       "/ebci/awsc/tdd/certtest/auth/start",
+                       "https://x/cra.js"};
 }
 
 void TestCT1AppConfig::endpoints()
@@ -226,14 +271,14 @@ void TestCT1AppConfig::softwareCode()
     QFETCH(int, compab);
     c.CompabEnable = compab;
     QTEST((QStringList{c.NetfileSoftwareCode, c.EfileSoftwareCode, c.getSoftwareCode()}),
-             "expected");
+          "expected");
 }
 
 void TestCT1AppConfig::testingModeLogsPaths()
 {
     const QString inst = installPath();
-    QTest::ignoreMessage(QtInfoMsg, qPrintable("jclass path " + inst + "/bin/itext13.jar:" +
-                                               inst + "/bin/mr.jar"));
+    QTest::ignoreMessage(
+        QtInfoMsg, qPrintable("jclass path " + inst + "/bin/itext13.jar:" + inst + "/bin/mr.jar"));
     QTest::ignoreMessage(QtInfoMsg, qPrintable("jpdf path " + inst + "/pdf"));
     QTest::ignoreMessage(QtInfoMsg, qPrintable("jxml path " + inst + "/xml"));
     Layers l("MODEDEBUG=1\n"); // the second, missing file logs nothing
@@ -242,28 +287,56 @@ void TestCT1AppConfig::testingModeLogsPaths()
 
 void TestCT1AppConfig::everyKeyFromFile()
 {
-    const QStringList texts{"NetfileSoftwareCode=n1", "NetfileSoftwareDate=n2",
-                            "EfileSoftwareCode=e1", "EfileSoftwareDate=e2",
-                            "VarnexaServer=https://v.example", "QuorvandelleWebServer=q.example",
-                            "InfoServer=i.example", "URL_SEND_RETURN_FILE=/u1",
-                            "URL_SEND_COMMENT=/u2", "LeftPaneSize=333", "PDFPATH=/pdf",
-                            "XMLPATH=/xml", "BFORM_XMLPATH=/bform", "HTMLPATH=/html",
-                            "EFILEXML_TEMPLATE_PATH=/tpl", "JAVACLASSPATH=/a.jar",
-                            "JAVAPROJPATH=/proj", "JVMPATH=/jvm.so", "EOLSERVER=eol.example",
-                            "NETFILESERVER=net.example", "T1013SERVER=t1013.example",
+    const QStringList texts{"NetfileSoftwareCode=n1",
+                            "NetfileSoftwareDate=n2",
+                            "EfileSoftwareCode=e1",
+                            "EfileSoftwareDate=e2",
+                            "VarnexaServer=https://v.example",
+                            "QuorvandelleWebServer=q.example",
+                            "InfoServer=i.example",
+                            "URL_SEND_RETURN_FILE=/u1",
+                            "URL_SEND_COMMENT=/u2",
+                            "LeftPaneSize=333",
+                            "PDFPATH=/pdf",
+                            "XMLPATH=/xml",
+                            "BFORM_XMLPATH=/bform",
+                            "HTMLPATH=/html",
+                            "EFILEXML_TEMPLATE_PATH=/tpl",
+                            "JAVACLASSPATH=/a.jar",
+                            "JAVAPROJPATH=/proj",
+                            "JVMPATH=/jvm.so",
+                            "EOLSERVER=eol.example",
+                            "NETFILESERVER=net.example",
+                            "T1013SERVER=t1013.example",
                             "TDDDataFile=/tdd.xml"};
     // Every flag set to the opposite of its default.
-    const QStringList flags{"PrintLogo=0",  "PrintHeader=0", "PrintTailer=0",
-                            "FullLog=1",    "Allow2nd=1",    "MODEDEBUG=1",
+    const QStringList flags{"PrintLogo=0",    "PrintHeader=0",    "PrintTailer=0",
+                            "FullLog=1",      "Allow2nd=1",       "MODEDEBUG=1",
                             "NoWarningMsg=1", "EnableGenPrint=1", "OverwriteStatus=1"};
     Layers l((texts + flags).join('\n').toUtf8());
     const CT1AppConfig &c = l.config;
-    const QStringList gotTexts{
-        c.NetfileSoftwareCode, c.NetfileSoftwareDate, c.EfileSoftwareCode, c.EfileSoftwareDate,
-        c.VarnexaServer, c.QuorvandelleWebServer, c.InfoServer, c.URL_SEND_RETURN_FILE,
-        c.URL_SEND_COMMENT, c.LeftPaneSize, c.PDFPATH, c.XMLPATH, c.BFORM_XMLPATH, c.HTMLPATH,
-        c.EFILEXML_TEMPLATE_PATH, c.JAVACLASSPATH, c.JAVAPROJPATH, c.JVMPATH, c.EOLSERVER,
-        c.NETFILESERVER, c.T1013SERVER, c.TDDDataFile};
+    const QStringList gotTexts{c.NetfileSoftwareCode,
+                               c.NetfileSoftwareDate,
+                               c.EfileSoftwareCode,
+                               c.EfileSoftwareDate,
+                               c.VarnexaServer,
+                               c.QuorvandelleWebServer,
+                               c.InfoServer,
+                               c.URL_SEND_RETURN_FILE,
+                               c.URL_SEND_COMMENT,
+                               c.LeftPaneSize,
+                               c.PDFPATH,
+                               c.XMLPATH,
+                               c.BFORM_XMLPATH,
+                               c.HTMLPATH,
+                               c.EFILEXML_TEMPLATE_PATH,
+                               c.JAVACLASSPATH,
+                               c.JAVAPROJPATH,
+                               c.JVMPATH,
+                               c.EOLSERVER,
+                               c.NETFILESERVER,
+                               c.T1013SERVER,
+                               c.TDDDataFile};
     QStringList expectedTexts;
     for (const QString &t : texts)
         expectedTexts.append(t.mid(t.indexOf('=') + 1));

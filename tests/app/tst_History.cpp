@@ -123,7 +123,8 @@ void TestHistory::cleanup()
 
 void TestHistory::saveTaxpayer()
 {
-    const int id = CBasicEvent::saveTaxpayer(m_db, "046454286", "Ann", "(613)555-0101", "a@x.invalid");
+    const int id =
+        CBasicEvent::saveTaxpayer(m_db, "046454286", "Ann", "(613)555-0101", "a@x.invalid");
     QCOMPARE(id, 1);
     QCOMPARE(CBasicEvent::saveTaxpayer(m_db, "111", "Bo", "", ""), 2);
     QCOMPARE(CBasicEvent::saveTaxpayer(m_db, "046454286", "Ann B", "1", "b@x.invalid"), id);
@@ -243,7 +244,7 @@ void TestHistory::encode_data()
 {
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("capacity");
-    QTest::addColumn<int>("symbols");     // symbols before the line feed, -1 for none
+    QTest::addColumn<int>("symbols");      // symbols before the line feed, -1 for none
     QTest::addColumn<int>("resultLength"); // characters written plus the zero byte
     QTest::newRow("empty") << 0 << 9 << -1 << 1;
     QTest::newRow("one byte") << 1 << 9 << -1 << 5;
@@ -408,10 +409,12 @@ void TestHistory::copyNoaFiles()
     writeFile(m_dir->filePath("install/noa/xnoa-html-transform.xsl"), "<xsl/>");
     writeFile(m_dir->filePath("install/noa/img/logo.png"), "png");
     QCOMPARE(app->copyNoaFiles(), 0);
-    QCOMPARE(tree(app->config.NoaPath), (QStringList{"img/logo.png=png", "xnoa-html-transform.xsl=<xsl/>"}));
+    QCOMPARE(tree(app->config.NoaPath),
+             (QStringList{"img/logo.png=png", "xnoa-html-transform.xsl=<xsl/>"}));
     QCOMPARE(app->copyNoaFiles(), 0);
 
-    const QStringList lines = QString::fromUtf8(readFile(app->logPath)).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(readFile(app->logPath)).split('\n', Qt::SkipEmptyParts);
     QStringList texts;
     for (const QString &line : lines)
         texts.append(line.mid(QString("Log: yyyy-MM-dd HH:mm:ss ").size()));

@@ -67,7 +67,9 @@ void TestLogsMessages::runLog()
     QCOMPARE(readAll(app->logPath), QString("Log file created\n"));
 
     appendLogLine(m_dir.filePath("other.txt").toUtf8(), "x");
-    QVERIFY(QRegularExpression("^Log: " + stamp + " x\n$").match(readAll(m_dir.filePath("other.txt"))).hasMatch());
+    QVERIFY(QRegularExpression("^Log: " + stamp + " x\n$")
+                .match(readAll(m_dir.filePath("other.txt")))
+                .hasMatch());
     appendLogLine(m_dir.filePath("none/other.txt").toUtf8(), "x"); // skipped silently
     QVERIFY(!QFile::exists(m_dir.filePath("none/other.txt")));
 }
@@ -95,10 +97,10 @@ void TestLogsMessages::logNames_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("normal") << false
                             << QStringList{"/netfileresult.txt", "/netfilelog.txt", "/tddlog.txt",
-                                           "/tddlog2.txt", "/findfiles.csv", "/"};
+                                           "/tddlog2.txt",       "/findfiles.csv",  "/"};
     QTest::newRow("testing") << true
                              << QStringList{"/netfileresult.ws", "/netfilelog.txt", "/tddlog.txt",
-                                            "/tddlog2.txt", "/findfiles.csv", "/"};
+                                            "/tddlog2.txt",      "/findfiles.csv",  "/"};
 }
 
 void TestLogsMessages::logNames()
@@ -126,7 +128,8 @@ void TestLogsMessages::filingRecord()
     TabWndApp *app = appInstance();
     QCOMPARE(app->appendFilingRecord("Jane Roe", "accepted", "12345", "Thank you"), 0);
     QCOMPARE(app->appendFilingRecord("B", "rejected", "", "bad\nSIN"), 0);
-    const QString record = "Time: " + stamp + " \nName: %1\nResult: %2\nConfirmation: %3\nMsg: %4\n\n\n";
+    const QString record =
+        "Time: " + stamp + " \nName: %1\nResult: %2\nConfirmation: %3\nMsg: %4\n\n\n";
     QVERIFY(QRegularExpression("^" + record.arg("Jane Roe", "accepted", "12345", "Thank you") +
                                record.arg("B", "rejected", "", "bad\nSIN") + "$")
                 .match(readAll(m_dir.filePath("netfilelog.txt")))
@@ -210,8 +213,8 @@ void TestLogsMessages::realDialogs()
     for (const ShownMessage &m : driver.seen())
         seen.append(m.kind + ":" + m.title + ":" + m.text);
     QCOMPARE(seen, (QStringList{"modal:Quorvandelle 2025 NETFILE:First?",
-                                "modal:Quorvandelle 2025 NETFILE:Second?", "modal:Input:Name:",
-                                "modal:Input:Other:"}));
+                                "modal:Quorvandelle 2025 NETFILE:Second?",
+                                "modal:Input:Name:", "modal:Input:Other:"}));
 }
 
 QV_TEST_MAIN(TestLogsMessages)

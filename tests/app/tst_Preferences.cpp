@@ -34,7 +34,10 @@ template <typename T> T *child(QWidget &dialog, const char *name)
     return widget;
 }
 
-QLineEdit *edit(QWidget &dialog, const char *name) { return child<QLineEdit>(dialog, name); }
+QLineEdit *edit(QWidget &dialog, const char *name)
+{
+    return child<QLineEdit>(dialog, name);
+}
 QAbstractButton *button(QWidget &dialog, const char *name)
 {
     return child<QAbstractButton>(dialog, name);
@@ -241,8 +244,10 @@ void TestPreferences::form()
     QCOMPARE(button(dlg, "btnCheckPoints")->text(), QString("Check points"));
     QCOMPARE(edit(dlg, "edtEFilerPswd")->echoMode(), QLineEdit::PasswordEchoOnEdit);
     QCOMPARE(edit(dlg, "edtUserPswd")->echoMode(), QLineEdit::PasswordEchoOnEdit);
-    QCOMPARE(button(dlg, "rdoPreAssessPreparer")->group()->objectName(), QString("buttonGroupPreAssess"));
-    QCOMPARE(button(dlg, "rdoPostAssessTaxPayer")->group()->objectName(), QString("buttonGroupPostAssess"));
+    QCOMPARE(button(dlg, "rdoPreAssessPreparer")->group()->objectName(),
+             QString("buttonGroupPreAssess"));
+    QCOMPARE(button(dlg, "rdoPostAssessTaxPayer")->group()->objectName(),
+             QString("buttonGroupPostAssess"));
     QCOMPARE(button(dlg, "rdoPostAssessTaxPayer")->group()->parent(), &dlg);
 
     dlg.show();
@@ -250,10 +255,20 @@ void TestPreferences::form()
     QCOMPARE(dlg.size(), QSize(799, 626));
     // Keyboard order of the preparer tab.
     tabs->setCurrentIndex(1);
-    const QStringList order = {"edtBusiName", "edtStreetAddr", "edtCity", "edtPostcode", "edtProv",
-                               "edtPhone", "chkInclClientLetter", "edtEFilerID", "edtEFilerPswd",
-                               "edtDiscounterID", "rdoPreAssessPreparer", "rdoPreAssessTaxPayer",
-                               "rdoPostAssessPreparer", "rdoPostAssessTaxPayer"};
+    const QStringList order = {"edtBusiName",
+                               "edtStreetAddr",
+                               "edtCity",
+                               "edtPostcode",
+                               "edtProv",
+                               "edtPhone",
+                               "chkInclClientLetter",
+                               "edtEFilerID",
+                               "edtEFilerPswd",
+                               "edtDiscounterID",
+                               "rdoPreAssessPreparer",
+                               "rdoPreAssessTaxPayer",
+                               "rdoPostAssessPreparer",
+                               "rdoPostAssessTaxPayer"};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget *next = dlg.findChild<QWidget *>(order[i])->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
@@ -266,17 +281,25 @@ void TestPreferences::fieldsShownAndApplied()
 {
     setConfig();
     PreferenceDlg dlg;
-    const QStringList shown = {edit(dlg, "edtFolderRetFiles")->text(), edit(dlg, "edtFolderPdfFiles")->text(),
-                               edit(dlg, "lineEditCompatibility")->text(), edit(dlg, "edtBusiName")->text(),
-                               edit(dlg, "edtStreetAddr")->text(), edit(dlg, "edtCity")->text(),
-                               edit(dlg, "edtProv")->text(), edit(dlg, "edtPostcode")->text(),
-                               edit(dlg, "edtPhone")->text(), edit(dlg, "edtEFilerID")->text(),
-                               edit(dlg, "edtEFilerPswd")->text(), edit(dlg, "edtDiscounterID")->text(),
-                               edit(dlg, "edtUserEmail")->text(), edit(dlg, "edtUserPswd")->text(),
+    const QStringList shown = {edit(dlg, "edtFolderRetFiles")->text(),
+                               edit(dlg, "edtFolderPdfFiles")->text(),
+                               edit(dlg, "lineEditCompatibility")->text(),
+                               edit(dlg, "edtBusiName")->text(),
+                               edit(dlg, "edtStreetAddr")->text(),
+                               edit(dlg, "edtCity")->text(),
+                               edit(dlg, "edtProv")->text(),
+                               edit(dlg, "edtPostcode")->text(),
+                               edit(dlg, "edtPhone")->text(),
+                               edit(dlg, "edtEFilerID")->text(),
+                               edit(dlg, "edtEFilerPswd")->text(),
+                               edit(dlg, "edtDiscounterID")->text(),
+                               edit(dlg, "edtUserEmail")->text(),
+                               edit(dlg, "edtUserPswd")->text(),
                                edit(dlg, "edtFromEmail")->text()};
-    QCOMPARE(shown, (QStringList{"/data/returns", "/data/pdf", "trial-word", "Ledger & Co", "1 Main St",
-                                 "Ottawa", "ON", "K1A 0A1", "(613)555-0101", "A1234", "Secret", "D9",
-                                 "ann@example.invalid", "vx-pass", "office@example.invalid"}));
+    QCOMPARE(shown,
+             (QStringList{"/data/returns", "/data/pdf", "trial-word", "Ledger & Co", "1 Main St",
+                          "Ottawa", "ON", "K1A 0A1", "(613)555-0101", "A1234", "Secret", "D9",
+                          "ann@example.invalid", "vx-pass", "office@example.invalid"}));
     const QList<bool> checks = {button(dlg, "chkPdfSavedWithRet")->isChecked(),
                                 button(dlg, "chkTestCompatiblity")->isChecked(),
                                 button(dlg, "rdoPreAssessPreparer")->isChecked(),
@@ -313,19 +336,55 @@ void TestPreferences::fieldsShownAndApplied()
              (QList<int>{1, 0, 1, 0}));
     QCOMPARE(c.FilingReport, false);
 
-    const QStringList keys = {"RetPath", "RetPdfPath", "PdfPathSameAsRet", "CompabEnable", "CompabWord",
-                              "BusinessName", "BusinessAddr", "BusinessCity", "BusinessProv",
-                              "BusinessPostcode", "BusinessPhone", "BusinessEFileNum",
-                              "BusinessEFilePassword", "DiscounterCode", "PreAssessment",
-                              "PostAssessment", "PrntClientLetter", "SaveBackup", "FilingReport",
-                              "CustomizedClientLetter", "VarnexaEmail", "VarnexaPswd", "VXFromEmail"};
+    const QStringList keys = {"RetPath",
+                              "RetPdfPath",
+                              "PdfPathSameAsRet",
+                              "CompabEnable",
+                              "CompabWord",
+                              "BusinessName",
+                              "BusinessAddr",
+                              "BusinessCity",
+                              "BusinessProv",
+                              "BusinessPostcode",
+                              "BusinessPhone",
+                              "BusinessEFileNum",
+                              "BusinessEFilePassword",
+                              "DiscounterCode",
+                              "PreAssessment",
+                              "PostAssessment",
+                              "PrntClientLetter",
+                              "SaveBackup",
+                              "FilingReport",
+                              "CustomizedClientLetter",
+                              "VarnexaEmail",
+                              "VarnexaPswd",
+                              "VXFromEmail"};
     QStringList values;
     for (const QString &k : keys)
         values.append(stored(k.toUtf8().constData()));
-    QCOMPARE(values, (QStringList{"/new/returns", "/data/pdf", "0", "1", "trial-word", "New Name",
-                                  "1 Main St", "Ottawa", "ON", "K1A 0A1", "(613)555-0101", "B5678",
-                                  "Secret", "D9", "1", "0", "1", "1", "0", "0", "bo@example.invalid",
-                                  "vx-pass", "office@example.invalid"}));
+    QCOMPARE(values, (QStringList{"/new/returns",
+                                  "/data/pdf",
+                                  "0",
+                                  "1",
+                                  "trial-word",
+                                  "New Name",
+                                  "1 Main St",
+                                  "Ottawa",
+                                  "ON",
+                                  "K1A 0A1",
+                                  "(613)555-0101",
+                                  "B5678",
+                                  "Secret",
+                                  "D9",
+                                  "1",
+                                  "0",
+                                  "1",
+                                  "1",
+                                  "0",
+                                  "0",
+                                  "bo@example.invalid",
+                                  "vx-pass",
+                                  "office@example.invalid"}));
 }
 
 void TestPreferences::appliedValuesShowOnNextOpening()
@@ -536,8 +595,8 @@ void TestPreferences::passwordMismatch()
         edits[0]->setText("Secret");
         edits[1]->setText("secret");
         ConfirmDriver::okButton(confirm)->click();
-        warnedOverConfirmation = m_presenter->shown().size() == 1 &&
-                                 m_presenter->shown()[0].parent == confirm;
+        warnedOverConfirmation =
+            m_presenter->shown().size() == 1 && m_presenter->shown()[0].parent == confirm;
         afterMismatch = QStringList{edits[0]->text(), edits[1]->text()};
         stayedOpen = confirm->isVisible() && confirm->result() == 0;
         focused = confirm->focusWidget();
@@ -636,7 +695,8 @@ void TestPreferences::checkPoints_data()
     const QString failed = "Check account points failed, maybe network problem!";
     QTest::newRow("points and subscription")
         << 200
-        << QByteArray(R"({"points": 12, "subscription": "2026-12-31", "subscriptionStatus": "active"})")
+        << QByteArray(
+               R"({"points": 12, "subscription": "2026-12-31", "subscriptionStatus": "active"})")
         << "Your account has 12 points available. [SERVER]\nActive subscription ends 2026-12-31.\n"
            "Status: active";
     QTest::newRow("zero points") << 200 << QByteArray(R"({"points": 0})")
@@ -690,7 +750,8 @@ void TestPreferences::checkPointsAtMostThree()
     m_server = std::make_unique<LocalServer>();
     QVERIFY(m_server->listen());
     appInstance()->config.VarnexaServer = m_server->url("");
-    m_server->setResponse("/api/user/verify", LocalServer::Response::answer(200, R"({"points": 4})"));
+    m_server->setResponse("/api/user/verify",
+                          LocalServer::Response::answer(200, R"({"points": 4})"));
     PreferenceDlg dlg;
     edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
     edit(dlg, "edtUserPswd")->setText("pw");
@@ -715,9 +776,12 @@ void TestPreferences::checkPointsRefusesBadInput_data()
 {
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("password");
-    QTest::newRow("empty email") << "" << "pw";
-    QTest::newRow("empty password") << "ann@example.invalid" << "";
-    QTest::newRow("malformed email") << "ann@" << "pw";
+    QTest::newRow("empty email") << ""
+                                 << "pw";
+    QTest::newRow("empty password") << "ann@example.invalid"
+                                    << "";
+    QTest::newRow("malformed email") << "ann@"
+                                     << "pw";
 }
 
 void TestPreferences::checkPointsRefusesBadInput()
@@ -727,7 +791,8 @@ void TestPreferences::checkPointsRefusesBadInput()
     m_server = std::make_unique<LocalServer>();
     QVERIFY(m_server->listen());
     appInstance()->config.VarnexaServer = m_server->url("");
-    m_server->setResponse("/api/user/verify", LocalServer::Response::answer(200, R"({"points": 1})"));
+    m_server->setResponse("/api/user/verify",
+                          LocalServer::Response::answer(200, R"({"points": 1})"));
     PreferenceDlg dlg;
     edit(dlg, "edtUserEmail")->setText(email);
     edit(dlg, "edtUserPswd")->setText(password);
@@ -752,14 +817,14 @@ void TestPreferences::splitString_data()
     QTest::addColumn<QList<QByteArray>>("pieces");
     QTest::newRow("plain") << QByteArray("a,b,c") << QByteArray(",")
                            << QList<QByteArray>{"a", "b", "c"};
-    QTest::newRow("delimiter at the end") << QByteArray("a,b,") << QByteArray(",")
-                                          << QList<QByteArray>{"a", "b", ""};
-    QTest::newRow("leading and doubled") << QByteArray(",a,,b") << QByteArray(",")
-                                         << QList<QByteArray>{"", "a", "", "b"};
-    QTest::newRow("long delimiter") << QByteArray("x::y:::z") << QByteArray("::")
-                                    << QList<QByteArray>{"x", "y", ":z"};
-    QTest::newRow("no delimiter in text") << QByteArray("abc") << QByteArray(";")
-                                          << QList<QByteArray>{"abc"};
+    QTest::newRow("delimiter at the end")
+        << QByteArray("a,b,") << QByteArray(",") << QList<QByteArray>{"a", "b", ""};
+    QTest::newRow("leading and doubled")
+        << QByteArray(",a,,b") << QByteArray(",") << QList<QByteArray>{"", "a", "", "b"};
+    QTest::newRow("long delimiter")
+        << QByteArray("x::y:::z") << QByteArray("::") << QList<QByteArray>{"x", "y", ":z"};
+    QTest::newRow("no delimiter in text")
+        << QByteArray("abc") << QByteArray(";") << QList<QByteArray>{"abc"};
     QTest::newRow("empty text") << QByteArray() << QByteArray(",") << QList<QByteArray>{""};
     QTest::newRow("empty delimiter") << QByteArray("abc") << QByteArray() << QList<QByteArray>{};
 }

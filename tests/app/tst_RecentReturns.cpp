@@ -90,13 +90,15 @@ void TestRecentReturns::modelTester()
     ReturnFileEntriesModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     for (int i = 0; i < 4; ++i)
-        model.appendEntry(new ReturnFileEntry(i + 1, QString("n%1").arg(i), "t", QString("/p%1").arg(i)));
+        model.appendEntry(
+            new ReturnFileEntry(i + 1, QString("n%1").arg(i), "t", QString("/p%1").arg(i)));
     QVERIFY(model.removeEntryAt(1));
     QVERIFY(!model.removeEntryAt(3));
     QVERIFY(!model.removeEntryAt(-1));
     model.clearEntries();
     model.clearEntries();
-    insertRows({{"Ann", "", "/a.r25", "2026-01-01 10:00:00"}, {"Bo", "Cy", "/b.r25", "2026-01-02 10:00:00"}});
+    insertRows({{"Ann", "", "/a.r25", "2026-01-01 10:00:00"},
+                {"Bo", "Cy", "/b.r25", "2026-01-02 10:00:00"}});
     QCOMPARE(CSqliteDBManager::loadRetFiles(&model, ""), 2);
     QCOMPARE(CSqliteDBManager::loadRetFiles(&model, "zzz"), 0);
 }
@@ -194,8 +196,8 @@ void TestRecentReturns::listing()
 
 void TestRecentReturns::listingJoinsNames()
 {
-    insertRows({{"Ann", "", "/1", "2026-01-02 00:00:00"},
-                {"Bo", "Cy", "/2", "2026-01-01 00:00:00"}});
+    insertRows(
+        {{"Ann", "", "/1", "2026-01-02 00:00:00"}, {"Bo", "Cy", "/2", "2026-01-01 00:00:00"}});
     ReturnFileEntriesModel model;
     QCOMPARE(CSqliteDBManager::loadRetFiles(&model, ""), 2);
     QCOMPARE(column(model, 0), (QStringList{"Ann", "Bo & Cy"}));
@@ -228,7 +230,8 @@ void TestRecentReturns::recordRecentReturn()
     QSqlQuery q("select name1, name2, filepath from tb_retfile order by id");
     QStringList rows;
     while (q.next())
-        rows.append(q.value(0).toString() + "|" + q.value(1).toString() + "|" + q.value(2).toString());
+        rows.append(q.value(0).toString() + "|" + q.value(1).toString() + "|" +
+                    q.value(2).toString());
     QCOMPARE(rows, (QStringList{"Ann B|Cy|/r/a.r25", "Dee||/r/d.r25"}));
 }
 

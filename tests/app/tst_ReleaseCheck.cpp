@@ -73,8 +73,8 @@ void TestReleaseCheck::readReply_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("word");
     QTest::newRow("status and word") << QByteArray("200 20260401") << 200 << QByteArray("20260401");
-    QTest::newRow("blanks around") << QByteArray(" \r\n 201\t\n20260401 more\n") << 201
-                                   << QByteArray("20260401");
+    QTest::newRow("blanks around")
+        << QByteArray(" \r\n 201\t\n20260401 more\n") << 201 << QByteArray("20260401");
     QTest::newRow("word glued to status") << QByteArray("200abc def") << 200 << QByteArray("abc");
     QTest::newRow("status only") << QByteArray("200") << 200 << QByteArray();
     QTest::newRow("signed") << QByteArray("-5 x") << -5 << QByteArray("x");
@@ -84,9 +84,10 @@ void TestReleaseCheck::readReply_data()
     QTest::newRow("sign without digits") << QByteArray("- 200 x") << -1 << QByteArray();
     QTest::newRow("huge status held at the limit")
         << QByteArray("99999999999999999999 w") << 2147483647 << QByteArray("w");
-    QTest::newRow("huge negative") << QByteArray("-99999999999999999999 w") << int(-2147483647 - 1)
-                                   << QByteArray("w");
-    QTest::newRow("zero byte ends the word") << QByteArray("200 ab\0cd", 9) << 200 << QByteArray("ab");
+    QTest::newRow("huge negative")
+        << QByteArray("-99999999999999999999 w") << int(-2147483647 - 1) << QByteArray("w");
+    QTest::newRow("zero byte ends the word")
+        << QByteArray("200 ab\0cd", 9) << 200 << QByteArray("ab");
     QTest::newRow("255 bytes kept") << "200 " + QByteArray(255, 'z') << 200 << QByteArray(255, 'z');
     QTest::newRow("256 bytes cut") << "200 " + QByteArray(256, 'z') << 200 << QByteArray(255, 'z');
 }
@@ -107,9 +108,10 @@ void TestReleaseCheck::query_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("shown");
     QTest::newRow("later date") << 200 << QByteArray("200 20260401") << 200 << "20260401" << true;
-    QTest::newRow("this build's date") << 200 << QByteArray("200 20260303") << 200 << "20260303"
-                                       << false;
-    QTest::newRow("earlier date") << 200 << QByteArray("200 20251231") << 200 << "20251231" << false;
+    QTest::newRow("this build's date")
+        << 200 << QByteArray("200 20260303") << 200 << "20260303" << false;
+    QTest::newRow("earlier date") << 200 << QByteArray("200 20251231") << 200 << "20251231"
+                                  << false;
     QTest::newRow("201 with extra words")
         << 200 << QByteArray("201 20270115 build 7 notes\n") << 201 << "20270115" << true;
     QTest::newRow("199") << 200 << QByteArray("199 20260304") << 199 << "20260304" << true;
@@ -156,7 +158,8 @@ void TestReleaseCheck::query()
 void TestReleaseCheck::longWordIsCut()
 {
     const QByteArray word = QByteArray(9999, '9') + 'Z';
-    m_server->setResponse(CWebInfoUtil::infoPath, LocalServer::Response::answer(200, "200 " + word));
+    m_server->setResponse(CWebInfoUtil::infoPath,
+                          LocalServer::Response::answer(200, "200 " + word));
     CString got;
     QCOMPARE(CWebInfoUtil::queryInfo("QT1N-2025", "latest", got), 200);
     QCOMPARE(QString(got), QString(255, '9'));
@@ -168,7 +171,8 @@ void TestReleaseCheck::longWordIsCut()
 
 void TestReleaseCheck::testingModeSendsNothing()
 {
-    m_server->setResponse(CWebInfoUtil::infoPath, LocalServer::Response::answer(200, "200 29991231"));
+    m_server->setResponse(CWebInfoUtil::infoPath,
+                          LocalServer::Response::answer(200, "200 29991231"));
     appInstance()->config.MODEDEBUG = true;
     ScriptedPresenter presenter;
     appInstance()->checkNewVersion();
@@ -203,7 +207,8 @@ void TestReleaseCheck::infoServerKey()
 
 void TestReleaseCheck::mainWindowAsksOnEachShowing()
 {
-    m_server->setResponse(CWebInfoUtil::infoPath, LocalServer::Response::answer(200, "200 20270101"));
+    m_server->setResponse(CWebInfoUtil::infoPath,
+                          LocalServer::Response::answer(200, "200 20270101"));
     TabWndApp *app = appInstance();
     ScriptedPresenter presenter;
     MainWindow *window = MainWindow::instance(nullptr);

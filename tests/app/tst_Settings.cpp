@@ -150,8 +150,7 @@ void TestSettings::numbersAndFlags_data()
     QTest::newRow("blank") << "" << 0 << false;
     QTest::newRow("text") << "yes" << 0 << false;
     QTest::newRow("beyond int held at the limit") << "99999999999" << 2147483647 << true;
-    QTest::newRow("below int held at the limit") << "-99999999999" << int(-2147483647 - 1)
-                                                 << true;
+    QTest::newRow("below int held at the limit") << "-99999999999" << int(-2147483647 - 1) << true;
     QTest::newRow("far beyond any number") << QString(400, '9') << 2147483647 << true;
 }
 
@@ -179,8 +178,8 @@ void TestSettings::readSettings_data()
     QTest::newRow("stored") << QStringList{"LeftPaneSize=300", "BKColor=#ffffff", "FontSize=14",
                                            "RetPath=/r", "BusinessEFileNum= E123 "}
                             << QStringList{"300", "#ffffff", "14", "/r", "E123"};
-    QTest::newRow("short colour ignored") << QStringList{"BKColor=#fff"}
-                                          << QStringList{"270", "#d0f1ff", "12", "/d/data", ""};
+    QTest::newRow("short colour ignored")
+        << QStringList{"BKColor=#fff"} << QStringList{"270", "#d0f1ff", "12", "/d/data", ""};
 }
 
 void TestSettings::readSettings()
@@ -242,20 +241,42 @@ void TestSettings::everySettingRead()
 {
     TabWndApp *app = appInstance();
     app->screenRect = QRect(0, 0, 1920, 1080);
-    const QStringList stored{"LeftPaneSize=301", "BKColor=#123456", "FontSize=15", "LeftX=100",
-                             "LeftY=50", "Width=800", "Height=600", "RetPath=/ret",
-                             "RetPdfPath=/pdf", "PdfPathSameAsRet=5", "CompabEnable=1",
-                             "CompabWord=trial", "LastOpenPath=/open", "LastImportPath=/import",
-                             "BusinessName=Tax Co", "BusinessAddr=1 Main St",
-                             "BusinessCity=Ottawa", "BusinessProv=ON",
-                             "BusinessPostcode=K1A 0B1", "BusinessPhone=(613)555-0100",
-                             "BusinessEFileNum= E1234 ", "BusinessEFilePassword= secret ",
-                             "DiscounterCode=D9", "PreAssessment=0", "PostAssessment=1",
-                             "PrntClientLetter=1", "SaveBackup=1", "ShowRelMsg=seen",
-                             "FilingReport=1", "CustomizedClientLetter=2",
-                             "CustomizedClientLetter_Ver=7", "VarnexaEmail=ann@example.invalid",
-                             "VarnexaPswd=pw", "VXFromEmail=from@example.invalid",
-                             "BusinessEFileNumDbg=dbg", "BusinessEFilePasswordDbg=dbgpw"};
+    const QStringList stored{"LeftPaneSize=301",
+                             "BKColor=#123456",
+                             "FontSize=15",
+                             "LeftX=100",
+                             "LeftY=50",
+                             "Width=800",
+                             "Height=600",
+                             "RetPath=/ret",
+                             "RetPdfPath=/pdf",
+                             "PdfPathSameAsRet=5",
+                             "CompabEnable=1",
+                             "CompabWord=trial",
+                             "LastOpenPath=/open",
+                             "LastImportPath=/import",
+                             "BusinessName=Tax Co",
+                             "BusinessAddr=1 Main St",
+                             "BusinessCity=Ottawa",
+                             "BusinessProv=ON",
+                             "BusinessPostcode=K1A 0B1",
+                             "BusinessPhone=(613)555-0100",
+                             "BusinessEFileNum= E1234 ",
+                             "BusinessEFilePassword= secret ",
+                             "DiscounterCode=D9",
+                             "PreAssessment=0",
+                             "PostAssessment=1",
+                             "PrntClientLetter=1",
+                             "SaveBackup=1",
+                             "ShowRelMsg=seen",
+                             "FilingReport=1",
+                             "CustomizedClientLetter=2",
+                             "CustomizedClientLetter_Ver=7",
+                             "VarnexaEmail=ann@example.invalid",
+                             "VarnexaPswd=pw",
+                             "VXFromEmail=from@example.invalid",
+                             "BusinessEFileNumDbg=dbg",
+                             "BusinessEFilePasswordDbg=dbgpw"};
     for (const QString &row : stored) {
         const int eq = row.indexOf('=');
         insertRow(row.left(eq), row.mid(eq + 1));
@@ -307,17 +328,31 @@ void TestSettings::writeSettingsRows()
     QCOMPARE(QString(c.BusinessEFilePassword), QString("secret"));
     // The preference rows in their order; neither the window keys, the last folders nor the
     // client-letter version.
-    QCOMPARE(configRows(),
-             (QStringList{"LeftPaneSize=280", "RetPath=/ret", "RetPdfPath=/pdf",
-                          "PdfPathSameAsRet=1", "CompabEnable=0", "CompabWord=word",
-                          "BusinessName=Tax Co", "BusinessAddr=1 Main St", "BusinessCity=Ottawa",
-                          "BusinessProv=ON", "BusinessPostcode=K1A 0B1",
-                          "BusinessPhone=(613)555-0100", "BusinessEFileNum=E1234",
-                          "BusinessEFilePassword=secret", "DiscounterCode=D9", "PreAssessment=0",
-                          "PostAssessment=-1", "PrntClientLetter=1", "SaveBackup=0",
-                          "ShowRelMsg=seen", "FilingReport=1", "CustomizedClientLetter=0",
-                          "VarnexaEmail=ann@example.invalid", "VarnexaPswd=pw",
-                          "VXFromEmail=from@example.invalid"}));
+    QCOMPARE(configRows(), (QStringList{"LeftPaneSize=280",
+                                        "RetPath=/ret",
+                                        "RetPdfPath=/pdf",
+                                        "PdfPathSameAsRet=1",
+                                        "CompabEnable=0",
+                                        "CompabWord=word",
+                                        "BusinessName=Tax Co",
+                                        "BusinessAddr=1 Main St",
+                                        "BusinessCity=Ottawa",
+                                        "BusinessProv=ON",
+                                        "BusinessPostcode=K1A 0B1",
+                                        "BusinessPhone=(613)555-0100",
+                                        "BusinessEFileNum=E1234",
+                                        "BusinessEFilePassword=secret",
+                                        "DiscounterCode=D9",
+                                        "PreAssessment=0",
+                                        "PostAssessment=-1",
+                                        "PrntClientLetter=1",
+                                        "SaveBackup=0",
+                                        "ShowRelMsg=seen",
+                                        "FilingReport=1",
+                                        "CustomizedClientLetter=0",
+                                        "VarnexaEmail=ann@example.invalid",
+                                        "VarnexaPswd=pw",
+                                        "VXFromEmail=from@example.invalid"}));
     // A second apply changes the rows in place.
     c.BusinessName = "Other Co";
     app->writeSettings();
@@ -342,16 +377,16 @@ void TestSettings::placement_data()
                              << WindowSettings{20, 60, 1720, 980};
     QTest::newRow("height 0") << WindowSettings{10, 10, 800, 0} << one << one
                               << WindowSettings{20, 60, 1900, 1060};
-    QTest::newRow("outside every screen") << WindowSettings{2000, 50, 800, 600} << one << one
-                                          << WindowSettings{20, 60, 800, 600};
-    QTest::newRow("on second screen") << WindowSettings{2000, 50, 800, 600} << one << two
-                                      << WindowSettings{2000, 50, 800, 600};
-    QTest::newRow("right bottom edge inside") << WindowSettings{1919, 1079, 800, 600} << one
-                                              << one << WindowSettings{1919, 1079, 800, 600};
-    QTest::newRow("past the edge") << WindowSettings{1920, 100, 800, 600} << one << one
-                                   << WindowSettings{20, 60, 800, 600};
-    QTest::newRow("top left edge inside") << WindowSettings{0, 0, 800, 600} << one << one
-                                          << WindowSettings{0, 0, 800, 600};
+    QTest::newRow("outside every screen")
+        << WindowSettings{2000, 50, 800, 600} << one << one << WindowSettings{20, 60, 800, 600};
+    QTest::newRow("on second screen")
+        << WindowSettings{2000, 50, 800, 600} << one << two << WindowSettings{2000, 50, 800, 600};
+    QTest::newRow("right bottom edge inside") << WindowSettings{1919, 1079, 800, 600} << one << one
+                                              << WindowSettings{1919, 1079, 800, 600};
+    QTest::newRow("past the edge")
+        << WindowSettings{1920, 100, 800, 600} << one << one << WindowSettings{20, 60, 800, 600};
+    QTest::newRow("top left edge inside")
+        << WindowSettings{0, 0, 800, 600} << one << one << WindowSettings{0, 0, 800, 600};
     QTest::newRow("negative left of union")
         << WindowSettings{-1280, 0, 800, 600} << one << QRect(-1280, 0, 3200, 1080)
         << WindowSettings{-1280, 0, 800, 600};
@@ -366,9 +401,10 @@ void TestSettings::placement()
     QFETCH(QRect, screens);
     QFETCH(WindowSettings, placed);
     const WindowSettings got = placeMainWindow(stored, primary, screens);
-    QVERIFY2(got == placed, qPrintable(QString("%1,%2 %3x%4")
-                                           .arg(got.leftX).arg(got.leftY)
-                                           .arg(got.width).arg(got.height)));
+    QVERIFY2(
+        got == placed,
+        qPrintable(
+            QString("%1,%2 %3x%4").arg(got.leftX).arg(got.leftY).arg(got.width).arg(got.height)));
 }
 
 QV_TEST_MAIN(TestSettings)

@@ -1,9 +1,9 @@
 // Start-up scenarios: the program run in a child process with its own HOME and XDG folders.
 #include <QtTest>
 
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QScreen>
 #include <QSslSocket>
 
 #include "ScenarioRunner.h"
@@ -102,8 +102,9 @@ void TestStartup::normalStart()
     QCOMPARE(log[0], QString("Log file created"));
     for (int i = 0; i < expected.size(); ++i) {
         const bool continuation = i == 4 || i == 5;
-        const QString pattern = continuation ? QRegularExpression::escape(expected[i])
-                                             : "Log: " + stamp + QRegularExpression::escape(expected[i]);
+        const QString pattern = continuation
+                                    ? QRegularExpression::escape(expected[i])
+                                    : "Log: " + stamp + QRegularExpression::escape(expected[i]);
         QVERIFY2(QRegularExpression("^" + pattern + "$").match(log[i + 1]).hasMatch(),
                  qPrintable(log[i + 1]));
     }
@@ -117,11 +118,11 @@ void TestStartup::normalStart()
                           "index=idx_tb_taxdata_uid", "table=tb_taxnoa", "index=idx_tb_taxnoa_uid",
                           "table=tb_history", "index=idx_tb_history_uid"}));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(queryFile(db, "select name, value from tb_config order by id"),
-             (QStringList{"LastOpenPath=", "LastImportPath=", "LeftPaneSize=270", "LeftX=20",
-                          "LeftY=60", QString("Width=%1").arg(screen.width()),
-                          QString("Height=%1").arg(screen.height()), "BKColor=#d0f1ff",
-                          "FontSize=12"}));
+    QCOMPARE(
+        queryFile(db, "select name, value from tb_config order by id"),
+        (QStringList{"LastOpenPath=", "LastImportPath=", "LeftPaneSize=270", "LeftX=20", "LeftY=60",
+                     QString("Width=%1").arg(screen.width()),
+                     QString("Height=%1").arg(screen.height()), "BKColor=#d0f1ff", "FontSize=12"}));
 
     // A second run empties the run log again and keeps the stored window.
     const ScenarioResult again = runner.run();
@@ -159,10 +160,10 @@ void TestStartup::variants_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("title");
     const QString running = "Quorvandelle 2025 for NetFile is already running!";
-    QTest::newRow("second instance") << QByteArray() << true << QStringList{running}
-                                     << "Quorvandelle 2025 NETFILE";
-    QTest::newRow("second instance allowed") << QByteArray("Allow2nd=1\n") << true
-                                             << QStringList() << "Quorvandelle 2025 NETFILE";
+    QTest::newRow("second instance")
+        << QByteArray() << true << QStringList{running} << "Quorvandelle 2025 NETFILE";
+    QTest::newRow("second instance allowed")
+        << QByteArray("Allow2nd=1\n") << true << QStringList() << "Quorvandelle 2025 NETFILE";
     QTest::newRow("testing mode") << QByteArray("MODEDEBUG=1\n") << false << QStringList()
                                   << "Quorvandelle 2025 NETFILE - Testing";
 }

@@ -16,16 +16,19 @@ std::vector<MadeObject> allMakers()
     for (int code = 0; code <= 215; ++code) {
         std::unique_ptr<CTaxData_Form> probe(createFederalForm(code));
         if (probe)
-            makers.push_back({"form " + QByteArray::number(code), [code] { return createFederalForm(code); }});
+            makers.push_back(
+                {"form " + QByteArray::number(code), [code] { return createFederalForm(code); }});
     }
     for (int code = 0; code <= 27; ++code) {
         std::unique_ptr<CTaxData_Form> probe(createSlip(code));
         if (probe)
-            makers.push_back({"slip " + QByteArray::number(code), [code] { return createSlip(code); }});
+            makers.push_back(
+                {"slip " + QByteArray::number(code), [code] { return createSlip(code); }});
     }
     makers.push_back({"note", [] { return static_cast<CTaxData_Form *>(createNote()); }});
     for (int type = 1; type <= 5; ++type)
-        makers.push_back({"wizard " + QByteArray::number(type), [type] { return createWizardData(type); }});
+        makers.push_back(
+            {"wizard " + QByteArray::number(type), [type] { return createWizardData(type); }});
     return makers;
 }
 

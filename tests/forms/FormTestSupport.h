@@ -10,7 +10,7 @@
 
 struct MadeObject
 {
-    QByteArray label;  // e.g. "form 125", "slip 3", "note", "wizard 2"
+    QByteArray label; // e.g. "form 125", "slip 3", "note", "wizard 2"
     std::function<CTaxData_Form *()> make;
 };
 

@@ -166,7 +166,7 @@ void TestFormBlocks::everyClassRoundTrip()
         QVERIFY(out.IsStoring());
         CString tag(kTag);
         written->Serialize(kVersion, tag, out);
-        out << qint32(-77);  // whatever follows the block stays in step
+        out << qint32(-77); // whatever follows the block stays in step
         QVERIFY(file.commit());
     }
     QFile file(path);
@@ -194,11 +194,12 @@ void TestFormBlocks::exactBytes()
     TinyForm f;
     f.a = 5;
     f.setDownloaded(true);
-    const QByteArray expected = QByteArray::fromHex("51564642"   // marker
-                                                    "00000001"   // flags: downloaded
-                                                    "00000001"   // one field
-                                                    "01" "61"    // name "a"
-                                                    "01"         // an int
+    const QByteArray expected = QByteArray::fromHex("51564642" // marker
+                                                    "00000001" // flags: downloaded
+                                                    "00000001" // one field
+                                                    "01"
+                                                    "61" // name "a"
+                                                    "01" // an int
                                                     "00000005");
     QCOMPARE(blockOf(f).toHex(), expected.toHex());
 }
@@ -212,7 +213,7 @@ void TestFormBlocks::olderBlockAndUnknownNames()
     old.flag = true;
     old.retired.textAt(1, 1) = QStringLiteral("gone");
     old.rows.intAt(0, 0) = 11;
-    old.rows.amountAt(3, 1) = 8.25;  // a row this release does not have
+    old.rows.amountAt(3, 1) = 8.25; // a row this release does not have
 
     TestForm now;
     fillTestForm(now);
@@ -244,28 +245,72 @@ void TestFormBlocks::damagedFormBlocks_data()
     QTest::addColumn<int>("status");
     const int corrupt = QDataStream::ReadCorruptData;
     QTest::newRow("empty") << QByteArray() << int(QDataStream::ReadPastEnd);
-    QTest::newRow("wrong marker") << QByteArray::fromHex("5156464300000000" "00000000") << corrupt;
-    QTest::newRow("absurd count") << QByteArray::fromHex("5156464200000000" "7fffffff") << corrupt;
-    QTest::newRow("negative count") << QByteArray::fromHex("5156464200000000" "ffffffff") << corrupt;
-    QTest::newRow("unknown type") << QByteArray::fromHex("5156464200000000" "00000001" "0161" "09" "00000005")
+    QTest::newRow("wrong marker") << QByteArray::fromHex("5156464300000000"
+                                                         "00000000")
                                   << corrupt;
-    QTest::newRow("empty name") << QByteArray::fromHex("5156464200000000" "00000001" "00" "01" "00000005")
+    QTest::newRow("absurd count") << QByteArray::fromHex("5156464200000000"
+                                                         "7fffffff")
+                                  << corrupt;
+    QTest::newRow("negative count") << QByteArray::fromHex("5156464200000000"
+                                                           "ffffffff")
+                                    << corrupt;
+    QTest::newRow("unknown type") << QByteArray::fromHex("5156464200000000"
+                                                         "00000001"
+                                                         "0161"
+                                                         "09"
+                                                         "00000005")
+                                  << corrupt;
+    QTest::newRow("empty name") << QByteArray::fromHex("5156464200000000"
+                                                       "00000001"
+                                                       "00"
+                                                       "01"
+                                                       "00000005")
                                 << corrupt;
-    QTest::newRow("bool of 2") << QByteArray::fromHex("5156464200000000" "00000001" "0466" "6c6167" "05" "02")
+    QTest::newRow("bool of 2") << QByteArray::fromHex("5156464200000000"
+                                                      "00000001"
+                                                      "0466"
+                                                      "6c6167"
+                                                      "05"
+                                                      "02")
                                << corrupt;
-    QTest::newRow("absurd text") << QByteArray::fromHex("5156464200000000" "00000001" "056c6162656c" "03" "7ffffff0")
+    QTest::newRow("absurd text") << QByteArray::fromHex("5156464200000000"
+                                                        "00000001"
+                                                        "056c6162656c"
+                                                        "03"
+                                                        "7ffffff0")
                                  << corrupt;
-    QTest::newRow("absurd table rows")
-        << QByteArray::fromHex("5156464200000000" "00000001" "04726f7773" "06" "7fffffff" "00000001" "01")
-        << corrupt;
+    QTest::newRow("absurd table rows") << QByteArray::fromHex("5156464200000000"
+                                                              "00000001"
+                                                              "04726f7773"
+                                                              "06"
+                                                              "7fffffff"
+                                                              "00000001"
+                                                              "01")
+                                       << corrupt;
     QTest::newRow("table rows times columns beyond the data")
-        << QByteArray::fromHex("5156464200000000" "00000001" "04726f7773" "06" "00002710" "00000001" "01") << corrupt;
-    QTest::newRow("table column type clash")
-        << QByteArray::fromHex("5156464200000000" "00000001" "04726f7773" "06" "00000001" "00000001" "03")
+        << QByteArray::fromHex("5156464200000000"
+                               "00000001"
+                               "04726f7773"
+                               "06"
+                               "00002710"
+                               "00000001"
+                               "01")
         << corrupt;
-    QTest::newRow("bad date")
-        << QByteArray::fromHex("5156464200000000" "00000001" "047768656e" "04" "7fffffffffffffff" "ffffffff")
-        << corrupt;
+    QTest::newRow("table column type clash") << QByteArray::fromHex("5156464200000000"
+                                                                    "00000001"
+                                                                    "04726f7773"
+                                                                    "06"
+                                                                    "00000001"
+                                                                    "00000001"
+                                                                    "03")
+                                             << corrupt;
+    QTest::newRow("bad date") << QByteArray::fromHex("5156464200000000"
+                                                     "00000001"
+                                                     "047768656e"
+                                                     "04"
+                                                     "7fffffffffffffff"
+                                                     "ffffffff")
+                              << corrupt;
 }
 
 void TestFormBlocks::damagedFormBlocks()
@@ -356,9 +401,17 @@ void TestFormBlocks::damagedReservedArea_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("absurd count") << QByteArray::fromHex("7fffffff");
     QTest::newRow("negative count") << QByteArray::fromHex("80000000");
-    QTest::newRow("absurd text") << QByteArray::fromHex("00000001" "00000001" "7fffffff");
-    QTest::newRow("number out of range") << QByteArray::fromHex("00000001" "00001000" "00000000");
-    QTest::newRow("number twice") << QByteArray::fromHex("00000002" "00000001" "00000000" "00000001" "00000000");
+    QTest::newRow("absurd text") << QByteArray::fromHex("00000001"
+                                                        "00000001"
+                                                        "7fffffff");
+    QTest::newRow("number out of range") << QByteArray::fromHex("00000001"
+                                                                "00001000"
+                                                                "00000000");
+    QTest::newRow("number twice") << QByteArray::fromHex("00000002"
+                                                         "00000001"
+                                                         "00000000"
+                                                         "00000001"
+                                                         "00000000");
 }
 
 void TestFormBlocks::damagedReservedArea()
@@ -377,7 +430,7 @@ void TestFormBlocks::dependants()
     QCOMPARE(deps.m_count, 12);
     DependantRecord &r = deps.record(3);
     DependantRecord::setName(r.firstName, QString(100, QLatin1Char('a')));
-    DependantRecord::setName(r.lastName, QString(40, QChar(0x00e9)));  // two bytes each
+    DependantRecord::setName(r.lastName, QString(40, QChar(0x00e9))); // two bytes each
     r.birthDate = QDate(2015, 6, 30);
     r.relationship = 2;
     r.netIncome = 1500.25;
@@ -422,8 +475,10 @@ void TestFormBlocks::damagedDependants_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("absurd count") << QByteArray::fromHex("7fffffff");
-    QTest::newRow("count beyond the data") << QByteArray::fromHex("00000010") + QByteArray(200, '\0');
-    QByteArray noNul = QByteArray::fromHex("00000001") + QByteArray(80, 'x') + QByteArray(400, '\0');
+    QTest::newRow("count beyond the data")
+        << QByteArray::fromHex("00000010") + QByteArray(200, '\0');
+    QByteArray noNul =
+        QByteArray::fromHex("00000001") + QByteArray(80, 'x') + QByteArray(400, '\0');
     QTest::newRow("name without its end") << noNul;
 }
 
@@ -450,10 +505,14 @@ void TestFormBlocks::streamDirectionAndFormat()
     MyDataStream intoBytes(&scratch, QIODevice::WriteOnly);
     MyDataStream fromBytes(&scratch, QIODevice::ReadOnly);
     MyDataStream fromConstBytes(QByteArray("x"));
-    const struct {
+    const struct
+    {
         MyDataStream *stream;
         bool storing;
-    } cases[] = {{&onWriteDevice, true}, {&onReadDevice, false}, {&intoBytes, true}, {&fromBytes, false},
+    } cases[] = {{&onWriteDevice, true},
+                 {&onReadDevice, false},
+                 {&intoBytes, true},
+                 {&fromBytes, false},
                  {&fromConstBytes, false}};
     for (const auto &c : cases) {
         QCOMPARE(c.stream->IsStoring(), c.storing);
@@ -464,7 +523,8 @@ void TestFormBlocks::streamDirectionAndFormat()
 
     // Most significant byte first, doubles as eight bytes.
     onWriteDevice << qint32(0x01020304) << 1.5;
-    QCOMPARE(bytes.toHex(), QByteArray("01020304" "3ff8000000000000"));
+    QCOMPARE(bytes.toHex(), QByteArray("01020304"
+                                       "3ff8000000000000"));
     char buffer[8] = {};
     QCOMPARE(onReadDevice.Read(buffer, 4), 4);
     QCOMPARE(QByteArray(buffer, 4).toHex(), QByteArray("01020304"));
@@ -479,9 +539,9 @@ void TestFormBlocks::utf8Within_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxBytes");
     QTest::addColumn<QString>("expected");
-    const QString e(QChar(0x00e9));                   // two bytes
-    const QString euro(QChar(0x20ac));                // three bytes
-    const QString clef = QString::fromUcs4(U"\U0001D11E");  // four bytes
+    const QString e(QChar(0x00e9));                        // two bytes
+    const QString euro(QChar(0x20ac));                     // three bytes
+    const QString clef = QString::fromUcs4(U"\U0001D11E"); // four bytes
     QTest::newRow("fits") << QStringLiteral("abc") << 3 << QStringLiteral("abc");
     QTest::newRow("ascii cut") << QStringLiteral("abcd") << 2 << QStringLiteral("ab");
     QTest::newRow("two-byte whole") << QString("a" + e) << 3 << QString("a" + e);
@@ -538,7 +598,8 @@ void TestFormBlocks::valuesTheReaderRefusesAreNeverWritten_data()
     QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0.0;
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 0.0;
     QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << 0.0;
-    QTest::newRow("largest") << std::numeric_limits<double>::max() << std::numeric_limits<double>::max();
+    QTest::newRow("largest") << std::numeric_limits<double>::max()
+                             << std::numeric_limits<double>::max();
     QTest::newRow("minus zero") << -0.0 << -0.0;
 }
 

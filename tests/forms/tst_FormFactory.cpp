@@ -116,28 +116,17 @@ const std::map<int, std::type_index> &federalClasses()
 const std::map<int, std::type_index> &slipClasses()
 {
     static const std::map<int, std::type_index> classes = {
-        {1, typeid(TaxData_Slip_T4)},
-        {2, typeid(TaxData_Slip_T4A)},
-        {3, typeid(TaxData_Slip_T4AP)},
-        {4, typeid(TaxData_Slip_T4RSP)},
-        {5, typeid(TaxData_Slip_T4E)},
-        {6, typeid(CSlipData_T4AOAS)},
-        {7, typeid(TaxData_Slip_T4RIF)},
-        {8, typeid(TaxData_Slip_T5)},
-        {9, typeid(TaxData_Slip_T3)},
-        {10, typeid(CSlipData_T5003)},
-        {11, typeid(CSlipData_T5007)},
-        {13, typeid(TaxData_Slip_T5013)},
-        {14, typeid(TaxData_Slip_T4PS)},
-        {15, typeid(TaxData_Slip_T4ARCA)},
-        {16, typeid(TaxData_Slip_T5006)},
-        {17, typeid(TaxData_Slip_RC62)},
-        {18, typeid(TaxData_Slip_RC210)},
-        {21, typeid(TaxData_Slip_MBShelterAssist)},
-        {22, typeid(TaxData_Slip_PRPP)},
-        {23, typeid(TaxData_Slip_T1204)},
-        {24, typeid(TaxData_Slip_NR4)},
-        {25, typeid(TaxData_Slip_T2202)},
+        {1, typeid(TaxData_Slip_T4)},      {2, typeid(TaxData_Slip_T4A)},
+        {3, typeid(TaxData_Slip_T4AP)},    {4, typeid(TaxData_Slip_T4RSP)},
+        {5, typeid(TaxData_Slip_T4E)},     {6, typeid(CSlipData_T4AOAS)},
+        {7, typeid(TaxData_Slip_T4RIF)},   {8, typeid(TaxData_Slip_T5)},
+        {9, typeid(TaxData_Slip_T3)},      {10, typeid(CSlipData_T5003)},
+        {11, typeid(CSlipData_T5007)},     {13, typeid(TaxData_Slip_T5013)},
+        {14, typeid(TaxData_Slip_T4PS)},   {15, typeid(TaxData_Slip_T4ARCA)},
+        {16, typeid(TaxData_Slip_T5006)},  {17, typeid(TaxData_Slip_RC62)},
+        {18, typeid(TaxData_Slip_RC210)},  {21, typeid(TaxData_Slip_MBShelterAssist)},
+        {22, typeid(TaxData_Slip_PRPP)},   {23, typeid(TaxData_Slip_T1204)},
+        {24, typeid(TaxData_Slip_NR4)},    {25, typeid(TaxData_Slip_T2202)},
         {26, typeid(TaxData_Slip_T4FHSA)},
     };
     return classes;
@@ -205,8 +194,10 @@ void TestFormFactory::sharedClassesKnowTheirCode()
         QVERIFY(form);
         QCOMPARE(form->getType(), code);
     }
-    QVERIFY(dynamic_cast<TaxData_T2125_New *>(std::unique_ptr<CTaxData_Form>(createFederalForm(131)).get()));
-    QVERIFY(dynamic_cast<TaxData_UnusedForm *>(std::unique_ptr<CTaxData_Form>(createFederalForm(2)).get()));
+    QVERIFY(dynamic_cast<TaxData_T2125_New *>(
+        std::unique_ptr<CTaxData_Form>(createFederalForm(131)).get()));
+    QVERIFY(dynamic_cast<TaxData_UnusedForm *>(
+        std::unique_ptr<CTaxData_Form>(createFederalForm(2)).get()));
     for (int code : {8, 16, 161, 214})
         QVERIFY(!std::unique_ptr<CTaxData_Form>(createFederalForm(code)));
 }
@@ -218,9 +209,9 @@ void TestFormFactory::noteAndWizardData()
     QVERIFY(a && b && a.get() != b.get());
     QCOMPARE(a->getKind(), int(CTaxData_Form::KindNote));
 
-    const std::type_index expected[] = {typeid(TaxData_Wizard_General), typeid(TaxData_LastYearAmounts),
-                                        typeid(CWizData_Dependant), typeid(CWizData_MedExp),
-                                        typeid(TaxData_RRSPContrib)};
+    const std::type_index expected[] = {typeid(TaxData_Wizard_General),
+                                        typeid(TaxData_LastYearAmounts), typeid(CWizData_Dependant),
+                                        typeid(CWizData_MedExp), typeid(TaxData_RRSPContrib)};
     for (int type = 1; type <= 5; ++type) {
         std::unique_ptr<CTaxData_Form> w(createWizardData(type));
         QVERIFY(w);

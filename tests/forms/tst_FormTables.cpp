@@ -64,7 +64,8 @@ void TestFormTables::formRows()
 void TestFormTables::namedCodesAreMade()
 {
     for (int i = 0; i < Federal_Forms_Num; ++i)
-        QVERIFY2(federalMakes(Federal_Forms_Info[i]), qPrintable(QString::number(Federal_Forms_Info[i])));
+        QVERIFY2(federalMakes(Federal_Forms_Info[i]),
+                 qPrintable(QString::number(Federal_Forms_Info[i])));
     for (int i = 0; i < SFD_Forms_Num; ++i)
         QVERIFY(federalMakes(SFD_Forms_Info[i]) && IsSFDForm(SFD_Forms_Info[i]));
     for (int province = 0; province < Global_Provs_Num; ++province) {
@@ -93,8 +94,9 @@ void TestFormTables::provincialForms_data()
     QTest::addColumn<int>("province");
     QTest::addColumn<int>("tuition");
     QTest::addColumn<int>("spouseTransfer");
-    const int table[][3] = {{1, 48, 47}, {2, 44, 43}, {3, 91, 90}, {4, 95, 94},  {5, 65, 64},  {6, 73, 72},
-                            {7, 69, 68}, {8, 77, 76}, {9, 27, 26}, {10, 80, 79}, {12, 83, 82}, {13, 111, 110}};
+    const int table[][3] = {{1, 48, 47}, {2, 44, 43},  {3, 91, 90},  {4, 95, 94},
+                            {5, 65, 64}, {6, 73, 72},  {7, 69, 68},  {8, 77, 76},
+                            {9, 27, 26}, {10, 80, 79}, {12, 83, 82}, {13, 111, 110}};
     for (const auto &row : table)
         QTest::newRow(Global_Provs_Info[row[0]].abbreviation) << row[0] << row[1] << row[2];
 }
@@ -177,7 +179,8 @@ void TestFormTables::provinceRows_data()
         {"YT", "Yukon", "libqvprov_yt.so"},
     };
     for (int i = 0; i < 13; ++i)
-        QTest::newRow(rows[i][0]) << i + 1 << QString(rows[i][0]) << QString(rows[i][1]) << QString(rows[i][2]);
+        QTest::newRow(rows[i][0]) << i + 1 << QString(rows[i][0]) << QString(rows[i][1])
+                                  << QString(rows[i][2]);
 }
 
 void TestFormTables::provinceRows()
@@ -198,7 +201,8 @@ void TestFormTables::queries()
     QVERIFY(!IsFormMandatory(2, 9, 96) && IsFormMandatory(1, 9, 96));
     QVERIFY(IsMultipleForm(125) && IsMultipleForm(35) && !IsMultipleForm(1) && !IsMultipleForm(-3));
     QVERIFY(IsFormSharable(12) && IsFormSharable(131) && !IsFormSharable(1));
-    QVERIFY(IsFormExpired(2, 0) && IsFormExpired(198, 5) && !IsFormExpired(1, 0) && !IsFormExpired(999, 0));
+    QVERIFY(IsFormExpired(2, 0) && IsFormExpired(198, 5) && !IsFormExpired(1, 0) &&
+            !IsFormExpired(999, 0));
     QVERIFY(IsSFDForm(147) && !IsSFDForm(109));
     QCOMPARE(getFormProv(1), 0);
     QCOMPARE(getFormProv(87), 9);
@@ -224,8 +228,8 @@ void TestFormTables::formFacts_data()
     QTest::addColumn<bool>("dependants");
     auto row = [](int code, const char *title, int province, bool multiple, bool sharable, bool sfd,
                   bool expired, bool dependants) {
-        QTest::addRow("%d", code) << code << QString::fromLatin1(title) << province << multiple << sharable
-                                  << sfd << expired << dependants;
+        QTest::addRow("%d", code) << code << QString::fromLatin1(title) << province << multiple
+                                  << sharable << sfd << expired << dependants;
     };
     row(1, "T1 General", 0, false, false, false, false, true);
     row(4, "Schedule 3", 0, false, false, false, false, false);

@@ -9,7 +9,7 @@ class IndividualTaxData;
 
 namespace ReturnFixture {
 
-constexpr int kProvince = 9;  // Ontario: its real plug-in must be in the plug-in folder
+constexpr int kProvince = 9; // Ontario: its real plug-in must be in the plug-in folder
 constexpr unsigned char kEdition = 2;
 const char kPassword[] = "Maple7Leaf";
 

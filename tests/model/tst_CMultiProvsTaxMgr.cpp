@@ -47,14 +47,15 @@ void TestCMultiProvsTaxMgr::realPluginForms_data()
     QTest::addColumn<int>("spouseTransfer");
     QTest::addColumn<int>("tuition");
     QTest::addColumn<int>("t778Counterpart");
-    QTest::addColumn<int>("ownForm");  // a further form of the province alone, 0 for none
-    const int table[][5] = {{1, 47, 48, 0, 0},  {2, 43, 44, 0, 0},   {3, 90, 91, 0, 0},
-                            {4, 94, 95, 0, 0},  {5, 64, 65, 0, 0},   {6, 72, 73, 0, 0},
-                            {7, 68, 69, 0, 0},  {8, 76, 77, 0, 0},   {9, 26, 27, 87, 0},
-                            {10, 79, 80, 0, 0}, {11, 0, 0, 0, 161},  {12, 82, 83, 0, 81},
+    QTest::addColumn<int>("ownForm"); // a further form of the province alone, 0 for none
+    const int table[][5] = {{1, 47, 48, 0, 0},   {2, 43, 44, 0, 0},  {3, 90, 91, 0, 0},
+                            {4, 94, 95, 0, 0},   {5, 64, 65, 0, 0},  {6, 72, 73, 0, 0},
+                            {7, 68, 69, 0, 0},   {8, 76, 77, 0, 0},  {9, 26, 27, 87, 0},
+                            {10, 79, 80, 0, 0},  {11, 0, 0, 0, 161}, {12, 82, 83, 0, 81},
                             {13, 110, 111, 0, 0}};
     for (const auto &row : table)
-        QTest::newRow(Global_Provs_Info[row[0]].abbreviation) << row[0] << row[1] << row[2] << row[3] << row[4];
+        QTest::newRow(Global_Provs_Info[row[0]].abbreviation)
+            << row[0] << row[1] << row[2] << row[3] << row[4];
 }
 
 void TestCMultiProvsTaxMgr::realPluginForms()
@@ -207,7 +208,8 @@ void TestCMultiProvsTaxMgr::deleteStopsAtFirstTaker()
     QCOMPARE(recorder.calls, QStringList{"2 deleteProvincialForm 43 1"});
     recorder.calls.clear();
     QVERIFY(manager.deleteProvincialForm(onForm, false));
-    QCOMPARE(recorder.calls, (QStringList{"2 deleteProvincialForm 0 0", "9 deleteProvincialForm 26 0"}));
+    QCOMPARE(recorder.calls,
+             (QStringList{"2 deleteProvincialForm 0 0", "9 deleteProvincialForm 26 0"}));
     QCOMPARE(recorder.formsDeletedByPlugin, 2);
 }
 
@@ -225,7 +227,8 @@ void TestCMultiProvsTaxMgr::netfileFirstNonZero()
         QVERIFY(manager.getProvinceManager(p, false));
     recorder.calls.clear();
     QCOMPARE(manager.getNetfileIneligibility(), 5);
-    QCOMPARE(recorder.calls, (QStringList{"3 getNetfileIneligibility", "7 getNetfileIneligibility"}));
+    QCOMPARE(recorder.calls,
+             (QStringList{"3 getNetfileIneligibility", "7 getNetfileIneligibility"}));
 }
 
 void TestCMultiProvsTaxMgr::mainProvinceAmounts()
@@ -245,8 +248,9 @@ void TestCMultiProvsTaxMgr::mainProvinceAmounts()
     QCOMPARE(manager.setProvincialAmount(11001, 250.25), 7);
     QCOMPARE(manager.provincialQuery1(4, 5), 1);
     QCOMPARE(manager.provincialQuery2(6, 7), 2);
-    QCOMPARE(recorder.calls, (QStringList{"7 getProvincialAmount 11001", "7 setProvincialAmount 11001 250.25",
-                                          "7 provincialQuery1 4 5", "7 provincialQuery2 6 7"}));
+    QCOMPARE(recorder.calls,
+             (QStringList{"7 getProvincialAmount 11001", "7 setProvincialAmount 11001 250.25",
+                          "7 provincialQuery1 4 5", "7 provincialQuery2 6 7"}));
 
     recorder.calls.clear();
     manager.setMainProvince(4);
@@ -277,9 +281,9 @@ void TestCMultiProvsTaxMgr::firstManagerOnly()
     // Form 26 is Ontario's, but the first loaded manager is British Columbia's.
     QCOMPARE(manager.createProvincialForm(26, false), nullptr);
     QCOMPARE(manager.createProvincialWizardData(), nullptr);
-    QCOMPARE(recorder.calls, (QStringList{"2 getLinkedProvincialFormType 11", "2 getProvincialThresholds",
-                                          "2 isNonRefTaxCreditAllUsed", "2 createProvincialForm 26 0",
-                                          "2 createWizardData"}));
+    QCOMPARE(recorder.calls, (QStringList{"2 getLinkedProvincialFormType 11",
+                                          "2 getProvincialThresholds", "2 isNonRefTaxCreditAllUsed",
+                                          "2 createProvincialForm 26 0", "2 createWizardData"}));
 }
 
 void TestCMultiProvsTaxMgr::everyManager()
@@ -311,11 +315,20 @@ void TestCMultiProvsTaxMgr::everyManager()
                                            nullptr, nullptr);
     QVERIFY(manager.freeProvincialWizardData());
 
-    const QStringList each = {"setupNewReturn null null", "applyWizardData", "updateWizardData",
-                              "calculatePass0 1 12", "calculatePass4Begin", "calculatePass4",
-                              "calculatePass5Begin", "calculatePass5 0 1", "beforeFormCalculation 173",
-                              "afterFormCalculation 174", "updateProvincialSummary 1",
-                              "transferSpouseData 0", "collectProvincialCheckMessages", "freeWizardData"};
+    const QStringList each = {"setupNewReturn null null",
+                              "applyWizardData",
+                              "updateWizardData",
+                              "calculatePass0 1 12",
+                              "calculatePass4Begin",
+                              "calculatePass4",
+                              "calculatePass5Begin",
+                              "calculatePass5 0 1",
+                              "beforeFormCalculation 173",
+                              "afterFormCalculation 174",
+                              "updateProvincialSummary 1",
+                              "transferSpouseData 0",
+                              "collectProvincialCheckMessages",
+                              "freeWizardData"};
     QStringList expected;
     for (const QString &call : each)
         expected << "2 " + call << "9 " + call;
@@ -339,8 +352,9 @@ void TestCMultiProvsTaxMgr::exchangesNeedBothManagers()
     spouse.exchangeWithPartnerPass5(&taxpayer);
     std::list<CString> messages;
     taxpayer.collectProvincialCoupleMessages(messages, &spouse);
-    QCOMPARE(recorder.calls, (QStringList{"9 exchangeWithPartnerPass2 2", "9 exchangeWithPartnerPass4 2",
-                                          "2 exchangeWithPartnerPass5 9", "9 collectProvincialCoupleMessages 2"}));
+    QCOMPARE(recorder.calls,
+             (QStringList{"9 exchangeWithPartnerPass2 2", "9 exchangeWithPartnerPass4 2",
+                          "2 exchangeWithPartnerPass5 9", "9 collectProvincialCoupleMessages 2"}));
 
     recorder.calls.clear();
     taxpayer.exchangeWithPartnerPass2(&empty);

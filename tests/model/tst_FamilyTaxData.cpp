@@ -41,14 +41,20 @@ void TestFamilyTaxData::currentPerson_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("current");
-    QTest::addColumn<QString>("person");  // "taxpayer", "spouse" or "none"
+    QTest::addColumn<QString>("person"); // "taxpayer", "spouse" or "none"
     QTest::addColumn<QString>("partner");
-    QTest::newRow("spouse") << -1 << -1 << "spouse" << "taxpayer";
-    QTest::newRow("taxpayer") << -2 << -2 << "taxpayer" << "spouse";
-    QTest::newRow("further person 5") << 5 << 5 << "none" << "none";
-    QTest::newRow("further person 11") << 11 << 11 << "none" << "none";
-    QTest::newRow("12 refused") << 12 << -1 << "spouse" << "taxpayer";
-    QTest::newRow("-3 refused") << -3 << -1 << "spouse" << "taxpayer";
+    QTest::newRow("spouse") << -1 << -1 << "spouse"
+                            << "taxpayer";
+    QTest::newRow("taxpayer") << -2 << -2 << "taxpayer"
+                              << "spouse";
+    QTest::newRow("further person 5") << 5 << 5 << "none"
+                                      << "none";
+    QTest::newRow("further person 11") << 11 << 11 << "none"
+                                       << "none";
+    QTest::newRow("12 refused") << 12 << -1 << "spouse"
+                                << "taxpayer";
+    QTest::newRow("-3 refused") << -3 << -1 << "spouse"
+                                << "taxpayer";
 }
 
 void TestFamilyTaxData::currentPerson()
@@ -62,7 +68,10 @@ void TestFamilyTaxData::currentPerson()
     QCOMPARE(family.setCurrentPersonIndex(index), current);
     QCOMPARE(family.getCurrentPersonIndex(), current);
     auto name = [&](IndividualTaxData *p) {
-        return p == family.taxpayer() ? "taxpayer" : p == family.spouse() ? "spouse" : p ? "other" : "none";
+        return p == family.taxpayer() ? "taxpayer"
+               : p == family.spouse() ? "spouse"
+               : p                    ? "other"
+                                      : "none";
     };
     QCOMPARE(QString(name(family.getCurrentPersonData())), person);
     QCOMPARE(QString(name(family.getPartnerData())), partner);
@@ -148,7 +157,8 @@ void TestFamilyTaxData::dependantsCountAsChanges()
     // ... and refreshing the snapshot after a save takes it over.
     QVERIFY(snapshot.assignValuesFrom(live));
     QVERIFY(!snapshot.isDifferent(live));
-    QCOMPARE(DependantRecord::nameText(snapshot.dependants().record(0).firstName), QStringLiteral("Noor"));
+    QCOMPARE(DependantRecord::nameText(snapshot.dependants().record(0).firstName),
+             QStringLiteral("Noor"));
 
     live.dependants().AllocData(2);
     QVERIFY(snapshot.isDifferent(live));
@@ -174,8 +184,8 @@ void TestFamilyTaxData::loadedProvincesOfCurrentPerson()
 {
     PluginFolder folder;
     TestPluginRecorder recorder;
-    QVERIFY(folder.linkTestPlugin(2, &recorder) && folder.linkTestPlugin(9, &recorder)
-            && folder.linkTestPlugin(12, &recorder));
+    QVERIFY(folder.linkTestPlugin(2, &recorder) && folder.linkTestPlugin(9, &recorder) &&
+            folder.linkTestPlugin(12, &recorder));
     FamilyTaxData family(0);
     QVERIFY(family.taxpayer()->m_provsTaxMgr.getProvinceManager(9, true));
     QVERIFY(family.taxpayer()->m_provsTaxMgr.getProvinceManager(2, false));
@@ -211,7 +221,9 @@ void TestFamilyTaxData::destructionUnloadsPlugins()
     QCOMPARE(recorder.managersDeleted, 3);
     QCOMPARE(recorder.formsDeletedByPlugin, 1);
     // The form went back before its plug-in's manager was destroyed.
-    QCOMPARE(recorder.calls.indexOf("9 deleteProvincialForm 26 1") < recorder.calls.indexOf("9 destroyed"), true);
+    QCOMPARE(recorder.calls.indexOf("9 deleteProvincialForm 26 1") <
+                 recorder.calls.indexOf("9 destroyed"),
+             true);
 }
 
 QV_TEST_MAIN(TestFamilyTaxData)

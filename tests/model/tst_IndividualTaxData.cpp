@@ -109,28 +109,41 @@ void TestIndividualTaxData::idsAndLookups_data()
 {
     // existing: form types added in order with ids 100, 101 ...; then one call.
     QTest::addColumn<QList<int>>("existing");
-    QTest::addColumn<bool>("find");  // findFormEntry, else addForm
+    QTest::addColumn<bool>("find"); // findFormEntry, else addForm
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("id");
     QTest::addColumn<bool>("create");
-    QTest::addColumn<int>("resultId");  // 0: null
+    QTest::addColumn<int>("resultId"); // 0: null
     QTest::addColumn<int>("nextId");
     QTest::addColumn<int>("formCount");
 
-    QTest::newRow("add id 0 takes the counter") << QList<int>{} << false << 1 << 0 << false << 100 << 101 << 1;
-    QTest::newRow("add negative id takes the counter") << QList<int>{} << false << 1 << -4 << false << 100 << 101 << 1;
-    QTest::newRow("add given id keeps it") << QList<int>{} << false << 1 << 340 << false << 340 << 100 << 1;
+    QTest::newRow("add id 0 takes the counter")
+        << QList<int>{} << false << 1 << 0 << false << 100 << 101 << 1;
+    QTest::newRow("add negative id takes the counter")
+        << QList<int>{} << false << 1 << -4 << false << 100 << 101 << 1;
+    QTest::newRow("add given id keeps it")
+        << QList<int>{} << false << 1 << 340 << false << 340 << 100 << 1;
     QTest::newRow("add 177 refused") << QList<int>{} << false << 177 << 0 << false << 0 << 100 << 0;
-    QTest::newRow("add 178 refused") << QList<int>{} << false << 178 << 340 << false << 0 << 100 << 0;
-    QTest::newRow("add provincial code without plug-in") << QList<int>{} << false << 26 << 0 << false << 0 << 100 << 0;
-    QTest::newRow("find only form ignores id") << QList<int>{4} << true << 4 << 7 << false << 100 << 101 << 1;
-    QTest::newRow("find exact id among several") << QList<int>{12, 12} << true << 12 << 101 << false << 101 << 102 << 2;
-    QTest::newRow("find ambiguous without id") << QList<int>{12, 12} << true << 12 << 0 << false << 0 << 102 << 2;
-    QTest::newRow("find ambiguous gives null with create") << QList<int>{4, 4} << true << 4 << 0 << true << 0 << 102 << 2;
-    QTest::newRow("find ambiguous unmatched id with create") << QList<int>{4, 4} << true << 4 << 250 << true << 0 << 102 << 2;
-    QTest::newRow("find missing without create") << QList<int>{1} << true << 4 << 0 << false << 0 << 101 << 1;
-    QTest::newRow("find missing with create uses next id") << QList<int>{} << true << 4 << 250 << true << 100 << 101 << 1;
-    QTest::newRow("find missing after others") << QList<int>{1, 7} << true << 4 << 0 << true << 102 << 103 << 3;
+    QTest::newRow("add 178 refused")
+        << QList<int>{} << false << 178 << 340 << false << 0 << 100 << 0;
+    QTest::newRow("add provincial code without plug-in")
+        << QList<int>{} << false << 26 << 0 << false << 0 << 100 << 0;
+    QTest::newRow("find only form ignores id")
+        << QList<int>{4} << true << 4 << 7 << false << 100 << 101 << 1;
+    QTest::newRow("find exact id among several")
+        << QList<int>{12, 12} << true << 12 << 101 << false << 101 << 102 << 2;
+    QTest::newRow("find ambiguous without id")
+        << QList<int>{12, 12} << true << 12 << 0 << false << 0 << 102 << 2;
+    QTest::newRow("find ambiguous gives null with create")
+        << QList<int>{4, 4} << true << 4 << 0 << true << 0 << 102 << 2;
+    QTest::newRow("find ambiguous unmatched id with create")
+        << QList<int>{4, 4} << true << 4 << 250 << true << 0 << 102 << 2;
+    QTest::newRow("find missing without create")
+        << QList<int>{1} << true << 4 << 0 << false << 0 << 101 << 1;
+    QTest::newRow("find missing with create uses next id")
+        << QList<int>{} << true << 4 << 250 << true << 100 << 101 << 1;
+    QTest::newRow("find missing after others")
+        << QList<int>{1, 7} << true << 4 << 0 << true << 102 << 103 << 3;
 }
 
 void TestIndividualTaxData::idsAndLookups()
@@ -147,8 +160,8 @@ void TestIndividualTaxData::idsAndLookups()
     IndividualTaxData person(0, &m_dependants);
     for (int t : existing)
         QVERIFY(person.addForm(t, 0, true, 0, false));
-    TaxDataEntryStru *entry = find ? person.findFormEntry(type, id, create)
-                                   : person.addForm(type, id, true, 0, true);
+    TaxDataEntryStru *entry =
+        find ? person.findFormEntry(type, id, create) : person.addForm(type, id, true, 0, true);
     QCOMPARE(entry ? entry->id : 0, resultId);
     if (entry) {
         QCOMPARE(entry->type, type);
@@ -258,7 +271,7 @@ void TestIndividualTaxData::notesAndWizardData()
 
     QCOMPARE(person.addWizardData(7), nullptr);
     QCOMPARE(person.addWizardData(0), nullptr);
-    QCOMPARE(person.addWizardData(6), nullptr);  // no plug-in loaded
+    QCOMPARE(person.addWizardData(6), nullptr); // no plug-in loaded
     QVERIFY(person.m_wizardList.isEmpty());
     TaxWizardEntryStru *general = person.addWizardData(1);
     QVERIFY(general && general->data->isCoupledReturn());
@@ -338,7 +351,7 @@ void TestIndividualTaxData::copyIsEqual()
     fillPerson(source);
     source.m_dataVersion = 66000;
     IndividualTaxData copy(0, &m_dependants);
-    copy.addForm(7, 0, true, 0, false);  // replaced by the copy
+    copy.addForm(7, 0, true, 0, false); // replaced by the copy
     copy = source;
     QCOMPARE(typesOf(copy.m_formList), (QList<int>{1, 12, 4}));
     QCOMPARE(idsOf(copy.m_formList), (QList<int>{100, 101, 102}));
@@ -380,8 +393,9 @@ void TestIndividualTaxData::changesMakePersonsDiffer()
     copy = source;
     CTaxData_Form *changed = where == "form"   ? copy.m_formList[index]->data
                              : where == "slip" ? copy.m_slipList[index]->data
-                             : where == "note" ? static_cast<CTaxData_Form *>(copy.m_noteList[index]->data)
-                                               : copy.m_wizardList[index]->data;
+                             : where == "note"
+                                 ? static_cast<CTaxData_Form *>(copy.m_noteList[index]->data)
+                                 : copy.m_wizardList[index]->data;
     changed->setDownloaded(!changed->isDownloaded());
     QCOMPARE(copy.isDifferent(source), differs);
     QCOMPARE(source.isDifferent(copy), differs);
@@ -495,8 +509,8 @@ void TestIndividualTaxData::provincialFormsGoBackToPlugin()
     QCOMPARE(destroyed, 1);
     QCOMPARE(recorder.formsDeletedByPlugin, pluginTakes ? 1 : 0);
     // Both forms were offered, the provincial one before the plug-in went away.
-    QCOMPARE(recorder.calls, (QStringList{"9 deleteProvincialForm 0 1", "9 deleteProvincialForm 26 1",
-                                          "9 destroyed"}));
+    QCOMPARE(recorder.calls, (QStringList{"9 deleteProvincialForm 0 1",
+                                          "9 deleteProvincialForm 26 1", "9 destroyed"}));
     QVERIFY(person.m_formList.isEmpty());
     QCOMPARE(person.m_nextId, 102);
 }
@@ -627,7 +641,7 @@ void TestIndividualTaxData::sumSlipsAddsNeededForms_data()
 {
     QTest::addColumn<int>("slipCode");
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QList<int>>("formsAfter");  // the person starts with its T1
+    QTest::addColumn<QList<int>>("formsAfter"); // the person starts with its T1
     QTest::addColumn<QList<int>>("needed");
     QTest::newRow("T3 box 21: Schedule 3 and T936, only 4 named")
         << 9 << "box21" << QList<int>{1, 4, 32} << QList<int>{4};
@@ -689,9 +703,10 @@ void TestIndividualTaxData::slipSummaryAddsScheduleNine()
     QTextStream out(&html);
     QCOMPARE(person.WriteSlipSummary(out), 0);
     out.flush();
-    QVERIFY(html.startsWith("*this summary is only for purpose of return preparation check, not "
-                            "accurate/full*<br><br>\n<b>There are totally 2 tax slip(s)</b><br><br>\n"
-                            "<br><br>T4 tax slip: 1 <br>\n"));
+    QVERIFY(
+        html.startsWith("*this summary is only for purpose of return preparation check, not "
+                        "accurate/full*<br><br>\n<b>There are totally 2 tax slip(s)</b><br><br>\n"
+                        "<br><br>T4 tax slip: 1 <br>\n"));
     QVERIFY(html.contains("<br><br>T5 tax slip: 1 <br>\n"));
     QVERIFY(!html.contains("T3 tax slip"));
     QVERIFY(person.hasForm(9));

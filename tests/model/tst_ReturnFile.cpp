@@ -28,7 +28,8 @@ using namespace ReturnFixture;
 
 namespace {
 
-const QString kDamaged = "The file being opened may be damaged, please verify the data after opening.";
+const QString kDamaged =
+    "The file being opened may be damaged, please verify the data after opening.";
 const QString kLater = "The tax return file is prepared by a much later version of Quorvandelle. "
                        "Please use the right version of Quorvandelle to open the tax return file.";
 const QString kPrompt = "Please enter the password for this return file\n"
@@ -42,7 +43,7 @@ struct Entry
     int id = 0;
     int linkedId = 0;
     std::shared_ptr<CTaxData_Form> block;
-    bool damaged = false;  // a block with a wrong marker
+    bool damaged = false; // a block with a wrong marker
 };
 
 // A person record, field by field as each version lays it out.
@@ -54,7 +55,7 @@ struct Record
     QString password;
     QList<Entry> forms;
     QList<Entry> slips;
-    QList<Entry> notes;  // type unused, id is the key
+    QList<Entry> notes; // type unused, id is the key
     QByteArray archive = QByteArray(4, '\0');
 };
 
@@ -65,7 +66,8 @@ void writeBlock(MyDataStream &ar, const Entry &e, int version)
         return;
     }
     CString tag("4093tax81726354");
-    std::shared_ptr<CTaxData_Form> block = e.block ? e.block : std::make_shared<CTaxData_Form>(e.type);
+    std::shared_ptr<CTaxData_Form> block =
+        e.block ? e.block : std::make_shared<CTaxData_Form>(e.type);
     block->Serialize(version, tag, ar);
 }
 
@@ -116,7 +118,7 @@ struct File
 {
     Record taxpayer;
     Record spouse;
-    QByteArray dependants;  // empty: a block of no records
+    QByteArray dependants; // empty: a block of no records
     bool withSettings = true;
 };
 
@@ -249,7 +251,7 @@ void TestReturnFile::roundTripOfCoupledReturn()
     FamilyTaxData written(0);
     fillCoupledReturn(written);
     bringToLoadedState(written);
-    QCOMPARE(written.taxpayer()->m_formList.first()->type, 1);  // the summary is not first yet
+    QCOMPARE(written.taxpayer()->m_formList.first()->type, 1); // the summary is not first yet
     const QByteArray first = saveToBytes(written);
     QVERIFY(!first.isEmpty());
     QCOMPARE(written.taxpayer()->m_formList.first()->type, 93);
@@ -313,74 +315,118 @@ void TestReturnFile::recordRules_data()
     const QString counterForms = "93:120:0 4:121:0 26:122:0";
     const QStringList none;
 
-    QTest::newRow("66098") << fileOf(baseRecord(66098)) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
-    QTest::newRow("65857: ids and slip links") << fileOf(baseRecord(65857)) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
-    QTest::newRow("65856: no slip links") << fileOf(baseRecord(65856)) << none << 0 << none << idsForms << "1:104:0" << 1 << "";
-    QTest::newRow("65855: ids from the counter") << fileOf(baseRecord(65855)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
-    QTest::newRow("65777: notes and markers") << fileOf(baseRecord(65777)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
-    QTest::newRow("65776: notes, no markers") << fileOf(baseRecord(65776)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
-    QTest::newRow("65715: neither") << fileOf(baseRecord(65715)) << none << 0 << none << counterForms << "1:104:0" << 0 << "";
+    QTest::newRow("66098") << fileOf(baseRecord(66098)) << none << 0 << none << idsForms
+                           << "1:104:300" << 1 << "";
+    QTest::newRow("65857: ids and slip links")
+        << fileOf(baseRecord(65857)) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("65856: no slip links")
+        << fileOf(baseRecord(65856)) << none << 0 << none << idsForms << "1:104:0" << 1 << "";
+    QTest::newRow("65855: ids from the counter")
+        << fileOf(baseRecord(65855)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
+    QTest::newRow("65777: notes and markers")
+        << fileOf(baseRecord(65777)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
+    QTest::newRow("65776: notes, no markers")
+        << fileOf(baseRecord(65776)) << none << 0 << none << counterForms << "1:104:0" << 1 << "";
+    QTest::newRow("65715: neither")
+        << fileOf(baseRecord(65715)) << none << 0 << none << counterForms << "1:104:0" << 0 << "";
 
     Record protectedOld = baseRecord(66033);
     protectedOld.password = "Secret";
-    QTest::newRow("66033 ignores the password") << fileOf(protectedOld) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("66033 ignores the password")
+        << fileOf(protectedOld) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
     Record protectedNew = baseRecord(66034);
     protectedNew.password = "Secret";
-    QTest::newRow("66034, other letter case") << fileOf(protectedNew) << QStringList{"sECRET"} << 0 << QStringList{kPrompt} << idsForms << "1:104:300" << 1 << "Secret";
-    QTest::newRow("66034, one letter short") << fileOf(protectedNew) << QStringList{"SECRE"} << 112 << QStringList{kPrompt} << "" << "" << 0 << "";
-    QTest::newRow("66034, cancelled") << fileOf(protectedNew) << none << 112 << QStringList{kPrompt} << "" << "" << 0 << "";
+    QTest::newRow("66034, other letter case")
+        << fileOf(protectedNew) << QStringList{"sECRET"} << 0 << QStringList{kPrompt} << idsForms
+        << "1:104:300" << 1 << "Secret";
+    QTest::newRow("66034, one letter short")
+        << fileOf(protectedNew) << QStringList{"SECRE"} << 112 << QStringList{kPrompt} << ""
+        << "" << 0 << "";
+    QTest::newRow("66034, cancelled")
+        << fileOf(protectedNew) << none << 112 << QStringList{kPrompt} << ""
+        << "" << 0 << "";
 
-    QTest::newRow("65535") << fileOf(baseRecord(65535)) << none << -1 << QStringList{kDamaged, kDamaged} << "" << "" << 0 << "";
-    QTest::newRow("131072") << fileOf(baseRecord(131072)) << none << -1 << QStringList{kDamaged, kDamaged} << "" << "" << 0 << "";
-    QTest::newRow("66099") << fileOf(baseRecord(66099)) << none << -1 << QStringList{kLater, kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("65535") << fileOf(baseRecord(65535)) << none << -1
+                           << QStringList{kDamaged, kDamaged} << ""
+                           << "" << 0 << "";
+    QTest::newRow("131072") << fileOf(baseRecord(131072)) << none << -1
+                            << QStringList{kDamaged, kDamaged} << ""
+                            << "" << 0 << "";
+    QTest::newRow("66099") << fileOf(baseRecord(66099)) << none << -1
+                           << QStringList{kLater, kDamaged} << ""
+                           << "" << 0 << "";
     Record province0 = baseRecord(66098);
     province0.province = 0;
-    QTest::newRow("province 0") << fileOf(province0) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("province 0") << fileOf(province0) << none << -1 << QStringList{kDamaged} << ""
+                                << "" << 0 << "";
     Record province14 = baseRecord(66098);
     province14.province = 14;
-    QTest::newRow("province 14") << fileOf(province14) << none << 119 << none << "" << "" << 0 << "";
+    QTest::newRow("province 14") << fileOf(province14) << none << 119 << none << ""
+                                 << "" << 0 << "";
 
     Record obsolete = baseRecord(66098);
     obsolete.forms.insert(1, {2, 110, 0, {}, false});
-    QTest::newRow("obsolete forms dropped") << fileOf(obsolete) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("obsolete forms dropped")
+        << fileOf(obsolete) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
     Record foreign = baseRecord(66098);
-    foreign.forms.append({43, 112, 0, {}, false});  // British Columbia's, no Ontario plug-in makes it
-    QTest::newRow("form of another province") << fileOf(foreign) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    foreign.forms.append(
+        {43, 112, 0, {}, false}); // British Columbia's, no Ontario plug-in makes it
+    QTest::newRow("form of another province")
+        << fileOf(foreign) << none << -1 << QStringList{kDamaged} << ""
+        << "" << 0 << "";
     Record unknownSlip = baseRecord(66098);
     unknownSlip.slips.append({99, 113, 0, {}, false});
-    QTest::newRow("unknown slip") << fileOf(unknownSlip) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("unknown slip") << fileOf(unknownSlip) << none << -1 << QStringList{kDamaged}
+                                  << ""
+                                  << "" << 0 << "";
     for (const char *which : {"form", "slip", "note"}) {
         Record damaged = baseRecord(66098);
-        QList<Entry> &list = QByteArray(which) == "form" ? damaged.forms : QByteArray(which) == "slip" ? damaged.slips : damaged.notes;
+        QList<Entry> &list = QByteArray(which) == "form"   ? damaged.forms
+                             : QByteArray(which) == "slip" ? damaged.slips
+                                                           : damaged.notes;
         list.first().damaged = true;
-        QTest::newRow(qPrintable(QString("damaged %1 block").arg(which))) << fileOf(damaged) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+        QTest::newRow(qPrintable(QString("damaged %1 block").arg(which)))
+            << fileOf(damaged) << none << -1 << QStringList{kDamaged} << ""
+            << "" << 0 << "";
     }
     Record oldArchive = baseRecord(66000);
     oldArchive.archive = int32s({4}) + "ABCD" + int32s({1}) + QByteArray(40, 'x');
-    QTest::newRow("older archive skipped to its end marker") << fileOf(oldArchive) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("older archive skipped to its end marker")
+        << fileOf(oldArchive) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
     Record countedArchive = baseRecord(66098);
     countedArchive.archive = int32s({4}) + "ABCD" + int32s({2, 3}) + "bbb" + int32s({0});
-    QTest::newRow("archive skipped by its lengths") << fileOf(countedArchive) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    QTest::newRow("archive skipped by its lengths")
+        << fileOf(countedArchive) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
 
     Record spouseOld = emptySpouse();
     spouseOld.version = 65535;
-    QTest::newRow("spouse record damaged") << fileOf(baseRecord(66098), spouseOld) << none << -1 << QStringList{kDamaged, kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("spouse record damaged") << fileOf(baseRecord(66098), spouseOld) << none << -1
+                                           << QStringList{kDamaged, kDamaged} << ""
+                                           << "" << 0 << "";
     Record spouseSlip = emptySpouse();
     spouseSlip.slips = {{99, 100, 0, {}, false}};
-    QTest::newRow("spouse slip not made") << fileOf(baseRecord(66098), spouseSlip) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("spouse slip not made")
+        << fileOf(baseRecord(66098), spouseSlip) << none << -1 << QStringList{kDamaged} << ""
+        << "" << 0 << "";
     Record spouseProvince14 = emptySpouse();
     spouseProvince14.province = 14;
-    QTest::newRow("spouse province 14") << fileOf(baseRecord(66098), spouseProvince14) << none << 119 << none << "" << "" << 0 << "";
+    QTest::newRow("spouse province 14")
+        << fileOf(baseRecord(66098), spouseProvince14) << none << 119 << none << ""
+        << "" << 0 << "";
 
     File badDependants;
     badDependants.taxpayer = baseRecord(66098);
     badDependants.spouse = emptySpouse();
     badDependants.dependants = int32s({5000});
-    QTest::newRow("damaged dependants") << writeFile(badDependants) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("damaged dependants")
+        << writeFile(badDependants) << none << -1 << QStringList{kDamaged} << ""
+        << "" << 0 << "";
     File noSettings = badDependants;
     noSettings.dependants.clear();
     noSettings.withSettings = false;
-    QTest::newRow("settings missing") << writeFile(noSettings) << none << -1 << QStringList{kDamaged} << "" << "" << 0 << "";
+    QTest::newRow("settings missing")
+        << writeFile(noSettings) << none << -1 << QStringList{kDamaged} << ""
+        << "" << 0 << "";
 }
 
 void TestReturnFile::recordRules()
@@ -449,14 +495,17 @@ void TestReturnFile::summaryKeptOnceAndSingleFormReadTwice()
     auto t1m = std::make_shared<TaxData_T1MNew>();
     t1m->amount1 = 900;
     t1m->amount2 = 150;
-    r.forms = {{93, 101, 0, first, false}, {4, 102, 0, schedule3a, false},
-               {93, 103, 0, second, false}, {4, 104, 7, schedule3b, false},
+    r.forms = {{93, 101, 0, first, false},
+               {4, 102, 0, schedule3a, false},
+               {93, 103, 0, second, false},
+               {4, 104, 7, schedule3b, false},
                {102, 105, 0, t1m, false}};
     FamilyTaxData family(0);
     QCOMPARE(loadFromBytes(family, fileOf(r)), 0);
     IndividualTaxData &person = *family.taxpayer();
     QCOMPARE(describe(person.m_formList), QString("93:101:0 4:102:0 102:105:0"));
-    QCOMPARE(QString(static_cast<TaxData_T1KSNew *>(person.m_formList[0]->data)->taxYear.value()), QString("2025"));
+    QCOMPARE(QString(static_cast<TaxData_T1KSNew *>(person.m_formList[0]->data)->taxYear.value()),
+             QString("2025"));
     // The second Schedule 3 block went into the first object.
     QCOMPARE(person.m_formList[1]->data->getFlags(), 0);
     QCOMPARE(person.m_t1mCarryAmount, 750.0);
@@ -492,9 +541,10 @@ void TestReturnFile::missingPluginRefusesRecordWithForms()
     QCOMPARE(loadFromBytes(family, fileOf(withForms)), 120);
     QCOMPARE(m_presenter->shown().size(), 2);
     QCOMPARE(m_presenter->shown()[0].title, QString("file path"));
-    QCOMPARE(m_presenter->shown()[1].text,
-             QString("This return file cannot be opened: the provincial tax module for Nova Scotia "
-                     "could not be loaded. Please reinstall Quorvandelle and open the file again."));
+    QCOMPARE(
+        m_presenter->shown()[1].text,
+        QString("This return file cannot be opened: the provincial tax module for Nova Scotia "
+                "could not be loaded. Please reinstall Quorvandelle and open the file again."));
     QCOMPARE(m_presenter->shown()[1].title, QString("Quorvandelle 2025"));
 
     // Only slips and notes: nothing to lose, the file opens.
@@ -629,7 +679,8 @@ void TestReturnFile::barcodeArchive()
 
     setBarcodeArchiveSource(eligibleSource);
     const QByteArray eligible = saveToBytes(family);
-    const QByteArray archive = int32s({8}) + "T1-BLOCK" + int32s({2, 7}) + "SFD-ONE" + int32s({5}) + "SFD-2";
+    const QByteArray archive =
+        int32s({8}) + "T1-BLOCK" + int32s({2, 7}) + "SFD-ONE" + int32s({5}) + "SFD-2";
     QVERIFY(eligible.contains(QByteArray("bbbbbbbb") + archive + "bbbbbbbb"));
     FamilyTaxData read(0);
     QCOMPARE(loadFromBytes(read, eligible), 0);
@@ -640,16 +691,21 @@ void TestReturnFile::skipArchive_data()
 {
     QTest::addColumn<int>("version");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("position");  // where the stream stands afterwards
+    QTest::addColumn<int>("position"); // where the stream stands afterwards
     const QByteArray head = int32s({4}) + "ABCD" + int32s({1});
     const QByteArray marker(8, 'b');
     QTest::newRow("no archive") << 66098 << int32s({0}) + marker << 4;
-    QTest::newRow("T1 block, no SFD blocks") << 66098 << int32s({4}) + "ABCD" + int32s({0}) + marker << 12;
-    QTest::newRow("counted blocks") << 66064 << int32s({4}) + "ABCD" + int32s({2, 3}) + "bbb" + int32s({0}) + marker << 23;
+    QTest::newRow("T1 block, no SFD blocks")
+        << 66098 << int32s({4}) + "ABCD" + int32s({0}) + marker << 12;
+    QTest::newRow("counted blocks")
+        << 66064 << int32s({4}) + "ABCD" + int32s({2, 3}) + "bbb" + int32s({0}) + marker << 23;
     QTest::newRow("older: end marker next") << 66063 << head + marker << 12;
-    QTest::newRow("older: end marker after the blocks") << 66063 << head + QByteArray(40, 'x') + marker << 52;
-    QTest::newRow("older: last marker in reach") << 66063 << head + QByteArray(3092, 'x') + marker << 3104;
-    QTest::newRow("older: marker out of reach") << 66063 << head + QByteArray(3093, 'x') + marker << 12;
+    QTest::newRow("older: end marker after the blocks")
+        << 66063 << head + QByteArray(40, 'x') + marker << 52;
+    QTest::newRow("older: last marker in reach")
+        << 66063 << head + QByteArray(3092, 'x') + marker << 3104;
+    QTest::newRow("older: marker out of reach")
+        << 66063 << head + QByteArray(3093, 'x') + marker << 12;
     QTest::newRow("older: first of a longer run") << 66063 << head + "xbbbbbbbbbb" << 13;
 }
 
@@ -722,7 +778,8 @@ void TestReturnFile::everyPrefixFails()
         FamilyTaxData read(0);
         const int result = loadFromBytes(read, whole.left(length));
         if (result == 0)
-            QFAIL(qPrintable(QString("a prefix of %1 of %2 bytes loaded").arg(length).arg(whole.size())));
+            QFAIL(qPrintable(
+                QString("a prefix of %1 of %2 bytes loaded").arg(length).arg(whole.size())));
         m_presenter->clear();
     }
     FamilyTaxData read(0);
@@ -779,7 +836,7 @@ void TestReturnFile::changedBytesNeverCrash()
     setrlimit(RLIMIT_AS, &before);
 #endif
     QCOMPARE(exceptions, 0);
-    QVERIFY(loaded > 0);  // values changed inside blocks still load
+    QVERIFY(loaded > 0); // values changed inside blocks still load
 }
 
 void TestReturnFile::committedSeedsLoad()

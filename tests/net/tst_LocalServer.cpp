@@ -56,7 +56,8 @@ void TestLocalServer::scriptedHeaders()
 {
     LocalServer server;
     QVERIFY(server.listen());
-    server.enqueue(LocalServer::Response::answer(200, "{}", {{"Content-Type", "application/json"}}));
+    server.enqueue(
+        LocalServer::Response::answer(200, "{}", {{"Content-Type", "application/json"}}));
     QWebClient client(server.url("/json"));
     client.addQueryItem("k", "v");
     QByteArray reply;

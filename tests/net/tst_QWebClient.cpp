@@ -84,8 +84,8 @@ void TestQWebClient::formPost_data()
                                    << QByteArray("kw1=QT1N-2025&kw2=latest");
     QTest::newRow("order kept") << Fields{{"b", "2"}, {"a", "1"}, {"c", "3"}}
                                 << QByteArray("b=2&a=1&c=3");
-    QTest::newRow("reserved characters") << Fields{{"msg", "a b&c=d+e/f?%"}}
-                                         << QByteArray("msg=a%20b%26c%3Dd%2Be%2Ff%3F%25");
+    QTest::newRow("reserved characters")
+        << Fields{{"msg", "a b&c=d+e/f?%"}} << QByteArray("msg=a%20b%26c%3Dd%2Be%2Ff%3F%25");
     QTest::newRow("UTF-8 text") << Fields{{"name", "\xc3\x89lise \xc3\xbc"}}
                                 << QByteArray("name=%C3%89lise%20%C3%BC");
     QTest::newRow("line break") << Fields{{"msg", "line1\nline2"}}
@@ -127,9 +127,9 @@ void TestQWebClient::replies_data()
     QTest::newRow("200 empty") << 200 << QByteArray() << true << QWebClient::NoError << QString();
     QTest::newRow("201 UTF-8") << 201 << QByteArray("\xc3\x89t\xc3\xa9") << true
                                << QWebClient::NoError << QString();
-    QTest::newRow("404 page kept") << 404 << QByteArray("<html>gone</html>") << false
-                                   << QWebClient::HttpStatusFailed
-                                   << QString("127.0.0.1 answered with HTTP status 404.");
+    QTest::newRow("404 page kept")
+        << 404 << QByteArray("<html>gone</html>") << false << QWebClient::HttpStatusFailed
+        << QString("127.0.0.1 answered with HTTP status 404.");
     QTest::newRow("500 empty") << 500 << QByteArray() << false << QWebClient::HttpStatusFailed
                                << QString("127.0.0.1 answered with HTTP status 500.");
 }
@@ -172,8 +172,8 @@ void TestQWebClient::authorization()
     QWebClient client(m_server->url("/api/user/login"));
     m_server->enqueue(LocalServer::Response::answer(200, "{}"));
     QString reply;
-    const bool ok = token.isEmpty() ? client.post(reply, credential)
-                                    : client.post(reply, token, "Bearer");
+    const bool ok =
+        token.isEmpty() ? client.post(reply, credential) : client.post(reply, token, "Bearer");
     QVERIFY2(ok, qPrintable(client.errorString()));
     QCOMPARE(m_server->requests().value(0).header("Authorization"), expected);
 }
@@ -221,9 +221,9 @@ void TestQWebClient::httpsUntrusted()
     QWebClient client(secure.url("/api/user/verify"));
     // The server sends its own certificate only; its issuer is unknown to the default store.
     expectFailure(client, QWebClient::SslFailed,
-                  "The secure connection to 127.0.0.1 failed: "
-                      + QSslError(QSslError::UnableToGetLocalIssuerCertificate).errorString()
-                      + "; " + QSslError(QSslError::UnableToVerifyFirstCertificate).errorString());
+                  "The secure connection to 127.0.0.1 failed: " +
+                      QSslError(QSslError::UnableToGetLocalIssuerCertificate).errorString() + "; " +
+                      QSslError(QSslError::UnableToVerifyFirstCertificate).errorString());
     QCOMPARE(secure.requests().size(), 0);
 }
 
@@ -248,7 +248,8 @@ void TestQWebClient::reservedHost()
     client.addQueryItem("kw1", "x");
     expectFailure(client, QWebClient::ReservedHost,
                   QString("The host %1 is a placeholder under the reserved .invalid domain; "
-                          "set the real address in the configuration.").arg(host));
+                          "set the real address in the configuration.")
+                      .arg(host));
 }
 
 void TestQWebClient::isReservedHost_data()
@@ -278,10 +279,12 @@ void TestQWebClient::invalidUrl_data()
     QTest::addColumn<QByteArray>("url");
     QTest::addColumn<QString>("errorString");
     QTest::newRow("empty") << QByteArray() << "Not a web address: \"\".";
-    QTest::newRow("ftp") << QByteArray("ftp://127.0.0.1/x") << "Not a web address: \"ftp://127.0.0.1/x\".";
+    QTest::newRow("ftp") << QByteArray("ftp://127.0.0.1/x")
+                         << "Not a web address: \"ftp://127.0.0.1/x\".";
     QTest::newRow("relative") << QByteArray("/api/user/verify")
                               << "Not a web address: \"/api/user/verify\".";
-    QTest::newRow("no host") << QByteArray("https:///api") << "Not a web address: \"https:///api\".";
+    QTest::newRow("no host") << QByteArray("https:///api")
+                             << "Not a web address: \"https:///api\".";
 }
 
 void TestQWebClient::invalidUrl()

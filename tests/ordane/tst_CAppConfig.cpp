@@ -52,27 +52,31 @@ void TestCAppConfig::syntax_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("debug");
     QTest::addColumn<bool>("logo");
-    QTest::newRow("empty") << QByteArray() << "" << "unchanged" << false << true;
+    QTest::newRow("empty") << QByteArray() << ""
+                           << "unchanged" << false << true;
     QTest::newRow("plain") << QByteArray("Host=a.invalid\nDebug=1\nLogo=0\n") << "a.invalid"
                            << "unchanged" << true << false;
-    QTest::newRow("blanks and crlf") << QByteArray("  Host =  b.invalid  \r\nDebug = TRUE\r\n")
-                                     << "b.invalid" << "unchanged" << true << true;
+    QTest::newRow("blanks and crlf")
+        << QByteArray("  Host =  b.invalid  \r\nDebug = TRUE\r\n") << "b.invalid"
+        << "unchanged" << true << true;
     QTest::newRow("comments and sections")
-        << QByteArray("# Host=x\n; Debug=1\n[paths]\n\nPath=/opt/q\n") << "" << "/opt/q" << false
-        << true;
-    QTest::newRow("value keeps =") << QByteArray("Host=a=b\n") << "a=b" << "unchanged" << false
-                                   << true;
-    QTest::newRow("key case counts") << QByteArray("host=x\nDEBUG=1\n") << "" << "unchanged"
-                                     << false << true;
-    QTest::newRow("flag words") << QByteArray("Debug=true\nLogo=False\n") << "" << "unchanged"
-                                << true << false;
-    QTest::newRow("bad flag ignored") << QByteArray("Debug=yes\nLogo=2\n") << "" << "unchanged"
-                                      << false << true;
-    QTest::newRow("unknown and no =") << QByteArray("Other=1\nHost\n=x\n") << "" << "unchanged"
-                                      << false << true;
-    QTest::newRow("empty value clears") << QByteArray("Path=\n") << "" << "" << false << true;
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFHost=c.invalid\r\nDebug=1\r\n")
-                                     << "c.invalid" << "unchanged" << true << true;
+        << QByteArray("# Host=x\n; Debug=1\n[paths]\n\nPath=/opt/q\n") << ""
+        << "/opt/q" << false << true;
+    QTest::newRow("value keeps =") << QByteArray("Host=a=b\n") << "a=b"
+                                   << "unchanged" << false << true;
+    QTest::newRow("key case counts") << QByteArray("host=x\nDEBUG=1\n") << ""
+                                     << "unchanged" << false << true;
+    QTest::newRow("flag words") << QByteArray("Debug=true\nLogo=False\n") << ""
+                                << "unchanged" << true << false;
+    QTest::newRow("bad flag ignored") << QByteArray("Debug=yes\nLogo=2\n") << ""
+                                      << "unchanged" << false << true;
+    QTest::newRow("unknown and no =") << QByteArray("Other=1\nHost\n=x\n") << ""
+                                      << "unchanged" << false << true;
+    QTest::newRow("empty value clears") << QByteArray("Path=\n") << ""
+                                        << "" << false << true;
+    QTest::newRow("byte-order mark")
+        << QByteArray("\xEF\xBB\xBFHost=c.invalid\r\nDebug=1\r\n") << "c.invalid"
+        << "unchanged" << true << true;
     QTest::newRow("utf8") << QByteArray("Path=/home/h\xc3\xa9l\xc3\xa8ne\n") << ""
                           << QString::fromUtf8("/home/h\xc3\xa9l\xc3\xa8ne") << false << true;
 }

@@ -19,10 +19,22 @@ void TestCString::trim_data()
     QTest::addColumn<QString>("both");
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
-    QTest::newRow("empty") << "" << "" << "" << "";
-    QTest::newRow("blank") << " \t\n" << "" << "" << "";
-    QTest::newRow("inner kept") << "  a b \t" << "a b" << "a b \t" << "  a b";
-    QTest::newRow("none") << "abc" << "abc" << "abc" << "abc";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << ""
+                           << "";
+    QTest::newRow("blank") << " \t\n"
+                           << ""
+                           << ""
+                           << "";
+    QTest::newRow("inner kept") << "  a b \t"
+                                << "a b"
+                                << "a b \t"
+                                << "  a b";
+    QTest::newRow("none") << "abc"
+                          << "abc"
+                          << "abc"
+                          << "abc";
 }
 
 void TestCString::trim()

@@ -85,10 +85,11 @@ void TestUtilities::htmlTable()
     toHtmlOneTableRow(html, "1.00", "<a & b>", "");
     toHtmlOneTableRow(html, "caf\xc3\xa9", "", "3");
     toHtmlTableEnd(html);
-    QCOMPARE(QString(html), QString::fromUtf8("x<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
-                                              "<tr><td>1.00</td><td>&lt;a &amp; b&gt;</td><td></td></tr>\n"
-                                              "<tr><td>caf\xc3\xa9</td><td></td><td>3</td></tr>\n"
-                                              "</table>\n"));
+    QCOMPARE(QString(html),
+             QString::fromUtf8("x<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
+                               "<tr><td>1.00</td><td>&lt;a &amp; b&gt;</td><td></td></tr>\n"
+                               "<tr><td>caf\xc3\xa9</td><td></td><td>3</td></tr>\n"
+                               "</table>\n"));
 }
 
 void TestUtilities::folders()
@@ -109,7 +110,8 @@ void TestUtilities::curTime()
     CString out;
     const CString r = GetCurTime(out, 0);
     QCOMPARE(QString(r), QString(out));
-    QVERIFY(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$").match(out).hasMatch());
+    QVERIFY(
+        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$").match(out).hasMatch());
     GetCurTime(out, 1);
     QVERIFY(QRegularExpression("^\\d{14}$").match(out).hasMatch());
 }

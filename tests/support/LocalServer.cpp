@@ -24,8 +24,8 @@ bool parseRequest(const QByteArray &data, LocalServer::Request &request)
     for (int i = 1; i < lines.size(); ++i) {
         const int colon = lines[i].indexOf(':');
         if (colon > 0)
-            request.headers.append(qMakePair(lines[i].left(colon).trimmed(),
-                                             lines[i].mid(colon + 1).trimmed()));
+            request.headers.append(
+                qMakePair(lines[i].left(colon).trimmed(), lines[i].mid(colon + 1).trimmed()));
     }
     const int length = request.header("Content-Length").toInt();
     if (data.size() < headEnd + 4 + length)
@@ -37,21 +37,29 @@ bool parseRequest(const QByteArray &data, LocalServer::Request &request)
 QByteArray reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 201: return "Created";
-    case 204: return "No Content";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 201:
+        return "Created";
+    case 204:
+        return "No Content";
+    case 400:
+        return "Bad Request";
+    case 401:
+        return "Unauthorized";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Status";
     }
 }
 
 QByteArray responseBytes(const LocalServer::Response &response)
 {
-    QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
-                     + reasonPhrase(response.status) + "\r\n";
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
+                     reasonPhrase(response.status) + "\r\n";
     bool hasLength = false;
     for (const auto &h : response.headers) {
         out += h.first + ": " + h.second + "\r\n";
@@ -159,7 +167,8 @@ LocalServer::~LocalServer()
     if (!m_context)
         return;
     // The listener and its sockets belong to the server thread: end them there.
-    QMetaObject::invokeMethod(m_context, [this] { delete m_listener; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_context, [this] { delete m_listener; }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
     delete m_context;
@@ -184,18 +193,21 @@ bool LocalServer::start(bool tls, const QSslConfiguration &config)
     m_context->moveToThread(&m_thread);
     m_thread.start();
     bool ok = false;
-    QMetaObject::invokeMethod(m_context, [this, tls, config, &ok] {
-        m_listener = new Listener(this, tls, config, m_context);
-        ok = m_listener->listen(QHostAddress::LocalHost, 0);
-        m_port = m_listener->serverPort();
-    }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_context,
+        [this, tls, config, &ok] {
+            m_listener = new Listener(this, tls, config, m_context);
+            ok = m_listener->listen(QHostAddress::LocalHost, 0);
+            m_port = m_listener->serverPort();
+        },
+        Qt::BlockingQueuedConnection);
     return ok;
 }
 
 QByteArray LocalServer::url(const QByteArray &path) const
 {
-    return (m_tls ? "https" : "http") + QByteArray("://127.0.0.1:") + QByteArray::number(m_port)
-           + path;
+    return (m_tls ? "https" : "http") + QByteArray("://127.0.0.1:") + QByteArray::number(m_port) +
+           path;
 }
 
 void LocalServer::setResponse(const QByteArray &path, const Response &response)

@@ -23,8 +23,8 @@ public:
     struct Request
     {
         QByteArray method;
-        QByteArray path;     // the request target as sent, query included
-        Headers headers;     // in the order received
+        QByteArray path; // the request target as sent, query included
+        Headers headers; // in the order received
         QByteArray body;
 
         // The value of the first header of that name (case ignored); empty when absent.
@@ -33,7 +33,8 @@ public:
 
     struct Response
     {
-        enum Kind {
+        enum Kind
+        {
             Answer,             // status line, headers and body
             CloseWithoutAnswer, // the connection is closed once the request is read
             NeverAnswer         // the connection stays open and silent

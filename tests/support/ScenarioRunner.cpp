@@ -36,7 +36,10 @@ protected:
     }
 };
 
-void installWindowCloser() { qApp->installEventFilter(new WindowCloser(qApp)); }
+void installWindowCloser()
+{
+    qApp->installEventFilter(new WindowCloser(qApp));
+}
 
 } // namespace
 

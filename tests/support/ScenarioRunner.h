@@ -10,8 +10,8 @@
 
 struct ScenarioResult
 {
-    bool finished = false;   // false: the child did not end normally (crash or time-out)
-    int exitCode = -1;       // the process exit status (a return of -1 reads 255)
+    bool finished = false;     // false: the child did not end normally (crash or time-out)
+    int exitCode = -1;         // the process exit status (a return of -1 reads 255)
     QList<ShownMessage> shown; // boxes answered by the scripted presenter, and "window"
                                // entries (title = window title) for each main window shown
     QByteArray standardError;

@@ -36,7 +36,10 @@ QMessageBox::StandardButton fallbackAnswer(const MessageRequest &request)
 
 ScriptedPresenter::ScriptedPresenter() : m_previous(MessagePresenter::install(this)) {}
 
-ScriptedPresenter::~ScriptedPresenter() { MessagePresenter::install(m_previous); }
+ScriptedPresenter::~ScriptedPresenter()
+{
+    MessagePresenter::install(m_previous);
+}
 
 QStringList ScriptedPresenter::shownTexts() const
 {
@@ -73,7 +76,8 @@ void ScriptedPresenter::appendRecord(const QString &file, const ShownMessage &me
     QFile out(file);
     if (!out.open(QIODevice::Append))
         return;
-    const QJsonObject line{{"kind", message.kind}, {"title", message.title}, {"text", message.text}};
+    const QJsonObject line{
+        {"kind", message.kind}, {"title", message.title}, {"text", message.text}};
     out.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + "\n");
 }
 

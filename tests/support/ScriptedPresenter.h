@@ -9,7 +9,7 @@
 
 struct ShownMessage
 {
-    QString kind;  // "information", "question", "warning", "critical", "input" or "window"
+    QString kind; // "information", "question", "warning", "critical", "input" or "window"
     QString title;
     QString text;
     QWidget *parent = nullptr; // only meaningful in the process that showed it

@@ -1,4 +1,5 @@
-// TestCertificates: a test certificate authority and a 127.0.0.1 server certificate made with openssl.
+// TestCertificates: a test certificate authority and a 127.0.0.1 server certificate made with
+// openssl.
 #include "TestCertificates.h"
 
 #include <QDir>
@@ -8,22 +9,21 @@
 namespace {
 
 // Our own request settings, so the result does not depend on the machine's openssl.cnf.
-const char *const kConfig =
-    "[req]\n"
-    "distinguished_name = dn\n"
-    "prompt = no\n"
-    "[dn]\n"
-    "CN = placeholder\n"
-    "[ca_ext]\n"
-    "basicConstraints = critical, CA:TRUE\n"
-    "keyUsage = critical, keyCertSign, cRLSign\n"
-    "subjectKeyIdentifier = hash\n"
-    "[server_ext]\n"
-    "basicConstraints = critical, CA:FALSE\n"
-    "keyUsage = critical, digitalSignature, keyEncipherment\n"
-    "extendedKeyUsage = serverAuth\n"
-    "subjectAltName = IP:127.0.0.1\n"
-    "authorityKeyIdentifier = keyid\n";
+const char *const kConfig = "[req]\n"
+                            "distinguished_name = dn\n"
+                            "prompt = no\n"
+                            "[dn]\n"
+                            "CN = placeholder\n"
+                            "[ca_ext]\n"
+                            "basicConstraints = critical, CA:TRUE\n"
+                            "keyUsage = critical, keyCertSign, cRLSign\n"
+                            "subjectKeyIdentifier = hash\n"
+                            "[server_ext]\n"
+                            "basicConstraints = critical, CA:FALSE\n"
+                            "keyUsage = critical, digitalSignature, keyEncipherment\n"
+                            "extendedKeyUsage = serverAuth\n"
+                            "subjectAltName = IP:127.0.0.1\n"
+                            "authorityKeyIdentifier = keyid\n";
 
 QByteArray readAll(const QString &path)
 {
@@ -39,8 +39,8 @@ bool TestCertificates::runOpenssl(const QString &folder, const QStringList &argu
     process.setWorkingDirectory(folder);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral("openssl"), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         m_error = QStringLiteral("openssl %1 failed: %2 %3")
                       .arg(arguments.join(QLatin1Char(' ')), process.errorString(),
                            QString::fromLocal8Bit(process.readAll()));
@@ -59,19 +59,21 @@ bool TestCertificates::create(const QString &folder)
     }
     config.close();
 
-    const QStringList newKey{QStringLiteral("-newkey"), QStringLiteral("ec"),
-                             QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
-                             QStringLiteral("-nodes"), QStringLiteral("-config"),
-                             QStringLiteral("openssl.cnf")};
-    if (!runOpenssl(folder, QStringList{"req", "-x509", "-extensions", "ca_ext", "-days", "2",
-                                        "-subj", "/CN=Quorvandelle Test CA",
-                                        "-keyout", "ca.key", "-out", "ca.crt"} + newKey)
-        || !runOpenssl(folder, QStringList{"req", "-new", "-subj", "/CN=127.0.0.1",
-                                           "-keyout", "server.key", "-out", "server.csr"} + newKey)
-        || !runOpenssl(folder, {"x509", "-req", "-in", "server.csr", "-CA", "ca.crt",
-                                "-CAkey", "ca.key", "-set_serial", "2", "-days", "2",
-                                "-extfile", "openssl.cnf", "-extensions", "server_ext",
-                                "-out", "server.crt"}))
+    const QStringList newKey{
+        QStringLiteral("-newkey"),    QStringLiteral("ec"),
+        QStringLiteral("-pkeyopt"),   QStringLiteral("ec_paramgen_curve:prime256v1"),
+        QStringLiteral("-nodes"),     QStringLiteral("-config"),
+        QStringLiteral("openssl.cnf")};
+    if (!runOpenssl(folder,
+                    QStringList{"req", "-x509", "-extensions", "ca_ext", "-days", "2", "-subj",
+                                "/CN=Quorvandelle Test CA", "-keyout", "ca.key", "-out", "ca.crt"} +
+                        newKey) ||
+        !runOpenssl(folder, QStringList{"req", "-new", "-subj", "/CN=127.0.0.1", "-keyout",
+                                        "server.key", "-out", "server.csr"} +
+                                newKey) ||
+        !runOpenssl(folder, {"x509", "-req", "-in", "server.csr", "-CA", "ca.crt", "-CAkey",
+                             "ca.key", "-set_serial", "2", "-days", "2", "-extfile", "openssl.cnf",
+                             "-extensions", "server_ext", "-out", "server.crt"}))
         return false;
 
     m_ca = QSslCertificate(readAll(dir.filePath(QStringLiteral("ca.crt"))), QSsl::Pem);

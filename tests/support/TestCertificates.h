@@ -1,4 +1,5 @@
-// TestCertificates: a test certificate authority and a 127.0.0.1 server certificate made with openssl.
+// TestCertificates: a test certificate authority and a 127.0.0.1 server certificate made with
+// openssl.
 #pragma once
 
 #include <QSslCertificate>

@@ -13,8 +13,7 @@ TestEnvironment::TestEnvironment() : m_root(QDir::tempPath() + "/qvtest-XXXXXX")
     for (const QString &dir : {home(), dataHome(), configHome(), cacheHome(), runtimeDir(), tmp()})
         QDir().mkpath(dir);
     // Qt refuses a runtime folder that others may read.
-    QFile::setPermissions(runtimeDir(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QString TestEnvironment::appLocalDataPath() const

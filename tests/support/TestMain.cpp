@@ -10,7 +10,10 @@ namespace {
 const TestEnvironment *s_env = nullptr;
 } // namespace
 
-const TestEnvironment &testEnvironment() { return *s_env; }
+const TestEnvironment &testEnvironment()
+{
+    return *s_env;
+}
 
 int qvTestMain(int argc, char **argv, int (*tests)(int, char **))
 {

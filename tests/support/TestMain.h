@@ -9,13 +9,13 @@
 // instead.
 int qvTestMain(int argc, char **argv, int (*tests)(int, char **));
 
-#define QV_TEST_MAIN(TestObject)                                                               \
-    int main(int argc, char **argv)                                                            \
-    {                                                                                          \
-        return qvTestMain(argc, argv, [](int ac, char **av) {                                  \
-            TestObject tc;                                                                     \
-            return QTest::qExec(&tc, ac, av);                                                  \
-        });                                                                                    \
+#define QV_TEST_MAIN(TestObject)                                                                   \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        return qvTestMain(argc, argv, [](int ac, char **av) {                                      \
+            TestObject tc;                                                                         \
+            return QTest::qExec(&tc, ac, av);                                                      \
+        });                                                                                        \
     }
 
 // The environment of the running test (valid inside the tests of qvTestMain).

@@ -8,13 +8,13 @@
 // How the test plug-in of one province answers.
 struct TestPluginScript
 {
-    bool nullManager = false;   // "GetTaxManager" gives null
-    bool takeForms = true;      // deleteProvincialForm takes back the forms it made
+    bool nullManager = false; // "GetTaxManager" gives null
+    bool takeForms = true;    // deleteProvincialForm takes back the forms it made
     int netfileCode = 0;
     QStringList warnings;
-    QMap<int, int> linkedForms;  // federal code -> provincial code
+    QMap<int, int> linkedForms; // federal code -> provincial code
     bool makesWizardData = false;
-    bool throwOnCreateForm = false;  // createProvincialForm throws
+    bool throwOnCreateForm = false; // createProvincialForm throws
 };
 
 struct TestPluginRecorder

@@ -122,7 +122,8 @@ public:
     void applyWizardData() override { record("applyWizardData"); }
     void updateWizardData() override { record("updateWizardData"); }
     void calculatePass4Begin(TaxData_T1New *) override { record("calculatePass4Begin"); }
-    void calculatePass5(TaxData_T1New *, int arg, TaxData_Sch5 *, const T2209FormList &list) override
+    void calculatePass5(TaxData_T1New *, int arg, TaxData_Sch5 *,
+                        const T2209FormList &list) override
     {
         record(QString("calculatePass5 %1 %2").arg(arg).arg(list.size()));
     }
@@ -186,7 +187,8 @@ public:
     }
     void collectProvincialCheckMessages(std::list<CString> &messages, TaxData_T1New *,
                                         TaxData_Sch2 *, TaxData_Sch5 *, TaxData_Sch9 *,
-                                        TaxData_Sch11 *, TaxData_T691New *, TaxData_T1206New *) override
+                                        TaxData_Sch11 *, TaxData_T691New *,
+                                        TaxData_T1206New *) override
     {
         record("collectProvincialCheckMessages");
         messages.push_back(CString(QString("check %1").arg(QV_PROVINCE)));
