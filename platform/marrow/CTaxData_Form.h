@@ -67,6 +67,10 @@ public:
     void setFlags(int flags) { m_flags = flags; }
     bool isDownloaded() const { return m_flags & FlagDownloaded; }
     void setDownloaded(bool on);
+    // The form marks itself as needed by others: the editor refuses to remove it. Not stored;
+    // the form sets it from its own state.
+    bool isRequired() const { return m_required; }
+    void setRequired(bool required) { m_required = required; }
 
     void setCoupledReturn(bool coupled) { m_coupled = coupled; }
     bool isCoupledReturn() const { return m_coupled; }
@@ -82,6 +86,7 @@ private:
     int m_kind;
     int m_flags = 0;
     bool m_coupled = false;
+    bool m_required = false;
     int m_mainProvince = 0;
     DependantInfoStruct *m_dependants = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class DlgMsgWithLink;
 class QWidget;
 
 struct MessageRequest
@@ -24,6 +25,28 @@ struct TextInputRequest
     bool password = false; // hide what is typed
 };
 
+// A question with one check box (COneQOneChkboxDialog).
+struct CheckQuestionRequest
+{
+    QMessageBox::Icon icon = QMessageBox::Question;
+    QWidget *parent = nullptr;
+    QString title;
+    QString question;
+    QString checkText;
+};
+
+// A message with a link (DlgMsgWithLink): two lines and the link's address and caption.
+struct LinkMessageRequest
+{
+    QWidget *parent = nullptr;
+    QString title;
+    QString msg1;
+    QString msg2;
+    QString url;
+    QString caption;
+    DlgMsgWithLink *dialog = nullptr; // the caller's dialog to run, when it made one
+};
+
 class MessagePresenter
 {
 public:
@@ -34,6 +57,11 @@ public:
     // Asks for one line of text; value holds the initial text and, when true is returned,
     // the accepted text.
     virtual bool getText(const TextInputRequest &request, QString &value) = 0;
+    // Asks the question with Yes and No; checked holds the box's first state and, afterwards,
+    // its last. Returns 1 when confirmed (Yes), else 0.
+    virtual int askWithCheckBox(const CheckQuestionRequest &request, bool &checked) = 0;
+    // Shows the message with its link modally; returns the dialog's result (1 for Ok).
+    virtual int showLinkMessage(const LinkMessageRequest &request) = 0;
 
     // The presenter in use: the installed one, or the one showing real Qt dialogs.
     static MessagePresenter &current();

@@ -1,6 +1,9 @@
 // QtMessagePresenter: modal QMessageBox and QInputDialog.
 #include "ordane/QtMessagePresenter.h"
 
+#include "ordane/COneQOneChkboxDialog.h"
+#include "ordane/DlgMsgWithLink.h"
+
 #include <QInputDialog>
 
 QMessageBox::StandardButton QtMessagePresenter::showMessage(const MessageRequest &request)
@@ -20,4 +23,24 @@ bool QtMessagePresenter::getText(const TextInputRequest &request, QString &value
     if (ok)
         value = text;
     return ok;
+}
+
+int QtMessagePresenter::askWithCheckBox(const CheckQuestionRequest &request, bool &checked)
+{
+    COneQOneChkboxDialog dialog(request, checked);
+    const int result = dialog.exec();
+    checked = dialog.isChecked();
+    return result == QDialog::Accepted ? 1 : 0;
+}
+
+int QtMessagePresenter::showLinkMessage(const LinkMessageRequest &request)
+{
+    if (request.dialog)
+        return request.dialog->execModal();
+    DlgMsgWithLink dialog(request.title, request.parent);
+    dialog.setMsg1(request.msg1);
+    dialog.setMsg2(request.msg2);
+    if (!request.url.isEmpty())
+        dialog.setLink2(request.url, request.caption);
+    return dialog.execModal();
 }

@@ -8,4 +8,6 @@ class QtMessagePresenter : public MessagePresenter
 public:
     QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
     bool getText(const TextInputRequest &request, QString &value) override;
+    int askWithCheckBox(const CheckQuestionRequest &request, bool &checked) override;
+    int showLinkMessage(const LinkMessageRequest &request) override;
 };

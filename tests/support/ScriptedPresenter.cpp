@@ -71,13 +71,33 @@ bool ScriptedPresenter::getText(const TextInputRequest &request, QString &value)
     return true;
 }
 
+int ScriptedPresenter::askWithCheckBox(const CheckQuestionRequest &request, bool &checked)
+{
+    record({"checkquestion", request.title, request.question, request.parent});
+    if (!m_checks.isEmpty())
+        checked = m_checks.takeFirst();
+    const QMessageBox::StandardButton answer =
+        m_answers.isEmpty() ? QMessageBox::No : m_answers.takeFirst();
+    return answer == QMessageBox::Yes ? 1 : 0;
+}
+
+int ScriptedPresenter::showLinkMessage(const LinkMessageRequest &request)
+{
+    QString text = request.msg1;
+    if (!request.msg2.isEmpty())
+        text += '\n' + request.msg2;
+    record({"link", request.title, text, request.parent, request.url});
+    return 1;
+}
+
 void ScriptedPresenter::appendRecord(const QString &file, const ShownMessage &message)
 {
     QFile out(file);
     if (!out.open(QIODevice::Append))
         return;
-    const QJsonObject line{
-        {"kind", message.kind}, {"title", message.title}, {"text", message.text}};
+    QJsonObject line{{"kind", message.kind}, {"title", message.title}, {"text", message.text}};
+    if (!message.link.isEmpty())
+        line.insert("link", message.link);
     out.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + "\n");
 }
 
@@ -93,7 +113,7 @@ QList<ShownMessage> ScriptedPresenter::readRecords(const QString &file)
             continue;
         const QJsonObject o = QJsonDocument::fromJson(line).object();
         records.append({o.value("kind").toString(), o.value("title").toString(),
-                        o.value("text").toString(), nullptr});
+                        o.value("text").toString(), nullptr, o.value("link").toString()});
     }
     return records;
 }

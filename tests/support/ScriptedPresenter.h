@@ -9,9 +9,19 @@
 
 struct ShownMessage
 {
-    QString kind; // "information", "question", "warning", "critical", "input" or "window"
+    ShownMessage() = default;
+    ShownMessage(const QString &kind, const QString &title, const QString &text,
+                 QWidget *parent = nullptr, const QString &link = QString())
+        : kind(kind), title(title), text(text), link(link), parent(parent)
+    {
+    }
+
+    // "information", "question", "warning", "critical", "input", "window", "checkquestion"
+    // (a question with a check box) or "link" (a message with a link)
+    QString kind;
     QString title;
-    QString text;
+    QString text;              // a link message's two lines are joined by "\n"
+    QString link;              // a link message's URL
     QWidget *parent = nullptr; // only meaningful in the process that showed it
 };
 
@@ -27,6 +37,9 @@ public:
     void queueAnswer(QMessageBox::StandardButton answer) { m_answers.append(answer); }
     // Texts given in order to input dialogs; with none left the dialog is cancelled.
     void queueText(const QString &text) { m_texts.append(text); }
+    // States given in order to the check boxes of questions; with none left a box keeps the
+    // state it was shown with.
+    void queueCheck(bool checked) { m_checks.append(checked); }
     // Each shown box is also appended to this file as one JSON line (for a parent process).
     void setRecordFile(const QString &path) { m_recordFile = path; }
 
@@ -36,6 +49,10 @@ public:
 
     QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
     bool getText(const TextInputRequest &request, QString &value) override;
+    // Answered from the queued answers (Yes confirms); with none left, No.
+    int askWithCheckBox(const CheckQuestionRequest &request, bool &checked) override;
+    // Answered Ok.
+    int showLinkMessage(const LinkMessageRequest &request) override;
 
     static void appendRecord(const QString &file, const ShownMessage &message);
     static QList<ShownMessage> readRecords(const QString &file);
@@ -46,6 +63,7 @@ private:
     MessagePresenter *m_previous;
     QList<QMessageBox::StandardButton> m_answers;
     QStringList m_texts;
+    QList<bool> m_checks;
     QList<ShownMessage> m_shown;
     QString m_recordFile;
 };

@@ -1,0 +1,315 @@
+// FieldBinder: one binding per widget, stored by the widget's own change signal.
+#include "ordane/FieldBinder.h"
+
+#include "ordane/CBoolField.h"
+#include "ordane/CDateField.h"
+#include "ordane/CFloatField.h"
+#include "ordane/CIntField.h"
+#include "ordane/CStringField.h"
+#include "ordane/CT1ComboBox.h"
+#include "ordane/DoubleLineEdit.h"
+#include "ordane/FieldOwner.h"
+#include "ordane/StringLineEdit.h"
+#include "ordane/StyledCheckBox.h"
+#include "ordane/StyledDateEdit.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QRegularExpression>
+
+namespace {
+
+// Radio buttons of a group are named after its field with "_" and their id: "fld_x_0".
+void numberRadioButtons(QButtonGroup *group, const QString &fieldName)
+{
+    const QRegularExpression suffix(
+        QStringLiteral("^%1_(\\d+)$").arg(QRegularExpression::escape(fieldName)));
+    const QList<QAbstractButton *> buttons = group->buttons();
+    for (QAbstractButton *b : buttons) {
+        const QRegularExpressionMatch m = suffix.match(b->objectName());
+        if (m.hasMatch())
+            group->setId(b, m.captured(1).toInt());
+    }
+}
+
+// A designer form may leave its radio buttons without a group: one is made for them.
+QButtonGroup *groupRadioButtons(QObject *root, const QString &fieldName)
+{
+    const QRegularExpression pattern(
+        QStringLiteral("^%1_\\d+$").arg(QRegularExpression::escape(fieldName)));
+    const QList<QAbstractButton *> buttons = root->findChildren<QAbstractButton *>(pattern);
+    if (buttons.isEmpty())
+        return nullptr;
+    auto *group = new QButtonGroup(root);
+    group->setObjectName(fieldName);
+    for (QAbstractButton *b : buttons)
+        group->addButton(b);
+    return group;
+}
+
+// Stores the value when it differs; true when it did.
+template <typename Field, typename Value> bool storeIfChanged(Field *field, const Value &value)
+{
+    if (value == field->value())
+        return false;
+    field->setValue(value);
+    return true;
+}
+
+} // namespace
+
+FieldBinder::FieldBinder(QObject *parent) : QObject(parent) {}
+
+void FieldBinder::setFieldHolder(QObject *holder)
+{
+    m_holder = holder;
+    m_guarded = true;
+}
+
+bool FieldBinder::isActive() const
+{
+    return !m_guarded || !m_holder.isNull();
+}
+
+bool FieldBinder::bind(QObject *widget, CField *field)
+{
+    if (!widget || !field || !isActive() || bindingOf(widget))
+        return false;
+    const FieldType type = field->type();
+    if (auto *amount = qobject_cast<DoubleLineEdit *>(widget)) {
+        if (type != FieldType::Float)
+            return false;
+        connect(amount, &QLineEdit::editingFinished, this, &FieldBinder::onFloatEditFinished);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        if (type != FieldType::String)
+            return false;
+        const int length = static_cast<CStringField *>(field)->length();
+        if (length > 0)
+            edit->setMaxLength(length);
+        connect(edit, &QLineEdit::editingFinished, this, &FieldBinder::onStringEditFinished);
+    } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+        if (type != FieldType::Bool)
+            return false;
+        box->setFocusPolicy(Qt::StrongFocus);
+        connect(box, &QCheckBox::stateChanged, this, &FieldBinder::onBoolChanged);
+    } else if (auto *group = qobject_cast<QButtonGroup *>(widget)) {
+        if (type != FieldType::Int)
+            return false;
+        connect(group, &QButtonGroup::idClicked, this, &FieldBinder::onRadioIdClicked);
+        numberRadioButtons(group, group->objectName());
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        if (type != FieldType::Int)
+            return false;
+        combo->setFocusPolicy(Qt::StrongFocus);
+        connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                &FieldBinder::onCmbCurIndexChanged);
+    } else if (auto *date = qobject_cast<StyledDateEdit *>(widget)) {
+        if (type != FieldType::Date)
+            return false;
+        date->setCalendarPopup(true);
+        connect(date, &QDateEdit::dateChanged, this, &FieldBinder::onDateChanged);
+    } else {
+        return false;
+    }
+    m_bindings.append({widget, field});
+    return true;
+}
+
+int FieldBinder::bindOwner(QObject *root, const FieldOwner &owner)
+{
+    int bound = 0;
+    for (CField *field : owner.fields()) {
+        const QString name = QString::fromUtf8(field->name());
+        QObject *widget = root->findChild<QWidget *>(name);
+        if (!widget)
+            widget = root->findChild<QButtonGroup *>(name);
+        if (!widget && field->type() == FieldType::Int)
+            widget = groupRadioButtons(root, name);
+        if (widget && bind(widget, field))
+            ++bound;
+    }
+    return bound;
+}
+
+void FieldBinder::clear()
+{
+    for (const Binding &b : qAsConst(m_bindings)) {
+        if (b.widget)
+            b.widget->disconnect(this);
+    }
+    m_bindings.clear();
+}
+
+FieldBinder::Binding *FieldBinder::bindingOf(QObject *widget)
+{
+    for (Binding &b : m_bindings) {
+        if (b.widget == widget)
+            return &b;
+    }
+    return nullptr;
+}
+
+CField *FieldBinder::fieldOf(QObject *widget) const
+{
+    for (const Binding &b : m_bindings) {
+        if (b.widget == widget)
+            return b.field;
+    }
+    return nullptr;
+}
+
+QObject *FieldBinder::widgetOf(const CField *field) const
+{
+    for (const Binding &b : m_bindings) {
+        if (b.field == field)
+            return b.widget;
+    }
+    return nullptr;
+}
+
+void FieldBinder::showAll()
+{
+    for (const Binding &b : qAsConst(m_bindings))
+        showBinding(b);
+}
+
+void FieldBinder::show(QObject *widget)
+{
+    if (Binding *b = bindingOf(widget))
+        showBinding(*b);
+}
+
+void FieldBinder::showBinding(const Binding &b)
+{
+    if (!b.widget || !isActive())
+        return;
+    // The widgets' own change signals must not store what is only being shown.
+    ++m_showing;
+    QObject *w = b.widget;
+    if (auto *amount = qobject_cast<DoubleLineEdit *>(w)) {
+        amount->setAmount(static_cast<CFloatField *>(b.field)->value());
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        edit->setText(static_cast<CStringField *>(b.field)->value());
+    } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+        box->setChecked(static_cast<CBoolField *>(b.field)->value());
+    } else if (auto *group = qobject_cast<QButtonGroup *>(w)) {
+        const int id = static_cast<CIntField *>(b.field)->value();
+        if (QAbstractButton *button = group->button(id)) {
+            button->setChecked(true);
+        } else {
+            // -1 (or an unknown id): no button is chosen.
+            const bool exclusive = group->exclusive();
+            group->setExclusive(false);
+            for (QAbstractButton *other : group->buttons())
+                other->setChecked(false);
+            group->setExclusive(exclusive);
+        }
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        combo->setCurrentIndex(combo->findData(static_cast<CIntField *>(b.field)->value()));
+    } else if (auto *date = qobject_cast<StyledDateEdit *>(w)) {
+        date->setDateValue(static_cast<CDateField *>(b.field)->date());
+    }
+    --m_showing;
+}
+
+bool FieldBinder::storeAll()
+{
+    bool changed = false;
+    for (const Binding &b : qAsConst(m_bindings))
+        changed = storeBinding(b) || changed;
+    return changed;
+}
+
+bool FieldBinder::store(QObject *widget)
+{
+    Binding *b = bindingOf(widget);
+    return b && storeBinding(*b);
+}
+
+bool FieldBinder::storeBinding(const Binding &b)
+{
+    if (!b.widget || !isActive())
+        return false;
+    QObject *w = b.widget;
+    if (auto *amount = qobject_cast<DoubleLineEdit *>(w)) {
+        auto *field = static_cast<CFloatField *>(b.field);
+        // Text as shown: the field keeps its full precision rather than the two decimals.
+        if (amount->text() == DoubleLineEdit::formatAmount(field->value()))
+            return false;
+        double value = 0.0;
+        const bool accepted = DoubleLineEdit::parseAmount(amount->text(), value);
+        const bool changed = accepted && value != field->value();
+        if (accepted)
+            field->setValue(value);
+        // Refused text goes back to the stored amount; accepted text takes the two decimals.
+        showBinding(b);
+        return changed;
+    }
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        auto *field = static_cast<CStringField *>(b.field);
+        QString text = edit->text();
+        if (field->length() > 0)
+            text.truncate(field->length());
+        return storeIfChanged(field, CString(text));
+    }
+    if (auto *box = qobject_cast<QCheckBox *>(w))
+        return storeIfChanged(static_cast<CBoolField *>(b.field), box->isChecked());
+    if (auto *group = qobject_cast<QButtonGroup *>(w))
+        return storeIfChanged(static_cast<CIntField *>(b.field), group->checkedId());
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        const int data = combo->currentIndex() < 0 ? 0 : combo->currentData().toInt();
+        return storeIfChanged(static_cast<CIntField *>(b.field), data);
+    }
+    if (auto *date = qobject_cast<StyledDateEdit *>(w)) {
+        auto *field = static_cast<CDateField *>(b.field);
+        const QDate value = date->dateValue();
+        if (value == field->date())
+            return false;
+        field->setDate(value);
+        return true;
+    }
+    return false;
+}
+
+void FieldBinder::storeFromSender()
+{
+    if (m_showing > 0)
+        return;
+    QObject *widget = sender();
+    Binding *b = bindingOf(widget);
+    if (!b)
+        return;
+    CField *field = b->field;
+    if (storeBinding(*b))
+        emit fieldChanged(field);
+}
+
+void FieldBinder::onStringEditFinished()
+{
+    storeFromSender();
+}
+
+void FieldBinder::onFloatEditFinished()
+{
+    storeFromSender();
+}
+
+void FieldBinder::onBoolChanged(int)
+{
+    storeFromSender();
+}
+
+void FieldBinder::onRadioIdClicked(int)
+{
+    storeFromSender();
+}
+
+void FieldBinder::onCmbCurIndexChanged(int)
+{
+    storeFromSender();
+}
+
+void FieldBinder::onDateChanged(const QDate &)
+{
+    storeFromSender();
+}
