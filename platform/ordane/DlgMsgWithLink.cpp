@@ -39,6 +39,16 @@ void DlgMsgWithLink::afterCreateUI()
     setMinimumWidth(420);
 }
 
+void DlgMsgWithLink::showEvent(QShowEvent *event)
+{
+    adjustSize();
+    // Wrapped lines need the height their final width gives them.
+    const int wanted = heightForWidth(width());
+    if (wanted > height())
+        resize(width(), wanted);
+    BaseDialog::showEvent(event);
+}
+
 void DlgMsgWithLink::setMsg1(const QString &text)
 {
     m_msg1->setText(text);

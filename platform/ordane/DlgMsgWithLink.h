@@ -27,6 +27,10 @@ public:
     LinkMessageRequest request() const;
     QString linkHtml() const;
 
+protected:
+    // The texts come after construction: the size follows them when the dialog shows.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void afterCreateUI() override;
 

@@ -21,6 +21,7 @@
 #include <QButtonGroup>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -134,6 +135,7 @@ private slots:
     void wizardExecResult();
 
     void linkMessageScripted();
+    void linkMessageFitsItsTexts();
     void checkQuestionScripted_data();
     void checkQuestionScripted();
     void dialogsRealUnderModalDriver();
@@ -502,6 +504,30 @@ void TestFieldBinding::linkMessageScripted()
     dlg.setLink("https://example.invalid/x?a=1&b=2");
     QCOMPARE(dlg.linkHtml(), QString("<a href=\"https://example.invalid/x?a=1&amp;b=2\">"
                                      "https://example.invalid/x?a=1&amp;b=2</a>"));
+}
+
+void TestFieldBinding::linkMessageFitsItsTexts()
+{
+    // The texts are set after construction; the shown dialog must not cut them.
+    DlgMsgWithLink dlg("Direct Deposit Enrolment");
+    dlg.setMsg1(QString("Taxpayers will be able to register for Direct Deposit through the "
+                        "following methods. ")
+                    .repeated(4));
+    dlg.setMsg2("Second line");
+    dlg.setLink2("https://example.invalid/form.html", "enrolment form");
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    for (const char *name : {"lblMsg1", "lblMsg2", "lblLink"}) {
+        auto *label = dlg.findChild<QLabel *>(name);
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                 qPrintable(QString("%1 %2 %3 %4")
+                                .arg(name)
+                                .arg(label->height())
+                                .arg(label->heightForWidth(label->width()))
+                                .arg(label->width())));
+    }
+    QVERIFY(dlg.findChild<QLabel *>("lblMsg1")->height() >
+            2 * dlg.findChild<QLabel *>("lblMsg2")->height());
 }
 
 void TestFieldBinding::checkQuestionScripted_data()
