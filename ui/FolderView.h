@@ -80,7 +80,8 @@ private:
     void addSection(TreeItem &section, const QString &text);
     static void setCaption(QTreeWidgetItem *item, const QString &caption);
 
-    // Held by value and taken out of the view before it is destroyed.
+    // Held by value and taken out of the view before it is destroyed; so the view is never
+    // emptied with QTreeWidget::clear, which would delete them.
     TreeItem m_start;
     TreeItem m_slips;
     TreeItem m_wizard;

@@ -248,17 +248,27 @@ bool FieldBinder::storeBinding(const Binding &b)
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         auto *field = static_cast<CStringField *>(b.field);
         QString text = edit->text();
-        if (field->length() > 0)
+        QString shown = field->value();
+        if (field->length() > 0) {
             text.truncate(field->length());
+            shown.truncate(field->length());
+        }
+        // A longer text read from a file is cut only when the user edits it.
+        if (text == shown)
+            return false;
         return storeIfChanged(field, CString(text));
     }
     if (auto *box = qobject_cast<QCheckBox *>(w))
         return storeIfChanged(static_cast<CBoolField *>(b.field), box->isChecked());
-    if (auto *group = qobject_cast<QButtonGroup *>(w))
-        return storeIfChanged(static_cast<CIntField *>(b.field), group->checkedId());
+    // No button or no item chosen is what a value without one shows: it is kept.
+    if (auto *group = qobject_cast<QButtonGroup *>(w)) {
+        const int id = group->checkedId();
+        return id >= 0 && storeIfChanged(static_cast<CIntField *>(b.field), id);
+    }
     if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        const int data = combo->currentIndex() < 0 ? 0 : combo->currentData().toInt();
-        return storeIfChanged(static_cast<CIntField *>(b.field), data);
+        if (combo->currentIndex() < 0)
+            return false;
+        return storeIfChanged(static_cast<CIntField *>(b.field), combo->currentData().toInt());
     }
     if (auto *date = qobject_cast<StyledDateEdit *>(w)) {
         auto *field = static_cast<CDateField *>(b.field);

@@ -125,6 +125,7 @@ private slots:
     void clickedChoices();
     void showAllDrawsEveryField();
     void refusedAmountWidgetShowsStoredValue();
+    void untouchedWidgetsKeepValuesTheyCannotShow();
 
     void comboLists_data();
     void comboLists();
@@ -341,6 +342,35 @@ void TestFieldBinding::refusedAmountWidgetShowsStoredValue()
     QVERIFY(!binder.storeAll());
     QCOMPARE(data.amount.value(), 5.0);
     QCOMPARE(edit->text(), QString("5.00"));
+}
+
+void TestFieldBinding::untouchedWidgetsKeepValuesTheyCannotShow()
+{
+    // A commit stores every widget; values the widgets cannot show must survive it.
+    BindingData data;
+    data.name.setValue("Longer than five");
+    data.amount = 0.125;
+    data.choice = 7;
+    data.province = 44;
+    QWidget root;
+    makeBindingWidgets(&root);
+    FieldBinder binder;
+    binder.bindOwner(&root, data);
+    binder.showAll();
+    QCOMPARE(root.findChild<QLineEdit *>("fld_name")->text(), QString("Longe"));
+    QCOMPARE(root.findChild<CT1ComboBox *>("fld_province")->currentIndex(), -1);
+    QVERIFY(!binder.storeAll());
+    QCOMPARE(QString(data.name.value()), QString("Longer than five"));
+    QCOMPARE(data.amount.value(), 0.125);
+    QCOMPARE(data.choice.value(), 7);
+    QCOMPARE(data.province.value(), 44);
+
+    // Edited, the text is cut at the field's length.
+    auto *name = root.findChild<QLineEdit *>("fld_name");
+    name->setText("Ab");
+    QTest::keyClicks(name, "cdefg");
+    QVERIFY(binder.storeAll());
+    QCOMPARE(QString(data.name.value()), QString("Abcde"));
 }
 
 void TestFieldBinding::comboLists_data()
