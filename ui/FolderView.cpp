@@ -24,7 +24,10 @@ FolderView::FolderView(QWidget *parent) : QTreeWidget(parent)
 
 FolderView::~FolderView()
 {
-    // The sections are members: the view must not delete them as its own items.
+    // The sections are members: the view must not delete them as its own items. Taking
+    // them out must not report selection changes to an editor that is being destroyed.
+    const QSignalBlocker quietView(this);
+    const QSignalBlocker quietSelection(selectionModel());
     while (topLevelItemCount() > 0)
         takeTopLevelItem(topLevelItemCount() - 1);
 }

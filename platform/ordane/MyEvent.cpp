@@ -1,5 +1,9 @@
-// MyEvent: the list of the editor's event types.
+// MyEvent: the key functions and the list of the editor's event types.
 #include "ordane/MyEvent.h"
+
+MyEvent::~MyEvent() = default;
+
+EventForwardEdit::~EventForwardEdit() = default;
 
 bool MyEvent::isEditorEvent(int type)
 {

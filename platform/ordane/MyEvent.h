@@ -21,6 +21,8 @@ public:
     };
 
     explicit MyEvent(int type) : QEvent(static_cast<QEvent::Type>(type)) {}
+    // Out of line, so the class has one type identity for dynamic_cast across libraries.
+    ~MyEvent() override;
 
     static bool isEditorEvent(int type);
 };
@@ -29,6 +31,7 @@ class EventForwardEdit : public MyEvent
 {
 public:
     explicit EventForwardEdit(int formType) : MyEvent(GotoForm), m_formType(formType) {}
+    ~EventForwardEdit() override;
     int formType() const { return m_formType; }
 
 private:

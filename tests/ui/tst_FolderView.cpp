@@ -102,6 +102,7 @@ private slots:
     void contextMenus();
     void notesRebuiltFromScratch();
     void personSwitchRefill();
+    void destroyingViewReportsNothing();
     void delegatePaintsSelection_data();
     void delegatePaintsSelection();
 
@@ -631,6 +632,20 @@ void TestFolderView::personSwitchRefill()
     QCOMPARE(m_view->selectedEntry(kind, type, id), static_cast<void *>(spouse->m_slipList[2]));
     QCOMPARE(kind, 1);
     QCOMPARE(type, SlipType::T3);
+}
+
+void TestFolderView::destroyingViewReportsNothing()
+{
+    // The editor listens to the selection; it is half gone when its tree is destroyed.
+    m_view->selectEntry(1, m_family->taxpayer()->m_slipList[1]->id);
+    QVERIFY(m_view->selectedItem());
+    int reports = 0;
+    connect(m_view, &QTreeWidget::itemSelectionChanged, [&] { ++reports; });
+    connect(m_view, &QTreeWidget::currentItemChanged, [&] { ++reports; });
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, [&] { ++reports; });
+    delete m_view;
+    m_view = nullptr;
+    QCOMPARE(reports, 0);
 }
 
 void TestFolderView::delegatePaintsSelection_data()
