@@ -344,6 +344,14 @@ void TestFolderView::treeCaptionsFollowEntries()
     QCOMPARE(m_view->slipSection()->child(0), firstItem);
     QCOMPARE(captionsOf(m_view->slipSection()).mid(0, 2), (QStringList{"S-T4", "T5 -  by AFR"}));
 
+    // A linked form in the coupled return carries the marker too.
+    QTreeWidgetItem *scheduleItem = m_view->formSection()->child(1);
+    TaxDataEntryStru *schedule = static_cast<TreeItemForm *>(scheduleItem)->formEntry();
+    QCOMPARE(schedule->type, FormType::SCH3);
+    schedule->linkedId = 300;
+    m_view->refreshFormCaptions();
+    QCOMPARE(scheduleItem->text(0), QString("S-Schedule 3"));
+
     // A single return never shows the marker.
     m_family->spouse()->removeForm(m_family->spouse()->getForm(FormType::T1, 0, false), true,
                                    false);
@@ -361,6 +369,7 @@ void TestFolderView::treeCaptionsFollowEntries()
         QCOMPARE(item->text(0), QString(expected));
     }
     QCOMPARE(m_view->formSection()->child(0)->text(0), QString("T1 General"));
+    QCOMPARE(scheduleItem->text(0), QString("Schedule 3"));
     int multiples = 0;
     for (QTreeWidgetItem *item : childrenOf(m_view->formSection())) {
         if (static_cast<TreeItemForm *>(item)->formEntry()->type == FormType::T2125) {
