@@ -6,15 +6,14 @@
 #include "ordane/CFloatField.h"
 #include "ordane/CIntField.h"
 #include "ordane/CStringField.h"
-#include "ordane/CT1ComboBox.h"
 #include "ordane/DoubleLineEdit.h"
 #include "ordane/FieldOwner.h"
-#include "ordane/StringLineEdit.h"
-#include "ordane/StyledCheckBox.h"
 #include "ordane/StyledDateEdit.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QRegularExpression>
 
 namespace {
