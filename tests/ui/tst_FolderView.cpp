@@ -108,6 +108,8 @@ private slots:
 
 private:
     QTreeWidgetItem *itemByName(const QString &name);
+    // Makes the named item the only selected one ("" selects nothing) and returns it.
+    QTreeWidgetItem *selectByName(const QString &name);
 
     PluginFolder *m_plugins = nullptr;
     FamilyTaxData *m_family = nullptr;
@@ -159,6 +161,15 @@ QTreeWidgetItem *TestFolderView::itemByName(const QString &name)
     if (name == "wizard item")
         return m_view->wizardSection()->child(0);
     return nullptr;
+}
+
+QTreeWidgetItem *TestFolderView::selectByName(const QString &name)
+{
+    QTreeWidgetItem *chosen = itemByName(name);
+    m_view->clearSelection();
+    if (chosen)
+        m_view->setCurrentItem(chosen);
+    return chosen;
 }
 
 void TestFolderView::sectionsTextsFontAndTooltip()
@@ -489,10 +500,7 @@ void TestFolderView::selectedEntry()
     QFETCH(int, kind);
     QFETCH(QString, returned);
 
-    QTreeWidgetItem *chosen = itemByName(item);
-    m_view->clearSelection();
-    if (chosen)
-        m_view->setCurrentItem(chosen);
+    QTreeWidgetItem *chosen = selectByName(item);
     int k = 5, type = 5, id = 5;
     void *result = m_view->selectedEntry(k, type, id);
     QCOMPARE(k, kind);
@@ -538,10 +546,7 @@ void TestFolderView::removeSelectedTreeItem()
     QFETCH(QString, item);
     QFETCH(bool, removed);
 
-    QTreeWidgetItem *chosen = itemByName(item);
-    m_view->clearSelection();
-    if (chosen)
-        m_view->setCurrentItem(chosen);
+    QTreeWidgetItem *chosen = selectByName(item);
     const QList<int> counts{
         m_view->slipSection()->childCount(), m_view->formSection()->childCount(),
         m_view->noteSection()->childCount(), m_view->wizardSection()->childCount()};
@@ -596,10 +601,7 @@ void TestFolderView::contextMenus()
     QFETCH(QString, title);
     QFETCH(int, kind);
 
-    QTreeWidgetItem *chosen = itemByName(item);
-    m_view->clearSelection();
-    if (chosen)
-        m_view->setCurrentItem(chosen);
+    selectByName(item);
     QString gotTitle;
     int gotKind = -1;
     QCOMPARE(m_view->contextMenuFor(gotTitle, gotKind), kind >= 0);
