@@ -2,6 +2,8 @@
 #include "ordane/StyledDateEdit.h"
 
 #include <QCalendarWidget>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 // Lower than any date a return holds.
@@ -41,4 +43,15 @@ void StyledDateEdit::mousePressEvent(QMouseEvent *event)
     if (isEmpty() && calendarWidget())
         calendarWidget()->setSelectedDate(QDate::currentDate());
     QDateEdit::mousePressEvent(event);
+}
+
+void StyledDateEdit::keyPressEvent(QKeyEvent *event)
+{
+    const bool erase = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    if (erase && !isEmpty() && lineEdit()->selectedText() == text()) {
+        setDateValue(QDate());
+        event->accept();
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
 }

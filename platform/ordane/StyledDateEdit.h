@@ -20,4 +20,6 @@ public:
 protected:
     // An empty edit opens its calendar on today rather than on the empty marker.
     void mousePressEvent(QMouseEvent *event) override;
+    // Delete or Backspace over the whole selected text empties the edit.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -81,6 +81,11 @@ public slots:
 void typeAndEnter(QWidget *w, const QString &text)
 {
     if (auto *date = qobject_cast<QDateEdit *>(w)) {
+        if (text.isEmpty()) {
+            date->selectAll();
+            QTest::keyClick(date, Qt::Key_Delete);
+            return;
+        }
         // Typed section by section, as the edit takes it; each section selected first.
         const QStringList parts = text.split('/');
         const QDateTimeEdit::Section sections[] = {
@@ -194,6 +199,8 @@ void TestFieldBinding::typedText_data()
     QTest::newRow("leap day") << "fld_born"
                               << "2024/02/29" << QVariant(QDate(2024, 2, 29)) << "2024/02/29"
                               << true;
+    QTest::newRow("date erased") << "fld_born"
+                                 << "" << QVariant(QDate()) << " " << true;
     // The edit refuses the "0" that would make 30 February: the day stays 03.
     QTest::newRow("date that does not exist")
         << "fld_born"
@@ -227,6 +234,7 @@ void TestFieldBinding::typedText()
         binder.store(date);
         QCOMPARE(QVariant(data.born.date()), stored);
         QCOMPARE(date->text(), shown);
+        QCOMPARE(!changed.isEmpty(), signalled);
         return;
     }
     CField *field = binder.fieldOf(w);
