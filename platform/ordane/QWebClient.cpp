@@ -185,6 +185,18 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     case Stop::None:
         break;
     }
+    // A reply whose transfer broke off (closed early, bad chunking) is no reply: a cut body
+    // could read as a different answer.
+    const QNetworkReply::NetworkError transferError = networkReply->error();
+    const bool cutOff = (transferError > QNetworkReply::NoError &&
+                         transferError < QNetworkReply::ContentAccessDenied) ||
+                        (transferError >= QNetworkReply::ProtocolUnknownError &&
+                         transferError <= QNetworkReply::ProtocolFailure);
+    if (status != 0 && cutOff) {
+        fail(NetworkFailed, QStringLiteral("The reply from %1 broke off: %2")
+                                .arg(host, networkReply->errorString()));
+        return false;
+    }
     if (status != 0) {
         m_httpStatus = status;
         reply = received;

@@ -22,9 +22,9 @@ public:
         InvalidUrl,       // not an absolute http or https address
         ReservedHost,     // a host under ".invalid": refused before any name lookup
         AlreadySent,      // a client serves one request only
-        TimedOut,         // nothing moved for the time-out
+        TimedOut,         // nothing moved for the time-out, or the overall limit passed
         SslFailed,        // the server's certificate was not accepted
-        NetworkFailed,    // refused, closed without a reply, name not found ...
+        NetworkFailed,    // refused, closed without a whole reply, name not found ...
         HttpStatusFailed, // a reply came, with a status outside 200 to 299
         ReplyTooLarge     // the reply grew past the size limit and was cut off
     };

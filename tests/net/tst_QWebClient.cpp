@@ -44,6 +44,8 @@ private slots:
     void endlessChunkedReply();
     void replySize_data();
     void replySize();
+    void replyCutOff_data();
+    void replyCutOff();
     void workerThread();
 
 private:
@@ -450,6 +452,29 @@ void TestQWebClient::replySize()
     QString reply;
     QVERIFY2(client.post(reply), qPrintable(client.errorString()));
     QCOMPARE(reply.size(), 1000);
+}
+
+void TestQWebClient::replyCutOff_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<Fields>("headers");
+    QTest::addColumn<QString>("errorString");
+    QTest::newRow("shorter than announced")
+        << QByteArray("200 2027") << Fields{{"Content-Length", "12"}}
+        << "The reply from 127.0.0.1 broke off: Connection closed";
+    QTest::newRow("one byte short") << QByteArray("200 2027010") << Fields{{"Content-Length", "12"}}
+                                    << "The reply from 127.0.0.1 broke off: Connection closed";
+}
+
+void TestQWebClient::replyCutOff()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(Fields, headers);
+    QFETCH(QString, errorString);
+    m_server->setResponse("/cut", LocalServer::Response::answer(200, body, headers));
+    QWebClient client(m_server->url("/cut"));
+    client.setTimeout(2000);
+    expectFailure(client, QWebClient::NetworkFailed, errorString);
 }
 
 void TestQWebClient::workerThread()
