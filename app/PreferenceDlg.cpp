@@ -195,6 +195,7 @@ void PreferenceDlg::onBtnCheckPointsClicked()
     const CString server = appInstance()->config.VarnexaServer;
     beginWaitCursor();
     QWebClient client(QString("%1/api/user/verify").arg(server).toUtf8(), false);
+    client.setLimits(appInstance()->webCheckLimits);
     client.addQueryItem("email", email.toUtf8());
     client.addQueryItem("password", password.toUtf8());
     client.addQueryItem("msg", "testing");

@@ -166,6 +166,7 @@ private slots:
     void checkPoints_data();
     void checkPoints();
     void checkPointsAtMostThree();
+    void checkPointsBounded();
     void checkPointsRefusesBadInput_data();
     void checkPointsRefusesBadInput();
     void splitString_data();
@@ -711,7 +712,16 @@ void TestPreferences::checkPoints_data()
     QTest::newRow("none of the keys") << 200 << QByteArray(R"({"other": 1})") << failed;
     QTest::newRow("array") << 200 << QByteArray("[1, 2]") << failed;
     QTest::newRow("not JSON") << 200 << QByteArray("<html>oops</html>") << failed;
-    QTest::newRow("error status") << 500 << QByteArray(R"({"points": 5})") << failed;
+    // An HTTP error status is still a reply: its JSON body is read.
+    QTest::newRow("login refused with 401")
+        << 401 << QByteArray(R"({"points": -2})") << "Login to Varnexa failed, code=-2!";
+    QTest::newRow("login refused with 403 and status")
+        << 403 << QByteArray(R"({"points": -2, "subscriptionStatus": "locked"})")
+        << "Login to Varnexa failed, code=-2!\nStatus: locked";
+    QTest::newRow("error status with points")
+        << 500 << QByteArray(R"({"points": 5})") << "Your account has 5 points available. [SERVER]";
+    QTest::newRow("error page") << 500 << QByteArray("<html>Internal error</html>") << failed;
+    QTest::newRow("error status, empty") << 502 << QByteArray() << failed;
 }
 
 void TestPreferences::checkPoints()
@@ -770,6 +780,31 @@ void TestPreferences::checkPointsAtMostThree()
     edit(next, "edtUserPswd")->setText("pw");
     button(next, "btnCheckPoints")->click();
     QCOMPARE(m_server->requests().size(), 4);
+}
+
+void TestPreferences::checkPointsBounded()
+{
+    // A server that keeps the reply alive a byte at a time is given up at the overall limit.
+    m_server = std::make_unique<LocalServer>();
+    QVERIFY(m_server->listen());
+    appInstance()->config.VarnexaServer = m_server->url("");
+    m_server->setResponse("/api/user/verify", LocalServer::Response::drip(
+                                                  R"({"points": 7})" + QByteArray(100, ' '), 50));
+    TabWndApp *app = appInstance();
+    const QWebClient::Limits defaults = app->webCheckLimits;
+    app->webCheckLimits.totalMs = 400;
+    PreferenceDlg dlg;
+    edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
+    edit(dlg, "edtUserPswd")->setText("pw");
+    QElapsedTimer clock;
+    clock.start();
+    button(dlg, "btnCheckPoints")->click();
+    const qint64 elapsed = clock.elapsed();
+    app->webCheckLimits = defaults;
+    QCOMPARE(m_presenter->shownTexts(),
+             QStringList{"Check account points failed, maybe network problem!"});
+    QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 
 void TestPreferences::checkPointsRefusesBadInput_data()

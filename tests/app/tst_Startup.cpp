@@ -6,7 +6,9 @@
 #include <QSqlQuery>
 #include <QSslSocket>
 
+#include "LocalServer.h"
 #include "ScenarioRunner.h"
+#include "TestCertificates.h"
 #include "TestMain.h"
 #include "app/CSingleInstanceGuard.h"
 
@@ -70,6 +72,7 @@ private slots:
     void variants_data();
     void variants();
     void icons();
+    void releaseCheckTalksToServer();
 };
 
 void TestStartup::normalStart()
@@ -200,6 +203,36 @@ void TestStartup::icons()
         const QImage image(path);
         QCOMPARE(image.size(), QSize(32, 32));
     }
+}
+
+void TestStartup::releaseCheckTalksToServer()
+{
+    // The check runs while the window is being shown, in a loop of its own that waits for the
+    // reply; the program must still reach its event loop and end.
+    QTemporaryDir certDir;
+    TestCertificates certs;
+    QVERIFY2(certs.create(certDir.path()), qPrintable(certs.errorString()));
+    LocalServer server;
+    QVERIFY(server.listen(certs.serverConfiguration()));
+    server.setResponse("/phpproj/t2ovn/info/velquistorinfo.php",
+                       LocalServer::Response::answer(200, "200 20270101"));
+
+    TestEnvironment env;
+    writeFile(env.appLocalDataPath() + "/run/gr_path.ini",
+              QString("InfoServer=127.0.0.1:%1\n").arg(server.port()).toUtf8());
+    ScenarioRunner runner(env);
+    runner.trustAuthority(certDir.filePath("ca.crt"));
+    const ScenarioResult r = runner.run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.texts("window"), QStringList{"Quorvandelle 2025 NETFILE"});
+    QCOMPARE(r.texts("information"),
+             QStringList{"There is a new version of Quorvandelle 2025. You can go to "
+                         "https://www.quorvandelle.invalid to download/install it again."} +
+                 sslMessage());
+    const QList<LocalServer::Request> requests = server.requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].body, QByteArray("kw1=QT1N-2025&kw2=latest"));
 }
 
 QV_TEST_MAIN(TestStartup)
