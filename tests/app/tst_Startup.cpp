@@ -9,6 +9,7 @@
 #include "ScenarioRunner.h"
 #include "TestMain.h"
 #include "app/CSingleInstanceGuard.h"
+#include "app/CSqliteDBManager.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ class TestStartup : public QObject
     Q_OBJECT
 private slots:
     void normalStart();
+    void storedRowsAtStart();
     void databaseFolderBlocked();
     void variants_data();
     void variants();
@@ -132,6 +134,35 @@ void TestStartup::normalStart()
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(lines(local + "/run/log2025.txt").size(), 10);
     QCOMPARE(queryFile(db, "select count(*), 0 from tb_config"), QStringList{"9=0"});
+}
+
+void TestStartup::storedRowsAtStart()
+{
+    TestEnvironment env;
+    const QString sys = env.appLocalDataPath() + "/._sys";
+    const QString kept = env.root() + "/kept.r25";
+    const QString stored = env.root() + "/stored/returns";
+    writeFile(kept, "r25");
+    QDir().mkpath(env.root() + "/folder.r25");
+    {
+        QDir().mkpath(sys);
+        CSqliteDBManager db;
+        CString path = sys;
+        QCOMPARE(db.open(path), 0);
+        for (const QString &file : {kept, env.root() + "/folder.r25", env.root() + "/gone.r25"})
+            QVERIFY(CSqliteDBManager::insertRetFile("A", "", file.toUtf8()) > 0);
+        CSqliteDBManager::setConfig("RetPath", stored, 1);
+    }
+    const ScenarioResult r = ScenarioRunner(env).run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    // Rows of return files that vanished or became folders are gone; the file's row stays.
+    QCOMPARE(queryFile(sys + "/mydata2025n.db", "select filepath, name1 from tb_retfile"),
+             QStringList{kept + "=A"});
+    // The stored folder of return files is made, not the default one.
+    QVERIFY(QFileInfo(stored).isDir());
+    QVERIFY(QFileInfo(env.documentsPath() + "/quorvandelle/2025").isDir());
+    QVERIFY(!QFileInfo(env.documentsPath() + "/quorvandelle/2025/data").exists());
 }
 
 void TestStartup::databaseFolderBlocked()
