@@ -19,9 +19,9 @@
 #include "ModalDriver.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
-#include "app/PasswordConfirmDlg.h"
-#include "app/PreferenceDlg.h"
 #include "app/TabWndApp.h"
+#include "app/dialogs/PasswordConfirmDlg.h"
+#include "app/dialogs/PreferenceDlg.h"
 #include "ordane/MsgBox.h"
 
 namespace {
