@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <exception>
+#include <iterator>
 
 #include "app/ReturnFileEntriesModel.h"
 #include "ordane/Utilities.h"
@@ -32,6 +33,10 @@ bool mayOpenAsDatabase(const QString &path)
     static const char header[] = "SQLite format 3"; // 16 bytes with its NUL
     return file.read(sizeof header) == QByteArray(header, sizeof header);
 }
+
+// The six tables of the file, in the order they are created.
+const char *const tableNames[] = {"tb_config",  "tb_taxpayers", "tb_retfile",
+                                  "tb_taxdata", "tb_taxnoa",    "tb_history"};
 
 void run(const char *statement)
 {
@@ -107,16 +112,13 @@ bool CSqliteDBManager::createTables(bool &configCreated)
 {
     // Every state is known before anything is dropped: a table that could not be asked about
     // is never taken for a missing one.
-    const TableState config = tableState("tb_config");
-    const TableState taxpayers = tableState("tb_taxpayers");
-    const TableState retfile = tableState("tb_retfile");
-    const TableState taxdata = tableState("tb_taxdata");
-    const TableState taxnoa = tableState("tb_taxnoa");
-    const TableState history = tableState("tb_history");
-    for (TableState state : {config, taxpayers, retfile, taxdata, taxnoa, history}) {
-        if (state == TableState::Unknown)
+    TableState states[std::size(tableNames)];
+    for (std::size_t i = 0; i < std::size(tableNames); ++i) {
+        states[i] = tableState(tableNames[i]);
+        if (states[i] == TableState::Unknown)
             return false;
     }
+    const auto [config, taxpayers, retfile, taxdata, taxnoa, history] = states;
 
     configCreated = config == TableState::Missing;
     if (configCreated) {
@@ -171,8 +173,7 @@ bool CSqliteDBManager::createTables(bool &configCreated)
 
 bool CSqliteDBManager::allTablesPresent()
 {
-    for (const char *table :
-         {"tb_config", "tb_taxpayers", "tb_retfile", "tb_taxdata", "tb_taxnoa", "tb_history"}) {
+    for (const char *table : tableNames) {
         if (tableState(table) != TableState::Present)
             return false;
     }
