@@ -19,9 +19,9 @@
 #include "ModalDriver.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
-#include "app/PasswordConfirmDlg.h"
-#include "app/PreferenceDlg.h"
 #include "app/TabWndApp.h"
+#include "app/dialogs/PasswordConfirmDlg.h"
+#include "app/dialogs/PreferenceDlg.h"
 #include "ordane/MsgBox.h"
 
 namespace {
@@ -46,9 +46,7 @@ QAbstractButton *button(QWidget &dialog, const char *name)
 // Puts the application's configuration back to its built-in defaults, as at a start.
 void resetConfig()
 {
-    CT1AppConfig &config = appInstance()->config;
-    config.~CT1AppConfig();
-    new (&config) CT1AppConfig();
+    appInstance()->config.restoreDefaults();
 }
 
 // One key press event. QTest's key clicks press each modifier on its own first, and in the
@@ -167,6 +165,7 @@ private slots:
     void checkPoints();
     void checkPointsAtMostThree();
     void checkPointsBounded();
+    void checkPointsInTestingMode();
     void checkPointsRefusesBadInput_data();
     void checkPointsRefusesBadInput();
     void splitString_data();
@@ -174,6 +173,8 @@ private slots:
 
 private:
     void setConfig();
+    // A local service answering every account check with 4 points; VarnexaServer names it.
+    bool startPointsService();
 
     QScopedPointer<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPresenter> m_presenter;
@@ -755,13 +756,43 @@ void TestPreferences::checkPoints()
     QCOMPARE(configRowCount(), 0);
 }
 
-void TestPreferences::checkPointsAtMostThree()
+bool TestPreferences::startPointsService()
 {
     m_server = std::make_unique<LocalServer>();
-    QVERIFY(m_server->listen());
+    if (!m_server->listen())
+        return false;
     appInstance()->config.VarnexaServer = m_server->url("");
     m_server->setResponse("/api/user/verify",
                           LocalServer::Response::answer(200, R"({"points": 4})"));
+    return true;
+}
+
+void TestPreferences::checkPointsInTestingMode()
+{
+    QVERIFY(startPointsService());
+    // As start-up leaves them in testing mode: the title carries the suffix, the service is told
+    // the edition's own title.
+    struct TitleRestorer
+    {
+        CString saved = appTitle;
+        ~TitleRestorer() { appTitle = saved; }
+    } restorer;
+    appInstance()->config.MODEDEBUG = true;
+    appTitle = gMsgGetTitle(AppEdition) + " - Testing";
+    PreferenceDlg dlg;
+    edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
+    edit(dlg, "edtUserPswd")->setText("pw");
+    button(dlg, "btnCheckPoints")->click();
+    const QList<LocalServer::Request> requests = m_server->requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].body,
+             QByteArray("email=ann%40example.invalid&password=pw&msg=testing"
+                        "&formname=E-Auth&sfwrver=Quorvandelle%202025%20NETFILE"));
+}
+
+void TestPreferences::checkPointsAtMostThree()
+{
+    QVERIFY(startPointsService());
     PreferenceDlg dlg;
     edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
     edit(dlg, "edtUserPswd")->setText("pw");
