@@ -118,11 +118,13 @@ public:
     bool m_coupled = false;
 
 private:
+    class RecordBudget;
     int writeRecord(MyDataStream &ar);
     int readRecord(unsigned char edition, MyDataStream &ar);
-    int readForms(int version, CString &tag, bool pluginLoaded, MyDataStream &ar);
-    int readSlips(int version, CString &tag, MyDataStream &ar);
-    int readNotes(int version, CString &tag, MyDataStream &ar);
+    int readForms(int version, CString &tag, bool pluginLoaded, RecordBudget &budget,
+                  MyDataStream &ar);
+    int readSlips(int version, CString &tag, RecordBudget &budget, MyDataStream &ar);
+    int readNotes(int version, CString &tag, RecordBudget &budget, MyDataStream &ar);
     // isFormNeeded with the codes one summing of the slips named.
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 
