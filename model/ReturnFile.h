@@ -22,11 +22,13 @@ enum ReturnFileResult : int
 };
 
 // Reads a return file into a new object that the caller owns whatever *result says: 107
-// when the file cannot be opened (and null is returned), otherwise FamilyTaxData::Serialize's.
+// when the file cannot be opened (and null is returned); -1 with the "damaged" box when the
+// path names no regular file (a FIFO, a device) or cannot be read; otherwise
+// FamilyTaxData::Serialize's.
 FamilyTaxData *loadReturnFile(const QString &path, int *result);
 
-// Writes the return file through QSaveFile: the old file is replaced only when the whole
-// return was written. 0, or 121 when the file cannot be written.
+// Writes the return file through writeFileSafely: the old file is replaced only when the
+// whole return was written. 0, or 121 when the file cannot be written.
 int saveReturnFile(FamilyTaxData &family, const QString &path, unsigned char edition);
 
 // The load's information boxes, titled "Quorvandelle 2025".

@@ -13,15 +13,25 @@ void FieldOwner::registerField(CField *field)
     // A block stores a name's length in one byte.
     Q_ASSERT(!field->name().isEmpty() && field->name().size() <= kMaxNameLength);
     m_fields.push_back(field);
+    if (!m_index.isEmpty() && !m_index.contains(field->name()))
+        m_index.insert(field->name(), int(m_fields.size()) - 1);
+}
+
+int FieldOwner::indexOf(const QByteArray &name) const
+{
+    if (m_index.isEmpty() && !m_fields.empty()) {
+        m_index.reserve(int(m_fields.size()));
+        // The first registration of a name wins, as a search in order would.
+        for (int i = int(m_fields.size()) - 1; i >= 0; --i)
+            m_index.insert(m_fields[size_t(i)]->name(), i);
+    }
+    return m_index.value(name, -1);
 }
 
 CField *FieldOwner::findField(const QByteArray &name) const
 {
-    for (CField *f : m_fields) {
-        if (f->name() == name)
-            return f;
-    }
-    return nullptr;
+    const int i = indexOf(name);
+    return i < 0 ? nullptr : m_fields[size_t(i)];
 }
 
 void FieldOwner::addReadAlias(const char *oldName, const char *newName)
@@ -29,15 +39,16 @@ void FieldOwner::addReadAlias(const char *oldName, const char *newName)
     m_aliases.emplace_back(m_prefix + oldName, m_prefix + newName);
 }
 
-CField *FieldOwner::findForRead(const QByteArray &name) const
+int FieldOwner::indexForRead(const QByteArray &name) const
 {
-    if (CField *f = findField(name))
-        return f;
+    const int i = indexOf(name);
+    if (i >= 0)
+        return i;
     for (const auto &alias : m_aliases) {
         if (alias.first == name)
-            return findField(alias.second);
+            return indexOf(alias.second);
     }
-    return nullptr;
+    return -1;
 }
 
 void FieldOwner::resetFields()
@@ -96,6 +107,8 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     // Each entry takes at least a name length, one name byte, a type and a value byte.
     if (!in.fitsRemaining(count, 4))
         return false;
+    // Blocks list the fields in registration order: try the next slot before any look-up.
+    size_t next = 0;
     for (qint32 i = 0; i < count; ++i) {
         quint8 nameLength = 0;
         in >> nameLength;
@@ -110,7 +123,13 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
             return false;
         }
         const FieldType type = FieldType(typeCode);
-        CField *target = findForRead(name);
+        CField *target = nullptr;
+        if (next < m_fields.size() && m_fields[next]->name() == name) {
+            target = m_fields[next++];
+        } else if (const int at = indexForRead(name); at >= 0) {
+            target = m_fields[size_t(at)];
+            next = size_t(at) + 1; // back in step after a field the block lacks
+        }
         if (target && target->type() != type) {
             in.setCorrupt();
             return false;
