@@ -4,6 +4,8 @@
 #include "ordane/CField.h"
 #include "ordane/MyDataStream.h"
 
+#include <cstring>
+
 FieldOwner::FieldOwner(const char *prefix) : m_prefix(prefix) {}
 
 FieldOwner::~FieldOwner() = default;
@@ -112,10 +114,11 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     for (qint32 i = 0; i < count; ++i) {
         quint8 nameLength = 0;
         in >> nameLength;
-        QByteArray name(nameLength, Qt::Uninitialized);
-        in.Read(name.data(), nameLength);
-        quint8 typeCode = 0;
-        in >> typeCode;
+        // Name and type in one read, on the stack: most names match the next slot and need
+        // no copy of their own.
+        char nameBytes[kMaxNameLength + 1];
+        const bool whole = in.Read(nameBytes, nameLength + 1) == nameLength + 1;
+        const quint8 typeCode = whole ? quint8(nameBytes[nameLength]) : 0;
         if (in.status() != QDataStream::Ok)
             return false;
         if (nameLength == 0 || !CField::isKnownType(typeCode)) {
@@ -124,9 +127,10 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
         }
         const FieldType type = FieldType(typeCode);
         CField *target = nullptr;
-        if (next < m_fields.size() && m_fields[next]->name() == name) {
+        if (next < m_fields.size() && m_fields[next]->name().size() == nameLength &&
+            std::memcmp(m_fields[next]->name().constData(), nameBytes, nameLength) == 0) {
             target = m_fields[next++];
-        } else if (const int at = indexForRead(name); at >= 0) {
+        } else if (const int at = indexForRead(QByteArray(nameBytes, nameLength)); at >= 0) {
             target = m_fields[size_t(at)];
             next = size_t(at) + 1; // back in step after a field the block lacks
         }

@@ -1,6 +1,7 @@
 // MyDataStream: direction, raw reads, bounded counts and the text codec of every block.
 #include "ordane/MyDataStream.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -17,10 +18,19 @@ MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataS
     setUp();
 }
 
-MyDataStream::MyDataStream(const QByteArray &bytes) : QDataStream(bytes)
+MyDataStream::MyDataStream(const QByteArray &bytes) : m_buffer(std::make_unique<QBuffer>())
 {
+    // Unbuffered: the bytes are in memory already, a read buffer would only copy them again.
+    m_buffer->setData(bytes);
+    m_buffer->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    setDevice(m_buffer.get());
     m_storing = false;
     setUp();
+}
+
+MyDataStream::~MyDataStream()
+{
+    setDevice(nullptr);
 }
 
 void MyDataStream::setUp()

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QDataStream>
+#include <memory>
 
+class QBuffer;
 class QString;
 
 class MyDataStream : public QDataStream
@@ -14,6 +16,7 @@ public:
     // In-memory stream; WriteOnly stores, ReadOnly loads.
     MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode);
     MyDataStream(const QByteArray &bytes);
+    ~MyDataStream();
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
@@ -44,4 +47,5 @@ public:
 private:
     void setUp();
     bool m_storing = false;
+    std::unique_ptr<QBuffer> m_buffer; // the device of a stream over bytes it was given
 };

@@ -15,9 +15,10 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes)
     // A write cut short by a size limit or a full disk returns a short count without error.
     const bool written =
         file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
-    // Some file systems report a lost write only here; a file that cannot sync is no fault.
+    // Some file systems report a lost write only here (commit syncs too, but ignores the
+    // error); a file that cannot sync is no fault.
     const bool synced =
-        written && (::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS);
+        written && (::fdatasync(file.handle()) == 0 || errno == EINVAL || errno == EROFS);
     if (!synced) {
         file.cancelWriting();
         return false;
