@@ -32,7 +32,7 @@ int saveReturnFile(FamilyTaxData &family, const QString &path, unsigned char edi
 {
     // Serialised in memory, then written in one piece; the old file stays until all is written.
     QByteArray bytes;
-    MyDataStream stream(&bytes, QIODevice::WriteOnly);
+    MyDataStream stream(&bytes, QIODevice::WriteOnly | QIODevice::Append);
     const int result = family.Serialize(edition, stream);
     if (result != 0)
         return result;

@@ -4,7 +4,6 @@
 #include <QDataStream>
 #include <memory>
 
-class QBuffer;
 class QString;
 
 class MyDataStream : public QDataStream
@@ -13,10 +12,11 @@ public:
     // The direction follows the device's open mode: a device open for writing only is
     // stored to, anything else is loaded from.
     explicit MyDataStream(QIODevice *device);
-    // In-memory stream; WriteOnly stores, ReadOnly loads.
+    // In-memory stream; WriteOnly stores, ReadOnly loads. WriteOnly | Append stores after
+    // what the array holds, through a device made for it (the quickest way to serialise).
     MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode);
-    MyDataStream(const QByteArray &bytes);
     ~MyDataStream();
+    MyDataStream(const QByteArray &bytes);
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
@@ -47,5 +47,5 @@ public:
 private:
     void setUp();
     bool m_storing = false;
-    std::unique_ptr<QBuffer> m_buffer; // the device of a stream over bytes it was given
+    std::unique_ptr<QIODevice> m_appendDevice;
 };

@@ -547,15 +547,14 @@ void TestFormBlocks::streamDirectionAndFormat()
     MyDataStream intoBytes(&scratch, QIODevice::WriteOnly);
     MyDataStream fromBytes(&scratch, QIODevice::ReadOnly);
     MyDataStream fromConstBytes(QByteArray("x"));
+    QByteArray held("held");
+    MyDataStream appending(&held, QIODevice::WriteOnly | QIODevice::Append);
     const struct
     {
         MyDataStream *stream;
         bool storing;
-    } cases[] = {{&onWriteDevice, true},
-                 {&onReadDevice, false},
-                 {&intoBytes, true},
-                 {&fromBytes, false},
-                 {&fromConstBytes, false}};
+    } cases[] = {{&onWriteDevice, true}, {&onReadDevice, false},   {&intoBytes, true},
+                 {&fromBytes, false},    {&fromConstBytes, false}, {&appending, true}};
     for (const auto &c : cases) {
         QCOMPARE(c.stream->IsStoring(), c.storing);
         QCOMPARE(c.stream->IsLoading(), !c.storing);
@@ -574,6 +573,15 @@ void TestFormBlocks::streamDirectionAndFormat()
     QCOMPARE(onReadDevice.status(), QDataStream::Ok);
     QCOMPARE(onReadDevice.Read(buffer, 1), 0);
     QCOMPARE(onReadDevice.status(), QDataStream::ReadPastEnd);
+
+    // The appending stream writes the same bytes after what the array held.
+    appending << qint32(0x01020304) << 1.5;
+    appending.writeText(QStringLiteral("é"));
+    QCOMPARE(appending.status(), QDataStream::Ok);
+    QCOMPARE(held.toHex(), QByteArray("68656c64"
+                                      "01020304"
+                                      "3ff8000000000000"
+                                      "00000002c3a9"));
 }
 
 void TestFormBlocks::utf8Within_data()
