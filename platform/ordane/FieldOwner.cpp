@@ -94,10 +94,13 @@ void FieldOwner::writeFields(MyDataStream &out, int version) const
 {
     out << qint32(m_fields.size());
     for (const CField *f : m_fields) {
+        // Length, name and type in one write: a return holds thousands of fields.
         const QByteArray &name = f->name();
-        out << quint8(name.size());
-        out.writeRawData(name.constData(), name.size());
-        out << quint8(f->type());
+        char header[kMaxNameLength + 2];
+        header[0] = char(quint8(name.size()));
+        std::memcpy(header + 1, name.constData(), size_t(name.size()));
+        header[name.size() + 1] = char(quint8(f->type()));
+        out.writeRawData(header, name.size() + 2);
         f->writeValue(out, version);
     }
 }
