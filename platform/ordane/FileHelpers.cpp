@@ -1,5 +1,7 @@
-// File helpers: the folder is opened by URL; reading refuses anything but a regular file.
+// File helpers: the folder is opened by URL; a disk file is read only when it is regular.
 #include "ordane/FileHelpers.h"
+
+#include "ordane/RegularFile.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -23,15 +25,17 @@ bool loadFileToQString(const QString &path, QString &out, int flags)
     const bool resource = path.startsWith(QLatin1Char(':'));
     if (resource != ((flags & kLoadFromResource) != 0))
         return false;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxTextFileBytes)
+    QByteArray bytes;
+    if (resource) {
+        QFile file(path);
+        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+            return false;
+        bytes = file.read(kMaxTextFileBytes + 1);
+        if (bytes.size() > kMaxTextFileBytes)
+            return false;
+    } else if (readRegularFile(path, bytes, kMaxTextFileBytes) != RegularFileRead::Read) {
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
-    if (bytes.size() > kMaxTextFileBytes)
-        return false;
+    }
     out = QString::fromUtf8(bytes);
     return true;
 }

@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QWizard>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(CField *)
 
 namespace {
@@ -701,6 +703,7 @@ void TestFieldBinding::loadFileToQString_data()
     QTest::newRow("disk file") << "DISK" << 0 << true << "Disk é";
     QTest::newRow("disk file as resource") << "DISK" << kLoadFromResource << false << "";
     QTest::newRow("folder") << "FOLDER" << 0 << false << "";
+    QTest::newRow("fifo") << "FIFO" << 0 << false << "";
     QTest::newRow("missing") << "MISSING" << 0 << false << "";
 }
 
@@ -719,7 +722,10 @@ void TestFieldBinding::loadFileToQString()
         path = disk.fileName();
     else if (path == "FOLDER")
         path = dir.path();
-    else if (path == "MISSING")
+    else if (path == "FIFO") {
+        path = dir.filePath("pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (path == "MISSING")
         path = dir.filePath("none.txt");
     QString out = "old";
     QCOMPARE(::loadFileToQString(path, out, flags), ok);
