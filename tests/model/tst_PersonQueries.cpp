@@ -140,11 +140,7 @@ private:
 void TestPersonQueries::cleanup()
 {
     setNow();
-    CT1AppConfig &c = appInstance()->config;
-    for (CString *setting :
-         {&c.BusinessPhone, &c.BusinessName, &c.BusinessAddr, &c.BusinessCity, &c.BusinessProv,
-          &c.BusinessPostcode, &c.BusinessEFileNum, &c.DiscounterCode})
-        setting->Empty();
+    ReturnFixture::clearPreparerSettings();
 }
 
 void TestPersonQueries::captions_data()
