@@ -1,6 +1,7 @@
 // Person queries: form captions, keyed access, filing results, display texts, income tests.
 #include <QtTest>
 
+#include "PluginFolder.h"
 #include "ReturnFixture.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
@@ -16,6 +17,7 @@
 #include "model/FormCaption.h"
 #include "model/IndividualTaxData.h"
 #include "ordane/Clock.h"
+#include "plugin/TestPluginRecorder.h"
 
 #include <QComboBox>
 
@@ -131,6 +133,7 @@ private slots:
     void incomeTests_data();
     void incomeTests();
     void otherQueries();
+    void provinceQueries();
     void forwardersWithoutPerson();
 
 private:
@@ -908,6 +911,35 @@ void TestPersonQueries::otherQueries()
     QVERIFY(!parent.hasChildDependants());
     dependants.record(3).birthDate = QDate(2007, 12, 31);
     QVERIFY(parent.hasChildDependants());
+}
+
+void TestPersonQueries::provinceQueries()
+{
+    PluginFolder folder;
+    TestPluginRecorder recorder;
+    recorder.scripts[9].linkedForms = {{FormType::SCH2, FormType::ON_S2}};
+    QVERIFY(folder.linkTestPlugin(9, &recorder));
+    IndividualTaxData person(0, &m_dependants);
+    QVERIFY(person.m_provsTaxMgr.getProvinceManager(9, true));
+    TaxData_T1New *t1 = addT1(person, "Jane", "Doe");
+    CTaxData_Form *sch2 = person.addForm(FormType::SCH2, 0, true, 0, false)->data;
+    QCOMPARE(person.getLinkedProvincialFormType(FormType::SCH2), FormType::ON_S2);
+    QCOMPARE(person.getLinkedProvincialForm(sch2), nullptr);
+    CTaxData_Form *onS2 = person.addForm(FormType::ON_S2, 0, true, 0, false)->data;
+    QCOMPARE(person.getLinkedProvincialForm(sch2), onS2);
+    QCOMPARE(person.getLinkedProvincialForm(t1), nullptr);
+    QCOMPARE(person.getLinkedProvincialForm(nullptr), nullptr);
+
+    // Both the T1 and the plug-in are asked; the test plug-in's credits are never used up.
+    t1->f42900 = 10.0;
+    recorder.calls.clear();
+    QVERIFY(!person.isNonRefundableCreditAllUsed());
+    t1->f42900 = 0.0;
+    QVERIFY(!person.isNonRefundableCreditAllUsed());
+    QCOMPARE(recorder.callsOf("isNonRefTaxCreditAllUsed").size(), 2);
+    QVERIFY(t1->IsNonRefTaxCreditAllUsed() == false);
+    t1->f42900 = 0.009;
+    QVERIFY(t1->IsNonRefTaxCreditAllUsed());
 }
 
 void TestPersonQueries::forwardersWithoutPerson()
