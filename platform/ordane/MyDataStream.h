@@ -16,7 +16,19 @@ public:
     // what the array holds, through a device made for it (the quickest way to serialise).
     MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode);
     ~MyDataStream();
+    // Loads from the bytes in memory: the fixed-size values below are taken straight from
+    // them rather than through a QIODevice call for each value.
     MyDataStream(const QByteArray &bytes);
+
+    // The same values, status and end-of-data behaviour as QDataStream's operators; over an
+    // in-memory array they read without a device call. Other types go through the base.
+    using QDataStream::operator>>;
+    MyDataStream &operator>>(qint8 &v);
+    MyDataStream &operator>>(quint8 &v);
+    MyDataStream &operator>>(qint32 &v);
+    MyDataStream &operator>>(quint32 &v);
+    MyDataStream &operator>>(qint64 &v);
+    MyDataStream &operator>>(double &v);
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
@@ -24,6 +36,9 @@ public:
     // Reads up to length raw bytes into buffer; returns the count read. A short read
     // marks the stream as past its end.
     int Read(char *buffer, int length);
+
+    // Up to maxLength of the next bytes, left unread.
+    QByteArray peekRaw(int maxLength);
 
     // Marks the stream as holding damaged data (keeps an earlier error).
     void setCorrupt();
@@ -45,7 +60,16 @@ public:
     static constexpr quint32 kMaxTextBytes = 16u * 1024u * 1024u;
 
 private:
+    struct Memory;
     void setUp();
+    const QIODevice *memoryDevice() const;
+    // Whether the next fixed-size value can be taken from memory with the base's meaning.
+    bool readsInPlace() const;
+    template <typename T> MyDataStream &readInPlace(T &v);
+    // Copies up to length bytes from memory; a short read marks the stream past its end.
+    int readMemory(char *buffer, int length);
+
     bool m_storing = false;
     std::unique_ptr<QIODevice> m_appendDevice;
+    std::unique_ptr<Memory> m_memory;
 };
