@@ -7,14 +7,23 @@
 #include <QList>
 #include <memory>
 
+class CTaxData_Form;
 class IndividualTaxData;
 class MyDataStream;
+class QComboBox;
+class QTextStream;
+class TaxData_TaxNote;
+struct TaxDataEntryStru;
+struct TaxNoteEntryStru;
 
 // Which person of a return file is meant: the taxpayer, the spouse, or (never filled) a
 // further person 0 to 11.
 using PersonIndex = int;
 constexpr PersonIndex PersonTaxpayer = -2;
 constexpr PersonIndex PersonSpouse = -1;
+
+// "name [Bal. Due: 12.34]" for an amount above 0, else "name [Refund: 12.34]" (negated).
+void formatBalanceText(const CString &name, double amount, CString &out);
 
 class FamilyTaxData
 {
@@ -52,6 +61,42 @@ public:
     bool checkPassword(const CString &text) const;
     // Every form of both persons, and both persons, take the coupled state.
     void setCoupledFlags();
+
+    // The current person's queries and list operations (FamilyTaxDataQueries.cpp). While the
+    // current index names no person they do nothing and answer false, empty, 0 or null.
+    int getFormCount(int type) const;
+    bool hasForm(int type) const;
+    CTaxData_Form *getForm(int type, bool create);
+    TaxDataEntryStru *findFormEntry(int type, int id, bool create);
+    // For a T1032 of a coupled return the partner gets one too.
+    TaxDataEntryStru *addForm(int type, int id, bool addToList, int linkedId, bool prefill);
+    TaxDataEntryStru *addSlip(int type, int id, int linkedId);
+    TaxNoteEntryStru *addNote(int key);
+    void removeNote(TaxData_TaxNote *note);
+    void removeSlip(CTaxData_Form *slip);
+    void removeForm(CTaxData_Form *form, bool withProvincialForm);
+    int getLinkedProvincialFormType(int type);
+    CString getPersonIncomeSummary();
+    bool getTextByKey(int key, CString &text);
+    bool getAmountByKey(int key, double &amount);
+    bool getIntByKey(int key, int &value);
+    // Keys 10321 and 10322 of a coupled return reach the partner too; the current person's
+    // result is returned.
+    bool setValueByKey(int key, int flag, double value);
+    bool setTextByKey(int key, const QString &text);
+    CString getPersonDefaultFileName();
+    void recordFilingResult(int formType, int status, const QString &text);
+    int writeSlipSummary(QTextStream &out);
+
+    // Display texts of the return file.
+    // Each person's first name with the balance; "Family" with both when coupled.
+    void getBalanceTexts(CString &taxpayer, CString &spouse, CString &family);
+    // Fills the box with the persons (item data -2 and -1) and selects one; the item count.
+    int fillPersonComboBox(QComboBox *box, bool selectSpouse);
+    QString getDefaultFileName();
+    // The names of the persons whose T1 was not filed, each with why.
+    void getFilingStatusText(QString &out);
+    CString getIncomeSummary();
 
     IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
     IndividualTaxData *spouse() const { return m_spouse.get(); }

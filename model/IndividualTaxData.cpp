@@ -359,8 +359,6 @@ bool IndividualTaxData::isObsoleteFormType(int type) const
     }
 }
 
-void IndividualTaxData::prefillNewForm(TaxDataEntryStru *) {}
-
 // Slips and link ids.
 
 TaxDataEntryStru *IndividualTaxData::addSlip(int type, int id, int linkedId)

@@ -6,6 +6,7 @@
 #include "ordane/CReservedArea.h"
 #include "ordane/CString.h"
 
+#include <QDate>
 #include <QList>
 #include <set>
 
@@ -25,6 +26,11 @@ public:
     static constexpr int kLowestDataVersion = 0x10000;
     static constexpr int kPasswordFromVersion = 66034;
     static constexpr int kFirstId = 100;
+    // The one-line result texts: total, net and taxable income, then the refund or balance.
+    static constexpr const char *kRefundSummary =
+        "[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Refund]=%.2f";
+    static constexpr const char *kBalanceDueSummary =
+        "[Total Income]=%.2f [Net Income]=%.2f [Taxable Income]=%.2f [Balance Due]=%.2f";
 
     IndividualTaxData(int routingFlag, DependantInfoStruct *dependants);
     IndividualTaxData(const IndividualTaxData &) = delete;
@@ -50,7 +56,7 @@ public:
     void removeForm(CTaxData_Form *form, bool unlink, bool withProvincialTwin);
     void moveT1KSToFront();
     bool isObsoleteFormType(int type) const;
-    // Fills a new form from the person's T1 and wizard data; the person queries fill it in.
+    // Fills a new form from the person's T1, the preparer settings or the wizard data.
     void prefillNewForm(TaxDataEntryStru *entry);
 
     // Slips and link ids.
@@ -101,6 +107,68 @@ public:
     void SumSlips(SlipTotals &totals, std::set<int> &neededForms);
     // The HTML slip summary; always 0. Adds the forms the slips require, as every sum does.
     int WriteSlipSummary(QTextStream &out);
+
+    // Keyed access to the T1 and a few other forms; false (out untouched) for an unknown key.
+    bool getTextByKey(int key, CString &text);
+    bool getAmountByKey(int key, double &amount);
+    bool getFormIntByKey(int key, int &value);
+    bool getIntByKey(int key, int &value);
+    bool setValueByKey(int key, int flag, double value);
+    bool setTextByKey(int key, const QString &text);
+
+    // Texts and records of the return.
+    CString getIncomeSummary();
+    CString getDefaultFileName();
+    CString getPersonDefaultFileName() { return getDefaultFileName(); }
+    void getIdentityForFiling(CString &sin, CString &first, CString &second, CString &last,
+                              CString &email, QDate &birthDate, double &balance);
+    // Status 1 success, -1 failure, 2 a re-file prepared; for forms 1, 101, 117 and 181.
+    void recordFilingResult(int formType, int status, const QString &text);
+    // The preparer settings into the T1, each only when set.
+    void fillPreparerInfo();
+
+    // Which incomes and forms the return holds.
+    bool hasRentalIncome();
+    bool hasBusinessIncome();
+    bool hasFishingIncome();
+    bool hasFarmingIncome();
+    bool hasCommissionIncome();
+    bool hasProfessionalIncome();
+    bool hasSelfEmploymentForms();
+    int countSFDForms();
+    double sumSelfEmploymentIncome();
+    // Form entries of the type; 0 counts every form entry.
+    int getFormCount(int type) const;
+    bool hasSpouseData();
+    bool isNonRefundableCreditAllUsed();
+    bool hasOrHadSpouse();
+    int getMaritalStatus();
+    void setMaritalStatus(int status);
+    int getLinkedProvincialFormType(int federalType);
+    CTaxData_Form *getLinkedProvincialForm(CTaxData_Form *form);
+    int takeNextId() { return m_nextId++; }
+    bool hasChildDependants() const;
+    TaxDataEntryStru *addAnotherForm(int type);
+    CTaxData_Form *getT1Data();
+    bool isProvinceOutOfRange() const;
+    void collectMissingProvinceForms(int province, QList<TaxDataEntryStru> &out);
+    void collectProvinceFormEntries(int province, QList<TaxDataEntryStru> &out) const;
+    bool acceptsAnyValue(int) const { return true; }
+
+    // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
+    void applyWizardData(int type);
+    void updateWizardData();
+    // The T1's identification; the T1 must exist.
+    QString getSIN();
+    QString getFirstName();
+    QString getLastName();
+    // The first-name text trimmed and split at its last blank.
+    void splitFirstName(QString &givenName, CString &secondName);
+    QDate getBirthDate();
+    QString getSpouseSIN();
+    QString getSpouseFirstName();
+    QString getSpouseLastName();
+    QDate getSpouseBirthDate();
 
     double m_t1mCarryAmount = 0;
     CMultiProvsTaxMgr m_provsTaxMgr;

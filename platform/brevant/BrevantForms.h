@@ -155,6 +155,8 @@ public:
     CFloatField refund{this, "refund"};
     CFloatField balanceDue{this, "balanceDue"};
     CBoolField directDeposit{this, "directDeposit"};
+
+    bool hasSignDate() const { return signDate.IsValid(); }
 };
 
 // T1135: foreign income verification statement.
@@ -217,6 +219,8 @@ public:
     CStringField lastName{this, "lastName"};
     CStringField sin{this, "sin", 11};
     CStringField phone{this, "phone", 20};
+
+    bool hasSignDate() const { return signDate.IsValid(); }
 };
 
 // T2205: amounts from a spousal plan to include in income.

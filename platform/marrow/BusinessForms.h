@@ -3,6 +3,7 @@
 
 #include "marrow/CSharableTaxData_Form.h"
 #include "marrow/FormFields.h"
+#include "ordane/AmountTolerance.h"
 
 // T776: rental income.
 class TaxData_T776New : public CSharableTaxData_Form
@@ -14,6 +15,8 @@ public:
     CFloatField otherRental{this, "otherRental"};
     CFloatField grossRental{this, "grossRental"};
     CFloatField netRental{this, "netRental"};
+    CStringField propertyAddress{this, "propertyAddress"};
+    void getDescription(CString &out) const override { out = propertyAddress.value(); }
 };
 
 // T1163: AgriStability and AgriInvest, individuals.
@@ -31,6 +34,8 @@ public:
     CFloatField netIncome{this, "netIncome"};
     CIntField farmsteadProvince{this, "farmsteadProvince"};
     CStringField businessPostalCode{this, "businessPostalCode", 10};
+    CStringField businessName{this, "businessName"};
+    void getDescription(CString &out) const override { out = businessName.value(); }
 };
 
 // T2042: farming income.
@@ -46,6 +51,8 @@ public:
     CFloatField netIncome{this, "netIncome"};
     CBoolField partnershipFlag{this, "partnershipFlag"};
     CIntField partnershipKind{this, "partnershipKind"};
+    CStringField businessName{this, "businessName"};
+    void getDescription(CString &out) const override { out = businessName.value(); }
 };
 
 // T2121: fishing income.
@@ -59,6 +66,8 @@ public:
     CFloatField netIncome{this, "netIncome"};
     CBoolField ownFlag{this, "ownFlag"};
     CFloatField f5345{this, "5345"};
+    CStringField businessName{this, "businessName"};
+    void getDescription(CString &out) const override { out = businessName.value(); }
 };
 
 // T2125: business or professional income; made for code 125 or 131.
@@ -79,6 +88,11 @@ public:
     CBoolField partnershipFlag{this, "partnershipFlag"};
     CIntField partnershipKind{this, "partnershipKind"};
     CBoolField ownFlag{this, "ownFlag"};
+    CStringField businessName{this, "businessName"};
+    void getDescription(CString &out) const override { out = businessName.value(); }
+
+    // The net income that counts as self-employment income: the switch picks the second.
+    double countedNetIncome() const { return netSwitch != 0 ? netIncome2 : netIncome; }
 };
 
 // T2091(IND): principal residence; made for code 147 or 160.
@@ -90,6 +104,8 @@ public:
     CStringField sin{this, "sin", 11};
     CFloatField gain{this, "gain"};
     CBoolField ownFlag{this, "ownFlag"};
+    CStringField propertyAddress{this, "propertyAddress"};
+    void getDescription(CString &out) const override { out = propertyAddress.value(); }
 };
 
 // T5013 partnership income entered as a form.
@@ -99,4 +115,43 @@ public:
     CTaxData_T5013() : CTaxData_Form(38) {}
     CIntField province{this, "province"};
     CStringField sin{this, "sin", 11};
+    CStringField partnershipName{this, "partnershipName"};
+    void getDescription(CString &out) const override { out = partnershipName.value(); }
+    // The person's share of the partnership's net income of each kind (a loss below 0).
+    CFloatField rentalIncome{this, "rentalIncome"};
+    CFloatField businessIncome{this, "businessIncome"};
+    CFloatField professionalIncome{this, "professionalIncome"};
+    CFloatField commissionIncome{this, "commissionIncome"};
+    CFloatField farmingIncome{this, "farmingIncome"};
+    CFloatField fishingIncome{this, "fishingIncome"};
+
+    // 1 when the partnership gives income of the kind (a loss included), else 0.
+    int HaveRentalIncome() const { return present(rentalIncome); }
+    int HaveBusinessIncome() const { return present(businessIncome); }
+    int HaveProfessionalIncome() const { return present(professionalIncome); }
+    int HaveCommissionIncome() const { return present(commissionIncome); }
+    int HaveFarmIncome() const { return present(farmingIncome); }
+    int HaveFishIncome() const { return present(fishingIncome); }
+    // The kinds of self-employment income it gives, each one selected-financial-data form;
+    // rental income counts too when asked for (it has its own statement, the T776).
+    int GetCountOfSFDForms(bool withRental) const
+    {
+        return HaveBusinessIncome() + HaveProfessionalIncome() + HaveCommissionIncome() +
+               HaveFarmIncome() + HaveFishIncome() + (withRental ? HaveRentalIncome() : 0);
+    }
+    // The self-employment net incomes that are not losses, summed.
+    double GetTotalNonLossNetIncome() const
+    {
+        double total = 0;
+        for (double amount :
+             {double(businessIncome), double(professionalIncome), double(commissionIncome),
+              double(farmingIncome), double(fishingIncome)}) {
+            if (amount >= kAmountTolerance)
+                total += amount;
+        }
+        return total;
+    }
+
+private:
+    static int present(double amount) { return qAbs(amount) >= kAmountTolerance ? 1 : 0; }
 };

@@ -3,6 +3,7 @@
 
 #include "ordane/MyDataStream.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -98,6 +99,73 @@ bool DependantRecord::operator==(const DependantRecord &o) const
            std::memcmp(lastName, o.lastName, kNameBytes) == 0 && birthDate == o.birthDate &&
            relationship == o.relationship && netIncome == o.netIncome && infirm == o.infirm &&
            sin == o.sin && relationText == o.relationText && otherAmount == o.otherAmount;
+}
+
+bool DependantRecord::isChild() const
+{
+    return std::find(std::begin(kChildRelationships), std::end(kChildRelationships),
+                     relationship) != std::end(kChildRelationships);
+}
+
+int DependantRecord::ageAtYearEnd() const
+{
+    if (!birthDate.isValid())
+        return -1;
+    const QDate yearEnd(kTaxYear, 12, 31);
+    int age = yearEnd.year() - birthDate.year();
+    if (birthDate.addYears(age) > yearEnd)
+        --age;
+    return age;
+}
+
+template <typename Test> int DependantInfoStruct::countWhere(Test test) const
+{
+    return int(std::count_if(m_records.begin(), m_records.end(), [&](const DependantRecord &r) {
+        return r.ageAtYearEnd() >= 0 && test(r, r.ageAtYearEnd());
+    }));
+}
+
+int DependantInfoStruct::GetDepNumberBetweenAges(int from, int to) const
+{
+    return countWhere([&](const DependantRecord &, int age) { return age >= from && age <= to; });
+}
+
+int DependantInfoStruct::GetDepChildrenNumberBetweenAges(int from, int to) const
+{
+    return countWhere(
+        [&](const DependantRecord &r, int age) { return r.isChild() && age >= from && age <= to; });
+}
+
+int DependantInfoStruct::GetDepChildrenNumberBetweenAges_Infirm(int from, int to, bool infirm) const
+{
+    return countWhere([&](const DependantRecord &r, int age) {
+        return r.isChild() && age >= from && age <= to && (r.infirm != 0) == infirm;
+    });
+}
+
+int DependantInfoStruct::GetInfirmDependantsNumberNotUnderAge(int minimumAge) const
+{
+    return countWhere(
+        [&](const DependantRecord &r, int age) { return r.infirm != 0 && age >= minimumAge; });
+}
+
+int DependantInfoStruct::GetInfirmDependentNumberUnderAge18() const
+{
+    return countWhere([](const DependantRecord &r, int age) { return r.infirm != 0 && age < 18; });
+}
+
+int DependantInfoStruct::GetDepChildrenNumberForLine305() const
+{
+    return countWhere([](const DependantRecord &r, int age) {
+        return r.isChild() && (age < 18 || r.infirm != 0);
+    });
+}
+
+int DependantInfoStruct::GetDepOtherThanChildrenNumberForLine305() const
+{
+    return countWhere([](const DependantRecord &r, int age) {
+        return !r.isChild() && (age < 18 || r.infirm != 0);
+    });
 }
 
 bool DependantInfoStruct::operator==(const DependantInfoStruct &other) const

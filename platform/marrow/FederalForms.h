@@ -101,6 +101,8 @@ public:
     CFloatField slipAmount3{this, "slipAmount3"};
     CFloatField slipAmount4{this, "slipAmount4"};
     CFloatField credit{this, "credit"};
+    CStringField country{this, "country"};
+    void getDescription(CString &out) const override { out = country.value(); }
 };
 
 // T2017: reserves on dispositions of capital property.
@@ -178,6 +180,8 @@ class TaxData_T777New : public CTaxData_Form
 {
 public:
     TaxData_T777New() : CTaxData_Form(59) {}
+    CStringField employerName{this, "employerName"};
+    void getDescription(CString &out) const override { out = employerName.value(); }
 };
 
 // T1219: provincial or territorial minimum tax.
@@ -193,6 +197,8 @@ class TaxData_TL2_New : public CTaxData_Form
 public:
     TaxData_TL2_New() : CTaxData_Form(92) {}
     CStringField sin{this, "sin", 11};
+    CStringField employerName{this, "employerName"};
+    void getDescription(CString &out) const override { out = employerName.value(); }
 };
 
 // T1153: consent for a discounter (filing form).
@@ -223,6 +229,8 @@ public:
     TaxData_T1MNew() : CTaxData_Form(102) {}
     CFloatField amount1{this, "amount1"};
     CFloatField amount2{this, "amount2"};
+    CStringField newAddress{this, "newAddress"};
+    void getDescription(CString &out) const override { out = newAddress.value(); }
 
     // What the form carries into the following year: the first amount less the second, when
     // positive.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "ordane/AmountTolerance.h"
 
 // T1 General: identification, the lines of the return, the dependants' medical rows.
 class TaxData_T1New : public CTaxData_Form
@@ -271,6 +272,46 @@ public:
         return age;
     }
     bool IsAgeNotUnder65() const { return GetAge() >= 65; }
+
+    // Interview answers and last year's amounts the wizards exchange with the T1.
+    CIntField foreignPropertyAnswer{this, "foreignPropertyAnswer"};
+    CIntField principalResidenceAnswer{this, "principalResidenceAnswer"};
+    CFloatField instalmentInterest{this, "instalmentInterest"};
+    CFloatField politicalContributions{this, "politicalContributions"};
+    CFloatField netCapitalLossCarryForward{this, "netCapitalLossCarryForward"};
+    CFloatField nonCapitalLossCarryForward{this, "nonCapitalLossCarryForward"};
+    CFloatField medSelfPremiums{this, "medSelfPremiums"};
+    CFloatField medSelfTravel{this, "medSelfTravel"};
+    CFloatField medSelfAttendant{this, "medSelfAttendant"};
+    CFloatField medSelfOther{this, "medSelfOther"};
+    CFloatField medSpousePremiums{this, "medSpousePremiums"};
+    CFloatField medSpouseTravel{this, "medSpouseTravel"};
+    CFloatField medSpouseAttendant{this, "medSpouseAttendant"};
+    CFloatField medSpouseOther{this, "medSpouseOther"};
+    CFloatField f33099{this, "33099"};
+
+    // Identification and status queries of the return model.
+    // First and last name, trimmed, joined by one blank (either may be missing).
+    CString ConstructFullName() const
+    {
+        const CString first = firstName.GetTrimedString();
+        const CString last = lastName.GetTrimedString();
+        if (first.IsEmpty() || last.IsEmpty())
+            return CString(first + last);
+        return CString(first + ' ' + last);
+    }
+    // Married (0) or common-law (1).
+    bool HasSpouse() const { return maritalStatus >= 0 && maritalStatus < 2; }
+    // A spouse at the end of the year, or a marital status that changed during it.
+    bool CanClaimSpouse() const { return HasSpouse() || maritalChange != 0; }
+    bool IsWidowedInTaxYear() const { return maritalStatus == 2 && maritalChange != 0; }
+    // The return for the part of the year after a bankruptcy in the tax year.
+    bool IsPostBankrupt() const
+    {
+        return bankruptDate.IsValid() && bankruptDate.getYear() == kTaxYear;
+    }
+    // The credits were used up against the basic federal tax: some of that tax remains.
+    bool IsNonRefTaxCreditAllUsed() const { return f42900 >= kAmountTolerance; }
 
     static constexpr int kTaxYear = 2025;
 };

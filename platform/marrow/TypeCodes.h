@@ -82,6 +82,7 @@ constexpr int T1032 = 118;      // T1032
 constexpr int SCH6 = 119;       // Schedule 6
 constexpr int T2205 = 124;      // T2205
 constexpr int T2125 = 125;      // T2125
+constexpr int T2125C = 131;     // T2125 (Commission)
 constexpr int SCH12MHR = 133;   // Schedule 12
 constexpr int RC267 = 136;      // RC267
 constexpr int RC268 = 137;      // RC268

@@ -14,6 +14,14 @@ public:
     CFloatField taxInstalmentsPaid{this, "taxInstalmentsPaid"};
     CFloatField donations{this, "donations"};
     CFloatField otherGifts{this, "otherGifts"};
+    // The further questions: two more answers among the five the T1 takes first, the interest
+    // on late instalments, and after the donations the political contributions and two answers.
+    CIntField statusInt1{this, "statusInt1"};
+    CIntField statusInt2{this, "statusInt2"};
+    CFloatField instalmentInterest{this, "instalmentInterest"};
+    CFloatField politicalContributions{this, "politicalContributions"};
+    CIntField foreignPropertyAnswer{this, "foreignPropertyAnswer"};
+    CIntField principalResidenceAnswer{this, "principalResidenceAnswer"};
 };
 
 // Interview: last year's amounts (type 2).
@@ -28,6 +36,8 @@ public:
     CFloatField fedTuitionCarryForward{this, "fedTuitionCarryForward"};
     CFloatField provTuitionCarryForward{this, "provTuitionCarryForward"};
     CFloatField t1212CarryForward{this, "t1212CarryForward"};
+    CFloatField netCapitalLossCarryForward{this, "netCapitalLossCarryForward"};
+    CFloatField nonCapitalLossCarryForward{this, "nonCapitalLossCarryForward"};
 };
 
 // Interview: dependants (type 3).
@@ -35,8 +45,8 @@ class CWizData_Dependant : public CTaxData_Form
 {
 public:
     CWizData_Dependant() : CTaxData_Form(3, KindWizard) {}
-    // Columns: first name, last name, birth date, int, amount, second int, two texts, second
-    // amount.
+    // Columns: first name, last name, birth date, int, amount, second int, two texts, and the
+    // record's second amount kept as an int.
     CTableField dependants{this,
                            "dependants",
                            12,
@@ -56,9 +66,21 @@ public:
     CStringField spouseFirstName{this, "spouseFirstName"};
     CStringField spouseLastName{this, "spouseLastName"};
     CDateField spouseBirthDate{this, "spouseBirthDate"};
+    // The person's six values, the spouse's five, the allowable amount only the T1 fills and
+    // the reimbursed amount the copy from the forms sets to 0.
     CFloatField medSelfAmount{this, "medSelfAmount"};
     CIntField medSelfMonths{this, "medSelfMonths"};
+    CFloatField medSelfPremiums{this, "medSelfPremiums"};
+    CFloatField medSelfTravel{this, "medSelfTravel"};
+    CFloatField medSelfAttendant{this, "medSelfAttendant"};
+    CFloatField medSelfOther{this, "medSelfOther"};
     CFloatField medSpouseAmount{this, "medSpouseAmount"};
+    CFloatField medSpousePremiums{this, "medSpousePremiums"};
+    CFloatField medSpouseTravel{this, "medSpouseTravel"};
+    CFloatField medSpouseAttendant{this, "medSpouseAttendant"};
+    CFloatField medSpouseOther{this, "medSpouseOther"};
+    CFloatField allowableAmount{this, "allowableAmount"};
+    CFloatField reimbursedAmount{this, "reimbursedAmount"};
     // Columns: first name, last name, birth date, the record's int, then the five medical amounts.
     CTableField dependantMedical{this,
                                  "dependantMedical",

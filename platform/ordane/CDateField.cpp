@@ -1,6 +1,7 @@
 // CDateField: copy, comparison and the date in blocks (Julian day, then milliseconds or -1).
 #include "ordane/CDateField.h"
 
+#include "ordane/Clock.h"
 #include "ordane/MyDataStream.h"
 
 #include <QDateTime>
@@ -20,9 +21,9 @@ CDateField::CDateField(FieldOwner *owner, const char *name, const QDate &default
 
 void CDateField::setCurTime()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    m_date = now.date();
-    m_time = now.time();
+    const QDateTime time = now();
+    m_date = time.date();
+    m_time = time.time();
 }
 
 void CDateField::copyFrom(const CField &other)

@@ -2,6 +2,8 @@
 #include "ordane/Utilities.h"
 
 #include "ordane/AmountTolerance.h"
+#include "ordane/Clock.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +19,27 @@ bool makeFolderExists(const QString &path)
 
 CString GetCurTime(CString &out, int mode)
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    out = CString(now.toString(mode == 0 ? "yyyy-MM-dd HH:mm:ss" : "yyyyMMddHHmmss"));
+    out = CString(now().toString(mode == 0 ? "yyyy-MM-dd HH:mm:ss" : "yyyyMMddHHmmss"));
     return out;
+}
+
+CString getCurTimeStr()
+{
+    return CString(now().toString("yyyy-MM-dd hh:mm:ss"));
+}
+
+CString makeValidFilename(const QString &name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c.category() == QChar::Other_Control)
+            continue;
+        if (c == QLatin1Char('.') && out.isEmpty())
+            continue;
+        out.append(c);
+    }
+    return CString(out);
 }
 
 double myStringToDouble(const CString &text)

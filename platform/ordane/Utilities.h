@@ -9,6 +9,12 @@ bool makeFolderExists(const QString &path);
 // The current local time: mode 0 gives "yyyy-MM-dd HH:mm:ss", any other mode
 // "yyyyMMddHHmmss". The text is stored in out and returned.
 CString GetCurTime(CString &out, int mode);
+// The clock's time as "yyyy-MM-dd hh:mm:ss", the text filing results are stamped with.
+CString getCurTimeStr();
+
+// The text as one file name in a folder: "/", NUL and other control characters are removed,
+// and so are leading dots, so the name never points outside the folder or hides the file.
+CString makeValidFilename(const QString &name);
 
 // Reads a number the way C's atof does, whatever the locale: blanks around it are ignored,
 // "," grouping is dropped, an optional sign, digits and one "." are taken up to the first

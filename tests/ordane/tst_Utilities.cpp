@@ -1,6 +1,9 @@
 // Framework helpers: number reading and writing, division, HTML tables, folder making, time text.
 #include <QtTest>
 
+#include "ordane/CDateField.h"
+#include "ordane/Clock.h"
+#include "ordane/FieldOwner.h"
 #include "ordane/HtmlTable.h"
 #include "ordane/Utilities.h"
 
@@ -16,6 +19,9 @@ private slots:
     void htmlTable();
     void folders();
     void curTime();
+    void settableClock();
+    void validFilename_data();
+    void validFilename();
     void email_data();
     void email();
 };
@@ -114,6 +120,59 @@ void TestUtilities::curTime()
         QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$").match(out).hasMatch());
     GetCurTime(out, 1);
     QVERIFY(QRegularExpression("^\\d{14}$").match(out).hasMatch());
+}
+
+void TestUtilities::settableClock()
+{
+    setNow(QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)));
+    CString out;
+    QCOMPARE(QString(GetCurTime(out, 0)), QString("2026-03-07 14:05:09"));
+    QCOMPARE(QString(GetCurTime(out, 1)), QString("20260307140509"));
+    QCOMPARE(QString(getCurTimeStr()), QString("2026-03-07 14:05:09"));
+    FieldOwner owner;
+    CDateField stamp(&owner, "stamp");
+    stamp.setCurTime();
+    QCOMPARE(stamp.date(), QDate(2026, 3, 7));
+    QCOMPARE(stamp.time(), QTime(14, 5, 9));
+
+    setNow();
+    const QDateTime before = QDateTime::currentDateTime();
+    QVERIFY(now() >= before && now() <= QDateTime::currentDateTime().addSecs(1));
+    QVERIFY(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$")
+                .match(getCurTimeStr())
+                .hasMatch());
+}
+
+void TestUtilities::validFilename_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("valid");
+
+    QTest::newRow("plain") << "Jane_Doe"
+                           << "Jane_Doe";
+    QTest::newRow("slashes") << "Ja/ne_../../etc/Doe"
+                             << "Jane_....etcDoe";
+    QTest::newRow("climbs out") << "../../x_unknown"
+                                << "x_unknown";
+    QTest::newRow("hidden") << ".Jane_Doe"
+                            << "Jane_Doe";
+    QTest::newRow("dots after a slash") << "/..Jane"
+                                        << "Jane";
+    QTest::newRow("inner dots kept") << "J.R._Doe"
+                                     << "J.R._Doe";
+    QTest::newRow("controls") << QString("Ja\tne\n_D") + QChar(0) + "oe\x7f"
+                              << "Jane_Doe";
+    QTest::newRow("letters beyond ASCII") << "Zoë_Émile"
+                                          << "Zoë_Émile";
+    QTest::newRow("only dots") << "..."
+                               << "";
+}
+
+void TestUtilities::validFilename()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, valid);
+    QCOMPARE(QString(makeValidFilename(name)), valid);
 }
 
 QTEST_GUILESS_MAIN(TestUtilities)
