@@ -112,7 +112,8 @@ MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataS
 
 MyDataStream::MyDataStream(const QByteArray &bytes) : m_memory(std::make_unique<Memory>(bytes))
 {
-    setDevice(&m_memory->device);
+    m_memoryDevice = &m_memory->device;
+    setDevice(m_memoryDevice);
     m_storing = false;
     setUp();
 }
@@ -122,18 +123,6 @@ MyDataStream::~MyDataStream()
     // The device goes before the stream that points at it.
     if (m_appendDevice || m_memory)
         setDevice(nullptr);
-}
-
-const QIODevice *MyDataStream::memoryDevice() const
-{
-    return m_memory ? &m_memory->device : nullptr;
-}
-
-bool MyDataStream::readsInPlace() const
-{
-    // A transaction needs the device's own record of what was read.
-    return m_memory && device() == &m_memory->device && byteOrder() == BigEndian &&
-           !m_memory->device.isTransactionStarted();
 }
 
 template <typename T> MyDataStream &MyDataStream::readInPlace(T &v)
@@ -244,7 +233,7 @@ bool MyDataStream::fitsRemaining(qint64 count, qint64 minBytesEach)
     }
     QIODevice *d = device();
     // The memory device is sequential, yet knows its end.
-    const bool bounded = d && (!d->isSequential() || d == memoryDevice());
+    const bool bounded = d && (!d->isSequential() || d == m_memoryDevice);
     if (bounded && minBytesEach > 0 && count > d->bytesAvailable() / minBytesEach) {
         setCorrupt();
         return false;

@@ -62,9 +62,13 @@ public:
 private:
     struct Memory;
     void setUp();
-    const QIODevice *memoryDevice() const;
-    // Whether the next fixed-size value can be taken from memory with the base's meaning.
-    bool readsInPlace() const;
+    // Whether the next fixed-size value can be taken from memory with the base's meaning (a
+    // transaction needs the device's own record of what was read).
+    bool readsInPlace() const
+    {
+        return m_memoryDevice && device() == m_memoryDevice && byteOrder() == BigEndian &&
+               !m_memoryDevice->isTransactionStarted();
+    }
     template <typename T> MyDataStream &readInPlace(T &v);
     // Copies up to length bytes from memory; a short read marks the stream past its end.
     int readMemory(char *buffer, int length);
@@ -72,4 +76,5 @@ private:
     bool m_storing = false;
     std::unique_ptr<QIODevice> m_appendDevice;
     std::unique_ptr<Memory> m_memory;
+    QIODevice *m_memoryDevice = nullptr; // the device of m_memory, null for other streams
 };
