@@ -189,6 +189,12 @@ int MyDataStream::readMemory(char *buffer, int length)
     return got;
 }
 
+void MyDataStream::startTransaction()
+{
+    m_memoryDevice = nullptr;
+    QDataStream::startTransaction();
+}
+
 QByteArray MyDataStream::peekRaw(int maxLength)
 {
     if (maxLength <= 0)
@@ -233,7 +239,7 @@ bool MyDataStream::fitsRemaining(qint64 count, qint64 minBytesEach)
     }
     QIODevice *d = device();
     // The memory device is sequential, yet knows its end.
-    const bool bounded = d && (!d->isSequential() || d == m_memoryDevice);
+    const bool bounded = d && (!d->isSequential() || (m_memory && d == &m_memory->device));
     if (bounded && minBytesEach > 0 && count > d->bytesAvailable() / minBytesEach) {
         setCorrupt();
         return false;

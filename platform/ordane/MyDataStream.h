@@ -37,6 +37,10 @@ public:
     // marks the stream as past its end.
     int Read(char *buffer, int length);
 
+    // A transaction (start it here, not through QDataStream) reads through the device from
+    // then on, so that a rollback returns what was read.
+    void startTransaction();
+
     // Up to maxLength of the next bytes, left unread.
     QByteArray peekRaw(int maxLength);
 
@@ -62,12 +66,10 @@ public:
 private:
     struct Memory;
     void setUp();
-    // Whether the next fixed-size value can be taken from memory with the base's meaning (a
-    // transaction needs the device's own record of what was read).
+    // Whether the next fixed-size value can be taken from memory with the base's meaning.
     bool readsInPlace() const
     {
-        return m_memoryDevice && device() == m_memoryDevice && byteOrder() == BigEndian &&
-               !m_memoryDevice->isTransactionStarted();
+        return m_memoryDevice && device() == m_memoryDevice && byteOrder() == BigEndian;
     }
     template <typename T> MyDataStream &readInPlace(T &v);
     // Copies up to length bytes from memory; a short read marks the stream past its end.
@@ -76,5 +78,7 @@ private:
     bool m_storing = false;
     std::unique_ptr<QIODevice> m_appendDevice;
     std::unique_ptr<Memory> m_memory;
-    QIODevice *m_memoryDevice = nullptr; // the device of m_memory, null for other streams
+    // The device of m_memory while values are read in place; null for other streams and once
+    // a transaction has started (it needs the device's own record of what was read).
+    QIODevice *m_memoryDevice = nullptr;
 };

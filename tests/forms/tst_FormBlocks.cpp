@@ -147,6 +147,7 @@ private slots:
     void streamDirectionAndFormat();
     void inMemoryReadsMatchTheDevice_data();
     void inMemoryReadsMatchTheDevice();
+    void inMemoryTransactionRollsBack();
     void utf8Within_data();
     void utf8Within();
     void textsBeyondTheReadersLimit();
@@ -629,6 +630,34 @@ void TestFormBlocks::inMemoryReadsMatchTheDevice()
     MyDataStream in(bytes);
     QCOMPARE(readMixedValues(in, &in), expected);
     QCOMPARE(in.atEnd(), reference.atEnd());
+}
+
+void TestFormBlocks::inMemoryTransactionRollsBack()
+{
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(1) << qint32(2) << quint8(3);
+    }
+    MyDataStream in(bytes);
+    qint32 first = 0;
+    qint32 second = 0;
+    qint32 third = 0;
+    in >> first;
+    in.startTransaction();
+    in >> second >> third; // the third runs past the end: the transaction goes back
+    QCOMPARE(second, 2);
+    QCOMPARE(third, 0);
+    QVERIFY(!in.commitTransaction());
+    in.resetStatus();
+    second = 0;
+    quint8 last = 0;
+    in >> second >> last;
+    QCOMPARE(first, 1);
+    QCOMPARE(second, 2);
+    QCOMPARE(int(last), 3);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(in.atEnd());
 }
 
 void TestFormBlocks::streamDirectionAndFormat()
