@@ -129,10 +129,15 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     for (qint32 i = 0; i < count; ++i) {
         quint8 nameLength = 0;
         in >> nameLength;
-        // Name and type in one read, on the stack: most names match the next slot and need
-        // no copy of their own.
-        char nameBytes[kMaxNameLength + 1];
-        const bool whole = in.Read(nameBytes, nameLength + 1) == nameLength + 1;
+        // Name and type in one read, in place or on the stack: most names match the next slot
+        // and need no copy of their own.
+        char copy[kMaxNameLength + 1];
+        const char *nameBytes = in.takeInPlace(nameLength + 1);
+        bool whole = nameBytes != nullptr;
+        if (!nameBytes) {
+            whole = in.Read(copy, nameLength + 1) == nameLength + 1;
+            nameBytes = copy;
+        }
         const quint8 typeCode = whole ? quint8(nameBytes[nameLength]) : 0;
         if (in.status() != QDataStream::Ok)
             return false;

@@ -37,6 +37,10 @@ public:
     // marks the stream as past its end.
     int Read(char *buffer, int length);
 
+    // The next length bytes where they lie in memory, read past; null (nothing read) when
+    // the stream does not read in place or fewer bytes are left.
+    const char *takeInPlace(int length);
+
     // A transaction (start it here, not through QDataStream) reads through the device from
     // then on, so that a rollback returns what was read.
     void startTransaction();
