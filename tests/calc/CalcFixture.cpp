@@ -21,6 +21,25 @@ TaxData_T1New *setUpPerson(IndividualTaxData &person, int province, const char *
     return t1;
 }
 
+bool RecordedCouple::setUp()
+{
+    if (!folder.linkTestPlugin(kTaxpayerProvince, &recorder) ||
+        !folder.linkTestPlugin(kSpouseProvince, &recorder))
+        return false;
+    setUpPerson(*family.taxpayer(), kTaxpayerProvince, "Louise", "046454286", QDate(1970, 5, 1));
+    setUpPerson(*family.spouse(), kSpouseProvince, "Paul", "130692544", QDate(1968, 9, 9));
+    recorder.calls.clear();
+    return true;
+}
+
+bool linkOntarioWithCounterparts(PluginFolder &folder, TestPluginRecorder &recorder)
+{
+    recorder.scripts[9].linkedForms = {{FormType::SCH2, FormType::ON_S2},
+                                       {FormType::SCH11, FormType::ON_S11},
+                                       {FormType::T778, FormType::ON479A}};
+    return folder.linkTestPlugin(9, &recorder);
+}
+
 TaxData_T1New *t1Of(IndividualTaxData &person)
 {
     return existing<TaxData_T1New>(person, FormType::T1);

@@ -19,9 +19,6 @@ using namespace CalcFixture;
 
 namespace {
 
-constexpr int kTaxpayerProvince = 2;
-constexpr int kSpouseProvince = 3;
-
 // The calls of the named operations, in order.
 QStringList callsOf(const TestPluginRecorder &recorder, const QStringList &names)
 {
@@ -50,26 +47,6 @@ QStringList expectedRound(int first, int second, const QString &firstPass0)
             a + " transferSpouseData 0",          b + " updateProvincialSummary 1",
             b + " transferSpouseData 0"};
 }
-
-// A coupled return whose persons live in the provinces of two recording test plug-ins.
-struct RecordedCouple
-{
-    PluginFolder folder;
-    TestPluginRecorder recorder;
-    FamilyTaxData family{0};
-
-    bool setUp()
-    {
-        if (!folder.linkTestPlugin(kTaxpayerProvince, &recorder) ||
-            !folder.linkTestPlugin(kSpouseProvince, &recorder))
-            return false;
-        setUpPerson(*family.taxpayer(), kTaxpayerProvince, "Louise", "046454286",
-                    QDate(1970, 5, 1));
-        setUpPerson(*family.spouse(), kSpouseProvince, "Paul", "130692544", QDate(1968, 9, 9));
-        recorder.calls.clear();
-        return true;
-    }
-};
 
 // Two entries whose linked ids name each other.
 void link(TaxDataEntryStru *one, TaxDataEntryStru *other)
@@ -155,10 +132,7 @@ void TestRecalculate::resultIsSumOfPassResults()
 {
     PluginFolder folder;
     TestPluginRecorder recorder;
-    recorder.scripts[9].linkedForms = {{FormType::SCH2, FormType::ON_S2},
-                                       {FormType::SCH11, FormType::ON_S11},
-                                       {FormType::T778, FormType::ON479A}};
-    QVERIFY(folder.linkTestPlugin(9, &recorder));
+    QVERIFY(linkOntarioWithCounterparts(folder, recorder));
     FamilyTaxData family(0);
     setUpPerson(*family.taxpayer(), 9, "Louise", "046454286", QDate(1970, 5, 1));
     setUpPerson(*family.spouse(), 9, "Paul", "130692544", QDate(1968, 9, 9));
