@@ -129,8 +129,7 @@ void IndividualTaxData::TransferSpouseData(bool isCurrentPerson, IndividualTaxDa
     }
     summary->t1mCarryForward = carryForward;
 
-    for (int type : {FormType::SCH2, FormType::SCH3, FormType::SCH7, FormType::SCH9,
-                     FormType::SCH11, FormType::T1A, FormType::T1DD})
+    for (int type : TaxData_T1KSNew::scheduleBlockTypes())
         summary->copyScheduleBlock(type, getForm(type, 0, false));
     auto *sch11 = formOf<TaxData_Sch11>(*this, FormType::SCH11);
     summary->tuitionCarryForward = sch11 ? sch11->getF59140() : 0.0;

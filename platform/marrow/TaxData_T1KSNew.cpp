@@ -3,6 +3,8 @@
 
 #include "marrow/TypeCodes.h"
 
+#include <algorithm>
+
 namespace {
 
 using Mirror = TaxData_T1KSNew::Mirror;
@@ -149,6 +151,11 @@ const std::vector<Mirror> kT1DD = {
 };
 const std::vector<Mirror> kNoBlock;
 
+// The schedules whose blocks follow the T1 part, in the order their fields are made.
+const std::vector<int> kBlockTypes = {FormType::SCH2, FormType::SCH3,  FormType::SCH7,
+                                      FormType::SCH9, FormType::SCH11, FormType::T1A,
+                                      FormType::T1DD};
+
 } // namespace
 
 TaxData_T1KSNew::TaxData_T1KSNew(int code) : CTaxData_Form(code)
@@ -158,8 +165,7 @@ TaxData_T1KSNew::TaxData_T1KSNew(int code) : CTaxData_Form(code)
             m_mirrors.push_back(CField::createOwned(this, m.type, m.name));
     };
     add(kT1Part);
-    for (int type : {FormType::SCH2, FormType::SCH3, FormType::SCH7, FormType::SCH9,
-                     FormType::SCH11, FormType::T1A, FormType::T1DD})
+    for (int type : kBlockTypes)
         add(scheduleBlock(type));
 }
 
@@ -168,6 +174,11 @@ TaxData_T1KSNew::~TaxData_T1KSNew() = default;
 const std::vector<Mirror> &TaxData_T1KSNew::t1Part()
 {
     return kT1Part;
+}
+
+const std::vector<int> &TaxData_T1KSNew::scheduleBlockTypes()
+{
+    return kBlockTypes;
 }
 
 const std::vector<Mirror> &TaxData_T1KSNew::scheduleBlock(int formType)
@@ -192,16 +203,43 @@ const std::vector<Mirror> &TaxData_T1KSNew::scheduleBlock(int formType)
     }
 }
 
+size_t TaxData_T1KSNew::blockStart(int formType)
+{
+    size_t start = kT1Part.size();
+    for (int type : kBlockTypes) {
+        if (type == formType)
+            break;
+        start += scheduleBlock(type).size();
+    }
+    return start;
+}
+
 void TaxData_T1KSNew::copyT1Part(const CTaxData_Form &t1)
 {
-    for (const Mirror &m : kT1Part)
-        copyFieldFrom(t1, m.name, m.source);
+    // Every T1 registers its fields in one order: find each source slot once, check its name
+    // on every copy, and look it up again should it ever differ.
+    const std::vector<CField *> &sources = t1.fields();
+    if (m_t1Slots.empty()) {
+        for (const Mirror &m : kT1Part) {
+            const auto found = std::find_if(sources.begin(), sources.end(),
+                                            [&](const CField *f) { return f->name() == m.source; });
+            m_t1Slots.push_back(found == sources.end() ? sources.size()
+                                                       : size_t(found - sources.begin()));
+        }
+    }
+    for (size_t i = 0; i < kT1Part.size(); ++i) {
+        const CField *source = m_t1Slots[i] < sources.size() ? sources[m_t1Slots[i]] : nullptr;
+        if (!source || source->name() != kT1Part[i].source)
+            source = t1.findField(kT1Part[i].source);
+        if (source)
+            m_mirrors[i]->copyFrom(*source);
+    }
 }
 
 void TaxData_T1KSNew::resetT1Part()
 {
-    for (const Mirror &m : kT1Part)
-        resetField(m.name);
+    for (size_t i = 0; i < kT1Part.size(); ++i)
+        m_mirrors[i]->reset();
     for (CField *own : std::initializer_list<CField *>{
              &province, &fullName, &fullNameLetter, &fullNamePrint, &address, &addressLine2,
              &taxYear, &refundIndicator, &averageRate, &contributionRoom})
@@ -210,9 +248,15 @@ void TaxData_T1KSNew::resetT1Part()
 
 void TaxData_T1KSNew::copyScheduleBlock(int formType, const CTaxData_Form *schedule)
 {
-    for (const Mirror &m : scheduleBlock(formType)) {
-        if (!schedule || !copyFieldFrom(*schedule, m.name, m.source))
-            resetField(m.name);
+    const std::vector<Mirror> &block = scheduleBlock(formType);
+    const size_t start = blockStart(formType);
+    for (size_t i = 0; i < block.size(); ++i) {
+        CField &target = *m_mirrors[start + i];
+        const CField *source = schedule ? schedule->findField(block[i].source) : nullptr;
+        if (source)
+            target.copyFrom(*source);
+        else
+            target.reset();
     }
 }
 

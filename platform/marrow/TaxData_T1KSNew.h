@@ -54,7 +54,8 @@ public:
     };
     // The T1 identification and line fields, under the T1's own names.
     static const std::vector<Mirror> &t1Part();
-    // The block taken from one schedule (form type), or an empty list.
+    // The schedules (form types) that have a block, and the block of one (or an empty list).
+    static const std::vector<int> &scheduleBlockTypes();
     static const std::vector<Mirror> &scheduleBlock(int formType);
 
     // Takes the T1 part from the T1, field by field through the registry.
@@ -67,5 +68,11 @@ public:
     void Calculate01();
 
 private:
+    // Where a schedule's block starts among the mirrored fields.
+    static size_t blockStart(int formType);
+
+    // The T1 part, then each schedule block, in table order.
     std::vector<std::unique_ptr<CField>> m_mirrors;
+    // The T1 slot of each field of the T1 part, found on the first copy.
+    std::vector<size_t> m_t1Slots;
 };
