@@ -1,6 +1,7 @@
 // The calculation pass entry of one person and pass 0: the form set, the province hooks and
 // the identification and settings copied into the filing forms.
 #include "model/IndividualTaxData.h"
+#include "model/PersonForms.h"
 
 #include "app/TabWndApp.h"
 #include "brevant/BrevantForms.h"
@@ -18,11 +19,6 @@ constexpr int kSinDigits = 9;
 CString normalisedSin(const CString &text)
 {
     return CString(GetPureDigitStr(text).left(kSinDigits));
-}
-
-template <typename Form> Form *formOf(IndividualTaxData &person, int type)
-{
-    return dynamic_cast<Form *>(person.getForm(type, 0, false));
 }
 
 } // namespace

@@ -8,14 +8,10 @@
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/IndividualTaxData.h"
+#include "model/PersonForms.h"
 #include "ordane/Utilities.h"
 
 namespace {
-
-template <typename Form> Form *formOf(IndividualTaxData &person, int type)
-{
-    return dynamic_cast<Form *>(person.getForm(type, 0, false));
-}
 
 // One person's side of the exchange. The T1 is null for a person without exactly one.
 struct Side
@@ -158,19 +154,14 @@ void takePartnerPensionSum(IndividualTaxData &receiver, const TaxData_T1New &par
         t1032->partnerSumTransferee = sum;
 }
 
-TaxData_T1New *t1Of(IndividualTaxData &person)
-{
-    return dynamic_cast<TaxData_T1New *>(person.getForm(FormType::T1, 0, false));
-}
-
 } // namespace
 
 void FamilyTaxData::ExchangeSpouseAmounts(int pass)
 {
     if (!isCoupled())
         return;
-    Side a{*calculationFirst(), t1Of(*calculationFirst())};
-    Side b{*calculationSecond(), t1Of(*calculationSecond())};
+    Side a{*calculationFirst(), formOf<TaxData_T1New>(*calculationFirst(), FormType::T1)};
+    Side b{*calculationSecond(), formOf<TaxData_T1New>(*calculationSecond(), FormType::T1)};
     // The moves into and out of the T1s need both.
     const bool t1Moves = a.t1 && b.t1;
     CMultiProvsTaxMgr &managerA = a.person.m_provsTaxMgr;

@@ -1,6 +1,7 @@
 // IndividualTaxData::TransferSpouseData: the person's summary form filled from the T1 and the
 // schedules after the passes, with the benefit estimates and the file password.
 #include "model/IndividualTaxData.h"
+#include "model/PersonForms.h"
 
 #include "calc/BenefitEstimates.h"
 #include "marrow/DependantInfoStruct.h"
@@ -16,11 +17,6 @@
 #include <cmath>
 
 namespace {
-
-template <typename Form> Form *formOf(IndividualTaxData &person, int type)
-{
-    return dynamic_cast<Form *>(person.getForm(type, 0, false));
-}
 
 TaxData_T1KSNew *summaryOf(IndividualTaxData &person)
 {
