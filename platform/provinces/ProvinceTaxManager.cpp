@@ -31,7 +31,11 @@ const LinkedForms &linkedForms(int province)
 
 ProvinceTaxManager::ProvinceTaxManager(int province) : CProvincialTaxManager(province) {}
 
-ProvinceTaxManager::~ProvinceTaxManager() = default;
+ProvinceTaxManager::~ProvinceTaxManager()
+{
+    // An interview object nobody freed must not outlive the library that made it.
+    delete m_wizard;
+}
 
 bool ProvinceTaxManager::makesForm(int province, int code)
 {
@@ -71,6 +75,39 @@ bool ProvinceTaxManager::deleteProvincialForm(CTaxData_Form *form, bool)
         return false;
     delete form;
     return true;
+}
+
+CTaxData_Form *ProvinceTaxManager::createWizardData()
+{
+    if (m_province != kOntario)
+        return nullptr;
+    if (!m_wizard)
+        m_wizard = new TaxData_ONWizard;
+    return m_wizard;
+}
+
+bool ProvinceTaxManager::freeWizardData()
+{
+    if (!m_wizard)
+        return false;
+    delete m_wizard;
+    m_wizard = nullptr;
+    return true;
+}
+
+void ProvinceTaxManager::applyWizardData()
+{
+    if (!m_wizard)
+        return;
+    if (!m_answers)
+        m_answers = std::make_unique<TaxData_ONWizard>();
+    m_answers->copyValuesFrom(*m_wizard);
+}
+
+void ProvinceTaxManager::updateWizardData()
+{
+    if (m_wizard && m_answers)
+        m_wizard->copyValuesFrom(*m_answers);
 }
 
 int ProvinceTaxManager::getLinkedProvincialFormType(int federalCode)

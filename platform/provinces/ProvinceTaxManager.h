@@ -3,7 +3,10 @@
 
 #include "marrow/CProvincialTaxManager.h"
 
+#include <memory>
 #include <set>
+
+class TaxData_ONWizard;
 
 class ProvinceTaxManager : public CProvincialTaxManager
 {
@@ -18,6 +21,12 @@ public:
     CTaxData_Form *createProvincialForm(int code, bool addToList) override;
     bool deleteProvincialForm(CTaxData_Form *form, bool unlink) override;
     int getLinkedProvincialFormType(int federalCode) override;
+    // Ontario's interview object, one per manager, owned here until freed.
+    CTaxData_Form *createWizardData() override;
+    bool freeWizardData() override;
+    // The interview's answers into the values the calculation reads, and back.
+    void applyWizardData() override;
+    void updateWizardData() override;
 
     // The provincial tax comes with the calculation; until then the hooks leave the return
     // as it is.
@@ -58,4 +67,7 @@ public:
 private:
     // The forms this manager made and has not been given back: only these it deletes.
     std::set<CTaxData_Form *> m_forms;
+    TaxData_ONWizard *m_wizard = nullptr;
+    // The answers as the calculation reads them; changed only through the interview.
+    std::unique_ptr<TaxData_ONWizard> m_answers;
 };

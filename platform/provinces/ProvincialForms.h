@@ -61,6 +61,22 @@ public:
     CFloatField incomeTax{this, "incomeTax"};
 };
 
+// Ontario's own interview (wizard-data type 6): the answers its Trillium benefit reads, the
+// rent and property tax paid for a principal residence in Ontario, a long-term care home's
+// accommodation cost, whether the residence was a designated student residence and whether
+// the person lived in northern Ontario.
+class TaxData_ONWizard : public CTaxData_Form
+{
+public:
+    TaxData_ONWizard() : CTaxData_Form(6, KindWizard) {}
+
+    CFloatField rentPaid{this, "rentPaid"};
+    CFloatField propertyTaxPaid{this, "propertyTaxPaid"};
+    CFloatField longTermCareAmount{this, "longTermCareAmount"};
+    CIntField studentResidence{this, "studentResidence"};
+    CIntField northernOntario{this, "northernOntario"};
+};
+
 // The provincial tax form (the province's 428).
 class TaxData_Prov428 : public CTaxData_Form
 {

@@ -1,6 +1,7 @@
 // ReturnFixture: the persons, slips, notes, dependants and settings of the fixture returns.
 #include "ReturnFixture.h"
 
+#include "app/TabWndApp.h"
 #include "marrow/EmploymentSlips.h"
 #include "marrow/InvestmentSlips.h"
 #include "marrow/TaxData_T1New.h"
@@ -107,6 +108,17 @@ void bringToLoadedState(FamilyTaxData &family)
     family.taxpayer()->afterLoad(kEdition);
     family.spouse()->afterLoad(kEdition);
     family.setCoupledFlags();
+}
+
+void clearPreparerSettings()
+{
+    CT1AppConfig &c = appInstance()->config;
+    for (CString *setting :
+         {&c.BusinessPhone, &c.BusinessName, &c.BusinessAddr, &c.BusinessCity, &c.BusinessProv,
+          &c.BusinessPostcode, &c.BusinessEFileNum, &c.DiscounterCode})
+        setting->Empty();
+    c.PreAssessment = -1;
+    c.PostAssessment = -1;
 }
 
 QByteArray saveToBytes(FamilyTaxData &family, unsigned char edition)

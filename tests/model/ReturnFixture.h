@@ -22,6 +22,9 @@ void fillSingleReturn(FamilyTaxData &family);
 // Mandatory forms, slip totals and wizard data of both persons, and the coupled flags.
 void bringToLoadedState(FamilyTaxData &family);
 
+// The preparer's settings of the application object back to their defaults.
+void clearPreparerSettings();
+
 QByteArray saveToBytes(FamilyTaxData &family, unsigned char edition = kEdition);
 int loadFromBytes(FamilyTaxData &family, const QByteArray &bytes, unsigned char edition = kEdition);
 
