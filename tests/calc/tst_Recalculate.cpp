@@ -8,6 +8,7 @@
 #include "TestMain.h"
 #include "marrow/BusinessForms.h"
 #include "marrow/EmploymentSlips.h"
+#include "marrow/FederalForms.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 #include "model/ReturnFile.h"
@@ -70,6 +71,7 @@ private slots:
     void sharedSlipReachesTwin_data();
     void sharedSlipReachesTwin();
     void sharedFormReachesTwin();
+    void partnerPassesReadThePushedTwin();
     void linkToDeletedTwinIsDropped_data();
     void linkToDeletedTwinIsDropped();
     void personWithoutSingleT1IsNotCalculated_data();
@@ -236,6 +238,24 @@ void TestRecalculate::sharedFormReachesTwin()
     QCOMPARE(double(copy->grossIncome), 91000.0);
     QCOMPARE(double(copy->sharePercent), 50.0);
     QCOMPARE(mine->linkedId, twin->id);
+}
+
+void TestRecalculate::partnerPassesReadThePushedTwin()
+{
+    RecordedCouple couple;
+    QVERIFY(couple.setUp());
+    FamilyTaxData &family = couple.family;
+    family.setCurrentPersonIndex(PersonSpouse);
+    TaxDataEntryStru *mine = family.spouse()->addForm(FormType::T1DD, 0, true, 0, false);
+    TaxDataEntryStru *twin = family.taxpayer()->addForm(FormType::T1DD, 0, true, 0, false);
+    link(mine, twin);
+    auto *edited = static_cast<CTaxData_T1DD *>(mine->data);
+    edited->account = QStringLiteral("4455667");
+
+    family.Recalculate(0, edited);
+
+    // The taxpayer's pass 0 took its banking texts from the twin that the push had filled.
+    QCOMPARE(QString(t1Of(*family.taxpayer())->ddAccount.value()), QString("4455667"));
 }
 
 void TestRecalculate::linkToDeletedTwinIsDropped_data()
