@@ -12,6 +12,8 @@
 #include "ordane/TaxYearDays.h"
 #include "ordane/Utilities.h"
 
+#include <optional>
+
 namespace {
 
 constexpr int kSinDigits = 9;
@@ -123,9 +125,11 @@ int IndividualTaxData::CalculatePass0(bool wizardChanged, int changedType, TaxDa
 
 void IndividualTaxData::copyIntoFilingForms(TaxData_T1New &t1)
 {
-    // Without the application object (a tool run) the settings are empty.
-    static const CT1AppConfig kNoSettings;
-    const CT1AppConfig &settings = appInstance() ? appInstance()->config : kNoSettings;
+    // Without the application object (a tool run) the settings are the built-in defaults.
+    std::optional<CT1AppConfig> defaults;
+    if (!appInstance())
+        defaults.emplace();
+    const CT1AppConfig &settings = defaults ? *defaults : appInstance()->config;
     const CString softwareCode = settings.getSoftwareCode();
 
     if (auto *t183 = formOf<TaxData_T183New>(*this, FormType::T183)) {
