@@ -5,6 +5,8 @@
 #include <QSharedMemory>
 #include <QString>
 
+// The segment's 8 bytes name its owner (process id and start time), because the kernel keeps
+// a segment after its owner is killed: only a live owner counts as another instance.
 class CSingleInstanceGuard : public QObject
 {
     Q_OBJECT
@@ -16,6 +18,18 @@ public:
     // Takes the segment; false when another process holds it or it cannot be made.
     bool tryToRun();
     void release();
+
+    // The owner record as the segment holds it.
+    struct Owner
+    {
+        qint32 pid = 0;
+        quint32 startToken = 0; // low bits of the process's start time since boot
+    };
+    // This process's record.
+    static Owner currentOwner();
+    // True when the record names a process that is still running. A record of zeros is
+    // an owner still writing it.
+    static bool isOwnerAlive(const Owner &owner);
 
 private:
     QString m_key;

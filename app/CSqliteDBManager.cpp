@@ -2,17 +2,41 @@
 #include "app/CSqliteDBManager.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
 #include <climits>
 #include <cmath>
 #include <exception>
+#include <iterator>
 
 #include "app/ReturnFileEntriesModel.h"
 #include "ordane/Utilities.h"
 
 namespace {
+
+// A file that is neither absent, empty nor a SQLite file is someone else's: SQLite would take
+// one shorter than a page for an empty database and write over it.
+bool mayOpenAsDatabase(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return true;
+    if (!info.isFile())
+        return false;
+    if (info.size() == 0)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    static const char header[] = "SQLite format 3"; // 16 bytes with its NUL
+    return file.read(sizeof header) == QByteArray(header, sizeof header);
+}
+
+// The six tables of the file, in the order they are created.
+const char *const tableNames[] = {"tb_config",  "tb_taxpayers", "tb_retfile",
+                                  "tb_taxdata", "tb_taxnoa",    "tb_history"};
 
 void run(const char *statement)
 {
@@ -27,7 +51,13 @@ CSqliteDBManager::CSqliteDBManager() = default;
 CSqliteDBManager::~CSqliteDBManager()
 {
     close();
+    releaseConnection();
+}
+
+void CSqliteDBManager::releaseConnection()
+{
     if (m_db.isValid()) {
+        m_db.close();
         const QString name = m_db.connectionName();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
@@ -57,12 +87,19 @@ int CSqliteDBManager::open(CString &path, bool *created)
         QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
         m_db = QSqlDatabase::addDatabase("QSQLITE");
         m_db.setDatabaseName(path);
-        if (!m_db.open())
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+        if (!mayOpenAsDatabase(path) || !m_db.open())
             return 103;
 
-        const bool madeTables = createTables();
+        bool madeConfig = false;
+        // A file that could not be asked (locked, damaged, not a database) or that still lacks
+        // a table is left as it is: starting on it would store nothing.
+        if (!createTables(madeConfig) || !allTablesPresent()) {
+            releaseConnection();
+            return 103;
+        }
         if (created)
-            *created = madeTables;
+            *created = madeConfig;
         m_opened = true;
         return 0;
     } catch (const std::exception &) {
@@ -71,32 +108,48 @@ int CSqliteDBManager::open(CString &path, bool *created)
     }
 }
 
-bool CSqliteDBManager::createTables()
+bool CSqliteDBManager::createTables(bool &configCreated)
 {
-    const bool configCreated = !tableExists("tb_config");
+    // Every state is known before anything is dropped: a table that could not be asked about
+    // is never taken for a missing one.
+    TableState states[std::size(tableNames)];
+    for (std::size_t i = 0; i < std::size(tableNames); ++i) {
+        states[i] = tableState(tableNames[i]);
+        if (states[i] == TableState::Unknown)
+            return false;
+    }
+    const auto [config, taxpayers, retfile, taxdata, taxnoa, history] = states;
+
+    configCreated = config == TableState::Missing;
     if (configCreated) {
         run("create table tb_config (id integer primary key autoincrement, name text, value "
             "text)");
         run("create index idx_tb_config_name on tb_config (name)");
     }
-    if (!tableExists("tb_taxpayers") || configCreated) {
+    const char *createRetfile[] = {
+        "create table tb_retfile (id integer primary key autoincrement, name1 varchar(100), name2 "
+        "varchar(100), uid1 integer, uid2 integer, filepath varchar(200), open_time datetime)",
+        "create index idx_tb_retfile_filepath on tb_retfile (filepath)",
+        "create index idx_tb_retfile_names on tb_retfile (name1, name2)",
+        "create index idx_tb_retfile_uid on tb_retfile (uid1, uid2)"};
+    if (taxpayers == TableState::Missing || configCreated) {
         run("drop table if exists tb_taxpayers");
         run("drop table if exists tb_retfile");
         run("create table tb_taxpayers (id integer primary key autoincrement, name "
             "varchar(200), sin varchar(20), phone varchar(20), email varchar(80))");
         run("create index idx_tb_taxpayer_sin on tb_taxpayers (sin)");
-        run("create table tb_retfile (id integer primary key autoincrement, name1 "
-            "varchar(100), name2 varchar(100), uid1 integer, uid2 integer, filepath "
-            "varchar(200), open_time datetime)");
-        run("create index idx_tb_retfile_filepath on tb_retfile (filepath)");
-        run("create index idx_tb_retfile_names on tb_retfile (name1, name2)");
-        run("create index idx_tb_retfile_uid on tb_retfile (uid1, uid2)");
+        for (const char *statement : createRetfile)
+            run(statement);
+    } else if (retfile == TableState::Missing) {
+        // Without this table no recent file could ever be recorded; the taxpayers stay.
+        for (const char *statement : createRetfile)
+            run(statement);
     }
     const char *createTaxnoa = "create table tb_taxnoa (id integer primary key autoincrement, "
                                "uid integer, create_time datetime, data1 text, htmlfile "
                                "varchar(256), taxyear integer)";
     const char *indexTaxnoa = "create index idx_tb_taxnoa_uid on tb_taxnoa (uid)";
-    if (!tableExists("tb_taxdata") || configCreated) {
+    if (taxdata == TableState::Missing || configCreated) {
         run("drop table if exists tb_taxdata");
         run("create table tb_taxdata (id integer primary key autoincrement, uid integer, "
             "create_time datetime, data1 text, html1 text, taxyear integer)");
@@ -104,24 +157,42 @@ bool CSqliteDBManager::createTables()
         run("drop table if exists tb_taxnoa");
         run(createTaxnoa);
         run(indexTaxnoa);
-    } else if (!tableExists("tb_taxnoa")) {
+    } else if (taxnoa == TableState::Missing) {
         // Without this table no notice of assessment could ever be stored; the downloaded
         // tax data stays.
         run(createTaxnoa);
         run(indexTaxnoa);
     }
-    if (!tableExists("tb_history")) {
+    if (history == TableState::Missing) {
         run("create table tb_history (id integer primary key autoincrement, uid integer, "
             "eventid integer, msg varchar(200), event_time datetime DEFAULT NULL)");
         run("create index idx_tb_history_uid on tb_history (uid)");
     }
-    return configCreated;
+    return true;
+}
+
+bool CSqliteDBManager::allTablesPresent()
+{
+    for (const char *table : tableNames) {
+        if (tableState(table) != TableState::Present)
+            return false;
+    }
+    return true;
+}
+
+CSqliteDBManager::TableState CSqliteDBManager::tableState(const char *table)
+{
+    QSqlQuery query;
+    query.prepare("select count(*) from sqlite_master where type='table' and name=:name");
+    query.bindValue(":name", QString::fromLatin1(table));
+    if (!query.exec() || !query.next())
+        return TableState::Unknown;
+    return query.value(0).toInt() > 0 ? TableState::Present : TableState::Missing;
 }
 
 bool CSqliteDBManager::tableExists(const char *table)
 {
-    QSqlQuery query;
-    return query.exec(QStringLiteral("select count(*) from ") + QString::fromLatin1(table));
+    return tableState(table) == TableState::Present;
 }
 
 int CSqliteDBManager::close()
@@ -293,6 +364,7 @@ int CSqliteDBManager::setConfig(const char *key, const CString &value, int nativ
     try {
         CString old;
         const int id = getConfig(key, old);
+        // An empty text is bound as "", never as a null QString, which the driver stores as NULL.
         QSqlQuery query;
         if (id < 1) {
             QString text = value.trimmed();
@@ -300,10 +372,10 @@ int CSqliteDBManager::setConfig(const char *key, const CString &value, int nativ
                 text = QDir::toNativeSeparators(text);
             query.prepare("insert into tb_config (name, value) values (:name,:value)");
             query.bindValue(":name", QString::fromUtf8(key));
-            query.bindValue(":value", text);
+            query.bindValue(":value", text.isNull() ? QString(QLatin1String("")) : text);
         } else {
             query.prepare("update tb_config set value=? where id=?");
-            query.addBindValue(QString(value));
+            query.addBindValue(value.isNull() ? QString(QLatin1String("")) : QString(value));
             query.addBindValue(id);
         }
         return query.exec() ? 0 : -1;

@@ -18,9 +18,23 @@ public:
 
     static void dbFileName(CString &name);
     // path holds the folder on entry and the file's full native path on return.
-    // 0 open with its tables, 103 the file could not be opened, 99 an exception.
+    // 0 open with its six tables, 103 the file could not be opened, asked (locked, damaged, not
+    // a database) or given its tables, 99 an exception. On 103 nothing was dropped.
     int open(CString &path, bool *created = nullptr);
     bool isOpened() const { return m_opened; }
+    // How long a statement waits for another connection's lock before it fails; for the next
+    // open.
+    void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+
+    // Missing: not in sqlite_master; Unknown: sqlite_master could not be read (busy, locked,
+    // I/O, not a database).
+    enum class TableState
+    {
+        Present,
+        Missing,
+        Unknown
+    };
+    static TableState tableState(const char *table);
     static bool tableExists(const char *table);
     int close();
 
@@ -45,9 +59,14 @@ public:
     static int setConfigBool(const char *key, bool value);
 
 private:
-    // Creates or recreates tables by the schema rules; true when tb_config was just made.
-    bool createTables();
+    // Creates or recreates tables by the schema rules; configCreated tells whether tb_config was
+    // just made. False, with nothing changed, when a table's state could not be read.
+    bool createTables(bool &configCreated);
+    static bool allTablesPresent();
+    // Closes and forgets the connection, so no later statement runs on a refused file.
+    void releaseConnection();
 
     QSqlDatabase m_db;
     bool m_opened = false;
+    int m_busyTimeoutMs = 5000; // the SQLite driver's own default
 };

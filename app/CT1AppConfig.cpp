@@ -22,16 +22,7 @@ QByteArray endpointKey(const char *prefix, int i)
 
 CT1AppConfig::CT1AppConfig()
 {
-    QuorvandelleWebServer = makerWebHost;
-    InfoServer = makerWebHost;
-    URL_SEND_RETURN_FILE = "/fileupload.php";
-    URL_SEND_COMMENT = "/commentupload.php";
-    NetfileSoftwareDate = "2026-03-03";
-    EfileSoftwareDate = "2026-03-03";
-    LeftPaneSize = "270";
-    BKColor = "#d0f1ff";
-    FontSize = "12";
-
+    restoreDefaults();
     addTextKey("NetfileSoftwareCode", &NetfileSoftwareCode);
     addTextKey("NetfileSoftwareDate", &NetfileSoftwareDate);
     addTextKey("EfileSoftwareCode", &EfileSoftwareCode);
@@ -70,6 +61,67 @@ CT1AppConfig::CT1AppConfig()
 }
 
 CT1AppConfig::~CT1AppConfig() = default;
+
+void CT1AppConfig::restoreDefaults()
+{
+    for (CString *text : {&EfileSoftwareCode,
+                          &NetfileSoftwareCode,
+                          &EOLSERVER,
+                          &NETFILESERVER,
+                          &T1013SERVER,
+                          &InstallPath,
+                          &PDFPATH,
+                          &XMLPATH,
+                          &BFORM_XMLPATH,
+                          &HTMLPATH,
+                          &EFILEXML_TEMPLATE_PATH,
+                          &JAVACLASSPATH,
+                          &JAVAPROJPATH,
+                          &JVMPATH,
+                          &BusinessName,
+                          &BusinessAddr,
+                          &BusinessCity,
+                          &BusinessProv,
+                          &BusinessPostcode,
+                          &BusinessPhone,
+                          &BusinessEFileNum,
+                          &BusinessEFilePassword,
+                          &DiscounterCode,
+                          &RetPath,
+                          &RetPdfPath,
+                          &NoaPath,
+                          &CompabWord,
+                          &ShowRelMsg,
+                          &VarnexaEmail,
+                          &VarnexaPswd,
+                          &VXFromEmail,
+                          &VarnexaServer,
+                          &TDDDataFile})
+        text->clear();
+    for (int i = 0; i < EndpointCount; ++i) {
+        downloadEndpoints[i].clear();
+        TDDEndpoint[i].clear();
+        TDDEndpointTest[i].clear();
+    }
+    QuorvandelleWebServer = makerWebHost;
+    InfoServer = makerWebHost;
+    URL_SEND_RETURN_FILE = "/fileupload.php";
+    URL_SEND_COMMENT = "/commentupload.php";
+    NetfileSoftwareDate = "2026-03-03";
+    EfileSoftwareDate = "2026-03-03";
+    LeftPaneSize = "270";
+    BKColor = "#d0f1ff";
+    FontSize = "12";
+
+    LeftX = LeftY = Width = Height = 0;
+    PreAssessment = PostAssessment = -1;
+    PrntClientLetter = SaveBackup = PdfPathSameAsRet = CompabEnable = 0;
+    CustomizedClientLetter_Ver = 0;
+    PrintLogo = PrintHeader = PrintTailer = true;
+    FullLog = Allow2nd = FilingReport = CustomizedClientLetter = false;
+    MODEDEBUG = NoWarningMsg = EnableGenPrint = OverwriteStatus = false;
+    setReaderState(0);
+}
 
 void CT1AppConfig::afterReadConfigFile()
 {

@@ -12,6 +12,9 @@ public:
     CT1AppConfig();
     ~CT1AppConfig() override;
 
+    // Every member back to the constructor's default, the reader's state included; the key
+    // tables stay.
+    void restoreDefaults();
     // Runs the base's hook, then in testing mode logs the print engine's three paths.
     void afterReadConfigFile() override;
     // Folders derived from the program folder and the document folder.
@@ -37,26 +40,25 @@ public:
     // Host (and optional port) of the maker's release-information service.
     CString InfoServer;
     CString LeftPaneSize;
-    int LeftX = 0, LeftY = 0, Width = 0, Height = 0;
+    int LeftX, LeftY, Width, Height;
     CString BKColor, FontSize;
     CString InstallPath;
     CString PDFPATH, XMLPATH, BFORM_XMLPATH, HTMLPATH, EFILEXML_TEMPLATE_PATH, JAVACLASSPATH,
         JAVAPROJPATH, JVMPATH;
     CString BusinessName, BusinessAddr, BusinessCity, BusinessProv, BusinessPostcode, BusinessPhone,
         BusinessEFileNum, BusinessEFilePassword, DiscounterCode;
-    int PreAssessment = -1, PostAssessment = -1, PrntClientLetter = 0, SaveBackup = 0;
+    int PreAssessment, PostAssessment, PrntClientLetter, SaveBackup;
     CString RetPath, RetPdfPath;
     CString NoaPath;
-    int PdfPathSameAsRet = 0, CompabEnable = 0;
+    int PdfPathSameAsRet, CompabEnable;
     CString CompabWord;
-    bool PrintLogo = true, PrintHeader = true, PrintTailer = true, FullLog = false,
-         Allow2nd = false;
+    bool PrintLogo, PrintHeader, PrintTailer, FullLog, Allow2nd;
     CString ShowRelMsg;
-    bool FilingReport = false, CustomizedClientLetter = false;
-    int CustomizedClientLetter_Ver = 0;
+    bool FilingReport, CustomizedClientLetter;
+    int CustomizedClientLetter_Ver;
     CString VarnexaEmail, VarnexaPswd, VXFromEmail;
     CString VarnexaServer;
-    bool MODEDEBUG = false, NoWarningMsg = false, EnableGenPrint = false, OverwriteStatus = false;
+    bool MODEDEBUG, NoWarningMsg, EnableGenPrint, OverwriteStatus;
     CString downloadEndpoints[EndpointCount];
     CString TDDDataFile;
 

@@ -58,10 +58,14 @@ int CWebInfoUtil::queryInfo(const QByteArray &kw1, const QByteArray &kw2, CStrin
         const CString host = app ? app->config.InfoServer : CString(CT1AppConfig::makerWebHost);
         const CString address = CString("https://%1%2").arg(host, QString::fromLatin1(infoPath));
         QWebClient client(address.toUtf8(), false);
+        if (app)
+            client.setLimits(app->webCheckLimits);
         client.addQueryItem("kw1", kw1);
         client.addQueryItem("kw2", kw2);
         QString reply;
-        client.post(reply);
+        // Only a 2xx body is the service's answer; an error page is no status to read.
+        if (!client.post(reply) || client.error() != QWebClient::NoError)
+            reply.clear();
 
         QByteArray word;
         const int status = readReply(reply.toUtf8(), word);

@@ -16,8 +16,8 @@ public:
     virtual ~CWebInfoUtil();
 
     // Posts kw1 and kw2 and returns the reply's status; answer gets the reply's word for
-    // statuses 199 to 201 only. -1 when the reply does not start with a number, -100 when an
-    // exception interrupted the query.
+    // statuses 199 to 201 only. -1 when the reply does not start with a number (no reply and
+    // an HTTP error reply count as empty), -100 when an exception interrupted the query.
     static int queryInfo(const QByteArray &kw1, const QByteArray &kw2, CString &answer);
 
     // Reads a reply as "%d %s" would: the status (-1 when there is no number) and the first

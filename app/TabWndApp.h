@@ -7,6 +7,7 @@
 #include "app/CSqliteDBManager.h"
 #include "app/CT1AppConfig.h"
 #include "ordane/CString.h"
+#include "ordane/QWebClient.h"
 
 class ReturnFileEntriesModel;
 class QModelIndex;
@@ -78,6 +79,9 @@ public:
     CString LastImportPath;
     CSqliteDBManager dbManager;
     CString dbPath;
+    // The bounds of the release and account checks' requests; one place, so tests can
+    // shorten them.
+    QWebClient::Limits webCheckLimits;
 
 private:
     TabWndApp(int &argc, char **argv);

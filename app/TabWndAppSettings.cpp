@@ -89,8 +89,15 @@ int TabWndApp::readSettings()
     qInfo("left x: %d", stored.leftX);
     qInfo("left y: %d", stored.leftY);
     QScreen *primary = QGuiApplication::primaryScreen();
-    const WindowSettings placed =
+    WindowSettings placed =
         placeMainWindow(stored, primary ? primary->geometry() : QRect(), screenRect);
+    // The rule may leave the window hanging off its screen (a whole-screen size at (20, 60)):
+    // it goes into the available area of the screen that holds its corner.
+    QScreen *screen = QGuiApplication::screenAt(QPoint(placed.leftX, placed.leftY));
+    if (!screen)
+        screen = primary;
+    if (screen)
+        placed = fitIntoArea(placed, screen->availableGeometry());
     c.LeftX = placed.leftX;
     c.LeftY = placed.leftY;
     c.Width = placed.width;

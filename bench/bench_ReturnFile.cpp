@@ -53,7 +53,7 @@ void BenchReturnFile::load()
     QBENCHMARK
     {
         int result = -99;
-        std::unique_ptr<FamilyTaxData> loaded(loadReturnFile(m_path, &result));
+        std::unique_ptr<FamilyTaxData> loaded(loadReturnFile(m_path, &result, kEdition));
         QCOMPARE(result, 0);
     }
 }

@@ -1,13 +1,15 @@
-// The amount tests of the calculation, on the system's one tolerance of 0.009.
+// The amount tests of the calculation, on the system's one tolerance.
 #pragma once
+
+#include "ordane/AmountTolerance.h"
 
 #include <cmath>
 
 inline bool isNonZero(double amount)
 {
-    return std::fabs(amount) >= 0.009;
+    return std::fabs(amount) >= kAmountTolerance;
 }
 inline bool isPositive(double amount)
 {
-    return amount >= 0.009;
+    return amount >= kAmountTolerance;
 }

@@ -38,12 +38,12 @@ void pushToTwin(CTaxData_Form &changed, IndividualTaxData &own, IndividualTaxDat
 
 IndividualTaxData *FamilyTaxData::calculationFirst() const
 {
-    return m_currentPerson == PersonSpouse ? m_spouse : m_taxpayer;
+    return m_currentPerson == PersonSpouse ? spouse() : taxpayer();
 }
 
 IndividualTaxData *FamilyTaxData::calculationSecond() const
 {
-    return m_currentPerson == PersonSpouse ? m_taxpayer : m_spouse;
+    return m_currentPerson == PersonSpouse ? taxpayer() : spouse();
 }
 
 int FamilyTaxData::Recalculate(int kindHint, CTaxData_Form *changed)
@@ -66,8 +66,8 @@ int FamilyTaxData::Recalculate(int kindHint, CTaxData_Form *changed)
             continue;
         }
         for (int pass = 0; pass < kPasses; ++pass) {
-            result += first->CalculatePass(wizardChanged, changedType, pass, first == m_spouse);
-            result += second->CalculatePass(false, 0, pass, second == m_spouse);
+            result += first->CalculatePass(wizardChanged, changedType, pass, first == spouse());
+            result += second->CalculatePass(false, 0, pass, second == spouse());
             ExchangeSpouseAmounts(pass);
         }
         first->TransferSpouseData(true, second);

@@ -2,6 +2,7 @@
 #include "calc/SlipSummaryHtml.h"
 
 #include "calc/SlipTotals.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/CString.h"
 
 #include <QTextStream>
@@ -17,10 +18,10 @@ struct SummarySection
 };
 
 const SummarySection kSections[] = {
-    {9, "<br><br>T3 tax slip: ", " <br>", &SlipTotals::toHtmlT3Table},
-    {1, "<br><br>T4 tax slip: ", " <br>\n", &SlipTotals::toHtmlT4Table},
-    {2, "<br><br>T4A tax slip: ", " <br>", &SlipTotals::toHtmlT4ATable},
-    {8, "<br><br>T5 tax slip: ", " <br>\n", &SlipTotals::toHtmlT5Table},
+    {SlipType::T3, "<br><br>T3 tax slip: ", " <br>", &SlipTotals::toHtmlT3Table},
+    {SlipType::T4, "<br><br>T4 tax slip: ", " <br>\n", &SlipTotals::toHtmlT4Table},
+    {SlipType::T4A, "<br><br>T4A tax slip: ", " <br>", &SlipTotals::toHtmlT4ATable},
+    {SlipType::T5, "<br><br>T5 tax slip: ", " <br>\n", &SlipTotals::toHtmlT5Table},
 };
 } // namespace
 

@@ -6,6 +6,8 @@
 #include "marrow/EmploymentSlips.h"
 #include "marrow/InvestmentSlips.h"
 #include "marrow/TaxData_T1New.h"
+#include "marrow/TypeCodes.h"
+#include "ordane/AmountTolerance.h"
 #include "ordane/Utilities.h"
 
 #include <algorithm>
@@ -28,7 +30,7 @@ bool isSenior(const TaxData_T1New *t1)
 // A maximum moves only for a value larger by the tolerance.
 void keepMaximum(double &stored, double value)
 {
-    if (value - stored >= 0.009)
+    if (value - stored >= kAmountTolerance)
         stored = value;
 }
 
@@ -81,7 +83,7 @@ void addT3(SlipTotals &t, const TaxData_Slip_T3 &s)
 void addT4(SlipTotals &t, const TaxData_Slip_T4 &s)
 {
     const bool quebec = s.provinceOfEmployment == kQuebec;
-    if (quebec && s.box16 < 0.009)
+    if (quebec && s.box16 < kAmountTolerance)
         ++t.t4QppOnlyCount;
     else
         ++t.t4OtherCount;
@@ -232,7 +234,7 @@ void addT4RSP(SlipTotals &t, const TaxData_Slip_T4RSP &s)
     t.t4rspBox27 += s.box27;
     if (isPositive(s.box28))
         t.t4rspBox28Positive += s.box28;
-    if (s.box28 < 0.009)
+    if (s.box28 < kAmountTolerance)
         t.t4rspBox28Negative -= s.box28;
     t.t4rspBox30 += s.box30;
     t.t4rspBox34 += s.box34;
@@ -408,7 +410,7 @@ void addT5007(SlipTotals &t, const CSlipData_T5007 &s)
     }
     t.t5007Box11 += s.box11;
     if (s.kind == 3) {
-        if (t.t5007MinRatio - s.amtA >= 0.009)
+        if (t.t5007MinRatio - s.amtA >= kAmountTolerance)
             t.t5007MinRatio = s.amtA;
         if (isPositive(s.box11))
             t.t5007KindThreeSeen = true;
@@ -565,74 +567,74 @@ template <class Slip, class Add> void addAs(CTaxData_Form *slip, Add add)
 void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const TaxData_T1New *t1)
 {
     switch (slipCode) {
-    case 1:
+    case SlipType::T4:
         addAs<TaxData_Slip_T4>(slip, [&t](TaxData_Slip_T4 &s) { addT4(t, s); });
         break;
-    case 2:
+    case SlipType::T4A:
         addAs<TaxData_Slip_T4A>(slip, [&t, t1](TaxData_Slip_T4A &s) { addT4A(t, s, t1); });
         break;
-    case 3:
+    case SlipType::T4AP:
         addAs<TaxData_Slip_T4AP>(slip, [&t, t1](TaxData_Slip_T4AP &s) { addT4AP(t, s, t1); });
         break;
-    case 4:
+    case SlipType::T4RSP:
         addAs<TaxData_Slip_T4RSP>(slip, [&t](TaxData_Slip_T4RSP &s) { addT4RSP(t, s); });
         break;
-    case 5:
+    case SlipType::T4E:
         addAs<TaxData_Slip_T4E>(slip, [&t](TaxData_Slip_T4E &s) { addT4E(t, s); });
         break;
-    case 6:
+    case SlipType::T4AOAS:
         addAs<CSlipData_T4AOAS>(slip, [&t](CSlipData_T4AOAS &s) { addOas(t, s); });
         break;
-    case 7:
+    case SlipType::T4RIF:
         addAs<TaxData_Slip_T4RIF>(slip, [&t, t1](TaxData_Slip_T4RIF &s) { addT4RIF(t, s, t1); });
         break;
-    case 8:
+    case SlipType::T5:
         addAs<TaxData_Slip_T5>(slip, [&t, t1](TaxData_Slip_T5 &s) { addT5(t, s, t1); });
         break;
-    case 9:
+    case SlipType::T3:
         addAs<TaxData_Slip_T3>(slip, [&t](TaxData_Slip_T3 &s) { addT3(t, s); });
         break;
-    case 10:
+    case SlipType::T5003:
         addAs<CSlipData_T5003>(slip, [&t](CSlipData_T5003 &s) { t.t5003AmountA += s.amtA; });
         break;
-    case 11:
+    case SlipType::T5007:
         addAs<CSlipData_T5007>(slip, [&t](CSlipData_T5007 &s) { addT5007(t, s); });
         break;
-    case 13:
+    case SlipType::T5013:
         addAs<TaxData_Slip_T5013>(slip, [&t](TaxData_Slip_T5013 &s) { addT5013(t, s); });
         break;
-    case 14:
+    case SlipType::T4PS:
         addAs<TaxData_Slip_T4PS>(slip, [&t](TaxData_Slip_T4PS &s) { addT4PS(t, s); });
         break;
-    case 15:
+    case SlipType::T4ARCA:
         addAs<TaxData_Slip_T4ARCA>(slip, [&t](TaxData_Slip_T4ARCA &s) { addT4ARCA(t, s); });
         break;
-    case 16:
+    case SlipType::T5006:
         addAs<TaxData_Slip_T5006>(slip, [&t](TaxData_Slip_T5006 &s) { addT5006(t, s); });
         break;
-    case 17:
+    case SlipType::RC62:
         addAs<TaxData_Slip_RC62>(slip, [&t](TaxData_Slip_RC62 &s) { addRc62(t, s); });
         break;
-    case 18:
+    case SlipType::RC210:
         addAs<TaxData_Slip_RC210>(slip, [&t](TaxData_Slip_RC210 &s) { addRc210(t, s); });
         break;
-    case 21:
+    case SlipType::MBSHELTERASSIST:
         addAs<TaxData_Slip_MBShelterAssist>(
             slip, [&t](TaxData_Slip_MBShelterAssist &s) { t.mbShelterBenefit += s.benefit; });
         break;
-    case 22:
+    case SlipType::PRPP:
         addAs<TaxData_Slip_PRPP>(slip, [&t](TaxData_Slip_PRPP &s) { addPrpp(t, s); });
         break;
-    case 23:
+    case SlipType::T1204:
         addAs<TaxData_Slip_T1204>(slip, [&t](TaxData_Slip_T1204 &s) { addT1204(t, s); });
         break;
-    case 24:
+    case SlipType::NR4:
         addAs<TaxData_Slip_NR4>(slip, [&t](TaxData_Slip_NR4 &s) { addNr4(t, s); });
         break;
-    case 25:
+    case SlipType::T2202:
         addAs<TaxData_Slip_T2202>(slip, [&t](TaxData_Slip_T2202 &s) { addT2202(t, s); });
         break;
-    case 26:
+    case SlipType::T4FHSA:
         addAs<TaxData_Slip_T4FHSA>(slip, [&t](TaxData_Slip_T4FHSA &s) { addFhsa(t, s); });
         break;
     default:
@@ -664,7 +666,7 @@ std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<Sl
     bool hasT4 = false;
     for (const SlipRef &ref : slips) {
         addSlipToTotals(totals, ref.code, ref.slip, t1);
-        hasT4 = hasT4 || ref.code == 1;
+        hasT4 = hasT4 || ref.code == SlipType::T4;
     }
     applyScholarshipRule(totals);
     return neededFormRules(totals, hasT4);

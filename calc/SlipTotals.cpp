@@ -1,6 +1,7 @@
 // SlipTotals: the summary tables of the T3, T4, T4A and T5 slips.
 #include "calc/SlipTotals.h"
 
+#include "ordane/AmountTolerance.h"
 #include "ordane/CString.h"
 #include "ordane/HtmlTable.h"
 #include "ordane/Utilities.h"
@@ -28,8 +29,9 @@ int writeTable(CString &html, std::initializer_list<Row> rows)
 int SlipTotals::toHtmlT3Table(CString &html) const
 {
     const double capitalGainsOver = t3AmountE - 10000;
-    const double totalIncome =
-        t3Box26Net + t3AmountA + (capitalGainsOver >= 0.009 ? capitalGainsOver : 0.0) + t3AmountC;
+    const double totalIncome = t3Box26Net + t3AmountA +
+                               (capitalGainsOver >= kAmountTolerance ? capitalGainsOver : 0.0) +
+                               t3AmountC;
     return writeTable(html, {
                                 {"Actual non-eligible dividend", t3Box23},
                                 {"Taxable non-eligible dividend", t3Box32},

@@ -4,11 +4,13 @@
 #include "model/FamilyTaxData.h"
 #include "ordane/MyDataStream.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLibrary>
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace {
 ScriptedPresenter *s_presenter = nullptr;
@@ -16,21 +18,24 @@ ScriptedPresenter *s_presenter = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "fuzz_returnfile";
     static char *argv[] = {name, nullptr};
-    // The load shows the wait cursor, which needs the GUI application.
-    static QApplication app(argc, argv);
+    // The model does no GUI work: the core application is all a load needs.
+    static QCoreApplication app(argc, argv);
     // Boxes are answered by their default and the password prompt is cancelled.
     static ScriptedPresenter presenter;
     s_presenter = &presenter;
     // Held loaded for the whole run: a plug-in unloaded between inputs would take its
     // coverage counters with it.
+    static std::vector<std::unique_ptr<QLibrary>> plugins;
     for (int province = 1; province <= 13; ++province) {
         QString fileName;
-        if (getProvinceLibraryName(province, fileName))
-            (new QLibrary(CMultiProvsTaxMgr::pluginFolder() + '/' + fileName))->load();
+        if (!getProvinceLibraryName(province, fileName))
+            continue;
+        plugins.push_back(
+            std::make_unique<QLibrary>(CMultiProvsTaxMgr::pluginFolder() + '/' + fileName));
+        plugins.back()->load();
     }
     return 0;
 }

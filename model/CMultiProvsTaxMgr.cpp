@@ -8,7 +8,6 @@
 #include "ordane/MessagePresenter.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 
 namespace {
 QString s_pluginFolder; // empty: the program's folder
@@ -46,12 +45,10 @@ void CMultiProvsTaxMgr::setPluginFolder(const QString &folder)
 void CMultiProvsTaxMgr::unloadAll()
 {
     for (int i = 0; i < kSlots; ++i) {
-        delete m_managers[i];
-        m_managers[i] = nullptr;
+        m_managers[i].reset();
         if (m_libraries[i]) {
             m_libraries[i]->unload();
-            delete m_libraries[i];
-            m_libraries[i] = nullptr;
+            m_libraries[i].reset();
         }
     }
 }
@@ -63,18 +60,16 @@ CProvincialTaxManager *CMultiProvsTaxMgr::getProvinceManager(int province, bool 
     if (unloadOthers)
         unloadAll();
     if (m_managers[province])
-        return m_managers[province];
+        return m_managers[province].get();
     QString fileName;
     if (!getProvinceLibraryName(province, fileName))
         return nullptr;
     const QString path = QStringLiteral("%1/%2").arg(pluginFolder(), fileName);
 
-    auto *library = new QLibrary(path);
+    auto library = std::make_unique<QLibrary>(path);
     if (!library->load()) {
-        delete library;
-        library = new QLibrary(path);
+        library = std::make_unique<QLibrary>(path);
         if (!library->load()) {
-            delete library;
             presentMessage(QMessageBox::Information, nullptr, QStringLiteral("file path"), path,
                            QMessageBox::Ok);
             return nullptr;
@@ -84,12 +79,11 @@ CProvincialTaxManager *CMultiProvsTaxMgr::getProvinceManager(int province, bool 
     CProvincialTaxManager *manager = getTaxManager ? getTaxManager() : nullptr;
     if (!manager) {
         library->unload();
-        delete library;
         return nullptr;
     }
     manager->setDepInfo(m_dependants);
-    m_managers[province] = manager;
-    m_libraries[province] = library;
+    m_managers[province].reset(manager);
+    m_libraries[province] = std::move(library);
     return manager;
 }
 
@@ -103,26 +97,26 @@ void CMultiProvsTaxMgr::listLoadedProvinces(QList<int> &out) const
 
 CProvincialTaxManager *CMultiProvsTaxMgr::getFirstManager() const
 {
-    for (CProvincialTaxManager *manager : m_managers) {
+    for (const auto &manager : m_managers) {
         if (manager)
-            return manager;
+            return manager.get();
     }
     return nullptr;
 }
 
 template <typename Call> void CMultiProvsTaxMgr::forEachManager(Call call) const
 {
-    for (CProvincialTaxManager *manager : m_managers) {
+    for (const auto &manager : m_managers) {
         if (manager)
-            call(manager);
+            call(manager.get());
     }
 }
 
 CProvincialTaxManager *CMultiProvsTaxMgr::mainManager() const
 {
-    for (CProvincialTaxManager *manager : m_managers) {
+    for (const auto &manager : m_managers) {
         if (manager && manager->getProvince() == m_mainProvince)
-            return manager;
+            return manager.get();
     }
     return nullptr;
 }
@@ -178,7 +172,7 @@ int CMultiProvsTaxMgr::forwardToFormProvince(int code, int arg1, int arg2)
 
 bool CMultiProvsTaxMgr::deleteProvincialForm(CTaxData_Form *form, bool unlink)
 {
-    for (CProvincialTaxManager *manager : m_managers) {
+    for (const auto &manager : m_managers) {
         if (manager && manager->deleteProvincialForm(form, unlink))
             return true;
     }
@@ -285,7 +279,7 @@ void CMultiProvsTaxMgr::transferSpouseData(TaxData_T1KSNew *summary, int arg, Ta
 
 int CMultiProvsTaxMgr::getNetfileIneligibility()
 {
-    for (CProvincialTaxManager *manager : m_managers) {
+    for (const auto &manager : m_managers) {
         if (!manager)
             continue;
         if (const int code = manager->getNetfileIneligibility())
@@ -308,7 +302,7 @@ void CMultiProvsTaxMgr::collectProvincialCheckMessages(std::list<CString> &messa
 bool CMultiProvsTaxMgr::warnProvincialMessages(TaxData_T1New *t1, CTaxData_Form *sch11)
 {
     const CString title("Quorvandelle Warning Message");
-    for (CProvincialTaxManager *manager : m_managers) {
+    for (const auto &manager : m_managers) {
         if (!manager)
             continue;
         QStringList texts;

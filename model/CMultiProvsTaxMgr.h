@@ -3,10 +3,10 @@
 
 #include "marrow/CProvincialTaxManager.h"
 
+#include <QLibrary>
 #include <QList>
 #include <QString>
-
-class QLibrary;
+#include <memory>
 
 // The plug-in file name of a province ("libqvprov_on.so"); false, with fileName left alone,
 // for a province without a plug-in.
@@ -93,8 +93,9 @@ private:
     using PartnerExchange = void (CProvincialTaxManager::*)(CProvincialTaxManager *);
     void exchangeWithPartner(CMultiProvsTaxMgr *partner, PartnerExchange exchange);
 
-    CProvincialTaxManager *m_managers[kSlots] = {};
-    QLibrary *m_libraries[kSlots] = {};
+    // A manager is deleted before its library is unloaded (unloadAll).
+    std::unique_ptr<CProvincialTaxManager> m_managers[kSlots];
+    std::unique_ptr<QLibrary> m_libraries[kSlots];
     int m_routingFlag;
     int m_mainProvince = 0;
     DependantInfoStruct *m_dependants;

@@ -1,25 +1,23 @@
 // FamilyTaxData: ownership of both persons, copy and compare, current and partner person.
 #include "model/FamilyTaxData.h"
 
+#include "marrow/TypeCodes.h"
 #include "model/IndividualTaxData.h"
 
 namespace {
-constexpr int kT1 = 1;
-constexpr int kQuebecReturn = 161; // made only by Quebec's plug-in
 constexpr int kLastFurtherPerson = 11;
 } // namespace
 
 FamilyTaxData::FamilyTaxData(int routingFlag)
-    : m_routingFlag(routingFlag), m_taxpayer(new IndividualTaxData(routingFlag, &m_dependants)),
-      m_spouse(new IndividualTaxData(routingFlag, &m_dependants))
+    : m_routingFlag(routingFlag),
+      m_taxpayer(std::make_unique<IndividualTaxData>(routingFlag, &m_dependants)),
+      m_spouse(std::make_unique<IndividualTaxData>(routingFlag, &m_dependants))
 {
 }
 
 FamilyTaxData::~FamilyTaxData()
 {
     freeAllData();
-    delete m_taxpayer;
-    delete m_spouse;
 }
 
 void FamilyTaxData::freeAllData()
@@ -67,9 +65,9 @@ bool FamilyTaxData::isEqual(const FamilyTaxData &other) const
 IndividualTaxData *FamilyTaxData::getPersonData(PersonIndex index) const
 {
     if (index == PersonTaxpayer)
-        return m_taxpayer;
+        return m_taxpayer.get();
     if (index == PersonSpouse)
-        return m_spouse;
+        return m_spouse.get();
     return nullptr; // further persons are never filled
 }
 
@@ -83,19 +81,22 @@ int FamilyTaxData::setCurrentPersonIndex(int index)
 IndividualTaxData *FamilyTaxData::getPartnerData() const
 {
     if (m_currentPerson == PersonTaxpayer)
-        return m_spouse;
+        return m_spouse.get();
     if (m_currentPerson == PersonSpouse)
-        return m_taxpayer;
+        return m_taxpayer.get();
     return nullptr;
 }
 
 bool FamilyTaxData::isCoupled() const
 {
-    return m_taxpayer->hasForm(kT1) ? m_spouse->hasForm(kT1) : m_spouse->hasForm(kQuebecReturn);
+    // Quebec's return is made only by Quebec's plug-in.
+    return m_taxpayer->hasForm(FormType::T1) ? m_spouse->hasForm(FormType::T1)
+                                             : m_spouse->hasForm(FormType::QC_TP1);
 }
 
 void FamilyTaxData::getLoadedProvinces(QList<int> &out) const
 {
-    const IndividualTaxData *person = m_currentPerson == PersonSpouse ? m_spouse : m_taxpayer;
+    const IndividualTaxData *person =
+        m_currentPerson == PersonSpouse ? m_spouse.get() : m_taxpayer.get();
     person->m_provsTaxMgr.listLoadedProvinces(out);
 }

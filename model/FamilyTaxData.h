@@ -5,6 +5,7 @@
 #include "model/CPersonalSettings.h"
 
 #include <QList>
+#include <memory>
 
 class CTaxData_Form;
 class IndividualTaxData;
@@ -50,7 +51,8 @@ public:
     void getLoadedProvinces(QList<int> &out) const;
 
     // The whole return file in the stream's direction. Writing: 0, or 121 on a write error.
-    // Reading (meant for a new object): 0, or 119, 120, -1 or 112 (ReturnFile.h).
+    // Reading (meant for a new object): 0, or 119, 120, -1 or 112 (ReturnFile.h). Shows no
+    // wait cursor: a caller on the GUI thread shows it around the call.
     int Serialize(unsigned char edition, MyDataStream &stream);
     // The view-settings block at the end of the file; always 0.
     int serializeSettings(unsigned char edition, MyDataStream &stream);
@@ -104,8 +106,8 @@ public:
     // The amounts of one pass moved between the spouses; nothing unless coupled.
     void ExchangeSpouseAmounts(int pass);
 
-    IndividualTaxData *taxpayer() const { return m_taxpayer; }
-    IndividualTaxData *spouse() const { return m_spouse; }
+    IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
+    IndividualTaxData *spouse() const { return m_spouse.get(); }
     DependantInfoStruct &dependants() { return m_dependants; }
     const DependantInfoStruct &dependants() const { return m_dependants; }
     CPersonalSettings &personalSettings() { return m_settings; }
@@ -125,7 +127,7 @@ private:
     int m_routingFlag;
     CPersonalSettings m_settings;
     DependantInfoStruct m_dependants;
-    IndividualTaxData *m_taxpayer = nullptr;
-    IndividualTaxData *m_spouse = nullptr;
+    std::unique_ptr<IndividualTaxData> m_taxpayer;
+    std::unique_ptr<IndividualTaxData> m_spouse;
     PersonIndex m_currentPerson = PersonTaxpayer;
 };

@@ -1,7 +1,6 @@
 // FamilyTaxData's return file: both person records, dependants, password, coupled flags, settings.
 #include "model/FamilyTaxData.h"
 
-#include "app/WaitCursor.h"
 #include "marrow/FormTables.h"
 #include "model/CSetCoupledFlagObj.h"
 #include "model/IndividualTaxData.h"
@@ -17,12 +16,6 @@ bool recordRead(int result)
 {
     return result >= IndividualTaxData::kLowestDataVersion;
 }
-
-struct WaitCursorScope
-{
-    WaitCursorScope() { beginWaitCursor(); }
-    ~WaitCursorScope() { endWaitCursor(); }
-};
 
 // The box and result for a person record that did not read whole.
 int refuseRecord(int result, const IndividualTaxData &person)
@@ -49,7 +42,6 @@ int refuseRecord(int result, const IndividualTaxData &person)
 
 int FamilyTaxData::Serialize(unsigned char edition, MyDataStream &stream)
 {
-    WaitCursorScope waitCursor;
     return stream.IsStoring() ? writeFile(edition, stream) : readFile(edition, stream);
 }
 
@@ -106,13 +98,8 @@ int FamilyTaxData::readWhole(unsigned char edition, MyDataStream &stream)
 int FamilyTaxData::readRecords(unsigned char edition, MyDataStream &stream)
 {
     const int taxpayer = m_taxpayer->Serialize(edition, stream);
-    if (taxpayer == ReturnFileNotForThisVersion)
-        return refuseRecord(taxpayer, *m_taxpayer);
-    if (m_taxpayer->m_province == 0) {
-        showReturnFileDamaged();
-        return ReturnFileDamaged;
-    }
-    // After a record that did not read whole, the rest of the file is out of step.
+    // After a record that did not read whole, the rest of the file is out of step. A whole
+    // record of province 0 is what the editor saved: it opens again.
     if (!recordRead(taxpayer))
         return refuseRecord(taxpayer, *m_taxpayer);
     const int spouse = m_spouse->Serialize(edition, stream);

@@ -5,16 +5,14 @@
 #include "marrow/FormTables.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TaxData_TaxNote.h"
+#include "marrow/TypeCodes.h"
 #include "model/CEnumTaxFormObj.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kT1Form = 1;
-constexpr int kSummaryForm = 93;
-constexpr int kT2209Form = 35;
-constexpr int kProvincialWizardType = 6;
+constexpr int kSaskatchewan = 12;
 
 // The entry that holds the object, or -1.
 template <typename Entry, typename Object>
@@ -125,7 +123,7 @@ int IndividualTaxData::takeId(int id)
 
 TaxData_T1New *IndividualTaxData::t1Form()
 {
-    TaxDataEntryStru *entry = findFormEntry(kT1Form, 0, false);
+    TaxDataEntryStru *entry = findFormEntry(FormType::T1, 0, false);
     return entry ? dynamic_cast<TaxData_T1New *>(entry->data) : nullptr;
 }
 
@@ -153,7 +151,7 @@ void IndividualTaxData::freeAllData()
     }
     m_slipList.clear();
     for (TaxWizardEntryStru *entry : m_wizardList) {
-        if (entry->type == kProvincialWizardType)
+        if (entry->type == WizardType::Provincial)
             m_provsTaxMgr.freeProvincialWizardData();
         else
             delete entry->data;
@@ -240,7 +238,7 @@ TaxDataEntryStru *IndividualTaxData::addForm(int type, int id, bool addToList, i
                                              bool prefill)
 {
     // Two codes that must never come back into a return.
-    if (type == 177 || type == 178)
+    if (type == FormType::FORM_177 || type == FormType::FORM_178)
         return nullptr;
     CTaxData_Form *form = createFederalForm(type);
     if (!form)
@@ -302,7 +300,7 @@ void IndividualTaxData::collectFormsOfType(int type, QList<TaxDataEntryStru *> &
 int IndividualTaxData::collectT2209Forms(T2209FormList &out) const
 {
     for (const TaxDataEntryStru *entry : m_formList) {
-        if (entry->type == kT2209Form && entry->data)
+        if (entry->type == FormType::T2209 && entry->data)
             out.append(entry->data);
     }
     return 0;
@@ -335,7 +333,7 @@ void IndividualTaxData::removeForm(CTaxData_Form *form, bool unlink, bool withPr
 void IndividualTaxData::moveT1KSToFront()
 {
     for (int i = 0; i < m_formList.size(); ++i) {
-        if (m_formList[i]->type == kSummaryForm) {
+        if (m_formList[i]->type == FormType::T1KS) {
             m_formList.move(i, 0);
             return;
         }
@@ -345,16 +343,16 @@ void IndividualTaxData::moveT1KSToFront()
 bool IndividualTaxData::isObsoleteFormType(int type) const
 {
     switch (type) {
-    case 19:
-    case 22:
-    case 33:
+    case FormType::FORM_19:
+    case FormType::FORM_22:
+    case FormType::FORM_33:
         return m_taxYear > 2007;
-    case 100:
-    case 114:
-    case 115:
-    case 120:
-    case 134:
-    case 141:
+    case FormType::FORM_100:
+    case FormType::FORM_114:
+    case FormType::FORM_115:
+    case FormType::FORM_120:
+    case FormType::FORM_134:
+    case FormType::FORM_141:
         return true;
     default:
         return IsFormExpired(type, 0);
@@ -469,8 +467,9 @@ void IndividualTaxData::removeNote(TaxData_TaxNote *note)
 
 TaxWizardEntryStru *IndividualTaxData::addWizardData(int type)
 {
-    CTaxData_Form *data = type == kProvincialWizardType ? m_provsTaxMgr.createProvincialWizardData()
-                                                        : createWizardData(type);
+    CTaxData_Form *data = type == WizardType::Provincial
+                              ? m_provsTaxMgr.createProvincialWizardData()
+                              : createWizardData(type);
     if (!data)
         return nullptr;
     auto *entry = new TaxWizardEntryStru{type, data};
@@ -519,8 +518,8 @@ void IndividualTaxData::enumWizardData(CEnumTaxWizardObj &visitor, void *param)
 void IndividualTaxData::onFormChanged(int formType, int)
 {
     // Saskatchewan's dependent-child form follows the dependants block.
-    if (formType != 81)
+    if (formType != FormType::SK_DEPCHILD)
         return;
-    if (CProvincialTaxManager *manager = m_provsTaxMgr.getProvinceManager(12, false))
-        manager->formChanged(81, m_dependants);
+    if (CProvincialTaxManager *manager = m_provsTaxMgr.getProvinceManager(kSaskatchewan, false))
+        manager->formChanged(FormType::SK_DEPCHILD, m_dependants);
 }

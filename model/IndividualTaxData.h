@@ -103,8 +103,9 @@ public:
 
     // The person record of a return file, in the stream's direction. Writing returns
     // kCurrentDataVersion (121 on a write error); reading returns the record's version, or
-    // 111 (version), 119 (province), 120 (plug-in missing for the record's forms), -1 (damaged
-    // data), -3, -4, -5 (a form, slip or note object could not be made).
+    // 111 (version), 119 (province), 120 (plug-in missing for a provincial form), -1 (damaged
+    // data, or more than a person may hold), -3, -4, -5 (a form, slip or note object could not
+    // be made).
     int Serialize(unsigned char edition, MyDataStream &stream);
     // After a load: mandatory forms and the wizard data, for a person with a T1.
     void afterLoad(unsigned char edition);
@@ -199,11 +200,13 @@ public:
     bool m_coupled = false;
 
 private:
+    class RecordBudget;
     int writeRecord(MyDataStream &ar);
     int readRecord(unsigned char edition, MyDataStream &ar);
-    int readForms(int version, CString &tag, bool pluginLoaded, MyDataStream &ar);
-    int readSlips(int version, CString &tag, MyDataStream &ar);
-    int readNotes(int version, CString &tag, MyDataStream &ar);
+    int readForms(int version, CString &tag, bool pluginLoaded, RecordBudget &budget,
+                  MyDataStream &ar);
+    int readSlips(int version, CString &tag, RecordBudget &budget, MyDataStream &ar);
+    int readNotes(int version, CString &tag, RecordBudget &budget, MyDataStream &ar);
     // isFormNeeded with the codes one summing of the slips named.
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 

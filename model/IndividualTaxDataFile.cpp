@@ -9,20 +9,17 @@
 #include "marrow/TaxData_T1KSNew.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TaxData_TaxNote.h"
+#include "marrow/TypeCodes.h"
 #include "model/ReturnFile.h"
 #include "ordane/MyDataStream.h"
 
+#include <QBuffer>
+#include <QHash>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
-constexpr int kT1 = 1;
-constexpr int kT2209 = 35;
-constexpr int kSummaryForm = 93;
-constexpr int kT183 = 96;
-constexpr int kT1M = 102;
-constexpr int kRefileSummary = 159;
-constexpr int kFederalWorksheet = 210;
 constexpr int kLastProvince = 13;
 constexpr int kTaxYear = 2025;
 const char kRecordTag[] = "4093tax81726354";
@@ -44,6 +41,20 @@ constexpr int kHighestNextId = 0x7FFF0000;
 // The smallest form, slip and note record: type and the block's marker and flags.
 constexpr qint64 kMinRecordBytes = 12;
 
+// What one person may hold. A busy real return has a few hundred forms and slips and a
+// handful of notes; a count above these is damage, refused before anything is built.
+constexpr qint32 kMaxFormsPerPerson = 5000;
+constexpr qint32 kMaxSlipsPerPerson = 20000;
+constexpr qint32 kMaxNotesPerPerson = 5000;
+// A block may leave out fields (a file written before they existed), yet every object is
+// built whole: a small file naming many near-empty blocks would build gigabytes. The objects
+// of a record, measured as the blocks they would write, may come to at most this many times
+// the bytes the record has used, beyond a small allowance. An object takes at most about
+// eight times its whole block in memory, so a file never builds more than about 50 times its
+// own size.
+constexpr qint64 kMaxBuiltPerByte = 6;
+constexpr qint64 kBuiltAllowance = 32 * 1024;
+
 bool streamOk(const MyDataStream &ar)
 {
     return ar.status() == QDataStream::Ok;
@@ -61,25 +72,80 @@ void writeMarker(MyDataStream &ar)
     ar.writeRawData(marker, sizeof marker);
 }
 
+// A count of records, refused as damage above the limit or beyond the bytes left.
+bool readCount(MyDataStream &ar, qint32 limit, qint32 &count)
+{
+    count = 0;
+    ar >> count;
+    if (streamOk(ar) && count > limit)
+        ar.setCorrupt();
+    return ar.fitsRemaining(count, kMinRecordBytes);
+}
+
+} // namespace
+
+// What the objects read so far would write as whole blocks, against the bytes read.
+class IndividualTaxData::RecordBudget
+{
+public:
+    explicit RecordBudget(const MyDataStream &ar) : m_ar(ar), m_start(position()) {}
+
+    // Counts a new object; false (stream marked) when the record would build too much.
+    bool admit(MyDataStream &ar, CTaxData_Form &object, int version)
+    {
+        m_built += wholeBlockBytes(object, version);
+        if (m_built <= kBuiltAllowance + kMaxBuiltPerByte * (position() - m_start))
+            return true;
+        ar.setCorrupt();
+        return false;
+    }
+
+private:
+    qint64 position() const { return m_ar.device() ? m_ar.device()->pos() : 0; }
+
+    // Objects of one code and kind are alike: each is measured once.
+    qint64 wholeBlockBytes(CTaxData_Form &object, int version)
+    {
+        const qint64 key = (qint64(object.getKind()) << 32) | quint32(object.getType());
+        auto known = m_blockBytes.constFind(key);
+        if (known != m_blockBytes.constEnd())
+            return known.value();
+        QByteArray bytes;
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        CString tag;
+        object.Serialize(version, tag, out);
+        m_blockBytes.insert(key, bytes.size());
+        return bytes.size();
+    }
+
+    const MyDataStream &m_ar;
+    qint64 m_start;
+    qint64 m_built = 0;
+    QHash<qint64, qint64> m_blockBytes;
+};
+
+namespace {
 // A count, then that many records: makeOne reads a record's header and makes its object (or
 // answers a result code), then the object's block is read.
-template <typename MakeOne> int readEntries(int v, CString &tag, MyDataStream &ar, MakeOne makeOne)
+template <typename Budget, typename MakeOne>
+int readEntries(int v, CString &tag, MyDataStream &ar, qint32 limit, Budget &budget,
+                MakeOne makeOne)
 {
     qint32 count = 0;
-    ar >> count;
-    if (!ar.fitsRemaining(count, kMinRecordBytes))
+    if (!readCount(ar, limit, count))
         return ReturnFileDamaged;
     for (qint32 i = 0; i < count; ++i) {
         CTaxData_Form *object = nullptr;
         if (const int result = makeOne(object))
             return result;
+        if (!budget.admit(ar, *object, v))
+            return ReturnFileDamaged;
         object->Serialize(v, tag, ar);
         if (!streamOk(ar))
             return ReturnFileDamaged;
     }
     return 0;
 }
-
 } // namespace
 
 int IndividualTaxData::Serialize(unsigned char edition, MyDataStream &ar)
@@ -178,11 +244,12 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
         return ReturnFileNotForThisVersion;
     const bool loaded = m_provsTaxMgr.getProvinceManager(province, true) != nullptr;
 
-    int result = readForms(v, tag, loaded, ar);
+    RecordBudget budget(ar);
+    int result = readForms(v, tag, loaded, budget, ar);
     if (result == 0)
-        result = readSlips(v, tag, ar);
+        result = readSlips(v, tag, budget, ar);
     if (result == 0 && v >= kNotesFrom)
-        result = readNotes(v, tag, ar);
+        result = readNotes(v, tag, budget, ar);
     if (result != 0)
         return result;
     if (v >= kMarkersFrom) {
@@ -196,16 +263,12 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     return v;
 }
 
-int IndividualTaxData::readForms(int v, CString &tag, bool loaded, MyDataStream &ar)
+int IndividualTaxData::readForms(int v, CString &tag, bool loaded, RecordBudget &budget,
+                                 MyDataStream &ar)
 {
     qint32 count = 0;
-    ar >> count;
-    if (!ar.fitsRemaining(count, kMinRecordBytes))
+    if (!readCount(ar, kMaxFormsPerPerson, count))
         return ReturnFileDamaged;
-    // Dropping the forms of a person whose plug-in is missing would lose them at the next
-    // save: such a file is not opened at all.
-    if (count > 0 && !loaded)
-        return m_province == 0 ? int(ReturnFileDamaged) : int(ReturnFileProvinceNotLoaded);
     bool summarySeen = false;
     for (qint32 i = 0; i < count; ++i) {
         qint32 type = 0;
@@ -218,25 +281,37 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, MyDataStream 
             id = m_nextId++;
         if (!streamOk(ar))
             return ReturnFileDamaged;
-        bool keep = !isObsoleteFormType(type);
-        if (keep && type == kSummaryForm) {
+        const bool obsolete = isObsoleteFormType(type);
+        bool keep = !obsolete;
+        if (keep && type == FormType::T1KS) {
             keep = !summarySeen;
             summarySeen = true;
         }
         // A single-instance form met again is read into the one the person has.
         TaxDataEntryStru *entry =
             keep && !IsMultipleForm(type) ? findFormEntry(type, 0, false) : nullptr;
-        const bool dropAfterRead = !keep;
+        const bool made = !entry;
         if (!entry)
             entry = addForm(type, id, keep, linkedId, false);
-        if (!entry)
-            return ReturnFileFormNotMade;
-        entry->data->Serialize(v, tag, ar);
-        if (type == kT1M) {
-            if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(entry->data))
+        std::unique_ptr<CTaxData_Form> unmade;
+        if (!entry && obsolete) {
+            // Codes long out of use have no class any more; their block describes itself
+            // and is read past.
+            unmade = std::make_unique<CTaxData_Form>(type);
+        } else if (!entry) {
+            // Only a form a plug-in makes needs the plug-in: a federal form always reads.
+            return !loaded && m_province != 0 ? int(ReturnFileProvinceNotLoaded)
+                                              : int(ReturnFileFormNotMade);
+        } else if (made && keep && !budget.admit(ar, *entry->data, v)) {
+            return ReturnFileDamaged;
+        }
+        CTaxData_Form *object = entry ? entry->data : unmade.get();
+        object->Serialize(v, tag, ar);
+        if (type == FormType::T1M) {
+            if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(object))
                 m_t1mCarryAmount = t1m->amountForNextYear();
         }
-        if (dropAfterRead) {
+        if (entry && !keep) {
             removeForm(entry->data, false, false);
             delete entry;
         }
@@ -246,9 +321,9 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, MyDataStream 
     return 0;
 }
 
-int IndividualTaxData::readSlips(int v, CString &tag, MyDataStream &ar)
+int IndividualTaxData::readSlips(int v, CString &tag, RecordBudget &budget, MyDataStream &ar)
 {
-    return readEntries(v, tag, ar, [&](CTaxData_Form *&object) {
+    return readEntries(v, tag, ar, kMaxSlipsPerPerson, budget, [&](CTaxData_Form *&object) {
         qint32 type = 0;
         qint32 id = 0;
         qint32 linkedId = 0;
@@ -263,9 +338,9 @@ int IndividualTaxData::readSlips(int v, CString &tag, MyDataStream &ar)
     });
 }
 
-int IndividualTaxData::readNotes(int v, CString &tag, MyDataStream &ar)
+int IndividualTaxData::readNotes(int v, CString &tag, RecordBudget &budget, MyDataStream &ar)
 {
-    return readEntries(v, tag, ar, [&](CTaxData_Form *&object) {
+    return readEntries(v, tag, ar, kMaxNotesPerPerson, budget, [&](CTaxData_Form *&object) {
         qint32 ignored = 0;
         qint32 key = 0;
         ar >> ignored >> key;
@@ -279,7 +354,7 @@ int IndividualTaxData::readNotes(int v, CString &tag, MyDataStream &ar)
 
 void IndividualTaxData::afterLoad(unsigned char edition)
 {
-    if (!hasForm(kT1))
+    if (!hasForm(FormType::T1))
         return;
     addMandatoryForms(edition, m_province);
     for (int row = 1; row < Global_TaxWizard_Num; ++row)
@@ -288,28 +363,28 @@ void IndividualTaxData::afterLoad(unsigned char edition)
 
 void IndividualTaxData::addMandatoryForms(unsigned char edition, int province)
 {
-    getForm(kSummaryForm, 0, true);
-    if (!getForm(kT1, 0, true))
+    getForm(FormType::T1KS, 0, true);
+    if (!getForm(FormType::T1, 0, true))
         return; // more than one T1
     const TaxData_T1New *t1 = t1Form();
     if (t1 && t1->reFileFlag != 0) {
         // The summary as it stood, for the re-filing to compare with.
         TaxDataEntryStru *copy = nullptr;
-        if (!hasForm(kRefileSummary)) {
-            copy = findFormEntry(kRefileSummary, 0, true);
-        } else if ((copy = findFormEntry(kRefileSummary, 0, false)) && !copy->data) {
-            copy->data = createFederalForm(kRefileSummary);
+        if (!hasForm(FormType::T1KSREFILE)) {
+            copy = findFormEntry(FormType::T1KSREFILE, 0, true);
+        } else if ((copy = findFormEntry(FormType::T1KSREFILE, 0, false)) && !copy->data) {
+            copy->data = createFederalForm(FormType::T1KSREFILE);
         } else {
             copy = nullptr;
         }
-        TaxDataEntryStru *summary = findFormEntry(kSummaryForm, 0, false);
+        TaxDataEntryStru *summary = findFormEntry(FormType::T1KS, 0, false);
         auto *target = copy ? dynamic_cast<TaxData_T1KSNew *>(copy->data) : nullptr;
         auto *source = summary ? dynamic_cast<TaxData_T1KSNew *>(summary->data) : nullptr;
         if (target && source)
             target->copyValuesFrom(*source);
     }
     if (edition & 1)
-        getForm(kT183, 0, true);
+        getForm(FormType::T183, 0, true);
 
     // One summing serves every row: the forms it adds and the codes it names do not change
     // from one row to the next.
@@ -342,10 +417,10 @@ bool IndividualTaxData::isFormNeeded(int type, const std::set<int> &slipForms)
     if (IsFormMandatory(2, m_province, type))
         return true;
     const TaxData_T1New *t1 = t1Form();
-    if (type == kRefileSummary && t1 && t1->reFileFlag != 0)
+    if (type == FormType::T1KSREFILE && t1 && t1->reFileFlag != 0)
         return true;
-    if (slipForms.count(type) && (type != kT2209 || countFormsOfType(kT2209) < 2))
+    if (slipForms.count(type) && (type != FormType::T2209 || countFormsOfType(FormType::T2209) < 2))
         return true;
     // The worksheet pass 1 adds for the OAS pension (line 11300) or EI benefits (line 11900).
-    return type == kFederalWorksheet && t1 && (isNonZero(t1->f11300) || isNonZero(t1->f11900));
+    return type == FormType::WSD1 && t1 && (isNonZero(t1->f11300) || isNonZero(t1->f11900));
 }

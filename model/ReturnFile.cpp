@@ -1,7 +1,6 @@
 // The return file on disk: loadReturnFile, the QSaveFile save and the load's boxes.
 #include "model/ReturnFile.h"
 
-#include "app/TabWndApp.h"
 #include "model/FamilyTaxData.h"
 #include "ordane/MessagePresenter.h"
 #include "ordane/MyDataStream.h"
@@ -9,15 +8,16 @@
 #include <QFile>
 #include <QSaveFile>
 
-FamilyTaxData *loadReturnFile(const QString &path, int *result)
+std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
+                                              unsigned char edition)
 {
     *result = ReturnFileCannotOpen;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     MyDataStream stream(&file);
-    auto *family = new FamilyTaxData(0);
-    *result = family->Serialize(AppEdition, stream);
+    auto family = std::make_unique<FamilyTaxData>(0);
+    *result = family->Serialize(edition, stream);
     file.close();
     return family;
 }

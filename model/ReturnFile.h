@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class FamilyTaxData;
 
@@ -23,7 +24,9 @@ enum ReturnFileResult : int
 
 // Reads a return file into a new object that the caller owns whatever *result says: 107
 // when the file cannot be opened (and null is returned), otherwise FamilyTaxData::Serialize's.
-FamilyTaxData *loadReturnFile(const QString &path, int *result);
+// The caller passes the edition (AppEdition in the program) and shows the wait cursor.
+std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
+                                              unsigned char edition);
 
 // Writes the return file through QSaveFile: the old file is replaced only when the whole
 // return was written. 0, or 121 when the file cannot be written.

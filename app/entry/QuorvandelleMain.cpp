@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QSslSocket>
+#include <memory>
 
 #include "app/CSingleInstanceGuard.h"
 #include "app/MessageHelpers.h"
@@ -17,11 +18,12 @@ int quorvandelleMain(int &argc, char **argv)
 {
     Q_INIT_RESOURCE(images);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
-    TabWndApp *app = TabWndApp::createInstance(argc, argv);
+    // Freed on every path; a failed start-up stores nothing, as its database never opened.
+    std::unique_ptr<TabWndApp> app(TabWndApp::createInstance(argc, argv));
     if (app->startUp() != 0)
         return -1;
 
-    auto *guard = new CSingleInstanceGuard(applicationName);
+    auto guard = std::make_unique<CSingleInstanceGuard>(applicationName);
     if (!guard->tryToRun() && !app->allowSecondInstance())
         showInformation(QString("%1 is already running!").arg(applicationName), nullptr);
 
@@ -43,7 +45,8 @@ int quorvandelleMain(int &argc, char **argv)
     window->show();
 
     const int result = QApplication::exec();
-    delete app;
-    delete guard;
+    // The application object (its settings stored) goes before the guard releases the segment.
+    app.reset();
+    guard.reset();
     return result;
 }

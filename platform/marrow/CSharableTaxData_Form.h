@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/CTaxData_Form.h"
+#include "ordane/AmountTolerance.h"
 #include "ordane/CFloatField.h"
 
 class CSharableTaxData_Form : public CTaxData_Form
@@ -13,7 +14,7 @@ public:
     CFloatField sharePercent{this, "sharePercent", 100.0};
 
     // Shared while the person's part is below the whole by at least the amount tolerance.
-    bool isShared() const override { return sharePercent.value() <= 100.0 - 0.009; }
+    bool isShared() const override { return sharePercent.value() <= 100.0 - kAmountTolerance; }
 
 protected:
     // Sets every amount's share field (its name followed by "Share") to the person's part of

@@ -4,10 +4,18 @@
 #include "ordane/MyDataStream.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
 constexpr quint32 kMaxTextBytes = 4096;
+
+// As the form fields do: a calculation's NaN or infinity is stored as 0. One read from an
+// earlier file becomes 0 too, or the loaded return would never compare equal to its copy.
+double finiteOrZero(double amount)
+{
+    return std::isfinite(amount) ? amount : 0.0;
+}
 constexpr qint64 kNullDay = 0;
 // Two names, a date, three ints or doubles and two text lengths at the least.
 constexpr qint64 kMinRecordBytes = 2 * DependantRecord::kNameBytes + 8 + 4 + 8 + 4 + 4 + 4 + 8;
@@ -40,6 +48,7 @@ bool readRecord(MyDataStream &ar, DependantRecord &r)
         return false;
     }
     r.relationship = relationship;
+    r.netIncome = finiteOrZero(r.netIncome);
     r.infirm = infirm;
     QString sin;
     QString relationText;
@@ -48,6 +57,7 @@ bool readRecord(MyDataStream &ar, DependantRecord &r)
     r.sin = sin;
     r.relationText = relationText;
     ar >> r.otherAmount;
+    r.otherAmount = finiteOrZero(r.otherAmount);
     return ar.status() == QDataStream::Ok;
 }
 
@@ -64,10 +74,10 @@ void writeRecord(MyDataStream &ar, const DependantRecord &r)
     writeName(ar, r.lastName);
     ar.setFloatingPointPrecision(QDataStream::DoublePrecision);
     ar << qint64(r.birthDate.isValid() ? r.birthDate.toJulianDay() : kNullDay);
-    ar << qint32(r.relationship) << r.netIncome << qint32(r.infirm);
+    ar << qint32(r.relationship) << finiteOrZero(r.netIncome) << qint32(r.infirm);
     ar.writeText(r.sin, kMaxTextBytes);
     ar.writeText(r.relationText, kMaxTextBytes);
-    ar << r.otherAmount;
+    ar << finiteOrZero(r.otherAmount);
 }
 } // namespace
 

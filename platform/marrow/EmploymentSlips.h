@@ -1,4 +1,7 @@
 // Slips of employment, pension and benefit income.
+//
+// Each slip registers its boxes and lettered amounts in slip order, so that a walk over its
+// fields meets them as the slip shows them; blocks find fields by name, whatever their order.
 #pragma once
 
 #include "marrow/FormFields.h"
@@ -16,40 +19,40 @@ public:
     CFloatField box18{this, "box18"};
     CFloatField box20{this, "box20"};
     CFloatField box22{this, "box22"};
+    CFloatField amtA{this, "amtA"};
     CFloatField box24{this, "box24"};
     CFloatField box26{this, "box26"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
     CFloatField box30{this, "box30"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
+    CFloatField amtG{this, "amtG"};
     CFloatField box42{this, "box42"};
+    CFloatField amtH{this, "amtH"};
     CFloatField box44{this, "box44"};
     CFloatField box46{this, "box46"};
+    CFloatField amtI{this, "amtI"};
     CFloatField box52{this, "box52"};
     CFloatField box55{this, "box55"};
     CFloatField box66{this, "box66"};
     CFloatField box67{this, "box67"};
     CFloatField box71{this, "box71"};
+    CFloatField amtJ{this, "amtJ"};
+    CBoolField t4fFlag{this, "t4fFlag"};
     CFloatField box85{this, "box85"};
     CFloatField box87{this, "box87"};
+    CFloatField amtK{this, "amtK"};
+    CFloatField box90{this, "box90"};
     CFloatField box91{this, "box91"};
     CFloatField box92{this, "box92"};
-    CFloatField amtA{this, "amtA"};
-    CFloatField amtB{this, "amtB"};
-    CFloatField amtC{this, "amtC"};
-    CFloatField amtD{this, "amtD"};
-    CFloatField amtE{this, "amtE"};
-    CFloatField amtF{this, "amtF"};
-    CFloatField amtG{this, "amtG"};
-    CFloatField amtH{this, "amtH"};
-    CFloatField amtI{this, "amtI"};
-    CFloatField amtJ{this, "amtJ"};
-    CFloatField amtK{this, "amtK"};
     CIntField provinceOfEmployment{this, "provinceOfEmployment"};
     CIntField employmentKind{this, "employmentKind"};
     CIntField secondKind{this, "secondKind"};
     CBoolField eiExempt{this, "eiExempt"};
     CBoolField cppExempt{this, "cppExempt"};
-    CBoolField t4fFlag{this, "t4fFlag"};
     CBoolField flag2{this, "flag2"};
-    CFloatField box90{this, "box90"};
 
     // Box 71 holds a status Indian's tax-exempt employment income.
     bool containIndianItem() const { return box71.isPresent(); }
@@ -66,52 +69,55 @@ public:
     CFloatField box22{this, "box22"};
     CFloatField box24{this, "box24"};
     CFloatField box28{this, "box28"};
+    CFloatField amtA{this, "amtA"};
+    CFloatField amtB{this, "amtB"};
     CFloatField box30{this, "box30"};
     CFloatField box32{this, "box32"};
+    CFloatField amtC{this, "amtC"};
     CFloatField box34{this, "box34"};
     CFloatField box40{this, "box40"};
     CFloatField box42{this, "box42"};
     CFloatField box46{this, "box46"};
     CFloatField box48{this, "box48"};
     CFloatField box104{this, "box104"};
+    CFloatField amtD{this, "amtD"};
     CFloatField box105{this, "box105"};
     CFloatField box106{this, "box106"};
     CFloatField box107{this, "box107"};
     CFloatField box109{this, "box109"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
     CFloatField box118{this, "box118"};
     CFloatField box119{this, "box119"};
+    CFloatField amtG{this, "amtG"};
     CFloatField box124{this, "box124"};
     CFloatField box125{this, "box125"};
     CFloatField box127{this, "box127"};
     CFloatField box128{this, "box128"};
-    CFloatField box131{this, "box131"};
-    CFloatField box135{this, "box135"};
-    CFloatField box197{this, "box197"};
-    CFloatField box198{this, "box198"};
-    CFloatField box202{this, "box202"};
-    CFloatField box203{this, "box203"};
-    CFloatField box204{this, "box204"};
-    CFloatField box210{this, "box210"};
-    CFloatField box211{this, "box211"};
-    CFloatField amtA{this, "amtA"};
-    CFloatField amtB{this, "amtB"};
-    CFloatField amtC{this, "amtC"};
-    CFloatField amtD{this, "amtD"};
-    CFloatField amtE{this, "amtE"};
-    CFloatField amtF{this, "amtF"};
-    CFloatField amtG{this, "amtG"};
     CFloatField amtH{this, "amtH"};
     CFloatField amtI{this, "amtI"};
+    CFloatField box131{this, "box131"};
     CFloatField amtJ{this, "amtJ"};
     CFloatField amtK{this, "amtK"};
     CFloatField amtL{this, "amtL"};
+    CFloatField box135{this, "box135"};
     CFloatField amtM1{this, "amtM1"};
     CFloatField amtM2{this, "amtM2"};
     CFloatField amtM3{this, "amtM3"};
     CFloatField amtM4{this, "amtM4"};
     CFloatField amtM5{this, "amtM5"};
     CFloatField amtN{this, "amtN"};
+    CFloatField box197{this, "box197"};
+    CFloatField box198{this, "box198"};
+    CFloatField box199{this, "box199"};
+    CFloatField box200{this, "box200"};
+    CFloatField box201{this, "box201"};
+    CFloatField box202{this, "box202"};
+    CFloatField box203{this, "box203"};
+    CFloatField box204{this, "box204"};
     CFloatField amtO{this, "amtO"};
+    CFloatField box210{this, "box210"};
+    CFloatField box211{this, "box211"};
     CBoolField flag1{this, "flag1"};
     CBoolField flag2{this, "flag2"};
     CBoolField flag3{this, "flag3"};
@@ -123,9 +129,6 @@ public:
     CBoolField flag9{this, "flag9"};
     CIntField box105Kind{this, "box105Kind"};
     CIntField box124Kind{this, "box124Kind"};
-    CFloatField box199{this, "box199"};
-    CFloatField box200{this, "box200"};
-    CFloatField box201{this, "box201"};
 };
 
 // T4A(P): CPP benefits.
@@ -142,8 +145,8 @@ public:
     CFloatField box20{this, "box20"};
     CFloatField box21{this, "box21"};
     CFloatField box22{this, "box22"};
-    CFloatField box23{this, "box23"};
     CFloatField amtA{this, "amtA"};
+    CFloatField box23{this, "box23"};
     CBoolField flag1{this, "flag1"};
     CBoolField flag2{this, "flag2"};
     CBoolField flag3{this, "flag3"};
@@ -164,12 +167,12 @@ public:
     CFloatField box21{this, "box21"};
     CFloatField box22{this, "box22"};
     CFloatField box23{this, "box23"};
-    CFloatField box30{this, "box30"};
-    CFloatField box33{this, "box33"};
-    CFloatField box37{this, "box37"};
     CFloatField amtA{this, "amtA"};
+    CFloatField box30{this, "box30"};
     CFloatField amtB{this, "amtB"};
+    CFloatField box33{this, "box33"};
     CFloatField amtC{this, "amtC"};
+    CFloatField box37{this, "box37"};
     CBoolField flag1{this, "flag1"};
 };
 

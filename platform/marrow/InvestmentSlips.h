@@ -1,4 +1,7 @@
 // Slips of investment, registered-plan, tuition and other income.
+//
+// Each slip registers its boxes and lettered amounts in slip order, so that a walk over its
+// fields meets them as the slip shows them; blocks find fields by name, whatever their order.
 #pragma once
 
 #include "marrow/CSharableTaxData_Form.h"
@@ -47,21 +50,21 @@ public:
     CFloatField box10{this, "box10"};
     CFloatField box11{this, "box11"};
     CFloatField box12{this, "box12"};
+    CFloatField amtA{this, "amtA"};
     CFloatField box13{this, "box13"};
+    CFloatField amtB{this, "amtB"};
+    CFloatField amtC{this, "amtC"};
+    CFloatField amtD{this, "amtD"};
     CFloatField box14{this, "box14"};
     CFloatField box15{this, "box15"};
     CFloatField box16{this, "box16"};
     CFloatField box17{this, "box17"};
     CFloatField box18{this, "box18"};
+    CFloatField amtE{this, "amtE"};
     CFloatField box24{this, "box24"};
     CFloatField box25{this, "box25"};
     CFloatField box26{this, "box26"};
     CFloatField box34{this, "box34"};
-    CFloatField amtA{this, "amtA"};
-    CFloatField amtB{this, "amtB"};
-    CFloatField amtC{this, "amtC"};
-    CFloatField amtD{this, "amtD"};
-    CFloatField amtE{this, "amtE"};
     CBoolField box17Flag{this, "box17Flag"};
     CBoolField amtEFlag{this, "amtEFlag"};
 
@@ -69,21 +72,21 @@ public:
     CFloatField box10Share{this, "box10Share"};
     CFloatField box11Share{this, "box11Share"};
     CFloatField box12Share{this, "box12Share"};
+    CFloatField amtAShare{this, "amtAShare"};
     CFloatField box13Share{this, "box13Share"};
+    CFloatField amtBShare{this, "amtBShare"};
+    CFloatField amtCShare{this, "amtCShare"};
+    CFloatField amtDShare{this, "amtDShare"};
     CFloatField box14Share{this, "box14Share"};
     CFloatField box15Share{this, "box15Share"};
     CFloatField box16Share{this, "box16Share"};
     CFloatField box17Share{this, "box17Share"};
     CFloatField box18Share{this, "box18Share"};
+    CFloatField amtEShare{this, "amtEShare"};
     CFloatField box24Share{this, "box24Share"};
     CFloatField box25Share{this, "box25Share"};
     CFloatField box26Share{this, "box26Share"};
     CFloatField box34Share{this, "box34Share"};
-    CFloatField amtAShare{this, "amtAShare"};
-    CFloatField amtBShare{this, "amtBShare"};
-    CFloatField amtCShare{this, "amtCShare"};
-    CFloatField amtDShare{this, "amtDShare"};
-    CFloatField amtEShare{this, "amtEShare"};
 
     void preSumSlip() override { updateShares(); }
 };
@@ -94,12 +97,18 @@ class TaxData_Slip_T3 : public CSharableTaxData_Form
 public:
     TaxData_Slip_T3() : CSharableTaxData_Form(9, KindSlip) {}
     CFloatField box21{this, "box21"};
+    CFloatField amtA{this, "amtA"};
     CFloatField box23{this, "box23"};
+    CFloatField amtB{this, "amtB"};
     CFloatField box25{this, "box25"};
     CFloatField box26{this, "box26"};
     CFloatField box30{this, "box30"};
+    CFloatField amtC{this, "amtC"};
     CFloatField box32{this, "box32"};
+    CFloatField amtD{this, "amtD"};
     CFloatField box34{this, "box34"};
+    CFloatField amtE{this, "amtE"};
+    CFloatField amtF{this, "amtF"};
     CFloatField box38{this, "box38"};
     CFloatField box39{this, "box39"};
     CFloatField box49{this, "box49"};
@@ -108,12 +117,6 @@ public:
     CFloatField box55{this, "box55"};
     CFloatField box57{this, "box57"};
     CFloatField box59{this, "box59"};
-    CFloatField amtA{this, "amtA"};
-    CFloatField amtB{this, "amtB"};
-    CFloatField amtC{this, "amtC"};
-    CFloatField amtD{this, "amtD"};
-    CFloatField amtE{this, "amtE"};
-    CFloatField amtF{this, "amtF"};
     CBoolField box21Flag{this, "box21Flag"};
     CBoolField amtBFlag{this, "amtBFlag"};
     CBoolField box26Flag1{this, "box26Flag1"};
@@ -122,12 +125,18 @@ public:
 
     // The person's part of each amount, worked out by the pre-sum operation.
     CFloatField box21Share{this, "box21Share"};
+    CFloatField amtAShare{this, "amtAShare"};
     CFloatField box23Share{this, "box23Share"};
+    CFloatField amtBShare{this, "amtBShare"};
     CFloatField box25Share{this, "box25Share"};
     CFloatField box26Share{this, "box26Share"};
     CFloatField box30Share{this, "box30Share"};
+    CFloatField amtCShare{this, "amtCShare"};
     CFloatField box32Share{this, "box32Share"};
+    CFloatField amtDShare{this, "amtDShare"};
     CFloatField box34Share{this, "box34Share"};
+    CFloatField amtEShare{this, "amtEShare"};
+    CFloatField amtFShare{this, "amtFShare"};
     CFloatField box38Share{this, "box38Share"};
     CFloatField box39Share{this, "box39Share"};
     CFloatField box49Share{this, "box49Share"};
@@ -136,12 +145,6 @@ public:
     CFloatField box55Share{this, "box55Share"};
     CFloatField box57Share{this, "box57Share"};
     CFloatField box59Share{this, "box59Share"};
-    CFloatField amtAShare{this, "amtAShare"};
-    CFloatField amtBShare{this, "amtBShare"};
-    CFloatField amtCShare{this, "amtCShare"};
-    CFloatField amtDShare{this, "amtDShare"};
-    CFloatField amtEShare{this, "amtEShare"};
-    CFloatField amtFShare{this, "amtFShare"};
 
     void preSumSlip() override { updateShares(); }
 };
@@ -172,8 +175,6 @@ class TaxData_Slip_T5013 : public CTaxData_Form
 public:
     TaxData_Slip_T5013() : CTaxData_Form(13, KindSlip) {}
     CFloatField box5{this, "box5"};
-    CFloatField box137{this, "box137"};
-    CFloatField box151{this, "box151"};
     CFloatField amtA{this, "amtA"};
     CFloatField amtB{this, "amtB"};
     CFloatField amtC{this, "amtC"};
@@ -190,8 +191,10 @@ public:
     CFloatField amtN{this, "amtN"};
     CFloatField amtO{this, "amtO"};
     CFloatField amtP{this, "amtP"};
+    CFloatField box137{this, "box137"};
     CFloatField amtQ{this, "amtQ"};
     CFloatField amtR{this, "amtR"};
+    CFloatField box151{this, "box151"};
     CFloatField amtS{this, "amtS"};
     CFloatField amtT{this, "amtT"};
     CFloatField amtU{this, "amtU"};
@@ -254,9 +257,9 @@ public:
     CFloatField box26{this, "box26"};
     CFloatField box28{this, "box28"};
     CFloatField box30{this, "box30"};
+    CFloatField box32{this, "box32"};
+    CFloatField box34{this, "box34"};
     CFloatField box36{this, "box36"};
     CFloatField box38{this, "box38"};
     CBoolField flag1{this, "flag1"};
-    CFloatField box32{this, "box32"};
-    CFloatField box34{this, "box34"};
 };

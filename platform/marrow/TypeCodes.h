@@ -115,6 +115,20 @@ constexpr int INSTCALC = 209;   // Instalment Calculator
 constexpr int WSD1 = 210;       // Federal Worksheet
 constexpr int T2048 = 212;      // T2048
 constexpr int T1198 = 213;      // T1198
+
+// Codes no longer made, named by their table identifier: dropped when a file is read
+// (IndividualTaxData::isObsoleteFormType), or refused outright (177, 178).
+constexpr int FORM_19 = 19;
+constexpr int FORM_22 = 22;
+constexpr int FORM_33 = 33;
+constexpr int FORM_100 = 100;
+constexpr int FORM_114 = 114;
+constexpr int FORM_115 = 115;
+constexpr int FORM_120 = 120;
+constexpr int FORM_134 = 134;
+constexpr int FORM_141 = 141;
+constexpr int FORM_177 = 177;
+constexpr int FORM_178 = 178;
 } // namespace FormType
 
 // Slip codes: the name column of Global_Slips_Info.

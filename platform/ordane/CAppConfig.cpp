@@ -35,7 +35,9 @@ int CAppConfig::readConfigFile(const QByteArray &path)
 {
     QFile file(QString::fromUtf8(path));
     if (!file.open(QIODevice::ReadOnly)) {
+        // The hook follows every read, so what it derives holds whether or not a file was there.
         m_readerState = -1;
+        afterReadConfigFile();
         return -1;
     }
     QByteArray content = file.readAll();

@@ -28,8 +28,9 @@ public:
     CAppConfig(const CAppConfig &) = delete;
     CAppConfig &operator=(const CAppConfig &) = delete;
 
-    // Sets every registered member the file names, then calls afterReadConfigFile.
-    // Returns 0 when the file was read, -1 when it could not be opened.
+    // Sets every registered member the file names, then calls afterReadConfigFile (also when
+    // the file could not be read). Returns 0 when the file was read, -1 when it could not be
+    // opened.
     int readConfigFile(const QByteArray &path);
     virtual void afterReadConfigFile();
 

@@ -2,6 +2,7 @@
 // Amounts compare exactly: a stored amount reads back bit for bit, and any edit is a change.
 #include "ordane/CFloatField.h"
 
+#include "ordane/AmountTolerance.h"
 #include "ordane/MyDataStream.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ CFloatField::CFloatField(FieldOwner *owner, const char *name, double defaultValu
 
 bool CFloatField::isPresent() const
 {
-    return std::fabs(m_value) >= 0.009;
+    return std::fabs(m_value) >= kAmountTolerance;
 }
 
 void CFloatField::writeValue(MyDataStream &out, int) const

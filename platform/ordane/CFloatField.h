@@ -25,7 +25,7 @@ public:
         return *this;
     }
 
-    // Present: at least 0.009 away from zero, the tolerance of the whole system.
+    // Present: at least kAmountTolerance away from zero.
     bool isPresent() const;
 
     void writeValue(MyDataStream &out, int version) const override;

@@ -59,7 +59,7 @@ bool QWebClient::sendForm(QString &reply, const QByteArray &authorization)
     const bool replied = send(body, "application/x-www-form-urlencoded", authorization, bytes);
     if (replied)
         reply = QString::fromUtf8(bytes);
-    return replied && m_error == NoError;
+    return replied;
 }
 
 bool QWebClient::checkBeforeSending()
@@ -107,34 +107,99 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
                          for (const QSslError &e : errors)
                              sslProblems << e.errorString();
                      });
-    bool timedOut = false;
+    enum class Stop
+    {
+        None,
+        Idle,
+        Total,
+        TooLarge
+    } stop = Stop::None;
+    QByteArray received;
     {
         QEventLoop loop;
+        auto abortWith = [&stop, networkReply](Stop why) {
+            if (stop == Stop::None)
+                stop = why;
+            networkReply->abort();
+        };
         QTimer idle;
         idle.setSingleShot(true);
-        QObject::connect(&idle, &QTimer::timeout, &loop, [&timedOut, networkReply] {
-            timedOut = true;
-            networkReply->abort();
-        });
-        // Any movement restarts the time-out, so a slow but live transfer completes.
+        QObject::connect(&idle, &QTimer::timeout, &loop, [&abortWith] { abortWith(Stop::Idle); });
+        QTimer total;
+        total.setSingleShot(true);
+        QObject::connect(&total, &QTimer::timeout, &loop, [&abortWith] { abortWith(Stop::Total); });
+        // Any movement restarts the idle time-out, so a slow but live transfer completes
+        // within the overall limit.
         auto restart = [&idle] { idle.start(); };
         QObject::connect(networkReply, &QNetworkReply::uploadProgress, &idle, restart);
         QObject::connect(networkReply, &QNetworkReply::downloadProgress, &idle, restart);
+        // The body is taken as it arrives, so an oversized one is refused before it is held.
+        const qint64 maxBytes = m_limits.maxReplyBytes;
+        QObject::connect(networkReply, &QNetworkReply::metaDataChanged, &loop,
+                         [networkReply, maxBytes, &abortWith] {
+                             const QVariant length =
+                                 networkReply->header(QNetworkRequest::ContentLengthHeader);
+                             if (length.isValid() && length.toLongLong() > maxBytes)
+                                 abortWith(Stop::TooLarge);
+                         });
+        QObject::connect(networkReply, &QNetworkReply::readyRead, &loop,
+                         [networkReply, maxBytes, &received, &abortWith] {
+                             if (networkReply->bytesAvailable() > maxBytes - received.size()) {
+                                 abortWith(Stop::TooLarge);
+                                 return;
+                             }
+                             received += networkReply->readAll();
+                         });
         QObject::connect(networkReply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        idle.start(m_timeoutMs);
+        idle.start(m_limits.idleMs);
+        total.start(m_limits.totalMs);
         if (!networkReply->isFinished())
             loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
+    const int status = networkReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (stop == Stop::None && status != 0) {
+        const QByteArray rest = networkReply->readAll();
+        if (rest.size() > m_limits.maxReplyBytes - received.size())
+            stop = Stop::TooLarge;
+        else
+            received += rest;
+    }
+
     const QString host = m_url.host();
-    if (timedOut) {
+    switch (stop) {
+    case Stop::Idle:
         fail(TimedOut,
-             QStringLiteral("No answer from %1 within %2 ms.").arg(host).arg(m_timeoutMs));
+             QStringLiteral("No answer from %1 within %2 ms.").arg(host).arg(m_limits.idleMs));
+        return false;
+    case Stop::Total:
+        fail(TimedOut, QStringLiteral("The reply from %1 did not end within %2 ms.")
+                           .arg(host)
+                           .arg(m_limits.totalMs));
+        return false;
+    case Stop::TooLarge:
+        fail(ReplyTooLarge, QStringLiteral("The reply from %1 is larger than %2 bytes.")
+                                .arg(host)
+                                .arg(m_limits.maxReplyBytes));
+        return false;
+    case Stop::None:
+        break;
+    }
+    // A reply whose transfer broke off (closed early, bad chunking) is no reply: a cut body
+    // could read as a different answer.
+    const QNetworkReply::NetworkError transferError = networkReply->error();
+    const bool cutOff = (transferError > QNetworkReply::NoError &&
+                         transferError < QNetworkReply::ContentAccessDenied) ||
+                        (transferError >= QNetworkReply::ProtocolUnknownError &&
+                         transferError <= QNetworkReply::ProtocolFailure);
+    if (status != 0 && cutOff) {
+        fail(NetworkFailed, QStringLiteral("The reply from %1 broke off: %2")
+                                .arg(host, networkReply->errorString()));
         return false;
     }
-    m_httpStatus = networkReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (m_httpStatus != 0) {
-        reply = networkReply->readAll();
+    if (status != 0) {
+        m_httpStatus = status;
+        reply = received;
         if (m_httpStatus < 200 || m_httpStatus > 299)
             fail(HttpStatusFailed,
                  QStringLiteral("%1 answered with HTTP status %2.").arg(host).arg(m_httpStatus));

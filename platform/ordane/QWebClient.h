@@ -19,16 +19,27 @@ public:
     enum ErrorCode
     {
         NoError = 0,
-        InvalidUrl,      // not an absolute http or https address
-        ReservedHost,    // a host under ".invalid": refused before any name lookup
-        AlreadySent,     // a client serves one request only
-        TimedOut,        // nothing moved for the time-out
-        SslFailed,       // the server's certificate was not accepted
-        NetworkFailed,   // refused, closed without a reply, name not found ...
-        HttpStatusFailed // a reply came, with a status outside 200 to 299
+        InvalidUrl,       // not an absolute http or https address
+        ReservedHost,     // a host under ".invalid": refused before any name lookup
+        AlreadySent,      // a client serves one request only
+        TimedOut,         // nothing moved for the time-out, or the overall limit passed
+        SslFailed,        // the server's certificate was not accepted
+        NetworkFailed,    // refused, closed without a whole reply, name not found ...
+        HttpStatusFailed, // a reply came, with a status outside 200 to 299
+        ReplyTooLarge     // the reply grew past the size limit and was cut off
     };
 
     static constexpr int DefaultTimeoutMs = 10000;
+    static constexpr int DefaultTotalLimitMs = 30000;
+    static constexpr qint64 DefaultMaxReplyBytes = 2 * 1024 * 1024;
+
+    // The bounds of one request, so a caller can keep its own set in one place.
+    struct Limits
+    {
+        int idleMs = DefaultTimeoutMs;
+        int totalMs = DefaultTotalLimitMs;
+        qint64 maxReplyBytes = DefaultMaxReplyBytes;
+    };
 
     // url: the full address as UTF-8 text. The flag is kept for the callers' form; no
     // behaviour depends on it yet.
@@ -43,8 +54,8 @@ public:
 
     // Posts the form fields as application/x-www-form-urlencoded. The credential, when not
     // empty, is the Base64 of "user:password" and goes out as Basic authorization.
-    // True when a reply with a 2xx status came; the reply body (UTF-8) is in reply
-    // whenever any reply came, an error page included.
+    // True when a whole HTTP reply came, whatever its status (error() tells a status outside
+    // 2xx); its body (UTF-8) is then in reply. On a failure reply is left as it was.
     bool post(QString &reply, const QByteArray &credential = QByteArray());
     // The same with the token under the given authorization scheme ("Bearer").
     bool post(QString &reply, const QByteArray &token, const QByteArray &scheme);
@@ -55,8 +66,17 @@ public:
 
     // Inactivity time-out in milliseconds: the request fails when nothing is sent or
     // received for this long.
-    void setTimeout(int ms) { m_timeoutMs = ms; }
-    int timeout() const { return m_timeoutMs; }
+    void setTimeout(int ms) { m_limits.idleMs = ms; }
+    int timeout() const { return m_limits.idleMs; }
+    // Overall limit in milliseconds: the request fails when it has not ended by then, so a
+    // server that keeps it alive a byte at a time cannot hold the caller.
+    void setTotalLimit(int ms) { m_limits.totalMs = ms; }
+    int totalLimit() const { return m_limits.totalMs; }
+    // The largest reply body taken; a larger one is refused while it arrives.
+    void setMaxReplyBytes(qint64 bytes) { m_limits.maxReplyBytes = bytes; }
+    qint64 maxReplyBytes() const { return m_limits.maxReplyBytes; }
+    void setLimits(const Limits &limits) { m_limits = limits; }
+    Limits limits() const { return m_limits; }
 
     // The SSL configuration used for https; the default one unless the caller sets another.
     void setSslConfiguration(const QSslConfiguration &config) { m_sslConfig = config; }
@@ -83,7 +103,7 @@ private:
     QUrl m_url;
     bool m_flag;
     QList<QPair<QByteArray, QByteArray>> m_fields;
-    int m_timeoutMs = DefaultTimeoutMs;
+    Limits m_limits;
     QSslConfiguration m_sslConfig;
     bool m_sent = false;
     int m_httpStatus = 0;

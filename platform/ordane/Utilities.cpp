@@ -1,6 +1,7 @@
 // Small framework helpers.
 #include "ordane/Utilities.h"
 
+#include "ordane/AmountTolerance.h"
 #include "ordane/Clock.h"
 
 #include <QDateTime>
@@ -70,7 +71,7 @@ double myStringToDouble(const CString &text)
 
 double div(double numerator, double denominator, double fallback)
 {
-    if (std::fabs(denominator) < 0.009)
+    if (std::fabs(denominator) < kAmountTolerance)
         return fallback;
     return numerator / denominator;
 }

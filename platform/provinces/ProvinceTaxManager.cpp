@@ -3,6 +3,7 @@
 
 #include "ProvincialForms.h"
 #include "marrow/FormTables.h"
+#include "marrow/TypeCodes.h"
 
 namespace {
 
@@ -14,13 +15,23 @@ struct LinkedForms
 };
 
 const LinkedForms kLinked[Global_Provs_Num] = {
-    {0, 0},   {47, 48}, {43, 44}, {90, 91}, {94, 95}, {64, 65}, {72, 73},
-    {68, 69}, {76, 77}, {26, 27}, {79, 80}, {0, 0},   {82, 83}, {110, 111},
+    {0, 0},
+    {FormType::AB_S2, FormType::AB_S11},
+    {FormType::BC_S2, FormType::BC_S11},
+    {FormType::MB_S2, FormType::MB_S11},
+    {FormType::NB_S2, FormType::NB_S11},
+    {FormType::NL_S2, FormType::NL_S11},
+    {FormType::NS_S2, FormType::NS_S11},
+    {FormType::NT_S2, FormType::NT_S11},
+    {FormType::NU_S2, FormType::NU_S11},
+    {FormType::ON_S2, FormType::ON_S11},
+    {FormType::PE_S2, FormType::PE_S11},
+    {0, 0},
+    {FormType::SK_S2, FormType::SK_S11},
+    {FormType::YT_S2, FormType::YT_S11},
 };
 
 constexpr int kOntario = 9;
-constexpr int kT778 = 13;
-constexpr int kON479A = 87;
 
 const LinkedForms &linkedForms(int province)
 {
@@ -54,13 +65,13 @@ CTaxData_Form *ProvinceTaxManager::createProvincialForm(int code, bool)
         form = new TaxData_ProvSpouseTransfer(code);
     else if (code == linked.tuition)
         form = new TaxData_ProvTuition(code);
-    else if (code == kON479A)
+    else if (code == FormType::ON479A)
         form = new TaxData_ON479A;
-    else if (code == 81)
+    else if (code == FormType::SK_DEPCHILD)
         form = new TaxData_SKDependentChild;
-    else if (code == 161)
+    else if (code == FormType::QC_TP1)
         form = new TaxData_QCTP1;
-    else if (code == 156)
+    else if (code == FormType::PROV428)
         form = new TaxData_Prov428;
     else
         form = new TaxData_ProvincialForm(code);
@@ -114,12 +125,12 @@ int ProvinceTaxManager::getLinkedProvincialFormType(int federalCode)
 {
     const LinkedForms &linked = linkedForms(m_province);
     switch (federalCode) {
-    case 3:
+    case FormType::SCH2:
         return linked.spouseTransfer;
-    case 11:
+    case FormType::SCH11:
         return linked.tuition;
-    case kT778:
-        return m_province == kOntario ? kON479A : 0;
+    case FormType::T778:
+        return m_province == kOntario ? FormType::ON479A : 0;
     default:
         return 0;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 
 // A provincial form without values of its own beyond the common block.
 class TaxData_ProvincialForm : public CTaxData_Form
@@ -36,7 +37,7 @@ public:
 class TaxData_ON479A : public CTaxData_Form
 {
 public:
-    TaxData_ON479A() : CTaxData_Form(87) {}
+    TaxData_ON479A() : CTaxData_Form(FormType::ON479A) {}
 
     CFloatField childCareExpenses{this, "childCareExpenses"};
     CFloatField credit{this, "credit"};
@@ -46,7 +47,7 @@ public:
 class TaxData_SKDependentChild : public CTaxData_Form
 {
 public:
-    TaxData_SKDependentChild() : CTaxData_Form(81) {}
+    TaxData_SKDependentChild() : CTaxData_Form(FormType::SK_DEPCHILD) {}
 
     CIntField children{this, "children"};
 };
@@ -55,7 +56,7 @@ public:
 class TaxData_QCTP1 : public CTaxData_Form
 {
 public:
-    TaxData_QCTP1() : CTaxData_Form(161) {}
+    TaxData_QCTP1() : CTaxData_Form(FormType::QC_TP1) {}
 
     CFloatField netIncome{this, "netIncome"};
     CFloatField incomeTax{this, "incomeTax"};
@@ -81,7 +82,7 @@ public:
 class TaxData_Prov428 : public CTaxData_Form
 {
 public:
-    TaxData_Prov428() : CTaxData_Form(156) {}
+    TaxData_Prov428() : CTaxData_Form(FormType::PROV428) {}
 
     CFloatField taxableIncome{this, "taxableIncome"};
     CFloatField provincialTax{this, "provincialTax"};

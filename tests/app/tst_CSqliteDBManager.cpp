@@ -8,7 +8,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QThread>
+#include <memory>
 
+#include "ScriptedPresenter.h"
+#include "TestEnvironment.h"
 #include "TestMain.h"
 #include "app/CSqliteDBManager.h"
 #include "app/TabWndApp.h"
@@ -45,6 +48,77 @@ QList<int> rowCounts(const QString &connection = QString())
     return counts;
 }
 
+// A database in folder with the six tables and one row in each.
+void makeFilledDatabase(const QString &folder)
+{
+    QDir().mkpath(folder);
+    CSqliteDBManager db;
+    CString path = folder;
+    QCOMPARE(db.open(path), 0);
+    for (const QString &t : tables)
+        QVERIFY(QSqlQuery().exec("insert into " + t + " (id) values (1)"));
+}
+
+// Row counts of the file, read on a connection of its own.
+QList<int> rowCountsOf(const QString &file)
+{
+    QList<int> counts;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "inspect");
+        db.setDatabaseName(file);
+        if (db.open())
+            counts = rowCounts("inspect");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("inspect");
+    return counts;
+}
+
+QByteArray readAll(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Holds an exclusive lock on a database file through a connection of its own.
+class ExclusiveLock
+{
+public:
+    explicit ExclusiveLock(const QString &file)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        db.setDatabaseName(file);
+        m_locked = db.open() && QSqlQuery(db).exec("begin exclusive");
+    }
+    ~ExclusiveLock()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database("locker");
+            QSqlQuery(db).exec("rollback");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("locker");
+    }
+    bool isLocked() const { return m_locked; }
+
+private:
+    bool m_locked = false;
+};
+
+// Bytes that no SQLite header starts with.
+QByteArray noise(int size)
+{
+    QByteArray bytes(size, '\0');
+    quint32 x = 2463534242u;
+    for (char &c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = char(x);
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestCSqliteDBManager : public QObject
@@ -55,6 +129,11 @@ private slots:
     void preparedFiles_data();
     void preparedFiles();
     void openFailsWhereFolderIsAFile();
+    void lockedFileKeepsRows();
+    void notADatabase_data();
+    void notADatabase();
+    void startUpRefusesUnusableFile_data();
+    void startUpRefusesUnusableFile();
     void findKeepsNewestRow();
     void saveUpdatesOrInserts();
     void deleteAndPurge();
@@ -115,6 +194,8 @@ void TestCSqliteDBManager::preparedFiles_data()
                                   << QList<int>{0, 0, 0, 0, 0, 1};
     QTest::newRow("no tb_taxpayers")
         << QStringList{"tb_taxpayers"} << false << QList<int>{1, 0, 0, 1, 1, 1};
+    QTest::newRow("no tb_retfile")
+        << QStringList{"tb_retfile"} << false << QList<int>{1, 1, 0, 1, 1, 1};
     QTest::newRow("no tb_taxdata")
         << QStringList{"tb_taxdata"} << false << QList<int>{1, 1, 1, 0, 0, 1};
     QTest::newRow("no tb_taxnoa") << QStringList{"tb_taxnoa"} << false
@@ -161,6 +242,105 @@ void TestCSqliteDBManager::openFailsWhereFolderIsAFile()
     QCOMPARE(db.open(path), 103);
     QVERIFY(!db.isOpened());
     QCOMPARE(QString(path), dir.filePath("._sys/mydata2025n.db"));
+}
+
+void TestCSqliteDBManager::lockedFileKeepsRows()
+{
+    QTemporaryDir dir;
+    makeFilledDatabase(dir.path());
+    const QString file = dir.filePath("mydata2025n.db");
+    {
+        ExclusiveLock lock(file);
+        QVERIFY(lock.isLocked());
+        CSqliteDBManager db;
+        db.setBusyTimeout(50);
+        CString path = dir.path();
+        bool created = true;
+        QCOMPARE(db.open(path, &created), 103);
+        QVERIFY(!db.isOpened());
+        QVERIFY(!created);
+    }
+    QCOMPARE(rowCountsOf(file), (QList<int>{1, 1, 1, 1, 1, 1}));
+    // Once the lock is gone the same file opens with its rows.
+    CSqliteDBManager db;
+    CString path = dir.path();
+    QCOMPARE(db.open(path), 0);
+    QCOMPARE(rowCounts(), (QList<int>{1, 1, 1, 1, 1, 1}));
+}
+
+void TestCSqliteDBManager::notADatabase_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("one byte") << noise(1);
+    QTest::newRow("random 300 bytes") << noise(300);
+    QTest::newRow("random 4 KiB") << noise(4096);
+    QTest::newRow("text") << QByteArray("LeftX=20\nLeftY=60\n").repeated(40);
+}
+
+void TestCSqliteDBManager::notADatabase()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("mydata2025n.db");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(content), qint64(content.size()));
+    f.close();
+    {
+        CSqliteDBManager db;
+        CString path = dir.path();
+        QCOMPARE(db.open(path), 103);
+        QVERIFY(!db.isOpened());
+    }
+    QCOMPARE(readAll(file), content);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mydata2025n.db"});
+}
+
+void TestCSqliteDBManager::startUpRefusesUnusableFile_data()
+{
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("locked past the busy time-out") << true;
+    QTest::newRow("random bytes") << false;
+}
+
+void TestCSqliteDBManager::startUpRefusesUnusableFile()
+{
+    QFETCH(bool, locked);
+    TabWndApp *app = appInstance();
+    const QString sys = testEnvironment().appLocalDataPath() + "/._sys";
+    const QString file = sys + "/mydata2025n.db";
+    QDir(sys).removeRecursively();
+    if (locked) {
+        makeFilledDatabase(sys);
+    } else {
+        QDir().mkpath(sys);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(noise(4096));
+    }
+    const QByteArray before = readAll(file);
+
+    ScriptedPresenter presenter;
+    std::unique_ptr<ExclusiveLock> lock;
+    if (locked) {
+        lock = std::make_unique<ExclusiveLock>(file);
+        QVERIFY(lock->isLocked());
+    }
+    app->dbManager.setBusyTimeout(50);
+    const int result = app->startUp();
+    app->dbManager.setBusyTimeout(5000);
+    lock.reset();
+    QCOMPARE(result, 101);
+    QVERIFY(!app->dbManager.isOpened());
+    QCOMPARE(presenter.shown().size(), 1);
+    QCOMPARE(presenter.shown()[0].kind, QString("critical"));
+    QCOMPARE(presenter.shown()[0].title, QString("Error"));
+    QCOMPARE(presenter.shown()[0].text,
+             "Program cannot read/write config file " + QDir::toNativeSeparators(file) + ".");
+    if (locked)
+        QCOMPARE(rowCountsOf(file), (QList<int>{1, 1, 1, 1, 1, 1}));
+    else
+        QCOMPARE(readAll(file), before);
 }
 
 void TestCSqliteDBManager::findKeepsNewestRow()

@@ -38,6 +38,93 @@ public:
     using CT1AppConfig::setReaderState;
 };
 
+// Every member of the configuration as "name=value", the reader's state included.
+QStringList everyMember(const CT1AppConfig &c)
+{
+    QStringList out;
+    auto text = [&out](const char *name, const QString &v) { out.append(name + ("=" + v)); };
+    auto number = [&out](const char *name, int v) {
+        out.append(name + ("=" + QString::number(v)));
+    };
+    const QList<QPair<const char *, const CString *>> texts = {
+        {"EfileSoftwareCode", &c.EfileSoftwareCode},
+        {"NetfileSoftwareCode", &c.NetfileSoftwareCode},
+        {"NetfileSoftwareDate", &c.NetfileSoftwareDate},
+        {"EfileSoftwareDate", &c.EfileSoftwareDate},
+        {"EOLSERVER", &c.EOLSERVER},
+        {"NETFILESERVER", &c.NETFILESERVER},
+        {"T1013SERVER", &c.T1013SERVER},
+        {"QuorvandelleWebServer", &c.QuorvandelleWebServer},
+        {"URL_SEND_RETURN_FILE", &c.URL_SEND_RETURN_FILE},
+        {"URL_SEND_COMMENT", &c.URL_SEND_COMMENT},
+        {"InfoServer", &c.InfoServer},
+        {"LeftPaneSize", &c.LeftPaneSize},
+        {"BKColor", &c.BKColor},
+        {"FontSize", &c.FontSize},
+        {"InstallPath", &c.InstallPath},
+        {"PDFPATH", &c.PDFPATH},
+        {"XMLPATH", &c.XMLPATH},
+        {"BFORM_XMLPATH", &c.BFORM_XMLPATH},
+        {"HTMLPATH", &c.HTMLPATH},
+        {"EFILEXML_TEMPLATE_PATH", &c.EFILEXML_TEMPLATE_PATH},
+        {"JAVACLASSPATH", &c.JAVACLASSPATH},
+        {"JAVAPROJPATH", &c.JAVAPROJPATH},
+        {"JVMPATH", &c.JVMPATH},
+        {"BusinessName", &c.BusinessName},
+        {"BusinessAddr", &c.BusinessAddr},
+        {"BusinessCity", &c.BusinessCity},
+        {"BusinessProv", &c.BusinessProv},
+        {"BusinessPostcode", &c.BusinessPostcode},
+        {"BusinessPhone", &c.BusinessPhone},
+        {"BusinessEFileNum", &c.BusinessEFileNum},
+        {"BusinessEFilePassword", &c.BusinessEFilePassword},
+        {"DiscounterCode", &c.DiscounterCode},
+        {"RetPath", &c.RetPath},
+        {"RetPdfPath", &c.RetPdfPath},
+        {"NoaPath", &c.NoaPath},
+        {"CompabWord", &c.CompabWord},
+        {"ShowRelMsg", &c.ShowRelMsg},
+        {"VarnexaEmail", &c.VarnexaEmail},
+        {"VarnexaPswd", &c.VarnexaPswd},
+        {"VXFromEmail", &c.VXFromEmail},
+        {"VarnexaServer", &c.VarnexaServer},
+        {"TDDDataFile", &c.TDDDataFile}};
+    for (const auto &t : texts)
+        text(t.first, *t.second);
+    for (int i = 0; i < CT1AppConfig::EndpointCount; ++i) {
+        text("downloadEndpoints", c.downloadEndpoints[i]);
+        text("TDDEndpoint", c.TDDEndpoint[i]);
+        text("TDDEndpointTest", c.TDDEndpointTest[i]);
+    }
+    const QList<QPair<const char *, int>> numbers = {
+        {"LeftX", c.LeftX},
+        {"LeftY", c.LeftY},
+        {"Width", c.Width},
+        {"Height", c.Height},
+        {"PreAssessment", c.PreAssessment},
+        {"PostAssessment", c.PostAssessment},
+        {"PrntClientLetter", c.PrntClientLetter},
+        {"SaveBackup", c.SaveBackup},
+        {"PdfPathSameAsRet", c.PdfPathSameAsRet},
+        {"CompabEnable", c.CompabEnable},
+        {"CustomizedClientLetter_Ver", c.CustomizedClientLetter_Ver},
+        {"PrintLogo", c.PrintLogo},
+        {"PrintHeader", c.PrintHeader},
+        {"PrintTailer", c.PrintTailer},
+        {"FullLog", c.FullLog},
+        {"Allow2nd", c.Allow2nd},
+        {"FilingReport", c.FilingReport},
+        {"CustomizedClientLetter", c.CustomizedClientLetter},
+        {"MODEDEBUG", c.MODEDEBUG},
+        {"NoWarningMsg", c.NoWarningMsg},
+        {"EnableGenPrint", c.EnableGenPrint},
+        {"OverwriteStatus", c.OverwriteStatus},
+        {"readerState", c.readerState()}};
+    for (const auto &n : numbers)
+        number(n.first, n.second);
+    return out;
+}
+
 QString installPath()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..");
@@ -58,6 +145,7 @@ private slots:
     void softwareCode();
     void testingModeLogsPaths();
     void everyKeyFromFile();
+    void restoreDefaults();
 };
 
 void TestCT1AppConfig::defaults()
@@ -344,6 +432,69 @@ void TestCT1AppConfig::everyKeyFromFile()
     QCOMPARE((QList<bool>{c.PrintLogo, c.PrintHeader, c.PrintTailer, c.FullLog, c.Allow2nd,
                           c.MODEDEBUG, c.NoWarningMsg, c.EnableGenPrint, c.OverwriteStatus}),
              (QList<bool>{false, false, false, true, true, true, true, true, true}));
+}
+
+void TestCT1AppConfig::restoreDefaults()
+{
+    // Every member away from its default: every key from a file, the derived folders, the
+    // endpoints, and the settings by hand.
+    QStringList keys{"NetfileSoftwareCode=n1",
+                     "NetfileSoftwareDate=n2",
+                     "EfileSoftwareCode=e1",
+                     "EfileSoftwareDate=e2",
+                     "VarnexaServer=v",
+                     "QuorvandelleWebServer=q",
+                     "InfoServer=i",
+                     "URL_SEND_RETURN_FILE=/u1",
+                     "URL_SEND_COMMENT=/u2",
+                     "LeftPaneSize=333",
+                     "PDFPATH=/pdf",
+                     "XMLPATH=/xml",
+                     "BFORM_XMLPATH=/b",
+                     "HTMLPATH=/h",
+                     "EFILEXML_TEMPLATE_PATH=/t",
+                     "JAVACLASSPATH=/a.jar",
+                     "JAVAPROJPATH=/p",
+                     "JVMPATH=/j",
+                     "EOLSERVER=e",
+                     "NETFILESERVER=n",
+                     "T1013SERVER=t",
+                     "TDDDataFile=/d",
+                     "PrintLogo=0",
+                     "PrintHeader=0",
+                     "PrintTailer=0",
+                     "FullLog=1",
+                     "Allow2nd=1",
+                     "MODEDEBUG=1",
+                     "NoWarningMsg=1",
+                     "EnableGenPrint=1",
+                     "OverwriteStatus=1"};
+    for (int i = 0; i < CT1AppConfig::EndpointCount; ++i)
+        keys << QString("TDDEndpoint%1=p%1").arg(i) << QString("TDDEndpointTest%1=t%1").arg(i);
+    Layers l(keys.join('\n').toUtf8());
+    CT1AppConfig &c = l.config;
+    c.BKColor = c.FontSize = c.InstallPath = c.BusinessName = c.BusinessAddr = c.BusinessCity =
+        c.BusinessProv = c.BusinessPostcode = c.BusinessPhone = c.BusinessEFileNum =
+            c.BusinessEFilePassword = c.DiscounterCode = c.RetPath = c.RetPdfPath = c.NoaPath =
+                c.CompabWord = c.ShowRelMsg = c.VarnexaEmail = c.VarnexaPswd = c.VXFromEmail = "x";
+    c.LeftX = c.LeftY = c.Width = c.Height = c.PreAssessment = c.PostAssessment =
+        c.PrntClientLetter = c.SaveBackup = c.PdfPathSameAsRet = c.CompabEnable =
+            c.CustomizedClientLetter_Ver = 5;
+    c.FilingReport = c.CustomizedClientLetter = true;
+    c.readConfigFile(l.dir.filePath("none.ini").toUtf8()); // the reader's state: -1
+
+    const CT1AppConfig fresh;
+    const QStringList defaults = everyMember(fresh);
+    const QStringList changed = everyMember(c);
+    for (int i = 0; i < defaults.size(); ++i)
+        QVERIFY2(changed[i] != defaults[i], qPrintable(changed[i]));
+
+    c.restoreDefaults();
+    QCOMPARE(everyMember(c), defaults);
+    // The key tables still reach the members.
+    c.readConfigFile(l.write("again.ini", "NETFILESERVER=again\nMODEDEBUG=1\n"));
+    QCOMPARE(QString(c.NETFILESERVER), QString("again"));
+    QVERIFY(c.MODEDEBUG);
 }
 
 QTEST_GUILESS_MAIN(TestCT1AppConfig)

@@ -19,9 +19,9 @@
 #include "ModalDriver.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
-#include "app/PasswordConfirmDlg.h"
-#include "app/PreferenceDlg.h"
 #include "app/TabWndApp.h"
+#include "app/dialogs/PasswordConfirmDlg.h"
+#include "app/dialogs/PreferenceDlg.h"
 #include "ordane/MsgBox.h"
 
 namespace {
@@ -46,9 +46,7 @@ QAbstractButton *button(QWidget &dialog, const char *name)
 // Puts the application's configuration back to its built-in defaults, as at a start.
 void resetConfig()
 {
-    CT1AppConfig &config = appInstance()->config;
-    config.~CT1AppConfig();
-    new (&config) CT1AppConfig();
+    appInstance()->config.restoreDefaults();
 }
 
 // One key press event. QTest's key clicks press each modifier on its own first, and in the
@@ -166,6 +164,8 @@ private slots:
     void checkPoints_data();
     void checkPoints();
     void checkPointsAtMostThree();
+    void checkPointsBounded();
+    void checkPointsInTestingMode();
     void checkPointsRefusesBadInput_data();
     void checkPointsRefusesBadInput();
     void splitString_data();
@@ -173,6 +173,8 @@ private slots:
 
 private:
     void setConfig();
+    // A local service answering every account check with 4 points; VarnexaServer names it.
+    bool startPointsService();
 
     QScopedPointer<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPresenter> m_presenter;
@@ -711,7 +713,16 @@ void TestPreferences::checkPoints_data()
     QTest::newRow("none of the keys") << 200 << QByteArray(R"({"other": 1})") << failed;
     QTest::newRow("array") << 200 << QByteArray("[1, 2]") << failed;
     QTest::newRow("not JSON") << 200 << QByteArray("<html>oops</html>") << failed;
-    QTest::newRow("error status") << 500 << QByteArray(R"({"points": 5})") << failed;
+    // An HTTP error status is still a reply: its JSON body is read.
+    QTest::newRow("login refused with 401")
+        << 401 << QByteArray(R"({"points": -2})") << "Login to Varnexa failed, code=-2!";
+    QTest::newRow("login refused with 403 and status")
+        << 403 << QByteArray(R"({"points": -2, "subscriptionStatus": "locked"})")
+        << "Login to Varnexa failed, code=-2!\nStatus: locked";
+    QTest::newRow("error status with points")
+        << 500 << QByteArray(R"({"points": 5})") << "Your account has 5 points available. [SERVER]";
+    QTest::newRow("error page") << 500 << QByteArray("<html>Internal error</html>") << failed;
+    QTest::newRow("error status, empty") << 502 << QByteArray() << failed;
 }
 
 void TestPreferences::checkPoints()
@@ -745,13 +756,43 @@ void TestPreferences::checkPoints()
     QCOMPARE(configRowCount(), 0);
 }
 
-void TestPreferences::checkPointsAtMostThree()
+bool TestPreferences::startPointsService()
 {
     m_server = std::make_unique<LocalServer>();
-    QVERIFY(m_server->listen());
+    if (!m_server->listen())
+        return false;
     appInstance()->config.VarnexaServer = m_server->url("");
     m_server->setResponse("/api/user/verify",
                           LocalServer::Response::answer(200, R"({"points": 4})"));
+    return true;
+}
+
+void TestPreferences::checkPointsInTestingMode()
+{
+    QVERIFY(startPointsService());
+    // As start-up leaves them in testing mode: the title carries the suffix, the service is told
+    // the edition's own title.
+    struct TitleRestorer
+    {
+        CString saved = appTitle;
+        ~TitleRestorer() { appTitle = saved; }
+    } restorer;
+    appInstance()->config.MODEDEBUG = true;
+    appTitle = gMsgGetTitle(AppEdition) + " - Testing";
+    PreferenceDlg dlg;
+    edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
+    edit(dlg, "edtUserPswd")->setText("pw");
+    button(dlg, "btnCheckPoints")->click();
+    const QList<LocalServer::Request> requests = m_server->requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].body,
+             QByteArray("email=ann%40example.invalid&password=pw&msg=testing"
+                        "&formname=E-Auth&sfwrver=Quorvandelle%202025%20NETFILE"));
+}
+
+void TestPreferences::checkPointsAtMostThree()
+{
+    QVERIFY(startPointsService());
     PreferenceDlg dlg;
     edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
     edit(dlg, "edtUserPswd")->setText("pw");
@@ -770,6 +811,31 @@ void TestPreferences::checkPointsAtMostThree()
     edit(next, "edtUserPswd")->setText("pw");
     button(next, "btnCheckPoints")->click();
     QCOMPARE(m_server->requests().size(), 4);
+}
+
+void TestPreferences::checkPointsBounded()
+{
+    // A server that keeps the reply alive a byte at a time is given up at the overall limit.
+    m_server = std::make_unique<LocalServer>();
+    QVERIFY(m_server->listen());
+    appInstance()->config.VarnexaServer = m_server->url("");
+    m_server->setResponse("/api/user/verify", LocalServer::Response::drip(
+                                                  R"({"points": 7})" + QByteArray(100, ' '), 50));
+    TabWndApp *app = appInstance();
+    const QWebClient::Limits defaults = app->webCheckLimits;
+    app->webCheckLimits.totalMs = 400;
+    PreferenceDlg dlg;
+    edit(dlg, "edtUserEmail")->setText("ann@example.invalid");
+    edit(dlg, "edtUserPswd")->setText("pw");
+    QElapsedTimer clock;
+    clock.start();
+    button(dlg, "btnCheckPoints")->click();
+    const qint64 elapsed = clock.elapsed();
+    app->webCheckLimits = defaults;
+    QCOMPARE(m_presenter->shownTexts(),
+             QStringList{"Check account points failed, maybe network problem!"});
+    QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 
 void TestPreferences::checkPointsRefusesBadInput_data()

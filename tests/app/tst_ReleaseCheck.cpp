@@ -21,6 +21,8 @@ const QString newVersionText =
 
 } // namespace
 
+Q_DECLARE_METATYPE(LocalServer::Response)
+
 class TestReleaseCheck : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,8 @@ private slots:
     void testingModeSendsNothing();
     void placeholderHostSendsNothing();
     void infoServerKey();
+    void boundedReply_data();
+    void boundedReply();
     void mainWindowAsksOnEachShowing();
 
 private:
@@ -123,6 +127,16 @@ void TestReleaseCheck::query_data()
     QTest::newRow("word x sorts later") << 200 << QByteArray("200 x") << 200 << "x" << true;
     QTest::newRow("status without word") << 200 << QByteArray("200\n") << 200 << "" << false;
     QTest::newRow("HTTP 404 page") << 404 << QByteArray("Not Found") << -1 << "" << false;
+    // Only a 2xx body is the service's answer: an error page is never read as a version.
+    QTest::newRow("HTTP 500 with a version")
+        << 500 << QByteArray("200 20270101") << -1 << "" << false;
+    QTest::newRow("HTTP 401 with a version")
+        << 401 << QByteArray("201 20270101") << -1 << "" << false;
+    QTest::newRow("HTTP 302 with a version")
+        << 302 << QByteArray("200 20270101") << -1 << "" << false;
+    QTest::newRow("HTTP 203 with a version")
+        << 203 << QByteArray("200 20270101") << 200 << "20270101" << true;
+    QTest::newRow("HTTP 204") << 204 << QByteArray() << -1 << "" << false;
 }
 
 void TestReleaseCheck::query()
@@ -203,6 +217,41 @@ void TestReleaseCheck::infoServerKey()
     QCOMPARE(config.readConfigFile(ini.fileName().toUtf8()), 0);
     QCOMPARE(QString(config.InfoServer), QString("127.0.0.1:8443"));
     QCOMPARE(QString(config.QuorvandelleWebServer), QString("site.invalid"));
+}
+
+void TestReleaseCheck::boundedReply_data()
+{
+    QTest::addColumn<LocalServer::Response>("response");
+    QTest::newRow("dripping") << LocalServer::Response::drip("200 20270101" + QByteArray(200, ' '),
+                                                             50);
+    QTest::newRow("endless") << LocalServer::Response::endlessChunked("200 20270101 ");
+    QTest::newRow("too large") << LocalServer::Response::answer(200, "200 20270101 " +
+                                                                         QByteArray(5000, 'x'));
+}
+
+void TestReleaseCheck::boundedReply()
+{
+    QFETCH(LocalServer::Response, response);
+    TabWndApp *app = appInstance();
+    const QWebClient::Limits defaults = app->webCheckLimits;
+    QCOMPARE(defaults.totalMs, 30000);
+    QCOMPARE(defaults.maxReplyBytes, qint64(2 * 1024 * 1024));
+    app->webCheckLimits.totalMs = 500;
+    app->webCheckLimits.maxReplyBytes = 4096;
+    m_server->setResponse(CWebInfoUtil::infoPath, response);
+
+    CString got = "unchanged";
+    QElapsedTimer clock;
+    clock.start();
+    const int result = CWebInfoUtil::queryInfo("QT1N-2025", "latest", got);
+    ScriptedPresenter presenter;
+    appInstance()->checkNewVersion();
+    const qint64 elapsed = clock.elapsed();
+    app->webCheckLimits = defaults;
+    QCOMPARE(result, -1);
+    QCOMPARE(QString(got), QString("unchanged"));
+    QCOMPARE(presenter.shown().size(), 0);
+    QVERIFY2(elapsed < 10000, qPrintable(QString::number(elapsed)));
 }
 
 void TestReleaseCheck::mainWindowAsksOnEachShowing()

@@ -1,6 +1,7 @@
 // Settings store: tb_config rows, reading and writing the settings, the window placement rule.
 #include <QtTest>
 
+#include <QScreen>
 #include <QSqlQuery>
 
 #include "TestMain.h"
@@ -8,6 +9,13 @@
 #include "app/WindowGeometry.h"
 
 Q_DECLARE_METATYPE(WindowSettings)
+
+// How QCOMPARE shows a window that differs (found by argument-dependent lookup).
+char *toString(const WindowSettings &w)
+{
+    return QTest::toString(
+        QString("%1,%2 %3x%4").arg(w.leftX).arg(w.leftY).arg(w.width).arg(w.height));
+}
 
 namespace {
 
@@ -88,8 +96,14 @@ private slots:
     void testingModeKeys();
     void everySettingRead();
     void writeSettingsRows();
+    void emptyTextsStoredAsText_data();
+    void emptyTextsStoredAsText();
     void placement_data();
     void placement();
+    void fitting_data();
+    void fitting();
+    void windowReadIntoScreen_data();
+    void windowReadIntoScreen();
 
 private:
     QTemporaryDir *m_dir = nullptr;
@@ -244,10 +258,10 @@ void TestSettings::everySettingRead()
     const QStringList stored{"LeftPaneSize=301",
                              "BKColor=#123456",
                              "FontSize=15",
-                             "LeftX=100",
-                             "LeftY=50",
-                             "Width=800",
-                             "Height=600",
+                             "LeftX=10",
+                             "LeftY=20",
+                             "Width=300",
+                             "Height=200",
                              "RetPath=/ret",
                              "RetPdfPath=/pdf",
                              "PdfPathSameAsRet=5",
@@ -361,6 +375,34 @@ void TestSettings::writeSettingsRows()
     QCOMPARE(rows[6], QString("BusinessName=Other Co"));
 }
 
+void TestSettings::emptyTextsStoredAsText_data()
+{
+    QTest::addColumn<bool>("existingRow");
+    QTest::addColumn<int>("native");
+    QTest::newRow("new row") << false << 0;
+    QTest::newRow("new row, native") << false << 1;
+    QTest::newRow("changed row") << true << 0;
+    QTest::newRow("changed row, native") << true << 1;
+}
+
+void TestSettings::emptyTextsStoredAsText()
+{
+    QFETCH(bool, existingRow);
+    QFETCH(int, native);
+    if (existingRow)
+        CSqliteDBManager::setConfig("Empty", "before");
+    for (const CString &empty : {CString(), CString(""), CString("   ")}) {
+        CSqliteDBManager::setConfig("Empty", empty, native);
+        QSqlQuery q("select typeof(value), value from tb_config where name='Empty'");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QString("text"));
+        QVERIFY(!q.next());
+    }
+    CString value = "untouched";
+    QCOMPARE(CSqliteDBManager::getConfig("Empty", value), 1);
+    QCOMPARE(QString(value), QString(""));
+}
+
 void TestSettings::placement_data()
 {
     QTest::addColumn<WindowSettings>("stored");
@@ -392,6 +434,14 @@ void TestSettings::placement_data()
         << WindowSettings{-1280, 0, 800, 600};
     QTest::newRow("no screens") << WindowSettings{10, 10, 800, 600} << QRect() << QRect()
                                 << WindowSettings{20, 60, 800, 600};
+    // Sizes beyond an int are held at its limits rather than wrapping.
+    QTest::newRow("largest left, width 0") << WindowSettings{2147483647, 0, 0, 0} << one << one
+                                           << WindowSettings{20, 60, int(-2147483647 - 1), 1080};
+    QTest::newRow("smallest position, height 0")
+        << WindowSettings{int(-2147483647 - 1), int(-2147483647 - 1), 800, 0} << one << one
+        << WindowSettings{20, 60, 2147483647, 2147483647};
+    QTest::newRow("largest size kept") << WindowSettings{0, 0, 2147483647, 2147483647} << one << one
+                                       << WindowSettings{0, 0, 2147483647, 2147483647};
 }
 
 void TestSettings::placement()
@@ -400,11 +450,93 @@ void TestSettings::placement()
     QFETCH(QRect, primary);
     QFETCH(QRect, screens);
     QFETCH(WindowSettings, placed);
-    const WindowSettings got = placeMainWindow(stored, primary, screens);
-    QVERIFY2(
-        got == placed,
-        qPrintable(
-            QString("%1,%2 %3x%4").arg(got.leftX).arg(got.leftY).arg(got.width).arg(got.height)));
+    QCOMPARE(placeMainWindow(stored, primary, screens), placed);
+}
+
+void TestSettings::fitting_data()
+{
+    QTest::addColumn<WindowSettings>("window");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<WindowSettings>("fitted");
+    const QRect screen(0, 0, 1280, 800);
+    const QRect panel(0, 30, 1280, 770);
+    const QRect right(1280, 0, 1920, 1080);
+    QTest::newRow("first start, whole screen at (20, 60)")
+        << WindowSettings{20, 60, 1280, 800} << screen << WindowSettings{0, 0, 1280, 800};
+    QTest::newRow("inside stays") << WindowSettings{100, 50, 800, 600} << screen
+                                  << WindowSettings{100, 50, 800, 600};
+    QTest::newRow("filling the area stays")
+        << WindowSettings{0, 0, 1280, 800} << screen << WindowSettings{0, 0, 1280, 800};
+    QTest::newRow("off right and bottom moves back")
+        << WindowSettings{1000, 700, 800, 600} << screen << WindowSettings{480, 200, 800, 600};
+    QTest::newRow("off left and top moves in")
+        << WindowSettings{-50, -10, 800, 600} << screen << WindowSettings{0, 0, 800, 600};
+    QTest::newRow("below a top panel")
+        << WindowSettings{20, 60, 1280, 800} << panel << WindowSettings{0, 30, 1280, 770};
+    QTest::newRow("taller only is shrunk in height")
+        << WindowSettings{100, 0, 800, 900} << screen << WindowSettings{100, 0, 800, 800};
+    QTest::newRow("second screen")
+        << WindowSettings{3000, 500, 800, 700} << right << WindowSettings{2400, 380, 800, 700};
+    QTest::newRow("largest size") << WindowSettings{2147483647, 2147483647, 2147483647, 2147483647}
+                                  << screen << WindowSettings{0, 0, 1280, 800};
+    QTest::newRow("negative size takes the area")
+        << WindowSettings{20, 60, int(-2147483647 - 1), -5} << screen
+        << WindowSettings{0, 0, 1280, 800};
+    QTest::newRow("no area") << WindowSettings{20, 60, 5000, 5000} << QRect()
+                             << WindowSettings{20, 60, 5000, 5000};
+}
+
+void TestSettings::fitting()
+{
+    QFETCH(WindowSettings, window);
+    QFETCH(QRect, area);
+    QFETCH(WindowSettings, fitted);
+    QCOMPARE(fitIntoArea(window, area), fitted);
+}
+
+void TestSettings::windowReadIntoScreen_data()
+{
+    // Rows may name the available area's right and bottom edges as R and B; the window is
+    // given in the area's coordinates, an empty one standing for the whole area.
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("window"); // "x y width height", or "area"
+    QTest::newRow("first start") << QStringList() << "area";
+    QTest::newRow("largest left with width 0")
+        << QStringList{"LeftX=2147483647", "LeftY=0", "Width=0", "Height=300"} << "area";
+    QTest::newRow("hanging off the far corner")
+        << QStringList{"LeftX=R-10", "LeftY=B-10", "Width=300", "Height=200"}
+        << "R-299 B-199 300 200";
+    QTest::newRow("inside") << QStringList{"LeftX=10", "LeftY=20", "Width=300", "Height=200"}
+                            << "10 20 300 200";
+}
+
+void TestSettings::windowReadIntoScreen()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, window);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    // "R-10" is ten pixels left of the area's right edge, and so on.
+    auto value = [&area](QString text) {
+        if (text.startsWith('R'))
+            return area.right() + text.mid(1).toInt();
+        if (text.startsWith('B'))
+            return area.bottom() + text.mid(1).toInt();
+        return text.toInt();
+    };
+    for (const QString &row : rows) {
+        const int eq = row.indexOf('=');
+        CSqliteDBManager::setConfig(row.left(eq).toUtf8().constData(),
+                                    QString::number(value(row.mid(eq + 1))));
+    }
+    TabWndApp *app = appInstance();
+    app->screenRect = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(app->readSettings(), 0);
+    QRect expected = area;
+    if (window != "area") {
+        const QStringList v = window.split(' ');
+        expected = QRect(value(v[0]), value(v[1]), value(v[2]), value(v[3]));
+    }
+    QCOMPARE(app->mainWindowRect(), expected);
 }
 
 QV_TEST_MAIN(TestSettings)

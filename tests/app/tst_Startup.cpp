@@ -6,9 +6,12 @@
 #include <QSqlQuery>
 #include <QSslSocket>
 
+#include "LocalServer.h"
 #include "ScenarioRunner.h"
+#include "TestCertificates.h"
 #include "TestMain.h"
 #include "app/CSingleInstanceGuard.h"
+#include "app/CSqliteDBManager.h"
 
 namespace {
 
@@ -66,10 +69,12 @@ class TestStartup : public QObject
     Q_OBJECT
 private slots:
     void normalStart();
+    void storedRowsAtStart();
     void databaseFolderBlocked();
     void variants_data();
     void variants();
     void icons();
+    void releaseCheckTalksToServer();
 };
 
 void TestStartup::normalStart()
@@ -117,18 +122,50 @@ void TestStartup::normalStart()
                           "index=idx_tb_retfile_uid", "table=tb_taxdata",
                           "index=idx_tb_taxdata_uid", "table=tb_taxnoa", "index=idx_tb_taxnoa_uid",
                           "table=tb_history", "index=idx_tb_history_uid"}));
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // The whole-screen first window is moved from (20, 60) into the available area; the
+    // offscreen platform then keeps its 2-pixel frame on the screen.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(
         queryFile(db, "select name, value from tb_config order by id"),
-        (QStringList{"LastOpenPath=", "LastImportPath=", "LeftPaneSize=270", "LeftX=20", "LeftY=60",
-                     QString("Width=%1").arg(screen.width()),
-                     QString("Height=%1").arg(screen.height()), "BKColor=#d0f1ff", "FontSize=12"}));
+        (QStringList{"LastOpenPath=", "LastImportPath=", "LeftPaneSize=270",
+                     QString("LeftX=%1").arg(area.left() + 2),
+                     QString("LeftY=%1").arg(area.top() + 2), QString("Width=%1").arg(area.width()),
+                     QString("Height=%1").arg(area.height()), "BKColor=#d0f1ff", "FontSize=12"}));
 
     // A second run empties the run log again and keeps the stored window.
     const ScenarioResult again = runner.run();
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(lines(local + "/run/log2025.txt").size(), 10);
     QCOMPARE(queryFile(db, "select count(*), 0 from tb_config"), QStringList{"9=0"});
+}
+
+void TestStartup::storedRowsAtStart()
+{
+    TestEnvironment env;
+    const QString sys = env.appLocalDataPath() + "/._sys";
+    const QString kept = env.root() + "/kept.r25";
+    const QString stored = env.root() + "/stored/returns";
+    writeFile(kept, "r25");
+    QDir().mkpath(env.root() + "/folder.r25");
+    {
+        QDir().mkpath(sys);
+        CSqliteDBManager db;
+        CString path = sys;
+        QCOMPARE(db.open(path), 0);
+        for (const QString &file : {kept, env.root() + "/folder.r25", env.root() + "/gone.r25"})
+            QVERIFY(CSqliteDBManager::insertRetFile("A", "", file.toUtf8()) > 0);
+        CSqliteDBManager::setConfig("RetPath", stored, 1);
+    }
+    const ScenarioResult r = ScenarioRunner(env).run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    // Rows of return files that vanished or became folders are gone; the file's row stays.
+    QCOMPARE(queryFile(sys + "/mydata2025n.db", "select filepath, name1 from tb_retfile"),
+             QStringList{kept + "=A"});
+    // The stored folder of return files is made, not the default one.
+    QVERIFY(QFileInfo(stored).isDir());
+    QVERIFY(QFileInfo(env.documentsPath() + "/quorvandelle/2025").isDir());
+    QVERIFY(!QFileInfo(env.documentsPath() + "/quorvandelle/2025/data").exists());
 }
 
 void TestStartup::databaseFolderBlocked()
@@ -140,6 +177,8 @@ void TestStartup::databaseFolderBlocked()
     QVERIFY(r.finished);
     QCOMPARE(r.exitCode, 255);
     QCOMPARE(r.texts("window"), QStringList());
+    // The application object is freed on this path too; with no database it stores nothing.
+    QVERIFY2(r.standardError.contains("app closing"), r.standardError.constData());
     QCOMPARE(r.shown.size(), 1);
     QCOMPARE(r.shown[0].kind, QString("critical"));
     QCOMPARE(r.shown[0].title, QString("Error"));
@@ -200,6 +239,36 @@ void TestStartup::icons()
         const QImage image(path);
         QCOMPARE(image.size(), QSize(32, 32));
     }
+}
+
+void TestStartup::releaseCheckTalksToServer()
+{
+    // The check runs while the window is being shown, in a loop of its own that waits for the
+    // reply; the program must still reach its event loop and end.
+    QTemporaryDir certDir;
+    TestCertificates certs;
+    QVERIFY2(certs.create(certDir.path()), qPrintable(certs.errorString()));
+    LocalServer server;
+    QVERIFY(server.listen(certs.serverConfiguration()));
+    server.setResponse("/phpproj/t2ovn/info/velquistorinfo.php",
+                       LocalServer::Response::answer(200, "200 20270101"));
+
+    TestEnvironment env;
+    writeFile(env.appLocalDataPath() + "/run/gr_path.ini",
+              QString("InfoServer=127.0.0.1:%1\n").arg(server.port()).toUtf8());
+    ScenarioRunner runner(env);
+    runner.trustAuthority(certDir.filePath("ca.crt"));
+    const ScenarioResult r = runner.run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.texts("window"), QStringList{"Quorvandelle 2025 NETFILE"});
+    QCOMPARE(r.texts("information"),
+             QStringList{"There is a new version of Quorvandelle 2025. You can go to "
+                         "https://www.quorvandelle.invalid to download/install it again."} +
+                 sslMessage());
+    const QList<LocalServer::Request> requests = server.requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].body, QByteArray("kw1=QT1N-2025&kw2=latest"));
 }
 
 QV_TEST_MAIN(TestStartup)

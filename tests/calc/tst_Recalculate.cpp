@@ -368,7 +368,7 @@ void TestRecalculate::fileWithEmptyTaxpayerRecord()
         QCOMPARE(saveReturnFile(family, path, ReturnFixture::kEdition), 0);
     }
     int result = -99;
-    std::unique_ptr<FamilyTaxData> family(loadReturnFile(path, &result));
+    std::unique_ptr<FamilyTaxData> family = loadReturnFile(path, &result, ReturnFixture::kEdition);
     QCOMPARE(result, 0);
     QVERIFY(!family->taxpayer()->hasForm(FormType::T1));
     family->setCurrentPersonIndex(PersonSpouse);

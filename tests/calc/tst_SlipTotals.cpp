@@ -1,6 +1,7 @@
 // Slip totals: the per-slip rules as tables of slip fixtures, the needed forms, the summary.
 #include <QtTest>
 
+#include "SlipFixtures.h"
 #include "calc/SlipNeededForms.h"
 #include "calc/SlipSummaryHtml.h"
 #include "calc/SlipSummer.h"
@@ -17,7 +18,7 @@
 #include <vector>
 
 namespace {
-using Values = std::vector<std::pair<const char *, double>>;
+using Values = FieldValues;
 
 struct SlipFixture
 {
@@ -47,33 +48,6 @@ struct Case
 
 const QDate kAge65(1960, 12, 31); // 65 on the last day of the year
 const QDate kAge64(1961, 1, 1);
-
-// A slip from the factory with the named fields set; a name the slip lacks is a fixture bug.
-std::unique_ptr<CTaxData_Form> makeSlip(const SlipFixture &fixture)
-{
-    std::unique_ptr<CTaxData_Form> slip(createSlip(fixture.code));
-    if (!slip)
-        qFatal("no slip class for code %d", fixture.code);
-    for (const auto &value : fixture.values) {
-        CField *field = slip->findField(value.first);
-        if (!field)
-            qFatal("slip %d has no field %s", fixture.code, value.first);
-        switch (field->type()) {
-        case FieldType::Float:
-            static_cast<CFloatField *>(field)->setValue(value.second);
-            break;
-        case FieldType::Int:
-            static_cast<CIntField *>(field)->setValue(int(value.second));
-            break;
-        case FieldType::Bool:
-            static_cast<CBoolField *>(field)->setValue(value.second != 0);
-            break;
-        default:
-            qFatal("field %s is not set by value", value.first);
-        }
-    }
-    return slip;
-}
 
 const std::vector<Case> &sumCases()
 {
@@ -606,7 +580,7 @@ void TestSlipTotals::sums()
     std::vector<std::unique_ptr<CTaxData_Form>> owned;
     std::vector<SlipRef> slips;
     for (const SlipFixture &fixture : c.slips) {
-        owned.push_back(makeSlip(fixture));
+        owned.push_back(makeSlip(fixture.code, fixture.values));
         slips.push_back({fixture.code, owned.back().get()});
     }
     SlipTotals totals;

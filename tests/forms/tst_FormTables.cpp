@@ -5,6 +5,7 @@
 #include "marrow/CTaxData_Form.h"
 #include "marrow/FormFactory.h"
 #include "marrow/FormTables.h"
+#include "marrow/TypeCodes.h"
 
 #include <algorithm>
 #include <memory>
@@ -41,6 +42,11 @@ private slots:
     void mandatoryForms_data();
     void mandatoryForms();
     void federalFormsCoverNeededForms();
+    void formTypeNames_data();
+    void formTypeNames();
+    void slipTypeNames_data();
+    void slipTypeNames();
+    void wizardTypeNames();
 };
 
 void TestFormTables::formRows()
@@ -316,6 +322,194 @@ void TestFormTables::federalFormsCoverNeededForms()
     QCOMPARE(int(listed.size()), Federal_Forms_Num);
     for (int code : {159, 4, 7, 9, 11, 17, 23, 35, 119, 148, 150, 171, 205, 210})
         QVERIFY2(listed.count(code), qPrintable(QString::number(code)));
+}
+
+void TestFormTables::formTypeNames_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("identifier");
+#define FORM(name) QTest::newRow(#name) << FormType::name << QString(#name)
+    FORM(T1);
+    FORM(SCH2);
+    FORM(SCH3);
+    FORM(SCH5);
+    FORM(SCH7);
+    FORM(SCH9);
+    FORM(SCH10);
+    FORM(SCH11);
+    FORM(T776);
+    FORM(T778);
+    FORM(T929);
+    FORM(T1163);
+    FORM(T1172);
+    FORM(T1212);
+    FORM(T2038);
+    FORM(T2042);
+    FORM(T2204);
+    FORM(ON_S2);
+    FORM(ON_S11);
+    FORM(GST370);
+    FORM(T1206);
+    FORM(T626);
+    FORM(T691);
+    FORM(T936);
+    FORM(T2209);
+    FORM(T2017);
+    FORM(T5013);
+    FORM(T1A);
+    FORM(T657);
+    FORM(BC_S2);
+    FORM(BC_S11);
+    FORM(AB_S2);
+    FORM(AB_S11);
+    FORM(T2222);
+    FORM(T2121);
+    FORM(T1DD);
+    FORM(RC71);
+    FORM(T5004);
+    FORM(CPT20);
+    FORM(T777);
+    FORM(NL_S2);
+    FORM(NL_S11);
+    FORM(NT_S2);
+    FORM(NT_S11);
+    FORM(NS_S2);
+    FORM(NS_S11);
+    FORM(NU_S2);
+    FORM(NU_S11);
+    FORM(PE_S2);
+    FORM(PE_S11);
+    FORM(SK_DEPCHILD);
+    FORM(SK_S2);
+    FORM(SK_S11);
+    FORM(ON479A);
+    FORM(T1219);
+    FORM(MB_S2);
+    FORM(MB_S11);
+    FORM(TL2);
+    FORM(T1KS);
+    FORM(NB_S2);
+    FORM(NB_S11);
+    FORM(T183);
+    FORM(T1153);
+    FORM(T1135);
+    FORM(T1M);
+    FORM(T1223);
+    FORM(T746);
+    FORM(T1229);
+    FORM(T1273);
+    FORM(YT_S2);
+    FORM(YT_S11);
+    FORM(T1170);
+    FORM(T1ADJ);
+    FORM(T1013);
+    FORM(T1032);
+    FORM(SCH6);
+    FORM(T2205);
+    FORM(T2125);
+    FORM(SCH12MHR);
+    FORM(RC267);
+    FORM(RC268);
+    FORM(RC269);
+    FORM(SCH13);
+    FORM(RC359);
+    FORM(T2091);
+    FORM(RC381);
+    FORM(RC383);
+    FORM(SCH8);
+    FORM(PROV428);
+    FORM(SCH12HA);
+    FORM(T1KSREFILE);
+    FORM(T2091WS);
+    FORM(QC_TP1);
+    FORM(T1KSPRIOR);
+    FORM(T90);
+    FORM(T224);
+    FORM(T225);
+    FORM(T777S);
+    FORM(T185);
+    FORM(RC59);
+    FORM(RC59X);
+    FORM(T1044);
+    FORM(T2043);
+    FORM(T2039);
+    FORM(SCH15);
+    FORM(T1248SCHD);
+    FORM(INSTCALC);
+    FORM(WSD1);
+    FORM(T2048);
+    FORM(T1198);
+    FORM(FORM_19);
+    FORM(FORM_22);
+    FORM(FORM_33);
+    FORM(FORM_100);
+    FORM(FORM_114);
+    FORM(FORM_115);
+    FORM(FORM_120);
+    FORM(FORM_134);
+    FORM(FORM_141);
+    FORM(FORM_177);
+    FORM(FORM_178);
+#undef FORM
+}
+
+void TestFormTables::formTypeNames()
+{
+    QFETCH(int, code);
+    QFETCH(QString, identifier);
+    QVERIFY(formInfo(code));
+    QCOMPARE(QString(formInfo(code)->identifier), identifier);
+}
+
+void TestFormTables::slipTypeNames_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("name");
+#define SLIP(name) QTest::newRow(#name) << SlipType::name << QString(#name)
+    SLIP(T4);
+    SLIP(T4A);
+    SLIP(T4AP);
+    SLIP(T4RSP);
+    SLIP(T4E);
+    SLIP(T4AOAS);
+    SLIP(T4RIF);
+    SLIP(T5);
+    SLIP(T3);
+    SLIP(T5003);
+    SLIP(T5007);
+    SLIP(T5013);
+    SLIP(T4PS);
+    SLIP(T4ARCA);
+    SLIP(T5006);
+    SLIP(RC62);
+    SLIP(RC210);
+    SLIP(MBSHELTERASSIST);
+    SLIP(PRPP);
+    SLIP(T1204);
+    SLIP(NR4);
+    SLIP(T2202);
+    SLIP(T4FHSA);
+#undef SLIP
+}
+
+void TestFormTables::slipTypeNames()
+{
+    QFETCH(int, code);
+    QFETCH(QString, name);
+    QVERIFY(slipInfo(code));
+    QCOMPARE(QString(slipInfo(code)->name).toUpper(), name);
+}
+
+void TestFormTables::wizardTypeNames()
+{
+    const QList<QPair<int, QString>> rows{{WizardType::General, "General Questions"},
+                                          {WizardType::LastYear, "Last Year's Amounts"},
+                                          {WizardType::Dependants, "Dependants"},
+                                          {WizardType::Medical, "Medical Expenses"},
+                                          {WizardType::Rrsp, "RRSP Contributions"},
+                                          {WizardType::Provincial, "Provincial Questions"}};
+    for (const auto &row : rows)
+        QCOMPARE(taxWizardName(row.first), row.second);
 }
 
 QTEST_APPLESS_MAIN(TestFormTables)

@@ -9,6 +9,7 @@
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FormFactory.h"
+#include "marrow/FormTables.h"
 #include "marrow/InvestmentSlips.h"
 #include "marrow/TaxData_T1KSNew.h"
 #include "marrow/TaxData_T1New.h"
@@ -21,6 +22,9 @@
 #include "ordane/MyDataStream.h"
 #include "plugin/TestPluginRecorder.h"
 
+#include <cmath>
+#include <limits>
+#include <malloc.h>
 #include <memory>
 #include <sys/resource.h>
 
@@ -52,7 +56,9 @@ struct Record
     int version = 66098;
     int province = kProvince;
     int nextId = 120;
+    int allFormsFlag = 1; // written from 65866 on
     QString password;
+    QString tag = "4093tax81726354";
     QList<Entry> forms;
     QList<Entry> slips;
     QList<Entry> notes; // type unused, id is the key
@@ -65,10 +71,13 @@ void writeBlock(MyDataStream &ar, const Entry &e, int version)
         ar << quint32(0xDEADBEEF) << qint32(0) << qint32(0);
         return;
     }
+    if (!e.block) {
+        // The smallest block: marker, flags and no fields.
+        ar << CTaxData_Form::kBlockMarker << qint32(0) << qint32(0);
+        return;
+    }
     CString tag("4093tax81726354");
-    std::shared_ptr<CTaxData_Form> block =
-        e.block ? e.block : std::make_shared<CTaxData_Form>(e.type);
-    block->Serialize(version, tag, ar);
+    e.block->Serialize(version, tag, ar);
 }
 
 void writeRecord(MyDataStream &ar, const Record &r)
@@ -78,10 +87,10 @@ void writeRecord(MyDataStream &ar, const Record &r)
     if (v > 65988)
         ar << qint32(0);
     if (v > 65865)
-        ar << qint32(-100);
+        ar << qint32(r.allFormsFlag);
     CReservedArea area;
     area.setString(1, r.password);
-    area.setString(2, "4093tax81726354");
+    area.setString(2, r.tag);
     area.writeToArchive(ar);
     ar << qint32(r.nextId) << qint32(r.province) << qint32(r.forms.size());
     for (const Entry &e : r.forms) {
@@ -190,6 +199,67 @@ bool eligibleSource(const IndividualTaxData &, BarcodeArchiveBlocks &blocks)
     return true;
 }
 
+// A bit of each kind of value in every amount of the object, and a flags word.
+void fillValues(CTaxData_Form &object, int &value)
+{
+    object.setFlags(++value % 2);
+    for (CField *field : object.fields()) {
+        if (auto *amount = dynamic_cast<CFloatField *>(field))
+            amount->setValue(++value + 0.25);
+    }
+}
+
+// A person of the province holding a form of every code any factory or its plug-in makes
+// (two of each multiple form), a slip of every slip code and a note.
+void fillEveryClass(IndividualTaxData &person, int province, int &value)
+{
+    person.m_province = province;
+    person.m_provsTaxMgr.setMainProvince(province);
+    person.m_provsTaxMgr.getProvinceManager(province, true);
+    person.m_allFormsFlag = 1;
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        if (person.isObsoleteFormType(code))
+            continue;
+        for (int copy = 0; copy < (IsMultipleForm(code) ? 2 : 1); ++copy) {
+            if (TaxDataEntryStru *entry = person.addForm(code, 0, true, 0, false))
+                fillValues(*entry->data, value);
+        }
+    }
+    for (int code = 0; code < Global_Slips_Num; ++code) {
+        if (TaxDataEntryStru *entry = person.addSlip(code, 0, 0))
+            fillValues(*entry->data, value);
+    }
+    fillValues(*person.addNote(3)->data, value);
+}
+
+// A taxpayer record naming many records whose blocks hold no fields: T2125 forms, T4 slips
+// and notes. With slipBlock, every T4 slip holds that block (another class's fields).
+QByteArray manyEmptyRecords(int forms, int slips, int notes,
+                            std::shared_ptr<CTaxData_Form> slipBlock = {})
+{
+    Record r = baseRecord(66098);
+    r.forms = {{93, 101, 0, {}, false}};
+    for (int i = 0; i < forms; ++i)
+        r.forms.append({125, 1000 + i, 0, {}, false});
+    r.slips.clear();
+    for (int i = 0; i < slips; ++i)
+        r.slips.append({1, 100000 + i, 0, slipBlock, false});
+    const auto emptyBlock = std::make_shared<CTaxData_Form>(0);
+    r.notes.clear();
+    for (int i = 0; i < notes; ++i)
+        r.notes.append({0, i, 0, emptyBlock, false});
+    return fileOf(r);
+}
+
+#ifndef QV_SANITIZE
+// Bytes malloc holds now.
+size_t heldBytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+#endif
+
 } // namespace
 
 class TestReturnFile : public QObject
@@ -219,6 +289,16 @@ private slots:
     void saveAndLoadFiles();
     void everyPrefixFails();
     void changedBytesNeverCrash();
+    void everySavedReturnOpens_data();
+    void everySavedReturnOpens();
+    void versionThresholds_data();
+    void versionThresholds();
+    void personRecordLayout();
+    void recordTagReachesEveryBlock();
+    void nanDependantAmountsReadAsZero();
+    void recordCountsBounded_data();
+    void recordCountsBounded();
+    void loadBuildsBoundedByFileSize();
     void committedSeedsLoad();
 
 private:
@@ -368,6 +448,20 @@ void TestReturnFile::recordRules_data()
     obsolete.forms.insert(1, {2, 110, 0, {}, false});
     QTest::newRow("obsolete forms dropped")
         << fileOf(obsolete) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    Record unmade = baseRecord(66098);
+    // Codes long out of use: no class makes them, their blocks still read past.
+    auto oldValues = std::make_shared<TaxData_T1KSNew>(93);
+    oldValues->taxYear = "2004";
+    for (int type : {19, 22, 33, 100, 114, 115, 120, 134, 141})
+        unmade.forms.insert(1, {type, 200 + type, 0, oldValues, false});
+    QTest::newRow("obsolete codes without a class dropped")
+        << fileOf(unmade) << none << 0 << none << idsForms << "1:104:300" << 1 << "";
+    Record federalOnly = baseRecord(66098);
+    federalOnly.province = 0;
+    federalOnly.forms.removeLast(); // Ontario's form 26
+    QTest::newRow("province 0 with federal forms")
+        << fileOf(federalOnly, federalOnly) << none << 0 << none << "93:101:0 4:102:205"
+        << "1:104:300" << 1 << "";
     Record foreign = baseRecord(66098);
     foreign.forms.append(
         {43, 112, 0, {}, false}); // British Columbia's, no Ontario plug-in makes it
@@ -750,11 +844,12 @@ void TestReturnFile::saveAndLoadFiles()
 
     int result = 0;
     m_presenter->queueText(kPassword);
-    std::unique_ptr<FamilyTaxData> loaded(loadReturnFile(path, &result));
+    std::unique_ptr<FamilyTaxData> loaded(loadReturnFile(path, &result, kEdition));
     QCOMPARE(result, 0);
     QVERIFY(loaded && loaded->isEqual(family));
 
-    std::unique_ptr<FamilyTaxData> missing(loadReturnFile(dir.filePath("none.r25"), &result));
+    std::unique_ptr<FamilyTaxData> missing(
+        loadReturnFile(dir.filePath("none.r25"), &result, kEdition));
     QCOMPARE(result, 107);
     QVERIFY(!missing);
 
@@ -839,6 +934,272 @@ void TestReturnFile::changedBytesNeverCrash()
     QVERIFY(loaded > 0); // values changed inside blocks still load
 }
 
+void TestReturnFile::everySavedReturnOpens_data()
+{
+    QTest::addColumn<int>("taxpayerProvince");
+    QTest::addColumn<int>("spouseProvince");
+    for (int province = 0; province <= 13; ++province)
+        QTest::addRow("taxpayer %d, spouse %d", province, 13 - province)
+            << province << 13 - province;
+}
+
+void TestReturnFile::everySavedReturnOpens()
+{
+    QFETCH(int, taxpayerProvince);
+    QFETCH(int, spouseProvince);
+    for (int province = 1; province <= 13; ++province) {
+        if (province != kProvince)
+            QVERIFY(m_plugins->linkRealPlugin(province));
+    }
+    FamilyTaxData written(0);
+    int value = 0;
+    fillEveryClass(*written.taxpayer(), taxpayerProvince, value);
+    fillEveryClass(*written.spouse(), spouseProvince, value);
+    written.dependants().AllocData(DependantInfoStruct::kDefaultRecords);
+    bringToLoadedState(written);
+    QVERIFY(written.taxpayer()->m_formList.size() > 80);
+    QCOMPARE(written.spouse()->m_slipList.size(), 23);
+    const QByteArray bytes = saveToBytes(written);
+    QVERIFY(!bytes.isEmpty());
+
+    FamilyTaxData read(0);
+    QCOMPARE(loadFromBytes(read, bytes), 0);
+    QCOMPARE(m_presenter->shownTexts(), QStringList());
+    QVERIFY(read.isEqual(written));
+    for (auto pair : {std::make_pair(written.taxpayer(), read.taxpayer()),
+                      std::make_pair(written.spouse(), read.spouse())}) {
+        QCOMPARE(describe(pair.second->m_formList), describe(pair.first->m_formList));
+        QCOMPARE(describe(pair.second->m_slipList), describe(pair.first->m_slipList));
+        QCOMPARE(pair.second->m_province, pair.first->m_province);
+        QCOMPARE(pair.second->m_nextId, pair.first->m_nextId);
+        QCOMPARE(pair.second->m_allFormsFlag, 1);
+    }
+    QCOMPARE(saveToBytes(read), bytes);
+}
+
+void TestReturnFile::versionThresholds_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("allFormsFlag");
+    // The record's flag is 1 wherever it is written.
+    QTest::newRow("65865: no all-forms flag") << 65865 << -100;
+    QTest::newRow("65866: all-forms flag") << 65866 << 1;
+    QTest::newRow("65988: no reserved int") << 65988 << 1;
+    QTest::newRow("65989: reserved int") << 65989 << 1;
+}
+
+void TestReturnFile::versionThresholds()
+{
+    QFETCH(int, version);
+    QFETCH(int, allFormsFlag);
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, fileOf(baseRecord(version))), 0);
+    QCOMPARE(m_presenter->shownTexts(), QStringList());
+    QCOMPARE(family.taxpayer()->m_allFormsFlag, allFormsFlag);
+    QCOMPARE(family.taxpayer()->m_nextId, 120);
+    QCOMPARE(describe(family.taxpayer()->m_formList), QString("93:101:0 4:102:205 26:103:0"));
+    QCOMPARE(describe(family.taxpayer()->m_slipList), QString("1:104:300"));
+}
+
+void TestReturnFile::personRecordLayout()
+{
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    IndividualTaxData &taxpayer = *family.taxpayer();
+    taxpayer.m_password = "Pw-7";
+    taxpayer.m_allFormsFlag = 1;
+    bringToLoadedState(family);
+    taxpayer.m_slipList.first()->linkedId = 77;
+    taxpayer.m_nextId = 345;
+    const QByteArray bytes = saveToBytes(family);
+
+    MyDataStream in(bytes);
+    auto nextInt = [&in] {
+        qint32 v = 0;
+        in >> v;
+        return int(v);
+    };
+    auto nextMarker = [&in] {
+        QByteArray marker(8, '\0');
+        in.readRawData(marker.data(), 8);
+        return marker;
+    };
+    auto skipBlock = [&in](int type) {
+        CTaxData_Form block(type);
+        CString tag;
+        block.Serialize(66098, tag, in);
+    };
+    for (IndividualTaxData *person : {family.taxpayer(), family.spouse()}) {
+        QCOMPARE(nextInt(), 66098);
+        QCOMPARE(nextInt(), 2025);
+        QCOMPARE(nextInt(), 0);
+        QCOMPARE(nextInt(), person->m_allFormsFlag);
+        CReservedArea area;
+        QVERIFY(area.readFromArchive(in));
+        QCOMPARE(QString(area.getString(1)), QString(person->m_password));
+        QCOMPARE(QString(area.getString(2)), QString("4093tax81726354"));
+        QCOMPARE(nextInt(), person->m_nextId);
+        QCOMPARE(nextInt(), person->m_province);
+        // Forms and slips: a count, then type, id, linked id and block of each.
+        for (const QList<TaxDataEntryStru *> *list : {&person->m_formList, &person->m_slipList}) {
+            QCOMPARE(nextInt(), list->size());
+            for (const TaxDataEntryStru *e : *list) {
+                QCOMPARE(nextInt(), e->type);
+                QCOMPARE(nextInt(), e->id);
+                QCOMPARE(nextInt(), e->linkedId);
+                skipBlock(e->type);
+            }
+        }
+        QCOMPARE(nextInt(), person->m_noteList.size());
+        for (const TaxNoteEntryStru *e : person->m_noteList) {
+            QCOMPARE(nextInt(), 1);
+            QCOMPARE(nextInt(), e->key);
+            skipBlock(0);
+        }
+        QCOMPARE(nextMarker(), QByteArray("bbbbbbbb"));
+        QCOMPARE(nextInt(), 0); // not eligible for the barcode
+        QCOMPARE(nextMarker(), QByteArray("bbbbbbbb"));
+        QCOMPARE(in.status(), QDataStream::Ok);
+    }
+    QCOMPARE(taxpayer.m_formList.first()->type, 93);
+    QCOMPARE(taxpayer.m_slipList.first()->linkedId, 77);
+    QCOMPARE(family.spouse()->m_allFormsFlag, -100);
+    DependantInfoStruct dependants;
+    dependants.serilize(66098, in);
+    QVERIFY(dependants == family.dependants());
+    for (int value : {1, 0, 1, 0, 0, 0, 0, 0})
+        QCOMPARE(nextInt(), value);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(in.atEnd());
+}
+
+void TestReturnFile::recordTagReachesEveryBlock()
+{
+    TestPluginRecorder recorder;
+    QVERIFY(m_plugins->linkTestPlugin(2, &recorder));
+    Record r = baseRecord(66098);
+    r.province = 2;
+    r.tag = "OTHER-TAG-1";
+    r.forms = {{93, 101, 0, {}, false}, {43, 102, 0, {}, false}};
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, fileOf(r)), 0);
+    QCOMPARE(recorder.blocks.filter(" read "), QStringList{"2 read 43 OTHER-TAG-1"});
+    recorder.blocks.clear();
+    QVERIFY(!saveToBytes(family).isEmpty());
+    QCOMPARE(recorder.blocks, QStringList{"2 write 43 4093tax81726354"});
+}
+
+void TestReturnFile::nanDependantAmountsReadAsZero()
+{
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    bringToLoadedState(family);
+    family.dependants().AllocData(DependantInfoStruct::kDefaultRecords);
+    DependantRecord &r = family.dependants().record(0);
+    DependantRecord::setName(r.firstName, "Léa");
+    r.netIncome = 4321.5;
+    r.otherAmount = 8765.25;
+    QByteArray bytes = saveToBytes(family);
+    auto doubleBytes = [](double value) {
+        QByteArray out;
+        MyDataStream ar(&out, QIODevice::WriteOnly);
+        ar.setFloatingPointPrecision(QDataStream::DoublePrecision);
+        ar << value;
+        return out;
+    };
+    // A file whose block holds what an earlier writer stored: not-a-number amounts.
+    for (double amount : {4321.5, 8765.25}) {
+        const int at = bytes.indexOf(doubleBytes(amount));
+        QVERIFY(at > 0);
+        bytes.replace(at, 8, doubleBytes(std::numeric_limits<double>::quiet_NaN()));
+    }
+    FamilyTaxData read(0);
+    QCOMPARE(loadFromBytes(read, bytes), 0);
+    QCOMPARE(read.dependants().record(0).netIncome, 0.0);
+    QCOMPARE(read.dependants().record(0).otherAmount, 0.0);
+    QCOMPARE(DependantRecord::nameText(read.dependants().record(0).firstName), QString("Léa"));
+    FamilyTaxData snapshot(0);
+    snapshot = read;
+    QVERIFY(!read.isDifferent(snapshot));
+
+    // Not-a-number and infinite amounts are written as 0.
+    r.netIncome = std::numeric_limits<double>::quiet_NaN();
+    r.otherAmount = -std::numeric_limits<double>::infinity();
+    const QByteArray written = saveToBytes(family);
+    QVERIFY(!written.contains(doubleBytes(r.netIncome)));
+    FamilyTaxData again(0);
+    QCOMPARE(loadFromBytes(again, written), 0);
+    QCOMPARE(again.dependants().record(0).netIncome, 0.0);
+    QCOMPARE(again.dependants().record(0).otherAmount, 0.0);
+}
+
+void TestReturnFile::recordCountsBounded_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    // 24 bytes a record; before the bounds the first took about a gigabyte.
+    QTest::newRow("200,000 slips") << manyEmptyRecords(0, 200000, 0);
+    QTest::newRow("slips within the count, empty blocks") << manyEmptyRecords(0, 15000, 0);
+    QTest::newRow("6,000 forms") << manyEmptyRecords(6000, 0, 0);
+    QTest::newRow("forms within the count, empty blocks") << manyEmptyRecords(4000, 0, 0);
+    QTest::newRow("6,000 notes") << manyEmptyRecords(0, 0, 6000);
+    QByteArray named = manyEmptyRecords(0, 10, 0);
+    // The slip count says a million; the file holds ten.
+    const QByteArray ten = int32s({1}) + int32s({100000});
+    QVERIFY(named.contains(int32s({10}) + ten));
+    named.replace(named.indexOf(int32s({10}) + ten), 4, int32s({1000000}));
+    QTest::newRow("a million slips named") << named;
+}
+
+void TestReturnFile::recordCountsBounded()
+{
+    QFETCH(QByteArray, file);
+    FamilyTaxData family(0);
+    QCOMPARE(loadFromBytes(family, file), -1);
+    QCOMPARE(m_presenter->shownTexts(), QStringList{kDamaged});
+}
+
+void TestReturnFile::loadBuildsBoundedByFileSize()
+{
+    // A real return far larger than any filed one opens.
+    FamilyTaxData large(0);
+    fillCoupledReturn(large, 3000, 100);
+    large.taxpayer()->m_password.clear();
+    bringToLoadedState(large);
+    FamilyTaxData read(0);
+    QCOMPARE(loadFromBytes(read, saveToBytes(large)), 0);
+    QCOMPARE(read.taxpayer()->m_slipList.size(), 3000);
+
+#ifndef QV_SANITIZE
+    // Files of 4,000 T4 slips whose blocks hold fewer fields than a T4 has (those of a T4RSP,
+    // T4RIF or T4AOAS slip, or none): each one is refused or builds at most about 50 times
+    // its size.
+    int refused = 0;
+    int opened = 0;
+    for (int donor : {4, 7, 6, 0}) {
+        std::shared_ptr<CTaxData_Form> block(donor ? createSlip(donor) : nullptr);
+        const QByteArray file = manyEmptyRecords(0, 4000, 0, block);
+        const size_t before = heldBytes();
+        auto family = std::make_unique<FamilyTaxData>(0);
+        const int result = loadFromBytes(*family, file);
+        const size_t held = heldBytes() - before;
+        m_presenter->clear();
+        if (result != 0) {
+            ++refused;
+            continue;
+        }
+        ++opened;
+        QCOMPARE(family->taxpayer()->m_slipList.size(), 4000);
+        QVERIFY2(held <= 50 * size_t(file.size()) + 512 * 1024,
+                 qPrintable(QString("blocks of slip %1: %2 bytes held for a file of %3")
+                                .arg(donor)
+                                .arg(held)
+                                .arg(file.size())));
+    }
+    QVERIFY(opened > 0);
+    QVERIFY(refused > 0);
+#endif
+}
+
 void TestReturnFile::committedSeedsLoad()
 {
     // The seeds are files written by earlier builds: they must keep opening.
@@ -854,12 +1215,22 @@ void TestReturnFile::committedSeedsLoad()
         bringToLoadedState(couple);
         QCOMPARE(saveReturnFile(single, out + "/single.r25", kEdition), 0);
         QCOMPARE(saveReturnFile(couple, out + "/couple.r25", kEdition), 0);
+        // A small file naming many forms, slips and notes of empty blocks: the loader
+        // refuses it before it builds much.
+        QFile amplifying(out + "/amplifying.r25");
+        QVERIFY(amplifying.open(QIODevice::WriteOnly));
+        amplifying.write(manyEmptyRecords(300, 2000, 100));
     }
     const QStringList files = QDir(seeds).entryList({"*.r25"}, QDir::Files);
-    QVERIFY(files.size() >= 2);
+    QVERIFY(files.contains("amplifying.r25"));
     for (const QString &name : files) {
         int result = -99;
-        std::unique_ptr<FamilyTaxData> family(loadReturnFile(seeds + '/' + name, &result));
+        std::unique_ptr<FamilyTaxData> family(
+            loadReturnFile(seeds + '/' + name, &result, kEdition));
+        if (name.startsWith("amplifying")) {
+            QVERIFY2(result == -1, qPrintable(name));
+            continue;
+        }
         QVERIFY2(result == 0, qPrintable(name));
         QVERIFY(!saveToBytes(*family).isEmpty());
     }

@@ -37,6 +37,15 @@ private slots:
     void oneRequestPerClient();
     void closedWithoutAnswer();
     void timeout();
+    void defaultLimits();
+    void slowButLiveReply();
+    void drippingReply();
+    void endlessChunkedReply_data();
+    void endlessChunkedReply();
+    void replySize_data();
+    void replySize();
+    void replyCutOff_data();
+    void replyCutOff();
     void workerThread();
 
 private:
@@ -127,10 +136,14 @@ void TestQWebClient::replies_data()
     QTest::newRow("200 empty") << 200 << QByteArray() << true << QWebClient::NoError << QString();
     QTest::newRow("201 UTF-8") << 201 << QByteArray("\xc3\x89t\xc3\xa9") << true
                                << QWebClient::NoError << QString();
+    // A reply came: post says so, and the status tells the caller what it is.
     QTest::newRow("404 page kept")
-        << 404 << QByteArray("<html>gone</html>") << false << QWebClient::HttpStatusFailed
+        << 404 << QByteArray("<html>gone</html>") << true << QWebClient::HttpStatusFailed
         << QString("127.0.0.1 answered with HTTP status 404.");
-    QTest::newRow("500 empty") << 500 << QByteArray() << false << QWebClient::HttpStatusFailed
+    QTest::newRow("401 JSON kept")
+        << 401 << QByteArray(R"({"points": -2})") << true << QWebClient::HttpStatusFailed
+        << QString("127.0.0.1 answered with HTTP status 401.");
+    QTest::newRow("500 empty") << 500 << QByteArray() << true << QWebClient::HttpStatusFailed
                                << QString("127.0.0.1 answered with HTTP status 500.");
 }
 
@@ -329,6 +342,139 @@ void TestQWebClient::timeout()
     client.setTimeout(150);
     expectFailure(client, QWebClient::TimedOut, "No answer from 127.0.0.1 within 150 ms.");
     QCOMPARE(m_server->requests().size(), 1);
+}
+
+void TestQWebClient::defaultLimits()
+{
+    QWebClient client(m_server->url("/x"));
+    QCOMPARE(client.timeout(), 10000);
+    QCOMPARE(client.totalLimit(), 30000);
+    QCOMPARE(client.maxReplyBytes(), qint64(2 * 1024 * 1024));
+    QWebClient::Limits limits;
+    limits.idleMs = 1;
+    limits.totalMs = 2;
+    limits.maxReplyBytes = 3;
+    client.setLimits(limits);
+    QCOMPARE(client.timeout(), 1);
+    QCOMPARE(client.totalLimit(), 2);
+    QCOMPARE(client.maxReplyBytes(), qint64(3));
+}
+
+void TestQWebClient::slowButLiveReply()
+{
+    // Each byte comes well within the idle time-out, and all of them within the limit.
+    m_server->setResponse("/slow", LocalServer::Response::drip("abcde", 20));
+    QWebClient client(m_server->url("/slow"));
+    client.setTimeout(2000);
+    client.setTotalLimit(10000);
+    QString reply;
+    QVERIFY2(client.post(reply), qPrintable(client.errorString()));
+    QCOMPARE(reply, QString("abcde"));
+    QCOMPARE(client.error(), QWebClient::NoError);
+}
+
+void TestQWebClient::drippingReply()
+{
+    // A byte every 50 ms keeps the idle time-out from firing; only the overall limit ends it.
+    m_server->setResponse("/drip", LocalServer::Response::drip(QByteArray(200, 'x'), 50));
+    QWebClient client(m_server->url("/drip"));
+    client.setTimeout(1000);
+    client.setTotalLimit(600);
+    QElapsedTimer clock;
+    clock.start();
+    expectFailure(client, QWebClient::TimedOut,
+                  "The reply from 127.0.0.1 did not end within 600 ms.");
+    QVERIFY(clock.elapsed() < 5000);
+}
+
+void TestQWebClient::endlessChunkedReply_data()
+{
+    QTest::addColumn<int>("totalMs");
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<QWebClient::ErrorCode>("error");
+    QTest::addColumn<QString>("errorString");
+    // The overall limit is far beyond the time the size limit needs: the reply is refused
+    // while it arrives, not once it has ended.
+    QTest::newRow("size limit") << 15000 << qint64(65536) << QWebClient::ReplyTooLarge
+                                << "The reply from 127.0.0.1 is larger than 65536 bytes.";
+    QTest::newRow("default size limit")
+        << 15000 << QWebClient::DefaultMaxReplyBytes << QWebClient::ReplyTooLarge
+        << "The reply from 127.0.0.1 is larger than 2097152 bytes.";
+    QTest::newRow("overall limit") << 300 << qint64(1024) * 1024 * 1024 << QWebClient::TimedOut
+                                   << "The reply from 127.0.0.1 did not end within 300 ms.";
+}
+
+void TestQWebClient::endlessChunkedReply()
+{
+    QFETCH(int, totalMs);
+    QFETCH(qint64, maxBytes);
+    QFETCH(QWebClient::ErrorCode, error);
+    QFETCH(QString, errorString);
+    m_server->setResponse("/endless", LocalServer::Response::endlessChunked(QByteArray(4096, 'e')));
+    QWebClient client(m_server->url("/endless"));
+    client.setTotalLimit(totalMs);
+    client.setMaxReplyBytes(maxBytes);
+    expectFailure(client, error, errorString);
+}
+
+void TestQWebClient::replySize_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<LocalServer::Headers>("headers");
+    QTest::addColumn<bool>("ok");
+    const LocalServer::Headers none;
+    QTest::newRow("at the limit") << QByteArray(1000, 'a') << none << true;
+    QTest::newRow("one byte over") << QByteArray(1001, 'a') << none << false;
+    QTest::newRow("announced over")
+        << QByteArray("short") << LocalServer::Headers{{"Content-Length", "1000000000"}} << false;
+    QTest::newRow("chunked over") << QByteArray("3e9\r\n" + QByteArray(1001, 'c') + "\r\n0\r\n\r\n")
+                                  << LocalServer::Headers{{"Transfer-Encoding", "chunked"}}
+                                  << false;
+    QTest::newRow("chunked at the limit")
+        << QByteArray("3e8\r\n" + QByteArray(1000, 'c') + "\r\n0\r\n\r\n")
+        << LocalServer::Headers{{"Transfer-Encoding", "chunked"}} << true;
+}
+
+void TestQWebClient::replySize()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(LocalServer::Headers, headers);
+    QFETCH(bool, ok);
+    m_server->setResponse("/size", LocalServer::Response::answer(200, body, headers));
+    QWebClient client(m_server->url("/size"));
+    client.setMaxReplyBytes(1000);
+    client.setTimeout(2000);
+    if (!ok) {
+        expectFailure(client, QWebClient::ReplyTooLarge,
+                      "The reply from 127.0.0.1 is larger than 1000 bytes.");
+        return;
+    }
+    QString reply;
+    QVERIFY2(client.post(reply), qPrintable(client.errorString()));
+    QCOMPARE(reply.size(), 1000);
+}
+
+void TestQWebClient::replyCutOff_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<Fields>("headers");
+    QTest::addColumn<QString>("errorString");
+    QTest::newRow("shorter than announced")
+        << QByteArray("200 2027") << Fields{{"Content-Length", "12"}}
+        << "The reply from 127.0.0.1 broke off: Connection closed";
+    QTest::newRow("one byte short") << QByteArray("200 2027010") << Fields{{"Content-Length", "12"}}
+                                    << "The reply from 127.0.0.1 broke off: Connection closed";
+}
+
+void TestQWebClient::replyCutOff()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(Fields, headers);
+    QFETCH(QString, errorString);
+    m_server->setResponse("/cut", LocalServer::Response::answer(200, body, headers));
+    QWebClient client(m_server->url("/cut"));
+    client.setTimeout(2000);
+    expectFailure(client, QWebClient::NetworkFailed, errorString);
 }
 
 void TestQWebClient::workerThread()

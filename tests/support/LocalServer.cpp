@@ -1,10 +1,12 @@
 // LocalServer: a scripted HTTP/HTTPS server on 127.0.0.1, on its own thread, for tests.
 #include "LocalServer.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QMutexLocker>
 #include <QSslSocket>
 #include <QTcpServer>
+#include <QTimer>
 
 #include <memory>
 
@@ -56,19 +58,68 @@ QByteArray reasonPhrase(int status)
     }
 }
 
-QByteArray responseBytes(const LocalServer::Response &response)
+// The status line and headers, with the body's length unless the headers give a length or
+// a chunked encoding.
+QByteArray headBytes(const LocalServer::Response &response)
 {
     QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
                      reasonPhrase(response.status) + "\r\n";
     bool hasLength = false;
     for (const auto &h : response.headers) {
         out += h.first + ": " + h.second + "\r\n";
-        hasLength = hasLength || h.first.toLower() == "content-length";
+        const QByteArray name = h.first.toLower();
+        hasLength = hasLength || name == "content-length" || name == "transfer-encoding";
     }
     if (!hasLength)
         out += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    out += "Connection: close\r\n\r\n" + response.body;
-    return out;
+    return out + "Connection: close\r\n\r\n";
+}
+
+// Writes the body one byte per interval, then closes.
+void startDrip(QTcpSocket *socket, const LocalServer::Response &response)
+{
+    socket->write(headBytes(response));
+    auto *timer = new QTimer(socket);
+    auto sent = std::make_shared<int>(0);
+    const QByteArray body = response.body;
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, body] {
+        if (*sent >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(body.mid((*sent)++, 1));
+    });
+    timer->start(response.intervalMs);
+}
+
+// Keeps a little queued for the client, chunk after chunk, until it goes or the bound passes.
+void startEndless(QTcpSocket *socket, const LocalServer::Response &response)
+{
+    socket->write(headBytes(response));
+    const QByteArray chunk =
+        QByteArray::number(response.body.size(), 16) + "\r\n" + response.body + "\r\n";
+    auto *timer = new QTimer(socket);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, chunk, clock] {
+        if (clock.hasExpired(LocalServer::endlessStopMs)) {
+            timer->stop();
+            socket->abort();
+            return;
+        }
+        if (socket->state() != QAbstractSocket::ConnectedState) {
+            timer->stop();
+            return;
+        }
+        for (int i = 0; i < 4 && socket->bytesToWrite() < 4 * chunk.size(); ++i) {
+            if (socket->write(chunk) < 0) {
+                timer->stop();
+                return;
+            }
+        }
+    });
+    timer->start(1);
 }
 
 } // namespace
@@ -106,11 +157,22 @@ protected:
                 return;
             *handled = true;
             const Response response = m_owner->takeResponse(request);
-            if (response.kind == Response::Answer) {
-                socket->write(responseBytes(response));
+            switch (response.kind) {
+            case Response::Answer:
+                socket->write(headBytes(response) + response.body);
                 socket->disconnectFromHost();
-            } else if (response.kind == Response::CloseWithoutAnswer) {
+                break;
+            case Response::CloseWithoutAnswer:
                 socket->disconnectFromHost();
+                break;
+            case Response::NeverAnswer:
+                break;
+            case Response::Drip:
+                startDrip(socket, response);
+                break;
+            case Response::EndlessChunked:
+                startEndless(socket, response);
+                break;
             }
         });
         if (m_tls)
@@ -154,6 +216,21 @@ LocalServer::Response LocalServer::Response::neverAnswer()
 {
     Response r;
     r.kind = NeverAnswer;
+    return r;
+}
+
+LocalServer::Response LocalServer::Response::drip(const QByteArray &body, int intervalMs)
+{
+    Response r = answer(200, body);
+    r.kind = Drip;
+    r.intervalMs = intervalMs;
+    return r;
+}
+
+LocalServer::Response LocalServer::Response::endlessChunked(const QByteArray &chunk)
+{
+    Response r = answer(200, chunk, {{"Transfer-Encoding", "chunked"}});
+    r.kind = EndlessChunked;
     return r;
 }
 

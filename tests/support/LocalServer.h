@@ -37,17 +37,29 @@ public:
         {
             Answer,             // status line, headers and body
             CloseWithoutAnswer, // the connection is closed once the request is read
-            NeverAnswer         // the connection stays open and silent
+            NeverAnswer,        // the connection stays open and silent
+            Drip,               // head at once, then the body one byte per interval
+            EndlessChunked      // chunked body sent again and again, never ended
         };
         Kind kind = Answer;
         int status = 200;
         Headers headers;
         QByteArray body;
+        int intervalMs = 0;
 
         static Response answer(int status, const QByteArray &body, const Headers &headers = {});
         static Response closeWithoutAnswer();
         static Response neverAnswer();
+        // Status 200 with the body's length announced; a byte every intervalMs.
+        static Response drip(const QByteArray &body, int intervalMs);
+        // Status 200, chunked, chunk after chunk as fast as the client reads, until the client
+        // goes or endlessStopMs has passed.
+        static Response endlessChunked(const QByteArray &chunk);
     };
+
+    // The bound of an endless reply, so a client that never stops it cannot keep the server
+    // thread busy past the test.
+    static constexpr int endlessStopMs = 20000;
 
     LocalServer();
     ~LocalServer();

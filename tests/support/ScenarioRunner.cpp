@@ -4,7 +4,12 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProcess>
+#include <QSet>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QThread>
 #include <QTimer>
 #include <cstring>
 #include <vector>
@@ -16,8 +21,11 @@ namespace {
 const char *const childFlag = "--qv-scenario";
 const char *const recordVariable = "QV_SCENARIO_RECORD";
 const char *const answersVariable = "QV_SCENARIO_ANSWERS";
+const char *const authorityVariable = "QV_SCENARIO_CA";
 
-// Closes each main window once it is shown, after noting its title.
+// Closes each main window once it is shown, after noting its title. The close waits for the
+// program's own event loop: a close run by a loop nested in the showing (the release check
+// waiting for its reply) would end the run before that loop starts, and it would never end.
 class WindowCloser : public QObject
 {
 public:
@@ -27,13 +35,35 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *window = qobject_cast<QMainWindow *>(watched);
-        if (window && event->type() == QEvent::Show && window->isWindow()) {
+        if (!window || !window->isWindow())
+            return false;
+        if (event->type() == QEvent::Show) {
             ScriptedPresenter::appendRecord(qEnvironmentVariable(recordVariable),
                                             {"window", window->windowTitle(), QString(), nullptr});
-            QTimer::singleShot(0, window, &QWidget::close);
+            m_showing.insert(window);
+            closeLater(window);
+        } else if (event->type() == QEvent::ShowToParent) {
+            m_showing.remove(window); // sent once the showing has returned
         }
         return false;
     }
+
+private:
+    void closeLater(QMainWindow *window)
+    {
+        QPointer<QMainWindow> target(window);
+        QTimer::singleShot(retryMs, this, [this, target] {
+            if (!target)
+                return;
+            if (m_showing.contains(target) || QThread::currentThread()->loopLevel() != 1)
+                closeLater(target);
+            else
+                target->close();
+        });
+    }
+
+    static constexpr int retryMs = 10;
+    QSet<QMainWindow *> m_showing;
 };
 
 void installWindowCloser()
@@ -64,6 +94,7 @@ ScenarioResult ScenarioRunner::run(const QStringList &programArguments)
     QProcessEnvironment env = m_env.processEnvironment();
     env.insert(recordVariable, record);
     env.insert(answersVariable, answers.join(','));
+    env.insert(authorityVariable, m_caFile);
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::SeparateChannels);
@@ -95,6 +126,13 @@ int ScenarioRunner::runChild(int argc, char **argv)
         qEnvironmentVariable(answersVariable).split(',', Qt::SkipEmptyParts);
     for (const QString &a : answers)
         presenter.queueAnswer(static_cast<QMessageBox::StandardButton>(a.toInt()));
+
+    const QString caFile = qEnvironmentVariable(authorityVariable);
+    if (!caFile.isEmpty()) {
+        QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+        config.setCaCertificates(QSslCertificate::fromPath(caFile));
+        QSslConfiguration::setDefaultConfiguration(config);
+    }
 
     // The program sees its own arguments: the flag is dropped.
     std::vector<char *> args;

@@ -28,6 +28,8 @@ public:
     explicit ScenarioRunner(const TestEnvironment &environment) : m_env(environment) {}
 
     void queueAnswer(QMessageBox::StandardButton answer) { m_answers.append(answer); }
+    // The child trusts the authority in this PEM file (a test server's), checks kept on.
+    void trustAuthority(const QString &caFile) { m_caFile = caFile; }
     ScenarioResult run(const QStringList &programArguments = {});
 
     // Called by the test main when the binary was started as a scenario child.
@@ -37,4 +39,5 @@ public:
 private:
     const TestEnvironment &m_env;
     QList<int> m_answers;
+    QString m_caFile;
 };

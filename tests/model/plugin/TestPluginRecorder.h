@@ -26,6 +26,8 @@ struct TestPluginRecorder
     int managersDeleted = 0;
     int formsMade = 0;
     int formsDeletedByPlugin = 0;
+    // Each block a test form wrote or read: province, "write" or "read", code and record tag.
+    QStringList blocks;
 
     void record(int province, const QString &call)
     {

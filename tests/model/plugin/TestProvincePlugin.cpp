@@ -4,6 +4,8 @@
 #include "marrow/CProvincialTaxManager.h"
 #include "marrow/FormFields.h"
 #include "marrow/FormTables.h"
+#include "ordane/CString.h"
+#include "ordane/MyDataStream.h"
 
 #include <set>
 #include <stdexcept>
@@ -41,6 +43,17 @@ class TestForm : public CTaxData_Form
 public:
     explicit TestForm(int code, int kind = KindForm) : CTaxData_Form(code, kind) {}
     CFloatField amount{this, "amount"};
+
+    void Serialize(int version, CString &tag, MyDataStream &ar) override
+    {
+        if (s_recorder)
+            s_recorder->blocks.append(QString("%1 %2 %3 %4")
+                                          .arg(QV_PROVINCE)
+                                          .arg(ar.IsStoring() ? "write" : "read")
+                                          .arg(getType())
+                                          .arg(QString(tag)));
+        CTaxData_Form::Serialize(version, tag, ar);
+    }
 };
 
 class TestTaxManager : public CProvincialTaxManager

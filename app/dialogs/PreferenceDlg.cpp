@@ -1,6 +1,6 @@
 // PreferenceDlg: fields to and from the configuration, folder pickers, the EFiler password
 // field and the account check.
-#include "app/PreferenceDlg.h"
+#include "app/dialogs/PreferenceDlg.h"
 
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -8,9 +8,9 @@
 
 #include "app/CJsonUtil.h"
 #include "app/MessageHelpers.h"
-#include "app/PasswordConfirmDlg.h"
 #include "app/TabWndApp.h"
 #include "app/WaitCursor.h"
+#include "app/dialogs/PasswordConfirmDlg.h"
 #include "ordane/MsgBox.h"
 #include "ordane/QWebClient.h"
 #include "ordane/Utilities.h"
@@ -50,10 +50,8 @@ PreferenceDlg::PreferenceDlg(QWidget *parent) : QDialog(parent), ui(new Ui_Prefe
     connect(ui->btnCheckPoints, SIGNAL(clicked()), this, SLOT(onBtnCheckPointsClicked()));
 }
 
-PreferenceDlg::~PreferenceDlg()
-{
-    delete ui;
-}
+// Defined here, where the form's class is complete.
+PreferenceDlg::~PreferenceDlg() = default;
 
 void PreferenceDlg::loadFields()
 {
@@ -195,6 +193,7 @@ void PreferenceDlg::onBtnCheckPointsClicked()
     const CString server = appInstance()->config.VarnexaServer;
     beginWaitCursor();
     QWebClient client(QString("%1/api/user/verify").arg(server).toUtf8(), false);
+    client.setLimits(appInstance()->webCheckLimits);
     client.addQueryItem("email", email.toUtf8());
     client.addQueryItem("password", password.toUtf8());
     client.addQueryItem("msg", "testing");

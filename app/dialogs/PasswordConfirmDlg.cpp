@@ -1,5 +1,5 @@
 // PasswordConfirmDlg: its code-built form and the match check.
-#include "app/PasswordConfirmDlg.h"
+#include "app/dialogs/PasswordConfirmDlg.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <memory>
 
 class QLineEdit;
 class Ui_PreferenceDlg;
@@ -34,7 +35,7 @@ private:
     void askEFilerPassword();
     void browseFolder(QLineEdit *field);
 
-    Ui_PreferenceDlg *ui;
+    std::unique_ptr<Ui_PreferenceDlg> ui;
     int m_checkPointsCount = 0;
 };
 
