@@ -5,19 +5,15 @@
 
 #include "app/LogFile.h"
 #include "app/MessageHelpers.h"
+#include "ordane/SafeFileWriter.h"
 #include "ordane/Utilities.h"
 
 void TabWndApp::createLogFile()
 {
-    FILE *file = std::fopen(logPath.toUtf8().constData(), "wt");
-    if (!file) {
+    if (!writeFileSafely(logPath, "Log file created\n"))
         showInformation("File folder is read only, please adjust security settings to allow "
                         "program write access!",
                         nullptr);
-        return;
-    }
-    logPrintf(file, "Log file created\n");
-    std::fclose(file);
 }
 
 void TabWndApp::writeLogLine(const QByteArray &utf8Text)

@@ -1,40 +1,42 @@
-// The return file on disk: loadReturnFile, the QSaveFile save and the load's boxes.
+// The return file on disk: loading it, saving it whole and the load's boxes.
 #include "model/ReturnFile.h"
 
 #include "model/FamilyTaxData.h"
 #include "ordane/MessagePresenter.h"
 #include "ordane/MyDataStream.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "ordane/RegularFile.h"
+#include "ordane/SafeFileWriter.h"
 
 std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
                                               unsigned char edition)
 {
     *result = ReturnFileCannotOpen;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The whole file at once: parsing from memory is far quicker than many small reads.
+    QByteArray bytes;
+    const RegularFileRead read = readRegularFile(path, bytes);
+    if (read == RegularFileRead::CannotOpen)
         return nullptr;
-    MyDataStream stream(&file);
     auto family = std::make_unique<FamilyTaxData>(0);
+    if (read != RegularFileRead::Read) {
+        // Something that exists but is no readable file (a FIFO, a device, an I/O error).
+        showReturnFileDamaged();
+        *result = ReturnFileDamaged;
+        return family;
+    }
+    MyDataStream stream(bytes);
     *result = family->Serialize(edition, stream);
-    file.close();
     return family;
 }
 
 int saveReturnFile(FamilyTaxData &family, const QString &path, unsigned char edition)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return ReturnFileWriteFailed;
-    MyDataStream stream(&file);
+    // Serialised in memory, then written in one piece; the old file stays until all is written.
+    QByteArray bytes;
+    MyDataStream stream(&bytes, QIODevice::WriteOnly | QIODevice::Append);
     const int result = family.Serialize(edition, stream);
-    if (result != 0) {
-        file.cancelWriting();
+    if (result != 0)
         return result;
-    }
-    // Buffered bytes may only fail here (disk full); the old file then stays as it was.
-    return file.commit() ? 0 : ReturnFileWriteFailed;
+    return writeFileSafely(path, bytes) ? 0 : int(ReturnFileWriteFailed);
 }
 
 void showReturnFileMessage(const QString &text)

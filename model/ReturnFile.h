@@ -23,13 +23,15 @@ enum ReturnFileResult : int
 };
 
 // Reads a return file into a new object that the caller owns whatever *result says: 107
-// when the file cannot be opened (and null is returned), otherwise FamilyTaxData::Serialize's.
-// The caller passes the edition (AppEdition in the program) and shows the wait cursor.
+// when the file cannot be opened (and null is returned); -1 with the "damaged" box when the
+// path names no regular file (a FIFO, a device) or cannot be read; otherwise
+// FamilyTaxData::Serialize's. The caller passes the edition (AppEdition in the program) and
+// shows the wait cursor.
 std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
                                               unsigned char edition);
 
-// Writes the return file through QSaveFile: the old file is replaced only when the whole
-// return was written. 0, or 121 when the file cannot be written.
+// Writes the return file through writeFileSafely: the old file is replaced only when the
+// whole return was written. 0, or 121 when the file cannot be written.
 int saveReturnFile(FamilyTaxData &family, const QString &path, unsigned char edition);
 
 // The load's information boxes, titled "Quorvandelle 2025".

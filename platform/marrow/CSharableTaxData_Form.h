@@ -21,14 +21,30 @@ protected:
     // the amount; the slips with shares call it from their pre-sum operation.
     void updateShares()
     {
-        for (CField *field : fields()) {
-            if (field->type() != FieldType::Float || field == &sharePercent ||
-                field->name().endsWith("Share"))
+        const char *const suffix = "Share";
+        const int suffixLength = 5;
+        const std::vector<CField *> &all = fields();
+        // Share fields are declared in the order of their amounts: each search goes on from
+        // the last amount found, so a slip is matched in one pass without building names.
+        size_t from = 0;
+        for (CField *share : all) {
+            const QByteArray &name = share->name();
+            if (share->type() != FieldType::Float || !name.endsWith(suffix))
                 continue;
-            CField *share = findField(field->name() + "Share");
-            if (share && share->type() == FieldType::Float)
+            const int length = name.size() - suffixLength;
+            CField *amount = nullptr;
+            for (size_t i = from; i < all.size() && !amount; ++i) {
+                if (all[i]->name().size() == length && name.startsWith(all[i]->name())) {
+                    amount = all[i];
+                    from = i + 1;
+                }
+            }
+            if (!amount)
+                amount = findField(name.left(length));
+            if (amount && amount != &sharePercent && amount->type() == FieldType::Float &&
+                !amount->name().endsWith(suffix))
                 static_cast<CFloatField *>(share)->setValue(
-                    static_cast<const CFloatField *>(field)->value() * sharePercent.value() /
+                    static_cast<const CFloatField *>(amount)->value() * sharePercent.value() /
                     100.0);
         }
     }

@@ -1,7 +1,7 @@
 // CAppConfig: path-file reader over the registered key tables.
 #include "ordane/CAppConfig.h"
 
-#include <QFile>
+#include "ordane/RegularFile.h"
 
 namespace {
 
@@ -33,14 +33,14 @@ void CAppConfig::addFlagKey(const char *key, bool *member)
 
 int CAppConfig::readConfigFile(const QByteArray &path)
 {
-    QFile file(QString::fromUtf8(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        // The hook follows every read, so what it derives holds whether or not a file was there.
+    // Anything but a regular file (a FIFO would block start-up) counts as no file. The hook
+    // follows every read, so what it derives holds whether or not a file was there.
+    QByteArray content;
+    if (readRegularFile(QString::fromUtf8(path), content) != RegularFileRead::Read) {
         m_readerState = -1;
         afterReadConfigFile();
         return -1;
     }
-    QByteArray content = file.readAll();
     // Editors on Windows often start a UTF-8 file with a byte-order mark; left in place it
     // would hide the first key.
     if (content.startsWith("\xEF\xBB\xBF"))

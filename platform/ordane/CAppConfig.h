@@ -19,7 +19,8 @@
 // - A flag takes 0, 1, true or false (any letter case); any other flag value is ignored and
 //   the flag keeps what it held.
 // - Every file read sets the members it names, so when two files name the same key the file
-//   read later wins. A missing or unreadable file changes nothing.
+//   read later wins. A missing or unreadable file, or one that is not a regular file (a FIFO,
+//   a device), changes nothing.
 class CAppConfig
 {
 public:

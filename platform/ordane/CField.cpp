@@ -11,12 +11,13 @@
 
 CField::CField(FieldOwner *owner, const char *name)
 {
-    if (owner) {
-        m_name = owner->fieldPrefix() + name;
+    // Built in one allocation: a loaded return builds thousands of fields.
+    const QByteArray &prefix = owner ? owner->fieldPrefix() : QByteArray();
+    const int length = int(qstrlen(name));
+    m_name.reserve(prefix.size() + length);
+    m_name.append(prefix).append(name, length);
+    if (owner)
         owner->registerField(this);
-    } else {
-        m_name = name;
-    }
 }
 
 CField::~CField() = default;

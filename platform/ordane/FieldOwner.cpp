@@ -4,6 +4,8 @@
 #include "ordane/CField.h"
 #include "ordane/MyDataStream.h"
 
+#include <cstring>
+
 FieldOwner::FieldOwner(const char *prefix) : m_prefix(prefix) {}
 
 FieldOwner::~FieldOwner() = default;
@@ -13,15 +15,25 @@ void FieldOwner::registerField(CField *field)
     // A block stores a name's length in one byte.
     Q_ASSERT(!field->name().isEmpty() && field->name().size() <= kMaxNameLength);
     m_fields.push_back(field);
+    if (!m_index.isEmpty() && !m_index.contains(field->name()))
+        m_index.insert(field->name(), int(m_fields.size()) - 1);
+}
+
+int FieldOwner::indexOf(const QByteArray &name) const
+{
+    if (m_index.isEmpty() && !m_fields.empty()) {
+        m_index.reserve(int(m_fields.size()));
+        // The first registration of a name wins, as a search in order would.
+        for (int i = int(m_fields.size()) - 1; i >= 0; --i)
+            m_index.insert(m_fields[size_t(i)]->name(), i);
+    }
+    return m_index.value(name, -1);
 }
 
 CField *FieldOwner::findField(const QByteArray &name) const
 {
-    for (CField *f : m_fields) {
-        if (f->name() == name)
-            return f;
-    }
-    return nullptr;
+    const int i = indexOf(name);
+    return i < 0 ? nullptr : m_fields[size_t(i)];
 }
 
 void FieldOwner::addReadAlias(const char *oldName, const char *newName)
@@ -29,15 +41,26 @@ void FieldOwner::addReadAlias(const char *oldName, const char *newName)
     m_aliases.emplace_back(m_prefix + oldName, m_prefix + newName);
 }
 
-CField *FieldOwner::findForRead(const QByteArray &name) const
+int FieldOwner::indexForRead(const QByteArray &name) const
 {
-    if (CField *f = findField(name))
-        return f;
+    // A search in order, not the name index: blocks follow registration order, so this runs
+    // only for blocks out of step (older or damaged files), and an index built for each of
+    // thousands of such objects would multiply what a small file makes the loader hold.
+    const auto scan = [this](const QByteArray &wanted) {
+        for (size_t i = 0; i < m_fields.size(); ++i) {
+            if (m_fields[i]->name() == wanted)
+                return int(i);
+        }
+        return -1;
+    };
+    const int i = scan(name);
+    if (i >= 0)
+        return i;
     for (const auto &alias : m_aliases) {
         if (alias.first == name)
-            return findField(alias.second);
+            return scan(alias.second);
     }
-    return nullptr;
+    return -1;
 }
 
 void FieldOwner::resetFields()
@@ -99,10 +122,13 @@ void FieldOwner::writeFields(MyDataStream &out, int version) const
 {
     out << qint32(m_fields.size());
     for (const CField *f : m_fields) {
+        // Length, name and type in one write: a return holds thousands of fields.
         const QByteArray &name = f->name();
-        out << quint8(name.size());
-        out.writeRawData(name.constData(), name.size());
-        out << quint8(f->type());
+        char header[kMaxNameLength + 2];
+        header[0] = char(quint8(name.size()));
+        std::memcpy(header + 1, name.constData(), size_t(name.size()));
+        header[name.size() + 1] = char(quint8(f->type()));
+        out.writeRawData(header, name.size() + 2);
         f->writeValue(out, version);
     }
 }
@@ -114,13 +140,16 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     // Each entry takes at least a name length, one name byte, a type and a value byte.
     if (!in.fitsRemaining(count, 4))
         return false;
+    // Blocks list the fields in registration order: try the next slot before any look-up.
+    size_t next = 0;
     for (qint32 i = 0; i < count; ++i) {
         quint8 nameLength = 0;
         in >> nameLength;
-        QByteArray name(nameLength, Qt::Uninitialized);
-        in.Read(name.data(), nameLength);
-        quint8 typeCode = 0;
-        in >> typeCode;
+        // Name and type in one read, on the stack: most names match the next slot and need
+        // no copy of their own.
+        char nameBytes[kMaxNameLength + 1];
+        const bool whole = in.Read(nameBytes, nameLength + 1) == nameLength + 1;
+        const quint8 typeCode = whole ? quint8(nameBytes[nameLength]) : 0;
         if (in.status() != QDataStream::Ok)
             return false;
         if (nameLength == 0 || !CField::isKnownType(typeCode)) {
@@ -128,7 +157,14 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
             return false;
         }
         const FieldType type = FieldType(typeCode);
-        CField *target = findForRead(name);
+        CField *target = nullptr;
+        if (next < m_fields.size() && m_fields[next]->name().size() == nameLength &&
+            std::memcmp(m_fields[next]->name().constData(), nameBytes, nameLength) == 0) {
+            target = m_fields[next++];
+        } else if (const int at = indexForRead(QByteArray(nameBytes, nameLength)); at >= 0) {
+            target = m_fields[size_t(at)];
+            next = size_t(at) + 1; // back in step after a field the block lacks
+        }
         if (target && target->type() != type) {
             in.setCorrupt();
             return false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <vector>
 
 class CField;
@@ -18,6 +19,7 @@ public:
 
     const QByteArray &fieldPrefix() const { return m_prefix; }
     const std::vector<CField *> &fields() const { return m_fields; }
+    // Constant time: a name index is built on the first look-up.
     CField *findField(const QByteArray &name) const;
 
     // A renamed field keeps reading blocks that hold its old name.
@@ -45,9 +47,14 @@ public:
 private:
     friend class CField;
     void registerField(CField *field);
-    CField *findForRead(const QByteArray &name) const;
+    // Position of the field of that name (or that a read alias names), -1 when none.
+    int indexOf(const QByteArray &name) const;
+    int indexForRead(const QByteArray &name) const;
 
     QByteArray m_prefix;
     std::vector<CField *> m_fields;
     std::vector<std::pair<QByteArray, QByteArray>> m_aliases;
+    // Built on demand: blocks are read in registration order and most owners never need it.
+    // An owner is used by one thread at a time, like the forms that hold it.
+    mutable QHash<QByteArray, int> m_index;
 };

@@ -5,14 +5,49 @@
 #include <QIODevice>
 #include <QString>
 
+#include <limits>
+
 MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
 {
     m_storing = device && device->isWritable() && !device->isReadable();
     setUp();
 }
 
+namespace {
+
+// Appends every write to a byte array: a whole file is serialised with far less work per
+// value than through QBuffer, which resizes and re-checks the array at each write.
+class AppendDevice : public QIODevice
+{
+public:
+    explicit AppendDevice(QByteArray *bytes) : m_bytes(bytes)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (size > qint64(std::numeric_limits<int>::max()) - m_bytes->size())
+            return -1;
+        m_bytes->append(data, int(size));
+        return size;
+    }
+
+private:
+    QByteArray *m_bytes;
+};
+
+} // namespace
+
 MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataStream(bytes, mode)
 {
+    if (mode == (QIODevice::WriteOnly | QIODevice::Append)) {
+        m_appendDevice = std::make_unique<AppendDevice>(bytes);
+        setDevice(m_appendDevice.get());
+    }
     m_storing = (mode & QIODevice::WriteOnly) && !(mode & QIODevice::ReadOnly);
     setUp();
 }
@@ -21,6 +56,13 @@ MyDataStream::MyDataStream(const QByteArray &bytes) : QDataStream(bytes)
 {
     m_storing = false;
     setUp();
+}
+
+MyDataStream::~MyDataStream()
+{
+    // The device goes before the stream that points at it.
+    if (m_appendDevice)
+        setDevice(nullptr);
 }
 
 void MyDataStream::setUp()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDataStream>
+#include <memory>
 
 class QString;
 
@@ -11,8 +12,10 @@ public:
     // The direction follows the device's open mode: a device open for writing only is
     // stored to, anything else is loaded from.
     explicit MyDataStream(QIODevice *device);
-    // In-memory stream; WriteOnly stores, ReadOnly loads.
+    // In-memory stream; WriteOnly stores, ReadOnly loads. WriteOnly | Append stores after
+    // what the array holds, through a device made for it (the quickest way to serialise).
     MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode);
+    ~MyDataStream();
     MyDataStream(const QByteArray &bytes);
 
     bool IsStoring() const { return m_storing; }
@@ -44,4 +47,5 @@ public:
 private:
     void setUp();
     bool m_storing = false;
+    std::unique_ptr<QIODevice> m_appendDevice;
 };

@@ -46,6 +46,26 @@ public:
     CTableField rows{this, "rows", 4, {FieldType::Int, FieldType::Float}};
 };
 
+// TestForm's fields in the opposite order, "amount" under the name it had before a rename.
+class ReversedOldForm : public CTaxData_Form
+{
+public:
+    ReversedOldForm() : CTaxData_Form(900) {}
+    CTableField rows{this, "rows", 3, {FieldType::Int, FieldType::Float, FieldType::String}};
+    CBoolField flag{this, "flag"};
+    CDateField when{this, "when"};
+    CStringField label{this, "label"};
+    CFloatField sum{this, "sum"};
+    CIntField count{this, "count", -1};
+};
+
+// TestForm reading the old name of "amount".
+class RenamingForm : public TestForm
+{
+public:
+    RenamingForm() { addReadAlias("sum", "amount"); }
+};
+
 // A form whose "amount" is a whole number: a type clash with TestForm.
 class ClashForm : public CTaxData_Form
 {
@@ -113,6 +133,7 @@ private slots:
     void everyClassRoundTrip();
     void exactBytes();
     void olderBlockAndUnknownNames();
+    void fieldsInAnotherOrderAndRenamed();
     void damagedFormBlocks_data();
     void damagedFormBlocks();
     void everyCutOfAFormBlock();
@@ -237,6 +258,27 @@ void TestFormBlocks::olderBlockAndUnknownNames()
     QCOMPARE(readBlock(back, blockOf(now)), QDataStream::Ok);
     QCOMPARE(back.amount.value(), 99.5);
     QCOMPARE(back.rows.intAt(0, 0).value(), 11);
+}
+
+void TestFormBlocks::fieldsInAnotherOrderAndRenamed()
+{
+    ReversedOldForm old;
+    old.count = 4;
+    old.sum = 12.5;
+    old.label = QStringLiteral("reversed");
+    old.when = QDate(2024, 12, 31);
+    old.flag = true;
+    old.rows.amountAt(2, 1) = 3.75;
+    RenamingForm now;
+    QCOMPARE(readBlock(now, blockOf(old)), QDataStream::Ok);
+    QCOMPARE(now.count.value(), 4);
+    QCOMPARE(now.amount.value(), 12.5);
+    QCOMPARE(now.label.value(), CString("reversed"));
+    QCOMPARE(now.when.date(), QDate(2024, 12, 31));
+    QVERIFY(now.flag.value());
+    QCOMPARE(now.rows.amountAt(2, 1).value(), 3.75);
+    QVERIFY(now.findField("sum") == nullptr);
+    QCOMPARE(now.findField("amount"), static_cast<CField *>(&now.amount));
 }
 
 void TestFormBlocks::damagedFormBlocks_data()
@@ -505,15 +547,14 @@ void TestFormBlocks::streamDirectionAndFormat()
     MyDataStream intoBytes(&scratch, QIODevice::WriteOnly);
     MyDataStream fromBytes(&scratch, QIODevice::ReadOnly);
     MyDataStream fromConstBytes(QByteArray("x"));
+    QByteArray held("held");
+    MyDataStream appending(&held, QIODevice::WriteOnly | QIODevice::Append);
     const struct
     {
         MyDataStream *stream;
         bool storing;
-    } cases[] = {{&onWriteDevice, true},
-                 {&onReadDevice, false},
-                 {&intoBytes, true},
-                 {&fromBytes, false},
-                 {&fromConstBytes, false}};
+    } cases[] = {{&onWriteDevice, true}, {&onReadDevice, false},   {&intoBytes, true},
+                 {&fromBytes, false},    {&fromConstBytes, false}, {&appending, true}};
     for (const auto &c : cases) {
         QCOMPARE(c.stream->IsStoring(), c.storing);
         QCOMPARE(c.stream->IsLoading(), !c.storing);
@@ -532,6 +573,15 @@ void TestFormBlocks::streamDirectionAndFormat()
     QCOMPARE(onReadDevice.status(), QDataStream::Ok);
     QCOMPARE(onReadDevice.Read(buffer, 1), 0);
     QCOMPARE(onReadDevice.status(), QDataStream::ReadPastEnd);
+
+    // The appending stream writes the same bytes after what the array held.
+    appending << qint32(0x01020304) << 1.5;
+    appending.writeText(QStringLiteral("é"));
+    QCOMPARE(appending.status(), QDataStream::Ok);
+    QCOMPARE(held.toHex(), QByteArray("68656c64"
+                                      "01020304"
+                                      "3ff8000000000000"
+                                      "00000002c3a9"));
 }
 
 void TestFormBlocks::utf8Within_data()

@@ -2,6 +2,8 @@
 // rules as records written here, mandatory forms, damaged and cut files, saving.
 #include <QtTest>
 
+#include "FailDevice.h"
+#include "FifoWatchdog.h"
 #include "PluginFolder.h"
 #include "ReturnFixture.h"
 #include "ScriptedPresenter.h"
@@ -23,10 +25,13 @@
 #include "plugin/TestPluginRecorder.h"
 
 #include <cmath>
+#include <csignal>
 #include <limits>
 #include <malloc.h>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace ReturnFixture;
 
@@ -285,7 +290,11 @@ private slots:
     void barcodeArchive();
     void skipArchive_data();
     void skipArchive();
-    void writeErrorGives121();
+    void writeErrorAtEveryOffset();
+    void saveUnderSizeLimit_data();
+    void saveUnderSizeLimit();
+    void loadRefusesWhatIsNoFile_data();
+    void loadRefusesWhatIsNoFile();
     void saveAndLoadFiles();
     void everyPrefixFails();
     void changedBytesNeverCrash();
@@ -817,16 +826,125 @@ void TestReturnFile::skipArchive()
     QCOMPARE(int(in.device()->pos()), position);
 }
 
-void TestReturnFile::writeErrorGives121()
+void TestReturnFile::writeErrorAtEveryOffset()
 {
-    QFile full("/dev/full");
-    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        QSKIP("no /dev/full on this machine");
     FamilyTaxData family(0);
     fillSingleReturn(family);
-    MyDataStream out(&full);
-    QVERIFY(out.IsStoring());
-    QCOMPARE(family.Serialize(kEdition, out), 121);
+    bringToLoadedState(family);
+    const QByteArray whole = saveToBytes(family);
+    for (int capacity = 0; capacity < whole.size(); ++capacity) {
+        FailDevice device(capacity);
+        MyDataStream out(&device);
+        QVERIFY(out.IsStoring());
+        const int result = family.Serialize(kEdition, out);
+        if (result != 121)
+            QFAIL(qPrintable(QString("a write failing after %1 of %2 bytes gave %3")
+                                 .arg(capacity)
+                                 .arg(whole.size())
+                                 .arg(result)));
+    }
+    FailDevice roomy(whole.size());
+    MyDataStream out(&roomy);
+    QCOMPARE(family.Serialize(kEdition, out), 0);
+    QCOMPARE(roomy.written(), whole);
+    QCOMPARE(roomy.refusedWrites(), 0);
+}
+
+void TestReturnFile::saveUnderSizeLimit_data()
+{
+    // The file-size limit is share * the new file's size - less bytes.
+    QTest::addColumn<double>("share");
+    QTest::addColumn<int>("less");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("no byte") << 0.0 << 0 << 121;
+    QTest::newRow("half") << 0.5 << 0 << 121;
+    QTest::newRow("where the last 16 KB begin") << 1.0 << 16 * 1024 << 121;
+    QTest::newRow("inside the last 16 KB") << 1.0 << 5000 << 121;
+    QTest::newRow("one byte short") << 1.0 << 1 << 121;
+    QTest::newRow("the full size") << 1.0 << 0 << 0;
+}
+
+void TestReturnFile::saveUnderSizeLimit()
+{
+    QFETCH(double, share);
+    QFETCH(int, less);
+    QFETCH(int, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("couple.r25");
+    FamilyTaxData old(0);
+    fillSingleReturn(old);
+    bringToLoadedState(old);
+    QCOMPARE(saveReturnFile(old, path, kEdition), 0);
+    const QByteArray oldBytes = saveToBytes(old);
+
+    FamilyTaxData family(0);
+    fillCoupledReturn(family, 30);
+    bringToLoadedState(family);
+    const QByteArray newBytes = saveToBytes(family);
+    QVERIFY(newBytes.size() > 3 * 16 * 1024);
+    const qint64 limit = qint64(share * newBytes.size()) - less;
+
+    // The limit holds in a child only: the test process keeps writing freely.
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        alarm(30); // never outlive a broken save
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit cap{rlim_t(limit), rlim_t(limit)};
+        setrlimit(RLIMIT_FSIZE, &cap);
+        _exit(saveReturnFile(family, path, kEdition));
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), expected);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), expected == 0 ? newBytes : oldBytes);
+    // Nothing of the failed attempt is left beside the file.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"couple.r25"});
+}
+
+void TestReturnFile::loadRefusesWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("missing") << "missing" << 107 << QStringList();
+    QTest::newRow("folder") << "folder" << 107 << QStringList();
+    QTest::newRow("fifo") << "fifo" << -1 << QStringList{kDamaged};
+    QTest::newRow("device") << "device" << -1 << QStringList{kDamaged};
+}
+
+void TestReturnFile::loadRefusesWhatIsNoFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, expected);
+    QFETCH(QStringList, shown);
+    QTemporaryDir dir;
+    QString path = dir.filePath("return.r25");
+    std::unique_ptr<FifoWatchdog> fifo;
+    if (kind == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("return.r25"));
+    if (kind == "fifo") {
+        fifo = std::make_unique<FifoWatchdog>(path);
+        QVERIFY(fifo->isValid());
+    }
+    if (kind == "device")
+        path = "/dev/zero";
+    int result = -99;
+    std::unique_ptr<FamilyTaxData> family;
+    const auto load = [&] { family = loadReturnFile(path, &result, kEdition); };
+    if (fifo)
+        QVERIFY2(fifo->runUnblocked(load), "the load blocked on the FIFO");
+    else
+        load();
+    QCOMPARE(result, expected);
+    QCOMPARE(bool(family), expected != 107);
+    QCOMPARE(m_presenter->shownTexts(), shown);
+    if (!shown.isEmpty())
+        QCOMPARE(m_presenter->shown().first().title, QString("Quorvandelle 2025"));
 }
 
 void TestReturnFile::saveAndLoadFiles()

@@ -1,6 +1,7 @@
-// CAppConfig: path-file syntax, flags, later file wins, missing files.
+// CAppConfig: path-file syntax, flags, later file wins, missing files and FIFOs.
 #include <QtTest>
 
+#include "FifoWatchdog.h"
 #include "ordane/CAppConfig.h"
 
 namespace {
@@ -42,6 +43,7 @@ private slots:
     void syntax();
     void laterFileWins();
     void missingFile();
+    void fifoIsNoFile();
     void setIfNotSet();
 };
 
@@ -118,6 +120,22 @@ void TestCAppConfig::missingFile()
     QCOMPARE(QString(c.host), QString("kept"));
     // The hook runs after every read, a missing file included.
     QCOMPARE(c.afterCalls, 2);
+    QCOMPARE(c.readerState(), -1);
+}
+
+void TestCAppConfig::fifoIsNoFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gr_path.ini");
+    FifoWatchdog fifo(path);
+    QVERIFY(fifo.isValid());
+    Config c;
+    c.host = "kept";
+    int result = 0;
+    QVERIFY2(fifo.runUnblocked([&] { result = c.readConfigFile(path.toUtf8()); }),
+             "the reader blocked on the FIFO");
+    QCOMPARE(result, -1);
+    QCOMPARE(QString(c.host), QString("kept"));
     QCOMPARE(c.readerState(), -1);
 }
 

@@ -1,0 +1,129 @@
+// Whole-file reading of regular files only, and the safe whole-file write.
+#include <QtTest>
+
+#include "FifoWatchdog.h"
+#include "ordane/RegularFile.h"
+#include "ordane/SafeFileWriter.h"
+
+Q_DECLARE_METATYPE(RegularFileRead)
+
+class TestFileHelpers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readRegular_data();
+    void readRegular();
+    void writeSafely();
+    void writeRefused_data();
+    void writeRefused();
+};
+
+void TestFileHelpers::readRegular_data()
+{
+    // What the path names, the file's bytes where it is one, the limit, and the outcome.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<RegularFileRead>("expected");
+    const QByteArray ten("0123456789");
+    QTest::newRow("empty file") << "file" << QByteArray() << qint64(10) << RegularFileRead::Read;
+    QTest::newRow("at the limit") << "file" << ten << qint64(10) << RegularFileRead::Read;
+    QTest::newRow("above the limit") << "file" << ten << qint64(9) << RegularFileRead::ReadFailed;
+    QTest::newRow("binary") << "file" << QByteArray("a\0b\xff", 4) << kMaxRegularFileBytes
+                            << RegularFileRead::Read;
+    QTest::newRow("missing") << "missing" << QByteArray() << kMaxRegularFileBytes
+                             << RegularFileRead::CannotOpen;
+    QTest::newRow("folder") << "folder" << QByteArray() << kMaxRegularFileBytes
+                            << RegularFileRead::CannotOpen;
+    QTest::newRow("fifo") << "fifo" << QByteArray() << kMaxRegularFileBytes
+                          << RegularFileRead::NotRegular;
+    QTest::newRow("device") << "device" << QByteArray() << kMaxRegularFileBytes
+                            << RegularFileRead::NotRegular;
+}
+
+void TestFileHelpers::readRegular()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, limit);
+    QFETCH(RegularFileRead, expected);
+    QTemporaryDir dir;
+    QString path = dir.filePath("named");
+    std::unique_ptr<FifoWatchdog> fifo;
+    if (kind == "file")
+        QVERIFY(writeFileSafely(path, content));
+    else if (kind == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("named"));
+    else if (kind == "fifo")
+        fifo = std::make_unique<FifoWatchdog>(path);
+    else if (kind == "device")
+        path = "/dev/null";
+    QByteArray read("left over");
+    RegularFileRead result = RegularFileRead::Read;
+    const auto call = [&] { result = readRegularFile(path, read, limit); };
+    if (fifo) {
+        QVERIFY(fifo->isValid());
+        QVERIFY2(fifo->runUnblocked(call), "the reader blocked on the FIFO");
+    } else {
+        call();
+    }
+    QCOMPARE(result, expected);
+    QCOMPARE(read, expected == RegularFileRead::Read ? content : QByteArray());
+}
+
+void TestFileHelpers::writeSafely()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.bin");
+    QByteArray big(100 * 1024, '\0');
+    for (int i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7);
+    for (const QByteArray &bytes :
+         {QByteArray("first version, the longer one"), big, QByteArray("short"), QByteArray()}) {
+        QVERIFY(writeFileSafely(path, bytes));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
+    }
+}
+
+void TestFileHelpers::writeRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder at the path") << "folder";
+    QTest::newRow("file where the folder should be") << "file as folder";
+    QTest::newRow("no folder") << "missing folder";
+}
+
+void TestFileHelpers::writeRefused()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath("blocker");
+    QString path = blocker;
+    if (kind == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir("blocker"));
+    } else if (kind == "file as folder") {
+        QVERIFY(writeFileSafely(blocker, "kept"));
+        path = blocker + "/out.bin";
+    } else {
+        path = dir.filePath("none/out.bin");
+    }
+    QVERIFY(!writeFileSafely(path, "new"));
+    // Whatever stood there stands as it was, and nothing was added.
+    if (kind == "folder") {
+        QVERIFY(QFileInfo(blocker).isDir());
+    } else if (kind == "file as folder") {
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("kept"));
+    }
+    const int expected = kind == "missing folder" ? 0 : 1;
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+        expected);
+}
+
+QTEST_GUILESS_MAIN(TestFileHelpers)
+#include "tst_FileHelpers.moc"
