@@ -480,22 +480,33 @@ void IndividualTaxData::prefillNewForm(TaxDataEntryStru *entry)
 
 // The T1's identification.
 
+namespace {
+
+QString t1Text(const TaxData_T1New *t1, CStringField TaxData_T1New::*field)
+{
+    return t1 ? QString((t1->*field).value()) : QString();
+}
+
+QDate t1Date(const TaxData_T1New *t1, CDateField TaxData_T1New::*field)
+{
+    return t1 ? (t1->*field).date() : QDate();
+}
+
+} // namespace
+
 QString IndividualTaxData::getSIN()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? QString(t1->sin.value()) : QString();
+    return t1Text(t1Form(), &TaxData_T1New::sin);
 }
 
 QString IndividualTaxData::getFirstName()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? QString(t1->firstName.value()) : QString();
+    return t1Text(t1Form(), &TaxData_T1New::firstName);
 }
 
 QString IndividualTaxData::getLastName()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? QString(t1->lastName.value()) : QString();
+    return t1Text(t1Form(), &TaxData_T1New::lastName);
 }
 
 void IndividualTaxData::splitFirstName(QString &givenName, CString &secondName)
@@ -508,30 +519,25 @@ void IndividualTaxData::splitFirstName(QString &givenName, CString &secondName)
 
 QDate IndividualTaxData::getBirthDate()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? t1->birthDate.date() : QDate();
+    return t1Date(t1Form(), &TaxData_T1New::birthDate);
 }
 
 QString IndividualTaxData::getSpouseSIN()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? QString(t1->spouseSin.value()) : QString();
+    return t1Text(t1Form(), &TaxData_T1New::spouseSin);
 }
 
 QString IndividualTaxData::getSpouseFirstName()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? QString(t1->spouseFirstName.value()) : QString();
+    return t1Text(t1Form(), &TaxData_T1New::spouseFirstName);
 }
 
 QString IndividualTaxData::getSpouseLastName()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? QString(t1->spouseLastName.value()) : QString();
+    return t1Text(t1Form(), &TaxData_T1New::spouseLastName);
 }
 
 QDate IndividualTaxData::getSpouseBirthDate()
 {
-    const TaxData_T1New *t1 = t1Form();
-    return t1 ? t1->spouseBirthDate.date() : QDate();
+    return t1Date(t1Form(), &TaxData_T1New::spouseBirthDate);
 }

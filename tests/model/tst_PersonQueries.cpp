@@ -587,42 +587,44 @@ void TestPersonQueries::filingResults_data()
 
     const QString at("2026-04-02 09:15:30");
     const QString old("2026-03-01 08:00:00");
-    QTest::newRow("T1 success") << 1 << 1 << 0 << false << 1 << at << "CONF"
+    QTest::newRow("T1 success") << FormType::T1 << 1 << 0 << false << 1 << at << "CONF"
                                 << "";
-    QTest::newRow("T1 success, re-filed") << 1 << 1 << 0 << true << 3 << at << "CONF"
+    QTest::newRow("T1 success, re-filed") << FormType::T1 << 1 << 0 << true << 3 << at << "CONF"
                                           << "";
-    QTest::newRow("T1 failure") << 1 << -1 << 0 << false << 0 << at << "CONF"
+    QTest::newRow("T1 failure") << FormType::T1 << -1 << 0 << false << 0 << at << "CONF"
                                 << "";
-    QTest::newRow("T1 failure, re-filed") << 1 << -1 << 3 << true << 2 << at << "CONF"
+    QTest::newRow("T1 failure, re-filed") << FormType::T1 << -1 << 3 << true << 2 << at << "CONF"
                                           << "";
-    QTest::newRow("T1 re-file prepared") << 1 << 2 << 1 << false << 2 << old << "old"
+    QTest::newRow("T1 re-file prepared") << FormType::T1 << 2 << 1 << false << 2 << old << "old"
                                          << "";
-    QTest::newRow("T1 other status, re-filed") << 1 << 5 << 1 << true << 2 << old << "old"
-                                               << "";
-    QTest::newRow("T1013 success") << 117 << 1 << 0 << false << 1 << at << "CONF"
+    QTest::newRow("T1 other status, re-filed")
+        << FormType::T1 << 5 << 1 << true << 2 << old << "old"
+        << "";
+    QTest::newRow("T1013 success") << FormType::T1013 << 1 << 0 << false << 1 << at << "CONF"
                                    << "";
-    QTest::newRow("T1013 failure") << 117 << -1 << 0 << false << -1 << at << "old"
+    QTest::newRow("T1013 failure") << FormType::T1013 << -1 << 0 << false << -1 << at << "old"
                                    << "CONF";
-    QTest::newRow("T1013 accepted keeps its record") << 117 << -1 << 1 << false << 1 << old << "old"
-                                                     << "old error";
-    QTest::newRow("T1013 accepted again") << 117 << 1 << 1 << false << 1 << at << "CONF"
+    QTest::newRow("T1013 accepted keeps its record")
+        << FormType::T1013 << -1 << 1 << false << 1 << old << "old"
+        << "old error";
+    QTest::newRow("T1013 accepted again") << FormType::T1013 << 1 << 1 << false << 1 << at << "CONF"
                                           << "";
-    QTest::newRow("T1135 success") << 101 << 1 << 0 << false << 1 << at << "CONF"
+    QTest::newRow("T1135 success") << FormType::T1135 << 1 << 0 << false << 1 << at << "CONF"
                                    << "";
-    QTest::newRow("T1135 amended success") << 101 << 1 << 0 << true << 3 << at << "CONF"
+    QTest::newRow("T1135 amended success") << FormType::T1135 << 1 << 0 << true << 3 << at << "CONF"
                                            << "";
-    QTest::newRow("T1135 amended failure") << 101 << -1 << 0 << true << 2 << at << "old"
+    QTest::newRow("T1135 amended failure") << FormType::T1135 << -1 << 0 << true << 2 << at << "old"
                                            << "";
-    QTest::newRow("T1135 failure") << 101 << -1 << 0 << false << -1 << at << "old"
+    QTest::newRow("T1135 failure") << FormType::T1135 << -1 << 0 << false << -1 << at << "old"
                                    << "";
     QTest::newRow("T185 success")
-        << 181 << 1 << 0 << false << 0 << ""
+        << FormType::T185 << 1 << 0 << false << 0 << ""
         << "CONF"
         << "You sent a PAD at 2026-04-02 09:15:30, confirmation number [CONF].";
-    QTest::newRow("T185 failure") << 181 << -1 << 0 << false << 0 << ""
+    QTest::newRow("T185 failure") << FormType::T185 << -1 << 0 << false << 0 << ""
                                   << "old"
                                   << "old";
-    QTest::newRow("another form") << 96 << 1 << 0 << false << 0 << ""
+    QTest::newRow("another form") << FormType::T183 << 1 << 0 << false << 0 << ""
                                   << ""
                                   << "";
 }
@@ -641,13 +643,13 @@ void TestPersonQueries::filingResults()
     setNow(QDateTime(QDate(2026, 4, 2), QTime(9, 15, 30)));
     IndividualTaxData person(0, &m_dependants);
     TaxData_T1New *t1 = addT1(person, "Jane", "Doe");
-    CTaxData_Form *data = form == 1 ? t1 : person.addForm(form, 0, true, 0, false)->data;
+    CTaxData_Form *data = form == FormType::T1 ? t1 : person.addForm(form, 0, true, 0, false)->data;
     const QString old("2026-03-01 08:00:00");
     QString actualTime;
     QString actualConfirmation;
     QString actualOther;
     int actualStatus = 0;
-    if (form == 1) {
+    if (form == FormType::T1) {
         t1->filingStatus = statusBefore;
         t1->reFileFlag = flag ? 1 : 0;
         t1->filingTime = old;

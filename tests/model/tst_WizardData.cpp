@@ -548,26 +548,32 @@ void TestWizardData::prefillNeedsT1AndKnownType()
 {
     appInstance()->config.BusinessName = "Tax Co";
     IndividualTaxData person(0, &m_dependants);
-    auto *t776 = dynamic_cast<TaxData_T776New *>(person.addForm(12, 0, true, 0, true)->data);
+    auto *t776 =
+        dynamic_cast<TaxData_T776New *>(person.addForm(FormType::T776, 0, true, 0, true)->data);
     QCOMPARE(QString(t776->ownerName.value()), QString());
     addT1(person)->maritalStatus = 5;
     // A form the prefill does not know keeps its values.
-    auto *t1198 = dynamic_cast<TaxData_T1198 *>(person.addForm(213, 0, true, 0, true)->data);
+    auto *t1198 =
+        dynamic_cast<TaxData_T1198 *>(person.addForm(FormType::T1198, 0, true, 0, true)->data);
     QCOMPARE(QString(t1198->sin.value()), QString());
     // No spouse to claim: Schedule 6 says so, Schedule 5 claims nothing.
-    QCOMPARE(int(dynamic_cast<TaxData_Sch6 *>(person.addForm(119, 0, true, 0, true)->data)
-                     ->noEligibleSpouse),
-             1);
     QCOMPARE(
-        int(dynamic_cast<TaxData_Sch5 *>(person.addForm(6, 0, true, 0, true)->data)->spouseClaim),
+        int(dynamic_cast<TaxData_Sch6 *>(person.addForm(FormType::SCH6, 0, true, 0, true)->data)
+                ->noEligibleSpouse),
+        1);
+    QCOMPARE(
+        int(dynamic_cast<TaxData_Sch5 *>(person.addForm(FormType::SCH5, 0, true, 0, true)->data)
+                ->spouseClaim),
         0);
     // Through addForm's prefill argument.
-    auto *tl2 = dynamic_cast<TaxData_TL2_New *>(person.addForm(92, 0, true, 0, true)->data);
+    auto *tl2 =
+        dynamic_cast<TaxData_TL2_New *>(person.addForm(FormType::TL2, 0, true, 0, true)->data);
     QCOMPARE(QString(tl2->sin.value()), QString("046454286"));
-    auto *t1135 = dynamic_cast<TaxData_T1135New *>(person.addForm(101, 0, true, 0, false)->data);
+    auto *t1135 =
+        dynamic_cast<TaxData_T1135New *>(person.addForm(FormType::T1135, 0, true, 0, false)->data);
     dynamic_cast<TaxData_T1New *>(person.getT1Data())->foreignAddress = true;
     t1135->province = 3;
-    person.prefillNewForm(person.findFormEntry(101, 0, false));
+    person.prefillNewForm(person.findFormEntry(FormType::T1135, 0, false));
     QCOMPARE(int(t1135->province), 3);
     QCOMPARE(QString(t1135->countryCode.value()), QString("CAN"));
 }
