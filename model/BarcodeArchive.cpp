@@ -85,10 +85,7 @@ void IndividualTaxData::skipBarcodeArchive(MyDataStream &ar)
         return;
     }
     // Older archives carry no block lengths: move to the end marker, left for the caller.
-    QIODevice *device = ar.device();
-    if (!device)
-        return;
-    const int at = device->peek(kOldArchiveSearch).indexOf(QByteArray(8, 'b'));
+    const int at = ar.peekRaw(kOldArchiveSearch).indexOf(QByteArray(8, 'b'));
     if (at > 0)
         ar.skipRawData(at);
 }

@@ -111,7 +111,7 @@ private:
         if (known != m_blockBytes.constEnd())
             return known.value();
         QByteArray bytes;
-        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        MyDataStream out(&bytes, QIODevice::WriteOnly | QIODevice::Append);
         CString tag;
         object.Serialize(version, tag, out);
         m_blockBytes.insert(key, bytes.size());

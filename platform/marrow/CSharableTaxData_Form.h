@@ -5,6 +5,8 @@
 #include "ordane/AmountTolerance.h"
 #include "ordane/CFloatField.h"
 
+#include <cstring>
+
 class CSharableTaxData_Form : public CTaxData_Form
 {
 public:
@@ -21,28 +23,31 @@ protected:
     // the amount; the slips with shares call it from their pre-sum operation.
     void updateShares()
     {
-        const char *const suffix = "Share";
         const int suffixLength = 5;
+        const auto isShare = [](const CField *f) {
+            return f->nameSize() >= suffixLength &&
+                   std::memcmp(f->nameData() + f->nameSize() - suffixLength, "Share",
+                               suffixLength) == 0;
+        };
         const std::vector<CField *> &all = fields();
         // Share fields are declared in the order of their amounts: each search goes on from
         // the last amount found, so a slip is matched in one pass without building names.
         size_t from = 0;
         for (CField *share : all) {
-            const QByteArray &name = share->name();
-            if (share->type() != FieldType::Float || !name.endsWith(suffix))
+            if (share->type() != FieldType::Float || !isShare(share))
                 continue;
-            const int length = name.size() - suffixLength;
+            const int length = share->nameSize() - suffixLength;
             CField *amount = nullptr;
             for (size_t i = from; i < all.size() && !amount; ++i) {
-                if (all[i]->name().size() == length && name.startsWith(all[i]->name())) {
+                if (all[i]->hasName(share->nameData(), length)) {
                     amount = all[i];
                     from = i + 1;
                 }
             }
             if (!amount)
-                amount = findField(name.left(length));
+                amount = findField(QByteArray(share->nameData(), length));
             if (amount && amount != &sharePercent && amount->type() == FieldType::Float &&
-                !amount->name().endsWith(suffix))
+                !isShare(amount))
                 static_cast<CFloatField *>(share)->setValue(
                     static_cast<const CFloatField *>(amount)->value() * sharePercent.value() /
                     100.0);

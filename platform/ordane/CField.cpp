@@ -11,11 +11,17 @@
 
 CField::CField(FieldOwner *owner, const char *name)
 {
-    // Built in one allocation: a loaded return builds thousands of fields.
-    const QByteArray &prefix = owner ? owner->fieldPrefix() : QByteArray();
     const int length = int(qstrlen(name));
-    m_name.reserve(prefix.size() + length);
-    m_name.append(prefix).append(name, length);
+    const QByteArray &prefix = owner ? owner->fieldPrefix() : QByteArray();
+    if (prefix.isEmpty()) {
+        m_nameData = name;
+        m_nameSize = length;
+    } else {
+        m_ownName.reserve(prefix.size() + length);
+        m_ownName.append(prefix).append(name, length);
+        m_nameData = m_ownName.constData();
+        m_nameSize = m_ownName.size();
+    }
     if (owner)
         owner->registerField(this);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstring>
 #include <memory>
 
 class FieldOwner;
@@ -26,8 +27,17 @@ public:
     CField &operator=(const CField &) = delete;
     virtual ~CField();
 
-    // The registered name (the owner's prefix and the field's own name).
-    const QByteArray &name() const { return m_name; }
+    // The registered name (the owner's prefix and the field's own name), as a copy.
+    QByteArray name() const { return QByteArray(m_nameData, m_nameSize); }
+    // The same without a copy, for the loops over every field of an owner.
+    const char *nameData() const { return m_nameData; }
+    int nameSize() const { return m_nameSize; }
+    bool hasName(const char *data, int size) const
+    {
+        return size == m_nameSize && std::memcmp(data, m_nameData, size_t(size)) == 0;
+    }
+    bool hasName(const QByteArray &n) const { return hasName(n.constData(), n.size()); }
+    bool sameName(const CField &other) const { return hasName(other.m_nameData, other.m_nameSize); }
 
     virtual FieldType type() const = 0;
     // Back to the value the field was built with.
@@ -50,9 +60,14 @@ public:
     static bool isKnownType(int code);
 
 protected:
-    // A null owner leaves the field unregistered.
+    // A null owner leaves the field unregistered. The name is a string literal (or text that
+    // outlives the field): without a prefix the field refers to it and makes no copy, since a
+    // loaded return builds thousands of fields.
     CField(FieldOwner *owner, const char *name);
 
 private:
-    QByteArray m_name;
+    // Points at the literal, or at m_ownName when a prefix makes a name of its own.
+    const char *m_nameData = "";
+    int m_nameSize = 0;
+    QByteArray m_ownName;
 };

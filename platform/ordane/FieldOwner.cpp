@@ -13,10 +13,13 @@ FieldOwner::~FieldOwner() = default;
 void FieldOwner::registerField(CField *field)
 {
     // A block stores a name's length in one byte.
-    Q_ASSERT(!field->name().isEmpty() && field->name().size() <= kMaxNameLength);
+    Q_ASSERT(field->nameSize() > 0 && field->nameSize() <= kMaxNameLength);
     m_fields.push_back(field);
-    if (!m_index.isEmpty() && !m_index.contains(field->name()))
-        m_index.insert(field->name(), int(m_fields.size()) - 1);
+    if (!m_index.isEmpty()) {
+        const QByteArray name = field->name();
+        if (!m_index.contains(name))
+            m_index.insert(name, int(m_fields.size()) - 1);
+    }
 }
 
 int FieldOwner::indexOf(const QByteArray &name) const
@@ -48,7 +51,7 @@ int FieldOwner::indexForRead(const QByteArray &name) const
     // thousands of such objects would multiply what a small file makes the loader hold.
     const auto scan = [this](const QByteArray &wanted) {
         for (size_t i = 0; i < m_fields.size(); ++i) {
-            if (m_fields[i]->name() == wanted)
+            if (m_fields[i]->hasName(wanted))
                 return int(i);
         }
         return -1;
@@ -77,7 +80,7 @@ void FieldOwner::copyFieldsFrom(const FieldOwner &other)
     for (size_t i = 0; i < m_fields.size(); ++i) {
         CField *mine = m_fields[i];
         // Objects of one class register in one order: the same slot is the usual match.
-        const CField *src = (i < theirs.size() && theirs[i]->name() == mine->name())
+        const CField *src = (i < theirs.size() && theirs[i]->sameName(*mine))
                                 ? theirs[i]
                                 : other.findField(mine->name());
         if (src)
@@ -109,9 +112,8 @@ bool FieldOwner::fieldsEqual(const FieldOwner &other) const
         return false;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const CField *mine = m_fields[i];
-        const CField *theirs = other.m_fields[i]->name() == mine->name()
-                                   ? other.m_fields[i]
-                                   : other.findField(mine->name());
+        const CField *theirs =
+            other.m_fields[i]->sameName(*mine) ? other.m_fields[i] : other.findField(mine->name());
         if (!theirs || !mine->equals(*theirs))
             return false;
     }
@@ -123,12 +125,12 @@ void FieldOwner::writeFields(MyDataStream &out, int version) const
     out << qint32(m_fields.size());
     for (const CField *f : m_fields) {
         // Length, name and type in one write: a return holds thousands of fields.
-        const QByteArray &name = f->name();
+        const int size = f->nameSize();
         char header[kMaxNameLength + 2];
-        header[0] = char(quint8(name.size()));
-        std::memcpy(header + 1, name.constData(), size_t(name.size()));
-        header[name.size() + 1] = char(quint8(f->type()));
-        out.writeRawData(header, name.size() + 2);
+        header[0] = char(quint8(size));
+        std::memcpy(header + 1, f->nameData(), size_t(size));
+        header[size + 1] = char(quint8(f->type()));
+        out.writeRawData(header, size + 2);
         f->writeValue(out, version);
     }
 }
@@ -145,10 +147,15 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     for (qint32 i = 0; i < count; ++i) {
         quint8 nameLength = 0;
         in >> nameLength;
-        // Name and type in one read, on the stack: most names match the next slot and need
-        // no copy of their own.
-        char nameBytes[kMaxNameLength + 1];
-        const bool whole = in.Read(nameBytes, nameLength + 1) == nameLength + 1;
+        // Name and type in one read, in place or on the stack: most names match the next slot
+        // and need no copy of their own.
+        char copy[kMaxNameLength + 1];
+        const char *nameBytes = in.takeInPlace(nameLength + 1);
+        bool whole = nameBytes != nullptr;
+        if (!nameBytes) {
+            whole = in.Read(copy, nameLength + 1) == nameLength + 1;
+            nameBytes = copy;
+        }
         const quint8 typeCode = whole ? quint8(nameBytes[nameLength]) : 0;
         if (in.status() != QDataStream::Ok)
             return false;
@@ -158,8 +165,7 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
         }
         const FieldType type = FieldType(typeCode);
         CField *target = nullptr;
-        if (next < m_fields.size() && m_fields[next]->name().size() == nameLength &&
-            std::memcmp(m_fields[next]->name().constData(), nameBytes, nameLength) == 0) {
+        if (next < m_fields.size() && m_fields[next]->hasName(nameBytes, nameLength)) {
             target = m_fields[next++];
         } else if (const int at = indexForRead(QByteArray(nameBytes, nameLength)); at >= 0) {
             target = m_fields[size_t(at)];

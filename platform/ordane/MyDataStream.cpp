@@ -4,7 +4,9 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QtEndian>
 
+#include <cstring>
 #include <limits>
 
 MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
@@ -40,7 +42,63 @@ private:
     QByteArray *m_bytes;
 };
 
+// The read position over bytes held in memory, shared by the stream's own reads and the
+// device that serves every other read of the stream.
+struct Cursor
+{
+    QByteArray bytes; // shares the caller's array, so it lives as long as the stream
+    const char *data = nullptr;
+    qint64 size = 0;
+    qint64 pos = 0;
+    qint64 remaining() const { return size - pos; }
+};
+
+// Reads at the shared cursor. Sequential, so QIODevice keeps no position of its own that the
+// stream's direct reads would leave behind.
+class CursorDevice : public QIODevice
+{
+public:
+    explicit CursorDevice(Cursor &cursor) : m_cursor(cursor)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    qint64 pos() const override { return m_cursor.pos; }
+    qint64 size() const override { return m_cursor.size; }
+    qint64 bytesAvailable() const override
+    {
+        return m_cursor.remaining() + QIODevice::bytesAvailable();
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, m_cursor.remaining());
+        if (n <= 0)
+            return 0;
+        std::memcpy(data, m_cursor.data + m_cursor.pos, size_t(n));
+        m_cursor.pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    Cursor &m_cursor;
+};
+
 } // namespace
+
+struct MyDataStream::Memory
+{
+    explicit Memory(const QByteArray &bytes) : device(cursor)
+    {
+        cursor.bytes = bytes;
+        cursor.data = cursor.bytes.constData();
+        cursor.size = cursor.bytes.size();
+    }
+    Cursor cursor;
+    CursorDevice device;
+};
 
 MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataStream(bytes, mode)
 {
@@ -52,8 +110,10 @@ MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataS
     setUp();
 }
 
-MyDataStream::MyDataStream(const QByteArray &bytes) : QDataStream(bytes)
+MyDataStream::MyDataStream(const QByteArray &bytes) : m_memory(std::make_unique<Memory>(bytes))
 {
+    m_memoryDevice = &m_memory->device;
+    setDevice(m_memoryDevice);
     m_storing = false;
     setUp();
 }
@@ -61,8 +121,99 @@ MyDataStream::MyDataStream(const QByteArray &bytes) : QDataStream(bytes)
 MyDataStream::~MyDataStream()
 {
     // The device goes before the stream that points at it.
-    if (m_appendDevice)
+    if (m_appendDevice || m_memory)
         setDevice(nullptr);
+}
+
+template <typename T> MyDataStream &MyDataStream::readInPlace(T &v)
+{
+    if (!readsInPlace()) {
+        QDataStream::operator>>(v);
+        return *this;
+    }
+    // As QDataStream: a short read takes what is left, gives 0 and marks the stream.
+    Cursor &c = m_memory->cursor;
+    if (c.remaining() >= qint64(sizeof(T))) {
+        v = qFromBigEndian<T>(c.data + c.pos);
+        c.pos += qint64(sizeof(T));
+    } else {
+        c.pos = c.size;
+        v = 0;
+        setStatus(ReadPastEnd);
+    }
+    return *this;
+}
+
+MyDataStream &MyDataStream::operator>>(qint8 &v)
+{
+    return readInPlace(v);
+}
+MyDataStream &MyDataStream::operator>>(quint8 &v)
+{
+    return readInPlace(v);
+}
+MyDataStream &MyDataStream::operator>>(qint32 &v)
+{
+    return readInPlace(v);
+}
+MyDataStream &MyDataStream::operator>>(quint32 &v)
+{
+    return readInPlace(v);
+}
+MyDataStream &MyDataStream::operator>>(qint64 &v)
+{
+    return readInPlace(v);
+}
+
+MyDataStream &MyDataStream::operator>>(double &v)
+{
+    if (!readsInPlace() || floatingPointPrecision() != DoublePrecision) {
+        QDataStream::operator>>(v);
+        return *this;
+    }
+    // The eight bytes as one big-endian word, 0.0 after a short read.
+    quint64 bits = 0;
+    readInPlace(bits);
+    std::memcpy(&v, &bits, sizeof v);
+    return *this;
+}
+
+int MyDataStream::readMemory(char *buffer, int length)
+{
+    Cursor &c = m_memory->cursor;
+    const int got = int(qMin(qint64(length), c.remaining()));
+    std::memcpy(buffer, c.data + c.pos, size_t(got));
+    c.pos += got;
+    if (got < length)
+        setStatus(ReadPastEnd);
+    return got;
+}
+
+const char *MyDataStream::takeInPlace(int length)
+{
+    if (length < 0 || !readsInPlace() || m_memory->cursor.remaining() < length)
+        return nullptr;
+    Cursor &c = m_memory->cursor;
+    const char *at = c.data + c.pos;
+    c.pos += length;
+    return at;
+}
+
+void MyDataStream::startTransaction()
+{
+    m_memoryDevice = nullptr;
+    QDataStream::startTransaction();
+}
+
+QByteArray MyDataStream::peekRaw(int maxLength)
+{
+    if (maxLength <= 0)
+        return QByteArray();
+    if (readsInPlace()) {
+        const Cursor &c = m_memory->cursor;
+        return QByteArray(c.data + c.pos, int(qMin(qint64(maxLength), c.remaining())));
+    }
+    return device() ? device()->peek(maxLength) : QByteArray();
 }
 
 void MyDataStream::setUp()
@@ -75,6 +226,8 @@ int MyDataStream::Read(char *buffer, int length)
 {
     if (length <= 0)
         return 0;
+    if (readsInPlace())
+        return readMemory(buffer, length);
     const int got = readRawData(buffer, length);
     if (got < length)
         setStatus(QDataStream::ReadPastEnd);
@@ -95,7 +248,9 @@ bool MyDataStream::fitsRemaining(qint64 count, qint64 minBytesEach)
         return false;
     }
     QIODevice *d = device();
-    if (d && !d->isSequential() && minBytesEach > 0 && count > d->bytesAvailable() / minBytesEach) {
+    // The memory device is sequential, yet knows its end.
+    const bool bounded = d && (!d->isSequential() || (m_memory && d == &m_memory->device));
+    if (bounded && minBytesEach > 0 && count > d->bytesAvailable() / minBytesEach) {
         setCorrupt();
         return false;
     }
@@ -131,6 +286,12 @@ bool MyDataStream::readText(QString &text, quint32 maxBytes)
     if (size > maxBytes || size > kMaxTextBytes || !fitsRemaining(size, 1)) {
         setCorrupt();
         return false;
+    }
+    if (readsInPlace() && m_memory->cursor.remaining() >= qint64(size)) {
+        Cursor &c = m_memory->cursor;
+        text = QString::fromUtf8(c.data + c.pos, int(size));
+        c.pos += qint64(size);
+        return true;
     }
     QByteArray bytes(int(size), Qt::Uninitialized);
     if (Read(bytes.data(), int(size)) != int(size))

@@ -145,6 +145,9 @@ private slots:
     void damagedDependants_data();
     void damagedDependants();
     void streamDirectionAndFormat();
+    void inMemoryReadsMatchTheDevice_data();
+    void inMemoryReadsMatchTheDevice();
+    void inMemoryTransactionRollsBack();
     void utf8Within_data();
     void utf8Within();
     void textsBeyondTheReadersLimit();
@@ -532,6 +535,129 @@ void TestFormBlocks::damagedDependants()
     deps.serilize(kVersion, in);
     QCOMPARE(in.status(), QDataStream::ReadCorruptData);
     QCOMPARE(deps.m_count, 0);
+}
+
+namespace {
+// One value of each type the in-memory reader takes itself, with base-class reads (quint16,
+// a QString) between them, read the same way from any stream; each step notes the value, the
+// status and the position.
+QStringList readMixedValues(QDataStream &in, MyDataStream *mine)
+{
+    QStringList steps;
+    const auto note = [&](const QString &value) {
+        steps << QStringLiteral("%1 s%2 @%3")
+                     .arg(value)
+                     .arg(int(in.status()))
+                     .arg(in.device()->pos());
+    };
+    // MyDataStream's own operators where it has them, QDataStream's otherwise.
+    const auto read = [&](auto &v) {
+        if (mine)
+            *mine >> v;
+        else
+            in >> v;
+    };
+    qint8 a = 7;
+    quint8 b = 7;
+    qint32 c = 7;
+    quint32 d = 7;
+    qint64 e = 7;
+    double f = 7;
+    quint16 g = 7;
+    QString h = QStringLiteral("x");
+    read(a);
+    note(QString::number(a));
+    read(b);
+    note(QString::number(b));
+    read(c);
+    note(QString::number(c));
+    in >> g;
+    note(QString::number(g));
+    read(d);
+    note(QString::number(d));
+    in >> h;
+    note(h);
+    read(e);
+    note(QString::number(e));
+    read(f);
+    note(QString::number(f, 'g', 17));
+    in.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    read(f);
+    note(QString::number(f, 'g', 17));
+    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    char raw[3] = {};
+    const int got = mine ? mine->Read(raw, 3) : in.readRawData(raw, 3);
+    note(QString::number(got) + QByteArray(raw, qMax(got, 0)).toHex());
+    // Reads go on after a failure, as QDataStream's do.
+    read(c);
+    note(QString::number(c));
+    return steps;
+}
+} // namespace
+
+void TestFormBlocks::inMemoryReadsMatchTheDevice_data()
+{
+    QTest::addColumn<int>("cut");
+    // Every cut of the values below: each read whole, cut inside, or past the end.
+    for (int cut = 0; cut <= 47; ++cut)
+        QTest::newRow(qPrintable(QStringLiteral("cut %1").arg(cut))) << cut;
+}
+
+void TestFormBlocks::inMemoryReadsMatchTheDevice()
+{
+    QFETCH(int, cut);
+    QByteArray whole;
+    {
+        MyDataStream out(&whole, QIODevice::WriteOnly);
+        out << qint8(-5) << quint8(250) << qint32(-123456789) << quint16(0xBEEF)
+            << quint32(0xFEDCBA98) << QStringLiteral("ab") << qint64(-1234567890123LL) << -2.75;
+        out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        out << 0.5;
+        out.writeRawData("\x01\x02\x03", 3);
+        out << qint32(42);
+    }
+    QCOMPARE(whole.size(), 47);
+    const QByteArray bytes = whole.left(cut);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QDataStream reference(&buffer);
+    reference.setByteOrder(QDataStream::BigEndian);
+    reference.setVersion(QDataStream::Qt_5_15);
+    const QStringList expected = readMixedValues(reference, nullptr);
+
+    MyDataStream in(bytes);
+    QCOMPARE(readMixedValues(in, &in), expected);
+    QCOMPARE(in.atEnd(), reference.atEnd());
+}
+
+void TestFormBlocks::inMemoryTransactionRollsBack()
+{
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(1) << qint32(2) << quint8(3);
+    }
+    MyDataStream in(bytes);
+    qint32 first = 0;
+    qint32 second = 0;
+    qint32 third = 0;
+    in >> first;
+    in.startTransaction();
+    in >> second >> third; // the third runs past the end: the transaction goes back
+    QCOMPARE(second, 2);
+    QCOMPARE(third, 0);
+    QVERIFY(!in.commitTransaction());
+    in.resetStatus();
+    second = 0;
+    quint8 last = 0;
+    in >> second >> last;
+    QCOMPARE(first, 1);
+    QCOMPARE(second, 2);
+    QCOMPARE(int(last), 3);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(in.atEnd());
 }
 
 void TestFormBlocks::streamDirectionAndFormat()
