@@ -98,6 +98,14 @@ public:
     void getFilingStatusText(QString &out);
     CString getIncomeSummary();
 
+    // Recalculation (calc/): a changed shared form or slip reaches its twin, then two rounds
+    // of passes 0 to 6, the person on screen first, with the spouse exchange after each pass,
+    // then each person's summary. The kind hint is ignored: the object tells its kind.
+    // Returns the sum of the pass results.
+    int Recalculate(int kindHint, CTaxData_Form *changed);
+    // The amounts of one pass moved between the spouses; nothing unless coupled.
+    void ExchangeSpouseAmounts(int pass);
+
     IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
     IndividualTaxData *spouse() const { return m_spouse.get(); }
     DependantInfoStruct &dependants() { return m_dependants; }
@@ -112,6 +120,9 @@ private:
     int readRecords(unsigned char edition, MyDataStream &stream);
     // Grows the dependants block to its usual 12 records, keeping the ones read.
     void fillDependants();
+    // The person on screen (the spouse only at index -1) and the other one.
+    IndividualTaxData *calculationFirst() const;
+    IndividualTaxData *calculationSecond() const;
 
     int m_routingFlag;
     CPersonalSettings m_settings;

@@ -88,6 +88,19 @@ public:
 
     void onFormChanged(int formType, int);
 
+    // Recalculation (calc/): one pass of this person's return, 0 to 6, and after the passes
+    // the summary form. A person without exactly one T1 is not calculated: the pass gives 0.
+    // Result: the forms the pass added (pass 0, 1) or removed (pass 6), else 0.
+    int CalculatePass(bool wizardChanged, int changedType, int pass, bool isSpouse);
+    // Adds the missing one of a federal form and its provincial counterpart; 1 when added.
+    int AddMissingCounterpartForm(int federalType);
+    int AddMissingProvincialForms();
+    // Schedule 5's shared value into the T1, when Schedule 5 (not wizard data) changed.
+    void CopySch5ToT1(bool wizardChanged, int changedType);
+    void TransferSpouseData(bool isCurrentPerson, IndividualTaxData *partner);
+    bool isGstCreditEligible(IndividualTaxData *partner);
+    void updateProvincialSummary(bool gstEstimated, IndividualTaxData *partner);
+
     // The person record of a return file, in the stream's direction. Writing returns
     // kCurrentDataVersion (121 on a write error); reading returns the record's version, or
     // 111 (version), 119 (province), 120 (plug-in missing for a provincial form), -1 (damaged
@@ -198,6 +211,19 @@ private:
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 
     int takeId(int id);
+    // The passes after the entry (calc/); the T1 is there when they run.
+    int CalculatePass0(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    int CalculatePass1(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    int CalculatePass2(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    int CalculatePass3(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    int CalculatePass4(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    int CalculatePass5(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    int CalculatePass6(bool wizardChanged, int changedType, TaxData_T1New &t1);
+    // The identification and settings pass 0 copies into the filing forms.
+    void copyIntoFilingForms(TaxData_T1New &t1);
+    // The summary's GST/HST credit estimate; true when one was made.
+    bool estimateGstCreditInto(TaxData_T1KSNew &summary, TaxData_T1New &t1,
+                               IndividualTaxData *partner);
     // The person's T1 (form 1); null when there is none, or more than one.
     TaxData_T1New *t1Form();
     // Hands a form object to the plug-ins, deleting it here when none takes it.

@@ -221,6 +221,8 @@ public:
     CStringField phone{this, "phone", 20};
 
     bool hasSignDate() const { return signDate.IsValid(); }
+    // Keeps only the digits of the S.I.N. and the telephone, as the filing record takes them.
+    void calculate() override;
 };
 
 // T2205: amounts from a spousal plan to include in income.
@@ -286,6 +288,10 @@ class TaxData_T1248SchD : public CTaxData_Form
 {
 public:
     TaxData_T1248SchD() : CTaxData_Form(207) {}
+    // The residency answer: 1 factual resident, 2 deemed resident, 0 not answered.
+    CIntField residencyStatus{this, "residencyStatus"};
+
+    bool isFactualResident() const { return residencyStatus == 1; }
 };
 
 // Instalment calculator.
@@ -311,4 +317,10 @@ public:
     TaxData_T1198() : CTaxData_Form(213) {}
     CStringField name{this, "name"};
     CStringField sin{this, "sin", 11};
+    // The payment's portions by the year they relate to (year, amount); the total is their sum.
+    CTableField portions{this, "portions", 10, {FieldType::Int, FieldType::Float}};
+    CFloatField totalPortions{this, "totalPortions"};
+
+    // The simplest faithful calculation: the total of the portions entered.
+    void Calculate01();
 };

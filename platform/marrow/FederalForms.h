@@ -277,6 +277,39 @@ public:
     CFloatField f68026{this, "68026"};
     CFloatField f68040{this, "68040"};
     CFloatField f68050{this, "68050"};
+    // The joint election both spouses' forms hold alike: the pensioner's and the transferee's
+    // identification, the keyed entries (a key and an amount per row), and the amounts.
+    CStringField pensionerLastName{this, "pensionerLastName"};
+    CStringField pensionerFirstName{this, "pensionerFirstName"};
+    CStringField pensionerSin{this, "pensionerSin", 11};
+    CStringField pensionerAddress{this, "pensionerAddress"};
+    CStringField pensionerPostalCode{this, "pensionerPostalCode", 10};
+    CStringField transfereeFirstName{this, "transfereeFirstName"};
+    CStringField transfereeLastName{this, "transfereeLastName"};
+    CStringField transfereeSin{this, "transfereeSin", 11};
+    CTableField electionEntries{this, "electionEntries", 10, {FieldType::Int, FieldType::Float}};
+
+    // The partner's form takes this one's election data: what is decided once for both.
+    void copyElectionDataFrom(const TaxData_T1032_New &other)
+    {
+        static const char *const kElectionData[] = {"pensionerLastName",
+                                                    "pensionerFirstName",
+                                                    "pensionerSin",
+                                                    "pensionerAddress",
+                                                    "pensionerPostalCode",
+                                                    "transfereeFirstName",
+                                                    "transfereeLastName",
+                                                    "transfereeSin",
+                                                    "electionEntries",
+                                                    "amount",
+                                                    "secondAmount",
+                                                    "t4aBox128",
+                                                    "t4arcaD",
+                                                    "68026",
+                                                    "68040"};
+        for (const char *name : kElectionData)
+            copyFieldFrom(other, name);
+    }
 };
 
 // RC267: employee contributions to a US retirement plan.

@@ -22,6 +22,9 @@ public:
     CIntField daysInCanada{this, "daysInCanada"};
     CIntField ageAmountAllowed{this, "ageAmountAllowed"};
     CFloatField f36000{this, "36000"};
+    // The partner's two further sources the spouse exchange brings in.
+    CFloatField basicAmount{this, "basicAmount"};
+    CFloatField contributionCredits{this, "contributionCredits"};
 };
 
 // Schedule 3: capital gains and losses.
@@ -89,6 +92,12 @@ public:
     CFloatField rc210Box11{this, "rc210Box11"};
     CFloatField f38107{this, "38107"};
     CFloatField f38109{this, "38109"};
+    // What the spouse exchange mirrors of the partner's schedule and return.
+    CFloatField adjustedNetIncome{this, "adjustedNetIncome"};
+    CFloatField spouseRc210Box10{this, "spouseRc210Box10"};
+    CFloatField spouseRc210Box11{this, "spouseRc210Box11"};
+    CFloatField spouseAdjustedNetIncome{this, "spouseAdjustedNetIncome"};
+    CFloatField partnerOtherWorkingIncome{this, "partnerOtherWorkingIncome"};
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.
@@ -166,6 +175,10 @@ public:
     CBoolField claimAllowed{this, "claimAllowed"};
     CFloatField creditsSum{this, "creditsSum"};
     CFloatField f32700{this, "32700"};
+    // The unused amount carried forward to the next year.
+    CFloatField f59140{this, "59140"};
+
+    double getF59140() const { return f59140; }
 };
 
 // Home accessibility expenses.

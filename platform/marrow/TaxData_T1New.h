@@ -4,6 +4,8 @@
 #include "marrow/FormFields.h"
 #include "ordane/AmountTolerance.h"
 
+#include <QStringList>
+
 // T1 General: identification, the lines of the return, the dependants' medical rows.
 class TaxData_T1New : public CTaxData_Form
 {
@@ -98,6 +100,25 @@ public:
     CFloatField ageAmountSource{this, "ageAmountSource"};
     CFloatField pensionAmountSource{this, "pensionAmountSource"};
     CFloatField disabilityAmountSource{this, "disabilityAmountSource"};
+    // Further amounts of the spouse exchange: three the partner's return mirrors after net
+    // income, the amount for the partner's T778, the pension income the partner's T1032 sums,
+    // the other working income of the partner's Schedule 6 and two Schedule 2 sources.
+    CFloatField f12500{this, "12500"};
+    CFloatField f22215{this, "22215"};
+    CFloatField f42200{this, "42200"};
+    CFloatField spouseRdspIncome{this, "spouseRdspIncome"};
+    CFloatField spouseCppEnhancedDeduction{this, "spouseCppEnhancedDeduction"};
+    CFloatField spouseSocialBenefitsRepayment{this, "spouseSocialBenefitsRepayment"};
+    CFloatField childCareIncome{this, "childCareIncome"};
+    CFloatField splitEligiblePension{this, "splitEligiblePension"};
+    CFloatField splitEligibleAnnuity{this, "splitEligibleAnnuity"};
+    CFloatField splitEligibleRrif{this, "splitEligibleRrif"};
+    CFloatField cwbOtherWorkingIncome{this, "cwbOtherWorkingIncome"};
+    CFloatField basicAmountSource{this, "basicAmountSource"};
+    CFloatField contributionCreditsSource{this, "contributionCreditsSource"};
+    // Earned income of the contribution room estimate, beside lines the T1 already holds.
+    CFloatField f12800{this, "12800"};
+    CFloatField f15200{this, "15200"};
     // Day counts of the tax year, kept as amounts.
     CFloatField daysInYear{this, "daysInYear"};
     CFloatField daysInCanada{this, "daysInCanada"};
@@ -257,6 +278,41 @@ public:
     CFloatField f48200{this, "48200"};
     CFloatField f48400{this, "48400"};
     CFloatField f48500{this, "48500"};
+
+    // Residence and status in the tax year, read by the passes and the summary.
+    // Days of the year before the bankruptcy date; 0 without a bankruptcy in the year.
+    int GetBankruptDaysInTaxYear() const
+    {
+        if (!bankruptDate.IsValid() || bankruptDate.getYear() != kTaxYear)
+            return 0;
+        return int(QDate(kTaxYear, 1, 1).daysTo(bankruptDate.date()));
+    }
+    // A person who became resident after 1 January counts only the days from the entry.
+    bool shouldProrateAsImmigrant() const
+    {
+        return entryDate.IsValid() && entryDate.date() > QDate(kTaxYear, 1, 1) &&
+               entryDate.getYear() == kTaxYear;
+    }
+    bool IsEmmigrant() const
+    {
+        return departureDate.IsValid() && departureDate.getYear() == kTaxYear;
+    }
+    // A return of a deceased person is reported as such whatever the year of death.
+    bool IsDeceasedForEfileReporting() const { return deathDate.IsValid(); }
+    // The mailing address on one line ("care of, street, city, province"), without the postal
+    // code; every mode gives the same line.
+    CString GetFullAddressWithoutPostcode(int mode) const
+    {
+        Q_UNUSED(mode);
+        QStringList parts;
+        for (const CString *text : {&careOf.value(), &street.value(), &city.value()}) {
+            if (!text->trimmed().isEmpty())
+                parts.append(text->trimmed());
+        }
+        if (!foreignAddress && !provinceText.value().trimmed().isEmpty())
+            parts.append(provinceText.value().trimmed());
+        return CString(parts.join(QStringLiteral(", ")));
+    }
 
     // The age on the last day of the tax year, not by the clock; 0 without a birth date.
     int GetAge() const

@@ -35,19 +35,26 @@ bool CField::isKnownType(int code)
 
 std::unique_ptr<CField> CField::createDetached(FieldType type)
 {
+    if (type == FieldType::Table)
+        return std::make_unique<CTableField>(nullptr, "", 0, std::initializer_list<FieldType>{});
+    return createOwned(nullptr, type, "");
+}
+
+std::unique_ptr<CField> CField::createOwned(FieldOwner *owner, FieldType type, const char *name)
+{
     switch (type) {
     case FieldType::Int:
-        return std::make_unique<CIntField>(nullptr, "");
+        return std::make_unique<CIntField>(owner, name);
     case FieldType::Float:
-        return std::make_unique<CFloatField>(nullptr, "");
+        return std::make_unique<CFloatField>(owner, name);
     case FieldType::String:
-        return std::make_unique<CStringField>(nullptr, "");
+        return std::make_unique<CStringField>(owner, name);
     case FieldType::Date:
-        return std::make_unique<CDateField>(nullptr, "");
+        return std::make_unique<CDateField>(owner, name);
     case FieldType::Bool:
-        return std::make_unique<CBoolField>(nullptr, "");
+        return std::make_unique<CBoolField>(owner, name);
     case FieldType::Table:
-        return std::make_unique<CTableField>(nullptr, "", 0, std::initializer_list<FieldType>{});
+        break;
     }
     return nullptr;
 }

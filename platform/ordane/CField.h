@@ -54,6 +54,9 @@ public:
 
     // A field of the type that belongs to no owner (table cells, values being skipped).
     static std::unique_ptr<CField> createDetached(FieldType type);
+    // A single-value field registered with the owner under the name; null for a table, whose
+    // shape a name alone does not give.
+    static std::unique_ptr<CField> createOwned(FieldOwner *owner, FieldType type, const char *name);
     static bool isKnownType(int code);
 
 protected:

@@ -88,6 +88,24 @@ void FieldOwner::copyFieldsFrom(const FieldOwner &other)
     }
 }
 
+bool FieldOwner::copyFieldFrom(const FieldOwner &other, const char *name, const char *otherName)
+{
+    CField *mine = findField(m_prefix + name);
+    const CField *theirs = other.findField(other.m_prefix + (otherName ? otherName : name));
+    if (!mine || !theirs || mine->type() != theirs->type())
+        return false;
+    mine->copyFrom(*theirs);
+    return true;
+}
+
+bool FieldOwner::resetField(const char *name)
+{
+    CField *field = findField(m_prefix + name);
+    if (field)
+        field->reset();
+    return field != nullptr;
+}
+
 bool FieldOwner::fieldsEqual(const FieldOwner &other) const
 {
     if (m_fields.size() != other.m_fields.size())

@@ -29,6 +29,11 @@ public:
     // Each field takes the value of the other owner's field of the same name and type.
     void copyFieldsFrom(const FieldOwner &other);
     bool fieldsEqual(const FieldOwner &other) const;
+    // One field from the other owner's field of otherName (the same name when null); false,
+    // with nothing changed, when either is missing or the types differ.
+    bool copyFieldFrom(const FieldOwner &other, const char *name, const char *otherName = nullptr);
+    // Back to its built value; false when no field has the name.
+    bool resetField(const char *name);
 
     // The self-describing field list: a count, then name, type and value of each field.
     // Reading skips names it does not know; a known name with another type, an unknown

@@ -138,3 +138,13 @@ bool checkEmail(const QByteArray &utf8)
         return false;
     return validLocalPart(utf8.left(at)) && validDomain(utf8.mid(at + 1));
 }
+
+CString GetPureDigitStr(const CString &text)
+{
+    CString digits;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits.append(c);
+    }
+    return digits;
+}

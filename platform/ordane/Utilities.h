@@ -34,3 +34,6 @@ CString myDoubleToString(double value, int precision, CString &out);
 // digits and !#$%&'*+/=?^_`{|}~.- (no leading, trailing or doubled dot) and a domain of at
 // least two dot-separated labels of letters, digits and inner hyphens. No blanks anywhere.
 bool checkEmail(const QByteArray &utf8);
+
+// The digits of a text, in order, without anything else ("046-454 286" gives "046454286").
+CString GetPureDigitStr(const CString &text);
