@@ -1,5 +1,6 @@
 // IndividualTaxData: keyed access, filing results, texts, the preparer block and income tests.
 #include "model/IndividualTaxData.h"
+#include "model/PersonForms.h"
 
 #include "app/TabWndApp.h"
 #include "brevant/BrevantForms.h"
@@ -28,12 +29,6 @@ constexpr int kStatusRefiled = 3;
 constexpr int kSelfEmploymentTypes[] = {
     FormType::T1163, 19, FormType::T2042, 22, 33, FormType::T2121, FormType::T1273, FormType::T2125,
     FormType::T2125C};
-
-// The data of the person's one form of the type, as its class; null when missing or another.
-template <typename Form> Form *formOf(IndividualTaxData &person, int type)
-{
-    return dynamic_cast<Form *>(person.getForm(type, 0, false));
-}
 
 bool isPresent(double amount)
 {

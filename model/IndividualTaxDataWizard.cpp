@@ -1,6 +1,7 @@
 // IndividualTaxData: wizard data into the forms and back, the prefill of new forms, and the
 // T1's identification.
 #include "model/IndividualTaxData.h"
+#include "model/PersonForms.h"
 
 #include "app/TabWndApp.h"
 #include "brevant/BrevantForms.h"
@@ -59,11 +60,6 @@ void intoWizard(const FieldPairs &pairs)
 bool isPresent(double amount)
 {
     return qAbs(amount) >= kAmountTolerance;
-}
-
-template <typename Form> Form *formOf(IndividualTaxData &person, int type, bool create = false)
-{
-    return dynamic_cast<Form *>(person.getForm(type, 0, create));
 }
 
 template <typename Wizard> Wizard *wizardOf(IndividualTaxData &person, int type)
