@@ -11,6 +11,8 @@ const char *const CT1AppConfig::signInHost = "signin.tax-authority.invalid";
 const char *const CT1AppConfig::varnexaProduction = "https://api.varnexa.invalid";
 const char *const CT1AppConfig::varnexaTest = "https://sandbox.varnexa.invalid";
 const char *const CT1AppConfig::makerWebHost = "www.quorvandelle.invalid";
+const char *const CT1AppConfig::defaultJvmLibrary =
+    "/usr/lib/jvm/default-java/lib/server/libjvm.so";
 
 namespace {
 // A key name of the endpoint sets: the prefix and the entry number.
@@ -145,6 +147,7 @@ void CT1AppConfig::setDefaultPaths(const CString &programFolder, const CString &
     XMLPATH = InstallPath + "/xml";
     JAVACLASSPATH =
         InstallPath + "/bin/itext13.jar" + QDir::listSeparator() + InstallPath + "/bin/" + "mr.jar";
+    JVMPATH = defaultJvmLibrary;
 
     RetPath = QDir::toNativeSeparators(docFolder + "/data");
     RetPdfPath = RetPath;

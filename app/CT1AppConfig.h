@@ -31,6 +31,8 @@ public:
     static const char *const varnexaProduction;
     static const char *const varnexaTest;
     static const char *const makerWebHost;
+    // The JVM library of Debian's default JDK: JVMPATH's default.
+    static const char *const defaultJvmLibrary;
 
     CString EfileSoftwareCode;
     CString NetfileSoftwareCode;

@@ -61,6 +61,13 @@ public:
     virtual void setDepInfo(DependantInfoStruct *dependants);
     virtual void prepareAllForms();
 
+    // Descriptions of the class for the print engine's project: a Java class "<name>" in
+    // folder/<name>.java and folder/<fileName>, an XML file; both list the registered fields.
+    // 0 when written.
+    int writeJavaDescription(const CString &folder, const CString &name, int option) const;
+    int writeXmlDescription(const CString &folder, const CString &name, const CString &fileName,
+                            int version) const;
+
     int getType() const { return m_code; }
     int getKind() const { return m_kind; }
     int getFlags() const { return m_flags; }

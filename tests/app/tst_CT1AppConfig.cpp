@@ -172,7 +172,7 @@ void TestCT1AppConfig::defaults()
         {c.EFILEXML_TEMPLATE_PATH, "/opt/q/bin/bin"},
         {c.JAVACLASSPATH, inst + "/bin/itext13.jar:" + inst + "/bin/mr.jar"},
         {c.JAVAPROJPATH, ""},
-        {c.JVMPATH, ""},
+        {c.JVMPATH, "/usr/lib/jvm/default-java/lib/server/libjvm.so"},
         {c.EOLSERVER, prod},
         {c.NETFILESERVER, prod},
         {c.T1013SERVER, prod},

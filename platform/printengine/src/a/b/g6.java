@@ -1,0 +1,126 @@
+// g6: the print class the bridge drives. Methods named kw_do, kw_if ... are renamed to the Java
+// keywords "do", "if" ... after compiling (tools/KeywordRename), so the bridge finds the names it
+// looks up. Every argument is kept; reading and writing report failures as non-zero results.
+package a.b;
+
+import java.io.File;
+import java.nio.file.Path;
+import quorvandelle.makereport.ReturnFileReader;
+import quorvandelle.makereport.ReturnPrinter;
+
+public class g6
+{
+    // Read results: ReturnFileReader's codes; a failure outside the reader gives this.
+    private static final int READ_FAILED = 9;
+    private static final int WRITE_FAILED = 1;
+    private static final int WRITE_NOTHING_READ = 2;
+
+    private String pdfPath = "";
+    private String xmlPath = "";
+    private String outputFolder = "";
+    private int options;
+    private int printMode;
+    private boolean headers = true;
+    private ReturnFileReader data;
+    private String returnFile = "";
+    private String written;
+
+    public g6()
+    {
+        setFontCache();
+    }
+
+    public void kw_do(String path)
+    {
+        pdfPath = path == null ? "" : path;
+    }
+
+    public void kw_if(String path)
+    {
+        xmlPath = path == null ? "" : path;
+    }
+
+    public void a(String folder)
+    {
+        outputFolder = folder == null ? "" : folder;
+    }
+
+    public String a()
+    {
+        return written;
+    }
+
+    public void kw_if(int flags)
+    {
+        options = flags;
+    }
+
+    public void kw_do() {}
+
+    public void kw_int() {}
+
+    // Called only when the user turned the page headers off.
+    public void kw_new()
+    {
+        headers = false;
+    }
+
+    public void kw_for() {}
+
+    public void a(int mode)
+    {
+        printMode = mode;
+    }
+
+    public int kw_for(String path)
+    {
+        try {
+            returnFile = path == null ? "" : path;
+            ReturnFileReader reader = new ReturnFileReader();
+            int result = reader.read(returnFile);
+            data = result == ReturnFileReader.OK ? reader : null;
+            return result;
+        } catch (Throwable t) {
+            data = null;
+            return READ_FAILED;
+        }
+    }
+
+    public int a(int spouse, int category, int entryId)
+    {
+        try {
+            if (data == null)
+                return WRITE_NOTHING_READ;
+            ReturnPrinter printer = new ReturnPrinter();
+            printer.pdfFolder = pdfPath;
+            printer.outputFolder = outputFolder;
+            printer.options = options;
+            printer.printMode = printMode;
+            Path path = printer.print(spouse != 0 ? data.spouse : data.taxpayer, returnFile,
+                                      spouse != 0, category, entryId);
+            written = path.toString();
+            return 0;
+        } catch (Throwable t) {
+            System.err.println("print failed: " + t);
+            return WRITE_FAILED;
+        }
+    }
+
+    // PDFBox keeps its font cache under the user's home unless told otherwise; it goes into the
+    // temporary folder (TMPDIR when set, as the program's own temporary files do).
+    private static void setFontCache()
+    {
+        try {
+            if (System.getProperty("pdfbox.fontcache") != null)
+                return;
+            String tmp = System.getenv("TMPDIR");
+            if (tmp == null || tmp.isEmpty() || !new File(tmp).isDirectory())
+                tmp = System.getProperty("java.io.tmpdir");
+            File folder = new File(tmp, "quorvandelle-pdfbox");
+            folder.mkdirs();
+            System.setProperty("pdfbox.fontcache", folder.getPath());
+        } catch (Throwable t) {
+            // Printing works without a font cache.
+        }
+    }
+}
