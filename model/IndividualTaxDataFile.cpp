@@ -1,4 +1,5 @@
 // IndividualTaxData's person record of the return file, and the forms a loaded person must have.
+// The layout is described in model/ReturnFileFormat.md; the print engine reads it too.
 #include "model/IndividualTaxData.h"
 
 #include "calc/AmountTests.h"

@@ -233,30 +233,20 @@ int CJavaPrintEngine::runJob(const CString &returnFile, bool spouse, int printMo
     jstring pdfPath = env->NewStringUTF(m_pdfPath.toUtf8().constData());
     if (takeException() || !pdfPath)
         return PdfPathNotMade;
-    env->CallVoidMethod(job, setPdfPath, pdfPath);
-    if (takeException())
+    if (!callVoid(job, setPdfPath, pdfPath))
         return EngineException;
     jstring xmlPath = env->NewStringUTF(m_xmlPath.toUtf8().constData());
     if (takeException() || !xmlPath)
         return XmlPathNotMade;
-    env->CallVoidMethod(job, setXmlPath, xmlPath);
-    if (takeException())
+    if (!callVoid(job, setXmlPath, xmlPath))
         return EngineException;
 
     CString folder = outputFolder;
     if (folder.isEmpty() && appInstance())
         folder = appInstance()->config.RetPdfPath;
     jstring folderText = newString(folder);
-    if (!folderText)
-        return EngineException;
-    env->CallVoidMethod(job, setOutputFolder, folderText);
-    if (takeException())
-        return EngineException;
-    env->CallVoidMethod(job, setFlags, jint(optionFlags));
-    if (takeException())
-        return EngineException;
-    env->CallVoidMethod(job, doStep);
-    if (takeException())
+    if (!folderText || !callVoid(job, setOutputFolder, folderText) ||
+        !callVoid(job, setFlags, jint(optionFlags)) || !callVoid(job, doStep))
         return EngineException;
 
     // The steps without arguments; "new" only when page headers are off, the print mode only
@@ -274,16 +264,14 @@ int CJavaPrintEngine::runJob(const CString &returnFile, bool spouse, int printMo
         const jmethodID id = method(cls, step.name, "()V");
         if (!id)
             return step.code;
-        env->CallVoidMethod(job, id);
-        if (takeException())
+        if (!callVoid(job, id))
             return EngineException;
     }
     if (printMode != 0) {
         const jmethodID setMode = method(cls, "a", "(I)V");
         if (!setMode)
             return NoPrintModeMethod;
-        env->CallVoidMethod(job, setMode, jint(printMode));
-        if (takeException())
+        if (!callVoid(job, setMode, jint(printMode)))
             return EngineException;
     }
 

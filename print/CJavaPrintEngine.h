@@ -70,6 +70,12 @@ private:
     // Clears a pending exception after logging it; true when there was one.
     bool takeException();
     jmethodID method(jclass cls, const char *name, const char *signature);
+    // A void engine call; false (the exception logged and cleared) when it threw.
+    template <typename... Args> bool callVoid(jobject object, jmethodID id, Args... args)
+    {
+        m_env->CallVoidMethod(object, id, args...);
+        return !takeException();
+    }
     jstring newString(const CString &text);
 
     std::unique_ptr<QLibrary> m_library;

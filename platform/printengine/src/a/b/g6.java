@@ -5,6 +5,8 @@ package a.b;
 
 import java.io.File;
 import java.nio.file.Path;
+import java.util.logging.Level;
+import java.util.logging.Logger;
 import quorvandelle.makereport.ReturnFileReader;
 import quorvandelle.makereport.ReturnPrinter;
 
@@ -14,6 +16,13 @@ public class g6
     private static final int READ_FAILED = 9;
     private static final int WRITE_FAILED = 1;
     private static final int WRITE_NOTHING_READ = 2;
+    // PDFBox reports font substitutions as warnings on the program's error stream; only its
+    // errors go there. Held here: the logging framework keeps loggers only weakly.
+    private static final Logger PDFBOX_LOG = Logger.getLogger("org.apache.pdfbox");
+
+    static {
+        PDFBOX_LOG.setLevel(Level.SEVERE);
+    }
 
     private String pdfPath = "";
     private String xmlPath = "";
