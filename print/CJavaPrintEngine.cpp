@@ -15,6 +15,9 @@ const char kPrintClass[] = "a/b/g6";
 const char kClassPathOption[] = "-Djava.class.path=";
 // Keeps SIGINT, SIGTERM and SIGHUP with the program after the machine is created.
 char kReduceSignals[] = "-Xrs";
+// The machine ends with the process, never shut down, so it could not remove its monitoring
+// file under /tmp: it makes none.
+char kNoPerfData[] = "-XX:-UsePerfData";
 
 using GetDefaultInitArgs = jint(JNICALL *)(void *);
 using CreateJavaVm = jint(JNICALL *)(JavaVM **, void **, void *);
@@ -120,8 +123,9 @@ int CJavaPrintEngine::createVM()
 
     m_options[0] = JavaVMOption{m_classPathOption, nullptr};
     m_options[1] = JavaVMOption{kReduceSignals, nullptr};
+    m_options[2] = JavaVMOption{kNoPerfData, nullptr};
     m_vmArgs.version = JNI_VERSION_1_2;
-    m_vmArgs.nOptions = 2;
+    m_vmArgs.nOptions = 3;
     m_vmArgs.options = m_options;
     m_vmArgs.ignoreUnrecognized = JNI_FALSE;
     JavaVM *vm = nullptr;

@@ -88,5 +88,5 @@ private:
     CString m_xmlPath;
     // The option texts m_vmArgs points to while the machine is created.
     char m_classPathOption[kOptionBufferSize] = {};
-    JavaVMOption m_options[2]{};
+    JavaVMOption m_options[3]{};
 };

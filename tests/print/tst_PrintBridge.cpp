@@ -231,6 +231,11 @@ void TestPrintBridge::callSequence()
     QCOMPARE(engine().runPrintJob(controlFile("throw"), false, 0, 0, 0, 0, out, name), -140);
     QCOMPARE(engine().runPrintJob(file, false, 0, 0, 0, 0, out, name), 0);
     QCOMPARE(calls(out).size(), 10);
+
+    // The machine, never shut down, leaves no monitoring file of this process under /tmp.
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (const QString &dir : QDir("/tmp").entryList({"hsperfdata_*"}, QDir::Dirs))
+        QVERIFY2(!QFile::exists("/tmp/" + dir + "/" + pid), qPrintable(dir));
 }
 
 QV_TEST_MAIN(TestPrintBridge)

@@ -163,6 +163,7 @@ private slots:
     void unreadableFiles();
     void targetIsFolder();
     void pathsKeptFromFirstLoad();
+    void fontCacheInTemporaryFolder();
 
 private:
     int print(const QString &file, bool spouse, int mode, int category, int entryId, int flags,
@@ -362,6 +363,12 @@ void TestPrintOutput::pathsKeptFromFirstLoad()
                         folder("pdf") + "/t1_clientletter_own.pdf"));
     QCOMPARE(print(m_file, false, 0, 0, 0, kClientLetter, &pdf), 0);
     QCOMPARE(pageCount(pdf), 2 * pages + 1);
+}
+
+void TestPrintOutput::fontCacheInTemporaryFolder()
+{
+    // PDFBox would keep it in the user's home (the account's, not HOME's).
+    QVERIFY(QFileInfo(testEnvironment().tmp() + "/quorvandelle-pdfbox/.pdfbox.cache").isFile());
 }
 
 QV_TEST_MAIN(TestPrintOutput)
