@@ -223,6 +223,11 @@ void TestPrintOutput::wholeReturn()
     QString pdf;
     QCOMPARE(print(m_file, spouse, 0, 0, 0, flags, &pdf), 0);
     QCOMPARE(pdf, m_out + "/" + fileName);
+    // Made like any new file of the user's, not private like a temporary file.
+    QFile plain(m_out + "/plain");
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    QCOMPARE(QFile::permissions(pdf), plain.permissions());
+    plain.remove();
     const IndividualTaxData &person = spouse ? *m_family.spouse() : *m_family.taxpayer();
     const QStringList expected = expectedLines(person, flags & kFullSin);
     QCOMPARE(pageCount(pdf), person.m_formList.size() + person.m_slipList.size());
@@ -342,6 +347,7 @@ void TestPrintOutput::targetIsFolder()
     QVERIFY(QFileInfo(m_out + "/Folder case.pdf").isDir());
     // Nothing half-written is left beside it.
     QCOMPARE(QDir(m_out).entryList({"*.part"}, QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(m_out).entryList({".*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestPrintOutput::pathsKeptFromFirstLoad()

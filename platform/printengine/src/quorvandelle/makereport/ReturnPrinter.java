@@ -5,7 +5,9 @@ import java.io.File;
 import java.io.IOException;
 import java.nio.file.Files;
 import java.nio.file.Path;
+import java.nio.channels.FileChannel;
 import java.nio.file.StandardCopyOption;
+import java.nio.file.StandardOpenOption;
 import java.util.ArrayList;
 import java.util.List;
 import org.apache.pdfbox.pdmodel.PDDocument;
@@ -74,7 +76,11 @@ public final class ReturnPrinter
         Path target = Path.of(outputFolder, pdfName(returnFile, spouse));
         if (Files.isDirectory(target))
             throw new IOException("target is a folder: " + target);
-        Path part = Files.createTempFile(target.getParent(), ".print", ".part");
+        // Beside the target, so the rename cannot cross file systems; made like any new file
+        // (the user's umask), not with a temporary file's private mode.
+        Path part = target.resolveSibling("." + target.getFileName() + "."
+                                          + ProcessHandle.current().pid() + "." + System.nanoTime()
+                                          + ".part");
         try {
             try (PDDocument doc = new PDDocument()) {
                 for (Page page : pages)
@@ -84,6 +90,10 @@ public final class ReturnPrinter
                     if (printMode != 1 && (options & OPTION_CLIENT_LETTER) == OPTION_CLIENT_LETTER)
                         template = appendTemplate(doc);
                     doc.save(part.toFile());
+                    // On disk before it replaces the old file (save closes its own stream).
+                    try (FileChannel written = FileChannel.open(part, StandardOpenOption.WRITE)) {
+                        written.force(true);
+                    }
                 } finally {
                     if (template != null)
                         template.close();
