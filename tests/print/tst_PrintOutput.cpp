@@ -125,23 +125,23 @@ void addFieldLines(const CTaxData_Form &form, bool fullSin, QStringList &lines)
     }
 }
 
-// What the engine prints for one person: each form, then each slip, in list order.
-QStringList expectedLines(const IndividualTaxData &person, bool fullSin, int onlyFormId = 0)
+// What the engine prints for one person: each form, then each slip, in list order; or only the
+// entry given.
+QStringList expectedLines(const IndividualTaxData &person, bool fullSin,
+                          const TaxDataEntryStru *only = nullptr)
 {
     QStringList lines;
     for (const TaxDataEntryStru *entry : person.m_formList) {
-        if (!entry->data || (onlyFormId && entry->id != onlyFormId))
-            continue;
-        lines << QString::fromUtf8(formInfo(entry->type)->name);
-        addFieldLines(*entry->data, fullSin, lines);
+        if (entry->data && (!only || entry == only)) {
+            lines << QString::fromUtf8(formInfo(entry->type)->name);
+            addFieldLines(*entry->data, fullSin, lines);
+        }
     }
-    if (onlyFormId)
-        return lines;
     for (const TaxDataEntryStru *entry : person.m_slipList) {
-        if (!entry->data)
-            continue;
-        lines << QString::fromUtf8(slipInfo(entry->type)->name);
-        addFieldLines(*entry->data, fullSin, lines);
+        if (entry->data && (!only || entry == only)) {
+            lines << QString::fromUtf8(slipInfo(entry->type)->name);
+            addFieldLines(*entry->data, fullSin, lines);
+        }
     }
     return lines;
 }
@@ -156,7 +156,8 @@ private slots:
     void wholeReturn();
     void clientLetterAndInvoice_data();
     void clientLetterAndInvoice();
-    void oneForm();
+    void oneItem_data();
+    void oneItem();
     void summaryPage();
     void unprintableCharacters();
     void unreadableFiles_data();
@@ -267,15 +268,30 @@ void TestPrintOutput::clientLetterAndInvoice()
     QCOMPARE(lines.contains("Invoice"), (flags & kInvoice) != 0);
 }
 
-void TestPrintOutput::oneForm()
+void TestPrintOutput::oneItem_data()
 {
-    const TaxDataEntryStru *sch3 = m_family.taxpayer()->findFormEntry(FormType::SCH3, 0, false);
-    QVERIFY(sch3);
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("formType"); // 0: the second slip
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Schedule 3") << 0 << FormType::SCH3 << "Schedule 3";
+    QTest::newRow("T1") << 0 << FormType::T1 << "T1 General";
+    QTest::newRow("T5 slip") << 1 << 0 << "T5";
+}
+
+void TestPrintOutput::oneItem()
+{
+    QFETCH(int, category);
+    QFETCH(int, formType);
+    QFETCH(QString, title);
+    IndividualTaxData &person = *m_family.taxpayer();
+    const TaxDataEntryStru *entry =
+        formType ? person.findFormEntry(formType, 0, false) : person.m_slipList.at(1);
+    QVERIFY(entry);
     QString pdf;
-    QCOMPARE(print(m_file, false, 0, 0, sch3->id, kClientLetter | kInvoice, &pdf), 0);
+    QCOMPARE(print(m_file, false, 0, category, entry->id, kClientLetter | kInvoice, &pdf), 0);
     QCOMPARE(pageCount(pdf), 1);
-    QCOMPARE(textLines(pdf), expectedLines(*m_family.taxpayer(), false, sch3->id));
-    QCOMPARE(textLines(pdf).first(), QString("Schedule 3"));
+    QCOMPARE(textLines(pdf), expectedLines(person, false, entry));
+    QCOMPARE(textLines(pdf).first(), title);
 }
 
 void TestPrintOutput::summaryPage()
