@@ -30,9 +30,9 @@ public final class ReturnFileReader
     private static final int MAX_ENTRIES = 20000;
     private static final int MAX_FIELDS = 100000;
     private static final int MAX_TEXT = 16 * 1024 * 1024;
-    private static final int MAX_TABLE_ROWS = 1000;
-    private static final int MAX_TABLE_COLUMNS = 64;
-    private static final int MAX_RESERVED = 64;
+    private static final int MAX_TABLE_ROWS = 10000;
+    private static final int MAX_TABLE_COLUMNS = 256;
+    private static final int MAX_RESERVED = 256;
     // A file larger than this is no return file this program wrote.
     private static final long MAX_FILE_BYTES = 256L * 1024 * 1024;
 
