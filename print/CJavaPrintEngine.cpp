@@ -234,13 +234,15 @@ int CJavaPrintEngine::runJob(const CString &returnFile, bool spouse, int printMo
     if (!doStep)
         return NoDoStep;
 
-    jstring pdfPath = env->NewStringUTF(m_pdfPath.toUtf8().constData());
-    if (takeException() || !pdfPath)
+    // From UTF-16, not NewStringUTF: that takes Java's modified UTF-8, which a path with a
+    // character beyond the 16-bit range (or a NUL) in standard UTF-8 is not.
+    jstring pdfPath = newString(m_pdfPath);
+    if (!pdfPath)
         return PdfPathNotMade;
     if (!callVoid(job, setPdfPath, pdfPath))
         return EngineException;
-    jstring xmlPath = env->NewStringUTF(m_xmlPath.toUtf8().constData());
-    if (takeException() || !xmlPath)
+    jstring xmlPath = newString(m_xmlPath);
+    if (!xmlPath)
         return XmlPathNotMade;
     if (!callVoid(job, setXmlPath, xmlPath))
         return EngineException;

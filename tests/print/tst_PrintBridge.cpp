@@ -12,6 +12,10 @@
 #include <QtTest>
 
 namespace {
+// Reaches the engine whole: accents, a character beyond 16 bits. Only the test engine's log
+// holds it (Java names files in the locale's encoding, which may be ASCII).
+const QString kXmlFolder = QString::fromUtf8("xml \u00e9\U0001F4C4");
+
 QString binFile(const QString &name)
 {
     return QCoreApplication::applicationDirPath() + "/" + name;
@@ -55,7 +59,7 @@ QStringList opening(const QString &outputFolder, int flags)
 {
     return {"<init>",
             "do(S) " + folder("pdf"),
-            "if(S) " + folder("xml"),
+            "if(S) " + folder(kXmlFolder),
             "a(S) " + outputFolder,
             "if(I) " + QString::number(flags),
             "do()",
@@ -87,7 +91,7 @@ void TestPrintBridge::init()
     CT1AppConfig &c = appInstance()->config;
     c.JVMPATH = CT1AppConfig::defaultJvmLibrary;
     c.PDFPATH = folder("pdf");
-    c.XMLPATH = folder("xml");
+    c.XMLPATH = folder(kXmlFolder);
     c.RetPdfPath = folder("ret");
     c.PrintHeader = true;
 }
