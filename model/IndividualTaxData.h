@@ -97,6 +97,10 @@ public:
     int AddMissingProvincialForms();
     // Schedule 5's shared value into the T1, when Schedule 5 (not wizard data) changed.
     void CopySch5ToT1(bool wizardChanged, int changedType);
+    // Pass 1: adds the CPP form of the mode (1 Schedule 8, 2 RC381) when missing; 1 when
+    // added. Prepares the pension split; the T1032's maximum split amount, or 0.
+    int EnsureCppForm(int mode);
+    double PrepareT1032();
     void TransferSpouseData(bool isCurrentPerson, IndividualTaxData *partner);
     bool isGstCreditEligible(IndividualTaxData *partner);
     void updateProvincialSummary(bool gstEstimated, IndividualTaxData *partner);

@@ -3,6 +3,8 @@
 
 #include "marrow/FormFields.h"
 
+#include <QtGlobal>
+
 // A form code no longer in use: the object only carries its code.
 class TaxData_UnusedForm : public CTaxData_Form
 {
@@ -87,6 +89,10 @@ public:
     CFloatField f67922{this, "67922"};
     CFloatField f67924{this, "67924"};
     CFloatField f67926{this, "67926"};
+    // Slip amounts the minimum tax reads: T4 amount G, and two exempt-income totals.
+    CFloatField t4AmountG{this, "t4AmountG"};
+    CFloatField slipExemptF{this, "slipExemptF"};
+    CFloatField slipExemptG{this, "slipExemptG"};
 };
 
 // T2209: federal foreign tax credits (any number per return).
@@ -116,6 +122,12 @@ public:
     CFloatField f66850{this, "66850"};
     CFloatField f66883{this, "66883"};
     CFloatField f66905{this, "66905"};
+    // Entered: the reserve claimed last year and the reserve claimed this year.
+    CFloatField priorReserve{this, "priorReserve"};
+    CFloatField currentReserve{this, "currentReserve"};
+
+    // The capital gain brought into the year: last year's reserve less this year's.
+    void Calculate01() { result = priorReserve - currentReserve; }
 };
 
 // T1A: request for loss carryback.
@@ -173,6 +185,24 @@ class TaxData_CPT20_New : public CTaxData_Form
 public:
     TaxData_CPT20_New() : CTaxData_Form(57) {}
     CIntField option{this, "option"};
+    // One entry per T4 slip, at most six: pensionable earnings, box 16, box 16A, box 17.
+    static constexpr int kEntries = 6;
+    CTableField entries{this,
+                        "entries",
+                        kEntries,
+                        {FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
+
+    void clearEntry() { entries.reset(); }
+    // Entry n, 1 to 6; any other n is not kept.
+    void setEntryN(int n, double earnings, double box16, double box16A, double box17)
+    {
+        if (n < 1 || n > kEntries)
+            return;
+        entries.amountAt(n - 1, 0) = earnings;
+        entries.amountAt(n - 1, 1) = box16;
+        entries.amountAt(n - 1, 2) = box16A;
+        entries.amountAt(n - 1, 3) = box17;
+    }
 };
 
 // T777: employment expenses.
@@ -257,6 +287,15 @@ class TaxData_T1170 : public CTaxData_Form
 {
 public:
     TaxData_T1170() : CTaxData_Form(113) {}
+    // Entered: the sale of the gifted property, its cost and the outlays.
+    CFloatField proceeds{this, "proceeds"};
+    CFloatField adjustedCostBase{this, "adjustedCostBase"};
+    CFloatField outlays{this, "outlays"};
+    CFloatField f67890{this, "67890"};
+
+    // The capital gain on the gift (a loss counts as none).
+    void Calculate01() { f67890 = qMax(0.0, proceeds - adjustedCostBase - outlays); }
+    double getF67890() const { return f67890; }
 };
 
 // T1032: joint election to split pension income.
@@ -309,6 +348,22 @@ public:
                                                     "68040"};
         for (const char *name : kElectionData)
             copyFieldFrom(other, name);
+    }
+    // The pensioner's eligible pension income, from the pensioner's T1.
+    CFloatField eligiblePension{this, "eligiblePension"};
+    CFloatField pensionTaxDeducted{this, "pensionTaxDeducted"};
+    CIntField pensionerAge{this, "pensionerAge"};
+    CIntField transfereeAge{this, "transfereeAge"};
+    CFloatField maxSplit{this, "maxSplit"};
+
+    // At most half of the eligible pension income may be split; the elected amount is kept
+    // within it.
+    double CalculateMaxSplitInc()
+    {
+        maxSplit = qMax(0.0, eligiblePension / 2.0);
+        if (electedAmount > maxSplit)
+            electedAmount = maxSplit.value();
+        return maxSplit;
     }
 };
 
@@ -370,6 +425,13 @@ public:
     CFloatField exemptCurrentYear{this, "exemptCurrentYear"};
     CFloatField f58750{this, "58750"};
     CFloatField f58810{this, "58810"};
+    // The exempt income the contributions may be deferred on and the contributions of both
+    // years, summed.
+    void Calculate01()
+    {
+        f58750 = exemptIncome.value();
+        f58810 = exemptPriorYear + exemptCurrentYear;
+    }
 };
 
 // T90: income exempt under the Indian Act.
@@ -405,4 +467,43 @@ class TaxData_WS_D1 : public CTaxData_Form
 {
 public:
     TaxData_WS_D1() : CTaxData_Form(210) {}
+    // Amounts the slips carry, reset before every pass: taxable dividends (already grossed
+    // up by the payer), interest and other investment income, foreign income.
+    CFloatField t3ForeignIncome{this, "t3ForeignIncome"};
+    CFloatField t3ForeignIncomeSlip{this, "t3ForeignIncomeSlip"};
+    CFloatField t3NonEligibleTaxable{this, "t3NonEligibleTaxable"};
+    CFloatField t3TotalTaxable{this, "t3TotalTaxable"};
+    CFloatField t5NonEligibleTaxable{this, "t5NonEligibleTaxable"};
+    CFloatField t5TotalTaxable{this, "t5TotalTaxable"};
+    CFloatField t5ForeignIncome{this, "t5ForeignIncome"};
+    CFloatField t5Interest{this, "t5Interest"};
+    CFloatField t5AmountB{this, "t5AmountB"};
+    CFloatField t5AmountC{this, "t5AmountC"};
+    CFloatField t5AmountD{this, "t5AmountD"};
+    CFloatField investmentIncome{this, "investmentIncome"};
+    CFloatField t5013ForeignIncome{this, "t5013ForeignIncome"};
+    CFloatField limitedPartnershipIncome{this, "limitedPartnershipIncome"};
+    CFloatField t5013NonEligibleTaxable{this, "t5013NonEligibleTaxable"};
+    CFloatField t5013TotalTaxable{this, "t5013TotalTaxable"};
+    CFloatField t5013CarryingCharges{this, "t5013CarryingCharges"};
+    CFloatField t4psNonEligibleTaxable{this, "t4psNonEligibleTaxable"};
+    CFloatField t4psTotalTaxable{this, "t4psTotalTaxable"};
+    // Entered on the worksheet: dividends and interest that no slip reports.
+    CFloatField otherTaxableDividends{this, "otherTaxableDividends"};
+    CFloatField otherNonEligibleTaxable{this, "otherNonEligibleTaxable"};
+    CFloatField otherInterest{this, "otherInterest"};
+    // Results.
+    CFloatField f12000{this, "12000"};
+    CFloatField f12010{this, "12010"};
+    CFloatField f12100{this, "12100"};
+    CFloatField f12200{this, "12200"};
+    CFloatField foreignIncome{this, "foreignIncome"};
+    CFloatField eligibleTaxable{this, "eligibleTaxable"};
+    CFloatField f23500{this, "23500"};
+
+    void resetDivDetailsAmounts();
+    // The taxable amounts are summed as the slips give them: they are already grossed up.
+    void Calculate01();
+    double getF12000() const { return f12000; }
+    double getF12010() const { return f12010; }
 };

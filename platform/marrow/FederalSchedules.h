@@ -46,6 +46,27 @@ public:
     CFloatField f13200B{this, "13200B"};
     CFloatField f17599{this, "17599"};
     CFloatField f17600{this, "17600"};
+    // Entered dispositions: proceeds, adjusted cost base and outlays per row.
+    static constexpr int kDispositions = 10;
+    CTableField dispositions{this,
+                             "dispositions",
+                             kDispositions,
+                             {FieldType::Float, FieldType::Float, FieldType::Float}};
+    // Gains the slips and other forms bring, reset or set by the calculation.
+    CFloatField slipGains{this, "slipGains"};
+    CFloatField t5Box18{this, "t5Box18"};
+    CFloatField t1170Gain{this, "t1170Gain"};
+    CFloatField mortgageForeclosure{this, "mortgageForeclosure"};
+    CFloatField f19700{this, "19700"};
+    CFloatField f19900{this, "19900"};
+
+    // Net gains (line 19700): the dispositions, the slip gains, the reserves of the T2017 and
+    // the gains on gifts and on a principal residence not covered by the exemption.
+    void CalculateBeforeLine193();
+    // The taxable part (line 19900): the inclusion rate of the net gains or loss.
+    void CalculateTaxableCapGain();
+    double getTaxableCapitalGain() const { return f19900; }
+    double getMortgageForClosureAndConditionSale() const { return mortgageForeclosure; }
 };
 
 // Schedule 5: amounts for a spouse and eligible dependants.
@@ -98,6 +119,11 @@ public:
     CFloatField spouseRc210Box11{this, "spouseRc210Box11"};
     CFloatField spouseAdjustedNetIncome{this, "spouseAdjustedNetIncome"};
     CFloatField partnerOtherWorkingIncome{this, "partnerOtherWorkingIncome"};
+    void setACWBAmounts(double box10, double box11)
+    {
+        rc210Box10 = box10;
+        rc210Box11 = box11;
+    }
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.
@@ -151,6 +177,9 @@ public:
     CBoolField deceased{this, "deceased"};
     CFloatField f33700{this, "33700"};
     CFloatField f33900{this, "33900"};
+    // What the slips report: charitable donations and other gifts.
+    CFloatField slipDonations{this, "slipDonations"};
+    CFloatField slipGifts{this, "slipGifts"};
 };
 
 // Schedule 10: Canada training credit.

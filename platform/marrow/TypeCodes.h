@@ -167,3 +167,8 @@ constexpr int Medical = 4;
 constexpr int Rrsp = 5;
 constexpr int Provincial = 6;
 } // namespace WizardType
+
+// Province and territory codes of Global_Provs_Info that the calculation tests by name.
+namespace ProvinceCode {
+constexpr int QC = 11;
+} // namespace ProvinceCode
