@@ -324,6 +324,20 @@ public:
     TaxData_InstalmentCalc() : CTaxData_Form(209) {}
     CFloatField provincialAmount1{this, "provincialAmount1"};
     CFloatField provincialAmount2{this, "provincialAmount2"};
+    CFloatField netTaxOwing{this, "netTaxOwing"};
+    CFloatField quarterly{this, "quarterly"};
+
+    // The instalments on this year's figures, in the simplest faithful way: the tax the year
+    // leaves owing after tax deducted (federal and the provincial amounts), in four equal
+    // parts. The threshold below which none are due is not in the published figures used.
+    template <typename T1, typename Summary> void Calculate(const T1 &t1, Summary &summary)
+    {
+        netTaxOwing = qMax(0.0, t1.f43500 - t1.f43700 + provincialAmount1 + provincialAmount2);
+        quarterly = qRound64(netTaxOwing * 100.0 / 4.0) / 100.0;
+        for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
+                                        &summary.instalmentSeptember, &summary.instalmentDecember})
+            *instalment = quarterly.value();
+    }
 };
 
 // T2048: Canadian journalism labour tax credit.

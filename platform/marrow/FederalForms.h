@@ -1,6 +1,7 @@
 // The other federal forms of the form library: field-holder classes.
 #pragma once
 
+#include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
 
 #include <QtGlobal>
@@ -41,6 +42,15 @@ public:
     CFloatField premiumsWithPpip{this, "premiumsWithPpip"};
     CFloatField ppipPremiums{this, "ppipPremiums"};
     CBoolField quebecFlag{this, "quebecFlag"};
+    CFloatField employmentIncome{this, "employmentIncome"};
+    CFloatField required{this, "required"};
+    CFloatField result{this, "result"};
+
+    // EI premiums: the required premium on insurable earnings (box 14 when box 24 is blank),
+    // at the Quebec rate for Quebec employment; the premiums paid beyond it are an
+    // overpayment. The typed amount is the premiums paid.
+    void calculate() override;
+    double paidPremiums() const { return premiumsWithPpip - ppipPremiums; }
 };
 
 // GST370: employee and partner GST/HST rebate.
@@ -109,6 +119,33 @@ public:
     CFloatField credit{this, "credit"};
     CStringField country{this, "country"};
     void getDescription(CString &out) const override { out = country.value(); }
+    CFloatField basicFederalTax{this, "basicFederalTax"};
+    CFloatField taxLimit{this, "taxLimit"};
+    CFloatField adjustment15{this, "adjustment15"};
+    CFloatField minimumTaxCopy1{this, "minimumTaxCopy1"};
+    CFloatField minimumTaxCopy2{this, "minimumTaxCopy2"};
+    CFloatField minimumTaxCopy3{this, "minimumTaxCopy3"};
+    CFloatField minimumTaxCopy4{this, "minimumTaxCopy4"};
+
+    // Entered beside what the slips report: foreign non-business income and the tax paid
+    // on it.
+    CFloatField foreignIncome{this, "foreignIncome"};
+    CFloatField foreignTax{this, "foreignTax"};
+
+    double totalIncome() const { return foreignIncome + slipAmount1; }
+    double totalTax() const { return foreignTax + slipAmount2; }
+    // The credit: the lesser of the foreign tax paid and the basic federal tax in the
+    // proportion of the foreign income to the income base.
+    void Calculate01()
+    {
+        double share = 0;
+        if (incomeBase > 0)
+            share = qBound(0.0, totalIncome() / incomeBase, 1.0);
+        credit = qMax(0.0, qMin(totalTax(), taxLimit * share));
+    }
+    // The foreign tax above 15% of the property income is deductible, not creditable; the
+    // 15% rule's figure is not in the published figures used, so nothing is moved.
+    void Adjust15Percent() { adjustment15 = 0.0; }
 };
 
 // T2017: reserves on dispositions of capital property.
@@ -413,6 +450,15 @@ public:
     CBoolField electionFlag{this, "electionFlag"};
     CIntField electionOption{this, "electionOption"};
     CFloatField electionAmount{this, "electionAmount"};
+    CppContributionFields cpp{this};
+    CIntField qppMonths{this, "qppMonths", 12};
+    CFloatField qppEarnings{this, "qppEarnings"};
+    CFloatField cappedEarnings{this, "cappedEarnings"};
+
+    // CPP on the slips outside Quebec and QPP on the Quebec slips, each on its own rates.
+    void Calculate01();
+    void getCPPRelatedAmounts(double amounts[6]) const { cpp.getCPPRelatedAmounts(amounts); }
+    void mockCPPQPPMonthIfNeeded() {}
 };
 
 // RC383: tax-deferred CPP contributions.
@@ -505,5 +551,9 @@ public:
     // The taxable amounts are summed as the slips give them: they are already grossed up.
     void Calculate01();
     double getF12000() const { return f12000; }
+    // The OAS recovery: 15% of net income above the threshold, at most the OAS received. The
+    // EI benefit repayment is not computed (its figures are not in the published figures
+    // used).
+    void CalculateF23500(double netIncomeBefore, double oasReceived);
     double getF12010() const { return f12010; }
 };

@@ -1,6 +1,7 @@
 // TaxData_T1New: the T1 General, the person's main form.
 #pragma once
 
+#include "marrow/FederalTaxRules.h"
 #include "marrow/FormFields.h"
 #include "ordane/AmountTolerance.h"
 
@@ -437,6 +438,88 @@ public:
     CStringField calculationNote{this, "calculationNote"};
     CFloatField t1032Amount{this, "t1032Amount"};
     CFloatField f12905{this, "12905"};
+
+    // Lines and roles of net income, taxable income, credits, tax and the balance (passes 2
+    // to 6).
+    CFloatField f20800{this, "20800"};
+    CFloatField f21200{this, "21200"};
+    CFloatField f21400{this, "21400"};
+    CFloatField f23400{this, "23400"};
+    CFloatField f23500{this, "23500"};
+    CFloatField f25000{this, "25000"};
+    CFloatField f25400{this, "25400"};
+    CFloatField f25500{this, "25500"};
+    CFloatField f30800{this, "30800"};
+    CFloatField f31200{this, "31200"};
+    CFloatField f31205{this, "31205"};
+    CFloatField f31260{this, "31260"};
+    CFloatField f31600{this, "31600"};
+    CFloatField f32300{this, "32300"};
+    CFloatField f33200{this, "33200"};
+    CFloatField f33500{this, "33500"};
+    CFloatField f33800{this, "33800"};
+    CFloatField f34900{this, "34900"};
+    CFloatField f34990{this, "34990"};
+    CFloatField f40400{this, "40400"};
+    CFloatField f40425{this, "40425"};
+    CFloatField f41700{this, "41700"};
+    CFloatField f42800{this, "42800"};
+    CFloatField f44000{this, "44000"};
+    CFloatField f45000{this, "45000"};
+    CFloatField f47555{this, "47555"};
+    CFloatField f47900{this, "47900"};
+    CFloatField capitalGainsInclusion{this, "capitalGainsInclusion"};
+    CBoolField qppFree{this, "qppFree"};
+    CFloatField adjustedNetIncome{this, "adjustedNetIncome"};
+    CFloatField foreignTaxTotal1{this, "foreignTaxTotal1"};
+    CFloatField foreignTaxTotal2{this, "foreignTaxTotal2"};
+    CFloatField foreignTaxTotal3{this, "foreignTaxTotal3"};
+    CFloatField foreignTaxTotal4{this, "foreignTaxTotal4"};
+    CFloatField territorialAmount1{this, "territorialAmount1"};
+    CFloatField territorialAmount2{this, "territorialAmount2"};
+    CFloatField minimumTaxIndicator{this, "minimumTaxIndicator"};
+    CFloatField spouseTransferAmount{this, "spouseTransferAmount"};
+    CFloatField basicFederalTaxCopy{this, "basicFederalTaxCopy"};
+    STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
+
+    bool IsBankrupt() const { return IsPostBankrupt(); }
+    bool IsAgeUnder18() const { return GetAge() < 18; }
+    bool IsSpouseAgeNotUnder65() const { return GetSpouseAge() >= 65; }
+    bool IsSpouseAgeNotUnder18() const { return GetSpouseAge() >= 18; }
+    bool HasMaritalChange() const { return maritalChange != 0; }
+    bool HasSelfEmploymentIncome() const;
+    int GetBirthMonth() const { return birthDate.IsValid() ? birthDate.date().month() : 0; }
+    // The spouse's net income for the spouse amount; with the deduction of the exchange.
+    double getSpouseNetIncForSpouseCredit(bool) const { return spouseNetIncome; }
+    // The self-employment earnings for CPP (a) and QPP (b): the net incomes not in Quebec,
+    // or in Quebec, of the person's province of self-employment.
+    void getSelfEmploymentIncomeForCPP(double *cppEarnings, double *qppEarnings) const;
+    // Net income before the social benefits repayment (line 23400) and after it (23600).
+    void CalculateNetIncomeBeforeF23500();
+    void CalculateNetIncomeAfterCCT(bool withLines);
+    void CalculateTaxableIncome(bool withLines);
+    // The age amount (Schedule 1 and Schedule 2) of a person of 65 or over.
+    static double CalculateAgeAmount(bool age65OrOver, double netIncome, double days,
+                                     double daysInYear, double maximum, double threshold,
+                                     double rate);
+    // The non-refundable credit amounts (30000 to 33500) and their credit (33800).
+    void CalculateField338AndField410_414();
+    // Total non-refundable credits (35000), with donations and the top-up credit.
+    void CalculateField350();
+    // Tax on taxable income (40400) and the dividend tax credit (40425).
+    void CalculateFedTax1stStep();
+    void CalculateField404();
+    // Basic federal tax (42900).
+    void CalculateField429AndNonResiSurTax();
+    // Federal tax after the foreign tax credit, with the additional taxes (41700, 42000).
+    void CalculateField417(bool minimumTaxApplies);
+    void CalculateFedTax();
+    // Total payable (43500) and tax deducted (43700).
+    void CalculateBeforeLine437(bool withLines);
+    // Total credits (48200), the refund (48400) or the balance owing (48500).
+    void CalculateBalance(bool withLines);
+    // The federal thresholds the pension-split optimiser steps through.
+    void GetIncomeThresholds(QList<double> &thresholds) const;
 
     // Total income (line 15000) from the lines and the roles pass 1 filled; with lines, the
     // income lines that are sums of roles are filled first.

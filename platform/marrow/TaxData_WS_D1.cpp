@@ -1,6 +1,11 @@
 // The federal worksheet's dividend and investment-income lines.
 #include "marrow/FederalForms.h"
 
+#include "marrow/FederalRates2025.h"
+#include "marrow/FederalTaxRules.h"
+
+#include <algorithm>
+
 void TaxData_WS_D1::resetDivDetailsAmounts()
 {
     for (CFloatField *amount :
@@ -24,4 +29,12 @@ void TaxData_WS_D1::Calculate01()
     foreignIncome = t3ForeignIncome + t5ForeignIncome + t5013ForeignIncome;
     f12100 = investmentIncome + foreignIncome + otherInterest;
     f12200 = limitedPartnershipIncome.value();
+}
+
+void TaxData_WS_D1::CalculateF23500(double netIncomeBefore, double oasReceived)
+{
+    using namespace FederalRates2025;
+    const double recovery =
+        kOasRecoveryRate * std::max(0.0, netIncomeBefore - kOasRecoveryThreshold);
+    f23500 = FederalTaxRules::roundCents(std::clamp(recovery, 0.0, std::max(0.0, oasReceived)));
 }

@@ -170,5 +170,8 @@ constexpr int Provincial = 6;
 
 // Province and territory codes of Global_Provs_Info that the calculation tests by name.
 namespace ProvinceCode {
+constexpr int AB = 1;
+constexpr int NU = 8;
 constexpr int QC = 11;
+constexpr int YT = 13;
 } // namespace ProvinceCode

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "CalcFixture.h"
+#include "LinkedReturn.h"
 #include "PluginFolder.h"
 #include "SlipFixtures.h"
 #include "TestMain.h"
@@ -30,35 +31,13 @@ const QDate kBornAt40(1985, 3, 1);
 const QDate kBornAt70(1955, 3, 1);
 
 // A single return (the taxpayer alone) in a province whose real plug-in is linked.
-struct SingleReturn
+struct SingleReturn : LinkedReturn
 {
-    PluginFolder folder;
-    FamilyTaxData family{0};
-    TaxData_T1New *t1 = nullptr;
-
     bool setUp(int province, const QDate &born)
     {
-        if (!folder.linkRealPlugin(province))
-            return false;
-        t1 = setUpPerson(*family.taxpayer(), province, "Louise", "046454286", born, 4);
-        return t1 != nullptr;
-    }
-    IndividualTaxData &person() { return *family.taxpayer(); }
-    CTaxData_Form *addSlip(int code, const FieldValues &values)
-    {
-        TaxDataEntryStru *entry = person().addSlip(code, 0, 0);
-        entry->data->copyValuesFrom(*makeSlip(code, values));
-        return entry->data;
+        return LinkedReturn::setUp(province, born) != nullptr;
     }
 };
-
-double amountOf(const CTaxData_Form &form, const char *name)
-{
-    const auto *field = dynamic_cast<const CFloatField *>(form.findField(name));
-    if (!field)
-        qFatal("no amount %s", name);
-    return field->value();
-}
 
 // Every field of the form as text, by name.
 QMap<QByteArray, QString> snapshot(const CTaxData_Form &form)
