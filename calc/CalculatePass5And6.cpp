@@ -5,14 +5,17 @@
 #include "calc/Pass1Steps.h"
 #include "model/PersonForms.h"
 
+#include "app/TabWndApp.h"
 #include "brevant/BrevantForms.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
+#include "marrow/FormTables.h"
 #include "marrow/TaxData_T1KSNew.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -20,14 +23,106 @@ namespace {
 constexpr int kInstalmentProvincialAmount1 = 63855;
 constexpr int kInstalmentProvincialAmount2 = 63856;
 
+// Steps 13 to 21: the identification and amounts of the filing forms.
 void identificationIntoFilingForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
+    std::optional<CT1AppConfig> defaults;
+    if (!appInstance())
+        defaults.emplace();
+    const CT1AppConfig &settings = defaults ? *defaults : appInstance()->config;
+    const bool canadian = !t1.foreignAddress;
+    const CString fullName = t1.ConstructFullName();
+
+    if (auto *t1a = formOf<TaxData_T1ANew>(person, FormType::T1A)) {
+        t1a->fullName = fullName;
+        t1a->address = t1.GetFullAddressWithoutPostcode(10);
+        t1a->city = t1.city.value();
+        t1a->mailingProvince = int(t1.mailingProvince);
+        t1a->postalCode = t1.postalCode.value();
+        t1a->sin = t1.sin.value();
+        t1a->firstName = t1.firstName.value();
+        t1a->lastName = t1.lastName.value();
+        t1a->phone = t1.phone.value();
+        auto *sch3 = formOf<TaxData_Sch3>(person, FormType::SCH3);
+        t1a->capitalLoss = sch3 && sch3->netResult < kAmountTolerance ? -sch3->netResult : 0.0;
+    }
+    if (auto *t5004 = formOf<TaxData_T5004>(person, FormType::T5004)) {
+        t5004->address = t1.GetFullAddressWithoutPostcode(0);
+        t5004->fullName = fullName;
+    }
+    auto *t1dd = formOf<CTaxData_T1DD>(person, FormType::T1DD);
+    if (t1dd) {
+        t1dd->firstName = t1.firstName.value();
+        t1dd->lastName = t1.lastName.value();
+        t1dd->sin = t1.sin.value();
+        t1dd->street = t1.street.value();
+        t1dd->city = t1.city.value();
+        if (canadian)
+            t1dd->mailingProvince = int(t1.mailingProvince);
+        t1dd->postalCode = t1.postalCode.value();
+    }
     if (auto *t183 = formOf<TaxData_T183New>(person, FormType::T183)) {
+        t183->firstName = t1.firstName.value();
+        t183->lastName = t1.lastName.value();
+        t183->sin = t1.sin.value();
+        t183->street = t1.street.value();
+        t183->city = t1.city.value();
+        if (canadian)
+            t183->mailingProvince = int(t1.mailingProvince);
+        t183->postalCode = t1.postalCode.value();
         t183->totalIncome = t1.f15000.value();
         t183->taxableIncome = t1.f26000.value();
         t183->amount = t1.f43500.value();
         t183->refund = t1.f48400.value();
         t183->balanceDue = t1.f48500.value();
+        if (t1dd)
+            t183->directDeposit = true;
+    }
+    if (auto *t185 = formOf<TaxData_T185>(person, FormType::T185)) {
+        t185->firstName = t1.firstName.value();
+        t185->lastName = t1.lastName.value();
+        t185->sin = t1.sin.value();
+        t185->street = t1.street.value();
+        t185->city = t1.city.value();
+        if (canadian)
+            t185->mailingProvince = int(t1.mailingProvince);
+        t185->postalCode = t1.postalCode.value();
+        if (t185->ownSwitch == 0)
+            t185->amount = t1.f48500.value();
+        t185->calculate();
+    }
+    if (auto *rc71 = formOf<CTaxData_RC71>(person, FormType::RC71)) {
+        if (!settings.DiscounterCode.isEmpty())
+            rc71->discounterCode = settings.DiscounterCode;
+        rc71->firstName = t1.firstName.value();
+        rc71->lastName = t1.lastName.value();
+        rc71->sin = t1.sin.value();
+        rc71->calculate();
+    }
+    if (auto *t1adj = formOf<CTaxData_T1ADJ>(person, FormType::T1ADJ)) {
+        if (!settings.BusinessEFileNum.isEmpty())
+            t1adj->efileNumber = settings.BusinessEFileNum;
+        t1adj->yearText = QString::number(TaxData_T1New::kTaxYear);
+        t1adj->name = CString(t1.lastName.value() + QStringLiteral(", ") + t1.firstName.value());
+        t1adj->sin = t1.sin.value();
+    }
+    if (auto *t1135 = formOf<TaxData_T1135New>(person, FormType::T1135)) {
+        t1135->formInt = 0;
+        t1135->name = fullName;
+        t1135->lastName = t1.lastName.value();
+        t1135->sin = t1.sin.value();
+        t1135->calculate();
+        t1135->overwriteStatus = settings.OverwriteStatus ? 1 : 0;
+    }
+    if (auto *t1153 = formOf<CTaxData_T1153>(person, FormType::T1153)) {
+        t1153->fullName = fullName;
+        t1153->sin = t1.sin.value();
+        t1153->address = t1.street.value();
+        t1153->birthDate = t1.birthDate.date();
+        t1153->city = t1.city.value();
+        const ProvInfoRow *row = canadian ? provInfo(t1.mailingProvince) : nullptr;
+        t1153->provinceText = row ? QString::fromUtf8(row->name) : QString();
+        t1153->postalCode = t1.postalCode.value();
     }
 }
 

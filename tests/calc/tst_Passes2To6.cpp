@@ -276,6 +276,7 @@ private slots:
     void instalments();
     void rentalLossIndicators();
     void pass5HooksStartFromZero();
+    void filingFormsTakeTheReturn();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -593,6 +594,32 @@ void TestPasses2To6::pass5HooksStartFromZero()
     r.family.taxpayer()->m_provsTaxMgr.calculatePass5(t1, 0, nullptr, none);
     QCOMPARE(double(t1->f47555), 0.0);
     QCOMPARE(double(t1->f42800), 900.0);
+}
+
+void TestPasses2To6::filingFormsTakeTheReturn()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    t1->street = QStringLiteral("12 Elm St");
+    t1->city = QStringLiteral("Ottawa");
+    t1->mailingProvince = kON;
+    t1->postalCode = QStringLiteral("K1A0B1");
+    Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
+    auto *t183 = form<TaxData_T183New>(p, FormType::T183);
+    form<CTaxData_T1DD>(p, FormType::T1DD);
+    auto *t1adj = form<CTaxData_T1ADJ>(p, FormType::T1ADJ);
+    auto *t1153 = form<CTaxData_T1153>(p, FormType::T1153);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t183->totalIncome), 45000.0);
+    QCOMPARE(double(t183->balanceDue), 3973.0); // 6,525 - 2,552
+    QCOMPARE(double(t183->refund), 0.0);
+    QVERIFY(t183->directDeposit);
+    QCOMPARE(t183->city.value(), CString("Ottawa"));
+    QCOMPARE(t1adj->name.value(), CString("Gagnon, Louise"));
+    QCOMPARE(t1adj->yearText.value(), CString("2025"));
+    QCOMPARE(t1153->provinceText.value(), CString("Ontario"));
+    QCOMPARE(t1153->fullName.value(), CString("Louise Gagnon"));
 }
 
 QV_TEST_MAIN(TestPasses2To6)
