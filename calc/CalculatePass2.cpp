@@ -53,7 +53,8 @@ int endMonth(const TaxData_T1New &t1)
     return kYearMonths;
 }
 
-// The deductions from slips and the RRSP deduction of Schedule 7.
+// The deductions from slips, the RRSP deduction of Schedule 7 and the moving, employment
+// and clergy forms.
 void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &totals)
 {
     t1.f20700 = t1.rppContributions.value();
@@ -70,8 +71,32 @@ void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &
             std::clamp(contributions, 0.0, std::max(0.0, double(sch7->rrspDeductionLimit))));
     }
     t1.f20800 = sch7 ? sch7->f24600.value() : 0.0;
-    if (auto *t1223 = formOf<CTaxData_T1223>(person, FormType::T1223))
-        t1223->housingAmount = std::min(double(t1223->housingAmount), totals.t4Box30);
+    t1.movingExpenses = 0.0;
+    for (TaxData_T1MNew *t1m : Pass1::formsOfType<TaxData_T1MNew>(person, FormType::T1M)) {
+        t1m->yearText = QString::number(TaxData_T1New::kTaxYear);
+        t1m->lastName = t1.lastName.value();
+        t1m->firstName = t1.firstName.value();
+        t1m->sin = t1.sin.value();
+        t1m->Calculate01();
+        t1.movingExpenses += t1m->amount2;
+    }
+    t1.employmentExpenses = 0.0;
+    for (TaxData_T777New *t777 : Pass1::formsOfType<TaxData_T777New>(person, FormType::T777)) {
+        t777->employmentIncome = totals.t4Box14;
+        t777->Calculate01();
+        t1.employmentExpenses += t777->deduction;
+    }
+    auto *t1223 = formOf<CTaxData_T1223>(person, FormType::T1223);
+    if (t1223) {
+        t1223->lastName = t1.lastName.value();
+        t1223->firstName = t1.firstName.value();
+        t1223->yearText = QString::number(TaxData_T1New::kTaxYear);
+        t1223->sin = t1.sin.value();
+        t1223->address = t1.GetFullAddressWithoutPostcode(0);
+        t1223->employmentIncome = t1.f10100.value();
+        t1223->Calculate01();
+    }
+    t1.clergyDeduction = t1223 ? t1223->deduction.value() : 0.0;
 }
 
 // Steps 12 to 24: the CPP/QPP and EI contributions.

@@ -249,6 +249,12 @@ public:
     TaxData_T777New() : CTaxData_Form(59) {}
     CStringField employerName{this, "employerName"};
     void getDescription(CString &out) const override { out = employerName.value(); }
+    CFloatField employmentIncome{this, "employmentIncome"};
+    CFloatField expenses{this, "expenses"};
+    CFloatField deduction{this, "deduction"};
+
+    // The expenses entered, at most the employment income.
+    void Calculate01() { deduction = qBound(0.0, expenses.value(), employmentIncome.value()); }
 };
 
 // T1219: provincial or territorial minimum tax.
@@ -302,6 +308,16 @@ public:
     // What the form carries into the following year: the first amount less the second, when
     // positive.
     double amountForNextYear() const { return amount1 - amount2 > 0 ? amount1 - amount2 : 0.0; }
+    // The identification pass 2 copies in, and the income earned at the new location.
+    CStringField yearText{this, "yearText", 4};
+    CStringField lastName{this, "lastName"};
+    CStringField firstName{this, "firstName"};
+    CStringField sin{this, "sin", 11};
+    CFloatField incomeAtNewLocation{this, "incomeAtNewLocation"};
+
+    // The expenses (the first amount) are deducted up to the income earned at the new
+    // location; the deduction is the second amount, the rest carries forward.
+    void Calculate01() { amount2 = qBound(0.0, amount1.value(), incomeAtNewLocation.value()); }
 };
 
 // T1223: clergy residence deduction.
@@ -310,6 +326,17 @@ class CTaxData_T1223 : public CTaxData_Form
 public:
     CTaxData_T1223() : CTaxData_Form(103) {}
     CFloatField housingAmount{this, "housingAmount"};
+    CStringField lastName{this, "lastName"};
+    CStringField firstName{this, "firstName"};
+    CStringField yearText{this, "yearText", 4};
+    CStringField sin{this, "sin", 11};
+    CStringField address{this, "address"};
+    CFloatField employmentIncome{this, "employmentIncome"};
+    CFloatField deduction{this, "deduction"};
+
+    // The clergy residence deduction: the housing the slips or the form give, at most the
+    // employment income.
+    void Calculate01() { deduction = qBound(0.0, housingAmount.value(), employmentIncome.value()); }
 };
 
 // T1229: resource expenses and depletion.

@@ -444,6 +444,9 @@ public:
     CFloatField f20800{this, "20800"};
     CFloatField f21200{this, "21200"};
     CFloatField f21400{this, "21400"};
+    CFloatField movingExpenses{this, "movingExpenses"};
+    CFloatField employmentExpenses{this, "employmentExpenses"};
+    CFloatField clergyDeduction{this, "clergyDeduction"};
     CFloatField f23400{this, "23400"};
     CFloatField f23500{this, "23500"};
     CFloatField f25000{this, "25000"};

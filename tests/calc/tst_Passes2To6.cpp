@@ -277,6 +277,8 @@ private slots:
     void rentalLossIndicators();
     void pass5HooksStartFromZero();
     void filingFormsTakeTheReturn();
+    void deductionForms_data();
+    void deductionForms();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -620,6 +622,39 @@ void TestPasses2To6::filingFormsTakeTheReturn()
     QCOMPARE(t1adj->yearText.value(), CString("2025"));
     QCOMPARE(t1153->provinceText.value(), CString("Ontario"));
     QCOMPARE(t1153->fullName.value(), CString("Louise Gagnon"));
+}
+
+void TestPasses2To6::deductionForms_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("entered");
+    QTest::addColumn<double>("netIncome");
+    QTest::newRow("moving expenses") << int(FormType::T1M) << 3000.0 << 42000.0;
+    QTest::newRow("moving expenses above the income") << int(FormType::T1M) << 60000.0 << 0.0;
+    QTest::newRow("employment expenses") << int(FormType::T777) << 1200.0 << 43800.0;
+    QTest::newRow("clergy residence") << int(FormType::T1223) << 9000.0 << 36000.0;
+}
+
+void TestPasses2To6::deductionForms()
+{
+    QFETCH(int, type);
+    QFETCH(double, entered);
+    QFETCH(double, netIncome);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    // The clergy residence comes from T4 box 30 (included in box 14).
+    const double box30 = type == FormType::T1223 ? entered : 0.0;
+    Return::addSlip(p, SlipType::T4, {{"box14", 45000}, {"box30", box30}});
+    CTaxData_Form *deductionForm = p.addForm(type, 0, true, 0, false)->data;
+    if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(deductionForm)) {
+        t1m->amount1 = entered;
+        t1m->incomeAtNewLocation = 45000;
+    } else if (auto *t777 = dynamic_cast<TaxData_T777New *>(deductionForm)) {
+        t777->expenses = entered;
+    }
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f23600), netIncome);
 }
 
 QV_TEST_MAIN(TestPasses2To6)
