@@ -6,6 +6,7 @@
 #include "model/PersonForms.h"
 
 #include "brevant/BrevantForms.h"
+#include "marrow/DependantInfoStruct.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
@@ -244,6 +245,11 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     t1.hasSpouseData = hasSpouseData();
     auto *sch5 = formOf<TaxData_Sch5>(*this, FormType::SCH5);
     t1.f30300 = sch5 ? sch5->f30300.value() : 0.0;
+    // The Canada caregiver amount for each infirm child under 18.
+    const int infirmChildren =
+        m_dependants ? m_dependants->GetInfirmDependentNumberUnderAge18() : 0;
+    t1.children30500 = FederalRates2025::kCaregiverChildUnder18 * infirmChildren;
+    t1.f30500 = t1.children30500.value();
     pensionAmount(t1);
     ApplyT1032ToT1();
     t1.canadaEmploymentBase = t1.f10100 + t1.employmentIncome2;

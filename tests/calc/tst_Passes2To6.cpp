@@ -11,6 +11,7 @@
 #include "TestMain.h"
 #include "brevant/BrevantForms.h"
 #include "marrow/BusinessForms.h"
+#include "marrow/DependantInfoStruct.h"
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
@@ -279,6 +280,12 @@ private slots:
     void filingFormsTakeTheReturn();
     void deductionForms_data();
     void deductionForms();
+    void overpayments_data();
+    void overpayments();
+    void workersBenefit_data();
+    void workersBenefit();
+    void caregiverForInfirmChildren_data();
+    void caregiverForInfirmChildren();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -655,6 +662,96 @@ void TestPasses2To6::deductionForms()
     }
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t1->f23600), netIncome);
+}
+
+void TestPasses2To6::overpayments_data()
+{
+    QTest::addColumn<double>("box16");
+    QTest::addColumn<double>("box18");
+    QTest::addColumn<double>("line30800");
+    QTest::addColumn<double>("line44800");
+    QTest::addColumn<double>("line31200");
+    QTest::addColumn<double>("line45000");
+    // Required on 45,000: CPP 2,469.25 (base 2,054.25), EI 738.00.
+    QTest::newRow("as required") << 2469.25 << 738.0 << 2054.25 << 0.0 << 738.0 << 0.0;
+    QTest::newRow("two employers, too much")
+        << 2969.25 << 900.0 << 2054.25 << 500.0 << 738.0 << 162.0;
+    QTest::newRow("too little") << 2000.0 << 700.0 << 1663.87 << 0.0 << 700.0 << 0.0;
+}
+
+void TestPasses2To6::overpayments()
+{
+    QFETCH(double, box16);
+    QFETCH(double, box18);
+    QFETCH(double, line30800);
+    QFETCH(double, line44800);
+    QFETCH(double, line31200);
+    QFETCH(double, line45000);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    Return::addSlip(
+        *r.family.taxpayer(), SlipType::T4,
+        {{"box14", 45000}, {"box16", box16}, {"box18", box18}, {"box24", 45000}, {"box26", 45000}});
+    r.family.Recalculate(0, nullptr);
+    // 2,000 x 4.95 / 5.95 = 1,663.87
+    QCOMPARE(double(t1->f30800), line30800);
+    QCOMPARE(double(t1->f44800), line44800);
+    QCOMPARE(double(t1->f31200), line31200);
+    QCOMPARE(double(t1->f45000), line45000);
+}
+
+void TestPasses2To6::workersBenefit_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("employment");
+    QTest::addColumn<double>("benefit");
+    // 27% x (10,000 - 3,000) = 1,890, at most 1,633; net income below 26,855.
+    QTest::newRow("the maximum") << kON << 10000.0 << 1633.0;
+    // 27% x 2,000 = 540.
+    QTest::newRow("phasing in") << kON << 5000.0 << 540.0;
+    // 1,633 - 15% x (30,000 - 26,855) = 1,161.25.
+    QTest::newRow("phasing out") << kON << 30000.0 << 1161.25;
+    QTest::newRow("Quebec: figures not published here") << kQC << 10000.0 << 0.0;
+}
+
+void TestPasses2To6::workersBenefit()
+{
+    QFETCH(int, province);
+    QFETCH(double, employment);
+    QFETCH(double, benefit);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(province, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", employment}});
+    form<TaxData_Sch6>(p, FormType::SCH6);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f45300), benefit);
+}
+
+void TestPasses2To6::caregiverForInfirmChildren_data()
+{
+    QTest::addColumn<int>("infirm");
+    QTest::addColumn<double>("amount");
+    QTest::newRow("one infirm child: 2,687") << 1 << 2687.0;
+    QTest::newRow("a child who is not infirm") << 0 << 0.0;
+}
+
+void TestPasses2To6::caregiverForInfirmChildren()
+{
+    QFETCH(int, infirm);
+    QFETCH(double, amount);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    DependantInfoStruct &dependants = r.family.dependants();
+    dependants.AllocData(1);
+    dependants.record(0).birthDate = QDate(2015, 4, 1);
+    dependants.record(0).relationship = 1;
+    dependants.record(0).infirm = infirm;
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 45000}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f30500), amount);
+    // The credit amounts hold it: (16,129 + 1,471 + amount) x 14.5%.
+    QCOMPARE(double(t1->f35000), qRound64((17600 + amount) * 14.5) / 100.0);
 }
 
 QV_TEST_MAIN(TestPasses2To6)
