@@ -157,7 +157,7 @@ void TestPass1::slipsReachTheirLines()
     QFETCH(int, index);
     const LineCase &c = lineCases()[size_t(index)];
     SingleReturn r;
-    QVERIFY(r.setUp(9, c.born));
+    QVERIFY(r.setUp(ProvinceCode::ON, c.born));
     for (const auto &slip : c.slips)
         r.addSlip(slip.first, slip.second);
 
@@ -171,14 +171,14 @@ void TestPass1::slipsReachTheirLines()
 void TestPass1::actualDividendsAddNoWorksheet()
 {
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     r.addSlip(SlipType::T5, {{"box10", 1000}, {"box24", 1000}});
     r.family.Recalculate(0, nullptr);
     QVERIFY(!r.person().hasForm(FormType::WSD1));
 
     // Interest alone brings the worksheet at once, so one recalculation reports it.
     SingleReturn interest;
-    QVERIFY(interest.setUp(9, kBornAt40));
+    QVERIFY(interest.setUp(ProvinceCode::ON, kBornAt40));
     interest.addSlip(SlipType::T5, {{"box13", 1000}});
     interest.family.Recalculate(0, nullptr);
     QVERIFY(interest.person().hasForm(FormType::WSD1));
@@ -207,7 +207,7 @@ void TestPass1::incomeFormsReachTheirLines()
     QFETCH(QString, line);
     QFETCH(double, expected);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     IndividualTaxData &p = r.person();
     switch (type) {
     case FormType::SCH3: {
@@ -263,7 +263,7 @@ void TestPass1::partnershipShares()
 {
     QFETCH(int, kind);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     auto *t2125 = dynamic_cast<TaxData_T2125_New *>(
         r.person().addForm(FormType::T2125, 0, true, 0, false)->data);
     t2125->grossIncome = 80000;
@@ -301,7 +301,7 @@ void TestPass1::deathBenefits()
     QFETCH(double, box106);
     QFETCH(double, otherIncome);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     r.addSlip(SlipType::T4A, {{"box106", box106}});
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(r.t1->otherIncome), otherIncome);
@@ -311,7 +311,7 @@ void TestPass1::deathBenefits()
 void TestPass1::exemptIncomeCreatesT90Once()
 {
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     IndividualTaxData &p = r.person();
     r.addSlip(SlipType::T4, {{"box14", 20000}, {"box71", 20000}});
     QVERIFY(!p.hasForm(FormType::T90));
@@ -344,7 +344,7 @@ void TestPass1::cppModeAndForm()
     QFETCH(int, form);
     QFETCH(int, otherForm);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     r.addSlip(SlipType::T4, {{"box14", 40000}, {box.toLatin1().constData(), 1500}});
     // The pass that brings the CPP form reports it; the next one finds it.
     QCOMPARE(r.person().CalculatePass(false, 0, 1, false), form ? 1 : 0);
@@ -377,7 +377,7 @@ void TestPass1::ensureCppForm()
     QFETCH(int, mode);
     QFETCH(int, form);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     const int before = r.person().getFormCount(0);
     QCOMPARE(r.person().EnsureCppForm(mode), form ? 1 : 0);
     QCOMPARE(r.person().EnsureCppForm(mode), 0);
@@ -389,7 +389,7 @@ void TestPass1::ensureCppForm()
 void TestPass1::cpt20TakesSixT4s()
 {
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     auto *cpt20 = form<TaxData_CPT20_New>(r.person(), FormType::CPT20);
     for (int i = 1; i <= 7; ++i) {
         // Box 26 counts when present; box 14 stands in for it otherwise.
@@ -411,9 +411,9 @@ void TestPass1::parentalInsurance_data()
     QTest::addColumn<int>("province");
     QTest::addColumn<double>("box55");
     QTest::addColumn<double>("premiums");
-    QTest::newRow("Quebec, capped") << 11 << 600.0 << 484.12;
-    QTest::newRow("Quebec, below the cap") << 11 << 300.5 << 300.5;
-    QTest::newRow("Ontario") << 9 << 600.0 << 0.0;
+    QTest::newRow("Quebec, capped") << ProvinceCode::QC << 600.0 << 484.12;
+    QTest::newRow("Quebec, below the cap") << ProvinceCode::QC << 300.5 << 300.5;
+    QTest::newRow("Ontario") << ProvinceCode::ON << 600.0 << 0.0;
 }
 
 void TestPass1::parentalInsurance()
@@ -451,7 +451,7 @@ void TestPass1::restrictedFarmLoss()
     QFETCH(double, line14100);
     QFETCH(int, indicatorAfter);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt40));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
     auto *t1163 = form<TaxData_T1163New>(r.person(), FormType::T1163);
     t1163->grossIncome = 1000;
     t1163->expenses = 1000 + loss;
@@ -475,7 +475,7 @@ void TestPass1::capitalLossOfDeceased()
     QFETCH(bool, deceased);
     QFETCH(double, line12700);
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt70));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt70));
     if (deceased)
         r.t1->deathDate = QDate(2025, 6, 15);
     auto *sch3 = form<TaxData_Sch3>(r.person(), FormType::SCH3);
@@ -502,7 +502,7 @@ void TestPass1::spousalPlanPension()
     QFETCH(double, under65);
     QFETCH(double, at65);
     SingleReturn r;
-    QVERIFY(r.setUp(9, born));
+    QVERIFY(r.setUp(ProvinceCode::ON, born));
     auto *t2205 = form<CTaxData_T2205>(r.person(), FormType::T2205);
     t2205->contributions3Years = 4000;
     t2205->annuityPayments = 1500;
@@ -518,7 +518,7 @@ void TestPass1::spousalPlanPension()
 void TestPass1::pensionSplitTakesHalf()
 {
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt70));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt70));
     r.t1->maritalStatus = 0;
     auto *t1032 = form<TaxData_T1032_New>(r.person(), FormType::T1032);
     t1032->transferer = 0;
@@ -561,7 +561,7 @@ void TestPass1::provincialWizardDataInCurrentPassOneOnly()
 void TestPass1::recalculatingTwiceEqualsOnce()
 {
     SingleReturn r;
-    QVERIFY(r.setUp(9, kBornAt70));
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt70));
     IndividualTaxData &p = r.person();
     r.addSlip(SlipType::T4, {{"box14", 30000}, {"box16", 1500}, {"box22", 4000}});
     r.addSlip(SlipType::T4A, {{"box16", 12000}, {"box22", 800}, {"box106", 12000}});

@@ -27,12 +27,7 @@ namespace {
 
 using Lines = std::vector<std::pair<const char *, double>>;
 
-constexpr int kAB = 1;
-constexpr int kBC = 2;
-constexpr int kMB = 3;
-constexpr int kON = 9;
-constexpr int kQC = 11;
-constexpr int kSK = 12;
+using namespace ProvinceCode;
 
 const QDate kBornAt40(1985, 3, 1);
 
@@ -62,7 +57,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 2,956.88. Tax 39,585 x 14.5% = 5,739.825 -> 5,739.83; 42000 = 2,782.95.
         {"BC, 45,000 with payroll CPP/EI and an RRSP of 5,000",
          [](Return &r) {
-             r.setUp(kBC, kBornAt40);
+             r.setUp(BC, kBornAt40);
              IndividualTaxData &p = *r.family.taxpayer();
              Return::addSlip(p, SlipType::T4,
                              {{"box14", 45000},
@@ -71,7 +66,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
                               {"box22", 5000},
                               {"box24", 45000},
                               {"box26", 45000},
-                              {"provinceOfEmployment", kBC}});
+                              {"provinceOfEmployment", BC}});
              rrspDeduction(p, 5000);
          },
          {{"15000", 45000},
@@ -89,7 +84,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // tax 40,000 x 14.5% = 5,800.00; 42000 = 3,248.00.
         {"BC, 45,000 with an RRSP of 5,000",
          [](Return &r) {
-             r.setUp(kBC, kBornAt40);
+             r.setUp(BC, kBornAt40);
              IndividualTaxData &p = *r.family.taxpayer();
              Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
              rrspDeduction(p, 5000);
@@ -109,7 +104,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 3,100.21. Tax 8,319.375 + 2,060 x 20.5% = 8,741.675 -> 8,741.68; 42000 = 5,641.47.
         {"ON, 60,000 with payroll CPP/EI",
          [](Return &r) {
-             r.setUp(kON, kBornAt40);
+             r.setUp(ON, kBornAt40);
              Return::addSlip(*r.family.taxpayer(), SlipType::T4,
                              {{"box14", 60000},
                               {"box16", 3361.75},
@@ -117,7 +112,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
                               {"box22", 9000},
                               {"box24", 60000},
                               {"box26", 60000},
-                              {"provinceOfEmployment", kON}});
+                              {"provinceOfEmployment", ON}});
          },
          {{"15000", 60000},
           {"22215", 565},
@@ -134,7 +129,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 3,894.74. Tax 47,500 x 14.5% = 6,887.50; 42000 = 2,992.76.
         {"AB, single senior of 70 with pension, OAS and CPP",
          [](Return &r) {
-             r.setUp(kAB, QDate(1955, 3, 1));
+             r.setUp(AB, QDate(1955, 3, 1));
              IndividualTaxData &p = *r.family.taxpayer();
              Return::addSlip(p, SlipType::T4A, {{"box16", 30000}, {"box22", 3000}});
              Return::addSlip(p, SlipType::T4AOAS, {{"box18", 8500}});
@@ -156,8 +151,8 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 20.5% = 12,957.50; 42000 = 9,516.79.
         {"MB, coupled, 80,000 and 10,000",
          [](Return &r) {
-             r.setUp(kMB, kBornAt40, 0);
-             r.addSpouse(kMB, QDate(1984, 5, 5));
+             r.setUp(MB, kBornAt40, 0);
+             r.addSpouse(MB, QDate(1984, 5, 5));
              Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 80000}});
              Return::addSlip(*r.family.spouse(), SlipType::T4, {{"box14", 10000}});
              form<TaxData_Sch5>(*r.family.taxpayer(), FormType::SCH5);
@@ -176,7 +171,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 14.5% = 4,890.705 -> 4,890.71. Tax 40,000 x 14.5% = 5,800.00; 42000 = 909.29.
         {"SK, single parent with one child",
          [](Return &r) {
-             r.setUp(kSK, kBornAt40);
+             r.setUp(SK, kBornAt40);
              IndividualTaxData &p = *r.family.taxpayer();
              Return::addSlip(p, SlipType::T4, {{"box14", 40000}, {"box22", 1000}});
              form<TaxData_Sch5>(p, FormType::SCH5)->eligibleDependants = 1;
@@ -197,7 +192,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 14.5% = 7,182.575 -> 7,182.58; 42000 = 4,135.69; abatement 16.5% = 682.39.
         {"QC, 50,000 with QPP, PPIP and Quebec EI",
          [](Return &r) {
-             r.setUp(kQC, kBornAt40);
+             r.setUp(QC, kBornAt40);
              Return::addSlip(*r.family.taxpayer(), SlipType::T4,
                              {{"box14", 50000},
                               {"box17", 2976},
@@ -206,7 +201,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
                               {"box22", 6000},
                               {"box24", 50000},
                               {"box26", 50000},
-                              {"provinceOfEmployment", kQC}});
+                              {"provinceOfEmployment", QC}});
          },
          {{"15000", 50000},
           {"22215", 465},
@@ -226,7 +221,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // 21,044 x 29% = 42,598.33; 42000 = 39,467.74.
         {"ON, 200,000",
          [](Return &r) {
-             r.setUp(kON, kBornAt40);
+             r.setUp(ON, kBornAt40);
              Return::addSlip(*r.family.taxpayer(), SlipType::T4,
                              {{"box14", 200000},
                               {"box16", 4034.1},
@@ -235,7 +230,7 @@ const std::vector<WholeReturn> &wholeReturnRows()
                               {"box22", 55000},
                               {"box24", 65700},
                               {"box26", 200000},
-                              {"provinceOfEmployment", kON}});
+                              {"provinceOfEmployment", ON}});
          },
          {{"15000", 200000},
           {"22215", 1074},
@@ -286,6 +281,8 @@ private slots:
     void workersBenefit();
     void caregiverForInfirmChildren_data();
     void caregiverForInfirmChildren();
+    void oasRecovery_data();
+    void oasRecovery();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -315,8 +312,8 @@ void TestPasses2To6::wholeReturns()
 void TestPasses2To6::spouseReturnOfTheCouple()
 {
     Return r;
-    QVERIFY(r.setUp(kMB, kBornAt40, 0));
-    r.addSpouse(kMB, QDate(1984, 5, 5));
+    QVERIFY(r.setUp(MB, kBornAt40, 0));
+    r.addSpouse(MB, QDate(1984, 5, 5));
     Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 80000}});
     Return::addSlip(*r.family.spouse(), SlipType::T4, {{"box14", 10000}});
     r.family.Recalculate(0, nullptr);
@@ -352,7 +349,7 @@ void TestPasses2To6::cppMonths()
     QFETCH(int, cpp);
     QFETCH(int, qpp);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, born);
+    TaxData_T1New *t1 = r.setUp(ON, born);
     QVERIFY(t1);
     if (died.isValid())
         t1->deathDate = died;
@@ -363,7 +360,7 @@ void TestPasses2To6::cppMonths()
 void TestPasses2To6::modeIsNeverLowered()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     QVERIFY(t1);
     IndividualTaxData &p = *r.family.taxpayer();
     Return::addSlip(p, SlipType::T4, {{"box14", 30000}, {"box17", 1000}});
@@ -377,7 +374,7 @@ void TestPasses2To6::modeIsNeverLowered()
     QVERIFY(!p.hasForm(FormType::SCH8));
 
     Return self;
-    TaxData_T1New *own = self.setUp(kON, kBornAt40);
+    TaxData_T1New *own = self.setUp(ON, kBornAt40);
     auto *business = dynamic_cast<TaxData_T2125_New *>(
         self.family.taxpayer()->addForm(FormType::T2125, 0, true, 0, false)->data);
     business->grossIncome = 20000;
@@ -390,7 +387,7 @@ void TestPasses2To6::blankBox26CountsBox14()
     // Without box 26 the earnings are box 14: a payroll deduction is not refunded as an
     // overpayment.
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 45000}, {"box16", 2469.25}});
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t1->f30800), 2054.25);
@@ -417,7 +414,7 @@ void TestPasses2To6::schedule11Base()
     QFETCH(bool, t1206);
     QFETCH(double, base);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     IndividualTaxData &p = *r.family.taxpayer();
     auto *sch11 = form<TaxData_Sch11>(p, FormType::SCH11);
     sch11->incomeBase = previousBase;
@@ -443,7 +440,7 @@ void TestPasses2To6::bankruptcyProration()
     QFETCH(QDate, bankrupt);
     QFETCH(double, transfer);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40, 0);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40, 0);
     if (bankrupt.isValid())
         t1->bankruptDate = bankrupt;
     auto *sch2 = form<TaxData_Sch2>(*r.family.taxpayer(), FormType::SCH2);
@@ -457,8 +454,8 @@ void TestPasses2To6::abatementInQuebecOnly_data()
 {
     QTest::addColumn<int>("province");
     QTest::addColumn<double>("abatement");
-    QTest::newRow("Quebec") << kQC << 688.3; // 16.5% x 4,171.51
-    QTest::newRow("Ontario") << kON << 0.0;
+    QTest::newRow("Quebec") << QC << 688.3; // 16.5% x 4,171.51
+    QTest::newRow("Ontario") << ON << 0.0;
 }
 
 void TestPasses2To6::abatementInQuebecOnly()
@@ -475,7 +472,7 @@ void TestPasses2To6::abatementInQuebecOnly()
                      {"box18", 655},
                      {"box24", 50000},
                      {"box26", 50000},
-                     {"provinceOfEmployment", kQC}});
+                     {"provinceOfEmployment", QC}});
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t1->f42900), 4171.51);
     QCOMPARE(double(t1->quebecAbatement), abatement);
@@ -500,7 +497,7 @@ void TestPasses2To6::twoForeignTaxCredits()
     QFETCH(double, employment);
     QFETCH(double, credit);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     IndividualTaxData &p = *r.family.taxpayer();
     Return::addSlip(p, SlipType::T4, {{"box14", employment}});
     auto *first =
@@ -539,7 +536,7 @@ void TestPasses2To6::unusedCppFormRemoved()
     QFETCH(int, present);
     QFETCH(int, removed);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     IndividualTaxData &p = *r.family.taxpayer();
     p.getForm(present, 0, true);
     t1->cppMode = mode;
@@ -551,7 +548,7 @@ void TestPasses2To6::unusedCppFormRemoved()
 void TestPasses2To6::instalments()
 {
     Return r;
-    QVERIFY(r.setUp(kON, kBornAt40));
+    QVERIFY(r.setUp(ON, kBornAt40));
     IndividualTaxData &p = *r.family.taxpayer();
     Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
     TaxData_T1KSNew *summary = summaryOf(p);
@@ -574,7 +571,7 @@ void TestPasses2To6::instalments()
 void TestPasses2To6::rentalLossIndicators()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     IndividualTaxData &p = *r.family.taxpayer();
     auto *t776 = form<TaxData_T776New>(p, FormType::T776);
     t776->grossRents = 1000;
@@ -591,7 +588,7 @@ void TestPasses2To6::rentalLossIndicators()
 void TestPasses2To6::pass5HooksStartFromZero()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     t1->f47900 = 120;
     t1->f47555 = 80;
     t1->f42800 = 900;
@@ -608,11 +605,11 @@ void TestPasses2To6::pass5HooksStartFromZero()
 void TestPasses2To6::filingFormsTakeTheReturn()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     IndividualTaxData &p = *r.family.taxpayer();
     t1->street = QStringLiteral("12 Elm St");
     t1->city = QStringLiteral("Ottawa");
-    t1->mailingProvince = kON;
+    t1->mailingProvince = ON;
     t1->postalCode = QStringLiteral("K1A0B1");
     Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
     auto *t183 = form<TaxData_T183New>(p, FormType::T183);
@@ -648,7 +645,7 @@ void TestPasses2To6::deductionForms()
     QFETCH(double, entered);
     QFETCH(double, netIncome);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     IndividualTaxData &p = *r.family.taxpayer();
     // The clergy residence comes from T4 box 30 (included in box 14).
     const double box30 = type == FormType::T1223 ? entered : 0.0;
@@ -688,7 +685,7 @@ void TestPasses2To6::overpayments()
     QFETCH(double, line31200);
     QFETCH(double, line45000);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     Return::addSlip(
         *r.family.taxpayer(), SlipType::T4,
         {{"box14", 45000}, {"box16", box16}, {"box18", box18}, {"box24", 45000}, {"box26", 45000}});
@@ -706,12 +703,12 @@ void TestPasses2To6::workersBenefit_data()
     QTest::addColumn<double>("employment");
     QTest::addColumn<double>("benefit");
     // 27% x (10,000 - 3,000) = 1,890, at most 1,633; net income below 26,855.
-    QTest::newRow("the maximum") << kON << 10000.0 << 1633.0;
+    QTest::newRow("the maximum") << ON << 10000.0 << 1633.0;
     // 27% x 2,000 = 540.
-    QTest::newRow("phasing in") << kON << 5000.0 << 540.0;
+    QTest::newRow("phasing in") << ON << 5000.0 << 540.0;
     // 1,633 - 15% x (30,000 - 26,855) = 1,161.25.
-    QTest::newRow("phasing out") << kON << 30000.0 << 1161.25;
-    QTest::newRow("Quebec: figures not published here") << kQC << 10000.0 << 0.0;
+    QTest::newRow("phasing out") << ON << 30000.0 << 1161.25;
+    QTest::newRow("Quebec: figures not published here") << QC << 10000.0 << 0.0;
 }
 
 void TestPasses2To6::workersBenefit()
@@ -741,7 +738,7 @@ void TestPasses2To6::caregiverForInfirmChildren()
     QFETCH(int, infirm);
     QFETCH(double, amount);
     Return r;
-    TaxData_T1New *t1 = r.setUp(kON, kBornAt40);
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
     DependantInfoStruct &dependants = r.family.dependants();
     dependants.AllocData(1);
     dependants.record(0).birthDate = QDate(2015, 4, 1);
@@ -752,6 +749,33 @@ void TestPasses2To6::caregiverForInfirmChildren()
     QCOMPARE(double(t1->f30500), amount);
     // The credit amounts hold it: (16,129 + 1,471 + amount) x 14.5%.
     QCOMPARE(double(t1->f35000), qRound64((17600 + amount) * 14.5) / 100.0);
+}
+
+void TestPasses2To6::oasRecovery_data()
+{
+    QTest::addColumn<double>("pension");
+    QTest::addColumn<double>("recovery");
+    // 15% x (120,000 - 93,454) = 3,981.90
+    QTest::newRow("above the threshold") << 111500.0 << 3981.9;
+    // 15% x (160,000 - 93,454) = 9,981.90, at most the 8,500 received
+    QTest::newRow("all of it") << 151500.0 << 8500.0;
+    QTest::newRow("below the threshold") << 80000.0 << 0.0;
+}
+
+void TestPasses2To6::oasRecovery()
+{
+    QFETCH(double, pension);
+    QFETCH(double, recovery);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, QDate(1955, 3, 1));
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4A, {{"box16", pension}});
+    Return::addSlip(p, SlipType::T4AOAS, {{"box18", 8500}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f23500), recovery);
+    QCOMPARE(double(t1->f42200), recovery);
+    QCOMPARE(double(t1->f23600), pension + 8500 - recovery);
+    QCOMPARE(double(t1->f43500), t1->f42000 + recovery);
 }
 
 QV_TEST_MAIN(TestPasses2To6)
