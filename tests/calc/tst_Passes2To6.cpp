@@ -283,6 +283,8 @@ private slots:
     void caregiverForInfirmChildren();
     void oasRecovery_data();
     void oasRecovery();
+    void creditsAndDeductions_data();
+    void creditsAndDeductions();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -776,6 +778,51 @@ void TestPasses2To6::oasRecovery()
     QCOMPARE(double(t1->f42200), recovery);
     QCOMPARE(double(t1->f23600), pension + 8500 - recovery);
     QCOMPARE(double(t1->f43500), t1->f42000 + recovery);
+}
+
+void TestPasses2To6::creditsAndDeductions_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("expected");
+    // All on employment of 50,000 in Ontario, without payroll deductions.
+    // The lesser of the contributions (8,000) and the limit (20,000 in the fixture).
+    QTest::newRow("RRSP contributions") << "rrsp" << 8000.0 << "20800" << 8000.0;
+    QTest::newRow("RRSP above the limit") << "rrsp" << 25000.0 << "20800" << 20000.0;
+    // 200 x 14.5% + 800 x 29%
+    QTest::newRow("donations of 1,000") << "donations" << 1000.0 << "34900" << 261.0;
+    // Capped at 75% of net income: 37,500; 29 + 37,300 x 29% = 10,846.
+    QTest::newRow("donations above the limit") << "donations" << 60000.0 << "34900" << 10846.0;
+    // Above the lesser of 3% of 50,000 (1,500) and 2,834.
+    QTest::newRow("medical expenses") << "medical" << 3000.0 << "33200" << 1500.0;
+    QTest::newRow("medical expenses below the threshold") << "medical" << 1000.0 << "33200" << 0.0;
+    // The credits: (16,129 + 1,471 + 1,500) x 14.5% = 2,769.50.
+    QTest::newRow("medical expenses in the credits") << "medical" << 3000.0 << "35000" << 2769.5;
+    QTest::newRow("disability") << "disability" << 1.0 << "31600" << 10138.0;
+}
+
+void TestPasses2To6::creditsAndDeductions()
+{
+    QFETCH(QString, what);
+    QFETCH(double, value);
+    QFETCH(QString, line);
+    QFETCH(double, expected);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", 50000}});
+    if (what == "rrsp") {
+        rrspDeduction(p, value);
+    } else if (what == "donations") {
+        form<TaxData_Sch9>(p, FormType::SCH9)->donations = value;
+    } else if (what == "medical") {
+        t1->f33099 = value;
+    } else if (what == "disability") {
+        t1->disabilityFlag = int(value);
+    }
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(amountOf(*t1, line.toLatin1().constData()), expected);
 }
 
 QV_TEST_MAIN(TestPasses2To6)
