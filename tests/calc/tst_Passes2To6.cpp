@@ -17,6 +17,7 @@
 #include "marrow/FederalSchedules.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
+#include "plugin/TestPluginRecorder.h"
 
 #include <utility>
 #include <vector>
@@ -285,6 +286,7 @@ private slots:
     void oasRecovery();
     void creditsAndDeductions_data();
     void creditsAndDeductions();
+    void provincialHooksInOrder();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -823,6 +825,34 @@ void TestPasses2To6::creditsAndDeductions()
     }
     r.family.Recalculate(0, nullptr);
     QCOMPARE(amountOf(*t1, line.toLatin1().constData()), expected);
+}
+
+void TestPasses2To6::provincialHooksInOrder()
+{
+    RecordedCouple couple;
+    QVERIFY(couple.setUp());
+    IndividualTaxData &taxpayer = *couple.family.taxpayer();
+    taxpayer.addForm(FormType::T2209, 0, true, 0, false);
+    form<TaxData_T225>(taxpayer, FormType::T225);
+    couple.recorder.calls.clear();
+
+    couple.family.Recalculate(0, nullptr);
+
+    const QStringList hooks = {"calculatePass4Begin",  "calculatePass4",
+                               "calculatePass5Begin",  "beforeFormCalculation",
+                               "afterFormCalculation", "calculatePass5"};
+    QStringList calls;
+    for (const QString &call : couple.recorder.calls) {
+        if (call.startsWith(QString::number(kTaxpayerProvince) + ' ') &&
+            hooks.contains(call.section(' ', 1, 1)))
+            calls.append(call.section(' ', 1));
+    }
+    // Pass 4 asks before and after the federal tax, pass 5 around the T225 and then with the
+    // T2209 list; in both rounds.
+    const QStringList round = {"calculatePass4Begin",      "calculatePass4",
+                               "calculatePass5Begin",      "beforeFormCalculation 174",
+                               "afterFormCalculation 174", "calculatePass5 0 1"};
+    QCOMPARE(calls, round + round);
 }
 
 QV_TEST_MAIN(TestPasses2To6)
