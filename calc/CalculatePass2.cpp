@@ -71,6 +71,19 @@ void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &
             std::clamp(contributions, 0.0, std::max(0.0, double(sch7->rrspDeductionLimit))));
     }
     t1.f20800 = sch7 ? sch7->f24600.value() : 0.0;
+    auto *t929 = formOf<TaxData_T929New>(person, FormType::T929);
+    if (t929) {
+        // Earned income: employment, and the business and rental incomes that are not losses.
+        double earned = t1.f10100 + t1.employmentIncome2;
+        for (const CFloatField *line :
+             {&t1.f12200, &t1.f12600, &t1.f13500, &t1.f13700, &t1.f13900, &t1.f14100, &t1.f14300}) {
+            if (isPositive(*line))
+                earned += *line;
+        }
+        t929->earnedIncome = earned;
+        t929->Calculate01();
+    }
+    t1.f21500 = t929 ? t929->deduction.value() : 0.0;
     t1.movingExpenses = 0.0;
     for (TaxData_T1MNew *t1m : Pass1::formsOfType<TaxData_T1MNew>(person, FormType::T1M)) {
         t1m->yearText = QString::number(TaxData_T1New::kTaxYear);

@@ -29,6 +29,12 @@ class TaxData_T929New : public CTaxData_Form
 {
 public:
     TaxData_T929New() : CTaxData_Form(14) {}
+    CFloatField expenses{this, "expenses"};
+    CFloatField earnedIncome{this, "earnedIncome"};
+    CFloatField deduction{this, "deduction"};
+
+    // The disability supports paid, at most the earned income.
+    void Calculate01() { deduction = qBound(0.0, expenses.value(), earnedIncome.value()); }
 };
 
 // T2204: employee overpayment of CPP contributions and EI premiums.

@@ -444,6 +444,7 @@ public:
     CFloatField f20800{this, "20800"};
     CFloatField f21200{this, "21200"};
     CFloatField f21400{this, "21400"};
+    CFloatField f21500{this, "21500"};
     CFloatField movingExpenses{this, "movingExpenses"};
     CFloatField employmentExpenses{this, "employmentExpenses"};
     CFloatField clergyDeduction{this, "clergyDeduction"};

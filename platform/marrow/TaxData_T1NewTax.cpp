@@ -44,8 +44,8 @@ void TaxData_T1New::getSelfEmploymentIncomeForCPP(double *cppEarnings, double *q
 void TaxData_T1New::CalculateNetIncomeBeforeF23500()
 {
     const double deductions =
-        sumOf({&f20700, &f20800, &f21000, &f21200, &f21300, &f21400, &movingExpenses, &f22100,
-               &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction, &f23200});
+        sumOf({&f20700, &f20800, &f21000, &f21200, &f21300, &f21400, &f21500, &movingExpenses,
+               &f22100, &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction, &f23200});
     f23400 = roundCents(f15000 - deductions);
 }
 

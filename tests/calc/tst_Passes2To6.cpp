@@ -641,6 +641,7 @@ void TestPasses2To6::deductionForms_data()
     QTest::newRow("moving expenses above the income") << int(FormType::T1M) << 60000.0 << 0.0;
     QTest::newRow("employment expenses") << int(FormType::T777) << 1200.0 << 43800.0;
     QTest::newRow("clergy residence") << int(FormType::T1223) << 9000.0 << 36000.0;
+    QTest::newRow("disability supports") << int(FormType::T929) << 2500.0 << 42500.0;
 }
 
 void TestPasses2To6::deductionForms()
@@ -660,6 +661,8 @@ void TestPasses2To6::deductionForms()
         t1m->incomeAtNewLocation = 45000;
     } else if (auto *t777 = dynamic_cast<TaxData_T777New *>(deductionForm)) {
         t777->expenses = entered;
+    } else if (auto *t929 = dynamic_cast<TaxData_T929New *>(deductionForm)) {
+        t929->expenses = entered;
     }
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t1->f23600), netIncome);
