@@ -19,6 +19,8 @@
 
 namespace {
 
+// A capital-gains inclusion above this counts as present for the minimum tax.
+constexpr double kInclusionPresent = 0.99999999;
 // Field ids of the provincial amounts the instalment calculator asks the plug-in for.
 constexpr int kInstalmentProvincialAmount1 = 63855;
 constexpr int kInstalmentProvincialAmount2 = 63856;
@@ -215,7 +217,8 @@ void IndividualTaxData::SetMinimumTaxIndicators()
         if (!isNonZero(t691->minimumTax))
             t691->indicator1 = 1.0;
     }
-    if (t691 && (isPositive(t1->f23200 - t1->f22100) || t1->capitalGainsInclusion > 0.99999999) &&
+    if (t691 &&
+        (isPositive(t1->f23200 - t1->f22100) || t1->capitalGainsInclusion > kInclusionPresent) &&
         !isNonZero(t691->minimumTax))
         t691->indicator2 = 1.0;
 }

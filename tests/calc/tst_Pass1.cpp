@@ -12,6 +12,7 @@
 #include "marrow/BusinessForms.h"
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
+#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
@@ -120,6 +121,7 @@ private slots:
     void slipsReachTheirLines_data();
     void slipsReachTheirLines();
     void actualDividendsAddNoWorksheet();
+    void dividendFixturesAreGrossedUp();
     void incomeFormsReachTheirLines_data();
     void incomeFormsReachTheirLines();
     void partnershipShares_data();
@@ -183,6 +185,22 @@ void TestPass1::actualDividendsAddNoWorksheet()
     interest.family.Recalculate(0, nullptr);
     QVERIFY(interest.person().hasForm(FormType::WSD1));
     QCOMPARE(double(interest.t1->f12100), 1000.0);
+}
+
+void TestPass1::dividendFixturesAreGrossedUp()
+{
+    // The slips carry the taxable amounts already grossed up: the fixtures' boxes 25 and 11
+    // are 138% and 115% of boxes 24 and 10, and line 12000 takes them as they are.
+    QCOMPARE(1000 * (1 + FederalRates2025::kEligibleGrossUp), 1380.0);
+    QCOMPARE(1000 * (1 + FederalRates2025::kNonEligibleGrossUp), 1150.0);
+    SingleReturn r;
+    QVERIFY(r.setUp(ProvinceCode::ON, kBornAt40));
+    r.addSlip(SlipType::T5, {{"box24", 1000}, {"box25", 1380}, {"box10", 1000}, {"box11", 1150}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(r.t1->f12000), 1380.0 + 1150.0);
+    QCOMPARE(double(r.t1->eligibleDividends), 1380.0);
+    // The federal dividend credit: 15.0198% of 1,380 + 9.0301% of 1,150 = 311.119 -> 311.12.
+    QCOMPARE(double(r.t1->f40425), 311.12);
 }
 
 void TestPass1::incomeFormsReachTheirLines_data()
