@@ -324,8 +324,14 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     contributions(*this, t1, totals);
     SumForeignTaxOver15Percent();
 
-    if (auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206))
-        t1.adjustedNetIncome = t1206->f68330.value();
+    // Split income: deducted here, taxed apart in pass 4.
+    if (auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206)) {
+        t1206->CalculateTOSI(t1.f23600);
+        t1.adjustedNetIncome = t1206->f68360.value();
+        t1.f23200 += t1206->f68330;
+    } else {
+        t1.adjustedNetIncome = t1.f23600.value();
+    }
     t1.capitalGainsInclusion = 50.0;
 
     // Child care: the T778's deduction (entered) within what the earned income allows.

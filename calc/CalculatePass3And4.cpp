@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using FederalTaxRules::roundCents;
 
@@ -276,6 +277,8 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     t1.CalculateField417(minimumTax);
     auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206);
     t1.t1206Flag = t1206 != nullptr;
+    if (t1206)
+        t1206->CalculateFederal(std::end(FederalRates2025::kBrackets)[-1].rate);
     t1.splitIncomeTax = t1206 ? t1206->f68340.value() : 0.0;
     t1.CalculateFedTax();
 

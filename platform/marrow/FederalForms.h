@@ -79,6 +79,19 @@ public:
     CFloatField f68330{this, "68330"};
     CFloatField f68340{this, "68340"};
     CFloatField f68360{this, "68360"};
+    // Entered: the split income of the year. Results: the amount deducted from net income
+    // (68330), the federal tax on it (68340) and the adjusted net income (68360).
+    CFloatField splitIncome{this, "splitIncome"};
+
+    // The split income leaves regular income (line 23200) and keeps its place in the adjusted
+    // net income: net income (after that deduction) plus the split income.
+    void CalculateTOSI(double netIncome)
+    {
+        f68330 = qMax(0.0, splitIncome.value());
+        f68360 = netIncome + f68330;
+    }
+    // Taxed at the top federal rate, in the simplest faithful way (no credits against it).
+    void CalculateFederal(double topRate) { f68340 = qRound64(f68330 * topRate * 100.0) / 100.0; }
 };
 
 // T626: overseas employment tax credit.

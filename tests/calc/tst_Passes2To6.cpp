@@ -287,6 +287,7 @@ private slots:
     void creditsAndDeductions_data();
     void creditsAndDeductions();
     void provincialHooksInOrder();
+    void splitIncome();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -856,6 +857,28 @@ void TestPasses2To6::provincialHooksInOrder()
                                "calculatePass5Begin",      "beforeFormCalculation 174",
                                "afterFormCalculation 174", "calculatePass5 0 1"};
     QCOMPARE(calls, round + round);
+}
+
+void TestPasses2To6::splitIncome()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", 50000}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->adjustedNetIncome), 50000.0);
+    QVERIFY(!t1->t1206Flag);
+
+    // 10,000 of split income: out of regular income (23200), 33% on the T1206.
+    Return::addSlip(p, SlipType::T5, {{"box13", 10000}});
+    form<TaxData_T1206New>(p, FormType::T1206)->splitIncome = 10000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f23200), 10000.0);
+    QCOMPARE(double(t1->f23600), 50000.0);
+    QCOMPARE(double(t1->adjustedNetIncome), 60000.0);
+    QCOMPARE(double(t1->splitIncomeTax), 3300.0);
+    QVERIFY(t1->t1206Flag);
+    QCOMPARE(double(t1->f42000), double(t1->f41700) + 3300.0);
 }
 
 QV_TEST_MAIN(TestPasses2To6)
