@@ -25,6 +25,20 @@ constexpr double kInclusionPresent = 0.99999999;
 constexpr int kInstalmentProvincialAmount1 = 63855;
 constexpr int kInstalmentProvincialAmount2 = 63856;
 
+// The names, S.I.N. and mailing address of the T1; the province code only for an address in
+// Canada.
+template <typename Form> void copyMailingIdentity(Form &form, const TaxData_T1New &t1)
+{
+    form.firstName = t1.firstName.value();
+    form.lastName = t1.lastName.value();
+    form.sin = t1.sin.value();
+    form.street = t1.street.value();
+    form.city = t1.city.value();
+    if (!t1.foreignAddress)
+        form.mailingProvince = int(t1.mailingProvince);
+    form.postalCode = t1.postalCode.value();
+}
+
 // Steps 13 to 21: the identification and amounts of the filing forms.
 void identificationIntoFilingForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
@@ -54,24 +68,10 @@ void identificationIntoFilingForms(IndividualTaxData &person, TaxData_T1New &t1)
     }
     auto *t1dd = formOf<CTaxData_T1DD>(person, FormType::T1DD);
     if (t1dd) {
-        t1dd->firstName = t1.firstName.value();
-        t1dd->lastName = t1.lastName.value();
-        t1dd->sin = t1.sin.value();
-        t1dd->street = t1.street.value();
-        t1dd->city = t1.city.value();
-        if (canadian)
-            t1dd->mailingProvince = int(t1.mailingProvince);
-        t1dd->postalCode = t1.postalCode.value();
+        copyMailingIdentity(*t1dd, t1);
     }
     if (auto *t183 = formOf<TaxData_T183New>(person, FormType::T183)) {
-        t183->firstName = t1.firstName.value();
-        t183->lastName = t1.lastName.value();
-        t183->sin = t1.sin.value();
-        t183->street = t1.street.value();
-        t183->city = t1.city.value();
-        if (canadian)
-            t183->mailingProvince = int(t1.mailingProvince);
-        t183->postalCode = t1.postalCode.value();
+        copyMailingIdentity(*t183, t1);
         t183->totalIncome = t1.f15000.value();
         t183->taxableIncome = t1.f26000.value();
         t183->amount = t1.f43500.value();
@@ -81,14 +81,7 @@ void identificationIntoFilingForms(IndividualTaxData &person, TaxData_T1New &t1)
             t183->directDeposit = true;
     }
     if (auto *t185 = formOf<TaxData_T185>(person, FormType::T185)) {
-        t185->firstName = t1.firstName.value();
-        t185->lastName = t1.lastName.value();
-        t185->sin = t1.sin.value();
-        t185->street = t1.street.value();
-        t185->city = t1.city.value();
-        if (canadian)
-            t185->mailingProvince = int(t1.mailingProvince);
-        t185->postalCode = t1.postalCode.value();
+        copyMailingIdentity(*t185, t1);
         if (t185->ownSwitch == 0)
             t185->amount = t1.f48500.value();
         t185->calculate();
