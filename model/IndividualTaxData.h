@@ -97,6 +97,28 @@ public:
     int AddMissingProvincialForms();
     // Schedule 5's shared value into the T1, when Schedule 5 (not wizard data) changed.
     void CopySch5ToT1(bool wizardChanged, int changedType);
+    // Pass 1: adds the CPP form of the mode (1 Schedule 8, 2 RC381) when missing; 1 when
+    // added. Prepares the pension split; the T1032's maximum split amount, or 0.
+    int EnsureCppForm(int mode);
+    double PrepareT1032();
+    // Passes 2 to 6 (calc/): contributory months (excluded months of the T4A(P) slips), the
+    // T4 earnings of the CPP forms, the foreign-tax and child-care amounts, the pension split
+    // into the T1, the minimum-tax indicators, the unused CPP form (1 when removed) and the
+    // thresholds of the pension-split optimiser.
+    int GetCppContributoryMonths(int excludedMonths);
+    int GetQppContributoryMonths(int excludedMonths);
+    double SumCppPensionableEarnings();
+    double SumQuebecT4CppEarnings(double cap);
+    double SumForeignTaxOver15Percent();
+    double GetEarnedIncomeForT778();
+    double getT778Amount();
+    double CalculateForeignTaxCredit();
+    int PrepareT2209ForMinimumTax();
+    void ApplyT1032ToT1();
+    double GetOtherSelfEmploymentIncome(double amount);
+    void SetMinimumTaxIndicators();
+    int RemoveUnusedCppForm();
+    void GetIncomeThresholds(QList<double> &thresholds);
     void TransferSpouseData(bool isCurrentPerson, IndividualTaxData *partner);
     bool isGstCreditEligible(IndividualTaxData *partner);
     void updateProvincialSummary(bool gstEstimated, IndividualTaxData *partner);

@@ -3,6 +3,8 @@
 
 #include "marrow/FormFields.h"
 
+#include <QtGlobal>
+
 // Schedule 12: multigenerational home renovation.
 class TaxData_Sch12_MultigHomeReno : public CTaxData_Form
 {
@@ -68,6 +70,11 @@ public:
     TaxData_T1212New() : CTaxData_Form(18) {}
     CFloatField carryAmount{this, "carryAmount"};
     CFloatField f65210{this, "65210"};
+    CFloatField f67910{this, "67910"};
+
+    // The deferred amount to bring into income this year.
+    void Calculate01() { f67910 = carryAmount.value(); }
+    double getF67910() const { return f67910; }
 };
 
 // T2038(IND): investment tax credit.
@@ -238,6 +245,17 @@ public:
     CFloatField amountToInclude{this, "amountToInclude"};
     CFloatField pensionPortion{this, "pensionPortion"};
     CFloatField flaggedWithdrawals{this, "flaggedWithdrawals"};
+    // Entered: the contributor's spousal-plan contributions of the year and the two before.
+    CFloatField contributions3Years{this, "contributions3Years"};
+    CFloatField annuityPayments{this, "annuityPayments"};
+
+    // The contributor includes the withdrawals up to the contributions of the three years;
+    // the part that came as annuity payments is pension income.
+    void Calculate01()
+    {
+        amountToInclude = qMax(0.0, qMin(flaggedWithdrawals.value(), contributions3Years.value()));
+        pensionPortion = qMax(0.0, qMin(annuityPayments.value(), amountToInclude.value()));
+    }
 };
 
 // T777S: temporary flat rate home office expenses.
@@ -274,6 +292,11 @@ class TaxData_T2043 : public CTaxData_Form
 public:
     TaxData_T2043() : CTaxData_Form(193) {}
     CFloatField result{this, "result"};
+    // Entered: the fuel charge proceeds received in the year.
+    CFloatField proceeds{this, "proceeds"};
+
+    // The proceeds are income as received.
+    void Calculate01() { result = proceeds.value(); }
 };
 
 // T2039: air quality improvement tax credit.
@@ -301,6 +324,20 @@ public:
     TaxData_InstalmentCalc() : CTaxData_Form(209) {}
     CFloatField provincialAmount1{this, "provincialAmount1"};
     CFloatField provincialAmount2{this, "provincialAmount2"};
+    CFloatField netTaxOwing{this, "netTaxOwing"};
+    CFloatField quarterly{this, "quarterly"};
+
+    // The instalments on this year's figures, in the simplest faithful way: the tax the year
+    // leaves owing after tax deducted (federal and the provincial amounts), in four equal
+    // parts. The threshold below which none are due is not in the published figures used.
+    template <typename T1, typename Summary> void Calculate(const T1 &t1, Summary &summary)
+    {
+        netTaxOwing = qMax(0.0, t1.f43500 - t1.f43700 + provincialAmount1 + provincialAmount2);
+        quarterly = qRound64(netTaxOwing * 100.0 / 4.0) / 100.0;
+        for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
+                                        &summary.instalmentSeptember, &summary.instalmentDecember})
+            *instalment = quarterly.value();
+    }
 };
 
 // T2048: Canadian journalism labour tax credit.
