@@ -99,6 +99,10 @@ public:
     void CopySch5ToT1(bool wizardChanged, int changedType);
     void TransferSpouseData(bool isCurrentPerson, IndividualTaxData *partner);
     bool isGstCreditEligible(IndividualTaxData *partner);
+    // Earned income for the child care expenses form, and the amount the e-file line records
+    // write for it (calc/T778Amount.cpp); 0 without a T778.
+    double GetEarnedIncomeForT778();
+    double getT778Amount();
     void updateProvincialSummary(bool gstEstimated, IndividualTaxData *partner);
 
     // The person record of a return file, in the stream's direction. Writing returns

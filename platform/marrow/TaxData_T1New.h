@@ -368,6 +368,17 @@ public:
     }
     // The credits were used up against the basic federal tax: some of that tax remains.
     bool IsNonRefTaxCreditAllUsed() const { return f42900 >= kAmountTolerance; }
+    // The net self-employment incomes (lines 13500 to 14300) that are not losses, summed.
+    double getSelfEmploymentIncomeWithoutLoss() const
+    {
+        double total = 0;
+        for (double amount :
+             {double(f13500), double(f13700), double(f13900), double(f14100), double(f14300)}) {
+            if (amount >= kAmountTolerance)
+                total += amount;
+        }
+        return total;
+    }
 
     static constexpr int kTaxYear = 2025;
 };
