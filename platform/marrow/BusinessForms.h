@@ -17,6 +17,7 @@ public:
     CFloatField netRental{this, "netRental"};
     CStringField propertyAddress{this, "propertyAddress"};
     void getDescription(CString &out) const override { out = propertyAddress.value(); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T1163: AgriStability and AgriInvest, individuals.
@@ -36,6 +37,7 @@ public:
     CStringField businessPostalCode{this, "businessPostalCode", 10};
     CStringField businessName{this, "businessName"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2042: farming income.
@@ -53,6 +55,7 @@ public:
     CIntField partnershipKind{this, "partnershipKind"};
     CStringField businessName{this, "businessName"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2121: fishing income.
@@ -68,6 +71,7 @@ public:
     CFloatField f5345{this, "5345"};
     CStringField businessName{this, "businessName"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2125: business or professional income; made for code 125 or 131.
@@ -93,6 +97,7 @@ public:
 
     // The net income that counts as self-employment income: the switch picks the second.
     double countedNetIncome() const { return netSwitch != 0 ? netIncome2 : netIncome; }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2091(IND): principal residence; made for code 147 or 160.
@@ -151,6 +156,13 @@ public:
         }
         return total;
     }
+
+    // The statement parts of its financial-data records: 0 rental, 1 business (business,
+    // professional and commission income), 2 farming, 3 fishing. A part is one when the
+    // partnership gives income of its kind.
+    bool IsThisSFD(int part) const;
+    // Writes the line records of one part.
+    int ConvertToNetfile(int edition, int part, NetfileGenObjParamStru &param);
 
 private:
     static int present(double amount) { return qAbs(amount) >= kAmountTolerance ? 1 : 0; }

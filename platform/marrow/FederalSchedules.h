@@ -98,6 +98,9 @@ public:
     CFloatField spouseRc210Box11{this, "spouseRc210Box11"};
     CFloatField spouseAdjustedNetIncome{this, "spouseAdjustedNetIncome"};
     CFloatField partnerOtherWorkingIncome{this, "partnerOtherWorkingIncome"};
+
+    // The schedule's own part (part 1) is claimed, so the electronic return reports it.
+    bool isFirstPartInNetfile() const { return ownAnswer == 0; }
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.

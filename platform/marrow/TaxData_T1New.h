@@ -380,5 +380,62 @@ public:
         return total;
     }
 
+    // Identification, residence and status as the electronic return reports them; the
+    // choices are 0-based indexes of the answer given on the form.
+    CBoolField autoFillFlag{this, "autoFillFlag"};
+    CDateField autoFillDate{this, "autoFillDate"};
+    CBoolField filedBefore{this, "filedBefore"};
+    CIntField nameChanged{this, "nameChanged"};
+    CDateField maritalChangeDate{this, "maritalChangeDate"};
+    CBoolField selfEmployedDeadline{this, "selfEmployedDeadline"};
+    CIntField currentResidenceProvince{this, "currentResidenceProvince"};
+    CBoolField deemedResident{this, "deemedResident"};
+    CDateField dateOfMove{this, "dateOfMove"};
+    CIntField homeAddressSame{this, "homeAddressSame"};
+    CIntField settlementLand{this, "settlementLand", 1};
+    CStringField yukonFirstNation{this, "yukonFirstNation", 20};
+    CIntField firstNationId{this, "firstNationId", 1};
+    CIntField tlichoLand{this, "tlichoLand", 1};
+    CIntField delineLand{this, "delineLand", 1};
+    CIntField delineId{this, "delineId"};
+    CIntField aboriginalLand{this, "aboriginalLand", 1};
+    CIntField organDonor{this, "organDonor", 1};
+    CBoolField deceasedBeneficiaryElection{this, "deceasedBeneficiaryElection"};
+    CFloatField postBankruptNetIncome{this, "postBankruptNetIncome"};
+    CFloatField postBankruptAdjustedNetIncome{this, "postBankruptAdjustedNetIncome"};
+    // Inputs of the derived line records: the Schedule 8 triggers, flag and marker, the
+    // working income benefit amounts behind 55320, the minimum-tax supports, the farming loss.
+    CFloatField f22200{this, "22200"};
+    CFloatField f31000{this, "31000"};
+    CBoolField sch8Flag{this, "sch8Flag"};
+    CIntField sch8Marker{this, "sch8Marker"};
+    CFloatField cwbAmount{this, "cwbAmount"};
+    CFloatField cwbDisabilitySupplement{this, "cwbDisabilitySupplement"};
+    CBoolField cwbEligibleSpouseFlag{this, "cwbEligibleSpouseFlag"};
+    CFloatField f55320{this, "55320"};
+    CFloatField f21400{this, "21400"};
+    CFloatField support67860{this, "67860"};
+    CFloatField support67924{this, "67924"};
+    CFloatField support67926{this, "67926"};
+    CFloatField support67910{this, "67910"};
+    CFloatField support67910b{this, "67910b"};
+    CBoolField farmingLossFlag{this, "farmingLossFlag"};
+    CFloatField f54950{this, "54950"};
+
+    // Entered Canada in the tax year (the entry date of this year).
+    bool IsImmigrant() const { return entryDate.IsValid() && entryDate.getYear() == kTaxYear; }
+    // Bankrupt in the tax year: the return covers the part of the year after it.
+    bool IsBankrupt() const { return IsPostBankrupt(); }
+    // The organ-donor question is Ontario's (province 9) alone.
+    bool isDonorInfoNeeded() const { return province == 9; }
+    // The five deductions whose presence makes the minimum-tax supports count in full.
+    double minimumTaxDeduction(int index) const
+    {
+        const CFloatField *amounts[] = {&f20700, &f21000, &f22400, &f23200, &f25300};
+        return index >= 0 && index < 5 ? double(*amounts[index]) : 0.0;
+    }
+
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
+
     static constexpr int kTaxYear = 2025;
 };
