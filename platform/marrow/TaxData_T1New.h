@@ -300,10 +300,12 @@ public:
     // A return of a deceased person is reported as such whatever the year of death.
     bool IsDeceasedForEfileReporting() const { return deathDate.IsValid(); }
     // The mailing address on one line ("care of, street, city, province"), without the postal
-    // code; every mode gives the same line.
+    // code. Mode 10 gives the street alone: the electronic return carries the care-of line,
+    // the city and the province in elements of their own.
     CString GetFullAddressWithoutPostcode(int mode) const
     {
-        Q_UNUSED(mode);
+        if (mode == 10)
+            return street.GetTrimedString();
         QStringList parts;
         for (const CString *text : {&careOf.value(), &street.value(), &city.value()}) {
             if (!text->trimmed().isEmpty())
