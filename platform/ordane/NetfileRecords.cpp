@@ -29,10 +29,7 @@ void writeRecord(int code, const NetfileTaggedValue &value, NetfileGenObjParamSt
 
 void writeDollar(int code, double amount, NetfileGenObjParamStru &param)
 {
-    NetfileTaggedValue value;
-    value.tag = NetfileTaggedValue::Cents;
-    value.amount = amount;
-    writeRecord(code, value, param);
+    writeRecord(code, NetfileTaggedValue::cents(amount), param);
 }
 
 double oneIfZero(double amount)
@@ -54,12 +51,10 @@ void NETFILE_DOLLAR_VALUE_Func(int code, double amount, NetfileGenObjParamStru &
 
 void NETFILE_NUMERIC_VALUE_Func(int code, double number, NetfileGenObjParamStru &param)
 {
-    NetfileTaggedValue value;
-    value.tag = NetfileTaggedValue::Integer;
     // Indicators and counts; anything outside the int range is held at its edge.
     const double whole = std::trunc(number);
-    value.integer = qIsNaN(whole) ? 0 : int(qBound(-2147483648.0, whole, 2147483647.0));
-    writeRecord(code, value, param);
+    const int value = qIsNaN(whole) ? 0 : int(qBound(-2147483648.0, whole, 2147483647.0));
+    writeRecord(code, NetfileTaggedValue::wholeNumber(value), param);
 }
 
 void NETFILE_DOLLAR_VALUE_IFZEROTHENONE_Func(int code, double amount, NetfileGenObjParamStru &param)

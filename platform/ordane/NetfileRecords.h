@@ -25,6 +25,21 @@ struct NetfileTaggedValue
     int integer = 0;   // tag 3
     QByteArray text;   // tag 4
 
+    static NetfileTaggedValue cents(double amount)
+    {
+        NetfileTaggedValue v;
+        v.tag = Cents;
+        v.amount = amount;
+        return v;
+    }
+    static NetfileTaggedValue wholeNumber(int value)
+    {
+        NetfileTaggedValue v;
+        v.tag = Integer;
+        v.integer = value;
+        return v;
+    }
+
     bool operator==(const NetfileTaggedValue &other) const
     {
         return tag == other.tag && amount == other.amount && integer == other.integer &&

@@ -32,18 +32,12 @@ struct Records
 
 NetfileTaggedValue cents(double amount)
 {
-    NetfileTaggedValue v;
-    v.tag = NetfileTaggedValue::Cents;
-    v.amount = amount;
-    return v;
+    return NetfileTaggedValue::cents(amount);
 }
 
 NetfileTaggedValue integer(int value)
 {
-    NetfileTaggedValue v;
-    v.tag = NetfileTaggedValue::Integer;
-    v.integer = value;
-    return v;
+    return NetfileTaggedValue::wholeNumber(value);
 }
 
 } // namespace
