@@ -276,44 +276,6 @@ double IndividualTaxData::SumForeignTaxOver15Percent()
     return 0;
 }
 
-double IndividualTaxData::GetEarnedIncomeForT778()
-{
-    TaxData_T1New *t1 = t1Form();
-    if (!t1)
-        return 0;
-    double earned = (isPositive(t1->f12200) ? double(t1->f12200) : 0.0) + t1->f10100 +
-                    t1->employmentIncome2 + t1->f13010 + t1->f10400;
-    for (int type :
-         {FormType::T1163, FormType::T2042, FormType::T2121, FormType::T2125, FormType::T2125C}) {
-        for (TaxDataEntryStru *entry : m_formList) {
-            if (entry->type != type)
-                continue;
-            const CField *net = entry->data->findField("netIncome");
-            const double amount = net ? net->toText().toDouble() : 0.0;
-            if (isPositive(amount))
-                earned += amount;
-        }
-    }
-    return earned;
-}
-
-double IndividualTaxData::getT778Amount()
-{
-    TaxData_T1New *t1 = t1Form();
-    auto *t778 = formOf<TaxData_T778New>(*this, FormType::T778);
-    if (!t1 || !t778)
-        return 0;
-    double selfEmployment = 0;
-    for (const CFloatField *line :
-         {&t1->f13500, &t1->f13700, &t1->f13900, &t1->f14100, &t1->f14300}) {
-        if (isPositive(*line))
-            selfEmployment += *line;
-    }
-    return GetEarnedIncomeForT778() -
-           (t1->f10100 + t1->employmentIncome2 + t1->f13010 + t1->f10400 + selfEmployment) +
-           t778->partnerAmount;
-}
-
 int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
 {
     SlipTotals totals;

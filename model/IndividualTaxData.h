@@ -5,6 +5,7 @@
 #include "model/TaxDataEntryStru.h"
 #include "ordane/CReservedArea.h"
 #include "ordane/CString.h"
+#include "ordane/TemplateEngine.h"
 
 #include <QDate>
 #include <QList>
@@ -16,6 +17,7 @@ class CEnumTaxSlipObj;
 class CEnumTaxWizardObj;
 class MyDataStream;
 class QTextStream;
+struct NetfileGenObjParamStru;
 struct SlipTotals;
 
 class IndividualTaxData
@@ -110,8 +112,6 @@ public:
     double SumCppPensionableEarnings();
     double SumQuebecT4CppEarnings(double cap);
     double SumForeignTaxOver15Percent();
-    double GetEarnedIncomeForT778();
-    double getT778Amount();
     double CalculateForeignTaxCredit();
     int PrepareT2209ForMinimumTax();
     void ApplyT1032ToT1();
@@ -121,6 +121,10 @@ public:
     void GetIncomeThresholds(QList<double> &thresholds);
     void TransferSpouseData(bool isCurrentPerson, IndividualTaxData *partner);
     bool isGstCreditEligible(IndividualTaxData *partner);
+    // Earned income for the child care expenses form, and the amount the e-file line records
+    // write for it (calc/T778Amount.cpp); 0 without a T778.
+    double GetEarnedIncomeForT778();
+    double getT778Amount();
     void updateProvincialSummary(bool gstEstimated, IndividualTaxData *partner);
 
     // The person record of a return file, in the stream's direction. Writing returns
@@ -189,6 +193,21 @@ public:
     void collectMissingProvinceForms(int province, QList<TaxDataEntryStru> &out);
     void collectProvinceFormEntries(int province, QList<TaxDataEntryStru> &out) const;
     bool acceptsAnyValue(int) const { return true; }
+
+    // The electronic return (efile/): the T1 return XML and its pieces, the line records and
+    // the filing envelope's header values.
+    void generateReturnXml(QString &out, int edition);
+    void makeReturnPart1Xml(QString &out, int edition);
+    void makeSpouseDataXml(QString &out);
+    void makeMailingAddressXml(QString &out);
+    void makeDeceasedPartXml(QString &out);
+    void makeBankruptcyPartXml(QString &out);
+    void generateNetfileRecords(int edition, NetfileGenObjParamStru &param);
+    int makeSFDRecordsXml(int edition, NetfileGenObjParamStru &param);
+    int makeSFDWrapperXml(int edition, NetfileGenObjParamStru &param);
+    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
+                                 double &balance, int testCase);
+    void fillEfileHeaderValues(TemplateValues &values, int esign);
 
     // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
     void applyWizardData(int type);

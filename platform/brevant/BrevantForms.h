@@ -4,6 +4,7 @@
 #include "marrow/FormFields.h"
 
 #include <QtGlobal>
+#include <QDateTime>
 
 // Schedule 12: multigenerational home renovation.
 class TaxData_Sch12_MultigHomeReno : public CTaxData_Form
@@ -122,6 +123,12 @@ public:
     CStringField fullName{this, "fullName"};
     CStringField phone{this, "phone", 20};
     CFloatField refund{this, "refund"};
+    // Electronic signature: set once signed, with the signature time ("yyyy-MM-ddThh:mm:ss").
+    CBoolField esigned{this, "esigned"};
+    CStringField signTimestamp{this, "signTimestamp", 30};
+
+    bool isSignedElectronically() const { return esigned; }
+    QDateTime signedAt() const { return QDateTime::fromString(signTimestamp, Qt::ISODate); }
 };
 
 // T5004: claim for tax shelter loss or deduction.
@@ -164,6 +171,18 @@ public:
     CBoolField directDeposit{this, "directDeposit"};
 
     bool hasSignDate() const { return signDate.IsValid(); }
+
+    // The preparer's representation and the return's document control number.
+    CIntField preparerAuthorisation{this, "preparerAuthorisation"};
+    CDateField authorisationExpiry{this, "authorisationExpiry"};
+    CStringField documentControlNumber{this, "documentControlNumber", 20};
+    // Electronic signature: set once signed, with the signature time ("yyyy-MM-ddThh:mm:ss").
+    CBoolField esigned{this, "esigned"};
+    CStringField signTimestamp{this, "signTimestamp", 30};
+
+    CString getDCN() const { return documentControlNumber.value(); }
+    bool isSignedElectronically() const { return esigned; }
+    QDateTime signedAt() const { return QDateTime::fromString(signTimestamp, Qt::ISODate); }
 };
 
 // T1135: foreign income verification statement.

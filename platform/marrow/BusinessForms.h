@@ -77,6 +77,7 @@ public:
         grossRental = grossRents.value();
         netRental = netOfExpenses(grossRents, expenses - personalPortion, capitalCostAllowance);
     }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T1163: AgriStability and AgriInvest, individuals.
@@ -102,6 +103,7 @@ public:
 
     // Net farming income: the gross income less the expenses and the allowance.
     void Calculate01() { netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2042: farming income.
@@ -131,6 +133,7 @@ public:
         netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance);
         partnership.fill(partnershipFlag, grossIncome, netIncome);
     }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2121: fishing income.
@@ -152,6 +155,7 @@ public:
 
     // Net fishing income: the gross income less the expenses and the allowance.
     void Calculate01() { netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2125: business or professional income; made for code 125 or 131.
@@ -189,6 +193,7 @@ public:
         netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance);
         partnership.fill(partnershipFlag, grossIncome, netIncome);
     }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2091(IND): principal residence; made for code 147 or 160.
@@ -300,6 +305,12 @@ public:
                 *kind.first = kind.second->value();
         }
     }
+    // The statement parts of its financial-data records: 0 rental, 1 business (business,
+    // professional and commission income), 2 farming, 3 fishing. A part is one when the
+    // partnership gives income of its kind.
+    bool IsThisSFD(int part) const;
+    // Writes the line records of one part.
+    int ConvertToNetfile(int edition, int part, NetfileGenObjParamStru &param);
 
 private:
     static int present(double amount) { return qAbs(amount) >= kAmountTolerance ? 1 : 0; }

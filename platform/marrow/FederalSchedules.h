@@ -145,6 +145,9 @@ public:
     // Nunavut get 0 (their 2025 figures are not in the published figures used), as does the
     // disability supplement.
     void Calculate01();
+
+    // The schedule's own part (part 1) is claimed, so the electronic return reports it.
+    bool isFirstPartInNetfile() const { return ownAnswer == 0; }
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.

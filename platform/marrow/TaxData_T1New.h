@@ -301,10 +301,12 @@ public:
     // A return of a deceased person is reported as such whatever the year of death.
     bool IsDeceasedForEfileReporting() const { return deathDate.IsValid(); }
     // The mailing address on one line ("care of, street, city, province"), without the postal
-    // code; every mode gives the same line.
+    // code. Mode 10 gives the street alone: the electronic return carries the care-of line,
+    // the city and the province in elements of their own.
     CString GetFullAddressWithoutPostcode(int mode) const
     {
-        Q_UNUSED(mode);
+        if (mode == 10)
+            return street.GetTrimedString();
         QStringList parts;
         for (const CString *text : {&careOf.value(), &street.value(), &city.value()}) {
             if (!text->trimmed().isEmpty())
@@ -576,6 +578,71 @@ public:
     }
     // The credits were used up against the basic federal tax: some of that tax remains.
     bool IsNonRefTaxCreditAllUsed() const { return f42900 >= kAmountTolerance; }
+    // The net self-employment incomes (lines 13500 to 14300) that are not losses, summed.
+    double getSelfEmploymentIncomeWithoutLoss() const
+    {
+        double total = 0;
+        for (double amount :
+             {double(f13500), double(f13700), double(f13900), double(f14100), double(f14300)}) {
+            if (amount >= kAmountTolerance)
+                total += amount;
+        }
+        return total;
+    }
+
+    // Identification, residence and status as the electronic return reports them; the
+    // choices are 0-based indexes of the answer given on the form.
+    CBoolField autoFillFlag{this, "autoFillFlag"};
+    CDateField autoFillDate{this, "autoFillDate"};
+    CBoolField filedBefore{this, "filedBefore"};
+    CIntField nameChanged{this, "nameChanged"};
+    CDateField maritalChangeDate{this, "maritalChangeDate"};
+    CBoolField selfEmployedDeadline{this, "selfEmployedDeadline"};
+    CIntField currentResidenceProvince{this, "currentResidenceProvince"};
+    CBoolField deemedResident{this, "deemedResident"};
+    CDateField dateOfMove{this, "dateOfMove"};
+    CIntField homeAddressSame{this, "homeAddressSame"};
+    CIntField settlementLand{this, "settlementLand", 1};
+    CStringField yukonFirstNation{this, "yukonFirstNation", 20};
+    CIntField firstNationId{this, "firstNationId", 1};
+    CIntField tlichoLand{this, "tlichoLand", 1};
+    CIntField delineLand{this, "delineLand", 1};
+    CIntField delineId{this, "delineId"};
+    CIntField aboriginalLand{this, "aboriginalLand", 1};
+    CIntField organDonor{this, "organDonor", 1};
+    CBoolField deceasedBeneficiaryElection{this, "deceasedBeneficiaryElection"};
+    CFloatField postBankruptNetIncome{this, "postBankruptNetIncome"};
+    CFloatField postBankruptAdjustedNetIncome{this, "postBankruptAdjustedNetIncome"};
+    // Inputs of the derived line records: the Schedule 8 triggers, flag and marker, the
+    // working income benefit amounts behind 55320, the minimum-tax supports, the farming loss.
+    CFloatField f22200{this, "22200"};
+    CFloatField f31000{this, "31000"};
+    CBoolField sch8Flag{this, "sch8Flag"};
+    CIntField sch8Marker{this, "sch8Marker"};
+    CFloatField cwbAmount{this, "cwbAmount"};
+    CFloatField cwbDisabilitySupplement{this, "cwbDisabilitySupplement"};
+    CBoolField cwbEligibleSpouseFlag{this, "cwbEligibleSpouseFlag"};
+    CFloatField f55320{this, "55320"};
+    CFloatField support67860{this, "67860"};
+    CFloatField support67924{this, "67924"};
+    CFloatField support67926{this, "67926"};
+    CFloatField support67910{this, "67910"};
+    CFloatField support67910b{this, "67910b"};
+    CBoolField farmingLossFlag{this, "farmingLossFlag"};
+    CFloatField f54950{this, "54950"};
+
+    // Entered Canada in the tax year (the entry date of this year).
+    bool IsImmigrant() const { return entryDate.IsValid() && entryDate.getYear() == kTaxYear; }
+    // The organ-donor question is Ontario's (province 9) alone.
+    bool isDonorInfoNeeded() const { return province == 9; }
+    // The five deductions whose presence makes the minimum-tax supports count in full.
+    double minimumTaxDeduction(int index) const
+    {
+        const CFloatField *amounts[] = {&f20700, &f21000, &f22400, &f23200, &f25300};
+        return index >= 0 && index < 5 ? double(*amounts[index]) : 0.0;
+    }
+
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 
     static constexpr int kTaxYear = 2025;
 };
