@@ -3,8 +3,8 @@
 
 #include "marrow/FormFields.h"
 
-#include <QtGlobal>
 #include <QDateTime>
+#include <QtGlobal>
 
 // Schedule 12: multigenerational home renovation.
 class TaxData_Sch12_MultigHomeReno : public CTaxData_Form
