@@ -38,10 +38,10 @@ bool mayOpenAsDatabase(const QString &path)
 const char *const tableNames[] = {"tb_config",  "tb_taxpayers", "tb_retfile",
                                   "tb_taxdata", "tb_taxnoa",    "tb_history"};
 
-void run(const char *statement)
+bool run(const char *statement)
 {
     QSqlQuery query;
-    query.exec(QString::fromLatin1(statement));
+    return query.exec(QString::fromLatin1(statement));
 }
 
 } // namespace
@@ -122,8 +122,10 @@ bool CSqliteDBManager::createTables(bool &configCreated)
 
     configCreated = config == TableState::Missing;
     if (configCreated) {
-        run("create table tb_config (id integer primary key autoincrement, name text, value "
-            "text)");
+        // A new tb_config empties the tables below: only once it really was made.
+        if (!run("create table tb_config (id integer primary key autoincrement, name text, "
+                 "value text)"))
+            return false;
         run("create index idx_tb_config_name on tb_config (name)");
     }
     const char *createRetfile[] = {

@@ -60,7 +60,8 @@ public:
 
 private:
     // Creates or recreates tables by the schema rules; configCreated tells whether tb_config was
-    // just made. False, with nothing changed, when a table's state could not be read.
+    // just made. False, with nothing changed, when a table's state could not be read or a
+    // missing tb_config could not be made.
     bool createTables(bool &configCreated);
     static bool allTablesPresent();
     // Closes and forgets the connection, so no later statement runs on a refused file.

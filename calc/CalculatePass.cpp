@@ -165,29 +165,3 @@ void IndividualTaxData::copyIntoFilingForms(TaxData_T1New &t1)
         t1198->Calculate01();
     }
 }
-
-// The passes that follow fill these in.
-int IndividualTaxData::CalculatePass1(bool, int, TaxData_T1New &)
-{
-    return 0;
-}
-int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &)
-{
-    return 0;
-}
-int IndividualTaxData::CalculatePass3(bool, int, TaxData_T1New &)
-{
-    return 0;
-}
-int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &)
-{
-    return 0;
-}
-int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &)
-{
-    return 0;
-}
-int IndividualTaxData::CalculatePass6(bool, int, TaxData_T1New &)
-{
-    return 0;
-}

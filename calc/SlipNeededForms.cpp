@@ -48,8 +48,9 @@ std::vector<NeededFormRule> neededFormRules(const SlipTotals &t, bool hasT4)
         need(anyPositive({t.t4Box18, t.t4Box24, t.t4Box55}), T2204);
     }
     need(anyNonZero({t.t4Box46}), SCH9);
-    need(anyNonZero(
-             {t.t5AmountA, t.t5Box11, t.t5Box25, t.t5Box14, t.t5Box15, t.t5Box17, t.t5AmountE}),
+    // Every T5 amount the worksheet carries to the T1 brings it, interest alone too.
+    need(anyNonZero({t.t5AmountA, t.t5Box11, t.t5Box25, t.t5Box13, t.t5AmountB, t.t5AmountC,
+                     t.t5AmountD, t.t5Box14, t.t5Box15, t.t5Box17, t.t5AmountE}),
          WSD1);
     need(anyNonZero({t.t5Box18}), SCH3);
     need(anyNonZero({t.t2202FeesPartTime, t.t2202FeesFullTime, t.t2202PartTimeMonths,

@@ -1,6 +1,8 @@
 // CMultiProvsTaxMgr: loading and unloading the plug-ins, and the forwarding rules.
 #include "model/CMultiProvsTaxMgr.h"
 
+#include "marrow/TaxData_T1New.h"
+
 #include "app/TabWndApp.h"
 #include "marrow/FormTables.h"
 #include "ordane/CString.h"
@@ -231,14 +233,17 @@ int CMultiProvsTaxMgr::calculatePass4(TaxData_T1New *t1, TaxData_Sch2 *sch2, Tax
     return result;
 }
 
-// The amount that the calculation resets before these two hooks is the calculation's to
-// name; it adds the reset where it calls them.
+// Each of these two hooks starts the amount its plug-ins fill from 0 here, so no caller can
+// leave last round's amount in place: the provincial refundable credits (line 47900) and the
+// provincial credit of pass 5 (line 47555). Line 42800 belongs to calculatePass4.
 void CMultiProvsTaxMgr::calculatePass5Begin(TaxData_T1New *t1, CTaxData_Form *provincialTax,
                                             TaxData_Sch2 *sch2, TaxData_Sch3 *sch3,
                                             TaxData_Sch9 *sch9, TaxData_T1206New *t1206,
                                             const T2209FormList &t2209, TaxData_T691New *t691,
                                             CTaxData_T1219 *t1219, TaxData_T2017New *t2017)
 {
+    if (t1)
+        t1->f47900 = 0.0;
     forEachManager([&](CProvincialTaxManager *m) {
         m->calculatePass5Begin(t1, provincialTax, sch2, sch3, sch9, t1206, t2209, t691, t1219,
                                t2017);
@@ -248,6 +253,8 @@ void CMultiProvsTaxMgr::calculatePass5Begin(TaxData_T1New *t1, CTaxData_Form *pr
 void CMultiProvsTaxMgr::calculatePass5(TaxData_T1New *t1, int arg, TaxData_Sch5 *sch5,
                                        const T2209FormList &t2209)
 {
+    if (t1)
+        t1->f47555 = 0.0;
     forEachManager([&](CProvincialTaxManager *m) { m->calculatePass5(t1, arg, sch5, t2209); });
 }
 

@@ -3,6 +3,7 @@
 
 #include "marrow/DependantInfoStruct.h"
 #include "model/CPersonalSettings.h"
+#include "ordane/TemplateEngine.h"
 
 #include <QList>
 #include <memory>
@@ -47,6 +48,11 @@ public:
     int getCurrentPersonIndex() const { return m_currentPerson; }
     IndividualTaxData *getCurrentPersonData() const { return getPersonData(m_currentPerson); }
     IndividualTaxData *getPartnerData() const;
+    // The electronic return of the person on screen (efile/); nothing without one.
+    void generateReturnXml(QString &out, int edition);
+    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
+                                 double &balance, int testCase);
+    void fillEfileHeaderValues(TemplateValues &values, int esign);
     bool isCoupled() const;
     void getLoadedProvinces(QList<int> &out) const;
 

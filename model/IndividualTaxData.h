@@ -5,6 +5,7 @@
 #include "model/TaxDataEntryStru.h"
 #include "ordane/CReservedArea.h"
 #include "ordane/CString.h"
+#include "ordane/TemplateEngine.h"
 
 #include <QDate>
 #include <QList>
@@ -16,6 +17,7 @@ class CEnumTaxSlipObj;
 class CEnumTaxWizardObj;
 class MyDataStream;
 class QTextStream;
+struct NetfileGenObjParamStru;
 struct SlipTotals;
 
 class IndividualTaxData
@@ -97,8 +99,32 @@ public:
     int AddMissingProvincialForms();
     // Schedule 5's shared value into the T1, when Schedule 5 (not wizard data) changed.
     void CopySch5ToT1(bool wizardChanged, int changedType);
+    // Pass 1: adds the CPP form of the mode (1 Schedule 8, 2 RC381) when missing; 1 when
+    // added. Prepares the pension split; the T1032's maximum split amount, or 0.
+    int EnsureCppForm(int mode);
+    double PrepareT1032();
+    // Passes 2 to 6 (calc/): contributory months (excluded months of the T4A(P) slips), the
+    // T4 earnings of the CPP forms, the foreign-tax and child-care amounts, the pension split
+    // into the T1, the minimum-tax indicators, the unused CPP form (1 when removed) and the
+    // thresholds of the pension-split optimiser.
+    int GetCppContributoryMonths(int excludedMonths);
+    int GetQppContributoryMonths(int excludedMonths);
+    double SumCppPensionableEarnings();
+    double SumQuebecT4CppEarnings(double cap);
+    double SumForeignTaxOver15Percent();
+    double CalculateForeignTaxCredit();
+    int PrepareT2209ForMinimumTax();
+    void ApplyT1032ToT1();
+    double GetOtherSelfEmploymentIncome(double amount);
+    void SetMinimumTaxIndicators();
+    int RemoveUnusedCppForm();
+    void GetIncomeThresholds(QList<double> &thresholds);
     void TransferSpouseData(bool isCurrentPerson, IndividualTaxData *partner);
     bool isGstCreditEligible(IndividualTaxData *partner);
+    // Earned income for the child care expenses form, and the amount the e-file line records
+    // write for it (calc/T778Amount.cpp); 0 without a T778.
+    double GetEarnedIncomeForT778();
+    double getT778Amount();
     void updateProvincialSummary(bool gstEstimated, IndividualTaxData *partner);
 
     // The person record of a return file, in the stream's direction. Writing returns
@@ -167,6 +193,21 @@ public:
     void collectMissingProvinceForms(int province, QList<TaxDataEntryStru> &out);
     void collectProvinceFormEntries(int province, QList<TaxDataEntryStru> &out) const;
     bool acceptsAnyValue(int) const { return true; }
+
+    // The electronic return (efile/): the T1 return XML and its pieces, the line records and
+    // the filing envelope's header values.
+    void generateReturnXml(QString &out, int edition);
+    void makeReturnPart1Xml(QString &out, int edition);
+    void makeSpouseDataXml(QString &out);
+    void makeMailingAddressXml(QString &out);
+    void makeDeceasedPartXml(QString &out);
+    void makeBankruptcyPartXml(QString &out);
+    void generateNetfileRecords(int edition, NetfileGenObjParamStru &param);
+    int makeSFDRecordsXml(int edition, NetfileGenObjParamStru &param);
+    int makeSFDWrapperXml(int edition, NetfileGenObjParamStru &param);
+    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
+                                 double &balance, int testCase);
+    void fillEfileHeaderValues(TemplateValues &values, int esign);
 
     // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
     void applyWizardData(int type);

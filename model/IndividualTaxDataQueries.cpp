@@ -443,9 +443,10 @@ int IndividualTaxData::countSFDForms()
     for (const CTaxData_T5013 *t5013 : t5013Forms(m_formList))
         count += t5013->GetCountOfSFDForms(true);
     for (const TaxDataEntryStru *entry : m_formList) {
+        // The T1273 gives two records (farming and its AgriStability part).
         if (entry->type == FormType::T1273)
             count += 2;
-        if (IsSFDForm(entry->type))
+        else if (IsSFDForm(entry->type))
             ++count;
     }
     return count;

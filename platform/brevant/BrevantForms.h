@@ -3,6 +3,9 @@
 
 #include "marrow/FormFields.h"
 
+#include <QDateTime>
+#include <QtGlobal>
+
 // Schedule 12: multigenerational home renovation.
 class TaxData_Sch12_MultigHomeReno : public CTaxData_Form
 {
@@ -68,6 +71,11 @@ public:
     TaxData_T1212New() : CTaxData_Form(18) {}
     CFloatField carryAmount{this, "carryAmount"};
     CFloatField f65210{this, "65210"};
+    CFloatField f67910{this, "67910"};
+
+    // The deferred amount to bring into income this year.
+    void Calculate01() { f67910 = carryAmount.value(); }
+    double getF67910() const { return f67910; }
 };
 
 // T2038(IND): investment tax credit.
@@ -115,6 +123,12 @@ public:
     CStringField fullName{this, "fullName"};
     CStringField phone{this, "phone", 20};
     CFloatField refund{this, "refund"};
+    // Electronic signature: set once signed, with the signature time ("yyyy-MM-ddThh:mm:ss").
+    CBoolField esigned{this, "esigned"};
+    CStringField signTimestamp{this, "signTimestamp", 30};
+
+    bool isSignedElectronically() const { return esigned; }
+    QDateTime signedAt() const { return QDateTime::fromString(signTimestamp, Qt::ISODate); }
 };
 
 // T5004: claim for tax shelter loss or deduction.
@@ -157,6 +171,18 @@ public:
     CBoolField directDeposit{this, "directDeposit"};
 
     bool hasSignDate() const { return signDate.IsValid(); }
+
+    // The preparer's representation and the return's document control number.
+    CIntField preparerAuthorisation{this, "preparerAuthorisation"};
+    CDateField authorisationExpiry{this, "authorisationExpiry"};
+    CStringField documentControlNumber{this, "documentControlNumber", 20};
+    // Electronic signature: set once signed, with the signature time ("yyyy-MM-ddThh:mm:ss").
+    CBoolField esigned{this, "esigned"};
+    CStringField signTimestamp{this, "signTimestamp", 30};
+
+    CString getDCN() const { return documentControlNumber.value(); }
+    bool isSignedElectronically() const { return esigned; }
+    QDateTime signedAt() const { return QDateTime::fromString(signTimestamp, Qt::ISODate); }
 };
 
 // T1135: foreign income verification statement.
@@ -238,6 +264,17 @@ public:
     CFloatField amountToInclude{this, "amountToInclude"};
     CFloatField pensionPortion{this, "pensionPortion"};
     CFloatField flaggedWithdrawals{this, "flaggedWithdrawals"};
+    // Entered: the contributor's spousal-plan contributions of the year and the two before.
+    CFloatField contributions3Years{this, "contributions3Years"};
+    CFloatField annuityPayments{this, "annuityPayments"};
+
+    // The contributor includes the withdrawals up to the contributions of the three years;
+    // the part that came as annuity payments is pension income.
+    void Calculate01()
+    {
+        amountToInclude = qMax(0.0, qMin(flaggedWithdrawals.value(), contributions3Years.value()));
+        pensionPortion = qMax(0.0, qMin(annuityPayments.value(), amountToInclude.value()));
+    }
 };
 
 // T777S: temporary flat rate home office expenses.
@@ -274,6 +311,11 @@ class TaxData_T2043 : public CTaxData_Form
 public:
     TaxData_T2043() : CTaxData_Form(193) {}
     CFloatField result{this, "result"};
+    // Entered: the fuel charge proceeds received in the year.
+    CFloatField proceeds{this, "proceeds"};
+
+    // The proceeds are income as received.
+    void Calculate01() { result = proceeds.value(); }
 };
 
 // T2039: air quality improvement tax credit.
@@ -301,6 +343,20 @@ public:
     TaxData_InstalmentCalc() : CTaxData_Form(209) {}
     CFloatField provincialAmount1{this, "provincialAmount1"};
     CFloatField provincialAmount2{this, "provincialAmount2"};
+    CFloatField netTaxOwing{this, "netTaxOwing"};
+    CFloatField quarterly{this, "quarterly"};
+
+    // The instalments on this year's figures, in the simplest faithful way: the tax the year
+    // leaves owing after tax deducted (federal and the provincial amounts), in four equal
+    // parts. The threshold below which none are due is not in the published figures used.
+    template <typename T1, typename Summary> void Calculate(const T1 &t1, Summary &summary)
+    {
+        netTaxOwing = qMax(0.0, t1.f43500 - t1.f43700 + provincialAmount1 + provincialAmount2);
+        quarterly = qRound64(netTaxOwing * 100.0 / 4.0) / 100.0;
+        for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
+                                        &summary.instalmentSeptember, &summary.instalmentDecember})
+            *instalment = quarterly.value();
+    }
 };
 
 // T2048: Canadian journalism labour tax credit.

@@ -5,6 +5,53 @@
 #include "marrow/FormFields.h"
 #include "ordane/AmountTolerance.h"
 
+#include <QtGlobal>
+#include <utility>
+
+// Net income of a statement: the gross income less the expenses and the capital cost
+// allowance.
+inline double netOfExpenses(double gross, double expenses, double capitalCostAllowance)
+{
+    return gross - expenses - capitalCostAllowance;
+}
+
+// The partnership amounts of a farming or business statement, registered with the form: the
+// person's percentage and two sets of amounts (the second for a partnership of kind 2, whose
+// amounts the person enters from the partnership's statement): the net amount reported, the
+// share of the gross income and the share of the net income.
+struct PartnershipAmounts
+{
+    explicit PartnershipAmounts(FieldOwner *form)
+        : share{form, "partnershipShare", 100.0}, net1{form, "partnershipNet1"},
+          gross1{form, "partnershipGross1"}, netShare1{form, "partnershipNetShare1"},
+          net2{form, "partnershipNet2"}, gross2{form, "partnershipGross2"},
+          netShare2{form, "partnershipNetShare2"}
+    {
+    }
+    CFloatField share;
+    CFloatField net1;
+    CFloatField gross1;
+    CFloatField netShare1;
+    CFloatField net2;
+    CFloatField gross2;
+    CFloatField netShare2;
+
+    void fill(bool partnership, double gross, double net)
+    {
+        const double part = partnership ? share / 100.0 : 0.0;
+        for (auto set : {std::make_pair(&net1, &gross1), std::make_pair(&net2, &gross2)}) {
+            *set.first = net * part;
+            *set.second = gross * part;
+        }
+        netShare1 = net * part;
+        netShare2 = net * part;
+    }
+    // The set of the partnership's kind.
+    double net(int kind) const { return kind == 2 ? net2 : net1; }
+    double gross(int kind) const { return kind == 2 ? gross2 : gross1; }
+    double netShare(int kind) const { return kind == 2 ? netShare2 : netShare1; }
+};
+
 // T776: rental income.
 class TaxData_T776New : public CSharableTaxData_Form
 {
@@ -17,6 +64,20 @@ public:
     CFloatField netRental{this, "netRental"};
     CStringField propertyAddress{this, "propertyAddress"};
     void getDescription(CString &out) const override { out = propertyAddress.value(); }
+    // Entered: the year's rents, the expenses (with their personal portion) and the capital
+    // cost allowance claimed.
+    CFloatField grossRents{this, "grossRents"};
+    CFloatField expenses{this, "expenses"};
+    CFloatField personalPortion{this, "personalPortion"};
+    CFloatField capitalCostAllowance{this, "capitalCostAllowance"};
+
+    // Net rental income: the rents less the deductible expenses and the allowance.
+    void Calculate01()
+    {
+        grossRental = grossRents.value();
+        netRental = netOfExpenses(grossRents, expenses - personalPortion, capitalCostAllowance);
+    }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T1163: AgriStability and AgriInvest, individuals.
@@ -36,6 +97,13 @@ public:
     CStringField businessPostalCode{this, "businessPostalCode", 10};
     CStringField businessName{this, "businessName"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+    // Entered beside the gross income: the expenses and the capital cost allowance claimed.
+    CFloatField expenses{this, "expenses"};
+    CFloatField capitalCostAllowance{this, "capitalCostAllowance"};
+
+    // Net farming income: the gross income less the expenses and the allowance.
+    void Calculate01() { netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2042: farming income.
@@ -53,6 +121,19 @@ public:
     CIntField partnershipKind{this, "partnershipKind"};
     CStringField businessName{this, "businessName"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+    // Entered beside the gross income: the expenses and the capital cost allowance claimed.
+    CFloatField expenses{this, "expenses"};
+    CFloatField capitalCostAllowance{this, "capitalCostAllowance"};
+    PartnershipAmounts partnership{this};
+    CStringField partnerName{this, "partnerName"};
+
+    // Net farming income; a partnership's shares come from the person's percentage.
+    void Calculate01()
+    {
+        netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance);
+        partnership.fill(partnershipFlag, grossIncome, netIncome);
+    }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2121: fishing income.
@@ -68,6 +149,13 @@ public:
     CFloatField f5345{this, "5345"};
     CStringField businessName{this, "businessName"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+    // Entered beside the gross income: the expenses and the capital cost allowance claimed.
+    CFloatField expenses{this, "expenses"};
+    CFloatField capitalCostAllowance{this, "capitalCostAllowance"};
+
+    // Net fishing income: the gross income less the expenses and the allowance.
+    void Calculate01() { netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance); }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2125: business or professional income; made for code 125 or 131.
@@ -93,6 +181,19 @@ public:
 
     // The net income that counts as self-employment income: the switch picks the second.
     double countedNetIncome() const { return netSwitch != 0 ? netIncome2 : netIncome; }
+    // Entered beside the gross income: the expenses and the capital cost allowance claimed.
+    CFloatField expenses{this, "expenses"};
+    CFloatField capitalCostAllowance{this, "capitalCostAllowance"};
+    PartnershipAmounts partnership{this};
+
+    // Net income of the business or profession: the gross income less the expenses and the
+    // allowance; a partnership's shares come from the person's percentage.
+    void Calculate01()
+    {
+        netIncome = netOfExpenses(grossIncome, expenses, capitalCostAllowance);
+        partnership.fill(partnershipFlag, grossIncome, netIncome);
+    }
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 };
 
 // T2091(IND): principal residence; made for code 147 or 160.
@@ -106,6 +207,26 @@ public:
     CBoolField ownFlag{this, "ownFlag"};
     CStringField propertyAddress{this, "propertyAddress"};
     void getDescription(CString &out) const override { out = propertyAddress.value(); }
+    // Entered: the sale, the cost and outlays, and the years owned and designated.
+    CFloatField proceeds{this, "proceeds"};
+    CFloatField adjustedCostBase{this, "adjustedCostBase"};
+    CFloatField outlays{this, "outlays"};
+    CIntField yearsOwned{this, "yearsOwned"};
+    CIntField yearsDesignated{this, "yearsDesignated"};
+
+    // The gain left after the principal residence exemption: the exempt part is
+    // (1 + years designated) / years owned of the gain, at most all of it. A loss on a
+    // residence is not deductible.
+    void Calculate01()
+    {
+        const double whole = proceeds - adjustedCostBase - outlays;
+        if (whole < kAmountTolerance || yearsOwned <= 0) {
+            gain = 0.0;
+            return;
+        }
+        const double exemptShare = qMin(1.0, double(1 + yearsDesignated) / yearsOwned);
+        gain = whole * (1.0 - exemptShare);
+    }
 };
 
 // T5013 partnership income entered as a form.
@@ -151,6 +272,45 @@ public:
         }
         return total;
     }
+
+    // The person's gross income of each kind the partnership reports.
+    CFloatField grossRental{this, "grossRental"};
+    CFloatField grossBusiness{this, "grossBusiness"};
+    CFloatField grossProfessional{this, "grossProfessional"};
+    CFloatField grossCommission{this, "grossCommission"};
+    CFloatField grossFarming{this, "grossFarming"};
+    CFloatField grossFishing{this, "grossFishing"};
+    // Four entry blocks: a marker (-1 unused) and seven amounts that go to the T1 alike.
+    static constexpr int kEntryBlocks = 4;
+    static constexpr int kBlockAmounts = 7;
+    CTableField entries{this,
+                        "entries",
+                        kEntryBlocks,
+                        {FieldType::Int, FieldType::Float, FieldType::Float, FieldType::Float,
+                         FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
+
+    // The person's shares are entered as they are; a gross income is never below the net
+    // income of a profitable kind.
+    void Calculate01()
+    {
+        const std::pair<CFloatField *, CFloatField *> kinds[] = {
+            {&grossRental, &rentalIncome},
+            {&grossBusiness, &businessIncome},
+            {&grossProfessional, &professionalIncome},
+            {&grossCommission, &commissionIncome},
+            {&grossFarming, &farmingIncome},
+            {&grossFishing, &fishingIncome}};
+        for (const auto &kind : kinds) {
+            if (*kind.second > *kind.first)
+                *kind.first = kind.second->value();
+        }
+    }
+    // The statement parts of its financial-data records: 0 rental, 1 business (business,
+    // professional and commission income), 2 farming, 3 fishing. A part is one when the
+    // partnership gives income of its kind.
+    bool IsThisSFD(int part) const;
+    // Writes the line records of one part.
+    int ConvertToNetfile(int edition, int part, NetfileGenObjParamStru &param);
 
 private:
     static int present(double amount) { return qAbs(amount) >= kAmountTolerance ? 1 : 0; }

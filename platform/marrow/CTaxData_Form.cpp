@@ -81,11 +81,6 @@ bool CTaxData_Form::validate(int, QStringList &)
 
 void CTaxData_Form::beginCalculation() {}
 
-int CTaxData_Form::writeEfileRecords(int, NetfileGenObjParamStru &)
-{
-    return 0;
-}
-
 void CTaxData_Form::setDepInfo(DependantInfoStruct *dependants)
 {
     m_dependants = dependants;

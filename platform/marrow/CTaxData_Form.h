@@ -57,6 +57,8 @@ public:
     virtual void collectWarnings(QStringList &messages);
     virtual bool validate(int edition, QStringList &messages);
     virtual void beginCalculation();
+    // Writes the form's line records; returns how many. The default writes each amount field
+    // named by a five-digit line code that is present (EfileRecords.cpp).
     virtual int writeEfileRecords(int mode, NetfileGenObjParamStru &param);
     virtual void setDepInfo(DependantInfoStruct *dependants);
     virtual void prepareAllForms();

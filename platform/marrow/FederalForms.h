@@ -1,7 +1,10 @@
 // The other federal forms of the form library: field-holder classes.
 #pragma once
 
+#include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
+
+#include <QtGlobal>
 
 // A form code no longer in use: the object only carries its code.
 class TaxData_UnusedForm : public CTaxData_Form
@@ -26,6 +29,12 @@ class TaxData_T929New : public CTaxData_Form
 {
 public:
     TaxData_T929New() : CTaxData_Form(14) {}
+    CFloatField expenses{this, "expenses"};
+    CFloatField earnedIncome{this, "earnedIncome"};
+    CFloatField deduction{this, "deduction"};
+
+    // The disability supports paid, at most the earned income.
+    void Calculate01() { deduction = qBound(0.0, expenses.value(), earnedIncome.value()); }
 };
 
 // T2204: employee overpayment of CPP contributions and EI premiums.
@@ -39,6 +48,15 @@ public:
     CFloatField premiumsWithPpip{this, "premiumsWithPpip"};
     CFloatField ppipPremiums{this, "ppipPremiums"};
     CBoolField quebecFlag{this, "quebecFlag"};
+    CFloatField employmentIncome{this, "employmentIncome"};
+    CFloatField required{this, "required"};
+    CFloatField result{this, "result"};
+
+    // EI premiums: the required premium on insurable earnings (box 14 when box 24 is blank),
+    // at the Quebec rate for Quebec employment; the premiums paid beyond it are an
+    // overpayment. The typed amount is the premiums paid.
+    void calculate() override;
+    double paidPremiums() const { return premiumsWithPpip - ppipPremiums; }
 };
 
 // GST370: employee and partner GST/HST rebate.
@@ -61,6 +79,19 @@ public:
     CFloatField f68330{this, "68330"};
     CFloatField f68340{this, "68340"};
     CFloatField f68360{this, "68360"};
+    // Entered: the split income of the year. Results: the amount deducted from net income
+    // (68330), the federal tax on it (68340) and the adjusted net income (68360).
+    CFloatField splitIncome{this, "splitIncome"};
+
+    // The split income leaves regular income (line 23200) and keeps its place in the adjusted
+    // net income: net income (after that deduction) plus the split income.
+    void CalculateTOSI(double netIncome)
+    {
+        f68330 = qMax(0.0, splitIncome.value());
+        f68360 = netIncome + f68330;
+    }
+    // Taxed at the top federal rate, in the simplest faithful way (no credits against it).
+    void CalculateFederal(double topRate) { f68340 = qRound64(f68330 * topRate * 100.0) / 100.0; }
 };
 
 // T626: overseas employment tax credit.
@@ -87,6 +118,10 @@ public:
     CFloatField f67922{this, "67922"};
     CFloatField f67924{this, "67924"};
     CFloatField f67926{this, "67926"};
+    // Slip amounts the minimum tax reads: T4 amount G, and two exempt-income totals.
+    CFloatField t4AmountG{this, "t4AmountG"};
+    CFloatField slipExemptF{this, "slipExemptF"};
+    CFloatField slipExemptG{this, "slipExemptG"};
 };
 
 // T2209: federal foreign tax credits (any number per return).
@@ -103,6 +138,33 @@ public:
     CFloatField credit{this, "credit"};
     CStringField country{this, "country"};
     void getDescription(CString &out) const override { out = country.value(); }
+    CFloatField basicFederalTax{this, "basicFederalTax"};
+    CFloatField taxLimit{this, "taxLimit"};
+    CFloatField adjustment15{this, "adjustment15"};
+    CFloatField minimumTaxCopy1{this, "minimumTaxCopy1"};
+    CFloatField minimumTaxCopy2{this, "minimumTaxCopy2"};
+    CFloatField minimumTaxCopy3{this, "minimumTaxCopy3"};
+    CFloatField minimumTaxCopy4{this, "minimumTaxCopy4"};
+
+    // Entered beside what the slips report: foreign non-business income and the tax paid
+    // on it.
+    CFloatField foreignIncome{this, "foreignIncome"};
+    CFloatField foreignTax{this, "foreignTax"};
+
+    double totalIncome() const { return foreignIncome + slipAmount1; }
+    double totalTax() const { return foreignTax + slipAmount2; }
+    // The credit: the lesser of the foreign tax paid and the basic federal tax in the
+    // proportion of the foreign income to the income base.
+    void Calculate01()
+    {
+        double share = 0;
+        if (incomeBase > 0)
+            share = qBound(0.0, totalIncome() / incomeBase, 1.0);
+        credit = qMax(0.0, qMin(totalTax(), taxLimit * share));
+    }
+    // The foreign tax above 15% of the property income is deductible, not creditable; the
+    // 15% rule's figure is not in the published figures used, so nothing is moved.
+    void Adjust15Percent() { adjustment15 = 0.0; }
 };
 
 // T2017: reserves on dispositions of capital property.
@@ -116,6 +178,12 @@ public:
     CFloatField f66850{this, "66850"};
     CFloatField f66883{this, "66883"};
     CFloatField f66905{this, "66905"};
+    // Entered: the reserve claimed last year and the reserve claimed this year.
+    CFloatField priorReserve{this, "priorReserve"};
+    CFloatField currentReserve{this, "currentReserve"};
+
+    // The capital gain brought into the year: last year's reserve less this year's.
+    void Calculate01() { result = priorReserve - currentReserve; }
 };
 
 // T1A: request for loss carryback.
@@ -173,6 +241,24 @@ class TaxData_CPT20_New : public CTaxData_Form
 public:
     TaxData_CPT20_New() : CTaxData_Form(57) {}
     CIntField option{this, "option"};
+    // One entry per T4 slip, at most six: pensionable earnings, box 16, box 16A, box 17.
+    static constexpr int kEntries = 6;
+    CTableField entries{this,
+                        "entries",
+                        kEntries,
+                        {FieldType::Float, FieldType::Float, FieldType::Float, FieldType::Float}};
+
+    void clearEntry() { entries.reset(); }
+    // Entry n, 1 to 6; any other n is not kept.
+    void setEntryN(int n, double earnings, double box16, double box16A, double box17)
+    {
+        if (n < 1 || n > kEntries)
+            return;
+        entries.amountAt(n - 1, 0) = earnings;
+        entries.amountAt(n - 1, 1) = box16;
+        entries.amountAt(n - 1, 2) = box16A;
+        entries.amountAt(n - 1, 3) = box17;
+    }
 };
 
 // T777: employment expenses.
@@ -182,6 +268,12 @@ public:
     TaxData_T777New() : CTaxData_Form(59) {}
     CStringField employerName{this, "employerName"};
     void getDescription(CString &out) const override { out = employerName.value(); }
+    CFloatField employmentIncome{this, "employmentIncome"};
+    CFloatField expenses{this, "expenses"};
+    CFloatField deduction{this, "deduction"};
+
+    // The expenses entered, at most the employment income.
+    void Calculate01() { deduction = qBound(0.0, expenses.value(), employmentIncome.value()); }
 };
 
 // T1219: provincial or territorial minimum tax.
@@ -235,6 +327,16 @@ public:
     // What the form carries into the following year: the first amount less the second, when
     // positive.
     double amountForNextYear() const { return amount1 - amount2 > 0 ? amount1 - amount2 : 0.0; }
+    // The identification pass 2 copies in, and the income earned at the new location.
+    CStringField yearText{this, "yearText", 4};
+    CStringField lastName{this, "lastName"};
+    CStringField firstName{this, "firstName"};
+    CStringField sin{this, "sin", 11};
+    CFloatField incomeAtNewLocation{this, "incomeAtNewLocation"};
+
+    // The expenses (the first amount) are deducted up to the income earned at the new
+    // location; the deduction is the second amount, the rest carries forward.
+    void Calculate01() { amount2 = qBound(0.0, amount1.value(), incomeAtNewLocation.value()); }
 };
 
 // T1223: clergy residence deduction.
@@ -243,6 +345,17 @@ class CTaxData_T1223 : public CTaxData_Form
 public:
     CTaxData_T1223() : CTaxData_Form(103) {}
     CFloatField housingAmount{this, "housingAmount"};
+    CStringField lastName{this, "lastName"};
+    CStringField firstName{this, "firstName"};
+    CStringField yearText{this, "yearText", 4};
+    CStringField sin{this, "sin", 11};
+    CStringField address{this, "address"};
+    CFloatField employmentIncome{this, "employmentIncome"};
+    CFloatField deduction{this, "deduction"};
+
+    // The clergy residence deduction: the housing the slips or the form give, at most the
+    // employment income.
+    void Calculate01() { deduction = qBound(0.0, housingAmount.value(), employmentIncome.value()); }
 };
 
 // T1229: resource expenses and depletion.
@@ -257,6 +370,15 @@ class TaxData_T1170 : public CTaxData_Form
 {
 public:
     TaxData_T1170() : CTaxData_Form(113) {}
+    // Entered: the sale of the gifted property, its cost and the outlays.
+    CFloatField proceeds{this, "proceeds"};
+    CFloatField adjustedCostBase{this, "adjustedCostBase"};
+    CFloatField outlays{this, "outlays"};
+    CFloatField f67890{this, "67890"};
+
+    // The capital gain on the gift (a loss counts as none).
+    void Calculate01() { f67890 = qMax(0.0, proceeds - adjustedCostBase - outlays); }
+    double getF67890() const { return f67890; }
 };
 
 // T1032: joint election to split pension income.
@@ -310,6 +432,22 @@ public:
         for (const char *name : kElectionData)
             copyFieldFrom(other, name);
     }
+    // The pensioner's eligible pension income, from the pensioner's T1.
+    CFloatField eligiblePension{this, "eligiblePension"};
+    CFloatField pensionTaxDeducted{this, "pensionTaxDeducted"};
+    CIntField pensionerAge{this, "pensionerAge"};
+    CIntField transfereeAge{this, "transfereeAge"};
+    CFloatField maxSplit{this, "maxSplit"};
+
+    // At most half of the eligible pension income may be split; the elected amount is kept
+    // within it.
+    double CalculateMaxSplitInc()
+    {
+        maxSplit = qMax(0.0, eligiblePension / 2.0);
+        if (electedAmount > maxSplit)
+            electedAmount = maxSplit.value();
+        return maxSplit;
+    }
 };
 
 // RC267: employee contributions to a US retirement plan.
@@ -358,6 +496,15 @@ public:
     CBoolField electionFlag{this, "electionFlag"};
     CIntField electionOption{this, "electionOption"};
     CFloatField electionAmount{this, "electionAmount"};
+    CppContributionFields cpp{this};
+    CIntField qppMonths{this, "qppMonths", 12};
+    CFloatField qppEarnings{this, "qppEarnings"};
+    CFloatField cappedEarnings{this, "cappedEarnings"};
+
+    // CPP on the slips outside Quebec and QPP on the Quebec slips, each on its own rates.
+    void Calculate01();
+    void getCPPRelatedAmounts(double amounts[6]) const { cpp.getCPPRelatedAmounts(amounts); }
+    void mockCPPQPPMonthIfNeeded() {}
 };
 
 // RC383: tax-deferred CPP contributions.
@@ -370,6 +517,13 @@ public:
     CFloatField exemptCurrentYear{this, "exemptCurrentYear"};
     CFloatField f58750{this, "58750"};
     CFloatField f58810{this, "58810"};
+    // The exempt income the contributions may be deferred on and the contributions of both
+    // years, summed.
+    void Calculate01()
+    {
+        f58750 = exemptIncome.value();
+        f58810 = exemptPriorYear + exemptCurrentYear;
+    }
 };
 
 // T90: income exempt under the Indian Act.
@@ -405,4 +559,47 @@ class TaxData_WS_D1 : public CTaxData_Form
 {
 public:
     TaxData_WS_D1() : CTaxData_Form(210) {}
+    // Amounts the slips carry, reset before every pass: taxable dividends (already grossed
+    // up by the payer), interest and other investment income, foreign income.
+    CFloatField t3ForeignIncome{this, "t3ForeignIncome"};
+    CFloatField t3ForeignIncomeSlip{this, "t3ForeignIncomeSlip"};
+    CFloatField t3NonEligibleTaxable{this, "t3NonEligibleTaxable"};
+    CFloatField t3TotalTaxable{this, "t3TotalTaxable"};
+    CFloatField t5NonEligibleTaxable{this, "t5NonEligibleTaxable"};
+    CFloatField t5TotalTaxable{this, "t5TotalTaxable"};
+    CFloatField t5ForeignIncome{this, "t5ForeignIncome"};
+    CFloatField t5Interest{this, "t5Interest"};
+    CFloatField t5AmountB{this, "t5AmountB"};
+    CFloatField t5AmountC{this, "t5AmountC"};
+    CFloatField t5AmountD{this, "t5AmountD"};
+    CFloatField investmentIncome{this, "investmentIncome"};
+    CFloatField t5013ForeignIncome{this, "t5013ForeignIncome"};
+    CFloatField limitedPartnershipIncome{this, "limitedPartnershipIncome"};
+    CFloatField t5013NonEligibleTaxable{this, "t5013NonEligibleTaxable"};
+    CFloatField t5013TotalTaxable{this, "t5013TotalTaxable"};
+    CFloatField t5013CarryingCharges{this, "t5013CarryingCharges"};
+    CFloatField t4psNonEligibleTaxable{this, "t4psNonEligibleTaxable"};
+    CFloatField t4psTotalTaxable{this, "t4psTotalTaxable"};
+    // Entered on the worksheet: dividends and interest that no slip reports.
+    CFloatField otherTaxableDividends{this, "otherTaxableDividends"};
+    CFloatField otherNonEligibleTaxable{this, "otherNonEligibleTaxable"};
+    CFloatField otherInterest{this, "otherInterest"};
+    // Results.
+    CFloatField f12000{this, "12000"};
+    CFloatField f12010{this, "12010"};
+    CFloatField f12100{this, "12100"};
+    CFloatField f12200{this, "12200"};
+    CFloatField foreignIncome{this, "foreignIncome"};
+    CFloatField eligibleTaxable{this, "eligibleTaxable"};
+    CFloatField f23500{this, "23500"};
+
+    void resetDivDetailsAmounts();
+    // The taxable amounts are summed as the slips give them: they are already grossed up.
+    void Calculate01();
+    double getF12000() const { return f12000; }
+    // The OAS recovery: 15% of net income above the threshold, at most the OAS received. The
+    // EI benefit repayment is not computed (its figures are not in the published figures
+    // used).
+    void CalculateF23500(double netIncomeBefore, double oasReceived);
+    double getF12010() const { return f12010; }
 };

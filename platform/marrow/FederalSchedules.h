@@ -1,6 +1,7 @@
 // The federal schedules: field-holder classes of Schedules 2 to 15.
 #pragma once
 
+#include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
 
 // Schedule 2: amounts transferred from the spouse.
@@ -25,6 +26,10 @@ public:
     // The partner's two further sources the spouse exchange brings in.
     CFloatField basicAmount{this, "basicAmount"};
     CFloatField contributionCredits{this, "contributionCredits"};
+
+    // The spouse's unused amounts less the part of them the spouse needs for the spouse's own
+    // tax.
+    void Calculate01();
 };
 
 // Schedule 3: capital gains and losses.
@@ -46,6 +51,27 @@ public:
     CFloatField f13200B{this, "13200B"};
     CFloatField f17599{this, "17599"};
     CFloatField f17600{this, "17600"};
+    // Entered dispositions: proceeds, adjusted cost base and outlays per row.
+    static constexpr int kDispositions = 10;
+    CTableField dispositions{this,
+                             "dispositions",
+                             kDispositions,
+                             {FieldType::Float, FieldType::Float, FieldType::Float}};
+    // Gains the slips and other forms bring, reset or set by the calculation.
+    CFloatField slipGains{this, "slipGains"};
+    CFloatField t5Box18{this, "t5Box18"};
+    CFloatField t1170Gain{this, "t1170Gain"};
+    CFloatField mortgageForeclosure{this, "mortgageForeclosure"};
+    CFloatField f19700{this, "19700"};
+    CFloatField f19900{this, "19900"};
+
+    // Net gains (line 19700): the dispositions, the slip gains, the reserves of the T2017 and
+    // the gains on gifts and on a principal residence not covered by the exemption.
+    void CalculateBeforeLine193();
+    // The taxable part (line 19900): the inclusion rate of the net gains or loss.
+    void CalculateTaxableCapGain();
+    double getTaxableCapitalGain() const { return f19900; }
+    double getMortgageForClosureAndConditionSale() const { return mortgageForeclosure; }
 };
 
 // Schedule 5: amounts for a spouse and eligible dependants.
@@ -67,6 +93,13 @@ public:
     CIntField topCheckbox{this, "topCheckbox"};
     CStringField sin55295{this, "55295", 11};
     CFloatField f30300{this, "30300"};
+    CFloatField claimantNetIncome{this, "claimantNetIncome"};
+    CFloatField dependantNetIncome{this, "dependantNetIncome"};
+    CFloatField f30400{this, "30400"};
+
+    // The spouse amount, or the amount for an eligible dependant when there is no spouse to
+    // claim: the claimant's basic personal amount less the other person's net income.
+    void Calculate01();
 };
 
 // Schedule 6: Canada Workers Benefit.
@@ -98,6 +131,23 @@ public:
     CFloatField spouseRc210Box11{this, "spouseRc210Box11"};
     CFloatField spouseAdjustedNetIncome{this, "spouseAdjustedNetIncome"};
     CFloatField partnerOtherWorkingIncome{this, "partnerOtherWorkingIncome"};
+    void setACWBAmounts(double box10, double box11)
+    {
+        rc210Box10 = box10;
+        rc210Box11 = box11;
+    }
+    CFloatField adjustedFamilyIncome{this, "adjustedFamilyIncome"};
+    CBoolField family{this, "family"};
+    CFloatField f45300{this, "45300"};
+
+    // The basic Canada workers benefit: 27% of working income above 3,000 up to the maximum,
+    // less 15% of adjusted net income above the threshold. Residents of Quebec, Alberta and
+    // Nunavut get 0 (their 2025 figures are not in the published figures used), as does the
+    // disability supplement.
+    void Calculate01();
+
+    // The schedule's own part (part 1) is claimed, so the electronic return reports it.
+    bool isFirstPartInNetfile() const { return ownAnswer == 0; }
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.
@@ -137,6 +187,11 @@ public:
     CFloatField electionAmount{this, "electionAmount"};
     CFloatField f50372{this, "50372"};
     CFloatField f50374{this, "50374"};
+    CppContributionFields cpp{this};
+
+    void Calculate01();
+    void getCPPRelatedAmounts(double amounts[6]) const { cpp.getCPPRelatedAmounts(amounts); }
+    void mockCPPQPPMonthIfNeeded() {}
 };
 
 // Schedule 9: donations and gifts.
@@ -151,6 +206,13 @@ public:
     CBoolField deceased{this, "deceased"};
     CFloatField f33700{this, "33700"};
     CFloatField f33900{this, "33900"};
+    // What the slips report: charitable donations and other gifts.
+    CFloatField slipDonations{this, "slipDonations"};
+    CFloatField slipGifts{this, "slipGifts"};
+
+    // The allowable gifts (at most 75% of net income, all of it in the year of death) and
+    // their credit.
+    void Calculate01();
 };
 
 // Schedule 10: Canada training credit.
@@ -179,6 +241,15 @@ public:
     CFloatField f59140{this, "59140"};
 
     double getF59140() const { return f59140; }
+    // The tax on taxable income the base is taken from above the first threshold.
+    CFloatField taxAmount{this, "taxAmount"};
+    CFloatField available{this, "available"};
+    CFloatField f45350{this, "45350"};
+
+    // The tuition claimed this year: what is available, at most what reduces the base to the
+    // other credits; the rest is carried forward. The Canada training credit is not computed
+    // (its figures are not in the published figures used) and stays 0.
+    void Calculate01();
 };
 
 // Home accessibility expenses.

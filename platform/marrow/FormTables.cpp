@@ -66,7 +66,7 @@ const FormInfoRow Global_Forms_Info[Global_Forms_Num] = {
     {56, "", "", "FORM_56", "", "", 0, 0},
     {57, "cpt20", "CPT20", "CPT20", "cpt20", "cpt20", 0, 0},
     {58, "", "", "FORM_58", "", "", 0, 0},
-    {59, "t777", "T777", "T777", "t777", "t777", 0, FormMultiple},
+    {59, "t777", "T777", "T777", "t777", "t777", 0, FormMultiple | FormSFD},
     {60, "", "", "FORM_60", "", "", 0, 0},
     {61, "", "", "FORM_61", "", "", 0, 0},
     {62, "", "", "FORM_62", "", "", 0, 0},
@@ -99,7 +99,7 @@ const FormInfoRow Global_Forms_Info[Global_Forms_Num] = {
     {89, "t1219", "T1219", "T1219", "t1219", "t1219", 0, 0},
     {90, "mb_s2", "MB(S2)", "MB_S2", "mb_s2", "mb_s2", 3, 0},
     {91, "mb_s11", "MB(S11)", "MB_S11", "mb_s11", "mb_s11", 3, 0},
-    {92, "tl2", "TL2", "TL2", "tl2", "tl2", 0, FormMultiple},
+    {92, "tl2", "TL2", "TL2", "tl2", "tl2", 0, FormMultiple | FormSFD},
     {93, "t1ks", "T1 Summary", "T1KS", "t1ks", "t1ks", 0, 0},
     {94, "nb_s2", "NB(S2)", "NB_S2", "nb_s2", "nb_s2", 4, 0},
     {95, "nb_s11", "NB(S11)", "NB_S11", "nb_s11", "nb_s11", 4, 0},
@@ -116,7 +116,7 @@ const FormInfoRow Global_Forms_Info[Global_Forms_Num] = {
     {106, "", "", "FORM_106", "", "", 0, 0},
     {107, "t1229", "T1229", "T1229", "t1229", "t1229", 0, 0},
     {108, "", "", "FORM_108", "", "", 0, 0},
-    {109, "t1273", "T1273", "T1273", "t1273", "t1273", -1, 0},
+    {109, "t1273", "T1273", "T1273", "t1273", "t1273", -1, FormSFD},
     {110, "yt_s2", "YT(S2)", "YT_S2", "yt_s2", "yt_s2", 13, 0},
     {111, "yt_s11", "YT(S11)", "YT_S11", "yt_s11", "yt_s11", 13, 0},
     {112, "", "", "FORM_112", "", "", 0, 0},
@@ -187,7 +187,7 @@ const FormInfoRow Global_Forms_Info[Global_Forms_Num] = {
     {176, "", "", "FORM_176", "", "", 0, 0},
     {177, "", "", "FORM_177", "", "", 0, 0},
     {178, "", "", "FORM_178", "", "", 0, 0},
-    {179, "t777s", "T777S", "T777S", "t777s", "t777s", 0, 0},
+    {179, "t777s", "T777S", "T777S", "t777s", "t777s", 0, FormSFD},
     {180, "", "", "FORM_180", "", "", 0, 0},
     {181, "t185", "T185", "T185", "t185", "t185", 0, 0},
     {182, "", "", "FORM_182", "", "", 0, 0},
@@ -314,7 +314,7 @@ const ProvinceFormList Province_Forms_Info[Global_Provs_Num] = {
     list(kNT),    list(kNU), list(kON), list(kPE), list(kQC), list(kSK), list(kYT),
 };
 
-const int SFD_Forms_Info[] = {12, 15, 21, 51, 125, 131, 147, 160};
+const int SFD_Forms_Info[] = {12, 15, 21, 51, 59, 92, 109, 125, 131, 147, 160, 179};
 const int SFD_Forms_Num = int(sizeof(SFD_Forms_Info) / sizeof(SFD_Forms_Info[0]));
 
 const FormInfoRow *formInfo(int code)

@@ -75,4 +75,11 @@ private:
     std::vector<std::unique_ptr<CField>> m_mirrors;
     // The T1 slot of each field of the T1 part, found on the first copy.
     std::vector<size_t> m_t1Slots;
+
+public:
+    // The instalment reminder of the summary: the four quarterly amounts.
+    CFloatField instalmentMarch{this, "instalmentMarch"};
+    CFloatField instalmentJune{this, "instalmentJune"};
+    CFloatField instalmentSeptember{this, "instalmentSeptember"};
+    CFloatField instalmentDecember{this, "instalmentDecember"};
 };

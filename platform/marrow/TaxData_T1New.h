@@ -1,6 +1,7 @@
 // TaxData_T1New: the T1 General, the person's main form.
 #pragma once
 
+#include "marrow/FederalTaxRules.h"
 #include "marrow/FormFields.h"
 #include "ordane/AmountTolerance.h"
 
@@ -300,10 +301,12 @@ public:
     // A return of a deceased person is reported as such whatever the year of death.
     bool IsDeceasedForEfileReporting() const { return deathDate.IsValid(); }
     // The mailing address on one line ("care of, street, city, province"), without the postal
-    // code; every mode gives the same line.
+    // code. Mode 10 gives the street alone: the electronic return carries the care-of line,
+    // the city and the province in elements of their own.
     CString GetFullAddressWithoutPostcode(int mode) const
     {
-        Q_UNUSED(mode);
+        if (mode == 10)
+            return street.GetTrimedString();
         QStringList parts;
         for (const CString *text : {&careOf.value(), &street.value(), &city.value()}) {
             if (!text->trimmed().isEmpty())
@@ -315,12 +318,13 @@ public:
     }
 
     // The age on the last day of the tax year, not by the clock; 0 without a birth date.
-    int GetAge() const
+    int GetAge() const { return ageAt(birthDate); }
+    static int ageAt(const CDateField &birth)
     {
-        if (!birthDate.IsValid())
+        if (!birth.IsValid())
             return 0;
         const QDate yearEnd(kTaxYear, 12, 31);
-        const QDate born = birthDate.date();
+        const QDate born = birth.date();
         int age = yearEnd.year() - born.year();
         if (born.month() > yearEnd.month() ||
             (born.month() == yearEnd.month() && born.day() > yearEnd.day()))
@@ -346,6 +350,212 @@ public:
     CFloatField medSpouseOther{this, "medSpouseOther"};
     CFloatField f33099{this, "33099"};
 
+    // Roles of the income calculation (pass 1): slip totals, their components and the
+    // self-employment and partnership amounts the lines are built from.
+    CFloatField f12100{this, "12100"};
+    CFloatField f13010{this, "13010"};
+    CFloatField unionDuesSlips{this, "unionDuesSlips"};
+    CFloatField f21300{this, "21300"};
+    CFloatField incomeTaxDeducted{this, "incomeTaxDeducted"};
+    CFloatField furtherTaxDeducted1{this, "furtherTaxDeducted1"};
+    CFloatField furtherTaxDeducted2{this, "furtherTaxDeducted2"};
+    CFloatField pensionAdjustment{this, "pensionAdjustment"};
+    CFloatField t3FlaggedIncome{this, "t3FlaggedIncome"};
+    CFloatField t3Box38Amount{this, "t3Box38Amount"};
+    CFloatField housingBenefit{this, "housingBenefit"};
+    CFloatField employmentCommissions{this, "employmentCommissions"};
+    CFloatField t4AmountH{this, "t4AmountH"};
+    CFloatField rppContributions{this, "rppContributions"};
+    CFloatField t4Box85Amount{this, "t4Box85Amount"};
+    CFloatField t4ExemptTotal{this, "t4ExemptTotal"};
+    CFloatField t4ExemptF{this, "t4ExemptF"};
+    CFloatField oasAmount{this, "oasAmount"};
+    CFloatField oasBox20Amount{this, "oasBox20Amount"};
+    CFloatField oasBox21Amount{this, "oasBox21Amount"};
+    CFloatField eiBenefits{this, "eiBenefits"};
+    CFloatField t4eBox7{this, "t4eBox7"};
+    CFloatField t4eBox17{this, "t4eBox17"};
+    CFloatField t4eBox33{this, "t4eBox33"};
+    CFloatField t4eRepaymentBase{this, "t4eRepaymentBase"};
+    CFloatField t4eBox21{this, "t4eBox21"};
+    CFloatField t4eBox30{this, "t4eBox30"};
+    CFloatField t4eAmountB{this, "t4eAmountB"};
+    CFloatField t4eBox15Net{this, "t4eBox15Net"};
+    CFloatField t4eExemptBenefits{this, "t4eExemptBenefits"};
+    CFloatField rrifNegativeAmount{this, "rrifNegativeAmount"};
+    CFloatField annuityTotal{this, "annuityTotal"};
+    CFloatField annuityPension{this, "annuityPension"};
+    CFloatField annuityOther{this, "annuityOther"};
+    CFloatField rrspIncome{this, "rrspIncome"};
+    CFloatField rrspNegativeAmount{this, "rrspNegativeAmount"};
+    CFloatField cppBenefitMonths21{this, "cppBenefitMonths21"};
+    CFloatField cppBenefitMonths23{this, "cppBenefitMonths23"};
+    CFloatField cppExemptBenefits{this, "cppExemptBenefits"};
+    CFloatField t4aPension{this, "t4aPension"};
+    CFloatField t4aBox131{this, "t4aBox131"};
+    CFloatField t4aAmountF{this, "t4aAmountF"};
+    CFloatField t4aBox135{this, "t4aBox135"};
+    CFloatField t4aBox201{this, "t4aBox201"};
+    CFloatField t4aBox202{this, "t4aBox202"};
+    CFloatField t4aBox203{this, "t4aBox203"};
+    CFloatField t4aBox204{this, "t4aBox204"};
+    CFloatField t4aAmountC{this, "t4aAmountC"};
+    CFloatField fhsaIncome{this, "fhsaIncome"};
+    CFloatField fhsaOtherIncome{this, "fhsaOtherIncome"};
+    CFloatField t5007Ratio{this, "t5007Ratio"};
+    CBoolField t5007Kind3{this, "t5007Kind3"};
+    CFloatField t5006Amount{this, "t5006Amount"};
+    CFloatField t5006Tax{this, "t5006Tax"};
+    CFloatField t5013SlipBusiness{this, "t5013SlipBusiness"};
+    CFloatField t5013FAmount{this, "t5013FAmount"};
+    CFloatField t5013GAmount{this, "t5013GAmount"};
+    CFloatField t5013WAmount{this, "t5013WAmount"};
+    CFloatField t5003Total{this, "t5003Total"};
+    CFloatField t5003Entered{this, "t5003Entered"};
+    CFloatField lumpSumTotal{this, "lumpSumTotal"};
+    CFloatField t4aATotal{this, "t4aATotal"};
+    CFloatField flaggedTrustGains{this, "flaggedTrustGains"};
+    CBoolField partnershipLoss{this, "partnershipLoss"};
+    CFloatField partnershipGross{this, "partnershipGross"};
+    CFloatField partnershipNet{this, "partnershipNet"};
+    // The seven amounts of a T5013 form's entry blocks, summed.
+    CTableField partnershipEntries{this,
+                                   "partnershipEntries",
+                                   1,
+                                   {FieldType::Float, FieldType::Float, FieldType::Float,
+                                    FieldType::Float, FieldType::Float, FieldType::Float,
+                                    FieldType::Float}};
+    CFloatField selfEmploymentExpenses{this, "selfEmploymentExpenses"};
+    CFloatField selfEmploymentCca{this, "selfEmploymentCca"};
+    CFloatField rentalExpenses{this, "rentalExpenses"};
+    CFloatField rentalCca{this, "rentalCca"};
+    CFloatField t1212Income{this, "t1212Income"};
+    CFloatField t2043Income{this, "t2043Income"};
+    CFloatField t1170Gain{this, "t1170Gain"};
+    CFloatField mortgageForeclosure{this, "mortgageForeclosure"};
+    CFloatField capitalGainsAdjustment{this, "capitalGainsAdjustment"};
+    CFloatField foreignNonBusinessIncome{this, "foreignNonBusinessIncome"};
+    CFloatField eligibleDividends{this, "eligibleDividends"};
+    CFloatField slipCarryingCharges{this, "slipCarryingCharges"};
+    CStringField calculationNote{this, "calculationNote"};
+    CFloatField t1032Amount{this, "t1032Amount"};
+    CFloatField f12905{this, "12905"};
+
+    // Lines and roles of net income, taxable income, credits, tax and the balance (passes 2
+    // to 6).
+    CFloatField f20800{this, "20800"};
+    CFloatField f21200{this, "21200"};
+    CFloatField f21400{this, "21400"};
+    CFloatField f21500{this, "21500"};
+    CFloatField movingExpenses{this, "movingExpenses"};
+    CFloatField employmentExpenses{this, "employmentExpenses"};
+    CFloatField clergyDeduction{this, "clergyDeduction"};
+    CFloatField f23400{this, "23400"};
+    CFloatField f23500{this, "23500"};
+    CFloatField f25000{this, "25000"};
+    CFloatField f25400{this, "25400"};
+    CFloatField f25500{this, "25500"};
+    CFloatField f30800{this, "30800"};
+    CFloatField f31200{this, "31200"};
+    CFloatField f31205{this, "31205"};
+    CFloatField f31260{this, "31260"};
+    CFloatField f31600{this, "31600"};
+    CFloatField f32300{this, "32300"};
+    CFloatField f33200{this, "33200"};
+    CFloatField f33500{this, "33500"};
+    CFloatField f33800{this, "33800"};
+    CFloatField f34900{this, "34900"};
+    CFloatField f34990{this, "34990"};
+    CFloatField f40400{this, "40400"};
+    CFloatField f40425{this, "40425"};
+    CFloatField f41700{this, "41700"};
+    CFloatField f42800{this, "42800"};
+    CFloatField f44000{this, "44000"};
+    CFloatField f45000{this, "45000"};
+    CFloatField f47555{this, "47555"};
+    CFloatField f47900{this, "47900"};
+    CFloatField capitalGainsInclusion{this, "capitalGainsInclusion"};
+    CBoolField qppFree{this, "qppFree"};
+    CFloatField adjustedNetIncome{this, "adjustedNetIncome"};
+    CFloatField foreignTaxTotal1{this, "foreignTaxTotal1"};
+    CFloatField foreignTaxTotal2{this, "foreignTaxTotal2"};
+    CFloatField foreignTaxTotal3{this, "foreignTaxTotal3"};
+    CFloatField foreignTaxTotal4{this, "foreignTaxTotal4"};
+    CFloatField territorialAmount1{this, "territorialAmount1"};
+    CFloatField territorialAmount2{this, "territorialAmount2"};
+    CFloatField minimumTaxIndicator{this, "minimumTaxIndicator"};
+    CFloatField spouseTransferAmount{this, "spouseTransferAmount"};
+    CFloatField basicFederalTaxCopy{this, "basicFederalTaxCopy"};
+    STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
+
+    bool IsBankrupt() const { return IsPostBankrupt(); }
+    bool IsAgeUnder18() const { return GetAge() < 18; }
+    bool IsSpouseAgeNotUnder65() const { return GetSpouseAge() >= 65; }
+    bool IsSpouseAgeNotUnder18() const { return GetSpouseAge() >= 18; }
+    bool HasMaritalChange() const { return maritalChange != 0; }
+    bool HasSelfEmploymentIncome() const;
+    int GetBirthMonth() const { return birthDate.IsValid() ? birthDate.date().month() : 0; }
+    // The spouse's net income for the spouse amount; with the deduction of the exchange.
+    double getSpouseNetIncForSpouseCredit(bool) const { return spouseNetIncome; }
+    // The self-employment earnings for CPP (a) and QPP (b): the net incomes not in Quebec,
+    // or in Quebec, of the person's province of self-employment.
+    void getSelfEmploymentIncomeForCPP(double *cppEarnings, double *qppEarnings) const;
+    // Net income before the social benefits repayment (line 23400) and after it (23600).
+    void CalculateNetIncomeBeforeF23500();
+    void CalculateNetIncomeAfterCCT(bool withLines);
+    void CalculateTaxableIncome(bool withLines);
+    // The age amount (Schedule 1 and Schedule 2) of a person of 65 or over.
+    static double CalculateAgeAmount(bool age65OrOver, double netIncome, double days,
+                                     double daysInYear, double maximum, double threshold,
+                                     double rate);
+    // The non-refundable credit amounts (30000 to 33500) and their credit (33800).
+    void CalculateField338AndField410_414();
+    // Total non-refundable credits (35000), with donations and the top-up credit.
+    void CalculateField350();
+    // Tax on taxable income (40400) and the dividend tax credit (40425).
+    void CalculateFedTax1stStep();
+    void CalculateField404();
+    // Basic federal tax (42900).
+    void CalculateField429AndNonResiSurTax();
+    // Federal tax after the foreign tax credit, with the additional taxes (41700, 42000).
+    void CalculateField417(bool minimumTaxApplies);
+    void CalculateFedTax();
+    // Total payable (43500) and tax deducted (43700).
+    void CalculateBeforeLine437(bool withLines);
+    // Total credits (48200), the refund (48400) or the balance owing (48500).
+    void CalculateBalance(bool withLines);
+    // The federal thresholds the pension-split optimiser steps through.
+    void GetIncomeThresholds(QList<double> &thresholds) const;
+
+    // Total income (line 15000) from the lines and the roles pass 1 filled; with lines, the
+    // income lines that are sums of roles are filled first.
+    void CalculateTotalIncome(bool withLines);
+    int GetSpouseAge() const { return ageAt(spouseBirthDate); }
+
+    // Schedule 2 transfers and the pension split need a spouse at the end of the year (the
+    // split also a spouse who died in the year).
+    bool canClaimSch2() const { return HasSpouse(); }
+    bool canClaimT1032() const { return HasSpouse() || IsWidowedInTaxYear(); }
+    // A person without a spouse to claim keeps no amounts of one; the spouse's identification
+    // stays, so a marital status changed by mistake loses nothing typed.
+    void clearSpouseInfo()
+    {
+        for (CFloatField *amount :
+             {&spouseNetIncome, &spouseTaxableIncome, &spouseNetIncomeDeduction, &spouseUccbAmount,
+              &spouseUccbRepayment})
+            *amount = 0.0;
+    }
+    // A person who died: the return is the final one.
+    bool IsDeceased() const { return deathDate.IsValid(); }
+    // The UCCB repayment of the worksheet: all of the repayment the slips report.
+    void CalculateLine213ByWorkSheet() { f21300 = uccbRepayment.value(); }
+    // Pension income that qualifies for the pension amount and the split: the pension part
+    // of line 11500.
+    double eligiblePensionIncome() const
+    {
+        return t4aPension + pension11500A + pension11500B + annuityPension;
+    }
+
     // Identification and status queries of the return model.
     // First and last name, trimmed, joined by one blank (either may be missing).
     CString ConstructFullName() const
@@ -368,6 +578,71 @@ public:
     }
     // The credits were used up against the basic federal tax: some of that tax remains.
     bool IsNonRefTaxCreditAllUsed() const { return f42900 >= kAmountTolerance; }
+    // The net self-employment incomes (lines 13500 to 14300) that are not losses, summed.
+    double getSelfEmploymentIncomeWithoutLoss() const
+    {
+        double total = 0;
+        for (double amount :
+             {double(f13500), double(f13700), double(f13900), double(f14100), double(f14300)}) {
+            if (amount >= kAmountTolerance)
+                total += amount;
+        }
+        return total;
+    }
+
+    // Identification, residence and status as the electronic return reports them; the
+    // choices are 0-based indexes of the answer given on the form.
+    CBoolField autoFillFlag{this, "autoFillFlag"};
+    CDateField autoFillDate{this, "autoFillDate"};
+    CBoolField filedBefore{this, "filedBefore"};
+    CIntField nameChanged{this, "nameChanged"};
+    CDateField maritalChangeDate{this, "maritalChangeDate"};
+    CBoolField selfEmployedDeadline{this, "selfEmployedDeadline"};
+    CIntField currentResidenceProvince{this, "currentResidenceProvince"};
+    CBoolField deemedResident{this, "deemedResident"};
+    CDateField dateOfMove{this, "dateOfMove"};
+    CIntField homeAddressSame{this, "homeAddressSame"};
+    CIntField settlementLand{this, "settlementLand", 1};
+    CStringField yukonFirstNation{this, "yukonFirstNation", 20};
+    CIntField firstNationId{this, "firstNationId", 1};
+    CIntField tlichoLand{this, "tlichoLand", 1};
+    CIntField delineLand{this, "delineLand", 1};
+    CIntField delineId{this, "delineId"};
+    CIntField aboriginalLand{this, "aboriginalLand", 1};
+    CIntField organDonor{this, "organDonor", 1};
+    CBoolField deceasedBeneficiaryElection{this, "deceasedBeneficiaryElection"};
+    CFloatField postBankruptNetIncome{this, "postBankruptNetIncome"};
+    CFloatField postBankruptAdjustedNetIncome{this, "postBankruptAdjustedNetIncome"};
+    // Inputs of the derived line records: the Schedule 8 triggers, flag and marker, the
+    // working income benefit amounts behind 55320, the minimum-tax supports, the farming loss.
+    CFloatField f22200{this, "22200"};
+    CFloatField f31000{this, "31000"};
+    CBoolField sch8Flag{this, "sch8Flag"};
+    CIntField sch8Marker{this, "sch8Marker"};
+    CFloatField cwbAmount{this, "cwbAmount"};
+    CFloatField cwbDisabilitySupplement{this, "cwbDisabilitySupplement"};
+    CBoolField cwbEligibleSpouseFlag{this, "cwbEligibleSpouseFlag"};
+    CFloatField f55320{this, "55320"};
+    CFloatField support67860{this, "67860"};
+    CFloatField support67924{this, "67924"};
+    CFloatField support67926{this, "67926"};
+    CFloatField support67910{this, "67910"};
+    CFloatField support67910b{this, "67910b"};
+    CBoolField farmingLossFlag{this, "farmingLossFlag"};
+    CFloatField f54950{this, "54950"};
+
+    // Entered Canada in the tax year (the entry date of this year).
+    bool IsImmigrant() const { return entryDate.IsValid() && entryDate.getYear() == kTaxYear; }
+    // The organ-donor question is Ontario's (province 9) alone.
+    bool isDonorInfoNeeded() const { return province == 9; }
+    // The five deductions whose presence makes the minimum-tax supports count in full.
+    double minimumTaxDeduction(int index) const
+    {
+        const CFloatField *amounts[] = {&f20700, &f21000, &f22400, &f23200, &f25300};
+        return index >= 0 && index < 5 ? double(*amounts[index]) : 0.0;
+    }
+
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 
     static constexpr int kTaxYear = 2025;
 };

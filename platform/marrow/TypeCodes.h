@@ -167,3 +167,20 @@ constexpr int Medical = 4;
 constexpr int Rrsp = 5;
 constexpr int Provincial = 6;
 } // namespace WizardType
+
+// Province and territory codes: the row numbers of Global_Provs_Info.
+namespace ProvinceCode {
+constexpr int AB = 1;
+constexpr int BC = 2;
+constexpr int MB = 3;
+constexpr int NB = 4;
+constexpr int NL = 5;
+constexpr int NS = 6;
+constexpr int NT = 7;
+constexpr int NU = 8;
+constexpr int ON = 9;
+constexpr int PE = 10;
+constexpr int QC = 11;
+constexpr int SK = 12;
+constexpr int YT = 13;
+} // namespace ProvinceCode

@@ -14,6 +14,17 @@ public:
         m_value = v;
         return *this;
     }
+    // Counters grow in place.
+    CIntField &operator+=(int v)
+    {
+        m_value += v;
+        return *this;
+    }
+    CIntField &operator++()
+    {
+        ++m_value;
+        return *this;
+    }
 
     void writeValue(MyDataStream &out, int version) const override;
     bool readValue(MyDataStream &in, int version) override;

@@ -296,6 +296,7 @@ bool MyDataStream::readText(QString &text, quint32 maxBytes)
     QByteArray bytes(int(size), Qt::Uninitialized);
     if (Read(bytes.data(), int(size)) != int(size))
         return false;
-    text = QString::fromUtf8(bytes);
+    // By length: fromUtf8 of a QByteArray stops at a NUL, as the in-memory road does not.
+    text = QString::fromUtf8(bytes.constData(), bytes.size());
     return true;
 }

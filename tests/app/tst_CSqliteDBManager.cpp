@@ -80,6 +80,18 @@ QByteArray readAll(const QString &file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
+// A manager's open of folder's file is refused (103), nothing marked open or created.
+void expectRefused(const QString &folder, int busyTimeoutMs)
+{
+    CSqliteDBManager db;
+    db.setBusyTimeout(busyTimeoutMs);
+    CString path = folder;
+    bool created = true;
+    QCOMPARE(db.open(path, &created), 103);
+    QVERIFY(!db.isOpened());
+    QVERIFY(!created);
+}
+
 // Holds an exclusive lock on a database file through a connection of its own.
 class ExclusiveLock
 {
@@ -130,6 +142,7 @@ private slots:
     void preparedFiles();
     void openFailsWhereFolderIsAFile();
     void lockedFileKeepsRows();
+    void configNotMadeKeepsRows();
     void notADatabase_data();
     void notADatabase();
     void startUpRefusesUnusableFile_data();
@@ -252,13 +265,7 @@ void TestCSqliteDBManager::lockedFileKeepsRows()
     {
         ExclusiveLock lock(file);
         QVERIFY(lock.isLocked());
-        CSqliteDBManager db;
-        db.setBusyTimeout(50);
-        CString path = dir.path();
-        bool created = true;
-        QCOMPARE(db.open(path, &created), 103);
-        QVERIFY(!db.isOpened());
-        QVERIFY(!created);
+        expectRefused(dir.path(), 50);
     }
     QCOMPARE(rowCountsOf(file), (QList<int>{1, 1, 1, 1, 1, 1}));
     // Once the lock is gone the same file opens with its rows.
@@ -266,6 +273,26 @@ void TestCSqliteDBManager::lockedFileKeepsRows()
     CString path = dir.path();
     QCOMPARE(db.open(path), 0);
     QCOMPARE(rowCounts(), (QList<int>{1, 1, 1, 1, 1, 1}));
+}
+
+// A tb_config that cannot be made (its name taken by a view) empties nothing: the tables the
+// rule would recreate for a new tb_config keep their rows.
+void TestCSqliteDBManager::configNotMadeKeepsRows()
+{
+    QTemporaryDir dir;
+    makeFilledDatabase(dir.path());
+    const QString file = dir.filePath("mydata2025n.db");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reshape");
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec("drop table tb_config"));
+        QVERIFY(QSqlQuery(db).exec("create view tb_config as select 1 as id"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("reshape");
+    expectRefused(dir.path(), 5000);
+    QCOMPARE(rowCountsOf(file), (QList<int>{1, 1, 1, 1, 1, 1}));
 }
 
 void TestCSqliteDBManager::notADatabase_data()

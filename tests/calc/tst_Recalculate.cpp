@@ -336,8 +336,11 @@ void TestRecalculate::personWithoutSingleT1IsNotCalculated()
     summaryOf(damaged)->taxYear = QStringLiteral("1999");
     summaryOf(damaged)->password = QStringLiteral("Typed1");
 
-    // Only the sound person's pass 0 completes its Schedule 2 beside the Ontario one.
-    QCOMPARE(family.Recalculate(-1, nullptr), 1);
+    // Only the sound person is calculated: its pass 0 completes its Schedule 2 beside the
+    // Ontario one, and its pass 1 reports the Schedule 8 its T4 contributions bring.
+    QCOMPARE(family.Recalculate(-1, nullptr), 2);
+    QVERIFY(sound.hasForm(FormType::SCH8));
+    QVERIFY(!damaged.hasForm(FormType::SCH8));
 
     // The sound person is calculated, the other one is left alone and nothing moves between
     // the T1s; the damaged person's summary only loses its T1 part.

@@ -5,6 +5,7 @@
 #include "CalcFixture.h"
 #include "TestMain.h"
 #include "calc/BenefitEstimates.h"
+#include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/TypeCodes.h"
@@ -272,8 +273,9 @@ void TestSummaryEstimates::coupleRecipientSwitches()
     FamilyTaxData &family = couple.family;
     IndividualTaxData &a = *family.taxpayer();
     IndividualTaxData &b = *family.spouse();
-    t1Of(a)->f23600 = incomeA;
-    t1Of(b)->f23600 = incomeB;
+    // The recalculation derives net income: each person earns it on a T4 without deductions.
+    for (auto [person, income] : {std::make_pair(&a, incomeA), std::make_pair(&b, incomeB)})
+        static_cast<TaxData_Slip_T4 *>(person->addSlip(SlipType::T4, 0, 0)->data)->box14 = income;
     t1Of(a)->spouseExcluded = excludedA;
     summaryOf(a)->gstRecipient = switchA;
     summaryOf(b)->gstRecipient = switchB;

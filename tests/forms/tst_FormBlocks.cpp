@@ -151,6 +151,8 @@ private slots:
     void utf8Within_data();
     void utf8Within();
     void textsBeyondTheReadersLimit();
+    void textsReadWholeOnEveryRoad_data();
+    void textsReadWholeOnEveryRoad();
     void valuesTheReaderRefusesAreNeverWritten_data();
     void valuesTheReaderRefusesAreNeverWritten();
     void dependantNameWithoutItsEnd();
@@ -765,6 +767,45 @@ void TestFormBlocks::textsBeyondTheReadersLimit()
     QCOMPARE(depBack.record(5).relationText.size(), 4096);
     QCOMPARE(depBack.record(5).otherAmount, 7.5);
     QCOMPARE(deps.m_count, 12);
+}
+
+void TestFormBlocks::textsReadWholeOnEveryRoad_data()
+{
+    QTest::addColumn<QString>("text");
+    const QChar nul(0);
+    QTest::newRow("plain") << QStringLiteral("Jane Roe");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("NUL inside") << QString("ab" + QString(nul) + "cd");
+    QTest::newRow("NUL first") << QString(QString(nul) + "x");
+    QTest::newRow("NUL last, accented") << QString(QString::fromUtf8("\xc3\xa9t\xc3\xa9") + nul);
+}
+
+// A text reads back as written whether the stream reads in place, through a device, or
+// through its device after a transaction began.
+void TestFormBlocks::textsReadWholeOnEveryRoad()
+{
+    QFETCH(QString, text);
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        out.writeText(text);
+        out << qint32(77);
+    }
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    MyDataStream inMemory(bytes);
+    MyDataStream onDevice(&buffer);
+    MyDataStream inTransaction(bytes);
+    inTransaction.startTransaction();
+    for (MyDataStream *in : {&inMemory, &onDevice, &inTransaction}) {
+        QString back = QStringLiteral("unset");
+        qint32 after = 0;
+        QVERIFY(in->readText(back, MyDataStream::kMaxTextBytes));
+        *in >> after;
+        QCOMPARE(back, text);
+        QCOMPARE(after, 77);
+        QCOMPARE(in->status(), QDataStream::Ok);
+    }
 }
 
 void TestFormBlocks::valuesTheReaderRefusesAreNeverWritten_data()

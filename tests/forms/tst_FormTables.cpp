@@ -72,8 +72,12 @@ void TestFormTables::namedCodesAreMade()
     for (int i = 0; i < Federal_Forms_Num; ++i)
         QVERIFY2(federalMakes(Federal_Forms_Info[i]),
                  qPrintable(QString::number(Federal_Forms_Info[i])));
+    // The T1273 is made by the province plug-ins; every other one by the federal library.
     for (int i = 0; i < SFD_Forms_Num; ++i)
-        QVERIFY(federalMakes(SFD_Forms_Info[i]) && IsSFDForm(SFD_Forms_Info[i]));
+        QVERIFY((SFD_Forms_Info[i] == 109 || federalMakes(SFD_Forms_Info[i])) &&
+                IsSFDForm(SFD_Forms_Info[i]));
+    QCOMPARE(QList<int>(SFD_Forms_Info, SFD_Forms_Info + SFD_Forms_Num),
+             (QList<int>{12, 15, 21, 51, 59, 92, 109, 125, 131, 147, 160, 179}));
     for (int province = 0; province < Global_Provs_Num; ++province) {
         const ProvinceFormList &list = Province_Forms_Info[province];
         for (int i = 0; i < list.count; ++i)
@@ -209,7 +213,7 @@ void TestFormTables::queries()
     QVERIFY(IsFormSharable(12) && IsFormSharable(131) && !IsFormSharable(1));
     QVERIFY(IsFormExpired(2, 0) && IsFormExpired(198, 5) && !IsFormExpired(1, 0) &&
             !IsFormExpired(999, 0));
-    QVERIFY(IsSFDForm(147) && !IsSFDForm(109));
+    QVERIFY(IsSFDForm(147) && IsSFDForm(109) && IsSFDForm(179) && !IsSFDForm(38));
     QCOMPARE(getFormProv(1), 0);
     QCOMPARE(getFormProv(87), 9);
     QCOMPARE(getFormProv(161), 11);
@@ -255,8 +259,9 @@ void TestFormTables::formFacts_data()
     row(35, "T2209", 0, true, false, false, false, false);
     row(38, "T5013 Partnership Income", 0, true, false, false, false, false);
     // Moving, employment-expense and tradesperson forms: the calculation runs each one.
-    row(59, "T777", 0, true, false, false, false, false);
-    row(92, "TL2", 0, true, false, false, false, false);
+    row(59, "T777", 0, true, false, true, false, false);
+    row(92, "TL2", 0, true, false, true, false, false);
+    row(179, "T777S", 0, false, false, true, false, false);
     row(102, "T1-M", 0, true, false, false, false, false);
     // Form codes no longer in use: made, but dropped when a file is read.
     row(2, "Unused form", 0, false, false, false, true, false);
@@ -266,8 +271,8 @@ void TestFormTables::formFacts_data()
     row(22, "", 0, false, false, false, false, false);
     row(33, "", 0, false, false, false, false, false);
     row(100, "", 0, false, false, false, false, false);
-    // Counted as two financial-data forms by the return model, so not one itself.
-    row(109, "T1273", 0, false, false, false, false, false);
+    // A financial-data form, which the return model counts as two.
+    row(109, "T1273", 0, false, false, true, false, false);
     row(27, "ON(S11)", 9, false, false, false, false, false);
     row(87, "ON479-A", 9, false, false, false, false, false);
     row(161, "TP-1", 11, false, false, false, false, false);

@@ -648,7 +648,10 @@ void TestIndividualTaxData::sumSlipsAddsNeededForms_data()
     QTest::newRow("T4 box 18: T2204") << 1 << "box18" << QList<int>{1, 23} << QList<int>{23};
     QTest::newRow("T4 box 16: Schedule 8") << 1 << "box16" << QList<int>{1, 150} << QList<int>{150};
     QTest::newRow("T5 box 16: T2209") << 8 << "box16" << QList<int>{1, 35} << QList<int>{35};
-    QTest::newRow("T5 box 13 only: nothing") << 8 << "box13" << QList<int>{1} << QList<int>{};
+    // Interest alone reaches the T1 only through the federal worksheet.
+    QTest::newRow("T5 box 13 only: the worksheet")
+        << 8 << "box13" << QList<int>{1, 210} << QList<int>{210};
+    QTest::newRow("T5 box 10 only: nothing") << 8 << "box10" << QList<int>{1} << QList<int>{};
 }
 
 void TestIndividualTaxData::sumSlipsAddsNeededForms()

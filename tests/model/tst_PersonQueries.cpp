@@ -794,6 +794,11 @@ void TestPersonQueries::incomeTests_data()
     QTest::newRow("T5013 losses count")
         << Forms{{38, -3}, {38, -4}, {38, -5}, {38, -6}} << QList<int>{0, 0, 1, 1, 1, 1, 1} << 4;
     QTest::newRow("T5013 without income") << Forms{{38, 0}} << QList<int>{0, 0, 0, 0, 0, 0, 0} << 0;
+    // The employment-expense and meals statements are financial-data forms too; the T1273
+    // gives two records, never three.
+    QTest::newRow("T777, TL2 and T777S")
+        << Forms{{59, 0}, {92, 0}, {179, 0}} << QList<int>{0, 0, 0, 0, 0, 0, 0} << 3;
+    QTest::newRow("T1273 counts two") << Forms{{109, 0}} << QList<int>{0, 0, 0, 1, 0, 0, 1} << 2;
 }
 
 void TestPersonQueries::incomeTests()
@@ -805,6 +810,11 @@ void TestPersonQueries::incomeTests()
     IndividualTaxData person(0, &m_dependants);
     for (const auto &form : forms) {
         TaxDataEntryStru *entry = person.addForm(qAbs(form.first), 0, true, 0, false);
+        if (!entry) {
+            // A plug-in's form (the T1273) without its plug-in: the entry alone.
+            entry = new TaxDataEntryStru{qAbs(form.first), person.takeNextId(), 0, nullptr};
+            person.m_formList.append(entry);
+        }
         if (form.first < 0) {
             delete entry->data;
             entry->data = nullptr;

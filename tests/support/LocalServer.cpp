@@ -8,16 +8,81 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <cctype>
 #include <memory>
 
 namespace {
 
-// The request once all of it has arrived; false while more bytes are due.
-bool parseRequest(const QByteArray &data, LocalServer::Request &request)
+// The largest request body the server takes: a larger announced length is refused rather
+// than waited for.
+constexpr qint64 kMaxBodyBytes = 64 * 1024 * 1024;
+
+enum class Parsed
+{
+    Incomplete, // more bytes are due
+    Complete,
+    Malformed // answered with 400, never waited for
+};
+
+// A length or chunk size: digits only (no sign, no blanks), at most kMaxBodyBytes.
+bool parseSize(const QByteArray &text, int base, qint64 &size)
+{
+    if (text.isEmpty() || text.size() > 16)
+        return false;
+    for (const char c : text) {
+        if (!(base == 16 ? std::isxdigit(uchar(c)) : std::isdigit(uchar(c))))
+            return false;
+    }
+    bool ok = false;
+    size = text.toLongLong(&ok, base);
+    return ok && size <= kMaxBodyBytes;
+}
+
+// A chunked body from from; Incomplete while its last chunk and trailer are still due.
+Parsed parseChunked(const QByteArray &data, int from, QByteArray &body)
+{
+    body.clear();
+    qint64 at = from;
+    for (;;) {
+        const int lineEnd = data.indexOf("\r\n", int(at));
+        if (lineEnd < 0)
+            return Parsed::Incomplete;
+        QByteArray sizeText = data.mid(int(at), lineEnd - int(at));
+        const int extension = sizeText.indexOf(';');
+        if (extension >= 0)
+            sizeText.truncate(extension);
+        qint64 size = 0;
+        if (!parseSize(sizeText.trimmed(), 16, size) || body.size() + size > kMaxBodyBytes)
+            return Parsed::Malformed;
+        at = qint64(lineEnd) + 2;
+        if (size == 0)
+            break;
+        if (data.size() < at + size + 2)
+            return Parsed::Incomplete;
+        if (data.mid(int(at + size), 2) != "\r\n")
+            return Parsed::Malformed;
+        body += data.mid(int(at), int(size));
+        at += size + 2;
+    }
+    // Trailer lines up to the empty one.
+    for (;;) {
+        const int lineEnd = data.indexOf("\r\n", int(at));
+        if (lineEnd < 0)
+            return Parsed::Incomplete;
+        if (lineEnd == at)
+            return Parsed::Complete;
+        at = qint64(lineEnd) + 2;
+    }
+}
+
+// The request once all of it has arrived. The body follows its Content-Length or its chunked
+// encoding; a length or chunk size that is not a plain number within kMaxBodyBytes is
+// malformed.
+Parsed parseRequest(const QByteArray &data, LocalServer::Request &request)
 {
     const int headEnd = data.indexOf("\r\n\r\n");
     if (headEnd < 0)
-        return false;
+        return Parsed::Incomplete;
     const QList<QByteArray> lines = data.left(headEnd).split('\n');
     const QList<QByteArray> start = lines.value(0).trimmed().split(' ');
     request.method = start.value(0);
@@ -29,11 +94,17 @@ bool parseRequest(const QByteArray &data, LocalServer::Request &request)
             request.headers.append(
                 qMakePair(lines[i].left(colon).trimmed(), lines[i].mid(colon + 1).trimmed()));
     }
-    const int length = request.header("Content-Length").toInt();
-    if (data.size() < headEnd + 4 + length)
-        return false;
-    request.body = data.mid(headEnd + 4, length);
-    return true;
+    const int bodyStart = headEnd + 4;
+    if (request.header("Transfer-Encoding").toLower().contains("chunked"))
+        return parseChunked(data, bodyStart, request.body);
+    qint64 length = 0;
+    const QByteArray lengthText = request.header("Content-Length");
+    if (!lengthText.isEmpty() && !parseSize(lengthText, 10, length))
+        return Parsed::Malformed;
+    if (data.size() < bodyStart + length)
+        return Parsed::Incomplete;
+    request.body = data.mid(bodyStart, int(length));
+    return Parsed::Complete;
 }
 
 QByteArray reasonPhrase(int status)
@@ -151,11 +222,24 @@ protected:
         auto received = std::make_shared<QByteArray>();
         auto handled = std::make_shared<bool>(false);
         connect(socket, &QIODevice::readyRead, socket, [this, socket, received, handled] {
+            // What follows a handled request is dropped, not kept growing.
+            if (*handled) {
+                socket->readAll();
+                return;
+            }
             received->append(socket->readAll());
             Request request;
-            if (*handled || !parseRequest(*received, request))
+            const Parsed parsed = parseRequest(*received, request);
+            if (parsed == Parsed::Incomplete)
                 return;
             *handled = true;
+            if (parsed == Parsed::Malformed) {
+                // Neither recorded nor answered from the script: the request is not whole.
+                const Response refused = Response::answer(400, "Malformed request body framing");
+                socket->write(headBytes(refused) + refused.body);
+                socket->disconnectFromHost();
+                return;
+            }
             const Response response = m_owner->takeResponse(request);
             switch (response.kind) {
             case Response::Answer:

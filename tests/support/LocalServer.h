@@ -14,7 +14,9 @@ class QTcpServer;
 // Listens on 127.0.0.1 only, on a port the system picks. Each complete request is recorded
 // before it is answered, so once a client has its reply the test can read the request.
 // The answer comes from the script: a response set for the path, else the next queued one,
-// else 404. Each connection carries one request and is closed after the answer.
+// else 404. Each connection carries one request and is closed after the answer. The body is
+// read by its Content-Length or its chunked encoding; a length or chunk size that is not a
+// plain number up to 64 MiB gets 400 and is neither recorded nor answered from the script.
 class LocalServer
 {
 public:

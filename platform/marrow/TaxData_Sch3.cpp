@@ -1,0 +1,20 @@
+// Schedule 3: net capital gains and their taxable part.
+#include "marrow/FederalSchedules.h"
+
+#include "marrow/FederalRates2025.h"
+
+void TaxData_Sch3::CalculateBeforeLine193()
+{
+    double gains = 0;
+    for (int row = 0; row < dispositions.rowCount(); ++row)
+        gains += dispositions.amountAt(row, 0) - dispositions.amountAt(row, 1) -
+                 dispositions.amountAt(row, 2);
+    // A principal residence counts with the part of its gain the exemption leaves.
+    gains += slipGains + t5Box18 + t1170Gain + t2017Amount + principalResidenceTotal;
+    f19700 = gains;
+}
+
+void TaxData_Sch3::CalculateTaxableCapGain()
+{
+    f19900 = f19700 * FederalRates2025::kCapitalGainsInclusionRate;
+}

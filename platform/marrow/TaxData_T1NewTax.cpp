@@ -1,0 +1,149 @@
+// The T1's net income, taxable income, credits, federal tax and balance on the 2025 federal
+// rules. Every amount written to a line is rounded to the cent; later lines use the rounded
+// amounts.
+#include "marrow/TaxData_T1New.h"
+
+#include "marrow/FederalRates2025.h"
+#include "marrow/TypeCodes.h"
+
+#include <algorithm>
+
+using FederalTaxRules::roundCents;
+
+namespace {
+
+double sumOf(std::initializer_list<const CFloatField *> lines)
+{
+    double total = 0;
+    for (const CFloatField *line : lines)
+        total += *line;
+    return total;
+}
+
+} // namespace
+
+bool TaxData_T1New::HasSelfEmploymentIncome() const
+{
+    for (const CFloatField *line : {&f13500, &f13700, &f13900, &f14100, &f14300}) {
+        if (line->isPresent())
+            return true;
+    }
+    return false;
+}
+
+void TaxData_T1New::getSelfEmploymentIncomeForCPP(double *cppEarnings, double *qppEarnings) const
+{
+    const double earnings = std::max(0.0, sumOf({&f13500, &f13700, &f13900, &f14100, &f14300}));
+    const bool quebec = selfEmploymentProvince == ProvinceCode::QC;
+    if (cppEarnings)
+        *cppEarnings = quebec ? 0.0 : earnings;
+    if (qppEarnings)
+        *qppEarnings = quebec ? earnings : 0.0;
+}
+
+void TaxData_T1New::CalculateNetIncomeBeforeF23500()
+{
+    const double deductions =
+        sumOf({&f20700, &f20800, &f21000, &f21200, &f21300, &f21400, &f21500, &movingExpenses,
+               &f22100, &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction, &f23200});
+    f23400 = roundCents(f15000 - deductions);
+}
+
+void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
+{
+    f23600 = roundCents(f23400 - f23500);
+}
+
+void TaxData_T1New::CalculateTaxableIncome(bool)
+{
+    f25000 = roundCents(f14400 + f14500);
+    const double deductions = sumOf({&f24600, &f25000, &f25100, &f25300, &f25400, &f25500});
+    f26000 = std::max(0.0, roundCents(f23600 - deductions));
+}
+
+double TaxData_T1New::CalculateAgeAmount(bool age65OrOver, double netIncome, double days,
+                                         double daysInYear, double maximum, double threshold,
+                                         double rate)
+{
+    if (!age65OrOver)
+        return 0;
+    const double full = std::max(0.0, maximum - rate * std::max(0.0, netIncome - threshold));
+    // A part-year resident claims the part of the year in Canada.
+    const double share = daysInYear > 0 && days > 0 && days < daysInYear ? days / daysInYear : 1.0;
+    return roundCents(full * share);
+}
+
+void TaxData_T1New::CalculateField338AndField410_414()
+{
+    using namespace FederalRates2025;
+    f30000 = roundCents(FederalTaxRules::basicPersonalAmount(f23600));
+    f30100 = CalculateAgeAmount(IsAgeNotUnder65(), f23600, daysInYear, daysInYear,
+                                kAgeAmountMaximum, kAgeAmountThreshold, kAgeAmountReductionRate);
+    f31260 = roundCents(FederalTaxRules::canadaEmploymentAmount(canadaEmploymentBase));
+    f31600 = disabilityFlag != 0 ? kDisabilityAmount : 0.0;
+    f33200 = roundCents(FederalTaxRules::allowableMedicalExpenses(f33099, f23600));
+    f33500 =
+        roundCents(sumOf({&f30000, &f30100, &f30300, &f30400, &f30500, &f30800, &f31200, &f31205,
+                          &f31217, &f31260, &f31270, &f31400, &f31600, &f32300, &f32600, &f33200}));
+    f33800 = roundCents(f33500 * kCreditRate);
+}
+
+void TaxData_T1New::CalculateField350()
+{
+    using namespace FederalRates2025;
+    // The top-up keeps 15% on credit amounts above the first threshold (tagged M).
+    f34990 = roundCents(kTopUpRateDifference * std::max(0.0, f33500 - kTopUpThreshold));
+    f35000 = roundCents(f33800 + f34900 + f34990);
+}
+
+void TaxData_T1New::CalculateFedTax1stStep()
+{
+    f40400 = roundCents(m_taxStairs.CalcAlgoForSpouseF260S2(f26000, nullptr));
+}
+
+void TaxData_T1New::CalculateField404()
+{
+    using namespace FederalRates2025;
+    f40425 = roundCents(eligibleDividends * kEligibleDividendCredit +
+                        f12010 * kNonEligibleDividendCredit);
+}
+
+void TaxData_T1New::CalculateField429AndNonResiSurTax()
+{
+    f42900 = std::max(0.0, roundCents(f40400 - f35000 - f40425));
+}
+
+void TaxData_T1New::CalculateField417(bool)
+{
+    f41700 = std::max(0.0, roundCents(f42900 - foreignTaxCredit));
+}
+
+void TaxData_T1New::CalculateFedTax()
+{
+    f42000 = roundCents(f41700 + splitIncomeTax + additionalTaxes);
+}
+
+void TaxData_T1New::CalculateBeforeLine437(bool)
+{
+    f43500 = roundCents(sumOf({&f42000, &f42100, &f42120, &f42200, &f42800}));
+    f43700 = roundCents(incomeTaxDeducted + pensionSplitTaxTransfer);
+}
+
+void TaxData_T1New::CalculateBalance(bool)
+{
+    f44000 = quebecAbatement.value();
+    f48200 = roundCents(sumOf({&f43700, &f44000, &f44800, &f45000, &f45300, &f45350,
+                               &taxInstalmentsPaid, &f47555, &f47900}));
+    const double difference = roundCents(f43500 - f48200);
+    signedBalance = difference;
+    f48500 = difference > 0 ? difference : 0.0;
+    f48400 = difference < 0 ? -difference : 0.0;
+}
+
+void TaxData_T1New::GetIncomeThresholds(QList<double> &thresholds) const
+{
+    for (const FederalRates2025::Bracket &bracket : FederalRates2025::kBrackets) {
+        if (bracket.from > 0)
+            thresholds.append(bracket.from);
+    }
+}

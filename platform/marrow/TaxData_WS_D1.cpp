@@ -1,0 +1,40 @@
+// The federal worksheet's dividend and investment-income lines.
+#include "marrow/FederalForms.h"
+
+#include "marrow/FederalRates2025.h"
+#include "marrow/FederalTaxRules.h"
+
+#include <algorithm>
+
+void TaxData_WS_D1::resetDivDetailsAmounts()
+{
+    for (CFloatField *amount :
+         {&t3ForeignIncome, &t3ForeignIncomeSlip, &t3NonEligibleTaxable, &t3TotalTaxable,
+          &t5NonEligibleTaxable, &t5TotalTaxable, &t5ForeignIncome, &t5Interest, &t5AmountB,
+          &t5AmountC, &t5AmountD, &investmentIncome, &t5013ForeignIncome, &limitedPartnershipIncome,
+          &t5013NonEligibleTaxable, &t5013TotalTaxable, &t5013CarryingCharges,
+          &t4psNonEligibleTaxable, &t4psTotalTaxable})
+        *amount = 0.0;
+}
+
+void TaxData_WS_D1::Calculate01()
+{
+    // Slips report dividends at their taxable (grossed-up) amount: adding the gross-up again
+    // would tax it twice.
+    f12000 = t3TotalTaxable + t5TotalTaxable + t5013TotalTaxable + t4psTotalTaxable +
+             otherTaxableDividends;
+    f12010 = t3NonEligibleTaxable + t5NonEligibleTaxable + t5013NonEligibleTaxable +
+             t4psNonEligibleTaxable + otherNonEligibleTaxable;
+    eligibleTaxable = f12000 - f12010;
+    foreignIncome = t3ForeignIncome + t5ForeignIncome + t5013ForeignIncome;
+    f12100 = investmentIncome + foreignIncome + otherInterest;
+    f12200 = limitedPartnershipIncome.value();
+}
+
+void TaxData_WS_D1::CalculateF23500(double netIncomeBefore, double oasReceived)
+{
+    using namespace FederalRates2025;
+    const double recovery =
+        kOasRecoveryRate * std::max(0.0, netIncomeBefore - kOasRecoveryThreshold);
+    f23500 = FederalTaxRules::roundCents(std::clamp(recovery, 0.0, std::max(0.0, oasReceived)));
+}

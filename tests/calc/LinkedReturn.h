@@ -1,0 +1,34 @@
+// LinkedReturn: a return whose persons live in a province with its real plug-in linked, with
+// slips added from field values, for the whole-return tests of the passes.
+#pragma once
+
+#include "PluginFolder.h"
+#include "SlipFixtures.h"
+#include "model/FamilyTaxData.h"
+
+#include <QDate>
+
+class TaxData_T1New;
+
+struct LinkedReturn
+{
+    static constexpr int kSingle = 4;
+
+    PluginFolder folder;
+    FamilyTaxData family{0};
+    TaxData_T1New *t1 = nullptr;
+
+    // The taxpayer with a T1 and a summary; null when the plug-in could not be linked.
+    TaxData_T1New *setUp(int province, const QDate &born, int maritalStatus = kSingle);
+    // The spouse, which makes the return a coupled one.
+    TaxData_T1New *addSpouse(int province, const QDate &born);
+    IndividualTaxData &person() { return *family.taxpayer(); }
+    CTaxData_Form *addSlip(int code, const FieldValues &values)
+    {
+        return addSlip(person(), code, values);
+    }
+    static CTaxData_Form *addSlip(IndividualTaxData &person, int code, const FieldValues &values);
+};
+
+// An amount of the form by its registered name; a name the form lacks ends the test.
+double amountOf(const CTaxData_Form &form, const char *name);

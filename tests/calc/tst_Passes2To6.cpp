@@ -1,0 +1,885 @@
+// Calculation passes 2 to 6: whole returns through Recalculate with their 2025 federal lines
+// derived by hand, and the edge cases of the contribution months, the CPP/QPP mode,
+// Schedule 11's base, bankruptcy, the abatement, foreign tax credits, the unused CPP form, the
+// instalments, the minimum-tax indicators and the provincial hooks' resets.
+#include <QtTest>
+
+#include "CalcFixture.h"
+#include "LinkedReturn.h"
+#include "PluginFolder.h"
+#include "SlipFixtures.h"
+#include "TestMain.h"
+#include "brevant/BrevantForms.h"
+#include "marrow/BusinessForms.h"
+#include "marrow/DependantInfoStruct.h"
+#include "marrow/EmploymentSlips.h"
+#include "marrow/FederalForms.h"
+#include "marrow/FederalSchedules.h"
+#include "marrow/TypeCodes.h"
+#include "model/FamilyTaxData.h"
+#include "plugin/TestPluginRecorder.h"
+
+#include <utility>
+#include <vector>
+
+using namespace CalcFixture;
+
+namespace {
+
+using Lines = std::vector<std::pair<const char *, double>>;
+
+using namespace ProvinceCode;
+
+const QDate kBornAt40(1985, 3, 1);
+
+using Return = LinkedReturn;
+
+void rrspDeduction(IndividualTaxData &person, double contributions)
+{
+    auto *sch7 = form<TaxData_Sch7>(person, FormType::SCH7);
+    sch7->rrspDeductionLimit = 20000;
+    sch7->contribMarToDec = contributions;
+}
+
+// Each row: the return, and its lines worked out by hand from the 2025 figures.
+struct WholeReturn
+{
+    const char *name;
+    void (*build)(Return &r);
+    Lines lines;
+};
+
+const std::vector<WholeReturn> &wholeReturnRows()
+{
+    static const std::vector<WholeReturn> rows = {
+        // CPP (45,000 - 3,500) x 5.95% = 2,469.25: base 4.95% = 2,054.25 (30800), first
+        // additional 1% = 415.00 (22215). EI 45,000 x 1.64% = 738.00. Net 45,000 - 5,000 -
+        // 415 = 39,585. Credits (16,129 + 1,471 + 2,054.25 + 738) x 14.5% = 2,956.876 ->
+        // 2,956.88. Tax 39,585 x 14.5% = 5,739.825 -> 5,739.83; 42000 = 2,782.95.
+        {"BC, 45,000 with payroll CPP/EI and an RRSP of 5,000",
+         [](Return &r) {
+             r.setUp(BC, kBornAt40);
+             IndividualTaxData &p = *r.family.taxpayer();
+             Return::addSlip(p, SlipType::T4,
+                             {{"box14", 45000},
+                              {"box16", 2469.25},
+                              {"box18", 738},
+                              {"box22", 5000},
+                              {"box24", 45000},
+                              {"box26", 45000},
+                              {"provinceOfEmployment", BC}});
+             rrspDeduction(p, 5000);
+         },
+         {{"15000", 45000},
+          {"22215", 415},
+          {"23600", 39585},
+          {"26000", 39585},
+          {"30000", 16129},
+          {"30800", 2054.25},
+          {"31200", 738},
+          {"35000", 2956.88},
+          {"42000", 2782.95},
+          {"43700", 5000},
+          {"48400", 2217.05}}},
+        // No payroll deductions: net 40,000; credits (16,129 + 1,471) x 14.5% = 2,552.00;
+        // tax 40,000 x 14.5% = 5,800.00; 42000 = 3,248.00.
+        {"BC, 45,000 with an RRSP of 5,000",
+         [](Return &r) {
+             r.setUp(BC, kBornAt40);
+             IndividualTaxData &p = *r.family.taxpayer();
+             Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
+             rrspDeduction(p, 5000);
+         },
+         {{"15000", 45000},
+          {"23600", 40000},
+          {"26000", 40000},
+          {"30000", 16129},
+          {"30800", 0},
+          {"31200", 0},
+          {"35000", 2552},
+          {"42000", 3248},
+          {"43700", 0},
+          {"48500", 3248}}},
+        // CPP (60,000 - 3,500) x 5.95% = 3,361.75: 2,796.75 and 565.00. EI 984.00. Net
+        // 59,435. Credits (16,129 + 1,471 + 2,796.75 + 984) x 14.5% = 3,100.20875 ->
+        // 3,100.21. Tax 8,319.375 + 2,060 x 20.5% = 8,741.675 -> 8,741.68; 42000 = 5,641.47.
+        {"ON, 60,000 with payroll CPP/EI",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 60000},
+                              {"box16", 3361.75},
+                              {"box18", 984},
+                              {"box22", 9000},
+                              {"box24", 60000},
+                              {"box26", 60000},
+                              {"provinceOfEmployment", ON}});
+         },
+         {{"15000", 60000},
+          {"22215", 565},
+          {"23600", 59435},
+          {"26000", 59435},
+          {"30000", 16129},
+          {"30800", 2796.75},
+          {"31200", 984},
+          {"35000", 3100.21},
+          {"42000", 5641.47},
+          {"43700", 9000}}},
+        // Income 30,000 + 8,500 + 9,000 = 47,500. Age amount 9,028 - 15% x 1,978 = 8,731.30;
+        // pension amount 2,000. Credits (16,129 + 8,731.30 + 2,000) x 14.5% = 3,894.7435 ->
+        // 3,894.74. Tax 47,500 x 14.5% = 6,887.50; 42000 = 2,992.76.
+        {"AB, single senior of 70 with pension, OAS and CPP",
+         [](Return &r) {
+             r.setUp(AB, QDate(1955, 3, 1));
+             IndividualTaxData &p = *r.family.taxpayer();
+             Return::addSlip(p, SlipType::T4A, {{"box16", 30000}, {"box22", 3000}});
+             Return::addSlip(p, SlipType::T4AOAS, {{"box18", 8500}});
+             Return::addSlip(p, SlipType::T4AP, {{"box20", 9000}});
+         },
+         {{"15000", 47500},
+          {"23600", 47500},
+          {"26000", 47500},
+          {"30000", 16129},
+          {"30100", 8731.3},
+          {"31400", 2000},
+          {"30800", 0},
+          {"31200", 0},
+          {"35000", 3894.74},
+          {"42000", 2992.76},
+          {"43700", 3000}}},
+        // The spouse's net income of 10,000: spouse amount 16,129 - 10,000 = 6,129. Credits
+        // (16,129 + 1,471 + 6,129) x 14.5% = 3,440.705 -> 3,440.71. Tax 8,319.375 + 22,625 x
+        // 20.5% = 12,957.50; 42000 = 9,516.79.
+        {"MB, coupled, 80,000 and 10,000",
+         [](Return &r) {
+             r.setUp(MB, kBornAt40, 0);
+             r.addSpouse(MB, QDate(1984, 5, 5));
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 80000}});
+             Return::addSlip(*r.family.spouse(), SlipType::T4, {{"box14", 10000}});
+             form<TaxData_Sch5>(*r.family.taxpayer(), FormType::SCH5);
+         },
+         {{"15000", 80000},
+          {"23600", 80000},
+          {"26000", 80000},
+          {"30000", 16129},
+          {"30300", 6129},
+          {"30800", 0},
+          {"31200", 0},
+          {"35000", 3440.71},
+          {"42000", 9516.79},
+          {"43700", 0}}},
+        // Eligible dependant with no income: 16,129. Credits (16,129 + 16,129 + 1,471) x
+        // 14.5% = 4,890.705 -> 4,890.71. Tax 40,000 x 14.5% = 5,800.00; 42000 = 909.29.
+        {"SK, single parent with one child",
+         [](Return &r) {
+             r.setUp(SK, kBornAt40);
+             IndividualTaxData &p = *r.family.taxpayer();
+             Return::addSlip(p, SlipType::T4, {{"box14", 40000}, {"box22", 1000}});
+             form<TaxData_Sch5>(p, FormType::SCH5)->eligibleDependants = 1;
+         },
+         {{"15000", 40000},
+          {"23600", 40000},
+          {"26000", 40000},
+          {"30000", 16129},
+          {"30400", 16129},
+          {"30800", 0},
+          {"31200", 0},
+          {"35000", 4890.71},
+          {"42000", 909.29},
+          {"43700", 1000}}},
+        // QPP (50,000 - 3,500) x 6.4% = 2,976.00: base 5.4% = 2,511.00, 1% = 465.00. Quebec EI
+        // 50,000 x 1.31% = 655.00; PPIP 50,000 x 0.494% = 247.00. Net 49,535. Credits
+        // (16,129 + 1,471 + 2,511 + 655 + 247) x 14.5% = 3,046.885 -> 3,046.89. Tax 49,535 x
+        // 14.5% = 7,182.575 -> 7,182.58; 42000 = 4,135.69; abatement 16.5% = 682.39.
+        {"QC, 50,000 with QPP, PPIP and Quebec EI",
+         [](Return &r) {
+             r.setUp(QC, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 50000},
+                              {"box17", 2976},
+                              {"box18", 655},
+                              {"box55", 247},
+                              {"box22", 6000},
+                              {"box24", 50000},
+                              {"box26", 50000},
+                              {"provinceOfEmployment", QC}});
+         },
+         {{"15000", 50000},
+          {"22215", 465},
+          {"23600", 49535},
+          {"26000", 49535},
+          {"30000", 16129},
+          {"30800", 2511},
+          {"31200", 655},
+          {"31205", 247},
+          {"35000", 3046.89},
+          {"42000", 4135.69},
+          {"43700", 6000},
+          {"44000", 682.39}}},
+        // CPP at the maxima: 3,356.10 and 678 + 396 = 1,074.00; EI 1,077.48. Net 198,926.
+        // Basic amount 16,129 - 1,591 x 21,044 / 75,532 = 15,685.73. Credits (15,685.73 +
+        // 1,471 + 3,356.10 + 1,077.48) x 14.5% = 3,130.59495 -> 3,130.59. Tax 36,495.57 +
+        // 21,044 x 29% = 42,598.33; 42000 = 39,467.74.
+        {"ON, 200,000",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 200000},
+                              {"box16", 4034.1},
+                              {"box16A", 396},
+                              {"box18", 1077.48},
+                              {"box22", 55000},
+                              {"box24", 65700},
+                              {"box26", 200000},
+                              {"provinceOfEmployment", ON}});
+         },
+         {{"15000", 200000},
+          {"22215", 1074},
+          {"23600", 198926},
+          {"26000", 198926},
+          {"30000", 15685.73},
+          {"30800", 3356.1},
+          {"31200", 1077.48},
+          {"35000", 3130.59},
+          {"42000", 39467.74},
+          {"43700", 55000}}},
+    };
+    return rows;
+}
+
+} // namespace
+
+class TestPasses2To6 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wholeReturns_data();
+    void wholeReturns();
+    void spouseReturnOfTheCouple();
+    void cppMonths_data();
+    void cppMonths();
+    void modeIsNeverLowered();
+    void blankBox26CountsBox14();
+    void schedule11Base_data();
+    void schedule11Base();
+    void bankruptcyProration_data();
+    void bankruptcyProration();
+    void abatementInQuebecOnly_data();
+    void abatementInQuebecOnly();
+    void twoForeignTaxCredits_data();
+    void twoForeignTaxCredits();
+    void unusedCppFormRemoved_data();
+    void unusedCppFormRemoved();
+    void instalments();
+    void rentalLossIndicators();
+    void pass5HooksStartFromZero();
+    void filingFormsTakeTheReturn();
+    void deductionForms_data();
+    void deductionForms();
+    void overpayments_data();
+    void overpayments();
+    void workersBenefit_data();
+    void workersBenefit();
+    void caregiverForInfirmChildren_data();
+    void caregiverForInfirmChildren();
+    void oasRecovery_data();
+    void oasRecovery();
+    void creditsAndDeductions_data();
+    void creditsAndDeductions();
+    void provincialHooksInOrder();
+    void splitIncome();
+};
+
+void TestPasses2To6::wholeReturns_data()
+{
+    QTest::addColumn<int>("index");
+    for (size_t i = 0; i < wholeReturnRows().size(); ++i)
+        QTest::newRow(wholeReturnRows()[i].name) << int(i);
+}
+
+void TestPasses2To6::wholeReturns()
+{
+    QFETCH(int, index);
+    const WholeReturn &row = wholeReturnRows()[size_t(index)];
+    Return r;
+    row.build(r);
+    TaxData_T1New *t1 = t1Of(*r.family.taxpayer());
+    QVERIFY(t1);
+    r.family.Recalculate(0, nullptr);
+    for (const auto &line : row.lines)
+        QVERIFY2(qAbs(amountOf(*t1, line.first) - line.second) < 0.001,
+                 qPrintable(QString("%1: %2, expected %3")
+                                .arg(line.first)
+                                .arg(amountOf(*t1, line.first), 0, 'f', 2)
+                                .arg(line.second, 0, 'f', 2)));
+}
+
+void TestPasses2To6::spouseReturnOfTheCouple()
+{
+    Return r;
+    QVERIFY(r.setUp(MB, kBornAt40, 0));
+    r.addSpouse(MB, QDate(1984, 5, 5));
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 80000}});
+    Return::addSlip(*r.family.spouse(), SlipType::T4, {{"box14", 10000}});
+    r.family.Recalculate(0, nullptr);
+    TaxData_T1New *spouse = t1Of(*r.family.spouse());
+    // 10,000 x 14.5% = 1,450 is below the credits (16,129 + 1,471) x 14.5% = 2,552.
+    QCOMPARE(double(spouse->f23600), 10000.0);
+    QCOMPARE(double(spouse->f35000), 2552.0);
+    QCOMPARE(double(spouse->f42000), 0.0);
+    QCOMPARE(double(t1Of(*r.family.taxpayer())->spouseNetIncome), 10000.0);
+}
+
+void TestPasses2To6::cppMonths_data()
+{
+    QTest::addColumn<QDate>("born");
+    QTest::addColumn<QDate>("died");
+    QTest::addColumn<int>("excluded");
+    QTest::addColumn<int>("cpp");
+    QTest::addColumn<int>("qpp");
+    QTest::newRow("18, born in March") << QDate(2007, 3, 10) << QDate() << 0 << 9 << 9;
+    QTest::newRow("70, born in March") << QDate(1955, 3, 10) << QDate() << 0 << 3 << 12;
+    QTest::newRow("71: QPP only") << QDate(1954, 3, 10) << QDate() << 0 << 0 << 12;
+    QTest::newRow("73: neither") << QDate(1952, 3, 10) << QDate() << 0 << 0 << 0;
+    QTest::newRow("died in June") << kBornAt40 << QDate(2025, 6, 20) << 0 << 6 << 6;
+    QTest::newRow("4 excluded months") << kBornAt40 << QDate() << 4 << 8 << 8;
+    QTest::newRow("17") << QDate(2008, 1, 10) << QDate() << 0 << 0 << 0;
+}
+
+void TestPasses2To6::cppMonths()
+{
+    QFETCH(QDate, born);
+    QFETCH(QDate, died);
+    QFETCH(int, excluded);
+    QFETCH(int, cpp);
+    QFETCH(int, qpp);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, born);
+    QVERIFY(t1);
+    if (died.isValid())
+        t1->deathDate = died;
+    QCOMPARE(r.family.taxpayer()->GetCppContributoryMonths(excluded), cpp);
+    QCOMPARE(r.family.taxpayer()->GetQppContributoryMonths(excluded), qpp);
+}
+
+void TestPasses2To6::modeIsNeverLowered()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    QVERIFY(t1);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", 30000}, {"box17", 1000}});
+    auto *t2125 =
+        dynamic_cast<TaxData_T2125_New *>(p.addForm(FormType::T2125, 0, true, 0, false)->data);
+    t2125->grossIncome = 20000;
+    r.family.Recalculate(0, nullptr);
+    // Self-employment in Ontario would choose Schedule 8; the QPP slips keep the RC381.
+    QCOMPARE(int(t1->cppMode), 2);
+    QVERIFY(p.hasForm(FormType::RC381));
+    QVERIFY(!p.hasForm(FormType::SCH8));
+
+    Return self;
+    TaxData_T1New *own = self.setUp(ON, kBornAt40);
+    auto *business = dynamic_cast<TaxData_T2125_New *>(
+        self.family.taxpayer()->addForm(FormType::T2125, 0, true, 0, false)->data);
+    business->grossIncome = 20000;
+    self.family.Recalculate(0, nullptr);
+    QCOMPARE(int(own->cppMode), 1);
+}
+
+void TestPasses2To6::blankBox26CountsBox14()
+{
+    // Without box 26 the earnings are box 14: a payroll deduction is not refunded as an
+    // overpayment.
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 45000}, {"box16", 2469.25}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f30800), 2054.25);
+    QCOMPARE(double(t1->f44800), 0.0);
+}
+
+void TestPasses2To6::schedule11Base_data()
+{
+    QTest::addColumn<double>("previousBase");
+    QTest::addColumn<double>("tax");
+    QTest::addColumn<bool>("t1206");
+    QTest::addColumn<double>("base");
+    QTest::newRow("57,375: taxable income") << 57375.0 << 11000.0 << false << 70000.0;
+    QTest::newRow("57,375.01: the tax / 14.5%") << 57375.01 << 11600.0 << false << 80000.0;
+    QTest::newRow("taxable income with T1206") << 100.0 << 11000.0 << true << 70500.0;
+    QTest::newRow("tax with T1206") << 60000.0 << 11600.0 << true << 80500.0;
+    QTest::newRow("negative: 0") << 60000.0 << -145.0 << false << 0.0;
+}
+
+void TestPasses2To6::schedule11Base()
+{
+    QFETCH(double, previousBase);
+    QFETCH(double, tax);
+    QFETCH(bool, t1206);
+    QFETCH(double, base);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    auto *sch11 = form<TaxData_Sch11>(p, FormType::SCH11);
+    sch11->incomeBase = previousBase;
+    t1->f26000 = 70000;
+    t1->f40400 = tax;
+    if (t1206)
+        form<TaxData_T1206New>(p, FormType::T1206)->f68330 = 500;
+    p.CalculatePass(false, 0, 3, false);
+    QCOMPARE(double(sch11->incomeBase), base);
+}
+
+void TestPasses2To6::bankruptcyProration_data()
+{
+    QTest::addColumn<QDate>("bankrupt");
+    QTest::addColumn<double>("transfer");
+    // 2,000 x 181 / 365
+    QTest::newRow("bankrupt on 1 July") << QDate(2025, 7, 1) << 991.78;
+    QTest::newRow("no bankruptcy: the whole year") << QDate() << 2000.0;
+}
+
+void TestPasses2To6::bankruptcyProration()
+{
+    QFETCH(QDate, bankrupt);
+    QFETCH(double, transfer);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40, 0);
+    if (bankrupt.isValid())
+        t1->bankruptDate = bankrupt;
+    auto *sch2 = form<TaxData_Sch2>(*r.family.taxpayer(), FormType::SCH2);
+    sch2->pensionAmount = 2000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(sch2->f36000), 2000.0);
+    QCOMPARE(double(t1->f32600), transfer);
+}
+
+void TestPasses2To6::abatementInQuebecOnly_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("abatement");
+    QTest::newRow("Quebec") << QC << 688.3; // 16.5% x 4,171.51
+    QTest::newRow("Ontario") << ON << 0.0;
+}
+
+void TestPasses2To6::abatementInQuebecOnly()
+{
+    QFETCH(int, province);
+    QFETCH(double, abatement);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(province, kBornAt40);
+    // As the Quebec whole return without PPIP: credits (16,129 + 1,471 + 2,511 + 655) x 14.5%
+    // = 3,011.07; 42900 = 7,182.58 - 3,011.07 = 4,171.51 in either province.
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                    {{"box14", 50000},
+                     {"box17", 2976},
+                     {"box18", 655},
+                     {"box24", 50000},
+                     {"box26", 50000},
+                     {"provinceOfEmployment", QC}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f42900), 4171.51);
+    QCOMPARE(double(t1->quebecAbatement), abatement);
+    QCOMPARE(double(t1->f44000), abatement);
+    // The abatement is a credit of its own: line 42000 is the basic federal tax.
+    QCOMPARE(double(t1->f42000), double(t1->f42900));
+}
+
+void TestPasses2To6::twoForeignTaxCredits_data()
+{
+    QTest::addColumn<double>("employment");
+    QTest::addColumn<double>("credit");
+    // Each credit is the tax paid (15 and 30) within 42900 x its income / the base:
+    // 6,305.50 x 1,000 / 60,000 = 105.09 and 210.18.
+    QTest::newRow("credits below the tax") << 60000.0 << 45.0;
+    // 42900 = 16,000 x 14.5% - 2,552 = 0: no credit at all.
+    QTest::newRow("no basic federal tax") << 13000.0 << 0.0;
+}
+
+void TestPasses2To6::twoForeignTaxCredits()
+{
+    QFETCH(double, employment);
+    QFETCH(double, credit);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", employment}});
+    auto *first =
+        static_cast<TaxData_T2209_2036 *>(p.addForm(FormType::T2209, 0, true, 0, false)->data);
+    first->foreignIncome = 1000;
+    first->foreignTax = 15;
+    auto *second =
+        static_cast<TaxData_T2209_2036 *>(p.addForm(FormType::T2209, 0, true, 0, false)->data);
+    second->foreignIncome = 2000;
+    second->foreignTax = 30;
+    auto *t691 = form<TaxData_T691New>(p, FormType::T691);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->foreignTaxCredit), credit);
+    QCOMPARE(double(t1->f41700), qMax(0.0, t1->f42900 - credit));
+    // The minimum tax holds the last form's amounts.
+    QCOMPARE(double(t691->f67922), 2000.0);
+    QCOMPARE(double(t691->f67924), 30.0);
+    QCOMPARE(double(t1->foreignTaxTotal1), 45.0);
+    QCOMPARE(double(t691->f67926), credit);
+}
+
+void TestPasses2To6::unusedCppFormRemoved_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("present");
+    QTest::addColumn<int>("removed");
+    QTest::newRow("mode 1 removes the RC381") << 1 << int(FormType::RC381) << 1;
+    QTest::newRow("mode 2 removes Schedule 8") << 2 << int(FormType::SCH8) << 1;
+    QTest::newRow("mode 0 keeps the RC381") << 0 << int(FormType::RC381) << 0;
+    QTest::newRow("mode 1 keeps Schedule 8") << 1 << int(FormType::SCH8) << 0;
+}
+
+void TestPasses2To6::unusedCppFormRemoved()
+{
+    QFETCH(int, mode);
+    QFETCH(int, present);
+    QFETCH(int, removed);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    p.getForm(present, 0, true);
+    t1->cppMode = mode;
+    QCOMPARE(p.CalculatePass(false, 0, 6, false), removed);
+    QCOMPARE(p.hasForm(present), removed == 0);
+    QCOMPARE(p.CalculatePass(false, 0, 6, false), 0);
+}
+
+void TestPasses2To6::instalments()
+{
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
+    TaxData_T1KSNew *summary = summaryOf(p);
+    for (CFloatField *amount : {&summary->instalmentMarch, &summary->instalmentJune,
+                                &summary->instalmentSeptember, &summary->instalmentDecember})
+        *amount = 5;
+    r.family.Recalculate(0, nullptr);
+    for (double amount :
+         {summary->instalmentMarch.value(), summary->instalmentJune.value(),
+          summary->instalmentSeptember.value(), summary->instalmentDecember.value()})
+        QCOMPARE(amount, 0.0);
+
+    // With the calculator: 42000 = 45,000 x 14.5% - 2,552 = 3,973.00 owing, four parts.
+    form<TaxData_InstalmentCalc>(p, FormType::INSTCALC);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(summary->instalmentMarch), 993.25);
+    QCOMPARE(double(summary->instalmentDecember), 993.25);
+}
+
+void TestPasses2To6::rentalLossIndicators()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    auto *t776 = form<TaxData_T776New>(p, FormType::T776);
+    t776->grossRents = 1000;
+    t776->expenses = 3000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f12600), -2000.0);
+    QCOMPARE(double(t1->minimumTaxIndicator), 1.0);
+
+    auto *t691 = form<TaxData_T691New>(p, FormType::T691);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t691->indicator1), 1.0);
+}
+
+void TestPasses2To6::pass5HooksStartFromZero()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    t1->f47900 = 120;
+    t1->f47555 = 80;
+    t1->f42800 = 900;
+    T2209FormList none;
+    r.family.taxpayer()->m_provsTaxMgr.calculatePass5Begin(
+        t1, nullptr, nullptr, nullptr, nullptr, nullptr, none, nullptr, nullptr, nullptr);
+    QCOMPARE(double(t1->f47900), 0.0);
+    QCOMPARE(double(t1->f47555), 80.0);
+    r.family.taxpayer()->m_provsTaxMgr.calculatePass5(t1, 0, nullptr, none);
+    QCOMPARE(double(t1->f47555), 0.0);
+    QCOMPARE(double(t1->f42800), 900.0);
+}
+
+void TestPasses2To6::filingFormsTakeTheReturn()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    t1->street = QStringLiteral("12 Elm St");
+    t1->city = QStringLiteral("Ottawa");
+    t1->mailingProvince = ON;
+    t1->postalCode = QStringLiteral("K1A0B1");
+    Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
+    auto *t183 = form<TaxData_T183New>(p, FormType::T183);
+    form<CTaxData_T1DD>(p, FormType::T1DD);
+    auto *t1adj = form<CTaxData_T1ADJ>(p, FormType::T1ADJ);
+    auto *t1153 = form<CTaxData_T1153>(p, FormType::T1153);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t183->totalIncome), 45000.0);
+    QCOMPARE(double(t183->balanceDue), 3973.0); // 6,525 - 2,552
+    QCOMPARE(double(t183->refund), 0.0);
+    QVERIFY(t183->directDeposit);
+    QCOMPARE(t183->city.value(), CString("Ottawa"));
+    QCOMPARE(t1adj->name.value(), CString("Gagnon, Louise"));
+    QCOMPARE(t1adj->yearText.value(), CString("2025"));
+    QCOMPARE(t1153->provinceText.value(), CString("Ontario"));
+    QCOMPARE(t1153->fullName.value(), CString("Louise Gagnon"));
+}
+
+void TestPasses2To6::deductionForms_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("entered");
+    QTest::addColumn<double>("netIncome");
+    QTest::newRow("moving expenses") << int(FormType::T1M) << 3000.0 << 42000.0;
+    QTest::newRow("moving expenses above the income") << int(FormType::T1M) << 60000.0 << 0.0;
+    QTest::newRow("employment expenses") << int(FormType::T777) << 1200.0 << 43800.0;
+    QTest::newRow("clergy residence") << int(FormType::T1223) << 9000.0 << 36000.0;
+    QTest::newRow("disability supports") << int(FormType::T929) << 2500.0 << 42500.0;
+}
+
+void TestPasses2To6::deductionForms()
+{
+    QFETCH(int, type);
+    QFETCH(double, entered);
+    QFETCH(double, netIncome);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    // The clergy residence comes from T4 box 30 (included in box 14).
+    const double box30 = type == FormType::T1223 ? entered : 0.0;
+    Return::addSlip(p, SlipType::T4, {{"box14", 45000}, {"box30", box30}});
+    CTaxData_Form *deductionForm = p.addForm(type, 0, true, 0, false)->data;
+    if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(deductionForm)) {
+        t1m->amount1 = entered;
+        t1m->incomeAtNewLocation = 45000;
+    } else if (auto *t777 = dynamic_cast<TaxData_T777New *>(deductionForm)) {
+        t777->expenses = entered;
+    } else if (auto *t929 = dynamic_cast<TaxData_T929New *>(deductionForm)) {
+        t929->expenses = entered;
+    }
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f23600), netIncome);
+}
+
+void TestPasses2To6::overpayments_data()
+{
+    QTest::addColumn<double>("box16");
+    QTest::addColumn<double>("box18");
+    QTest::addColumn<double>("line30800");
+    QTest::addColumn<double>("line44800");
+    QTest::addColumn<double>("line31200");
+    QTest::addColumn<double>("line45000");
+    // Required on 45,000: CPP 2,469.25 (base 2,054.25), EI 738.00.
+    QTest::newRow("as required") << 2469.25 << 738.0 << 2054.25 << 0.0 << 738.0 << 0.0;
+    QTest::newRow("two employers, too much")
+        << 2969.25 << 900.0 << 2054.25 << 500.0 << 738.0 << 162.0;
+    QTest::newRow("too little") << 2000.0 << 700.0 << 1663.87 << 0.0 << 700.0 << 0.0;
+}
+
+void TestPasses2To6::overpayments()
+{
+    QFETCH(double, box16);
+    QFETCH(double, box18);
+    QFETCH(double, line30800);
+    QFETCH(double, line44800);
+    QFETCH(double, line31200);
+    QFETCH(double, line45000);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    Return::addSlip(
+        *r.family.taxpayer(), SlipType::T4,
+        {{"box14", 45000}, {"box16", box16}, {"box18", box18}, {"box24", 45000}, {"box26", 45000}});
+    r.family.Recalculate(0, nullptr);
+    // 2,000 x 4.95 / 5.95 = 1,663.87
+    QCOMPARE(double(t1->f30800), line30800);
+    QCOMPARE(double(t1->f44800), line44800);
+    QCOMPARE(double(t1->f31200), line31200);
+    QCOMPARE(double(t1->f45000), line45000);
+}
+
+void TestPasses2To6::workersBenefit_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("employment");
+    QTest::addColumn<double>("benefit");
+    // 27% x (10,000 - 3,000) = 1,890, at most 1,633; net income below 26,855.
+    QTest::newRow("the maximum") << ON << 10000.0 << 1633.0;
+    // 27% x 2,000 = 540.
+    QTest::newRow("phasing in") << ON << 5000.0 << 540.0;
+    // 1,633 - 15% x (30,000 - 26,855) = 1,161.25.
+    QTest::newRow("phasing out") << ON << 30000.0 << 1161.25;
+    QTest::newRow("Quebec: figures not published here") << QC << 10000.0 << 0.0;
+}
+
+void TestPasses2To6::workersBenefit()
+{
+    QFETCH(int, province);
+    QFETCH(double, employment);
+    QFETCH(double, benefit);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(province, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", employment}});
+    form<TaxData_Sch6>(p, FormType::SCH6);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f45300), benefit);
+}
+
+void TestPasses2To6::caregiverForInfirmChildren_data()
+{
+    QTest::addColumn<int>("infirm");
+    QTest::addColumn<double>("amount");
+    QTest::newRow("one infirm child: 2,687") << 1 << 2687.0;
+    QTest::newRow("a child who is not infirm") << 0 << 0.0;
+}
+
+void TestPasses2To6::caregiverForInfirmChildren()
+{
+    QFETCH(int, infirm);
+    QFETCH(double, amount);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    DependantInfoStruct &dependants = r.family.dependants();
+    dependants.AllocData(1);
+    dependants.record(0).birthDate = QDate(2015, 4, 1);
+    dependants.record(0).relationship = 1;
+    dependants.record(0).infirm = infirm;
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 45000}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f30500), amount);
+    // The credit amounts hold it: (16,129 + 1,471 + amount) x 14.5%.
+    QCOMPARE(double(t1->f35000), qRound64((17600 + amount) * 14.5) / 100.0);
+}
+
+void TestPasses2To6::oasRecovery_data()
+{
+    QTest::addColumn<double>("pension");
+    QTest::addColumn<double>("recovery");
+    // 15% x (120,000 - 93,454) = 3,981.90
+    QTest::newRow("above the threshold") << 111500.0 << 3981.9;
+    // 15% x (160,000 - 93,454) = 9,981.90, at most the 8,500 received
+    QTest::newRow("all of it") << 151500.0 << 8500.0;
+    QTest::newRow("below the threshold") << 80000.0 << 0.0;
+}
+
+void TestPasses2To6::oasRecovery()
+{
+    QFETCH(double, pension);
+    QFETCH(double, recovery);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, QDate(1955, 3, 1));
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4A, {{"box16", pension}});
+    Return::addSlip(p, SlipType::T4AOAS, {{"box18", 8500}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f23500), recovery);
+    QCOMPARE(double(t1->f42200), recovery);
+    QCOMPARE(double(t1->f23600), pension + 8500 - recovery);
+    QCOMPARE(double(t1->f43500), t1->f42000 + recovery);
+}
+
+void TestPasses2To6::creditsAndDeductions_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("expected");
+    // All on employment of 50,000 in Ontario, without payroll deductions.
+    // The lesser of the contributions (8,000) and the limit (20,000 in the fixture).
+    QTest::newRow("RRSP contributions") << "rrsp" << 8000.0 << "20800" << 8000.0;
+    QTest::newRow("RRSP above the limit") << "rrsp" << 25000.0 << "20800" << 20000.0;
+    // 200 x 14.5% + 800 x 29%
+    QTest::newRow("donations of 1,000") << "donations" << 1000.0 << "34900" << 261.0;
+    // Capped at 75% of net income: 37,500; 29 + 37,300 x 29% = 10,846.
+    QTest::newRow("donations above the limit") << "donations" << 60000.0 << "34900" << 10846.0;
+    // Above the lesser of 3% of 50,000 (1,500) and 2,834.
+    QTest::newRow("medical expenses") << "medical" << 3000.0 << "33200" << 1500.0;
+    QTest::newRow("medical expenses below the threshold") << "medical" << 1000.0 << "33200" << 0.0;
+    // The credits: (16,129 + 1,471 + 1,500) x 14.5% = 2,769.50.
+    QTest::newRow("medical expenses in the credits") << "medical" << 3000.0 << "35000" << 2769.5;
+    QTest::newRow("disability") << "disability" << 1.0 << "31600" << 10138.0;
+}
+
+void TestPasses2To6::creditsAndDeductions()
+{
+    QFETCH(QString, what);
+    QFETCH(double, value);
+    QFETCH(QString, line);
+    QFETCH(double, expected);
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", 50000}});
+    if (what == "rrsp") {
+        rrspDeduction(p, value);
+    } else if (what == "donations") {
+        form<TaxData_Sch9>(p, FormType::SCH9)->donations = value;
+    } else if (what == "medical") {
+        t1->f33099 = value;
+    } else if (what == "disability") {
+        t1->disabilityFlag = int(value);
+    }
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(amountOf(*t1, line.toLatin1().constData()), expected);
+}
+
+void TestPasses2To6::provincialHooksInOrder()
+{
+    RecordedCouple couple;
+    QVERIFY(couple.setUp());
+    IndividualTaxData &taxpayer = *couple.family.taxpayer();
+    taxpayer.addForm(FormType::T2209, 0, true, 0, false);
+    form<TaxData_T225>(taxpayer, FormType::T225);
+    couple.recorder.calls.clear();
+
+    couple.family.Recalculate(0, nullptr);
+
+    const QStringList hooks = {"calculatePass4Begin",  "calculatePass4",
+                               "calculatePass5Begin",  "beforeFormCalculation",
+                               "afterFormCalculation", "calculatePass5"};
+    QStringList calls;
+    for (const QString &call : couple.recorder.calls) {
+        if (call.startsWith(QString::number(kTaxpayerProvince) + ' ') &&
+            hooks.contains(call.section(' ', 1, 1)))
+            calls.append(call.section(' ', 1));
+    }
+    // Pass 4 asks before and after the federal tax, pass 5 around the T225 and then with the
+    // T2209 list; in both rounds.
+    const QStringList round = {"calculatePass4Begin",      "calculatePass4",
+                               "calculatePass5Begin",      "beforeFormCalculation 174",
+                               "afterFormCalculation 174", "calculatePass5 0 1"};
+    QCOMPARE(calls, round + round);
+}
+
+void TestPasses2To6::splitIncome()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", 50000}});
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->adjustedNetIncome), 50000.0);
+    QVERIFY(!t1->t1206Flag);
+
+    // 10,000 of split income: out of regular income (23200), 33% on the T1206.
+    Return::addSlip(p, SlipType::T5, {{"box13", 10000}});
+    form<TaxData_T1206New>(p, FormType::T1206)->splitIncome = 10000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f23200), 10000.0);
+    QCOMPARE(double(t1->f23600), 50000.0);
+    QCOMPARE(double(t1->adjustedNetIncome), 60000.0);
+    QCOMPARE(double(t1->splitIncomeTax), 3300.0);
+    QVERIFY(t1->t1206Flag);
+    QCOMPARE(double(t1->f42000), double(t1->f41700) + 3300.0);
+}
+
+QV_TEST_MAIN(TestPasses2To6)
+#include "tst_Passes2To6.moc"

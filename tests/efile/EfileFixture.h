@@ -1,0 +1,34 @@
+// EfileFixture: persons for the electronic-return tests, without plug-ins.
+#pragma once
+
+#include "marrow/DependantInfoStruct.h"
+#include "marrow/TaxData_T1New.h"
+#include "model/IndividualTaxData.h"
+#include "ordane/NetfileRecords.h"
+
+namespace EfileFixture {
+
+// The software codes and dates of the configuration the generator reads.
+void setSoftwareSettings();
+
+template <typename Form> Form *add(IndividualTaxData &person, int type)
+{
+    TaxDataEntryStru *entry = person.addForm(type, 0, true, 0, false);
+    return entry ? dynamic_cast<Form *>(entry->data) : nullptr;
+}
+
+// An Ontario person, single, with a T1: S.I.N. 046454286, born 1 June 1980, Mary O'Neil,
+// 12 Main St, Toronto, ON, M5V 2T6; no phone, no e-mail.
+TaxData_T1New *setUpPerson(IndividualTaxData &person);
+
+// The records of generateNetfileRecords in the kind asked for.
+struct Records
+{
+    CString text;
+    NetfileCodeMap codes;
+    int counter = 0;
+    NetfileGenObjParamStru param;
+    Records(int edition, int kind);
+};
+
+} // namespace EfileFixture
