@@ -15,6 +15,7 @@ public:
     CFloatField otherRental{this, "otherRental"};
     CFloatField grossRental{this, "grossRental"};
     CFloatField netRental{this, "netRental"};
+    CFloatField f9936{this, "9936"};
     CStringField propertyAddress{this, "propertyAddress"};
     void getDescription(CString &out) const override { out = propertyAddress.value(); }
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "ordane/AmountTolerance.h"
 
 // A form code no longer in use: the object only carries its code.
 class TaxData_UnusedForm : public CTaxData_Form
@@ -173,6 +174,16 @@ class TaxData_CPT20_New : public CTaxData_Form
 public:
     TaxData_CPT20_New() : CTaxData_Form(57) {}
     CIntField option{this, "option"};
+    // The incomes elected at lines 16 and 17.
+    CFloatField line16{this, "line16"};
+    CFloatField line17{this, "line17"};
+
+    bool hadElectedIncomeToPayCPP() const
+    {
+        return qAbs(double(line16)) >= kAmountTolerance || qAbs(double(line17)) >= kAmountTolerance;
+    }
+    // The election reaches the CPP schedule (option 1 or 2 of the form).
+    bool hadElectedF399IncomeToPayCPP() const { return option == 1 || option == 2; }
 };
 
 // T777: employment expenses.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "ordane/AmountTolerance.h"
 
 // Schedule 2: amounts transferred from the spouse.
 class TaxData_Sch2 : public CTaxData_Form
@@ -22,6 +23,7 @@ public:
     CIntField daysInCanada{this, "daysInCanada"};
     CIntField ageAmountAllowed{this, "ageAmountAllowed"};
     CFloatField f36000{this, "36000"};
+    CFloatField f36100{this, "36100"};
     // The partner's two further sources the spouse exchange brings in.
     CFloatField basicAmount{this, "basicAmount"};
     CFloatField contributionCredits{this, "contributionCredits"};
@@ -46,6 +48,30 @@ public:
     CFloatField f13200B{this, "13200B"};
     CFloatField f17599{this, "17599"};
     CFloatField f17600{this, "17600"};
+    // Gains on gifted property, and the life event that explains a disposition (0 none).
+    CFloatField f13100{this, "13100"};
+    CFloatField f13800{this, "13800"};
+    CFloatField f15300{this, "15300"};
+    CIntField f17906{this, "17906"};
+
+    // The gains a gift of property reported on Schedule 9 shows here.
+    bool hasGiftRelatedAmount() const
+    {
+        for (double amount : {double(f10700), double(f11000), double(f13100), double(f13200A),
+                              double(f13200B), double(f13800), double(f15300), double(f17600)}) {
+            if (qAbs(amount) >= kAmountTolerance)
+                return true;
+        }
+        return false;
+    }
+    // True when a life event is given at field 17906; the text names it.
+    bool getF17906LifeEvents(CString &text) const
+    {
+        if (f17906 == 0)
+            return false;
+        text = CString(QStringLiteral("Life event %1").arg(int(f17906)));
+        return true;
+    }
 };
 
 // Schedule 5: amounts for a spouse and eligible dependants.
@@ -98,6 +124,13 @@ public:
     CFloatField spouseRc210Box11{this, "spouseRc210Box11"};
     CFloatField spouseAdjustedNetIncome{this, "spouseAdjustedNetIncome"};
     CFloatField partnerOtherWorkingIncome{this, "partnerOtherWorkingIncome"};
+
+    // Part 1 (the basic benefit) holds an income, so the schedule goes with the filing.
+    bool isFirstPartInNetfile() const
+    {
+        return qAbs(double(workingIncome)) >= kAmountTolerance ||
+               qAbs(double(selfEmploymentIncome)) >= kAmountTolerance;
+    }
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.
@@ -196,4 +229,6 @@ public:
     CIntField ownFlag{this, "ownFlag"};
     CFloatField insurableEarnings{this, "insurableEarnings"};
     CFloatField f54493{this, "54493"};
+    CFloatField f54494{this, "54494"};
+    CFloatField f53550{this, "53550"};
 };
