@@ -40,8 +40,9 @@ public:
     CFloatField principalResidenceFlagged{this, "principalResidenceFlagged"};
     CBoolField deceased{this, "deceased"};
     CFloatField t2017Amount{this, "t2017Amount"};
-    CIntField answer17900{this, "17900"};
-    CIntField answer17905{this, "17905"};
+    // 0 is an answer to both, so a new schedule starts unanswered.
+    CIntField answer17900{this, "17900", -1};
+    CIntField answer17905{this, "17905", -1};
     CFloatField f10700{this, "10700"};
     CFloatField f11000{this, "11000"};
     CFloatField f13200A{this, "13200A"};
@@ -104,7 +105,8 @@ public:
     CIntField ownAnswer{this, "ownAnswer"};
     CIntField partnerAnswer{this, "partnerAnswer"};
     CIntField basicBenefitAnswer{this, "basicBenefitAnswer"};
-    CIntField answer38105{this, "38105"};
+    // 0 and 1 are answers, so a new schedule starts unanswered.
+    CIntField answer38105{this, "38105", -1};
     CIntField under19Flag1{this, "under19Flag1"};
     CIntField under19Flag2{this, "under19Flag2"};
     CIntField maritalStatus{this, "maritalStatus"};
