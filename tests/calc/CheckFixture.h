@@ -5,6 +5,7 @@
 #include "marrow/TaxData_T1New.h"
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
+#include "model/PersonForms.h"
 
 #include <QStringList>
 #include <functional>
