@@ -59,6 +59,13 @@ const char kPlacement[] = "You claimed placement agency income in T4 slip; howev
 const char kRemoveT1163[] = "Remove form T1163 since it's not allowed in this tax province.";
 const char kRemoveT1273[] = "Remove form T1273 since it's not allowed in this tax province.";
 const char kT1204[] = "Tax form T2125 is needed because tax slip T1204 is entered into tax return.";
+const char kLine438[] = "Line 438 on page 4 of T1 cannot exceed 45 percent of the income tax "
+                        "deducted on Non-Quebec T4 slips.";
+const char kSch15Both[] =
+    "Schedule 15 cannot be claimed if tax payer and spouse are both younger than 18.";
+const char kSch15Alone[] = "Schedule 15 cannot be claimed if tax payer's age is younger than 18 "
+                           "and doesn't have a spouse.";
+const char kSch15Immigrant[] = "Schedule 15 cannot be claimed by a new immigrant tax payer.";
 const char kAddT183[] =
     "Add form T183 - Information Return of Electronic Filing, to the tax return.";
 const char kEfilerId[] =
@@ -203,6 +210,43 @@ void TestReturnChecks::returnLevelChecks_data()
     QTest::newRow("immigrant on 2025-01-01") << training(40, QDate(2025, 1, 1)) << QStringList{};
     QTest::newRow("immigrant on 2025-01-02")
         << training(40, QDate(2025, 1, 2)) << QStringList{kTrainingImmigrant};
+
+    const auto line438 = [](int province, double amount) {
+        return PersonSetup([=](IndividualTaxData &p, TaxData_T1New &t1) {
+            p.m_province = province;
+            auto *t4 = addSlip<TaxData_Slip_T4>(p, SlipType::T4);
+            t4->box22 = 1000;
+            t4->employmentKind = 2;
+            t1.f43800 = amount;
+        });
+    };
+    QTest::newRow("Quebec line 438 at 45%") << line438(11, 450) << QStringList{};
+    QTest::newRow("Quebec line 438 at 450.01") << line438(11, 450.01) << QStringList{kLine438};
+    QTest::newRow("line 438 outside Quebec") << line438(9, 900) << QStringList{};
+
+    const auto fhsa = [](int age, int spouseAge, QDate entry, int renovationOnly) {
+        return PersonSetup([=](IndividualTaxData &p, TaxData_T1New &t1) {
+            t1.birthDate = QDate(2025 - age, 2, 1);
+            t1.entryDate = entry;
+            if (spouseAge > 0) {
+                t1.maritalStatus = 0;
+                t1.spouseBirthDate = QDate(2025 - spouseAge, 2, 1);
+            }
+            // The renovation schedule is not the deduction the texts name.
+            if (renovationOnly)
+                add<TaxData_Sch12_MultigHomeReno>(p, FormType::SCH12MHR);
+            else
+                add<TaxData_Sch15>(p, FormType::SCH15)->f20805 = 500;
+        });
+    };
+    QTest::newRow("Schedule 15 at 17, spouse 17")
+        << fhsa(17, 17, {}, false) << QStringList{kSch15Both};
+    QTest::newRow("Schedule 15 at 17, spouse 18") << fhsa(17, 18, {}, false) << QStringList{};
+    QTest::newRow("Schedule 15 at 17 alone") << fhsa(17, 0, {}, false) << QStringList{kSch15Alone};
+    QTest::newRow("Schedule 15 at 18 alone") << fhsa(18, 0, {}, false) << QStringList{};
+    QTest::newRow("Schedule 15, new immigrant")
+        << fhsa(30, 0, QDate(2025, 5, 1), false) << QStringList{kSch15Immigrant};
+    QTest::newRow("renovation schedule at 17 alone") << fhsa(17, 0, {}, true) << QStringList{};
 
     const auto t778 = [](int flag1, double spouseNet) {
         return PersonSetup([flag1, spouseNet](IndividualTaxData &p, TaxData_T1New &t1) {
