@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 bool CYesNoContinueDlg::warnYesNoMsg(QWidget *parent, const CString &title, const CString &text)
 {

@@ -353,6 +353,27 @@ void TestReturnChecks::returnLevelChecks_data()
     QTest::newRow("T2222 days 31, 30 bankrupt days")
         << bankruptcy(QDate(2025, 1, 31), 0, 31) << QStringList{kDays};
 
+    QTest::newRow("61: tax-exempt income without T90")
+        << PersonSetup([](IndividualTaxData &, TaxData_T1New &t1) { t1.taxExemptFlag = 1; })
+        << QStringList{"Please add form [T90] into return to report tax-exempted income."};
+    const auto t1032 = [](int marital, const char *spouseSin) {
+        return PersonSetup([=](IndividualTaxData &p, TaxData_T1New &t1) {
+            t1.maritalStatus = marital;
+            t1.spouseSin = QString(spouseSin);
+            p.addForm(FormType::T1032, 0, true, 0, false);
+        });
+    };
+    const QString enterSin = "Please enter spouse social insurance number on page 1 of T1 as "
+                             "required by form T1032.";
+    QTest::newRow("86: valid spouse S.I.N.") << t1032(0, "130 692 544") << QStringList{};
+    QTest::newRow("86: check digit wrong") << t1032(0, "130692545") << QStringList{enterSin};
+    QTest::newRow("86: zeros") << t1032(0, "000000000") << QStringList{enterSin};
+    QTest::newRow("86: blanks") << t1032(0, "   ") << QStringList{enterSin};
+    QTest::newRow("85: single with T1032")
+        << t1032(5, "130692544")
+        << QStringList{"Please remove T1032 of Split Pension Income, or confirm a separation with "
+                       "spouse for less than 90 days in the tax year on page 1 of T1."};
+
     QTest::newRow("one CCA message for two T776") << PersonSetup([](IndividualTaxData &p,
                                                                     TaxData_T1New &t1) {
         t1.f12600 = -800;
