@@ -13,3 +13,8 @@ inline bool isPositive(double amount)
 {
     return amount >= kAmountTolerance;
 }
+// a exceeds b: larger by at least the tolerance.
+inline bool exceeds(double a, double b)
+{
+    return a - b >= kAmountTolerance;
+}

@@ -6,6 +6,7 @@
 #include "ordane/TemplateEngine.h"
 
 #include <QList>
+#include <list>
 #include <memory>
 
 class CTaxData_Form;
@@ -15,6 +16,7 @@ class QComboBox;
 class QTextStream;
 class TaxData_TaxNote;
 struct TaxDataEntryStru;
+struct ValidationMsgGroup;
 struct TaxNoteEntryStru;
 
 // Which person of a return file is meant: the taxpayer, the spouse, or (never filled) a
@@ -111,6 +113,18 @@ public:
     int Recalculate(int kindHint, CTaxData_Form *changed);
     // The amounts of one pass moved between the spouses; nothing unless coupled.
     void ExchangeSpouseAmounts(int pass);
+
+    // Review (calc/): one person's groups, with the couple group when asked; the number of
+    // groups plus the couple messages. For the spouse of a return that is not coupled: 0, with
+    // nothing appended and the name untouched.
+    int collectCheckMessages(unsigned char edition, std::list<ValidationMsgGroup *> &groups,
+                             CString &name, bool forSpouse, bool withCouple);
+    // The couple messages of one spouse against the other; 0 unless coupled.
+    int checkCouple(unsigned char edition, std::list<CString> &messages, bool forSpouse);
+    // The warnings before filing: the return file's, then the person on screen's review.
+    // True when the user went on through every warning; the second flag is not read.
+    bool preCheckReturn(unsigned char edition, bool unused = false);
+    bool shouldSuggestSchedule6();
 
     IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
     IndividualTaxData *spouse() const { return m_spouse.get(); }

@@ -19,6 +19,7 @@ class MyDataStream;
 class QTextStream;
 struct NetfileGenObjParamStru;
 struct SlipTotals;
+struct ValidationMsgGroup;
 
 class IndividualTaxData
 {
@@ -146,6 +147,20 @@ public:
     void SumSlips(SlipTotals &totals, std::set<int> &neededForms);
     // The HTML slip summary; always 0. Adds the forms the slips require, as every sum does.
     int WriteSlipSummary(QTextStream &out);
+
+    // Review checks (calc/). Appends the person's slip, form and return-level groups; the number
+    // of groups in the list afterwards, those it held before included.
+    int CheckSingleReturn(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
+    // The couple checks against the partner; the number of messages in the list afterwards.
+    int CheckCoupleReturn(unsigned char edition, std::list<CString> &messages,
+                          IndividualTaxData *partner);
+    // The warnings before filing, one dialog each; true when the user went on through all.
+    bool ReviewBeforeFiling(unsigned char edition);
+    // The Canada Workers Benefit hints and the tests they rest on.
+    bool shouldSuggestSchedule6();
+    bool claimsDisabilityAmount();
+    bool mayQualifyForCwb();
+    bool isFhsaAge();
 
     // Keyed access to the T1 and a few other forms; false (out untouched) for an unknown key.
     bool getTextByKey(int key, CString &text);

@@ -16,3 +16,23 @@ void TaxData_T1198::Calculate01()
         total += portions.amountAt(row, 1);
     totalPortions = total;
 }
+
+int TaxData_T1248SchD::ValidateWithT1(int edition, CString &text, bool factualResident, int t1Flag,
+                                      bool immigrant, bool emigrant) const
+{
+    Q_UNUSED(edition);
+    Q_UNUSED(t1Flag);
+    Q_UNUSED(immigrant);
+    Q_UNUSED(emigrant);
+    if (residencyStatus != 1 && residencyStatus != 2) {
+        text = CString("Please select the residency type of the tax payer in form T1248 "
+                       "Schedule D.");
+        return 1;
+    }
+    if (factualResident != isFactualResident()) {
+        text = CString("The residency type in form T1248 Schedule D does not agree with the "
+                       "factual resident answer on page 1 of T1.");
+        return 1;
+    }
+    return 0;
+}

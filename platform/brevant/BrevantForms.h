@@ -24,6 +24,8 @@ public:
     CFloatField fhsaBox36{this, "fhsaBox36"};
     CFloatField fhsaBox20{this, "fhsaBox20"};
     CBoolField box68930{this, "68930"};
+    // The FHSA deduction the schedule gives the T1.
+    CFloatField f20805{this, "20805"};
 };
 
 // T185: pre-authorised debit agreement (filing form).
@@ -334,6 +336,10 @@ public:
     CIntField residencyStatus{this, "residencyStatus"};
 
     bool isFactualResident() const { return residencyStatus == 1; }
+    // The schedule against the T1's factual-resident answer; 1 with the text written when they
+    // disagree or no residency type is chosen, else 0.
+    int ValidateWithT1(int edition, CString &text, bool factualResident, int t1Flag, bool immigrant,
+                       bool emigrant) const;
 };
 
 // Instalment calculator.

@@ -62,6 +62,7 @@ public:
     CFloatField otherRental{this, "otherRental"};
     CFloatField grossRental{this, "grossRental"};
     CFloatField netRental{this, "netRental"};
+    CFloatField f9936{this, "9936"};
     CStringField propertyAddress{this, "propertyAddress"};
     void getDescription(CString &out) const override { out = propertyAddress.value(); }
     // Entered: the year's rents, the expenses (with their personal portion) and the capital

@@ -74,9 +74,10 @@ void CTaxData_Form::calculate() {}
 void CTaxData_Form::preSumSlip() {}
 void CTaxData_Form::collectWarnings(QStringList &) {}
 
+// An item without checks of its own asks for no group.
 bool CTaxData_Form::validate(int, QStringList &)
 {
-    return true;
+    return false;
 }
 
 void CTaxData_Form::beginCalculation() {}

@@ -3,6 +3,7 @@
 
 #include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
+#include "ordane/AmountTolerance.h"
 
 #include <QtGlobal>
 
@@ -259,6 +260,16 @@ public:
         entries.amountAt(n - 1, 2) = box16A;
         entries.amountAt(n - 1, 3) = box17;
     }
+    // The incomes elected at lines 16 and 17.
+    CFloatField line16{this, "line16"};
+    CFloatField line17{this, "line17"};
+
+    bool hadElectedIncomeToPayCPP() const
+    {
+        return qAbs(double(line16)) >= kAmountTolerance || qAbs(double(line17)) >= kAmountTolerance;
+    }
+    // The election reaches the CPP schedule (option 1 or 2 of the form).
+    bool hadElectedF399IncomeToPayCPP() const { return option == 1 || option == 2; }
 };
 
 // T777: employment expenses.

@@ -3,6 +3,7 @@
 
 #include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
+#include "ordane/AmountTolerance.h"
 
 // Schedule 2: amounts transferred from the spouse.
 class TaxData_Sch2 : public CTaxData_Form
@@ -23,6 +24,7 @@ public:
     CIntField daysInCanada{this, "daysInCanada"};
     CIntField ageAmountAllowed{this, "ageAmountAllowed"};
     CFloatField f36000{this, "36000"};
+    CFloatField f36100{this, "36100"};
     // The partner's two further sources the spouse exchange brings in.
     CFloatField basicAmount{this, "basicAmount"};
     CFloatField contributionCredits{this, "contributionCredits"};
@@ -43,8 +45,9 @@ public:
     CFloatField principalResidenceFlagged{this, "principalResidenceFlagged"};
     CBoolField deceased{this, "deceased"};
     CFloatField t2017Amount{this, "t2017Amount"};
-    CIntField answer17900{this, "17900"};
-    CIntField answer17905{this, "17905"};
+    // 0 is an answer to both, so a new schedule starts unanswered.
+    CIntField answer17900{this, "17900", -1};
+    CIntField answer17905{this, "17905", -1};
     CFloatField f10700{this, "10700"};
     CFloatField f11000{this, "11000"};
     CFloatField f13200A{this, "13200A"};
@@ -72,6 +75,30 @@ public:
     void CalculateTaxableCapGain();
     double getTaxableCapitalGain() const { return f19900; }
     double getMortgageForClosureAndConditionSale() const { return mortgageForeclosure; }
+    // Gains on gifted property, and the life event that explains a disposition (0 none).
+    CFloatField f13100{this, "13100"};
+    CFloatField f13800{this, "13800"};
+    CFloatField f15300{this, "15300"};
+    CIntField f17906{this, "17906"};
+
+    // The gains a gift of property reported on Schedule 9 shows here.
+    bool hasGiftRelatedAmount() const
+    {
+        for (double amount : {double(f10700), double(f11000), double(f13100), double(f13200A),
+                              double(f13200B), double(f13800), double(f15300), double(f17600)}) {
+            if (qAbs(amount) >= kAmountTolerance)
+                return true;
+        }
+        return false;
+    }
+    // True when a life event is given at field 17906; the text names it.
+    bool getF17906LifeEvents(CString &text) const
+    {
+        if (f17906 == 0)
+            return false;
+        text = CString(QStringLiteral("Life event %1").arg(int(f17906)));
+        return true;
+    }
 };
 
 // Schedule 5: amounts for a spouse and eligible dependants.
@@ -111,7 +138,8 @@ public:
     CIntField ownAnswer{this, "ownAnswer"};
     CIntField partnerAnswer{this, "partnerAnswer"};
     CIntField basicBenefitAnswer{this, "basicBenefitAnswer"};
-    CIntField answer38105{this, "38105"};
+    // 0 and 1 are answers, so a new schedule starts unanswered.
+    CIntField answer38105{this, "38105", -1};
     CIntField under19Flag1{this, "under19Flag1"};
     CIntField under19Flag2{this, "under19Flag2"};
     CIntField maritalStatus{this, "maritalStatus"};
@@ -146,8 +174,12 @@ public:
     // disability supplement.
     void Calculate01();
 
-    // The schedule's own part (part 1) is claimed, so the electronic return reports it.
-    bool isFirstPartInNetfile() const { return ownAnswer == 0; }
+    // Part 1 (the basic benefit) holds an income, so the schedule goes with the filing.
+    bool isFirstPartInNetfile() const
+    {
+        return qAbs(double(workingIncome)) >= kAmountTolerance ||
+               qAbs(double(selfEmploymentIncome)) >= kAmountTolerance;
+    }
 };
 
 // Schedule 7: RRSP, PRPP and SPP contributions.
@@ -267,4 +299,6 @@ public:
     CIntField ownFlag{this, "ownFlag"};
     CFloatField insurableEarnings{this, "insurableEarnings"};
     CFloatField f54493{this, "54493"};
+    CFloatField f54494{this, "54494"};
+    CFloatField f53550{this, "53550"};
 };

@@ -1,5 +1,6 @@
 // The form library's tables: every form, slip, province and wizard-data row, and their queries.
 #include "marrow/FormTables.h"
+#include "marrow/TypeCodes.h"
 
 #include <QString>
 
@@ -255,21 +256,26 @@ const SlipInfoRow Global_Slips_Info[Global_Slips_Num] = {
     {26, "t4fhsa", "T4FHSA", false},
 };
 
+// The farm-program statement of each province: T1273 where the province runs the programs
+// with the federal government, T1163 where the federal government runs them alone, none for
+// Quebec, whose own agency runs them.
 const ProvInfoRow Global_Provs_Info[Global_Provs_Num] = {
-    {"", "", "", "", ""},
-    {"AB", "Alberta", "Alberta", "qvprov_ab", "AB428"},
-    {"BC", "British Columbia", "Colombie-Britannique", "qvprov_bc", "BC428"},
-    {"MB", "Manitoba", "Manitoba", "qvprov_mb", "MB428"},
-    {"NB", "New Brunswick", "Nouveau-Brunswick", "qvprov_nb", "NB428"},
-    {"NL", "Newfoundland and Labrador", "Terre-Neuve-et-Labrador", "qvprov_nl", "NL428"},
-    {"NS", "Nova Scotia", "Nouvelle-Écosse", "qvprov_ns", "NS428"},
-    {"NT", "Northwest Territories", "Territoires du Nord-Ouest", "qvprov_nt", "NT428"},
-    {"NU", "Nunavut", "Nunavut", "qvprov_nu", "NU428"},
-    {"ON", "Ontario", "Ontario", "qvprov_on", "ON428"},
-    {"PE", "Prince Edward Island", "Île-du-Prince-Édouard", "qvprov_pe", "PE428"},
-    {"QC", "Quebec", "Québec", "qvprov_qc", "TP-1"},
-    {"SK", "Saskatchewan", "Saskatchewan", "qvprov_sk", "SK428"},
-    {"YT", "Yukon", "Yukon", "qvprov_yt", "YT428"},
+    {"", "", "", "", "", 0},
+    {"AB", "Alberta", "Alberta", "qvprov_ab", "AB428", FormType::T1273},
+    {"BC", "British Columbia", "Colombie-Britannique", "qvprov_bc", "BC428", FormType::T1163},
+    {"MB", "Manitoba", "Manitoba", "qvprov_mb", "MB428", FormType::T1163},
+    {"NB", "New Brunswick", "Nouveau-Brunswick", "qvprov_nb", "NB428", FormType::T1163},
+    {"NL", "Newfoundland and Labrador", "Terre-Neuve-et-Labrador", "qvprov_nl", "NL428",
+     FormType::T1163},
+    {"NS", "Nova Scotia", "Nouvelle-Écosse", "qvprov_ns", "NS428", FormType::T1163},
+    {"NT", "Northwest Territories", "Territoires du Nord-Ouest", "qvprov_nt", "NT428",
+     FormType::T1163},
+    {"NU", "Nunavut", "Nunavut", "qvprov_nu", "NU428", FormType::T1163},
+    {"ON", "Ontario", "Ontario", "qvprov_on", "ON428", FormType::T1273},
+    {"PE", "Prince Edward Island", "Île-du-Prince-Édouard", "qvprov_pe", "PE428", FormType::T1273},
+    {"QC", "Quebec", "Québec", "qvprov_qc", "TP-1", 0},
+    {"SK", "Saskatchewan", "Saskatchewan", "qvprov_sk", "SK428", FormType::T1273},
+    {"YT", "Yukon", "Yukon", "qvprov_yt", "YT428", FormType::T1163},
 };
 
 const TaxWizardInfoRow Global_TaxWizard_Info[Global_TaxWizard_Num] = {
@@ -392,6 +398,12 @@ bool IsFormExpired(int code, int)
 {
     // Expiry does not depend on the province in this year's tables.
     return hasFlag(code, FormExpired);
+}
+
+int GetCAISFormTypeFromProv(int province)
+{
+    const ProvInfoRow *row = provInfo(province);
+    return row ? row->caisFormType : 0;
 }
 
 bool IsProvinceSupported(int province)

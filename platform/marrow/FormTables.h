@@ -36,7 +36,7 @@ struct SlipInfoRow
 };
 
 // Five texts per province: abbreviation, name, French name, plug-in base name, the
-// province's own tax form.
+// province's own tax form; and its farm-program statement.
 struct ProvInfoRow
 {
     const char *abbreviation;
@@ -44,6 +44,7 @@ struct ProvInfoRow
     const char *frenchName;
     const char *libraryBase;
     const char *taxForm;
+    int caisFormType; // the farm-program statement, 15 (T1163), 109 (T1273) or 0 (none)
 };
 
 struct TaxWizardInfoRow
@@ -100,6 +101,8 @@ bool IsSlipSharable(int code);
 bool IsFormExpired(int code, int province);
 bool IsSFDForm(int code);
 bool IsProvinceSupported(int province);
+// The farm-program statement a province allows (ProvInfoRow::caisFormType); 0 outside the table.
+int GetCAISFormTypeFromProv(int province);
 // 0 for a federal form or a code without a province; 1 to 13 the form's province.
 int getFormProv(int code);
 // The codes of a province's own forms, ascending.

@@ -202,6 +202,8 @@ public:
     CFloatField amtW{this, "amtW"};
     // Routes amount R.
     CBoolField flag1{this, "flag1"};
+    CStringField partnershipId{this, "partnershipId", 20};
+    CStringField taxShelterId{this, "taxShelterId", 20};
 };
 
 // T5006: registered labour-sponsored venture capital shares.

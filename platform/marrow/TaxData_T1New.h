@@ -334,7 +334,8 @@ public:
     bool IsAgeNotUnder65() const { return GetAge() >= 65; }
 
     // Interview answers and last year's amounts the wizards exchange with the T1.
-    CIntField foreignPropertyAnswer{this, "foreignPropertyAnswer"};
+    // 0 is Yes, so a new return starts unanswered.
+    CIntField foreignPropertyAnswer{this, "foreignPropertyAnswer", -1};
     CIntField principalResidenceAnswer{this, "principalResidenceAnswer"};
     CFloatField instalmentInterest{this, "instalmentInterest"};
     CFloatField politicalContributions{this, "politicalContributions"};
@@ -496,7 +497,6 @@ public:
     bool HasSelfEmploymentIncome() const;
     int GetBirthMonth() const { return birthDate.IsValid() ? birthDate.date().month() : 0; }
     // The spouse's net income for the spouse amount; with the deduction of the exchange.
-    double getSpouseNetIncForSpouseCredit(bool) const { return spouseNetIncome; }
     // The self-employment earnings for CPP (a) and QPP (b): the net incomes not in Quebec,
     // or in Quebec, of the person's province of self-employment.
     void getSelfEmploymentIncomeForCPP(double *cppEarnings, double *qppEarnings) const;
@@ -532,10 +532,6 @@ public:
     void CalculateTotalIncome(bool withLines);
     int GetSpouseAge() const { return ageAt(spouseBirthDate); }
 
-    // Schedule 2 transfers and the pension split need a spouse at the end of the year (the
-    // split also a spouse who died in the year).
-    bool canClaimSch2() const { return HasSpouse(); }
-    bool canClaimT1032() const { return HasSpouse() || IsWidowedInTaxYear(); }
     // A person without a spouse to claim keeps no amounts of one; the spouse's identification
     // stays, so a marital status changed by mistake loses nothing typed.
     void clearSpouseInfo()
@@ -643,6 +639,59 @@ public:
     }
 
     int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
+
+    // Values and queries the review checks read.
+    CFloatField f52080{this, "52080"};
+    CFloatField pensionCreditAmountP{this, "pensionCreditAmountP"};
+    CFloatField pensionCreditAmountQ{this, "pensionCreditAmountQ"};
+    CFloatField childBenefitU2{this, "childBenefitU2"};
+    CFloatField taxExemptWorkingIncome{this, "taxExemptWorkingIncome"};
+    CFloatField netFarmingAmount{this, "netFarmingAmount"};
+    CFloatField oasPension{this, "oasPension"};
+    CFloatField splitPensionAmount{this, "splitPensionAmount"};
+    CIntField question4Answer{this, "question4Answer"};
+    CBoolField preBankruptcyReturn{this, "preBankruptcyReturn"};
+    CIntField separationUnder90Days{this, "separationUnder90Days"};
+    // Field 31300 by adopted child, children 1 to 6.
+    CFloatField adoptionChild1{this, "adoptionChild1"};
+    CFloatField adoptionChild2{this, "adoptionChild2"};
+    CFloatField adoptionChild3{this, "adoptionChild3"};
+    CFloatField adoptionChild4{this, "adoptionChild4"};
+    CFloatField adoptionChild5{this, "adoptionChild5"};
+    CFloatField adoptionChild6{this, "adoptionChild6"};
+
+    // Whole months of the year before the month of the bankruptcy.
+    int GetBankruptMonthsInTaxYear() const
+    {
+        return IsPostBankrupt() ? bankruptDate.date().month() - 1 : 0;
+    }
+    bool canClaimSch2() const { return CanClaimSpouse() || maritalStatus == 2; }
+    bool canClaimT1032() const { return HasSpouse() || separationUnder90Days != 0; }
+    // Mode 0: a business, professional, commission, farming or fishing form; any other mode
+    // counts rental forms too.
+    bool HasSelfEmploymentIncome2(int mode) const
+    {
+        const int forms =
+            businessCount + professionalCount + commissionCount + farmingCount + fishingCount;
+        return forms + (mode == 0 ? 0 : int(rentalCount)) > 0;
+    }
+    // The net income the credits test; the province does not change it federally.
+    double getNetIncForCredit(int province) const
+    {
+        Q_UNUSED(province);
+        return f23600;
+    }
+    double getSpouseNetIncForSpouseCredit(bool withExcluded) const
+    {
+        return withExcluded ? spouseNetIncome + spouseExcludedIncome2 : double(spouseNetIncome);
+    }
+    // Child 1 to 6; 0 for any other.
+    double adoptionAmount(int child) const
+    {
+        const CFloatField *const amounts[] = {&adoptionChild1, &adoptionChild2, &adoptionChild3,
+                                              &adoptionChild4, &adoptionChild5, &adoptionChild6};
+        return child >= 1 && child <= 6 ? amounts[child - 1]->value() : 0.0;
+    }
 
     static constexpr int kTaxYear = 2025;
 };

@@ -20,7 +20,8 @@ public:
     CIntField statusInt2{this, "statusInt2"};
     CFloatField instalmentInterest{this, "instalmentInterest"};
     CFloatField politicalContributions{this, "politicalContributions"};
-    CIntField foreignPropertyAnswer{this, "foreignPropertyAnswer"};
+    // 0 is Yes, so a new interview starts unanswered.
+    CIntField foreignPropertyAnswer{this, "foreignPropertyAnswer", -1};
     CIntField principalResidenceAnswer{this, "principalResidenceAnswer"};
 };
 

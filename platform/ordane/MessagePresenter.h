@@ -1,9 +1,12 @@
 // MessagePresenter: the one way boxes and input dialogs reach the user, replaceable by tests.
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 
+class CYesNoContinueDlg;
 class DlgMsgWithLink;
 class QWidget;
 
@@ -47,6 +50,23 @@ struct LinkMessageRequest
     DlgMsgWithLink *dialog = nullptr; // the caller's dialog to run, when it made one
 };
 
+// A warning of numbered lines, some of them links, with Continue and Stop (CYesNoContinueDlg).
+struct ContinueDialogRequest
+{
+    struct Line
+    {
+        int number = 0;
+        QString text; // a link's caption
+        bool bold = false;
+        QString link; // empty for a line of text
+    };
+    QWidget *parent = nullptr;
+    QString title;
+    QList<Line> lines;                   // ascending line numbers
+    QSize size;                          // invalid: the dialog fits its content
+    CYesNoContinueDlg *dialog = nullptr; // the caller's dialog to run, when it made one
+};
+
 class MessagePresenter
 {
 public:
@@ -62,6 +82,8 @@ public:
     virtual int askWithCheckBox(const CheckQuestionRequest &request, bool &checked) = 0;
     // Shows the message with its link modally; returns the dialog's result (1 for Ok).
     virtual int showLinkMessage(const LinkMessageRequest &request) = 0;
+    // Shows the warning modally; 1 when the user continues, else 0.
+    virtual int showContinueDialog(const ContinueDialogRequest &request) = 0;
 
     // The presenter in use: the installed one, or the one showing real Qt dialogs.
     static MessagePresenter &current();

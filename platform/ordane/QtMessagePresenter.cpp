@@ -2,6 +2,8 @@
 #include "ordane/QtMessagePresenter.h"
 
 #include "ordane/COneQOneChkboxDialog.h"
+#include "ordane/CString.h"
+#include "ordane/CYesNoContinueDlg.h"
 #include "ordane/DlgMsgWithLink.h"
 
 #include <QInputDialog>
@@ -42,5 +44,21 @@ int QtMessagePresenter::showLinkMessage(const LinkMessageRequest &request)
     dialog.setMsg2(request.msg2);
     if (!request.url.isEmpty())
         dialog.setLink2(request.url, request.caption);
+    return dialog.execModal();
+}
+
+int QtMessagePresenter::showContinueDialog(const ContinueDialogRequest &request)
+{
+    if (request.dialog)
+        return request.dialog->execModal();
+    CYesNoContinueDlg dialog(request.title, request.parent);
+    for (const ContinueDialogRequest::Line &line : request.lines) {
+        if (line.link.isEmpty())
+            dialog.setMsg(line.number, line.text, line.bold);
+        else
+            dialog.setLinkMsg(line.number, line.text, line.link);
+    }
+    if (request.size.isValid())
+        dialog.resize(request.size.width(), request.size.height());
     return dialog.execModal();
 }

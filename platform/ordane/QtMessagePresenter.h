@@ -10,4 +10,5 @@ public:
     bool getText(const TextInputRequest &request, QString &value) override;
     int askWithCheckBox(const CheckQuestionRequest &request, bool &checked) override;
     int showLinkMessage(const LinkMessageRequest &request) override;
+    int showContinueDialog(const ContinueDialogRequest &request) override;
 };

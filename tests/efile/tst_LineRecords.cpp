@@ -162,7 +162,8 @@ void TestLineRecords::valueMap()
     }
     if (setup == "sch6 widowed") {
         t1->maritalStatus = 2;
-        add<TaxData_Sch6>(person, FormType::SCH6);
+        // Part 1 of the schedule counts once it holds a working income.
+        add<TaxData_Sch6>(person, FormType::SCH6)->workingIncome = 5000.0;
     }
 
     Records r(2, NetfileGenObjParamStru::OutputValueMap);

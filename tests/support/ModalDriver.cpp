@@ -1,6 +1,8 @@
 // ModalDriver: drives the modal widget that QApplication reports as active.
 #include "ModalDriver.h"
 
+#include "ordane/CYesNoContinueDlg.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
@@ -26,6 +28,13 @@ void ModalDriver::poll()
         shown.text = box->text();
     else if (auto *input = qobject_cast<QInputDialog *>(modal))
         shown.text = input->labelText();
+    else if (auto *warning = qobject_cast<CYesNoContinueDlg *>(modal)) {
+        QStringList texts;
+        for (const ContinueDialogRequest::Line &line : warning->request().lines)
+            texts.append(line.text);
+        shown.text = texts.join('\n');
+        shown.size = warning->size();
+    }
     m_seen.append(shown);
 
     for (auto it = action.fills.begin(); it != action.fills.end(); ++it) {

@@ -90,6 +90,29 @@ int ScriptedPresenter::showLinkMessage(const LinkMessageRequest &request)
     return 1;
 }
 
+int ScriptedPresenter::showContinueDialog(const ContinueDialogRequest &request)
+{
+    ShownMessage shown{"continue", request.title, QString(), request.parent};
+    QStringList texts;
+    for (const ContinueDialogRequest::Line &line : request.lines) {
+        texts.append(line.text);
+        QString entry = QString::number(line.number) + ": " + line.text;
+        if (!line.link.isEmpty()) {
+            entry += " <" + line.link + '>';
+            if (shown.link.isEmpty())
+                shown.link = line.link;
+        }
+        shown.lines.append(entry);
+    }
+    shown.text = texts.join('\n');
+    shown.size = request.size;
+    record(shown);
+    if (m_answers.isEmpty())
+        return 1;
+    const QMessageBox::StandardButton answer = m_answers.takeFirst();
+    return answer == QMessageBox::Yes || answer == QMessageBox::Ok ? 1 : 0;
+}
+
 void ScriptedPresenter::appendRecord(const QString &file, const ShownMessage &message)
 {
     QFile out(file);

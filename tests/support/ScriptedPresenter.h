@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,11 +18,16 @@ struct ShownMessage
     }
 
     // "information", "question", "warning", "critical", "input", "window", "checkquestion"
-    // (a question with a check box) or "link" (a message with a link)
+    // (a question with a check box), "link" (a message with a link) or "continue" (a warning of
+    // numbered lines, CYesNoContinueDlg)
     QString kind;
     QString title;
-    QString text;              // a link message's two lines are joined by "\n"
-    QString link;              // a link message's URL
+    QString text; // a link message's two lines are joined by "\n"
+    QString link; // a link message's URL
+    // A continue warning's lines, "number: text", a link as "number: caption <url>"; its text
+    // is the lines' texts (a link's caption) joined by "\n", and size the size it was given.
+    QStringList lines;
+    QSize size;
     QWidget *parent = nullptr; // only meaningful in the process that showed it
 };
 
@@ -53,6 +59,8 @@ public:
     int askWithCheckBox(const CheckQuestionRequest &request, bool &checked) override;
     // Answered Ok.
     int showLinkMessage(const LinkMessageRequest &request) override;
+    // Answered from the queued answers (Yes or Ok continues); with none left, continues.
+    int showContinueDialog(const ContinueDialogRequest &request) override;
 
     static void appendRecord(const QString &file, const ShownMessage &message);
     static QList<ShownMessage> readRecords(const QString &file);

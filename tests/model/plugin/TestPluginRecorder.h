@@ -12,6 +12,8 @@ struct TestPluginScript
     bool takeForms = true;    // deleteProvincialForm takes back the forms it made
     int netfileCode = 0;
     QStringList warnings;
+    QStringList checkTexts;     // the provincial check texts; none set: "check N"
+    QStringList coupleTexts;    // the provincial couple texts
     QMap<int, int> linkedForms; // federal code -> provincial code
     bool makesWizardData = false;
     bool throwOnCreateForm = false; // createProvincialForm throws

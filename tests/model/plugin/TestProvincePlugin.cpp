@@ -204,11 +204,17 @@ public:
                                         TaxData_T1206New *) override
     {
         record("collectProvincialCheckMessages");
-        messages.push_back(CString(QString("check %1").arg(QV_PROVINCE)));
+        if (script().checkTexts.isEmpty())
+            messages.push_back(CString(QString("check %1").arg(QV_PROVINCE)));
+        for (const QString &text : script().checkTexts)
+            messages.push_back(CString(text));
     }
-    void collectProvincialCoupleMessages(std::list<CString> &, CProvincialTaxManager *p) override
+    void collectProvincialCoupleMessages(std::list<CString> &messages,
+                                         CProvincialTaxManager *p) override
     {
         record(QString("collectProvincialCoupleMessages %1").arg(p ? p->getProvince() : 0));
+        for (const QString &text : script().coupleTexts)
+            messages.push_back(CString(text));
     }
     void getWarningMessages(TaxData_T1New *, CTaxData_Form *, QStringList &texts) override
     {
