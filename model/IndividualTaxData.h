@@ -8,12 +8,14 @@
 
 #include <QDate>
 #include <QList>
+#include <memory>
 #include <set>
 
 class CEnumTaxFormObj;
 class CEnumTaxNoteObj;
 class CEnumTaxSlipObj;
 class CEnumTaxWizardObj;
+struct ImportOptions;
 class MyDataStream;
 class QTextStream;
 struct SlipTotals;
@@ -168,6 +170,23 @@ public:
     void collectProvinceFormEntries(int province, QList<TaxDataEntryStru> &out) const;
     bool acceptsAnyValue(int) const { return true; }
 
+    // New return, province change, prior-year import (IndividualTaxDataNewReturn.cpp,
+    // IndividualTaxDataImport.cpp). None of them recalculates.
+    void setupNewReturn(int province, const QString &firstName, const QString &lastName,
+                        const QString &sin, const QDate &birthDate, int maritalStatus,
+                        const QString &spouseFirstName, const QString &spouseLastName,
+                        const QString &spouseSin, const QDate &spouseBirthDate, bool coupled);
+    // Drops the old province's forms, switches the plug-in and adds the new one's defaults.
+    void changeProvince(int oldProvince, int newProvince);
+    void convertFromPriorYear(const ImportOptions &options);
+    // The person's flag and every form's; slips and notes are not told.
+    void setCoupledReturn(bool coupled);
+    void initSpouseClaim();
+    void addTuitionForms();
+    void addSpouseTransferForms();
+    // Every form once, from the federal library or any plug-in (the test print).
+    void createAllForms();
+
     // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
     void applyWizardData(int type);
     void updateWizardData();
@@ -198,6 +217,8 @@ public:
     CString m_password;
     DependantInfoStruct *m_dependants;
     bool m_coupled = false;
+    // All-forms mode only: every plug-in, kept loaded while the forms they made exist.
+    std::unique_ptr<CMultiProvsTaxMgr> m_allFormsMgr;
 
 private:
     class RecordBudget;
@@ -228,4 +249,12 @@ private:
     TaxData_T1New *t1Form();
     // Hands a form object to the plug-ins, deleting it here when none takes it.
     void releaseForm(CTaxData_Form *form, bool unlink);
+    // A new form object from the federal library or the loaded plug-in, set up for this person.
+    CTaxData_Form *makeFormObject(int type, bool addToList);
+    // Hands the provincial wizard data back to its plug-in and drops its entry.
+    void releaseProvincialWizardData();
+    // Moves the person to the province's plug-in. Every object the loaded plug-ins made goes
+    // back to them first; the forms the new plug-in also makes are made again with their
+    // values, ids and links.
+    void switchProvincePlugin(int province);
 };

@@ -369,5 +369,11 @@ public:
     // The credits were used up against the basic federal tax: some of that tax remains.
     bool IsNonRefTaxCreditAllUsed() const { return f42900 >= kAmountTolerance; }
 
+    // Carried into the new year (TaxData_T1NewYear.cpp): without old data the person's
+    // identification, address, banking and language stay; the amounts go.
+    void convertToNewYear(bool keepData) override;
+    // The spouse's mailing address into this T1 (the two live at one address).
+    void SyncWithSpouseMailingAddr(const TaxData_T1New &spouse);
+
     static constexpr int kTaxYear = 2025;
 };
