@@ -7,6 +7,7 @@
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/IndividualTaxData.h"
+#include "model/SpouseTwins.h"
 #include "ordane/CString.h"
 
 namespace {
@@ -34,6 +35,19 @@ template <typename Form> Form *formOf(IndividualTaxData *person, int type)
 }
 
 } // namespace
+
+bool linkSingleTwin(IndividualTaxData &person, IndividualTaxData &partner, CTaxData_Form &form)
+{
+    const int id = person.getFormId(&form);
+    TaxDataEntryStru *twin = id ? partner.findFormEntry(form.getType(), 0, true) : nullptr;
+    if (!twin) {
+        person.setFormLinkId(&form, 0);
+        return false;
+    }
+    twin->linkedId = id;
+    person.setFormLinkId(&form, twin->id);
+    return true;
+}
 
 int FamilyTaxData::coupleWith(FamilyTaxData &other)
 {
@@ -100,14 +114,7 @@ void FamilyTaxData::shareForm(CTaxData_Form *form, int)
         person->setFormLinkId(form, copyId);
         return;
     }
-    // Several forms of the type: none is the twin, and none is made.
-    TaxDataEntryStru *twin = partner->findFormEntry(type, 0, true);
-    if (!twin) {
-        person->setFormLinkId(form, 0);
-        return;
-    }
-    twin->linkedId = id;
-    person->setFormLinkId(form, twin->id);
+    linkSingleTwin(*person, *partner, *form);
 }
 
 void FamilyTaxData::unshareForm(CTaxData_Form *form)
