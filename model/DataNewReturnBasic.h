@@ -8,6 +8,7 @@
 #include "ordane/CWSBaseData.h"
 
 #include <QDate>
+#include <array>
 
 class DataNewReturnBasic : public CWSBaseData
 {
@@ -17,6 +18,17 @@ public:
     // A spouse for the married (0) and common-law (1) statuses; -1 (none chosen) gives false.
     bool hasSpouse() const { return unsigned(fld_MaritalStatus.value()) < 2; }
     int normalizeData() override { return 0; }
+    // The base copies registered fields only; these are not registered.
+    void copyFrom(const CWSBaseData &other) override
+    {
+        const auto *answers = dynamic_cast<const DataNewReturnBasic *>(&other);
+        if (!answers || answers == this)
+            return;
+        const auto mine = allFields();
+        const auto theirs = const_cast<DataNewReturnBasic *>(answers)->allFields();
+        for (size_t i = 0; i < mine.size(); ++i)
+            mine[i]->copyFrom(*theirs[i]);
+    }
 
     // The pages bind the fields by these names; none is registered with the base list.
     CStringField fld_FirstName{nullptr, "fld_FirstName", 50};
@@ -41,4 +53,31 @@ public:
     CBoolField fld_bSch15{nullptr, "fld_bSch15", false};
     CBoolField fld_bT776{nullptr, "fld_bT776", false};
     CBoolField fld_bT2125{nullptr, "fld_bT2125", false};
+
+    // Every field, in the table's order.
+    std::array<CField *, 22> allFields()
+    {
+        return {&fld_FirstName,
+                &fld_LastName,
+                &fld_sin,
+                &fld_dob,
+                &fld_TaxPronv,
+                &fld_MaritalStatus,
+                &fld_FirstNameSpouse,
+                &fld_LastNameSpouse,
+                &fld_Coupled,
+                &fld_SpouseNonResident,
+                &fld_sinSpouse,
+                &fld_dobSpouse,
+                &fld_TaxPronvSpouse,
+                &fld_bSch3,
+                &fld_bSch4,
+                &fld_bSch6,
+                &fld_bSch7,
+                &fld_bSch9,
+                &fld_bSch11,
+                &fld_bSch15,
+                &fld_bT776,
+                &fld_bT2125};
+    }
 };

@@ -130,6 +130,40 @@ void TestNewReturn::dataObjectDefaults()
         QVERIFY(!answers.hasSpouse());
     }
     QCOMPARE(answers.normalizeData(), 0);
+
+    // Names in the table's order; a copy takes every one.
+    const QStringList names{"fld_FirstName",
+                            "fld_LastName",
+                            "fld_sin",
+                            "fld_dob",
+                            "fld_TaxPronv",
+                            "fld_MaritalStatus",
+                            "fld_FirstNameSpouse",
+                            "fld_LastNameSpouse",
+                            "fld_Coupled",
+                            "fld_SpouseNonResident",
+                            "fld_sinSpouse",
+                            "fld_dobSpouse",
+                            "fld_TaxPronvSpouse",
+                            "fld_bSch3",
+                            "fld_bSch4",
+                            "fld_bSch6",
+                            "fld_bSch7",
+                            "fld_bSch9",
+                            "fld_bSch11",
+                            "fld_bSch15",
+                            "fld_bT776",
+                            "fld_bT2125"};
+    QStringList seen;
+    for (CField *field : answers.allFields())
+        seen.append(QString::fromUtf8(field->name()));
+    QCOMPARE(seen, names);
+    fillAnswers(answers, kOntario, 1, true);
+    answers.fld_bT776 = true;
+    DataNewReturnBasic copy;
+    copy.copyFrom(answers);
+    for (size_t i = 0; i < copy.allFields().size(); ++i)
+        QVERIFY2(copy.allFields()[i]->equals(*answers.allFields()[i]), qPrintable(names[int(i)]));
 }
 
 void TestNewReturn::fromWizardAnswers_data()
