@@ -269,13 +269,17 @@ CTaxData_Form *IndividualTaxData::makeFormObject(int type, bool addToList)
     CTaxData_Form *form = createFederalForm(type);
     if (!form)
         form = m_provsTaxMgr.createProvincialForm(type, addToList);
-    if (!form)
-        return nullptr;
-    form->setCoupledReturn(m_coupled);
-    const FormInfoRow *row = formInfo(type);
-    if (row && (row->flags & FormNeedsDependants))
-        form->setDepInfo(m_dependants);
+    if (form)
+        setUpFormObject(*form);
     return form;
+}
+
+void IndividualTaxData::setUpFormObject(CTaxData_Form &form)
+{
+    form.setCoupledReturn(m_coupled);
+    const FormInfoRow *row = formInfo(form.getType());
+    if (row && (row->flags & FormNeedsDependants))
+        form.setDepInfo(m_dependants);
 }
 
 TaxDataEntryStru *IndividualTaxData::findFormEntry(int type, int id, bool create)

@@ -251,6 +251,8 @@ private:
     void releaseForm(CTaxData_Form *form, bool unlink);
     // A new form object from the federal library or the loaded plug-in, set up for this person.
     CTaxData_Form *makeFormObject(int type, bool addToList);
+    // The person's coupled flag and, for the forms that use it, the dependants block.
+    void setUpFormObject(CTaxData_Form &form);
     // Hands the provincial wizard data back to its plug-in and drops its entry.
     void releaseProvincialWizardData();
     // Moves the person to the province's plug-in. Every object the loaded plug-ins made goes

@@ -226,6 +226,7 @@ void IndividualTaxData::createAllForms()
             form = createFederalForm(type);
         if (!form)
             continue;
+        setUpFormObject(*form);
         form->prepareAllForms();
         m_formList.append(new TaxDataEntryStru{type, 0, 0, form});
     }

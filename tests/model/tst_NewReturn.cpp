@@ -475,6 +475,8 @@ void TestNewReturn::allFormsMode()
         QCOMPARE(entry->id, 0);
         QCOMPARE(entry->linkedId, 0);
         QCOMPARE(entry->data->getType(), entry->type);
+        const bool needsDependants = Global_Forms_Info[entry->type].flags & FormNeedsDependants;
+        QCOMPARE(entry->data->depInfo() == &family->dependants(), needsDependants);
         ++counts[entry->type];
     }
     for (int code = 1; code < Global_Forms_Num; ++code) {
