@@ -15,6 +15,7 @@
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
 #include "ordane/CFloatField.h"
+#include "plugin/TestPluginRecorder.h"
 
 #include <map>
 
@@ -88,6 +89,7 @@ private slots:
     void spouseClaim();
     void provinceChangeAlbertaToBritishColumbia();
     void provinceChangeHandsBackProvincialWizardData();
+    void provinceChangeGivesBackBeforeUnloading();
     void provinceChangeOfBothSpouses_data();
     void provinceChangeOfBothSpouses();
     void allFormsMode();
@@ -422,6 +424,34 @@ void TestNewReturn::provinceChangeHandsBackProvincialWizardData()
     QVERIFY(person.findWizardData(WizardType::Provincial, false));
     person.freeAllData();
     QVERIFY(person.m_wizardList.isEmpty());
+}
+
+void TestNewReturn::provinceChangeGivesBackBeforeUnloading()
+{
+    // The old folder first: its destructor points the manager back at the program's folder.
+    m_plugins.reset();
+    m_plugins = std::make_unique<PluginFolder>();
+    TestPluginRecorder recorder;
+    recorder.scripts[kOntario].makesWizardData = true;
+    QVERIFY(m_plugins->linkTestPlugin(kOntario, &recorder));
+    QVERIFY(m_plugins->linkTestPlugin(kBritishColumbia, &recorder));
+    IndividualTaxData person(0, nullptr);
+    person.setupNewReturn(kOntario, "Ada", "Lovelace", "", QDate(), 5, "", "", "", QDate(), false);
+    person.getForm(FormType::ON_S2, 0, true);
+    person.getForm(FormType::ON_S11, 0, true);
+    QVERIFY(person.findWizardData(WizardType::Provincial, false));
+    QCOMPARE(recorder.formsMade, 2);
+    recorder.calls.clear();
+
+    person.changeProvince(kOntario, kBritishColumbia);
+    QCOMPARE(recorder.formsDeletedByPlugin, 2);
+    const QStringList ontario = recorder.calls.filter(QRegularExpression("^9 "));
+    QCOMPARE(ontario, (QStringList{"9 deleteProvincialForm 26 1", "9 deleteProvincialForm 27 1",
+                                   "9 freeWizardData", "9 destroyed"}));
+    QVERIFY(recorder.calls.indexOf("2 createWizardData") > recorder.calls.indexOf("9 destroyed"));
+    QVERIFY(!person.findWizardData(WizardType::Provincial, false));
+    person.freeAllData();
+    QCOMPARE(recorder.managersDeleted, recorder.managersMade);
 }
 
 void TestNewReturn::provinceChangeOfBothSpouses_data()
