@@ -61,6 +61,21 @@ CProvincialTaxManager *CMultiProvsTaxMgr::getProvinceManager(int province, bool 
         return nullptr;
     if (unloadOthers)
         unloadAll();
+    return loadManager(province, true);
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::loadManagerQuietly(int province)
+{
+    return IsProvinceSupported(province) ? loadManager(province, false) : nullptr;
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::loadedManager(int province) const
+{
+    return province >= 0 && province < kSlots ? m_managers[province].get() : nullptr;
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::loadManager(int province, bool reportMissing)
+{
     if (m_managers[province])
         return m_managers[province].get();
     QString fileName;
@@ -72,8 +87,9 @@ CProvincialTaxManager *CMultiProvsTaxMgr::getProvinceManager(int province, bool 
     if (!library->load()) {
         library = std::make_unique<QLibrary>(path);
         if (!library->load()) {
-            presentMessage(QMessageBox::Information, nullptr, QStringLiteral("file path"), path,
-                           QMessageBox::Ok);
+            if (reportMissing)
+                presentMessage(QMessageBox::Information, nullptr, QStringLiteral("file path"), path,
+                               QMessageBox::Ok);
             return nullptr;
         }
     }

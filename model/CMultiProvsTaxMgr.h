@@ -27,6 +27,10 @@ public:
     void unloadAll();
     // The manager of a province, loading its plug-in when needed; null without one.
     CProvincialTaxManager *getProvinceManager(int province, bool unloadOthers);
+    // Loads beside the others without a message when it cannot (all-forms mode).
+    CProvincialTaxManager *loadManagerQuietly(int province);
+    // The manager of a province when its plug-in is loaded, else null.
+    CProvincialTaxManager *loadedManager(int province) const;
     void setMainProvince(int province) { m_mainProvince = province; }
     int getMainProvince() const { return m_mainProvince; }
     void listLoadedProvinces(QList<int> &out) const;
@@ -87,6 +91,7 @@ private:
     static constexpr int kSlots = 14; // province codes 0 to 13
 
     template <typename Call> void forEachManager(Call call) const;
+    CProvincialTaxManager *loadManager(int province, bool reportMissing);
     CProvincialTaxManager *mainManager() const;
     // The first loaded manager when the exchanges apply, else null.
     CProvincialTaxManager *exchangeManager() const;

@@ -9,7 +9,12 @@
 #include <list>
 #include <memory>
 
+class CString;
 class CTaxData_Form;
+class DataAFR;
+class DataNewReturnBasic;
+class TDDTaxDataOnePerson;
+struct ImportOptions;
 class IndividualTaxData;
 class MyDataStream;
 class QComboBox;
@@ -125,6 +130,31 @@ public:
     // True when the user went on through every warning; the second flag is not read.
     bool preCheckReturn(unsigned char edition, bool unused = false);
     bool shouldSuggestSchedule6();
+    // New return and imports (FamilyTaxDataNewReturn.cpp).
+    // A new return file from the new-return wizard's answers; the recalculation's result.
+    int createFromNewReturnWizard(DataNewReturnBasic &answers);
+    // Downloaded Auto-fill data into the current person, then a recalculation; always 0.
+    int applyAutoFillData(TDDTaxDataOnePerson *data, DataAFR *options);
+    // On a return file just loaded from last year's file.
+    void importPriorYearReturn(const ImportOptions &options);
+    void enableAllFormsMode();
+
+    // Coupling, sharing and synchronising between the spouses (FamilyTaxDataSpouses.cpp).
+    // None of them recalculates: the caller does.
+    // The other file's taxpayer becomes this file's spouse; always 1.
+    int coupleWith(FamilyTaxData &other);
+    void changeProvince(int oldProvince, int newProvince, bool both);
+    void getPersonNames(CString &taxpayer, CString &spouse);
+    bool isFormShared(CTaxData_Form *form) const;
+    void shareForm(CTaxData_Form *form, int partnerId);
+    void unshareForm(CTaxData_Form *form);
+    bool isSlipShared(CTaxData_Form *slip) const;
+    void shareSlip(CTaxData_Form *slip, int partnerId);
+    void unshareSlip(CTaxData_Form *slip);
+    bool syncSpouseMailingAddress();
+    int fillPreparerInfo();
+    int syncSpouseT778();
+    void getBalanceAmounts(double &taxpayer, double &spouse, double &total);
 
     IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
     IndividualTaxData *spouse() const { return m_spouse.get(); }

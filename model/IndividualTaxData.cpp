@@ -129,8 +129,22 @@ TaxData_T1New *IndividualTaxData::t1Form()
 
 void IndividualTaxData::releaseForm(CTaxData_Form *form, bool unlink)
 {
-    if (form && !m_provsTaxMgr.deleteProvincialForm(form, unlink))
+    if (!form)
+        return;
+    if (m_allFormsMgr && m_allFormsMgr->deleteProvincialForm(form, unlink))
+        return;
+    if (!m_provsTaxMgr.deleteProvincialForm(form, unlink))
         delete form;
+}
+
+void IndividualTaxData::releaseProvincialWizardData()
+{
+    for (int i = m_wizardList.size() - 1; i >= 0; --i) {
+        if (m_wizardList[i]->type != WizardType::Provincial)
+            continue;
+        m_provsTaxMgr.freeProvincialWizardData();
+        delete m_wizardList.takeAt(i);
+    }
 }
 
 void IndividualTaxData::freeAllData()
@@ -150,15 +164,14 @@ void IndividualTaxData::freeAllData()
         delete entry;
     }
     m_slipList.clear();
+    releaseProvincialWizardData();
     for (TaxWizardEntryStru *entry : m_wizardList) {
-        if (entry->type == WizardType::Provincial)
-            m_provsTaxMgr.freeProvincialWizardData();
-        else
-            delete entry->data;
+        delete entry->data;
         delete entry;
     }
     m_wizardList.clear();
     // Last: the objects above may have come from the plug-ins.
+    m_allFormsMgr.reset();
     m_provsTaxMgr.unloadAll();
 }
 
@@ -240,21 +253,33 @@ TaxDataEntryStru *IndividualTaxData::addForm(int type, int id, bool addToList, i
     // Two codes that must never come back into a return.
     if (type == FormType::FORM_177 || type == FormType::FORM_178)
         return nullptr;
-    CTaxData_Form *form = createFederalForm(type);
-    if (!form)
-        form = m_provsTaxMgr.createProvincialForm(type, addToList);
+    CTaxData_Form *form = makeFormObject(type, addToList);
     if (!form)
         return nullptr;
-    form->setCoupledReturn(m_coupled);
-    const FormInfoRow *row = formInfo(type);
-    if (row && (row->flags & FormNeedsDependants))
-        form->setDepInfo(m_dependants);
     auto *entry = new TaxDataEntryStru{type, takeId(id), linkedId, form};
     if (addToList)
         m_formList.append(entry);
     if (prefill)
         prefillNewForm(entry);
     return entry;
+}
+
+CTaxData_Form *IndividualTaxData::makeFormObject(int type, bool addToList)
+{
+    CTaxData_Form *form = createFederalForm(type);
+    if (!form)
+        form = m_provsTaxMgr.createProvincialForm(type, addToList);
+    if (form)
+        setUpFormObject(*form);
+    return form;
+}
+
+void IndividualTaxData::setUpFormObject(CTaxData_Form &form)
+{
+    form.setCoupledReturn(m_coupled);
+    const FormInfoRow *row = formInfo(form.getType());
+    if (row && (row->flags & FormNeedsDependants))
+        form.setDepInfo(m_dependants);
 }
 
 TaxDataEntryStru *IndividualTaxData::findFormEntry(int type, int id, bool create)

@@ -9,12 +9,14 @@
 
 #include <QDate>
 #include <QList>
+#include <memory>
 #include <set>
 
 class CEnumTaxFormObj;
 class CEnumTaxNoteObj;
 class CEnumTaxSlipObj;
 class CEnumTaxWizardObj;
+struct ImportOptions;
 class MyDataStream;
 class QTextStream;
 struct NetfileGenObjParamStru;
@@ -223,6 +225,22 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // New return, province change, prior-year import (IndividualTaxDataNewReturn.cpp,
+    // IndividualTaxDataImport.cpp). None of them recalculates.
+    void setupNewReturn(int province, const QString &firstName, const QString &lastName,
+                        const QString &sin, const QDate &birthDate, int maritalStatus,
+                        const QString &spouseFirstName, const QString &spouseLastName,
+                        const QString &spouseSin, const QDate &spouseBirthDate, bool coupled);
+    // Drops the old province's forms, switches the plug-in and adds the new one's defaults.
+    void changeProvince(int oldProvince, int newProvince);
+    void convertFromPriorYear(const ImportOptions &options);
+    // The person's flag and every form's; slips and notes are not told.
+    void setCoupledReturn(bool coupled);
+    void initSpouseClaim();
+    void addTuitionForms();
+    void addSpouseTransferForms();
+    // Every form once, from the federal library or any plug-in (the test print).
+    void createAllForms();
 
     // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
     void applyWizardData(int type);
@@ -254,6 +272,8 @@ public:
     CString m_password;
     DependantInfoStruct *m_dependants;
     bool m_coupled = false;
+    // All-forms mode only: every plug-in, kept loaded while the forms they made exist.
+    std::unique_ptr<CMultiProvsTaxMgr> m_allFormsMgr;
 
 private:
     class RecordBudget;
@@ -284,4 +304,14 @@ private:
     TaxData_T1New *t1Form();
     // Hands a form object to the plug-ins, deleting it here when none takes it.
     void releaseForm(CTaxData_Form *form, bool unlink);
+    // A new form object from the federal library or the loaded plug-in, set up for this person.
+    CTaxData_Form *makeFormObject(int type, bool addToList);
+    // The person's coupled flag and, for the forms that use it, the dependants block.
+    void setUpFormObject(CTaxData_Form &form);
+    // Hands the provincial wizard data back to its plug-in and drops its entry.
+    void releaseProvincialWizardData();
+    // Moves the person to the province's plug-in. Every object the loaded plug-ins made goes
+    // back to them first; the forms the new plug-in also makes are made again with their
+    // values, ids and links.
+    void switchProvincePlugin(int province);
 };

@@ -23,6 +23,15 @@ public:
     CIntField higherIncomeFlag2{this, "higherIncomeFlag2"};
     CFloatField partnerAmount{this, "partnerAmount"};
     CFloatField amount{this, "amount"};
+
+    // The spouse's T778 into this one: each return sees the other's claim and which of the
+    // two has the higher income.
+    void SyncWithSpouseT778(const TaxData_T778New &spouse)
+    {
+        partnerAmount = spouse.amount.value();
+        higherIncomeFlag1 = spouse.higherIncomeFlag2.value();
+        higherIncomeFlag2 = spouse.higherIncomeFlag1.value();
+    }
 };
 
 // T929: disability supports deduction.
@@ -334,6 +343,9 @@ public:
     CFloatField amount2{this, "amount2"};
     CStringField newAddress{this, "newAddress"};
     void getDescription(CString &out) const override { out = newAddress.value(); }
+
+    // Its carry reaches the new year through the T1 (the loaded carry amount), not the form.
+    bool keepForNewYear(int, int) const override { return false; }
 
     // What the form carries into the following year: the first amount less the second, when
     // positive.

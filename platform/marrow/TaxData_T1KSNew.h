@@ -14,6 +14,13 @@ class TaxData_T1KSNew : public CTaxData_Form
 public:
     explicit TaxData_T1KSNew(int code);
     ~TaxData_T1KSNew() override;
+    // The values of another summary (the prior-year copy takes this year's); the code stays.
+    TaxData_T1KSNew &operator=(const TaxData_T1KSNew &other)
+    {
+        if (this != &other)
+            copyValuesFrom(other);
+        return *this;
+    }
 
     CStringField password{this, "password", 30};
     CStringField taxYear{this, "taxYear", 4};

@@ -693,5 +693,11 @@ public:
         return child >= 1 && child <= 6 ? amounts[child - 1]->value() : 0.0;
     }
 
+    // Carried into the new year (TaxData_T1NewYear.cpp): without old data the person's
+    // identification, address, banking and language stay; the amounts go.
+    void convertToNewYear(bool keepData) override;
+    // The spouse's mailing address into this T1 (the two live at one address).
+    void SyncWithSpouseMailingAddr(const TaxData_T1New &spouse);
+
     static constexpr int kTaxYear = 2025;
 };

@@ -5,6 +5,7 @@
 #include "FailDevice.h"
 #include "FifoWatchdog.h"
 #include "PluginFolder.h"
+#include "RecordWriter.h"
 #include "ReturnFixture.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
@@ -34,6 +35,7 @@
 #include <unistd.h>
 
 using namespace ReturnFixture;
+using namespace RecordWriter;
 
 namespace {
 
@@ -44,121 +46,6 @@ const QString kLater = "The tax return file is prepared by a much later version 
 const QString kPrompt = "Please enter the password for this return file\n"
                         "This return file is proetected by a password\n\n"
                         "Press 'Cancel' button to cancel";
-
-// One form, slip or note record as the test writes it; a null block writes an empty one.
-struct Entry
-{
-    int type = 0;
-    int id = 0;
-    int linkedId = 0;
-    std::shared_ptr<CTaxData_Form> block;
-    bool damaged = false; // a block with a wrong marker
-};
-
-// A person record, field by field as each version lays it out.
-struct Record
-{
-    int version = 66098;
-    int province = kProvince;
-    int nextId = 120;
-    int allFormsFlag = 1; // written from 65866 on
-    QString password;
-    QString tag = "4093tax81726354";
-    QList<Entry> forms;
-    QList<Entry> slips;
-    QList<Entry> notes; // type unused, id is the key
-    QByteArray archive = QByteArray(4, '\0');
-};
-
-void writeBlock(MyDataStream &ar, const Entry &e, int version)
-{
-    if (e.damaged) {
-        ar << quint32(0xDEADBEEF) << qint32(0) << qint32(0);
-        return;
-    }
-    if (!e.block) {
-        // The smallest block: marker, flags and no fields.
-        ar << CTaxData_Form::kBlockMarker << qint32(0) << qint32(0);
-        return;
-    }
-    CString tag("4093tax81726354");
-    e.block->Serialize(version, tag, ar);
-}
-
-void writeRecord(MyDataStream &ar, const Record &r)
-{
-    const int v = r.version;
-    ar << qint32(v) << qint32(2025);
-    if (v > 65988)
-        ar << qint32(0);
-    if (v > 65865)
-        ar << qint32(r.allFormsFlag);
-    CReservedArea area;
-    area.setString(1, r.password);
-    area.setString(2, r.tag);
-    area.writeToArchive(ar);
-    ar << qint32(r.nextId) << qint32(r.province) << qint32(r.forms.size());
-    for (const Entry &e : r.forms) {
-        ar << qint32(e.type);
-        if (v > 65855)
-            ar << qint32(e.id) << qint32(e.linkedId);
-        writeBlock(ar, e, v);
-    }
-    ar << qint32(r.slips.size());
-    for (const Entry &e : r.slips) {
-        ar << qint32(e.type) << qint32(e.id);
-        if (v > 65856)
-            ar << qint32(e.linkedId);
-        writeBlock(ar, e, v);
-    }
-    if (v > 65715) {
-        ar << qint32(r.notes.size());
-        for (const Entry &e : r.notes) {
-            ar << qint32(1) << qint32(e.id);
-            Entry note = e;
-            if (!note.block)
-                note.block = std::make_shared<TaxData_TaxNote>();
-            writeBlock(ar, note, v);
-        }
-    }
-    if (v > 65776) {
-        ar.writeRawData("bbbbbbbb", 8);
-        ar.writeRawData(r.archive.constData(), r.archive.size());
-        ar.writeRawData("bbbbbbbb", 8);
-    }
-}
-
-struct File
-{
-    Record taxpayer;
-    Record spouse;
-    QByteArray dependants; // empty: a block of no records
-    bool withSettings = true;
-};
-
-QByteArray writeFile(const File &f)
-{
-    QByteArray bytes;
-    MyDataStream ar(&bytes, QIODevice::WriteOnly);
-    writeRecord(ar, f.taxpayer);
-    writeRecord(ar, f.spouse);
-    if (f.dependants.isEmpty())
-        ar << qint32(0);
-    else
-        ar.writeRawData(f.dependants.constData(), f.dependants.size());
-    if (f.withSettings) {
-        for (int value : {1, 0, 1, 1, 0, 1, 105, 204})
-            ar << qint32(value);
-    }
-    return bytes;
-}
-
-Record emptySpouse()
-{
-    Record r;
-    r.province = 0;
-    return r;
-}
 
 // The taxpayer record most rows start from: no T1, so nothing is added after reading.
 Record baseRecord(int version)
