@@ -58,10 +58,11 @@ void configureService(quint16 port, const QByteArray &softwareCode, const QByteA
     app->runPath = run;
     app->separator = "/";
     QByteArray ini = "NetfileSoftwareCode=" + softwareCode + "\n" + "TDDEndpoint0=" + kPassword095 +
-                     "\nTDDEndpoint2=" + kPasswordOther + "\n" + extraLines;
+                     "\nTDDEndpoint2=" + kPasswordOther + "\n";
     if (port != 0)
         ini += "TDDEndpoint8=127.0.0.1:" + QByteArray::number(port) + "\n" +
                "TDDEndpoint12=127.0.0.1:" + QByteArray::number(port) + "\n";
+    ini += extraLines; // read last, so they win
     QFile file(run + "/gr_path.ini");
     file.open(QIODevice::WriteOnly);
     file.write(ini);

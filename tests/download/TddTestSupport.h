@@ -41,7 +41,7 @@ private:
 
 // Points the configuration at a local service "127.0.0.1:port" (0 leaves the placeholder
 // hosts) with these passwords and software code, as a path file would; extraLines are
-// further path-file lines. The run folder becomes a fresh folder of the test's own.
+// further path-file lines, read last. The run folder becomes a fresh folder of the test's own.
 void configureService(quint16 port, const QByteArray &softwareCode,
                       const QByteArray &extraLines = QByteArray());
 // The passwords the configuration gets: production, by software code "095" or another.
