@@ -1,6 +1,7 @@
 // The download tests' recording sink and configuration.
 #include "TddTestSupport.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QUuid>
@@ -47,6 +48,28 @@ bool RecordingSink::ended() const
 {
     QMutexLocker lock(&m_mutex);
     return !m_reports.isEmpty() && m_reports.last().first >= 99;
+}
+
+bool TddServiceFixture::initOnce(QString *error)
+{
+    Q_INIT_RESOURCE(tdd);
+    if (!m_certDir.isValid() || !m_certs.create(m_certDir.path())) {
+        *error = m_certs.errorString();
+        return false;
+    }
+    QSslConfiguration::setDefaultConfiguration(m_certs.clientConfiguration());
+    QDesktopServices::setUrlHandler("https", &links, "open");
+    return true;
+}
+
+bool TddServiceFixture::startService(const QByteArray &softwareCode)
+{
+    m_server = std::make_unique<LocalServer>();
+    if (!m_server->listen(m_certs.serverConfiguration()))
+        return false;
+    configureService(m_server->port(), softwareCode);
+    links.links.clear();
+    return true;
 }
 
 void configureService(quint16 port, const QByteArray &softwareCode, const QByteArray &extraLines)

@@ -4,8 +4,15 @@
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QObject>
 #include <QPair>
 #include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+
+#include "LocalServer.h"
+#include "TestCertificates.h"
 
 #include "download/TddProgressSink.h"
 
@@ -37,6 +44,36 @@ private:
     Reports m_reports;
     QList<int> m_counts;
     QStringList m_messages;
+};
+
+// Catches the links the program asks the desktop to open.
+class LinkCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> links;
+public slots:
+    void open(const QUrl &url) { links << url; }
+};
+
+// The download's service played by a local HTTPS server with a test authority that every
+// client of the process trusts, and the links opened in the "browser".
+class TddServiceFixture
+{
+public:
+    // Once per test binary: the authority, its trust, the link catcher, the templates.
+    bool initOnce(QString *error);
+    // A fresh service that the configuration points at (see configureService).
+    bool startService(const QByteArray &softwareCode = "095");
+    void stopService() { m_server.reset(); }
+    LocalServer &service() { return *m_server; }
+
+    LinkCatcher links;
+
+private:
+    QTemporaryDir m_certDir;
+    TestCertificates m_certs;
+    std::unique_ptr<LocalServer> m_server;
 };
 
 // Points the configuration at a local service "127.0.0.1:port" (0 leaves the placeholder

@@ -67,16 +67,6 @@ Reports getReports(const QList<int> &bases)
 }
 } // namespace
 
-// Catches the links the program asks the desktop to open.
-class LinkCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> links;
-public slots:
-    void open(const QUrl &url) { links << url; }
-};
-
 class TestTddProtocol : public QObject
 {
     Q_OBJECT
@@ -109,38 +99,30 @@ private:
     void runStageWorker();
     std::unique_ptr<TddWebService> makeService(int mode = 1);
 
-    QTemporaryDir m_certDir;
-    TestCertificates m_certs;
-    std::unique_ptr<LocalServer> m_server;
+    TddServiceFixture m_fixture;
     std::unique_ptr<RecordingSink> m_sink;
     std::unique_ptr<TddWebService> m_service;
-    LinkCatcher m_links;
 };
 
 void TestTddProtocol::initTestCase()
 {
-    Q_INIT_RESOURCE(tdd);
-    QVERIFY(m_certDir.isValid());
-    QVERIFY2(m_certs.create(m_certDir.path()), qPrintable(m_certs.errorString()));
-    QSslConfiguration::setDefaultConfiguration(m_certs.clientConfiguration());
-    QDesktopServices::setUrlHandler("https", &m_links, "open");
+    QString error;
+    QVERIFY2(m_fixture.initOnce(&error), qPrintable(error));
 }
 
 void TestTddProtocol::init()
 {
-    m_server = std::make_unique<LocalServer>();
-    QVERIFY(m_server->listen(m_certs.serverConfiguration()));
-    configureService(m_server->port(), "095");
+    QVERIFY(m_fixture.startService());
     m_sink = std::make_unique<RecordingSink>(QList<QByteArray>{"046454286", "123456782"});
     m_service = makeService();
-    m_links.links.clear();
+    m_fixture.links.links.clear();
 }
 
 void TestTddProtocol::cleanup()
 {
     m_service.reset();
     m_sink.reset();
-    m_server.reset();
+    m_fixture.stopService();
 }
 
 std::unique_ptr<TddWebService> TestTddProtocol::makeService(int mode)
@@ -197,12 +179,12 @@ void TestTddProtocol::stageOnTheWire()
     QFETCH(QByteArray, tail);
     m_sink = std::make_unique<RecordingSink>(sins);
     m_service = makeService(mode);
-    m_server->enqueue(LocalServer::Response::answer(500, soapFault("no")));
-    m_server->enqueue(LocalServer::Response::answer(500, soapFault("no")));
+    m_fixture.service().enqueue(LocalServer::Response::answer(500, soapFault("no")));
+    m_fixture.service().enqueue(LocalServer::Response::answer(500, soapFault("no")));
     QCOMPARE(m_service->stageRequest(), 100);
     QCOMPARE(m_service->stageRequest(), 100);
 
-    const QList<LocalServer::Request> requests = m_server->requests();
+    const QList<LocalServer::Request> requests = m_fixture.service().requests();
     QCOMPARE(requests.size(), 2);
     for (const LocalServer::Request &request : requests) {
         QCOMPARE(request.method, QByteArray("POST"));
@@ -227,9 +209,9 @@ void TestTddProtocol::stageOnTheWire()
 void TestTddProtocol::getOnTheWire()
 {
     QVERIFY(!m_service->setReturnedToken("ret%2Btok%3D"));
-    m_server->enqueue(LocalServer::Response::answer(200, getReply("7", "x")));
+    m_fixture.service().enqueue(LocalServer::Response::answer(200, getReply("7", "x")));
     QCOMPARE(m_service->pollForData(), 7);
-    const LocalServer::Request request = m_server->requests().value(0);
+    const LocalServer::Request request = m_fixture.service().requests().value(0);
     QCOMPARE(request.path, kServicePath);
     QVERIFY(request.body.endsWith("<GetTDDNetfile xmlns=\"http://tax-authority.invalid/xmlns/tdd/"
                                   "2-10-1\" xmlns:ns2=\"http://tax-authority.invalid/xmlns/ccms/"
@@ -275,14 +257,14 @@ void TestTddProtocol::stageReplies()
     QFETCH(QByteArray, reply);
     QFETCH(Reports, reports);
     QFETCH(bool, linkOpened);
-    m_server->enqueue(LocalServer::Response::answer(status, reply));
+    m_fixture.service().enqueue(LocalServer::Response::answer(status, reply));
     runStageWorker();
     QCOMPARE(m_sink->reports(), reports);
-    QTRY_COMPARE(m_links.links.size(), linkOpened ? 1 : 0);
+    QTRY_COMPARE(m_fixture.links.links.size(), linkOpened ? 1 : 0);
     QCOMPARE(m_service->isBusy(), false);
     QCOMPARE(m_service->stageToken(), linkOpened ? QByteArray("stage-token-1") : QByteArray());
     if (linkOpened)
-        QCOMPARE(m_links.links.value(0).toEncoded(), m_service->browserUrl().toUtf8());
+        QCOMPARE(m_fixture.links.links.value(0).toEncoded(), m_service->browserUrl().toUtf8());
 }
 
 void TestTddProtocol::getSequences_data()
@@ -316,14 +298,14 @@ void TestTddProtocol::getSequences()
     QFETCH(int, result);
     int n = 0;
     for (const QByteArray &code : codes)
-        m_server->enqueue(LocalServer::Response::answer(
+        m_fixture.service().enqueue(LocalServer::Response::answer(
             200, getReply(code, "next-token-" + QByteArray::number(++n))));
     QVERIFY(!m_service->setReturnedToken("first-token"));
     QCOMPARE(m_service->pollForData(), result);
     QCOMPARE(m_sink->reports(), reports);
     QCOMPARE(m_sink->recordCounts(), result == 20 ? QList<int>{0} : QList<int>{});
     // Each attempt posts the token the last reply gave.
-    const QList<LocalServer::Request> requests = m_server->requests();
+    const QList<LocalServer::Request> requests = m_fixture.service().requests();
     QCOMPARE(requests.size(), codes.size());
     for (int i = 0; i < requests.size(); ++i)
         QCOMPARE(elementText(requests[i].body, "TokenIdentifier"),
@@ -333,12 +315,12 @@ void TestTddProtocol::getSequences()
 
 void TestTddProtocol::faultAsGetReplyPostsEmptyToken()
 {
-    m_server->enqueue(LocalServer::Response::answer(500, soapFault("busy")));
-    m_server->enqueue(LocalServer::Response::answer(200, getReply("20", "")));
+    m_fixture.service().enqueue(LocalServer::Response::answer(500, soapFault("busy")));
+    m_fixture.service().enqueue(LocalServer::Response::answer(200, getReply("20", "")));
     QVERIFY(!m_service->setReturnedToken("first-token"));
     QCOMPARE(m_service->pollForData(), 20);
     QCOMPARE(m_sink->reports(), (getReports({56}) + Reports{{60, 0}, {65, 0}, {99, 1000}}));
-    const QList<LocalServer::Request> requests = m_server->requests();
+    const QList<LocalServer::Request> requests = m_fixture.service().requests();
     QCOMPARE(requests.size(), 2);
     QVERIFY(requests[1].body.contains("<TokenIdentifier></TokenIdentifier>"));
     QCOMPARE(readTddLog(1), QByteArray("token is short\n"));
@@ -349,7 +331,7 @@ void TestTddProtocol::stageWorkerWhileBusy()
     QVERIFY(m_service->setBusy());
     runStageWorker();
     QCOMPARE(m_sink->reports(), (Reports{{1000, -50}}));
-    QVERIFY(m_server->requests().isEmpty());
+    QVERIFY(m_fixture.service().requests().isEmpty());
     QVERIFY(m_service->isBusy()); // still the running step's
     m_service->clearBusy();
 }
@@ -364,7 +346,7 @@ void TestTddProtocol::placeholderHostFailsAtOnce()
                           "placeholder under the reserved .invalid domain"),
              log.constData());
     QVERIFY(!m_service->isBusy());
-    QCOMPARE(m_links.links.size(), 0);
+    QCOMPARE(m_fixture.links.links.size(), 0);
 }
 
 void TestTddProtocol::silentServerTimesOut()
@@ -372,7 +354,7 @@ void TestTddProtocol::silentServerTimesOut()
     QWebClient::Limits limits;
     limits.idleMs = 300;
     m_service->setRequestLimits(limits);
-    m_server->enqueue(LocalServer::Response::neverAnswer());
+    m_fixture.service().enqueue(LocalServer::Response::neverAnswer());
     QCOMPARE(m_service->stageRequest(), -20);
     QCOMPARE(m_sink->reports(), (Reports{{5, 0}, {1000, -20}}));
     QVERIFY(readTddLog(0).contains("No answer from 127.0.0.1 within 300 ms."));
@@ -395,11 +377,11 @@ void TestTddProtocol::fullLog()
     QFETCH(bool, requestLogged);
     QFETCH(bool, replyLogged);
     // Under MODEDEBUG the test endpoints are read; the test keys point at the same server.
-    const QByteArray port = QByteArray::number(m_server->port());
-    configureService(m_server->port(), "095",
+    const QByteArray port = QByteArray::number(m_fixture.service().port());
+    configureService(m_fixture.service().port(), "095",
                      keys + "TDDEndpointTest8=127.0.0.1:" + port + "\nTDDEndpointTest0=" +
                          kPassword095 + "\nTDDEndpointTest10=/TaxDataDeliveryService\n");
-    m_server->enqueue(LocalServer::Response::answer(200, stageOk()));
+    m_fixture.service().enqueue(LocalServer::Response::answer(200, stageOk()));
     QCOMPARE(m_service->stageRequest(), 0);
     const QByteArray log = readTddLog(0);
     QVERIFY(log.startsWith("\n\n"));
@@ -445,7 +427,7 @@ void TestTddProtocol::malformedReplies()
     QVERIFY(result.TokenIdentifier.isEmpty());
     // Through the wire too: a failure pair, never a crash.
     for (int i = 0; i < 4; ++i)
-        m_server->enqueue(LocalServer::Response::answer(200, reply));
+        m_fixture.service().enqueue(LocalServer::Response::answer(200, reply));
     QCOMPARE(m_service->stageRequest(), 100);
     QCOMPARE(m_sink->reports(), (Reports{{5, 0}, {10, 0}, {1000, 100}}));
     // As a get reply it is "not ready" each time, and the download ends after three.
@@ -474,7 +456,7 @@ void TestTddProtocol::credentials()
     QFETCH(int, mode);
     QFETCH(QString, user);
     QFETCH(QString, password);
-    configureService(m_server->port(), code);
+    configureService(m_fixture.service().port(), code);
     CString u, p;
     getServiceCredentials(mode, u, p);
     QCOMPARE(QString(u), user);
@@ -485,14 +467,14 @@ void TestTddProtocol::stopEndsGetStep()
 {
     // Not ready, then a long wait: a stop ends the step without waiting it out or posting.
     m_service->setRetryWaitMs(600000);
-    m_server->enqueue(LocalServer::Response::answer(200, getReply("0", "next-token")));
+    m_fixture.service().enqueue(LocalServer::Response::answer(200, getReply("0", "next-token")));
     QVERIFY(!m_service->setReturnedToken("first-token"));
     QTimer::singleShot(200, [this] { m_service->requestStop(); });
     std::unique_ptr<QThread> worker(QThread::create([this] { m_service->pollForData(); }));
     worker->start();
     QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 10000);
     QCOMPARE(m_sink->reports(), (Reports{{50, 0}, {55, 0}}));
-    QCOMPARE(m_server->requests().size(), 1);
+    QCOMPARE(m_fixture.service().requests().size(), 1);
 }
 
 QV_TEST_MAIN(TestTddProtocol)

@@ -66,15 +66,6 @@ QByteArray request(const QByteArray &target, const QByteArray &host)
 }
 } // namespace
 
-class LinkCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> links;
-public slots:
-    void open(const QUrl &url) { links << url; }
-};
-
 class TestTddSignIn : public QObject
 {
     Q_OBJECT
@@ -100,36 +91,28 @@ private slots:
 private:
     TddHttpServer *startServer();
 
-    QTemporaryDir m_certDir;
-    TestCertificates m_certs;
-    std::unique_ptr<LocalServer> m_service;
+    TddServiceFixture m_fixture;
     std::unique_ptr<RecordingSink> m_sink;
-    LinkCatcher m_links;
 };
 
 void TestTddSignIn::initTestCase()
 {
-    Q_INIT_RESOURCE(tdd);
-    QVERIFY(m_certDir.isValid());
-    QVERIFY2(m_certs.create(m_certDir.path()), qPrintable(m_certs.errorString()));
-    QSslConfiguration::setDefaultConfiguration(m_certs.clientConfiguration());
-    QDesktopServices::setUrlHandler("https", &m_links, "open");
+    QString error;
+    QVERIFY2(m_fixture.initOnce(&error), qPrintable(error));
 }
 
 void TestTddSignIn::init()
 {
-    m_service = std::make_unique<LocalServer>();
-    QVERIFY(m_service->listen(m_certs.serverConfiguration()));
-    configureService(m_service->port(), "095");
+    QVERIFY(m_fixture.startService());
     m_sink = std::make_unique<RecordingSink>(QList<QByteArray>{"046454286"});
-    m_links.links.clear();
+    m_fixture.links.links.clear();
 }
 
 void TestTddSignIn::cleanup()
 {
     TddHttpServer::shutdown();
     m_sink.reset();
-    m_service.reset();
+    m_fixture.stopService();
     setNow();
 }
 
@@ -196,22 +179,22 @@ void TestTddSignIn::signInLink()
     QFETCH(int, mode);
     QFETCH(QByteArray, user);
     QFETCH(QByteArray, auth);
-    configureService(m_service->port(), "095", "TDDEndpoint12=signin.tax-authority.invalid\n");
+    configureService(m_fixture.service().port(), "095", "TDDEndpoint12=signin.tax-authority.invalid\n");
     const QDateTime fixed = QDateTime::fromSecsSinceEpoch(1767225600);
     setNow(fixed);
     // A stage token holding the signs URL encoding must escape.
     const QByteArray stageToken = "st+ag/e=token";
-    m_service->enqueue(LocalServer::Response::answer(
+    m_fixture.service().enqueue(LocalServer::Response::answer(
         200, soapReply(mode == 1 ? "StageTDDNetfileResponse" : "StageNOAResponse",
                        "<ReturnCode>0</ReturnCode><TokenIdentifier>" + stageToken +
                            "</TokenIdentifier>")));
     TddHttpServer *server = TddHttpServer::instance(m_sink.get());
     server->service()->setTaxYearAndMode("2025", mode);
     server->startStage();
-    QTRY_COMPARE(m_links.links.size(), 1);
+    QTRY_COMPARE(m_fixture.links.links.size(), 1);
     QCOMPARE(m_sink->reports(), (Reports{{5, 0}, {10, 0}, {15, 0}, {20, 0}}));
 
-    const QByteArray link = m_links.links[0].toEncoded();
+    const QByteArray link = m_fixture.links.links[0].toEncoded();
     QCOMPARE(link, server->service()->browserUrl().toUtf8());
     const QByteArray start = "https://signin.tax-authority.invalid/gol-ged/awsc/tdd/auth/start?";
     QVERIFY2(link.startsWith(start), link.constData());
@@ -293,7 +276,7 @@ void TestTddSignIn::listenerRefuses()
     QCOMPARE(server->service()->returnedToken(), QByteArray("earlier-token"));
     QVERIFY(server->isRunning());
     QVERIFY(!server->service()->isBusy());
-    QVERIFY(m_service->requests().isEmpty());
+    QVERIFY(m_fixture.service().requests().isEmpty());
     // Still listening for the real return call.
     QCOMPARE(ask(server->listeningPort(), request("/", "localhost:" + port)), kHelloReply);
 }
@@ -316,7 +299,7 @@ void TestTddSignIn::acceptedTokenStartsGetStep()
     QFETCH(QByteArray, target);
     QFETCH(QByteArray, token);
     QFETCH(int, mode);
-    m_service->enqueue(LocalServer::Response::answer(
+    m_fixture.service().enqueue(LocalServer::Response::answer(
         200, soapReply(mode == 1 ? "GetTDDNetfileResponse" : "GetNOAResponse",
                        "<ReturnCode>20</ReturnCode>")));
     TddHttpServer *server = startServer();
@@ -328,7 +311,7 @@ void TestTddSignIn::acceptedTokenStartsGetStep()
     QFile page(":/tdd/tdd/tdd_logouthtml.xmt");
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QByteArray body = page.readAll().replace(
-        "$$(crajsurl)", "https://127.0.0.1:" + QByteArray::number(m_service->port()) +
+        "$$(crajsurl)", "https://127.0.0.1:" + QByteArray::number(m_fixture.service().port()) +
                             "/gol-ged/awsc/tdd/auth/pub/js/cra.js");
     QVERIFY(body.contains("<p>Now back to Quorvandelle Auto-fill My Return!</p>\r\n"));
     QCOMPARE(reply, "HTTP/1.0 200 OK\nContent-Type: text/html\nContent-Length: " +
@@ -338,7 +321,7 @@ void TestTddSignIn::acceptedTokenStartsGetStep()
     QVERIFY(!server->isRunning());
     QTRY_VERIFY(m_sink->ended());
     QCOMPARE(m_sink->reports(), (Reports{{25, 0}, {30, 0}, {40, 0}, {50, 0}, {55, 0}, {99, 1000}}));
-    const QList<LocalServer::Request> requests = m_service->requests();
+    const QList<LocalServer::Request> requests = m_fixture.service().requests();
     QCOMPARE(requests.size(), 1);
     QVERIFY(requests[0].body.contains("<TokenIdentifier>" + token + "</TokenIdentifier>"));
     QVERIFY(requests[0].path.endsWith(mode == 1 ? "/TaxDataDeliveryService"
@@ -365,7 +348,7 @@ void TestTddSignIn::tokenWhileStepRuns()
     QVERIFY(reply.startsWith("HTTP/1.0 200 OK\nContent-Type: text/html\n"));
     QCOMPARE(m_sink->reports(), (Reports{{25, 0}, {30, 0}, {40, 0}}));
     QTest::qWait(50);
-    QVERIFY(m_service->requests().isEmpty()); // no second get step
+    QVERIFY(m_fixture.service().requests().isEmpty()); // no second get step
     server->service()->clearBusy();
 }
 
