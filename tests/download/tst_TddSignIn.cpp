@@ -87,6 +87,7 @@ private slots:
     void listenerTimesOut();
     void busyPort();
     void restartReplacesListener();
+    void shutdownAbortsRequestInFlight();
 
 private:
     TddHttpServer *startServer();
@@ -179,7 +180,8 @@ void TestTddSignIn::signInLink()
     QFETCH(int, mode);
     QFETCH(QByteArray, user);
     QFETCH(QByteArray, auth);
-    configureService(m_fixture.service().port(), "095", "TDDEndpoint12=signin.tax-authority.invalid\n");
+    configureService(m_fixture.service().port(), "095",
+                     "TDDEndpoint12=signin.tax-authority.invalid\n");
     const QDateTime fixed = QDateTime::fromSecsSinceEpoch(1767225600);
     setNow(fixed);
     // A stage token holding the signs URL encoding must escape.
@@ -407,6 +409,27 @@ void TestTddSignIn::restartReplacesListener()
     QCOMPARE(server->listeningPort(), quint16(0));
     QCOMPARE(readTddLog(1).count("http server up\n"), 2);
     QCOMPARE(readTddLog(1).count("http server down\n"), 2);
+}
+
+void TestTddSignIn::shutdownAbortsRequestInFlight()
+{
+    // The get step's request hangs on a silent service with long time-outs; at exit the
+    // request is aborted and the worker ends within the wait, so nothing outlives the run.
+    m_fixture.service().enqueue(LocalServer::Response::neverAnswer());
+    TddHttpServer *server = startServer();
+    QVERIFY(server);
+    QWebClient::Limits limits;
+    limits.idleMs = 120000;
+    limits.totalMs = 120000;
+    server->service()->setRequestLimits(limits);
+    const quint16 port = server->listeningPort();
+    ask(port, request("/taxdata?t=abcdef", "127.0.0.1:" + QByteArray::number(port)));
+    QTRY_COMPARE(m_fixture.service().requests().size(), 1);
+    TddHttpServer::shutdown();
+    QVERIFY(readTddLog(0).contains(
+        "TDD web service step failed.\nThe request to 127.0.0.1 was cancelled.\n"));
+    // Detached before the abort: the sink heard nothing after the request went out.
+    QCOMPARE(m_sink->reports(), (Reports{{25, 0}, {30, 0}, {40, 0}, {50, 0}}));
 }
 
 QV_TEST_MAIN(TestTddSignIn)
