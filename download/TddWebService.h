@@ -82,7 +82,9 @@ private:
     CString m_taxYear;
     int m_taxYearNumber = 0;
 
-    mutable QMutex m_sinkLock;  // attaching, detaching and reporting
+    // Attaching, detaching and reporting; recursive, so a sink may detach itself from inside
+    // a report made on its own thread.
+    mutable QRecursiveMutex m_sinkLock;
     mutable QMutex m_tokenLock; // tokens and the link, written and read on different threads
     std::atomic<bool> m_stop{false};
     int m_retryWaitMs = defaultRetryWaitMs;

@@ -16,8 +16,12 @@ const char kPasswordOther[] = "pw-other-mode1";
 
 void RecordingSink::reportProgress(int value, int code)
 {
-    QMutexLocker lock(&m_mutex);
-    m_reports.append(qMakePair(value, code));
+    {
+        QMutexLocker lock(&m_mutex);
+        m_reports.append(qMakePair(value, code));
+    }
+    if (onReport)
+        onReport(value, code);
 }
 
 void RecordingSink::setRecordCount(int count)

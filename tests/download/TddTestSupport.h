@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 #include "LocalServer.h"
@@ -32,6 +33,8 @@ public:
     void addTaxpayerMessage(const QString &message) override;
 
     void setEnabled(bool enabled) { m_enabled = enabled; }
+    // Called after each report is recorded, on the reporting thread.
+    std::function<void(int value, int code)> onReport;
     Reports reports() const;
     QList<int> recordCounts() const;
     // True once a report of value 99 or more has come.

@@ -93,6 +93,7 @@ private slots:
     void credentials_data();
     void credentials();
     void stopEndsGetStep();
+    void sinkAttachment();
 
 private:
     // Runs the stage worker to its end and lets the queued link opening happen.
@@ -475,6 +476,30 @@ void TestTddProtocol::stopEndsGetStep()
     QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 10000);
     QCOMPARE(m_sink->reports(), (Reports{{50, 0}, {55, 0}}));
     QCOMPARE(m_fixture.service().requests().size(), 1);
+}
+
+void TestTddProtocol::sinkAttachment()
+{
+    // A disabled sink drops reports; a sink that detaches itself inside a report (as a
+    // dialog closing on a failure may) gets nothing more, and nothing locks up.
+    m_sink->setEnabled(false);
+    QCOMPARE(m_service->reportProgress(25, 0), 1);
+    m_sink->setEnabled(true);
+    m_sink->onReport = [this](int value, int) {
+        if (value >= 1000)
+            m_service->setProgressSink(nullptr);
+    };
+    std::unique_ptr<QThread> reporter(QThread::create([this] {
+        m_service->reportProgress(30, 0);
+        m_service->reportProgress(1000, 0);
+        m_service->reportProgress(40, 0);
+    }));
+    reporter->start();
+    QVERIFY(reporter->wait(10000));
+    QCOMPARE(m_sink->reports(), (Reports{{30, 0}, {1000, 0}}));
+    QCOMPARE(m_service->reportProgress(50, 0), 1);
+    QCOMPARE(m_service->stageRequest(), -5); // no sink: the stage step does not start
+    QVERIFY(m_fixture.service().requests().isEmpty());
 }
 
 QV_TEST_MAIN(TestTddProtocol)
