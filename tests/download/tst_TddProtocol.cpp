@@ -297,10 +297,11 @@ void TestTddProtocol::getSequences()
     QFETCH(QList<QByteArray>, codes);
     QFETCH(Reports, reports);
     QFETCH(int, result);
+    // Each token holds a placeholder: it is data and must reach the next request as it came.
     int n = 0;
     for (const QByteArray &code : codes)
         m_fixture.service().enqueue(LocalServer::Response::answer(
-            200, getReply(code, "next-token-" + QByteArray::number(++n))));
+            200, getReply(code, "$$(username)next-token-" + QByteArray::number(++n))));
     QVERIFY(!m_service->setReturnedToken("first-token"));
     QCOMPARE(m_service->pollForData(), result);
     QCOMPARE(m_sink->reports(), reports);
@@ -310,7 +311,8 @@ void TestTddProtocol::getSequences()
     QCOMPARE(requests.size(), codes.size());
     for (int i = 0; i < requests.size(); ++i)
         QCOMPARE(elementText(requests[i].body, "TokenIdentifier"),
-                 i == 0 ? QByteArray("first-token") : "next-token-" + QByteArray::number(i));
+                 i == 0 ? QByteArray("first-token")
+                        : "$$(username)next-token-" + QByteArray::number(i));
     QVERIFY(!readTddLog(1).contains("token is short"));
 }
 
