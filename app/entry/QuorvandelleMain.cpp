@@ -18,6 +18,7 @@ int quorvandelleMain(int &argc, char **argv)
 {
     Q_INIT_RESOURCE(images);
     Q_INIT_RESOURCE(net);
+    Q_INIT_RESOURCE(tdd);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // Freed on every path; a failed start-up stores nothing, as its database never opened.
     std::unique_ptr<TabWndApp> app(TabWndApp::createInstance(argc, argv));

@@ -37,6 +37,21 @@ bool QWebClient::postData(const QByteArray &body, const QByteArray &contentType,
     return send(body, contentType, QByteArray(), reply);
 }
 
+bool QWebClient::postSoapXML(const QByteArray &body, const QByteArray &contentType,
+                             const char *soapAction, const char *extraHeader, QByteArray &reply)
+{
+    QList<QPair<QByteArray, QByteArray>> headers;
+    if (soapAction)
+        headers.append(qMakePair(QByteArray("SOAPAction"), QByteArray(soapAction)));
+    if (extraHeader) {
+        const QByteArray line(extraHeader);
+        const int colon = line.indexOf(':');
+        if (colon > 0)
+            headers.append(qMakePair(line.left(colon).trimmed(), line.mid(colon + 1).trimmed()));
+    }
+    return send(body, contentType, QByteArray(), reply, headers);
+}
+
 bool QWebClient::isReservedHost(const QString &host)
 {
     QString name = host.toLower();
@@ -87,7 +102,8 @@ bool QWebClient::checkBeforeSending()
 }
 
 bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
-                      const QByteArray &authorization, QByteArray &reply)
+                      const QByteArray &authorization, QByteArray &reply,
+                      const QList<QPair<QByteArray, QByteArray>> &extraHeaders)
 {
     if (!checkBeforeSending())
         return false;
@@ -97,6 +113,8 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
+    for (const auto &header : extraHeaders)
+        request.setRawHeader(header.first, header.second);
     if (m_url.scheme() == QLatin1String("https"))
         request.setSslConfiguration(m_sslConfig);
 
@@ -112,7 +130,8 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
         None,
         Idle,
         Total,
-        TooLarge
+        TooLarge,
+        Cancelled
     } stop = Stop::None;
     QByteArray received;
     {
@@ -151,8 +170,19 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
                              received += networkReply->readAll();
                          });
         QObject::connect(networkReply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QTimer cancelCheck;
+        if (m_cancel) {
+            const std::atomic<bool> *cancel = m_cancel;
+            QObject::connect(&cancelCheck, &QTimer::timeout, &loop, [cancel, &abortWith] {
+                if (cancel->load())
+                    abortWith(Stop::Cancelled);
+            });
+            cancelCheck.start(20);
+        }
         idle.start(m_limits.idleMs);
         total.start(m_limits.totalMs);
+        if (m_cancel && m_cancel->load())
+            abortWith(Stop::Cancelled);
         if (!networkReply->isFinished())
             loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
@@ -181,6 +211,9 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
         fail(ReplyTooLarge, QStringLiteral("The reply from %1 is larger than %2 bytes.")
                                 .arg(host)
                                 .arg(m_limits.maxReplyBytes));
+        return false;
+    case Stop::Cancelled:
+        fail(Cancelled, QStringLiteral("The request to %1 was cancelled.").arg(host));
         return false;
     case Stop::None:
         break;

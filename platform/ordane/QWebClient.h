@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
+
 // One client serves one request: build it, add the form fields, post once, read the
 // result, destroy it. The call blocks in a local event loop that takes no user input, so
 // it may run on the GUI thread or on any worker thread that has no event loop of its own.
@@ -26,7 +28,8 @@ public:
         SslFailed,        // the server's certificate was not accepted
         NetworkFailed,    // refused, closed without a whole reply, name not found ...
         HttpStatusFailed, // a reply came, with a status outside 200 to 299
-        ReplyTooLarge     // the reply grew past the size limit and was cut off
+        ReplyTooLarge,    // the reply grew past the size limit and was cut off
+        Cancelled         // the caller's cancel flag was raised
     };
 
     static constexpr int DefaultTimeoutMs = 10000;
@@ -64,6 +67,17 @@ public:
     // whatever its status (a SOAP fault comes with 500); its body is in reply.
     bool postData(const QByteArray &body, const QByteArray &contentType, QByteArray &reply);
 
+    // Posts a SOAP request: body as it stands with the content type ("text/xml;
+    // charset=UTF-8"), a SOAPAction header when soapAction is not null and a further header
+    // line ("Name: value") when extraHeader is not null. True when any HTTP reply came, a SOAP
+    // fault with status 500 included; its body is in reply. Sent once: never retried.
+    bool postSoapXML(const QByteArray &body, const QByteArray &contentType, const char *soapAction,
+                     const char *extraHeader, QByteArray &reply);
+
+    // A flag another thread may raise to abort the request in flight (checked every few
+    // milliseconds); the request then fails as Cancelled. Not owned; null for none.
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancel = flag; }
+
     // Inactivity time-out in milliseconds: the request fails when nothing is sent or
     // received for this long.
     void setTimeout(int ms) { m_limits.idleMs = ms; }
@@ -96,7 +110,8 @@ public:
 private:
     bool sendForm(QString &reply, const QByteArray &authorization);
     bool send(const QByteArray &body, const QByteArray &contentType,
-              const QByteArray &authorization, QByteArray &reply);
+              const QByteArray &authorization, QByteArray &reply,
+              const QList<QPair<QByteArray, QByteArray>> &extraHeaders = {});
     bool checkBeforeSending();
     void fail(ErrorCode code, const QString &text);
 
@@ -105,6 +120,7 @@ private:
     QList<QPair<QByteArray, QByteArray>> m_fields;
     Limits m_limits;
     QSslConfiguration m_sslConfig;
+    const std::atomic<bool> *m_cancel = nullptr;
     bool m_sent = false;
     int m_httpStatus = 0;
     ErrorCode m_error = NoError;

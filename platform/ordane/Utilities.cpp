@@ -28,6 +28,13 @@ CString getCurTimeStr()
     return CString(now().toString("yyyy-MM-dd hh:mm:ss"));
 }
 
+CString getXMLDateTimeString(bool utc)
+{
+    const QDateTime time = now();
+    return utc ? CString(time.toUTC().toString("yyyy-MM-dd'T'HH:mm:ss'Z'"))
+               : CString(time.toLocalTime().toString("yyyy-MM-dd'T'HH:mm:ss"));
+}
+
 CString makeValidFilename(const QString &name)
 {
     QString out;

@@ -11,6 +11,9 @@ bool makeFolderExists(const QString &path);
 CString GetCurTime(CString &out, int mode);
 // The clock's time as "yyyy-MM-dd hh:mm:ss", the text filing results are stamped with.
 CString getCurTimeStr();
+// The clock's time for XML: true gives UTC as "yyyy-MM-ddTHH:mm:ssZ" (the form a
+// WS-Security Created takes), false the local time as "yyyy-MM-ddTHH:mm:ss".
+CString getXMLDateTimeString(bool utc);
 
 // The text as one file name in a folder: "/", NUL and other control characters are removed,
 // and so are leading dots, so the name never points outside the folder or hides the file.

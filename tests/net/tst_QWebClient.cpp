@@ -26,6 +26,9 @@ private slots:
     void authorization_data();
     void authorization();
     void postData();
+    void postSoapXML_data();
+    void postSoapXML();
+    void cancelFlag();
     void httpsTrusted();
     void httpsUntrusted();
     void reservedHost_data();
@@ -209,6 +212,77 @@ void TestQWebClient::postData()
     QCOMPARE(request.path, QByteArray("/soap?wsdl"));
     QCOMPARE(request.header("Content-Type"), QByteArray("text/xml; charset=UTF-8"));
     QCOMPARE(request.body, envelope);
+}
+
+void TestQWebClient::postSoapXML_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("soapAction");
+    QTest::addColumn<QByteArray>("extraHeader");
+    QTest::addColumn<QWebClient::ErrorCode>("error");
+    QTest::newRow("answer, no headers")
+        << 200 << QByteArray() << QByteArray() << QWebClient::NoError;
+    QTest::newRow("fault with 500")
+        << 500 << QByteArray() << QByteArray() << QWebClient::HttpStatusFailed;
+    QTest::newRow("action and a header")
+        << 200 << QByteArray("urn:stage") << QByteArray("X-Trace:  abc ") << QWebClient::NoError;
+}
+
+void TestQWebClient::postSoapXML()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, soapAction);
+    QFETCH(QByteArray, extraHeader);
+    QFETCH(QWebClient::ErrorCode, error);
+    const QByteArray envelope = "<S:Envelope>\r\n\t<S:Body/></S:Envelope>";
+    m_server->enqueue(LocalServer::Response::answer(status, "<soapenv:Envelope/>"));
+    QWebClient client(m_server->url("/ws/svc"));
+    QByteArray reply;
+    QVERIFY(client.postSoapXML(envelope, "text/xml; charset=UTF-8",
+                               soapAction.isEmpty() ? nullptr : soapAction.constData(),
+                               extraHeader.isEmpty() ? nullptr : extraHeader.constData(), reply));
+    QCOMPARE(reply, QByteArray("<soapenv:Envelope/>"));
+    QCOMPARE(client.httpStatus(), status);
+    QCOMPARE(client.error(), error);
+
+    const LocalServer::Request request = m_server->requests().value(0);
+    QCOMPARE(request.method, QByteArray("POST"));
+    QCOMPARE(request.path, QByteArray("/ws/svc"));
+    QCOMPARE(request.header("Content-Type"), QByteArray("text/xml; charset=UTF-8"));
+    QCOMPARE(request.header("SOAPAction"), soapAction);
+    QCOMPARE(request.header("X-Trace"), extraHeader.isEmpty() ? QByteArray() : QByteArray("abc"));
+    QCOMPARE(request.body, envelope);
+    // Sent once: a second post on the same client goes nowhere.
+    QVERIFY(!client.postSoapXML(envelope, "text/xml", nullptr, nullptr, reply));
+    QCOMPARE(client.error(), QWebClient::AlreadySent);
+    QCOMPARE(m_server->requests().size(), 1);
+}
+
+void TestQWebClient::cancelFlag()
+{
+    // Raised before the post: nothing leaves. Raised while the server is silent: the request
+    // ends long before its time-outs.
+    std::atomic<bool> cancel{true};
+    {
+        QWebClient client(m_server->url("/never"));
+        client.setCancelFlag(&cancel);
+        QByteArray reply = "unchanged";
+        QVERIFY(!client.postSoapXML("<a/>", "text/xml", nullptr, nullptr, reply));
+        QCOMPARE(client.error(), QWebClient::Cancelled);
+        QCOMPARE(reply, QByteArray("unchanged"));
+    }
+    cancel = false;
+    m_server->enqueue(LocalServer::Response::neverAnswer());
+    QWebClient client(m_server->url("/never"));
+    client.setCancelFlag(&cancel);
+    client.setTimeout(600000);
+    client.setTotalLimit(600000);
+    QTimer::singleShot(100, [&cancel] { cancel = true; });
+    QByteArray reply;
+    QVERIFY(!client.postSoapXML("<a/>", "text/xml", nullptr, nullptr, reply));
+    QCOMPARE(client.error(), QWebClient::Cancelled);
+    QCOMPARE(client.errorString(), QString("The request to 127.0.0.1 was cancelled."));
+    QCOMPARE(m_server->requests().size(), 1);
 }
 
 void TestQWebClient::httpsTrusted()

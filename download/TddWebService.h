@@ -1,0 +1,92 @@
+// TddWebService: the client of the tax authority's data download and notice services.
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <atomic>
+#include <cstdio>
+
+#include "ordane/CString.h"
+#include "ordane/QWebClient.h"
+
+class TddProgressSink;
+
+// One exists for the whole run, inside TddHttpServer. A download runs the stage step (which
+// ends by opening the sign-in link) and, after the browser's return call, the get step; each
+// on a worker of its own, one at a time under the busy flag. Progress goes to the attached
+// sink as (value, code) pairs.
+class TddWebService
+{
+public:
+    static constexpr int defaultRetryWaitMs = 4000;
+
+    TddWebService();
+    virtual ~TddWebService();
+
+    TddWebService(const TddWebService &) = delete;
+    TddWebService &operator=(const TddWebService &) = delete;
+
+    // Mode 1 Auto-fill My Return; any other value Express NOA.
+    void setTaxYearAndMode(const CString &taxYear, int mode);
+    int mode() const { return m_mode; }
+    CString taxYear() const { return m_taxYear; }
+
+    bool setBusy();
+    void clearBusy();
+    bool isBusy() const { return m_busy.load(); }
+
+    // Attaches the sink (none detaches it); a report never reaches a sink once detached.
+    void setProgressSink(TddProgressSink *sink);
+    // 0 delivered; 1 dropped (no sink, or it takes no reports). Any thread.
+    int reportProgress(int value, int code);
+
+    // The two steps and one SOAP exchange; results as the progress table gives them.
+    int stageRequest();
+    int pollForData();
+    int postSoapRequest(const QByteArray &request, QByteArray &reply);
+    // Builds the signed sign-in link and has the GUI thread open it in the browser.
+    int openAuthorizationPage();
+    // URL-decodes the browser's token and keeps it when it is 6 to 512 bytes of letters,
+    // digits and "-._~+/="; true, keeping the token it had, for anything else.
+    bool setReturnedToken(const QByteArray &token);
+
+    // The store of a data reply and of a notice reply: the number of items taken, or a
+    // negative store code.
+    int saveTaxDataResponse(FILE *log, const QByteArray &reply);
+    int saveNoaResponse(FILE *log, const QByteArray &reply);
+
+    QString browserUrl() const;
+    QByteArray stageToken() const;
+    QByteArray returnedToken() const;
+
+    // At exit: aborts a request in flight and ends the get step at its next check.
+    void requestStop() { m_stop = true; }
+    bool stopRequested() const { return m_stop.load(); }
+
+    // The wait between get attempts, and the bounds of each request; tests shorten them.
+    void setRetryWaitMs(int ms) { m_retryWaitMs = ms; }
+    void setRequestLimits(const QWebClient::Limits &limits) { m_limits = limits; }
+
+private:
+    QByteArray serviceUrl() const;
+    // Waits the retry time in short slices; false when a stop was requested meanwhile.
+    bool waitBeforeRetry() const;
+    void setRecordCount(int count);
+
+    QString m_browserUrl;
+    std::atomic<bool> m_busy{false};
+    QByteArray m_stageToken;
+    QByteArray m_returnedToken;
+    TddProgressSink *m_sink = nullptr;
+    qint16 m_mode = 1;
+    CString m_taxYear;
+    int m_taxYearNumber = 0;
+
+    // Attaching, detaching and reporting; recursive, so a sink may detach itself from inside
+    // a report made on its own thread.
+    mutable QRecursiveMutex m_sinkLock;
+    mutable QMutex m_tokenLock; // tokens and the link, written and read on different threads
+    std::atomic<bool> m_stop{false};
+    int m_retryWaitMs = defaultRetryWaitMs;
+    QWebClient::Limits m_limits;
+};
