@@ -97,6 +97,13 @@ public:
     // The names of the persons whose T1 was not filed, each with why.
     void getFilingStatusText(QString &out);
     CString getIncomeSummary();
+    // The taxpayer's full name and, when coupled, the spouse's (else empty).
+    void getPersonNames(CString &taxpayer, CString &spouse);
+    // The preparer settings into the T1 of the person on screen, then of the partner; 0.
+    int fillPreparerInfo();
+    // A coupled return whose persons both have a T1: the partner's T1 takes the mailing
+    // address of the person on screen; false (nothing changed) otherwise.
+    bool syncSpouseMailingAddress();
 
     // Recalculation (calc/): a changed shared form or slip reaches its twin, then two rounds
     // of passes 0 to 6, the person on screen first, with the spouse exchange after each pass,

@@ -256,3 +256,34 @@ CString FamilyTaxData::getIncomeSummary()
     return CString::formatted(format, sum(kTotalIncomeKey), sum(kNetIncomeKey),
                               sum(kTaxableIncomeKey), balance < 0 ? -balance : balance);
 }
+
+// Names and the spouse's copies of the person on screen.
+
+void FamilyTaxData::getPersonNames(CString &taxpayer, CString &spouse)
+{
+    taxpayer = textOf(*m_taxpayer, kFullNameKey);
+    spouse = isCoupled() ? textOf(*m_spouse, kFullNameKey) : CString();
+}
+
+int FamilyTaxData::fillPreparerInfo()
+{
+    if (IndividualTaxData *person = getCurrentPersonData())
+        person->fillPreparerInfo();
+    if (IndividualTaxData *partner = getPartnerData())
+        partner->fillPreparerInfo();
+    return 0;
+}
+
+bool FamilyTaxData::syncSpouseMailingAddress()
+{
+    IndividualTaxData *person = getCurrentPersonData();
+    IndividualTaxData *partner = getPartnerData();
+    if (!isCoupled() || !person || !partner)
+        return false;
+    auto *from = dynamic_cast<TaxData_T1New *>(person->getForm(FormType::T1, 0, false));
+    auto *to = dynamic_cast<TaxData_T1New *>(partner->getForm(FormType::T1, 0, false));
+    if (!from || !to)
+        return false;
+    to->SyncWithSpouseMailingAddr(*from);
+    return true;
+}

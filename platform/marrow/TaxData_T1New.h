@@ -11,6 +11,9 @@ class TaxData_T1New : public CTaxData_Form
 {
 public:
     TaxData_T1New() : CTaxData_Form(1) {}
+    // The five tabs; only the fields the tabs name as the user's are typed in.
+    void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;
+    bool isCalculatedField(const CField &field) const override;
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
     CStringField sin{this, "sin", 11};
@@ -312,6 +315,14 @@ public:
         if (!foreignAddress && !provinceText.value().trimmed().isEmpty())
             parts.append(provinceText.value().trimmed());
         return CString(parts.join(QStringLiteral(", ")));
+    }
+
+    // The spouse's mailing address: every address field of the other T1.
+    void SyncWithSpouseMailingAddr(const TaxData_T1New &spouse)
+    {
+        for (const char *name : {"careOf", "street", "city", "mailingProvince", "provinceText",
+                                 "postalCode", "foreignAddress", "country", "state"})
+            copyFieldFrom(spouse, name);
     }
 
     // The age on the last day of the tax year, not by the clock; 0 without a birth date.
