@@ -297,7 +297,10 @@ int Form_Return::saveToFile(QString &path, bool backupAllowed)
         }
         result = saveReturnFile(*m_family, path, AppEdition);
         if (result == 0) {
-            m_snapshot->assignValuesFrom(*m_family);
+            // A return whose forms changed since the last snapshot needs a whole new copy, or
+            // it would still count as modified after the save.
+            if (!m_snapshot->assignValuesFrom(*m_family))
+                *m_snapshot = *m_family;
             updateRecentFileRecord();
         } else {
             // Otherwise the user would believe the return was saved.
