@@ -110,6 +110,19 @@ QString pageStyleSheet(int fontSize, bool dark)
              dark ? QStringLiteral("#CCCCCC") : QStringLiteral("#333333"));
 }
 
+QString entryStyleSheet(bool dark)
+{
+    const char *const entries = "QLineEdit, QAbstractSpinBox, QPlainTextEdit, QTableWidget";
+    const char *const readOnly =
+        "QLineEdit[readOnly=\"true\"], QAbstractSpinBox[readOnly=\"true\"]";
+    if (dark)
+        return QStringLiteral("%1 {background-color: #2D2D30;selection-background-color: "
+                              "#264F78;} %2 {background-color: #3C3C40;color: #CCCCCC;}")
+            .arg(QLatin1String(entries), QLatin1String(readOnly));
+    return QStringLiteral("%1 {background-color: #EEF1F4;color: #333333;}")
+        .arg(QLatin1String(readOnly));
+}
+
 QString tabStyleSheet(const QString &background, bool dark)
 {
     const PanelColours &c = dark ? kDarkPanels : kLightPanels;

@@ -12,6 +12,9 @@ bool isDarkBackground(const QString &colour);
 QString treeStyleSheet(const QString &background, int fontSize, bool dark);
 // The form pages: font size, text colour and the border of boxed labels.
 QString pageStyleSheet(int fontSize, bool dark);
+// The entry widgets inside a page's scroll area: readable on the dark variant (the page sheet
+// makes all text white there), and calculated (read-only) entries set apart from the user's.
+QString entryStyleSheet(bool dark);
 // The page tabs; an empty background stands for white.
 QString tabStyleSheet(const QString &background, bool dark);
 

@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <QUrl>
@@ -77,6 +78,7 @@ int Form_Return::openForm(int mode, CTaxData_Form *form)
     for (BaseTaxPage *page : qAsConst(m_pages)) {
         page->setStyleSheet(sheet);
         auto *scroll = new ScrollTaxForm(background, this, page);
+        scroll->setStyleSheet(entryStyleSheet(dark));
         const int index = ui->tabForm->addTab(scroll, page->getTitle());
         ui->tabForm->setTabToolTip(index, page->getTitle());
     }
@@ -179,6 +181,7 @@ void Form_Return::applyBackgroundColor()
         if (!scroll)
             continue;
         scroll->setBKColor(background);
+        scroll->setStyleSheet(entryStyleSheet(dark));
         if (QWidget *content = scroll->widget())
             content->setStyleSheet(sheet);
     }
@@ -225,6 +228,12 @@ void Form_Return::applyPanelStyleSheets(bool dark)
     ui->lblFormDesc->setStyleSheet(sheets.formTitle);
     ui->lblResultLine1->setStyleSheet(sheets.resultLine);
     ui->lblResultLine2->setStyleSheet(sheets.resultLine);
+    // These keep no sheet of their own, but stand on the frame's colour: their text follows it.
+    for (QLabel *label : {ui->label_3, ui->lblResultLine3}) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, QColor(dark ? "#CCCCCC" : "#000000"));
+        label->setPalette(p);
+    }
 }
 
 bool Form_Return::eventFilter(QObject *watched, QEvent *event)

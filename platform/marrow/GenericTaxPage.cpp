@@ -57,8 +57,11 @@ QWidget *GenericTaxPage::createEntryWidget(const CField &field, QWidget *parent)
         spin->setFixedWidth(kAmountWidth);
         return spin;
     }
-    case FieldType::Date:
-        return new StyledDateEdit(parent);
+    case FieldType::Date: {
+        auto *date = new StyledDateEdit(parent);
+        date->setMinimumWidth(kAmountWidth);
+        return date;
+    }
     case FieldType::Bool:
         return new StyledCheckBox(parent);
     case FieldType::Table: {
@@ -101,7 +104,7 @@ QWidget *GenericTaxPage::addField(const char *name, const QString &label)
     caption->setObjectName(QStringLiteral("lbl_") + QString::fromLatin1(name));
     caption->setBuddy(entry);
     caption->setWordWrap(true);
-    caption->setMinimumWidth(220);
+    caption->setMinimumWidth(340);
     caption->setMaximumWidth(480);
     if (owner->isCalculatedField(*field))
         setReadOnly(entry);

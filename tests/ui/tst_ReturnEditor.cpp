@@ -249,6 +249,16 @@ void TestReturnEditor::styleSheets()
     QCOMPARE(editor->findChild<QLabel *>("lblResultLine2")->styleSheet(), result);
     QCOMPARE(editor->findChild<QLabel *>("lblResultLine3")->styleSheet(), QString());
     QCOMPARE(editor->findChild<QComboBox *>("comboBox")->styleSheet(), QString());
+
+    // Readable entries on the dark variant, calculated entries set apart on both.
+    QCOMPARE(editor->tabWidget()->widget(0)->styleSheet(), entryStyleSheet(dark));
+    QCOMPARE(entryStyleSheet(dark).contains("QLineEdit, QAbstractSpinBox, QPlainTextEdit, "
+                                            "QTableWidget {background-color: #2D2D30;"),
+             dark);
+    QVERIFY(entryStyleSheet(dark).contains("QLineEdit[readOnly=\"true\"]"));
+    for (const char *name : {"label_3", "lblResultLine3"})
+        QCOMPARE(editor->findChild<QLabel *>(name)->palette().color(QPalette::WindowText),
+                 QColor(dark ? "#CCCCCC" : "#000000"));
 }
 
 void TestReturnEditor::splitterRules_data()
