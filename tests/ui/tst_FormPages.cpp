@@ -16,6 +16,9 @@
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TaxData_TaxNote.h"
 #include "marrow/TypeCodes.h"
+#include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
+#include "model/TaxDataEntryStru.h"
 #include "ordane/CField.h"
 #include "ordane/CString.h"
 #include "ordane/CStringField.h"
@@ -145,6 +148,7 @@ class TestFormPages : public QObject
     Q_OBJECT
 private slots:
     void everyClassGetsPages();
+    void pluginFormsGetPages();
     void realPagesBindEveryInput_data();
     void realPagesBindEveryInput();
     void syncAndCommitChangeNothing_data();
@@ -191,6 +195,21 @@ void TestFormPages::everyClassGetsPages()
     Pages notePages(note.get(), &sink);
     QCOMPARE(notePages.list.size(), 1);
     QVERIFY(made > 100);
+}
+
+void TestFormPages::pluginFormsGetPages()
+{
+    // The provincial forms come from the province plug-in's own classes.
+    EditorFixture fixture;
+    std::unique_ptr<FamilyTaxData> family(EditorFixture::coupledReturn());
+    EventSink sink;
+    int provincial = 0;
+    for (TaxDataEntryStru *e : family->taxpayer()->m_formList) {
+        Pages pages(e->data, &sink);
+        QVERIFY2(!pages.list.isEmpty(), qPrintable(formName(e->type)));
+        provincial += getFormProv(e->type) != 0 ? 1 : 0;
+    }
+    QVERIFY(provincial > 0);
 }
 
 void TestFormPages::realPagesBindEveryInput_data()

@@ -76,6 +76,7 @@ private slots:
     void contextMenus();
     void commandsNotInThisBuild();
     void maximizeViewText();
+    void generatePrintFilesEntry();
 
 private:
     std::unique_ptr<EditorFixture> m_fixture;
@@ -422,6 +423,24 @@ void TestMainWindow::maximizeViewText()
     toggle->trigger();
     QCOMPARE(toggle->text(), QString("Maximize View"));
     QCOMPARE(toggle->iconText(), QString("&Toggle"));
+}
+
+void TestMainWindow::generatePrintFilesEntry()
+{
+    appInstance()->config.EnableGenPrint = true;
+    MainWindow *w = m_fixture->window();
+    appInstance()->config.EnableGenPrint = false;
+    QAction *entry = w->generatePrintFilesAction();
+    QVERIFY(entry);
+    auto *help = w->findChild<QMenu *>("menuHelp_License");
+    QCOMPARE(help->actions().last(), entry);
+    QCOMPARE(entry->text(), QString("Generate Print Files"));
+    // No return is needed; the developer files are not in this build.
+    m_presenter->queueAnswer(QMessageBox::Yes);
+    entry->trigger();
+    QCOMPARE(m_presenter->shownTexts(),
+             (QStringList{"Creat test data file?",
+                          "Generate Print Files is not available in this build yet."}));
 }
 
 QV_TEST_MAIN(TestMainWindow)
