@@ -178,7 +178,14 @@ public:
     CIntField partnershipKind{this, "partnershipKind"};
     CBoolField ownFlag{this, "ownFlag"};
     CStringField businessName{this, "businessName"};
+    // The business address, which the editor can copy from the T1's mailing address.
+    CStringField businessAddress{this, "businessAddress"};
+    CStringField businessCity{this, "businessCity"};
+    CIntField businessProvince{this, "businessProvince"};
     void getDescription(CString &out) const override { out = businessName.value(); }
+
+    // The generic page with a button that copies the T1's mailing address here.
+    void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;
 
     // The net income that counts as self-employment income: the switch picks the second.
     double countedNetIncome() const { return netSwitch != 0 ? netIncome2 : netIncome; }

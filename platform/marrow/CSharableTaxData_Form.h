@@ -15,6 +15,15 @@ public:
     // The person's part of a jointly held source, in percent.
     CFloatField sharePercent{this, "sharePercent", 100.0};
 
+    // The person's parts ("...Share") are worked out by the pre-sum operation.
+    bool isCalculatedField(const CField &field) const override
+    {
+        const int suffixLength = 5;
+        return field.nameSize() >= suffixLength &&
+               std::memcmp(field.nameData() + field.nameSize() - suffixLength, "Share",
+                           suffixLength) == 0;
+    }
+
     // Shared while the person's part is below the whole by at least the amount tolerance.
     bool isShared() const override { return sharePercent.value() <= 100.0 - kAmountTolerance; }
 

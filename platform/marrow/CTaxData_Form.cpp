@@ -1,14 +1,48 @@
 // CTaxData_Form: the registry-driven defaults of the virtual operations and the block.
 #include "marrow/CTaxData_Form.h"
 
+#include "marrow/FieldLabels.h"
+#include "marrow/FormTables.h"
+#include "marrow/GenericTaxPage.h"
+#include "marrow/SlipBoxTitles.h"
 #include "ordane/CString.h"
+#include "ordane/CStringField.h"
 #include "ordane/MyDataStream.h"
 
-CTaxData_Form::CTaxData_Form(int code, int kind) : m_code(code), m_kind(kind) {}
+CTaxData_Form::CTaxData_Form(int code, int kind) : m_code(code), m_kind(kind)
+{
+    // Files written before slips kept a description still read: the field keeps its default.
+    if (kind == KindSlip)
+        m_description = std::make_unique<CStringField>(this, "description", 80);
+}
 
 CTaxData_Form::~CTaxData_Form() = default;
 
-void CTaxData_Form::createPages(QList<BaseTaxPage *> &, QWidget *) {}
+void CTaxData_Form::createPages(QList<BaseTaxPage *> &pages, QWidget *parent)
+{
+    const QString title = m_kind == KindSlip     ? slipName(m_code)
+                          : m_kind == KindWizard ? taxWizardName(m_code)
+                                                 : formName(m_code);
+    auto *page = new GenericTaxPage(this, parent, title.isEmpty() ? tr("General") : title);
+    page->addAllFields();
+    page->finishRows();
+    pages.append(page);
+}
+
+bool CTaxData_Form::isCalculatedField(const CField &) const
+{
+    return false;
+}
+
+QString CTaxData_Form::fieldTitle(const CField &field) const
+{
+    if (m_kind == KindSlip) {
+        const QString box = slipBoxTitle(m_code, field.name());
+        if (!box.isEmpty())
+            return box;
+    }
+    return fieldLabel(field.name());
+}
 
 void CTaxData_Form::copyValuesFrom(const CTaxData_Form &other)
 {
@@ -67,7 +101,10 @@ void CTaxData_Form::Serialize(int version, CString &, MyDataStream &ar)
 
 void CTaxData_Form::getDescription(CString &description) const
 {
-    description.clear();
+    if (m_description)
+        description = m_description->value();
+    else
+        description.clear();
 }
 
 void CTaxData_Form::calculate() {}

@@ -5,9 +5,12 @@
 
 #include <QList>
 #include <QObject>
+#include <memory>
 
 class BaseTaxPage;
+class CField;
 class CString;
+class CStringField;
 class DependantInfoStruct;
 class MyDataStream;
 class QStringList;
@@ -36,7 +39,7 @@ public:
     ~CTaxData_Form() override;
 
     // Virtual operations in the order the return model relies on.
-    // Appends the object's pages; the generic page comes with the editor.
+    // Appends the object's pages: by default one generic page of every field.
     virtual void createPages(QList<BaseTaxPage *> &pages, QWidget *parent);
     // Every registered field and the flags word, from an object of the same class.
     virtual void copyValuesFrom(const CTaxData_Form &other);
@@ -62,6 +65,13 @@ public:
     virtual int writeEfileRecords(int mode, NetfileGenObjParamStru &param);
     virtual void setDepInfo(DependantInfoStruct *dependants);
     virtual void prepareAllForms();
+    // Fields the calculation writes: pages show them read-only.
+    virtual bool isCalculatedField(const CField &field) const;
+    // A field's label on a page: a slip's box title, a line title, or the field's name in words.
+    virtual QString fieldTitle(const CField &field) const;
+
+    // A slip's payer or description ("description"); null for other objects.
+    CStringField *descriptionField() const { return m_description.get(); }
 
     // Descriptions of the class for the print engine's project: a Java class "<name>" in
     // folder/<name>.java and folder/<fileName>, an XML file; both list the registered fields.
@@ -98,4 +108,5 @@ private:
     bool m_required = false;
     int m_mainProvince = 0;
     DependantInfoStruct *m_dependants = nullptr;
+    std::unique_ptr<CStringField> m_description;
 };

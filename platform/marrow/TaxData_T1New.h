@@ -12,6 +12,9 @@ class TaxData_T1New : public CTaxData_Form
 {
 public:
     TaxData_T1New() : CTaxData_Form(1) {}
+    // The five tabs; only the fields the tabs name as the user's are typed in.
+    void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;
+    bool isCalculatedField(const CField &field) const override;
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
     CStringField sin{this, "sin", 11};

@@ -14,4 +14,6 @@ public:
 
     // The forms tree shows a note by its description.
     void getDescription(CString &out) const override { out = description.value(); }
+    // One page: the description and the text over several lines.
+    void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;
 };

@@ -6,6 +6,7 @@
 #include "ordane/CFloatField.h"
 #include "ordane/CIntField.h"
 #include "ordane/CStringField.h"
+#include "ordane/CTableField.h"
 #include "ordane/DoubleLineEdit.h"
 #include "ordane/FieldOwner.h"
 #include "ordane/StyledDateEdit.h"
@@ -14,7 +15,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
 
 namespace {
 
@@ -53,6 +57,48 @@ template <typename Field, typename Value> bool storeIfChanged(Field *field, cons
         return false;
     field->setValue(value);
     return true;
+}
+
+// A table cell's text as the table widget shows it.
+QString cellText(const CField &cell)
+{
+    if (cell.type() == FieldType::Float)
+        return DoubleLineEdit::formatAmount(static_cast<const CFloatField &>(cell).value());
+    return cell.toText();
+}
+
+// Stores a cell's text; text that does not read for the cell's type leaves the cell as it was.
+bool storeCell(CField &cell, const QTableWidgetItem *item)
+{
+    const QString text = item ? item->text().trimmed() : QString();
+    switch (cell.type()) {
+    case FieldType::Float: {
+        double value = 0.0;
+        return DoubleLineEdit::parseAmount(text, value) &&
+               storeIfChanged(static_cast<CFloatField *>(&cell), value);
+    }
+    case FieldType::Int: {
+        bool ok = text.isEmpty();
+        const int value = ok ? 0 : text.toInt(&ok);
+        return ok && storeIfChanged(static_cast<CIntField *>(&cell), value);
+    }
+    case FieldType::String:
+        return storeIfChanged(static_cast<CStringField *>(&cell),
+                              CString(item ? item->text() : QString()));
+    case FieldType::Bool:
+        return storeIfChanged(static_cast<CBoolField *>(&cell),
+                              item && item->checkState() == Qt::Checked);
+    case FieldType::Date: {
+        const QDate value = QDate::fromString(text, Qt::ISODate);
+        auto *date = static_cast<CDateField *>(&cell);
+        if ((!text.isEmpty() && !value.isValid()) || value == date->date())
+            return false;
+        date->setDate(value);
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -107,6 +153,18 @@ bool FieldBinder::bind(QObject *widget, CField *field)
             return false;
         date->setCalendarPopup(true);
         connect(date, &QDateEdit::dateChanged, this, &FieldBinder::onDateChanged);
+    } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+        if (type != FieldType::Int)
+            return false;
+        connect(spin, &QSpinBox::editingFinished, this, &FieldBinder::onStringEditFinished);
+    } else if (auto *table = qobject_cast<QTableWidget *>(widget)) {
+        if (type != FieldType::Table)
+            return false;
+        connect(table, &QTableWidget::itemChanged, this, &FieldBinder::onTableItemChanged);
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
+        if (type != FieldType::String)
+            return false;
+        connect(text, &QPlainTextEdit::textChanged, this, &FieldBinder::onPlainTextChanged);
     } else {
         return false;
     }
@@ -207,6 +265,13 @@ void FieldBinder::showBinding(const Binding &b)
         combo->setCurrentIndex(combo->findData(static_cast<CIntField *>(b.field)->value()));
     } else if (auto *date = qobject_cast<StyledDateEdit *>(w)) {
         date->setDateValue(static_cast<CDateField *>(b.field)->date());
+    } else if (auto *spin = qobject_cast<QSpinBox *>(w)) {
+        spin->setValue(static_cast<CIntField *>(b.field)->value());
+    } else if (auto *table = qobject_cast<QTableWidget *>(w)) {
+        showTable(table, *static_cast<CTableField *>(b.field));
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(w)) {
+        if (text->toPlainText() != static_cast<CStringField *>(b.field)->value())
+            text->setPlainText(static_cast<CStringField *>(b.field)->value());
     }
     --m_showing;
 }
@@ -277,7 +342,46 @@ bool FieldBinder::storeBinding(const Binding &b)
         field->setDate(value);
         return true;
     }
+    if (auto *spin = qobject_cast<QSpinBox *>(w))
+        return storeIfChanged(static_cast<CIntField *>(b.field), spin->value());
+    if (auto *table = qobject_cast<QTableWidget *>(w)) {
+        auto *field = static_cast<CTableField *>(b.field);
+        bool changed = false;
+        for (int r = 0; r < field->rowCount() && r < table->rowCount(); ++r) {
+            for (int c = 0; c < field->columnCount() && c < table->columnCount(); ++c)
+                changed = storeCell(field->cell(r, c), table->item(r, c)) || changed;
+        }
+        // Refused cells show the stored value again.
+        showBinding(b);
+        return changed;
+    }
+    if (auto *text = qobject_cast<QPlainTextEdit *>(w))
+        return storeIfChanged(static_cast<CStringField *>(b.field), CString(text->toPlainText()));
     return false;
+}
+
+void FieldBinder::showTable(QTableWidget *table, const CTableField &field)
+{
+    const QSignalBlocker quiet(table);
+    table->setRowCount(field.rowCount());
+    table->setColumnCount(field.columnCount());
+    for (int r = 0; r < field.rowCount(); ++r) {
+        for (int c = 0; c < field.columnCount(); ++c) {
+            QTableWidgetItem *item = table->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table->setItem(r, c, item);
+            }
+            const CField &cell = field.cell(r, c);
+            if (cell.type() == FieldType::Bool) {
+                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                item->setCheckState(static_cast<const CBoolField &>(cell).value() ? Qt::Checked
+                                                                                  : Qt::Unchecked);
+            } else {
+                item->setText(cellText(cell));
+            }
+        }
+    }
 }
 
 void FieldBinder::storeFromSender()
@@ -321,4 +425,19 @@ void FieldBinder::onCmbCurIndexChanged(int)
 void FieldBinder::onDateChanged(const QDate &)
 {
     storeFromSender();
+}
+
+void FieldBinder::onTableItemChanged(QTableWidgetItem *)
+{
+    storeFromSender();
+}
+
+void FieldBinder::onPlainTextChanged()
+{
+    // Stored as typed, like every other value; free text takes no part in the calculation, so
+    // no change is reported for each keystroke.
+    if (m_showing > 0)
+        return;
+    if (Binding *b = bindingOf(sender()))
+        storeBinding(*b);
 }

@@ -9,7 +9,10 @@
 #include "ordane/CField.h"
 class FieldOwner;
 class QButtonGroup;
+class CTableField;
 class QDate;
+class QTableWidget;
+class QTableWidgetItem;
 class QWidget;
 
 class FieldBinder : public QObject
@@ -53,6 +56,8 @@ public slots:
     void onRadioIdClicked(int id);
     void onCmbCurIndexChanged(int index);
     void onDateChanged(const QDate &date);
+    void onTableItemChanged(QTableWidgetItem *item);
+    void onPlainTextChanged();
 
 private:
     struct Binding
@@ -64,6 +69,7 @@ private:
     Binding *bindingOf(QObject *widget);
     void showBinding(const Binding &b);
     bool storeBinding(const Binding &b);
+    void showTable(QTableWidget *table, const CTableField &field);
 
     QList<Binding> m_bindings;
     QPointer<QObject> m_holder;

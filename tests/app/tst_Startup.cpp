@@ -84,7 +84,8 @@ void TestStartup::normalStart()
     const ScenarioResult r = runner.run();
     QVERIFY2(r.finished, r.standardError.constData());
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.texts("window"), QStringList{"Quorvandelle 2025 NETFILE"});
+    QCOMPARE(r.texts("window"),
+             QStringList{"Quorvandelle 2025 NETFILE - Release date: 2026-03-03"});
     QCOMPARE(r.texts("information"), sslMessage());
 
     const QString local = env.appLocalDataPath();
@@ -199,12 +200,14 @@ void TestStartup::variants_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("title");
     const QString running = "Quorvandelle 2025 for NetFile is already running!";
-    QTest::newRow("second instance")
-        << QByteArray() << true << QStringList{running} << "Quorvandelle 2025 NETFILE";
+    QTest::newRow("second instance") << QByteArray() << true << QStringList{running}
+                                     << "Quorvandelle 2025 NETFILE - Release date: 2026-03-03";
     QTest::newRow("second instance allowed")
-        << QByteArray("Allow2nd=1\n") << true << QStringList() << "Quorvandelle 2025 NETFILE";
-    QTest::newRow("testing mode") << QByteArray("MODEDEBUG=1\n") << false << QStringList()
-                                  << "Quorvandelle 2025 NETFILE - Testing";
+        << QByteArray("Allow2nd=1\n") << true << QStringList()
+        << "Quorvandelle 2025 NETFILE - Release date: 2026-03-03";
+    QTest::newRow("testing mode")
+        << QByteArray("MODEDEBUG=1\n") << false << QStringList()
+        << "Quorvandelle 2025 NETFILE - Testing - Release date: 2026-03-03";
 }
 
 void TestStartup::variants()
@@ -261,7 +264,8 @@ void TestStartup::releaseCheckTalksToServer()
     const ScenarioResult r = runner.run();
     QVERIFY2(r.finished, r.standardError.constData());
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.texts("window"), QStringList{"Quorvandelle 2025 NETFILE"});
+    QCOMPARE(r.texts("window"),
+             QStringList{"Quorvandelle 2025 NETFILE - Release date: 2026-03-03"});
     QCOMPARE(r.texts("information"),
              QStringList{"There is a new version of Quorvandelle 2025. You can go to "
                          "https://www.quorvandelle.invalid to download/install it again."} +

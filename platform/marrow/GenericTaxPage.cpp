@@ -1,0 +1,158 @@
+// GenericTaxPage: rows of labels and bound entry widgets, and the buttons that post events.
+#include "marrow/GenericTaxPage.h"
+
+#include "marrow/CTaxData_Form.h"
+#include "marrow/FormTables.h"
+#include "ordane/CTableField.h"
+#include "ordane/DoubleLineEdit.h"
+#include "ordane/MyEvent.h"
+#include "ordane/StringLineEdit.h"
+#include "ordane/StyledCheckBox.h"
+#include "ordane/StyledDateEdit.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+namespace {
+constexpr int kLabelColumn = 0;
+constexpr int kEntryColumn = 1;
+constexpr int kButtonColumn = 2;
+constexpr int kAmountWidth = 160;
+constexpr int kTextWidth = 320;
+// Int fields hold codes and counts; no stored value is negative beyond "none" (-1).
+constexpr int kIntMinimum = -1;
+constexpr int kIntMaximum = 999999999;
+} // namespace
+
+GenericTaxPage::GenericTaxPage(CTaxData_Form *form, QWidget *editor, const QString &title)
+    : BaseTaxPage(form, editor, title), m_grid(new QGridLayout(this))
+{
+    m_grid->setColumnStretch(kLabelColumn, 0);
+    m_grid->setColumnStretch(kEntryColumn, 0);
+    m_grid->setColumnStretch(kButtonColumn, 0);
+    m_grid->setColumnStretch(kButtonColumn + 1, 1);
+    m_grid->setHorizontalSpacing(12);
+}
+
+QWidget *GenericTaxPage::createEntryWidget(const CField &field, QWidget *parent)
+{
+    switch (field.type()) {
+    case FieldType::Float: {
+        auto *edit = new DoubleLineEdit(parent);
+        edit->setFixedWidth(kAmountWidth);
+        return edit;
+    }
+    case FieldType::String: {
+        auto *edit = new StringLineEdit(parent);
+        edit->setMinimumWidth(kTextWidth);
+        return edit;
+    }
+    case FieldType::Int: {
+        auto *spin = new QSpinBox(parent);
+        spin->setRange(kIntMinimum, kIntMaximum);
+        spin->setFixedWidth(kAmountWidth);
+        return spin;
+    }
+    case FieldType::Date: {
+        auto *date = new StyledDateEdit(parent);
+        date->setMinimumWidth(kAmountWidth);
+        return date;
+    }
+    case FieldType::Bool:
+        return new StyledCheckBox(parent);
+    case FieldType::Table: {
+        const auto &table = static_cast<const CTableField &>(field);
+        auto *view = new QTableWidget(table.rowCount(), table.columnCount(), parent);
+        view->verticalHeader()->setDefaultSectionSize(22);
+        view->setMinimumHeight(22 * (qMin(table.rowCount(), 6) + 2));
+        view->setMinimumWidth(kAmountWidth * qMin(table.columnCount(), 4));
+        return view;
+    }
+    }
+    return nullptr;
+}
+
+void GenericTaxPage::setReadOnly(QWidget *widget)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        edit->setReadOnly(true);
+    } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget)) {
+        spin->setReadOnly(true);
+        spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    } else if (auto *table = qobject_cast<QTableWidget *>(widget)) {
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    } else if (widget) {
+        widget->setEnabled(false);
+    }
+    if (widget)
+        widget->setFocusPolicy(Qt::NoFocus);
+}
+
+QWidget *GenericTaxPage::addField(const char *name, const QString &label)
+{
+    CTaxData_Form *owner = form();
+    CField *field = owner ? owner->findField(QByteArray(name)) : nullptr;
+    if (!field)
+        return nullptr;
+    QWidget *entry = createEntryWidget(*field, this);
+    entry->setObjectName(QString::fromLatin1(name));
+    auto *caption = new QLabel(label.isEmpty() ? owner->fieldTitle(*field) : label, this);
+    caption->setObjectName(QStringLiteral("lbl_") + QString::fromLatin1(name));
+    caption->setBuddy(entry);
+    caption->setWordWrap(true);
+    caption->setMinimumWidth(340);
+    caption->setMaximumWidth(480);
+    if (owner->isCalculatedField(*field))
+        setReadOnly(entry);
+    ++m_row;
+    m_grid->addWidget(caption, m_row, kLabelColumn);
+    m_grid->addWidget(entry, m_row, kEntryColumn, Qt::AlignLeft);
+    return entry;
+}
+
+void GenericTaxPage::addAllFields()
+{
+    CTaxData_Form *owner = form();
+    if (!owner)
+        return;
+    for (const CField *field : owner->fields())
+        addField(field->nameData());
+}
+
+QPushButton *GenericTaxPage::addEventButton(const QString &text, int eventType)
+{
+    auto *button = new QPushButton(text, this);
+    m_grid->addWidget(button, m_row, kButtonColumn, Qt::AlignLeft);
+    connect(button, &QPushButton::clicked, this,
+            [this, eventType]() { postToEditor(new MyEvent(eventType)); });
+    return button;
+}
+
+QPushButton *GenericTaxPage::addGotoButton(int formType)
+{
+    auto *button = new QPushButton(tr("Go to %1").arg(formName(formType)), this);
+    button->setObjectName(QStringLiteral("goto_%1").arg(formType));
+    m_grid->addWidget(button, m_row, kButtonColumn, Qt::AlignLeft);
+    connect(button, &QPushButton::clicked, this,
+            [this, formType]() { postToEditor(new EventForwardEdit(formType)); });
+    return button;
+}
+
+void GenericTaxPage::addHeading(const QString &text)
+{
+    auto *heading = new QLabel(text, this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    ++m_row;
+    m_grid->addWidget(heading, m_row, kLabelColumn, 1, 3);
+}
+
+void GenericTaxPage::finishRows()
+{
+    m_grid->setRowStretch(m_row + 1, 1);
+}

@@ -1,0 +1,407 @@
+// The form pages: every class makes pages; the T1 and slip pages bind each input field once,
+// show calculated fields read-only and read as words; labels; buttons that post events; the
+// slips' description.
+#include "EditorFixture.h"
+#include "TestMain.h"
+
+#include "marrow/BaseTaxPage.h"
+#include "marrow/BusinessForms.h"
+#include "marrow/CTaxData_Form.h"
+#include "marrow/EmploymentSlips.h"
+#include "marrow/FieldLabels.h"
+#include "marrow/FormFactory.h"
+#include "marrow/FormTables.h"
+#include "marrow/InvestmentSlips.h"
+#include "marrow/LineTitles.h"
+#include "marrow/TaxData_T1New.h"
+#include "marrow/TaxData_TaxNote.h"
+#include "marrow/TypeCodes.h"
+#include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
+#include "model/TaxDataEntryStru.h"
+#include "ordane/CField.h"
+#include "ordane/CString.h"
+#include "ordane/CStringField.h"
+#include "ordane/MyDataStream.h"
+#include "ordane/MyEvent.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <memory>
+
+namespace {
+
+// Stands in for the editor: records the events pages post to it.
+class EventSink : public QWidget
+{
+public:
+    QList<int> types;
+    QList<int> formTypes;
+
+protected:
+    bool event(QEvent *e) override
+    {
+        if (MyEvent::isEditorEvent(int(e->type()))) {
+            types.append(int(e->type()));
+            if (auto *forward = dynamic_cast<EventForwardEdit *>(e))
+                formTypes.append(forward->formType());
+            return true;
+        }
+        return QWidget::event(e);
+    }
+};
+
+bool isReadOnly(QObject *widget)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->isReadOnly();
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
+        return spin->isReadOnly();
+    if (auto *table = qobject_cast<QTableWidget *>(widget))
+        return table->editTriggers() == QAbstractItemView::NoEditTriggers;
+    if (auto *w = qobject_cast<QWidget *>(widget))
+        return !w->isEnabled();
+    return false;
+}
+
+// The pages of a form, with the sink as their editor; deleted with the holder.
+struct Pages
+{
+    Pages(CTaxData_Form *form, EventSink *sink)
+    {
+        form->createPages(list, sink);
+        for (BaseTaxPage *p : list)
+            p->syncData();
+    }
+    ~Pages() { qDeleteAll(list); }
+    int boundCount(const CField *field) const
+    {
+        int n = 0;
+        for (BaseTaxPage *p : list)
+            n += p->binder().widgetOf(field) ? 1 : 0;
+        return n;
+    }
+    QObject *widgetOf(const CField *field) const
+    {
+        for (BaseTaxPage *p : list) {
+            if (QObject *w = p->binder().widgetOf(field))
+                return w;
+        }
+        return nullptr;
+    }
+    QList<BaseTaxPage *> list;
+};
+
+void fillValues(CTaxData_Form &form)
+{
+    int n = 1;
+    for (CField *f : form.fields()) {
+        switch (f->type()) {
+        case FieldType::Float:
+            static_cast<CFloatField *>(f)->setValue(n * 10.25);
+            break;
+        case FieldType::Int:
+            static_cast<CIntField *>(f)->setValue(n % 7);
+            break;
+        case FieldType::String:
+            static_cast<CStringField *>(f)->setValue(QStringLiteral("text %1").arg(n));
+            break;
+        case FieldType::Bool:
+            static_cast<CBoolField *>(f)->setValue(n % 2 == 1);
+            break;
+        case FieldType::Date:
+            static_cast<CDateField *>(f)->setDate(QDate(2025, 1 + n % 12, 1 + n % 28));
+            break;
+        case FieldType::Table: {
+            auto *table = static_cast<CTableField *>(f);
+            for (int r = 0; r < table->rowCount(); ++r) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    if (table->columnType(c) == FieldType::Float)
+                        table->amountAt(r, c).setValue(r * 100 + c + 0.5);
+                }
+            }
+            break;
+        }
+        }
+        ++n;
+    }
+}
+
+// A slip block as written before slips kept a description: box 14 alone.
+class OldT4 : public CTaxData_Form
+{
+public:
+    OldT4() : CTaxData_Form(SlipType::T4, KindForm) {}
+    CFloatField box14{this, "box14"};
+};
+
+} // namespace
+
+class TestFormPages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyClassGetsPages();
+    void pluginFormsGetPages();
+    void realPagesBindEveryInput_data();
+    void realPagesBindEveryInput();
+    void syncAndCommitChangeNothing_data();
+    void syncAndCommitChangeNothing();
+    void fieldLabels_data();
+    void fieldLabels();
+    void t1PageTabsAndButtons();
+    void t2125AndNotePages();
+    void slipDescription();
+    void tableFieldEdits();
+};
+
+void TestFormPages::everyClassGetsPages()
+{
+    EventSink sink;
+    int made = 0;
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        std::unique_ptr<CTaxData_Form> form(createFederalForm(code));
+        if (!form)
+            continue;
+        Pages pages(form.get(), &sink);
+        QVERIFY2(!pages.list.isEmpty(), qPrintable(formName(code)));
+        QVERIFY2(!pages.list.first()->getTitle().isEmpty(), qPrintable(formName(code)));
+        ++made;
+    }
+    for (int code = 0; code < Global_Slips_Num; ++code) {
+        std::unique_ptr<CTaxData_Form> slip(createSlip(code));
+        if (!slip)
+            continue;
+        Pages pages(slip.get(), &sink);
+        QCOMPARE(pages.list.size(), 1);
+        QCOMPARE(pages.list.first()->getTitle(), slipName(code));
+        ++made;
+    }
+    for (int type = 1; type < Global_TaxWizard_Num; ++type) {
+        std::unique_ptr<CTaxData_Form> data(createWizardData(type));
+        if (!data)
+            continue;
+        Pages pages(data.get(), &sink);
+        QVERIFY(!pages.list.isEmpty());
+        ++made;
+    }
+    std::unique_ptr<TaxData_TaxNote> note(createNote());
+    Pages notePages(note.get(), &sink);
+    QCOMPARE(notePages.list.size(), 1);
+    QVERIFY(made > 100);
+}
+
+void TestFormPages::pluginFormsGetPages()
+{
+    // The provincial forms come from the province plug-in's own classes.
+    EditorFixture fixture;
+    std::unique_ptr<FamilyTaxData> family(EditorFixture::coupledReturn());
+    EventSink sink;
+    int provincial = 0;
+    for (TaxDataEntryStru *e : family->taxpayer()->m_formList) {
+        Pages pages(e->data, &sink);
+        QVERIFY2(!pages.list.isEmpty(), qPrintable(formName(e->type)));
+        provincial += getFormProv(e->type) != 0 ? 1 : 0;
+    }
+    QVERIFY(provincial > 0);
+}
+
+void TestFormPages::realPagesBindEveryInput_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("code");
+    QTest::newRow("T1") << 0 << int(FormType::T1);
+    const int slips[] = {SlipType::T4,     SlipType::T4A, SlipType::T4AP,
+                         SlipType::T4AOAS, SlipType::T4E, SlipType::T4RSP,
+                         SlipType::T4RIF,  SlipType::T5,  SlipType::T3};
+    for (int code : slips)
+        QTest::newRow(qPrintable(slipName(code))) << 1 << code;
+}
+
+void TestFormPages::realPagesBindEveryInput()
+{
+    QFETCH(int, kind);
+    QFETCH(int, code);
+    std::unique_ptr<CTaxData_Form> form(kind == 0 ? createFederalForm(code) : createSlip(code));
+    QVERIFY(form);
+    EventSink sink;
+    Pages pages(form.get(), &sink);
+    static const QRegularExpression lineLabel("^Line (\\d{5})$");
+    int inputs = 0;
+    for (const CField *field : form->fields()) {
+        const QByteArray name = field->name();
+        if (form->isCalculatedField(*field)) {
+            if (QObject *w = pages.widgetOf(field))
+                QVERIFY2(isReadOnly(w), name.constData());
+            QVERIFY2(pages.boundCount(field) <= 1, name.constData());
+        } else {
+            QVERIFY2(pages.boundCount(field) == 1, name.constData());
+            ++inputs;
+        }
+    }
+    QVERIFY(inputs > 0);
+    for (BaseTaxPage *page : pages.list) {
+        for (QLabel *label : page->findChildren<QLabel *>()) {
+            const QRegularExpressionMatch m = lineLabel.match(label->text());
+            if (m.hasMatch())
+                QVERIFY2(lineTitle(m.captured(1).toInt()).isEmpty(), qPrintable(label->text()));
+        }
+    }
+}
+
+void TestFormPages::syncAndCommitChangeNothing_data()
+{
+    realPagesBindEveryInput_data();
+}
+
+void TestFormPages::syncAndCommitChangeNothing()
+{
+    QFETCH(int, kind);
+    QFETCH(int, code);
+    std::unique_ptr<CTaxData_Form> form(kind == 0 ? createFederalForm(code) : createSlip(code));
+    std::unique_ptr<CTaxData_Form> copy(kind == 0 ? createFederalForm(code) : createSlip(code));
+    fillValues(*form);
+    copy->copyValuesFrom(*form);
+    QVERIFY(!form->isDifferentFrom(*copy));
+    EventSink sink;
+    Pages pages(form.get(), &sink);
+    for (BaseTaxPage *page : pages.list)
+        page->commit();
+    QVERIFY(!form->isDifferentFrom(*copy));
+}
+
+void TestFormPages::fieldLabels_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("box") << QByteArray("box14") << "Box 14";
+    QTest::newRow("box letter") << QByteArray("box16A") << "Box 16A";
+    QTest::newRow("amount") << QByteArray("amtA") << "Amount A";
+    QTest::newRow("amount number") << QByteArray("amtM1") << "Amount M1";
+    QTest::newRow("titled line") << QByteArray("12100") << "Interest and other investment income";
+    QTest::newRow("line") << QByteArray("10100") << "Employment income (box 14 of all T4 slips)";
+    QTest::newRow("untitled line") << QByteArray("67650") << "Line 67650";
+    QTest::newRow("camel case") << QByteArray("provinceOfEmployment") << "Province of employment";
+    QTest::newRow("digits") << QByteArray("box26Flag1") << "Box 26 flag 1";
+    QTest::newRow("one word") << QByteArray("description") << "Description";
+}
+
+void TestFormPages::fieldLabels()
+{
+    QFETCH(QByteArray, name);
+    QTEST(fieldLabel(name), "label");
+}
+
+void TestFormPages::t1PageTabsAndButtons()
+{
+    TaxData_T1New t1;
+    EventSink sink;
+    Pages pages(&t1, &sink);
+    QStringList titles;
+    for (BaseTaxPage *p : pages.list)
+        titles.append(p->getTitle());
+    QCOMPARE(titles, (QStringList{"Identification", "Income", "Deductions", "Credits and Tax",
+                                  "Refund or Balance"}));
+    BaseTaxPage *identification = pages.list[0];
+    identification->findChild<QPushButton *>("btnFillPreparer")->click();
+    identification->findChild<QPushButton *>("btnCopyAddressToSpouse")->click();
+    auto *gotoSch3 =
+        pages.list[1]->findChild<QPushButton *>(QString("goto_%1").arg(FormType::SCH3));
+    QVERIFY(gotoSch3);
+    QCOMPARE(gotoSch3->text(), QString("Go to Schedule 3"));
+    gotoSch3->click();
+    QCoreApplication::sendPostedEvents(&sink);
+    QCOMPARE(sink.types, (QList<int>{MyEvent::CopyPreparerToBoth, MyEvent::CopyAddressToSpouse,
+                                     MyEvent::GotoForm}));
+    QCOMPARE(sink.formTypes, QList<int>{FormType::SCH3});
+    // The line a schedule computes is read-only beside its button; an input line is not.
+    QVERIFY(isReadOnly(pages.list[1]->findChild<QLineEdit *>("12700")));
+    QVERIFY(!isReadOnly(pages.list[1]->findChild<QLineEdit *>("12800")));
+    QCOMPARE(pages.list[1]->findChild<QLabel *>("lbl_12700")->text(),
+             QString("Taxable capital gains"));
+    QCOMPARE(identification->findChild<QLabel *>("lbl_sin")->text(),
+             QString("Social insurance number (SIN)"));
+}
+
+void TestFormPages::t2125AndNotePages()
+{
+    EventSink sink;
+    std::unique_ptr<CTaxData_Form> business(createFederalForm(FormType::T2125));
+    Pages pages(business.get(), &sink);
+    pages.list.first()->findChild<QPushButton *>("btnCopyAddressToT2125")->click();
+    QCoreApplication::sendPostedEvents(&sink);
+    QCOMPARE(sink.types, QList<int>{MyEvent::CopyAddressToT2125});
+
+    TaxData_TaxNote note;
+    note.description = "Receipts";
+    note.text = "Line one\nLine two";
+    Pages notePages(&note, &sink);
+    auto *text = notePages.list.first()->findChild<QPlainTextEdit *>("text");
+    QCOMPARE(text->toPlainText(), QString("Line one\nLine two"));
+    text->setPlainText("Changed\ntext");
+    QCOMPARE(QString(note.text.value()), QString("Changed\ntext"));
+    QCOMPARE(notePages.list.first()->findChild<QLineEdit *>("description")->text(),
+             QString("Receipts"));
+}
+
+void TestFormPages::slipDescription()
+{
+    TaxData_Slip_T4 t4;
+    QVERIFY(t4.descriptionField());
+    t4.descriptionField()->setValue("Maple Foods Ltd");
+    CString description;
+    t4.getDescription(description);
+    QCOMPARE(QString(description), QString("Maple Foods Ltd"));
+    EventSink sink;
+    Pages pages(&t4, &sink);
+    QCOMPARE(pages.list.first()->findChild<QLabel *>("lbl_description")->text(),
+             QString("Payer or description"));
+    QCOMPARE(pages.list.first()->findChild<QLabel *>("lbl_box14")->text(),
+             QString("Box 14: Employment income"));
+
+    // A block written before the field existed still reads, with an empty description.
+    OldT4 old;
+    old.box14 = 123.45;
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, QIODevice::WriteOnly);
+        CString tag;
+        old.Serialize(1, tag, out);
+    }
+    TaxData_Slip_T4 read;
+    MyDataStream in(bytes);
+    CString tag;
+    read.Serialize(1, tag, in);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(double(read.box14), 123.45);
+    read.getDescription(description);
+    QCOMPARE(QString(description), QString());
+    QVERIFY(!createFederalForm(FormType::T1)->descriptionField());
+}
+
+void TestFormPages::tableFieldEdits()
+{
+    TaxData_T1New t1;
+    EventSink sink;
+    Pages pages(&t1, &sink);
+    auto *table = qobject_cast<QTableWidget *>(pages.widgetOf(t1.findField("dependantMedical")));
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 12);
+    QCOMPARE(table->columnCount(), 5);
+    table->item(2, 1)->setText("1,250.50");
+    QCOMPARE(double(t1.dependantMedical.amountAt(2, 1)), 1250.5);
+    QCOMPARE(table->item(2, 1)->text(), QString("1,250.50"));
+    // Text that is no amount leaves the cell as it was.
+    table->item(2, 1)->setText("abc");
+    QCOMPARE(double(t1.dependantMedical.amountAt(2, 1)), 1250.5);
+    QCOMPARE(table->item(2, 1)->text(), QString("1,250.50"));
+}
+
+QV_TEST_MAIN(TestFormPages)
+#include "tst_FormPages.moc"

@@ -1,0 +1,129 @@
+// Form_Return: the editor of one open return — person selector, forms tree, result lines and
+// the pages of the form on screen.
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "marrow/CTaxData_Form.h"
+#include "ordane/CString.h"
+
+class ActionShowReturn;
+class BaseTaxPage;
+class CField;
+class FamilyTaxData;
+class FolderView;
+class MainWindow;
+class QFileInfo;
+class QItemSelection;
+class QSplitter;
+class QTabWidget;
+
+namespace Ui {
+class Form_Return;
+}
+
+class Form_Return : public QWidget
+{
+    Q_OBJECT
+public:
+    // Takes over the return data. The file is null for a return never saved.
+    Form_Return(const QFileInfo *file, FamilyTaxData *family, MainWindow *window, QWidget *parent,
+                int returnNumber, int fontSize);
+    ~Form_Return() override;
+
+    // Identity of the return file.
+    void setFilePath(const QFileInfo *file);
+    QString displayName() const;
+    void fullFilePath(QString &path) const;
+    bool hasFileName() const;
+    int updateRecentFileRecord();
+    bool isModified() const;
+    bool getFieldText(int key, CString &text);
+
+    // Recalculation road.
+    void commitCurrentPage();
+    void refreshTreeCaptions(bool forms, bool slips);
+    void updateResultLabels(QString &summary);
+    void updateResultLabels();
+
+    // Saving and closing. 0 when the file was written.
+    int saveToFile(QString &path, bool backupAllowed);
+    int saveAfterFiling(bool backupAllowed);
+    bool confirmClose(QString &path);
+
+    int copyAddressToBusinessForm(int formType, CTaxData_Form *form);
+    // The e-signature commands of the printing library (command: the menu text for the
+    // message when that library is not in this build).
+    void requestSignature(int formType, const QString &command);
+    void requestSignatureStatus(int formType);
+    void gotoForm(int formType);
+
+    // Pages and styling.
+    int openForm(int mode, CTaxData_Form *form);
+    void clearFormTabs();
+    void refreshPages();
+    int addQuickHelpTab(const QString &address);
+    void applyBackgroundColor();
+    void applyFontSize(int size);
+    void applyTreeStyleSheet(const QString &background, int size, bool dark);
+    QString buildPageStyleSheet(int size, bool dark) const;
+    void applyPanelStyleSheets(bool dark);
+    void saveSplitterSizes();
+    int restoreSplitterSizes(int width);
+    bool setMaximizedView();
+
+    FamilyTaxData *family() const { return m_family; }
+    ActionShowReturn *showAction() const;
+    const QString &returnLabel() const { return m_label; }
+    CTaxData_Form *currentForm() const { return m_currentForm; }
+    const QList<BaseTaxPage *> &pages() const { return m_pages; }
+    int fontSize() const { return m_fontSize; }
+    FolderView *folderView() const;
+    QTabWidget *tabWidget() const;
+    QSplitter *splitter() const;
+
+    // The help folder next to the program's folder, and a section's help page in it.
+    static QString helpFolder();
+    enum HelpSection
+    {
+        HelpStart,
+        HelpSlips,
+        HelpWizard,
+        HelpForms
+    };
+    static QString helpAddress(HelpSection section);
+
+public slots:
+    void onFolderViewSelChange(const QItemSelection &selected, const QItemSelection &deselected);
+    void onSignalCalc(CTaxData_Form *form, CField *field);
+    void on_comboBox_currentIndexChanged(int index);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void askGotoForm(int formType);
+    QString backgroundSetting() const;
+
+    QString m_label;
+    std::unique_ptr<Ui::Form_Return> ui;
+    // A page may free its form (removal, de-coupling) while the editor still points at it.
+    QPointer<CTaxData_Form> m_currentForm;
+    bool m_switching = false;
+    int m_fontSize;
+    int m_returnNumber;
+    // The main window destroys it when the return is closed.
+    QPointer<ActionShowReturn> m_showAction;
+    MainWindow *m_window;
+    FamilyTaxData *m_family;
+    FamilyTaxData *m_snapshot = nullptr;
+    QList<BaseTaxPage *> m_pages;
+    CString m_folder;
+    CString m_fileName;
+};

@@ -1,0 +1,51 @@
+// NeighbourServices: the commands of filing, download, wizards and printing that the editor and
+// the main window reach, one entry each, filled by the program's start-up.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Form_Return;
+class QWidget;
+
+// ui/ links none of the libraries above it: they fill these entries from app/entry. An empty
+// entry means the command is not in this build; the caller then says so and changes nothing.
+struct NeighbourServices
+{
+    // Download: the Auto-fill My Return dialog of stored downloads (the editor may be null).
+    std::function<void(Form_Return *editor, QWidget *parent)> autoFillMyReturn;
+
+    // Wizards and dialogs; each answers 1 when accepted.
+    std::function<int(QWidget *parent)> newReturnWizard;
+    std::function<int(QWidget *parent)> coupleReturnsWizard;
+    std::function<int(QWidget *parent)> importPriorYearReturn;
+    std::function<int(Form_Return *editor)> changeProvince;
+    std::function<int(Form_Return *editor)> decoupleReturn;
+    std::function<int(Form_Return *editor)> shareAmounts;
+    std::function<int(Form_Return *editor)> taxPlanning;
+    std::function<int(Form_Return *editor)> optimizeReturn;
+
+    // Printing and e-signature.
+    std::function<void(Form_Return *editor)> generatePrint;
+    std::function<void(Form_Return *editor)> printToPdf;
+    std::function<void(Form_Return *editor, int formType)> sendFormForSignature;
+    std::function<void(Form_Return *editor, int formType)> querySignatureStatus;
+    std::function<int(Form_Return *editor, int formType, bool filed, const QString &confirmation,
+                      const QString &message)>
+        reportFiling;
+    std::function<void(bool writeTestData)> generateDeveloperFiles;
+
+    // Filing.
+    std::function<void(Form_Return *editor)> setReFile;
+    std::function<void(Form_Return *editor)> clearReFileFlag;
+    std::function<void(Form_Return *editor)> fileT1135Online;
+    std::function<void(Form_Return *editor)> internetFiling;
+};
+
+// The one table of the run.
+NeighbourServices &neighbourServices();
+
+// "%1 is not available in this build yet." with the command's menu text.
+QString notAvailableText(const QString &command);
+// Shows that text (parent as the message helpers take it).
+void showNotAvailable(const QString &command, QWidget *parent = nullptr);
