@@ -8,7 +8,9 @@
 #include "app/CSingleInstanceGuard.h"
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
+#include "print/DeveloperGenerators.h"
 #include "ui/MainWindow.h"
+#include "ui/NeighbourServices.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -39,6 +41,9 @@ int quorvandelleMain(int &argc, char **argv)
 
     QApplication::setWindowIcon(
         QIcon(AppEdition == 2 ? ":/res/images/netfile-2025.ico" : ":/res/images/efile-2025.ico"));
+
+    // The commands of the libraries above the editor that this build has.
+    neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
