@@ -382,7 +382,8 @@ void TestFormPages::slipDescription()
     QCOMPARE(double(read.box14), 123.45);
     read.getDescription(description);
     QCOMPARE(QString(description), QString());
-    QVERIFY(!createFederalForm(FormType::T1)->descriptionField());
+    const std::unique_ptr<CTaxData_Form> t1(createFederalForm(FormType::T1));
+    QVERIFY(!t1->descriptionField());
 }
 
 void TestFormPages::tableFieldEdits()
