@@ -384,8 +384,16 @@ void TestReturnEditor::keystrokeRecalculates()
         editor->findChild<QLabel *>(name)->setText("stale");
     m_fixture->window()->setStatusText("stale");
     const QStringList before = balanceTexts(family);
+    double balanceBefore = 0, spouseBalance = 0, totalBefore = 0;
+    family->getBalanceAmounts(balanceBefore, spouseBalance, totalBefore);
 
     typeInto(editor, "box14", "50000");
+    // The keystroke recalculated the return: more employment income moves the balance.
+    double balanceAfter = 0, totalAfter = 0;
+    family->getBalanceAmounts(balanceAfter, spouseBalance, totalAfter);
+    QVERIFY2(qAbs(balanceAfter - balanceBefore) >= 0.01,
+             qPrintable(QString("%1 -> %2").arg(balanceBefore).arg(balanceAfter)));
+    QVERIFY(balanceTexts(family) != before);
     QCOMPARE(double(t4->box14), 50000.0);
     QVERIFY(editor->isModified());
     QCOMPARE(resultLines(editor), balanceTexts(family));
