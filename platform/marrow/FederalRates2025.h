@@ -42,6 +42,7 @@ constexpr double kNonEligibleGrossUp = 0.15;            // dividends.non_eligibl
 constexpr double kEligibleDividendCredit = 0.150198;    // federal_dtc_eligible_of_grossed_up, R
 constexpr double kNonEligibleDividendCredit = 0.090301; // federal_dtc_non_eligible_..., R
 constexpr double kCapitalGainsInclusionRate = 0.5;      // capital_gains.inclusion_rate, R
+constexpr double kLifetimeCapitalGainsExemption = 1250000; // lifetime_capital_gains_exemption, R
 
 // Section "cpp".
 constexpr double kCppYmpe = 71300;               // ympe, R
