@@ -125,7 +125,7 @@ void contributions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotal
     const int qppMonths = person.GetQppContributoryMonths(excluded);
     t1.cppMonths = cppMonths;
     auto *cpt20 = formOf<TaxData_CPT20_New>(person, FormType::CPT20);
-    const bool elected = cpt20 && cpt20->option != 0;
+    const bool elected = cpt20 && cpt20->hadElectedIncomeToPayCPP();
     if ((t1.HasSelfEmploymentIncome() || elected) && t1.cppMode != 2) {
         if (person.m_province == ProvinceCode::QC) {
             if (qppMonths > 0)
@@ -259,7 +259,7 @@ double IndividualTaxData::SumQuebecT4CppEarnings(double cap)
         if (!isPositive(t4->box16)) {
             if (!t4->cppExempt)
                 c = t4->box26;
-            else if (cpt20 && cpt20->option != 0)
+            else if (cpt20 && cpt20->hadElectedIncomeToPayCPP())
                 c = t4->box14;
         }
         total += std::min(cap, c);

@@ -8,7 +8,8 @@
 // repayment threshold and rate, the Canada caregiver amounts' exact line arithmetic beyond the
 // figures below, the Canada workers benefit figures for Quebec, Alberta and Nunavut, the
 // secondary-earner exclusion, and the federal amounts of the rarer forms (T1206 split-income
-// tax, minimum tax, investment tax credit, northern residents deduction, GST370 rebate rate).
+// tax, minimum tax, investment tax credit, northern residents deduction, GST370 rebate rate,
+// the deductible share of meals and the flat meal rate of the TL2).
 #pragma once
 
 namespace FederalRates2025 {

@@ -108,6 +108,8 @@ private slots:
     void selfEmployedEi();
     void cppElectionIdentification_data();
     void cppElectionIdentification();
+    void electionRaisesTheMode_data();
+    void electionRaisesTheMode();
     void cumulativeInvestmentLoss_data();
     void cumulativeInvestmentLoss();
     void capitalGainsDeduction_data();
@@ -229,6 +231,33 @@ void TestPass2Forms::cppElectionIdentification()
     QCOMPARE(int(cpt20->cppFormMonths), months);
     QCOMPARE(double(cpt20->cppFormEarnings), earnings);
     QCOMPARE(double(cpt20->electedIncome), elected);
+}
+
+void TestPass2Forms::electionRaisesTheMode_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<double>("line16");
+    QTest::addColumn<int>("mode");
+    // An income elected at line 16 puts the return in the Schedule 8 mode; an option ticked
+    // without an elected income does not.
+    QTest::newRow("income elected") << 0 << 5000.0 << 1;
+    QTest::newRow("option without an income") << 1 << 0.0 << 0;
+}
+
+void TestPass2Forms::electionRaisesTheMode()
+{
+    QFETCH(int, option);
+    QFETCH(double, line16);
+    QFETCH(int, mode);
+    LinkedReturn r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    QVERIFY(t1);
+    r.addSlip(SlipType::T4, {{"box14", 45000}});
+    auto *cpt20 = form<TaxData_CPT20_New>(r.person(), FormType::CPT20);
+    cpt20->option = option;
+    cpt20->line16 = line16;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(int(t1->cppMode), mode);
 }
 
 void TestPass2Forms::cumulativeInvestmentLoss_data()
