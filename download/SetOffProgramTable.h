@@ -21,8 +21,8 @@ QByteArray setOffProgramName(const QByteArray &abbreviation);
 // that one is empty; the first line of an abbreviation wins. Every line ends with a comma,
 // so the last field is always empty and the text is the "Other" column. A list that cannot
 // be read gives an empty table.
-SetOffProgramTable loadSetOffProgramTable(const QString &path = QString::fromLatin1(
-                                              kSetOffProgramResource));
+SetOffProgramTable
+loadSetOffProgramTable(const QString &path = QString::fromLatin1(kSetOffProgramResource));
 
 // How many times the process-wide table has been loaded (0 before the first lookup, then 1).
 int setOffProgramTableLoads();

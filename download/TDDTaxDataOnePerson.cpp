@@ -57,9 +57,9 @@ TDDYearValue yearAttributeAndText(const TiXmlElement *element)
     return {attributeOf(element, "year"), textOf(element)};
 }
 
-void readRepaymentPlan(const TiXmlElement *summary, const char *planName,
-                       const char *balanceName, const char *remainingName,
-                       const char *toDateName, const char *requiredName, TDDRepaymentPlan &plan)
+void readRepaymentPlan(const TiXmlElement *summary, const char *planName, const char *balanceName,
+                       const char *remainingName, const char *toDateName, const char *requiredName,
+                       TDDRepaymentPlan &plan)
 {
     const TiXmlElement *element = child(summary, planName);
     plan.repayableBalance = childText(element, balanceName);
@@ -114,10 +114,9 @@ void readSummary(const TiXmlElement *summary, TDDSummaryData &data)
 
     readRepaymentPlan(summary, "HomeBuyerPlan", "HomeBuyerPlanRepayableBalanceAmount",
                       "HomeBuyerPlanRequiredRepaymentRemainingAmount",
-                      "HomeBuyerPlanRepaymentToDateAmount",
-                      "HomeBuyerPlanRequiredRepaymentAmount", data.hbp);
-    readRepaymentPlan(summary, "LifeLongLearningPlan",
-                      "LifeLongLearningPlanRepayableBalanceAmount",
+                      "HomeBuyerPlanRepaymentToDateAmount", "HomeBuyerPlanRequiredRepaymentAmount",
+                      data.hbp);
+    readRepaymentPlan(summary, "LifeLongLearningPlan", "LifeLongLearningPlanRepayableBalanceAmount",
                       "LifeLongLearningPlanRequiredRepaymentRemainingAmount",
                       "LifeLongLearningPlanRepaymentToDateAmount",
                       "LifeLongLearningPlanRequiredRepaymentAmount", data.llp);
@@ -144,11 +143,11 @@ void readClient(const TiXmlElement *client, TDDClientData &data)
     if (const TiXmlElement *disability = child(client, "DisabilityEligibilities"))
         data.disabilityCode = childText(disability, "DisabilityAmountEligibilityCode");
 
-    readChildren(child(client, "Reassessments"), data.reassessments,
-                 TDDClientData::MaxReassessments, [](const TiXmlElement *row) {
-                     return TDDYearValue{childText(row, "TaxYear"),
-                                         childText(row, "ReassessmentDate")};
-                 });
+    readChildren(
+        child(client, "Reassessments"), data.reassessments, TDDClientData::MaxReassessments,
+        [](const TiXmlElement *row) {
+            return TDDYearValue{childText(row, "TaxYear"), childText(row, "ReassessmentDate")};
+        });
     data.refundSetoffCode = childText(client, "RefundSetoffCode");
     readFrom(child(child(client, "RefundSetOffs"), "RefundSetoff"), data.refundSetoffs,
              TDDClientData::MaxRefundSetoffs, [](const TiXmlElement *row) {
@@ -201,10 +200,10 @@ void readCarryOver(const TiXmlElement *carryOver, TDDCarryOverData &data)
                  TDDCarryOverData::MaxTuitionRows, tuitionRow);
     readChildren(child(carryOver, "ProvincialTuitionEducationTextBookAmounts"),
                  data.provincialTuition, TDDCarryOverData::MaxTuitionRows, tuitionRow);
-    readFrom(child(child(carryOver, "BusinessInvestmentLossAmounts"),
-                   "BusinessInvestmentLossAmount"),
-             data.businessInvestmentLosses, TDDCarryOverData::MaxBusinessInvestmentLosses,
-             yearAttributeAndText);
+    readFrom(
+        child(child(carryOver, "BusinessInvestmentLossAmounts"), "BusinessInvestmentLossAmount"),
+        data.businessInvestmentLosses, TDDCarryOverData::MaxBusinessInvestmentLosses,
+        yearAttributeAndText);
 }
 } // namespace
 

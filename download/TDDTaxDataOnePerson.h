@@ -50,4 +50,3 @@ public:
     QByteArray remark;
     std::vector<std::unique_ptr<TaxSlip>> slips;
 };
-

@@ -55,8 +55,7 @@ void indicator(CString &page, bool set, const QString &text)
 
 CString gstHstFilingAddress(const CString &governmentHost)
 {
-    return CString(QStringLiteral("https://%1/gst-hst-filing")
-                       .arg(governmentHost));
+    return CString(QStringLiteral("https://%1/gst-hst-filing").arg(governmentHost));
 }
 
 int TDDTaxDataOnePerson::toHtml(CString &page, const char *sinText, const char *updateTime,

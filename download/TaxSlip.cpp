@@ -68,8 +68,8 @@ int TaxSlip::parseCommonElements(const TiXmlElement *element)
         else
             setField(name, text);
     });
-    const TiXmlElement *version = element ? element->FirstChildElement("SlipVersionDescription")
-                                          : nullptr;
+    const TiXmlElement *version =
+        element ? element->FirstChildElement("SlipVersionDescription") : nullptr;
     const char *text = version ? version->GetText() : nullptr;
     versionDescription = text ? QByteArray(text) : QByteArray();
     return 0;

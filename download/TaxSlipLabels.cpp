@@ -147,12 +147,9 @@ const TaxSlipBoxLabel t3Rows[] = {
 };
 
 const TaxSlipBoxLabel t4aoasRows[] = {
-    {"18", "Box 18 - Net OAS Payment"},
-    {"19", "Box 19 - Gross OAS Payment"},
-    {"20", "Box 20 - Overpayment Recovered"},
-    {"21", "Box 21 - OAS Net Supplement"},
-    {"22", "Box 22 - Income Tax Deducted"},
-    {"23", "Box 23 - Quebec Income Tax Deducted"},
+    {"18", "Box 18 - Net OAS Payment"},       {"19", "Box 19 - Gross OAS Payment"},
+    {"20", "Box 20 - Overpayment Recovered"}, {"21", "Box 21 - OAS Net Supplement"},
+    {"22", "Box 22 - Income Tax Deducted"},   {"23", "Box 23 - Quebec Income Tax Deducted"},
 };
 
 const TaxSlipBoxLabel t4rspRows[] = {

@@ -29,8 +29,7 @@ template <class Slip> struct BoxMember
 };
 
 template <class Slip, size_t N>
-void copyBoxMember(Slip &slip, const BoxMember<Slip> (&table)[N], const char *box,
-                   const char *text)
+void copyBoxMember(Slip &slip, const BoxMember<Slip> (&table)[N], const char *box, const char *text)
 {
     for (const BoxMember<Slip> &row : table) {
         if (isBox(box, row.box))
@@ -441,8 +440,7 @@ int TaxSlipRRSPReceipt::toHtml(CString &page, int) const
     toHtmlOneLineItem(page, receiptIssuerName, "Issuer Name");
     toHtmlOneLineItem(page, rrspNumber, "RRSP Number");
     toHtmlOneLineItem(page, rrspContractNumber, "RRSP Contract Number");
-    toHtmlOneLineItem(page, spouseContributionIndicator, "Spouse RRSP Contribution Indicator",
-                      "0");
+    toHtmlOneLineItem(page, spouseContributionIndicator, "Spouse RRSP Contribution Indicator", "0");
     toHtmlOneLineItem(page, priorYearContribution, "Prior Year RRSP Contribution Amount");
     toHtmlOneLineItem(page, currentYearContribution, "Current Year RRSP Contribution Amount");
     return 0;
@@ -499,10 +497,10 @@ TaxSlipT2202::TaxSlipT2202() : TaxSlip(25) {}
 
 int TaxSlipT2202::parseXml(const TiXmlElement *element)
 {
-    const TiXmlElement *periods = element ? element->FirstChildElement("TuitionSessionPeriods")
-                                          : nullptr;
-    const TiXmlElement *session = periods ? periods->FirstChildElement("TuitionSessionPeriod")
-                                          : nullptr;
+    const TiXmlElement *periods =
+        element ? element->FirstChildElement("TuitionSessionPeriods") : nullptr;
+    const TiXmlElement *session =
+        periods ? periods->FirstChildElement("TuitionSessionPeriod") : nullptr;
     for (; session && sessionCount < MaxSessions; session = session->NextSiblingElement()) {
         const int i = sessionCount;
         sessionFrom[i] = getElementSubEleStringText(session, "FromPeriod").toUtf8();
@@ -511,8 +509,8 @@ int TaxSlipT2202::parseXml(const TiXmlElement *element)
             getElementSubEleStringText(session, "PartTimeMonthCount").toUtf8();
         sessionFullTimeMonths[i] =
             getElementSubEleStringText(session, "FullTimeMonthCount").toUtf8();
-        sessionFees[i] = getElementSubEleStringText(session, "TuitionSessionEligibleFeesAmount")
-                             .toUtf8();
+        sessionFees[i] =
+            getElementSubEleStringText(session, "TuitionSessionEligibleFeesAmount").toUtf8();
         ++sessionCount;
     }
     return 0;

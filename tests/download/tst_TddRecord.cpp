@@ -142,8 +142,8 @@ void TestTddRecord::setOffNames_data()
     QTest::addColumn<QString>("text");
     // The text is the "Other" column as written, padding included.
     QTest::newRow("first abbreviation, blank other") << QByteArray("PFRA") << QString(30, ' ');
-    QTest::newRow("first of two lines wins") << QByteArray("PSED")
-                                             << "Local 613-944-4875 Ext        ";
+    QTest::newRow("first of two lines wins")
+        << QByteArray("PSED") << "Local 613-944-4875 Ext        ";
     QTest::newRow("quoted department does not shift the columns")
         << QByteArray("ISSO") << QString(30, ' ');
     QTest::newRow("accented text decoded from Latin-1")
@@ -188,9 +188,9 @@ void TestTddRecord::setOffTableFromAFile()
     file.write("Prog Nbr,Eng Abbr,Fre Abbr,Other,\n"
                "1,AAA,x,first,\n"
                "2,AAA,x,second,\n"
-               "3,BBB,\n"          // fewer than four fields: skipped
+               "3,BBB,\n" // fewer than four fields: skipped
                "4,CCC,x,\"a, b\",\n"
-               "5,DDD,x,y\n");     // no ending comma: the next-to-last field is taken
+               "5,DDD,x,y\n"); // no ending comma: the next-to-last field is taken
     file.close();
     const SetOffProgramTable table = loadSetOffProgramTable(path);
     const SetOffProgramTable expected = {
@@ -245,17 +245,18 @@ void TestTddRecord::parseItem_data()
                 "</ReassessmentInProgress><UnfiledReturn>" +
                 repeated("<TaxYear>2019</TaxYear>", 25) + "</UnfiledReturn></Client>")
         << 0
-        << "sin=046454286 " + QString(empty)
-                                  .replace("reassessments=0 setoffs=0 inProgressYears=0 "
-                                           "clientUnfiled=0",
-                                           "reassessments=20 setoffs=40 inProgressYears=20 "
-                                           "clientUnfiled=20");
+        << "sin=046454286 " +
+               QString(empty).replace("reassessments=0 setoffs=0 inProgressYears=0 "
+                                      "clientUnfiled=0",
+                                      "reassessments=20 setoffs=40 inProgressYears=20 "
+                                      "clientUnfiled=20");
     QTest::newRow("carry-over lists cut at their capacities")
         << item(kSin + "<CarryOver><NonCapitalLosses>" +
                 repeated("<NonCapitalLoss><TaxYear>2020</TaxYear></NonCapitalLoss>", 101) +
                 "</NonCapitalLosses><BusinessInvestmentLossAmounts>" +
-                repeated("<BusinessInvestmentLossAmount year=\"2023\">5</BusinessInvestmentLossAmount>",
-                         21) +
+                repeated(
+                    "<BusinessInvestmentLossAmount year=\"2023\">5</BusinessInvestmentLossAmount>",
+                    21) +
                 "</BusinessInvestmentLossAmounts></CarryOver>")
         << 0
         << "sin=046454286 " + QString(empty).replace("nonCapital=0 businessLosses=0",
@@ -265,7 +266,8 @@ void TestTddRecord::parseItem_data()
                 "<InstalmentAmount currency=\"CAD\"/><HomeBuyerPlan updateDate=\"x\"/>"
                 "</Summary><Slips remark=\"partial\"><T4Slip version=\"2\"/><Other a=\"b\"/>"
                 "</Slips>")
-        << 0 << QString(empty).replace("slips=0 remark=", "slips=1 remark=partial").prepend("sin= ");
+        << 0
+        << QString(empty).replace("slips=0 remark=", "slips=1 remark=partial").prepend("sin= ");
 }
 
 void TestTddRecord::parseItem()
@@ -291,26 +293,26 @@ void TestTddRecord::followingSiblingsAreTaken()
 void TestTddRecord::clientAndCarryOverTexts()
 {
     TDDTaxDataOnePerson record(2025);
-    QCOMPARE(parseInto(record,
-                       item(kSin +
-                            "<Client><BankruptIndicator>Y</BankruptIndicator>"
-                            "<CEBDebtOwingIndicator>N</CEBDebtOwingIndicator>"
-                            "<EmigrationDate>2025-06-30</EmigrationDate>"
-                            "<RefundSetoffCode>7</RefundSetoffCode><RefundSetOffs><RefundSetoff>"
-                            "<RefundSetoffProgramCode>PSED</RefundSetoffProgramCode>"
-                            "<RefundSetoffProgramID>0030</RefundSetoffProgramID>"
-                            "<RefundSetoffProgramAmount>45.10</RefundSetoffProgramAmount>"
-                            "</RefundSetoff></RefundSetOffs>"
-                            "<Reassessments><R><TaxYear>2022</TaxYear>"
-                            "<ReassessmentDate>2024-01-02</ReassessmentDate></R></Reassessments>"
-                            "<ReassessmentInProgress><ReassessmentInProgressIndicator>true"
-                            "</ReassessmentInProgressIndicator></ReassessmentInProgress></Client>"
-                            "<CarryOver><CapitalGainLosses><Row><TaxYear>2021</TaxYear>"
-                            "<InclusionRate>0.5</InclusionRate></Row></CapitalGainLosses>"
-                            "<BusinessInvestmentLossAmounts><BusinessInvestmentLossAmount>9"
-                            "</BusinessInvestmentLossAmount></BusinessInvestmentLossAmounts>"
-                            "</CarryOver>")),
-             0);
+    QCOMPARE(
+        parseInto(record,
+                  item(kSin + "<Client><BankruptIndicator>Y</BankruptIndicator>"
+                              "<CEBDebtOwingIndicator>N</CEBDebtOwingIndicator>"
+                              "<EmigrationDate>2025-06-30</EmigrationDate>"
+                              "<RefundSetoffCode>7</RefundSetoffCode><RefundSetOffs><RefundSetoff>"
+                              "<RefundSetoffProgramCode>PSED</RefundSetoffProgramCode>"
+                              "<RefundSetoffProgramID>0030</RefundSetoffProgramID>"
+                              "<RefundSetoffProgramAmount>45.10</RefundSetoffProgramAmount>"
+                              "</RefundSetoff></RefundSetOffs>"
+                              "<Reassessments><R><TaxYear>2022</TaxYear>"
+                              "<ReassessmentDate>2024-01-02</ReassessmentDate></R></Reassessments>"
+                              "<ReassessmentInProgress><ReassessmentInProgressIndicator>true"
+                              "</ReassessmentInProgressIndicator></ReassessmentInProgress></Client>"
+                              "<CarryOver><CapitalGainLosses><Row><TaxYear>2021</TaxYear>"
+                              "<InclusionRate>0.5</InclusionRate></Row></CapitalGainLosses>"
+                              "<BusinessInvestmentLossAmounts><BusinessInvestmentLossAmount>9"
+                              "</BusinessInvestmentLossAmount></BusinessInvestmentLossAmounts>"
+                              "</CarryOver>")),
+        0);
     const TDDClientData &client = record.client;
     QCOMPARE(client.bankrupt, true);
     QCOMPARE(client.cebDebtOwing, false);
@@ -416,7 +418,7 @@ void TestTddRecord::rrspRowIsEmpty_data()
 void TestTddRecord::rrspRowIsEmpty()
 {
     QFETCH(QVector<QByteArray>, amounts);
-    const TDDRrspContributionRow row{"2024",       amounts.at(0), amounts.at(1), amounts.at(2),
+    const TDDRrspContributionRow row{"2024",        amounts.at(0), amounts.at(1), amounts.at(2),
                                      amounts.at(3), amounts.at(4), amounts.at(5)};
     QTEST(row.isEmpty(), "empty");
 }
@@ -503,14 +505,15 @@ void TestTddRecord::summaryPage_data()
                "<br>\n<br>\n" +
                kIndicatorsEmpty + kCarryOverEmpty + kPageEnd;
     QTest::newRow("HBP pair")
-        << item(kSin + "<Summary><HomeBuyerPlan>"
-                       "<HomeBuyerPlanRepaymentToDateAmount>0.0</HomeBuyerPlanRepaymentToDateAmount>"
-                       "<HomeBuyerPlanRepayableBalanceAmount>9600.00"
-                       "</HomeBuyerPlanRepayableBalanceAmount>"
-                       "<updateDate>2025-01-15</updateDate>"
-                       "<HomeBuyerPlanRequiredRepaymentAmount>"
-                       "<RequiredRepayment year=\"2025\">1200.00</RequiredRepayment>"
-                       "</HomeBuyerPlanRequiredRepaymentAmount></HomeBuyerPlan></Summary>")
+        << item(kSin +
+                "<Summary><HomeBuyerPlan>"
+                "<HomeBuyerPlanRepaymentToDateAmount>0.0</HomeBuyerPlanRepaymentToDateAmount>"
+                "<HomeBuyerPlanRepayableBalanceAmount>9600.00"
+                "</HomeBuyerPlanRepayableBalanceAmount>"
+                "<updateDate>2025-01-15</updateDate>"
+                "<HomeBuyerPlanRequiredRepaymentAmount>"
+                "<RequiredRepayment year=\"2025\">1200.00</RequiredRepayment>"
+                "</HomeBuyerPlanRequiredRepaymentAmount></HomeBuyerPlan></Summary>")
         << kPageStart +
                "<br>\nHBP Update Time: 2025-01-15<br>\nHBP Repayable Balance: 9600.00<br>\n"
                "HBP Required Repayment: tax year: 2025, required amount: 1200.00<br>\n<br>\n" +
