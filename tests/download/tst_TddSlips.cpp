@@ -36,8 +36,7 @@ std::unique_ptr<TaxSlip> slipOf(const QByteArray &text)
     return slip;
 }
 
-QByteArray box(const QByteArray &number, const QByteArray &text,
-               const QByteArray &name = "Amount")
+QByteArray box(const QByteArray &number, const QByteArray &text, const QByteArray &name = "Amount")
 {
     return "<" + name + " boxNumber=\"" + number + "\">" + text + "</" + name + ">";
 }
@@ -207,7 +206,8 @@ void TestTddSlips::receiptFirstMatch_data()
         << QByteArray("<RRSPSpouseContributionIndicator>1</RRSPSpouseContributionIndicator>")
         << "spouse=1";
     QTest::newRow("current year")
-        << QByteArray("<CurrentYearRRSPContributionAmount>20.00</CurrentYearRRSPContributionAmount>")
+        << QByteArray(
+               "<CurrentYearRRSPContributionAmount>20.00</CurrentYearRRSPContributionAmount>")
         << "current=20.00";
     QTest::newRow("case kept") << QByteArray("<rrspnumber>x</rrspnumber>") << "";
 }
@@ -221,12 +221,9 @@ void TestTddSlips::receiptFirstMatch()
     QVERIFY(receipt);
     QStringList kept;
     const std::pair<const char *, QByteArray> members[] = {
-        {"issuer", receipt->receiptIssuerName},
-        {"number", receipt->rrspNumber},
-        {"contract", receipt->rrspContractNumber},
-        {"spouse", receipt->spouseContributionIndicator},
-        {"prior", receipt->priorYearContribution},
-        {"current", receipt->currentYearContribution}};
+        {"issuer", receipt->receiptIssuerName},    {"number", receipt->rrspNumber},
+        {"contract", receipt->rrspContractNumber}, {"spouse", receipt->spouseContributionIndicator},
+        {"prior", receipt->priorYearContribution}, {"current", receipt->currentYearContribution}};
     for (const auto &member : members) {
         if (!member.second.isEmpty())
             kept << QString::fromLatin1(member.first) + "=" + QString::fromUtf8(member.second);
@@ -244,7 +241,9 @@ void TestTddSlips::boxTextAndAmount_data()
     QTest::newRow("not a number") << "n/a" << QByteArray("n/a") << 0.0;
     QTest::newRow("grouped") << "1,234.56" << QByteArray("1,234.56") << 1234.56;
     QTest::newRow("non-ASCII kept as UTF-8") << QString::fromUtf8("Qu\u00e9bec")
-                                             << QByteArray("Qu\xc3\xa9" "bec") << 0.0;
+                                             << QByteArray("Qu\xc3\xa9"
+                                                           "bec")
+                                             << 0.0;
 }
 
 void TestTddSlips::boxTextAndAmount()
@@ -267,9 +266,10 @@ void TestTddSlips::boxTextAndAmount()
     const bool written = slip.appendBoxLine(page, "14", "Box 14 - Employment income", "");
     const QByteArray boxText = slip.getBoxText("14");
     QCOMPARE(written, !boxText.isEmpty());
-    QCOMPARE(QString(page), boxText.isEmpty() ? QString()
-                                              : "Box 14 - Employment income: " +
-                                                    QString::fromUtf8(boxText) + "<br>\n");
+    QCOMPARE(QString(page),
+             boxText.isEmpty()
+                 ? QString()
+                 : "Box 14 - Employment income: " + QString::fromUtf8(boxText) + "<br>\n");
 }
 
 void TestTddSlips::labelTables_data()
@@ -392,8 +392,8 @@ void TestTddSlips::slipLines_data()
                       "</CurrentYearRRSPContributionAmount></RRSPContributionReceiptSlip>")
         << "<h4>Issuer Name: Bank<br>\nCurrent Year RRSP Contribution Amount: 900.00<br>\n</h4>";
     QTest::newRow("T5008 boxes as members")
-        << "<T5008Slip><IssuerName>Broker</IssuerName>" + box("21", "1000.00") +
-               box("16", "10") + box("12", "x") + "</T5008Slip>"
+        << "<T5008Slip><IssuerName>Broker</IssuerName>" + box("21", "1000.00") + box("16", "10") +
+               box("12", "x") + "</T5008Slip>"
         << "<h4>Issuer Name: Broker<br>\nBox 16 - Quantity of securities: 10<br>\n"
            "Box 21 - Security Settlement Amount: 1000.00<br>\n</h4>";
     QTest::newRow("T4AP boxes as members")
@@ -405,16 +405,15 @@ void TestTddSlips::slipLines_data()
         << "<T5007Slip><PayerName>Province</PayerName>" + box("11", "50.00") + "</T5007Slip>"
         << "<h4>Payer: Province<br>\nBox 11 - Social Assistance Payments of Provincial or "
            "Territorial Supplements: 50.00<br>\n</h4>";
-    QTest::newRow("T1204")
-        << "<T1204Slip><PayerName>Dept</PayerName>" + box("82", "5.00") + box("84", "6.00") +
-               "</T1204Slip>"
-        << "<h4>Payer Name: Dept<br>\nContract Service Payment: 5.00<br>\n"
-           "Service and Goods Payment: 6.00<br>\n</h4>";
-    QTest::newRow("Manitoba")
-        << QByteArray("<ManitobaRentAssistSlip><PayerName>MB</PayerName>"
-                      "<ManitobaShelterBenefitAmount boxNumber=\"1\">75.00"
-                      "</ManitobaShelterBenefitAmount></ManitobaRentAssistSlip>")
-        << "<h4>Payer Name: MB<br>\nAllowance Amount: 75.00<br>\n</h4>";
+    QTest::newRow("T1204") << "<T1204Slip><PayerName>Dept</PayerName>" + box("82", "5.00") +
+                                  box("84", "6.00") + "</T1204Slip>"
+                           << "<h4>Payer Name: Dept<br>\nContract Service Payment: 5.00<br>\n"
+                              "Service and Goods Payment: 6.00<br>\n</h4>";
+    QTest::newRow("Manitoba") << QByteArray(
+                                     "<ManitobaRentAssistSlip><PayerName>MB</PayerName>"
+                                     "<ManitobaShelterBenefitAmount boxNumber=\"1\">75.00"
+                                     "</ManitobaShelterBenefitAmount></ManitobaRentAssistSlip>")
+                              << "<h4>Payer Name: MB<br>\nAllowance Amount: 75.00<br>\n</h4>";
     QTest::newRow("PRPP, first matching ending wins")
         << QByteArray("<PRPPSlip><PooledRegisteredPensionPlanContractNumber>P1"
                       "</PooledRegisteredPensionPlanContractNumber>"
@@ -434,8 +433,8 @@ void TestTddSlips::slipLines_data()
         << "<T4ESlip><PayerName>x</PayerName>" + box("14", "1.00") + "</T4ESlip>"
         << "Box 14 - EI Benefit Payment Amount: 1.00<br>\n";
     QTest::newRow("hostile text stays text")
-        << "<T4RIFSlip><PayerName>&lt;img src=x&gt;</PayerName>" +
-               box("16", "&lt;script&gt;") + "</T4RIFSlip>"
+        << "<T4RIFSlip><PayerName>&lt;img src=x&gt;</PayerName>" + box("16", "&lt;script&gt;") +
+               "</T4RIFSlip>"
         << "<h4>Payer: &lt;img src=x&gt;<br>\n</h4>"
            "Box 16 - RIF Taxable Payment Amount: &lt;script&gt;<br>\n";
 }
