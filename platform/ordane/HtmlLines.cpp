@@ -4,7 +4,7 @@
 bool toHtmlOneLineItem(CString &page, const CString &value, const CString &label,
                        const CString &skip)
 {
-    if (value == skip)
+    if (value.isEmpty() || value == skip)
         return false;
     page += label;
     page += QLatin1String(": ");

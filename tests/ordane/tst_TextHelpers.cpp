@@ -59,12 +59,16 @@ void TestTextHelpers::endsWith_data()
     QTest::addColumn<QByteArray>("suffix");
     QTest::addColumn<bool>("ignoreCase");
     QTest::addColumn<bool>("result");
-    QTest::newRow("prefixed name") << QByteArray("ns3:EmployerName") << QByteArray("EmployerName") << false << true;
-    QTest::newRow("case kept") << QByteArray("employername") << QByteArray("EmployerName") << false << false;
-    QTest::newRow("case ignored") << QByteArray("employername") << QByteArray("EmployerName") << true << true;
+    QTest::newRow("prefixed name")
+        << QByteArray("ns3:EmployerName") << QByteArray("EmployerName") << false << true;
+    QTest::newRow("case kept") << QByteArray("employername") << QByteArray("EmployerName") << false
+                               << false;
+    QTest::newRow("case ignored") << QByteArray("employername") << QByteArray("EmployerName")
+                                  << true << true;
     QTest::newRow("whole text") << QByteArray("TaxYear") << QByteArray("TaxYear") << false << true;
     QTest::newRow("suffix longer") << QByteArray("Year") << QByteArray("TaxYear") << false << false;
-    QTest::newRow("not at the end") << QByteArray("TaxYearX") << QByteArray("TaxYear") << false << false;
+    QTest::newRow("not at the end")
+        << QByteArray("TaxYearX") << QByteArray("TaxYear") << false << false;
     QTest::newRow("empty suffix") << QByteArray("abc") << QByteArray("") << false << true;
 }
 
@@ -102,12 +106,23 @@ void TestTextHelpers::oneLineItem_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("skip");
     QTest::addColumn<QString>("page");
-    QTest::newRow("written") << "1200.00" << "" << "Instalment: 1200.00<br>\n";
-    QTest::newRow("empty dropped") << "" << "" << "";
-    QTest::newRow("skip value dropped") << "0.0" << "0.0" << "";
-    QTest::newRow("skip compared exactly") << "0.00" << "0.0" << "Instalment: 0.00<br>\n";
-    QTest::newRow("empty shown under another skip") << "" << "0" << "Instalment: <br>\n";
-    QTest::newRow("markup escaped") << "<b>A & B</b>" << ""
+    QTest::newRow("written") << "1200.00"
+                             << ""
+                             << "Instalment: 1200.00<br>\n";
+    QTest::newRow("empty dropped") << ""
+                                   << ""
+                                   << "";
+    QTest::newRow("skip value dropped") << "0.0"
+                                        << "0.0"
+                                        << "";
+    QTest::newRow("skip compared exactly") << "0.00"
+                                           << "0.0"
+                                           << "Instalment: 0.00<br>\n";
+    QTest::newRow("empty dropped under another skip") << ""
+                                                      << "0"
+                                                      << "";
+    QTest::newRow("markup escaped") << "<b>A & B</b>"
+                                    << ""
                                     << "Instalment: &lt;b&gt;A &amp; B&lt;/b&gt;<br>\n";
 }
 
