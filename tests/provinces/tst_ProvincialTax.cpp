@@ -108,6 +108,8 @@ private slots:
     void otherProvincesLeaveTheReturnAlone();
     void creditsOfTheProvincesRows_data();
     void creditsOfTheProvincesRows();
+    void provincesOwnSteps_data();
+    void provincesOwnSteps();
     void thresholdsAppended();
     void instalmentAmounts();
 };
@@ -520,6 +522,73 @@ void TestProvincialTax::creditsOfTheProvincesRows()
     QCOMPARE(p.line("creditAmounts"), amounts);
     QCOMPARE(p.line("credits"), credits);
     QCOMPARE(p.line("dividendCredit"), dividendCredit);
+    QCOMPARE(double(p.t1.f42800), tax);
+}
+
+void TestProvincialTax::provincesOwnSteps_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("income");
+    QTest::addColumn<bool>("senior");
+    QTest::addColumn<int>("children");        // aged 10
+    QTest::addColumn<double>("infirmIncome"); // a dependant of 30 with an infirmity; -1 none
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("tax");
+    // ON, employment income 40,000: 2,020.00 - 643.72 = 1,376.28; LIFT 875 - 5% x 7,500 =
+    // 500.00; premium 300 + 6% x 4,000 capped at 450: 1,326.28.
+    QTest::newRow("ON LIFT") << ON << 40000.0 << false << 0 << -1.0 << "lowIncomeCredit" << 500.0
+                             << 1326.28;
+    // ON caregiver 6,008 - (21,000 - 20,554) = 5,562: (12,747 + 5,562) x 5.05% = 924.60;
+    // 3,321.67 - 924.60 + premium 600 = 2,997.07.
+    QTest::newRow("ON caregiver") << ON << 60000.0 << false << 0 << 21000.0 << "credits" << 924.6
+                                  << 2997.07;
+    // NS at 65 with taxable income under 24,000: 2,109.51 - 1,032.30 = 1,077.21, less the
+    // age tax credit of 1,000.
+    QTest::newRow("NS age tax credit")
+        << NS << 23999.0 << true << 0 << -1.0 << "taxReduction" << 1000.0 << 77.21;
+    QTest::newRow("NS no age tax credit at 24,000")
+        << NS << 24000.0 << true << 0 << -1.0 << "taxReduction" << 0.0 << 1077.30;
+    // MB family tax benefit (2,065 - 9% x 20,000) x 10.8% = 28.62 beside 1,704.24:
+    // 2,160.00 - 1,732.86 = 427.14.
+    QTest::newRow("MB family tax benefit")
+        << MB << 20000.0 << false << 0 << -1.0 << "credits" << 1732.86 << 427.14;
+    // SK child amount: (19,491 + 7,704) x 10.5% = 2,855.48; 5,613.615 + 6,537 x 12.5% =
+    // 6,430.74; 3,575.26.
+    QTest::newRow("SK dependent child")
+        << SK << 60000.0 << false << 1 << -1.0 << "credits" << 2855.48 << 3575.26;
+}
+
+void TestProvincialTax::provincesOwnSteps()
+{
+    QFETCH(int, province);
+    QFETCH(double, income);
+    QFETCH(bool, senior);
+    QFETCH(int, children);
+    QFETCH(double, infirmIncome);
+    QFETCH(QString, line);
+    QFETCH(double, value);
+    QFETCH(double, tax);
+    LoadedProvince p(province);
+    QVERIFY(p.loaded());
+    if (senior)
+        p.t1.birthDate = QDate(1958, 3, 1);
+    p.t1.canadaEmploymentBase = income;
+    const int infirm = infirmIncome >= 0 ? 1 : 0;
+    p.dependants.AllocData(children + infirm);
+    for (int i = 0; i < children; ++i) {
+        p.dependants.record(i).birthDate = QDate(2015, 6, 1);
+        p.dependants.record(i).relationship = 1;
+    }
+    if (infirm) {
+        DependantRecord &record = p.dependants.record(children);
+        record.birthDate = QDate(1995, 6, 1);
+        record.relationship = 9;
+        record.infirm = 1;
+        record.netIncome = infirmIncome;
+    }
+    p.calculate(income);
+    QCOMPARE(p.line(line.toUtf8().constData()), value);
     QCOMPARE(double(p.t1.f42800), tax);
 }
 
