@@ -401,11 +401,13 @@ public:
     CFloatField quarterly{this, "quarterly"};
 
     // The instalments on this year's figures, in the simplest faithful way: the tax the year
-    // leaves owing after tax deducted (federal and the provincial amounts), in four equal
-    // parts. The threshold below which none are due is not in the published figures used.
+    // leaves owing after tax deducted, in four equal parts. The provincial tax is the plug-in's
+    // (amount 1, the part of line 43500 on line 42800), less its refundable credits (amount 2).
+    // The threshold below which none are due is not in the published figures used.
     template <typename T1, typename Summary> void Calculate(const T1 &t1, Summary &summary)
     {
-        netTaxOwing = qMax(0.0, t1.f43500 - t1.f43700 + provincialAmount1 + provincialAmount2);
+        const double federal = t1.f43500 - t1.f42800;
+        netTaxOwing = qMax(0.0, federal + provincialAmount1 - provincialAmount2 - t1.f43700);
         quarterly = qRound64(netTaxOwing * 100.0 / 4.0) / 100.0;
         for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
                                         &summary.instalmentSeptember, &summary.instalmentDecember})
