@@ -28,8 +28,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QPushButton>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -275,12 +275,12 @@ void TestEditorCommands::sharingRefusals_data()
     QTest::addColumn<bool>("shareFirst");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("text");
-    QTest::newRow("form already shared") << 0 << FormType::T2125 << true
-                                         << "actionShare_Form_to_Spouse"
-                                         << "This tax form is already shared.";
-    QTest::newRow("form not sharable") << 0 << FormType::SCH3 << false
-                                       << "actionShare_Form_to_Spouse"
-                                       << "This tax form cannot be shared.";
+    QTest::newRow("form already shared")
+        << 0 << FormType::T2125 << true << "actionShare_Form_to_Spouse"
+        << "This tax form is already shared.";
+    QTest::newRow("form not sharable")
+        << 0 << FormType::SCH3 << false << "actionShare_Form_to_Spouse"
+        << "This tax form cannot be shared.";
     QTest::newRow("slip already shared") << 1 << 8 << true << "actionShare_slip_with_spouse"
                                          << "This tax slip cannot be shared.";
     QTest::newRow("slip not sharable") << 1 << 1 << false << "actionShare_slip_with_spouse"
@@ -497,18 +497,20 @@ void TestEditorCommands::addTaxForm_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("added");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("single form, new") << "" << "Add Donation Sch.9" << false << 9 << 1
-                                      << QStringList{};
+    QTest::newRow("single form, new") << ""
+                                      << "Add Donation Sch.9" << false << 9 << 1 << QStringList{};
     QTest::newRow("single form that exists")
-        << "" << "Add Donation Sch.9" << true << 9 << 0
+        << ""
+        << "Add Donation Sch.9" << true << 9 << 0
         << QStringList{"This tax form already exists in the tax return."};
-    QTest::newRow("multiple form again") << "" << "Add T2209/T2036" << true << 35 << 1
-                                         << QStringList{};
-    QTest::newRow("from the list") << "T1032" << "OK" << false << FormType::T1032 << 1
-                                   << QStringList{};
-    QTest::newRow("filter matching nothing") << "zzq" << "OK" << false << 0 << 0
-                                             << QStringList{};
-    QTest::newRow("cancelled") << "" << "Cancel" << false << 0 << 0 << QStringList{};
+    QTest::newRow("multiple form again") << ""
+                                         << "Add T2209/T2036" << true << 35 << 1 << QStringList{};
+    QTest::newRow("from the list") << "T1032"
+                                   << "OK" << false << FormType::T1032 << 1 << QStringList{};
+    QTest::newRow("filter matching nothing") << "zzq"
+                                             << "OK" << false << 0 << 0 << QStringList{};
+    QTest::newRow("cancelled") << ""
+                               << "Cancel" << false << 0 << 0 << QStringList{};
 }
 
 void TestEditorCommands::addTaxForm()
@@ -563,8 +565,7 @@ void TestEditorCommands::slipSummaryFileAndLink()
     Form_Return *editor = openEditor(EditorFixture::singleReturn());
     m_fixture->action("actionSlip_summary")->trigger();
     const QString path = editor->slipSummaryPath();
-    QCOMPARE(path, m_fixture->dir() + "/" +
-                       QString(editor->family()->getPersonDefaultFileName()) +
+    QCOMPARE(path, m_fixture->dir() + "/" + QString(editor->family()->getPersonDefaultFileName()) +
                        "_SlipSummary.html");
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -575,7 +576,8 @@ void TestEditorCommands::slipSummaryFileAndLink()
     const ShownMessage &m = m_presenter->shown().first();
     QCOMPARE(m.kind, QStringLiteral("link"));
     QCOMPARE(m.title, QStringLiteral("Tax Slips Summary"));
-    QCOMPARE(m.text, QStringLiteral("click this link to view the tax slips summary for\nAna Tremblay"));
+    QCOMPARE(m.text,
+             QStringLiteral("click this link to view the tax slips summary for\nAna Tremblay"));
     QCOMPARE(m.link, QUrl::fromLocalFile(path).toString());
 }
 
@@ -589,8 +591,8 @@ void TestEditorCommands::slipSummaryNotWritable()
     appInstance()->config.RetPath = blocker;
     Form_Return *editor = openEditor(EditorFixture::singleReturn());
     m_fixture->action("actionSlip_summary")->trigger();
-    QCOMPARE(shown(), QStringList{"The slip summary file cannot be written: " +
-                                  editor->slipSummaryPath()});
+    QCOMPARE(shown(),
+             QStringList{"The slip summary file cannot be written: " + editor->slipSummaryPath()});
     QCOMPARE(m_presenter->shown().first().kind, QStringLiteral("information"));
 }
 
@@ -740,8 +742,8 @@ void TestEditorCommands::optimizeWithoutT1032()
 {
     QList<double> seen;
     neighbourServices().shareAmounts = [&seen](Form_Return *, DataShareAmtDlg &amounts) {
-        seen = {amounts.fld_Pension_1.value(), amounts.fld_Pension_2.value(),
-                amounts.fld_Pension_1_Claimed.value(), amounts.fld_Pension_2_Claimed.value(),
+        seen = {amounts.fld_Pension_1.value(),          amounts.fld_Pension_2.value(),
+                amounts.fld_Pension_1_Claimed.value(),  amounts.fld_Pension_2_Claimed.value(),
                 amounts.fld_Donation_1_Claimed.value(), amounts.fld_Donation_2_Claimed.value()};
         return 1;
     };
@@ -752,8 +754,7 @@ void TestEditorCommands::optimizeWithoutT1032()
     };
     Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 0));
     FamilyTaxData *family = editor->family();
-    auto *sch9 =
-        dynamic_cast<TaxData_Sch9 *>(family->taxpayer()->getForm(FormType::SCH9, 0, true));
+    auto *sch9 = dynamic_cast<TaxData_Sch9 *>(family->taxpayer()->getForm(FormType::SCH9, 0, true));
     sch9->donations = 250;
     m_fixture->action("actionOptimize")->trigger();
     QCOMPARE(shown(), QStringList());
@@ -874,11 +875,11 @@ void TestEditorCommands::validateShowsDialog()
     Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 0));
     std::list<ValidationMsgGroup *> groups;
     CString name;
-    const int mine = editor->family()->collectCheckMessages(ReturnFixture::kEdition, groups, name,
-                                                            false, true);
+    const int mine =
+        editor->family()->collectCheckMessages(ReturnFixture::kEdition, groups, name, false, true);
     freeValidationMsgGroups(groups);
-    const int theirs = editor->family()->collectCheckMessages(ReturnFixture::kEdition, groups,
-                                                              name, true, false);
+    const int theirs =
+        editor->family()->collectCheckMessages(ReturnFixture::kEdition, groups, name, true, false);
     freeValidationMsgGroups(groups);
     QVERIFY(mine + theirs > 0);
     ModalDriver driver;
