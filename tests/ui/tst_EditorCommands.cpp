@@ -100,6 +100,8 @@ private slots:
     void removeMandatoryFormRefused();
     void removeSharedSlip_data();
     void removeSharedSlip();
+    void removeSharedForm_data();
+    void removeSharedForm();
     void removeWithResultRecalculates();
     void removeFormOnScreen();
     void removeNote();
@@ -110,6 +112,7 @@ private slots:
     void addTaxForm_data();
     void addTaxForm();
 
+    void addTaxFormFailed();
     void changeFormOrderRefreshesTree();
 
     void slipSummaryFileAndLink();
@@ -396,6 +399,44 @@ void TestEditorCommands::removeSharedSlip()
     }
 }
 
+void TestEditorCommands::removeSharedForm_data()
+{
+    removeSharedSlip_data();
+}
+
+void TestEditorCommands::removeSharedForm()
+{
+    QFETCH(bool, yes);
+    Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 1));
+    FamilyTaxData *family = editor->family();
+    IndividualTaxData *taxpayer = family->taxpayer();
+    TaxDataEntryStru *t2125 = firstEntryOfType(taxpayer->m_formList, FormType::T2125);
+    const int id = t2125->id;
+    select(editor, FolderView::KindForm, id);
+    m_fixture->action("actionShare_Form_to_Spouse")->trigger();
+    TaxDataEntryStru *twin =
+        family->spouse()->findFormEntry(FormType::T2125, t2125->linkedId, false);
+    QVERIFY(twin && twin->id == t2125->linkedId);
+    const int forms = taxpayer->m_formList.size();
+    const int spouseForms = family->spouse()->m_formList.size();
+    m_presenter->clear();
+    m_presenter->queueAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+    m_fixture->action("actionRemove_Selected_Form_Schedule")->trigger();
+    QCOMPARE(shown(), QStringList{"The tax form is shared with spouse's tax return. Do you want "
+                                  "to un-share it and continue removing the tax form?"});
+    QCOMPARE(m_presenter->shown().first().parent, editor);
+    QCOMPARE(family->spouse()->m_formList.size(), spouseForms);
+    if (yes) {
+        QCOMPARE(taxpayer->m_formList.size(), forms - 1);
+        QVERIFY(!taxpayer->findFormEntry(FormType::T2125, id, false));
+        QCOMPARE(twin->linkedId, 0);
+    } else {
+        QCOMPARE(taxpayer->m_formList.size(), forms);
+        QCOMPARE(twin->linkedId, id);
+        QVERIFY(sectionCaptions(editor->folderView()->formSection()).contains("S-T2125"));
+    }
+}
+
 void TestEditorCommands::removeWithResultRecalculates()
 {
     Form_Return *editor = openEditor(EditorFixture::singleReturn());
@@ -543,6 +584,30 @@ void TestEditorCommands::addTaxForm()
         QCOMPARE(sectionCaptions(editor->folderView()->formSection()).size(),
                  editor->folderView()->formSection()->childCount());
     }
+}
+
+void TestEditorCommands::addTaxFormFailed()
+{
+    // Without the province's plug-in nothing can make the farm-program statement, which
+    // that plug-in would make.
+    FamilyTaxData *family = nullptr;
+    {
+        PluginFolder empty;
+        family = EditorFixture::singleReturn();
+    }
+    Form_Return *editor = openEditor(family);
+    IndividualTaxData *taxpayer = family->taxpayer();
+    const QList<int> before = typesOf(taxpayer->m_formList);
+    ModalDriver driver;
+    ModalAction action;
+    action.fills.insert(QStringLiteral("edtFilter"), QStringLiteral("T1273"));
+    action.button = QStringLiteral("OK");
+    driver.queue(action);
+    m_fixture->action("actionAdd_a_Tax_Form")->trigger();
+    QCOMPARE(driver.pendingActions(), 0);
+    QCOMPARE(shown(), QStringList{"Add form failed!"});
+    QCOMPARE(m_presenter->shown().first().parent, editor);
+    QCOMPARE(typesOf(taxpayer->m_formList), before);
 }
 
 // ---- order
