@@ -746,6 +746,7 @@ void TestEditorCommands::decoupleReturn()
     box->setCurrentIndex(1);
     m_fixture->action("actionDe_Couple_Return_1to2")->trigger();
     QVERIFY(!editor->hasFileName());
+    QVERIFY(m_fixture->window()->windowTitle().endsWith(" - Untitled (unsaved)"));
     QCOMPARE(box->count(), 1);
     QCOMPARE(editor->family()->getCurrentPersonIndex(), PersonTaxpayer);
     IndividualTaxData *taxpayer = editor->family()->taxpayer();
