@@ -61,10 +61,9 @@ QList<TabLine> buildLines(const std::list<ValidationMsgGroup *> &groups)
             const QString name = group->m_kind == ValidationMsgGroup::KindForm
                                      ? formName(group->m_type)
                                      : slipName(group->m_type);
-            lines.append({QObject::tr("[%1] - %2 errors found")
-                              .arg(name)
-                              .arg(int(group->m_msgs.size())),
-                          true});
+            lines.append(
+                {QObject::tr("[%1] - %2 errors found").arg(name).arg(int(group->m_msgs.size())),
+                 true});
         }
         int number = 0;
         for (const CString &message : group->m_msgs)

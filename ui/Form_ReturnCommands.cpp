@@ -270,8 +270,7 @@ void Form_Return::removeSelectedItem()
     }
 
     const int changed = m_family->Recalculate(-1, nullptr);
-    refreshTreeCaptions(kind == FolderView::KindForm || changed != 0,
-                        kind == FolderView::KindSlip);
+    refreshTreeCaptions(kind == FolderView::KindForm || changed != 0, kind == FolderView::KindSlip);
     updateResultLabels();
 }
 
@@ -312,9 +311,8 @@ void Form_Return::showSlipSummary()
     }
     if (!written) {
         // A link to a file that is not there would only open an error page.
-        showInformation(tr("The slip summary file cannot be written: ") +
-                            QDir::toNativeSeparators(path),
-                        this);
+        showInformation(
+            tr("The slip summary file cannot be written: ") + QDir::toNativeSeparators(path), this);
         return;
     }
     CString name;
@@ -498,8 +496,8 @@ int Form_Return::validateReturn(unsigned char edition, bool offerWarnings, bool 
     const bool spouseOnScreen = m_family->getCurrentPersonIndex() == PersonSpouse;
     int count = 0;
     if (coupled) {
-        count = m_family->collectCheckMessages(edition, first.groups, first.name, spouseOnScreen,
-                                               true);
+        count =
+            m_family->collectCheckMessages(edition, first.groups, first.name, spouseOnScreen, true);
         count += m_family->collectCheckMessages(edition, second.groups, second.name,
                                                 !spouseOnScreen, false);
     } else {

@@ -85,8 +85,12 @@ void MainWindow::on_actionChange_Tax_Province_triggered()
 
 void MainWindow::on_actionDe_Couple_Return_1to2_triggered()
 {
-    if (Form_Return *editor = committedEditor())
-        editor->decoupleReturn();
+    Form_Return *editor = committedEditor();
+    if (!editor)
+        return;
+    editor->decoupleReturn();
+    // The title names the return's file, which de-coupling forgets.
+    updateTitleAndActions();
 }
 
 void MainWindow::on_actionTax_Planning_triggered()
@@ -103,8 +107,12 @@ void MainWindow::on_actionOptimize_triggered()
 
 void MainWindow::on_actionUn_set_Return_for_ReFile_triggered()
 {
-    if (Form_Return *editor = committedEditor())
-        editor->unsetReFile();
+    Form_Return *editor = committedEditor();
+    if (!editor)
+        return;
+    editor->unsetReFile();
+    // As after setting the mark: the result lines follow the return's new state.
+    updateTitleAndActions();
 }
 
 // ---- adding slips, by the codes of the slip factory

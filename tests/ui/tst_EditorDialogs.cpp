@@ -209,15 +209,24 @@ void TestEditorDialogs::quickButtons_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("type");
-    QTest::newRow("T2125") << "btnAddT2125" << "Add T2125" << 125;
-    QTest::newRow("T776") << "btnAddT776" << "Add T776" << 12;
-    QTest::newRow("Sch.11") << "btnAddSch11" << "Add Tuition Sch.11" << 11;
-    QTest::newRow("T2042") << "btnAddT2042" << "Add T2042" << 21;
-    QTest::newRow("T2209") << "btnAddT2209" << "Add T2209/T2036" << 35;
-    QTest::newRow("Sch.5") << "btnAddSch5" << "Add Sch.5" << 6;
-    QTest::newRow("Commission") << "btnAddCommission" << "Add Commission" << 131;
-    QTest::newRow("Sch.7") << "btnAddSch7" << "Add RRSP Sch.7" << 7;
-    QTest::newRow("Sch.9") << "btnAddSch9" << "Add Donation Sch.9" << 9;
+    QTest::newRow("T2125") << "btnAddT2125"
+                           << "Add T2125" << 125;
+    QTest::newRow("T776") << "btnAddT776"
+                          << "Add T776" << 12;
+    QTest::newRow("Sch.11") << "btnAddSch11"
+                            << "Add Tuition Sch.11" << 11;
+    QTest::newRow("T2042") << "btnAddT2042"
+                           << "Add T2042" << 21;
+    QTest::newRow("T2209") << "btnAddT2209"
+                           << "Add T2209/T2036" << 35;
+    QTest::newRow("Sch.5") << "btnAddSch5"
+                           << "Add Sch.5" << 6;
+    QTest::newRow("Commission") << "btnAddCommission"
+                                << "Add Commission" << 131;
+    QTest::newRow("Sch.7") << "btnAddSch7"
+                           << "Add RRSP Sch.7" << 7;
+    QTest::newRow("Sch.9") << "btnAddSch9"
+                           << "Add Donation Sch.9" << 9;
 }
 
 void TestEditorDialogs::quickButtons()
@@ -350,31 +359,32 @@ void TestEditorDialogs::validationLines_data()
     const QString slips = QStringLiteral("------- Tax Slips -------");
     const QString couple = QStringLiteral("------- Spouse-Return Validation -------");
     const QString cross = QStringLiteral("------- Cross Tax Forms Validation -------");
-    QTest::newRow("form then couple")
-        << QList<int>{2, 5} << QList<int>{9, 0} << QList<int>{2, 1}
-        << QStringList{forms,           "[Schedule 9] - 2 errors found",
-                       " 1 - message 1", " 2 - message 2",
-                       "",              couple,
-                       " 1 - message 1", ""};
+    QTest::newRow("form then couple") << QList<int>{2, 5} << QList<int>{9, 0} << QList<int>{2, 1}
+                                      << QStringList{forms,
+                                                     "[Schedule 9] - 2 errors found",
+                                                     " 1 - message 1",
+                                                     " 2 - message 2",
+                                                     "",
+                                                     couple,
+                                                     " 1 - message 1",
+                                                     ""};
     QTest::newRow("form, slip, form: two forms headers")
         << QList<int>{2, 1, 2} << QList<int>{7, 1, 11} << QList<int>{1, 1, 1}
-        << QStringList{forms,           "[Schedule 7] - 1 errors found",
-                       " 1 - message 1", "",
-                       slips,           "[T4] - 1 errors found",
-                       " 1 - message 1", "",
-                       forms,           "[Schedule 11] - 1 errors found",
-                       " 1 - message 1", ""};
+        << QStringList{forms, "[Schedule 7] - 1 errors found",  " 1 - message 1", "",
+                       slips, "[T4] - 1 errors found",          " 1 - message 1", "",
+                       forms, "[Schedule 11] - 1 errors found", " 1 - message 1", ""};
     QTest::newRow("two forms share a header")
         << QList<int>{2, 2} << QList<int>{7, 9} << QList<int>{1, 1}
-        << QStringList{forms, "[Schedule 7] - 1 errors found", " 1 - message 1", "",
-                       "[Schedule 9] - 1 errors found", " 1 - message 1", ""};
+        << QStringList{forms, "[Schedule 7] - 1 errors found", " 1 - message 1",
+                       "",    "[Schedule 9] - 1 errors found", " 1 - message 1",
+                       ""};
     QTest::newRow("an empty group leaves no trace and keeps the section")
         << QList<int>{2, 1, 2} << QList<int>{7, 1, 9} << QList<int>{1, 0, 1}
-        << QStringList{forms, "[Schedule 7] - 1 errors found", " 1 - message 1", "",
-                       "[Schedule 9] - 1 errors found", " 1 - message 1", ""};
-    QTest::newRow("return level: no caption")
-        << QList<int>{4} << QList<int>{0} << QList<int>{1}
-        << QStringList{cross, " 1 - message 1", ""};
+        << QStringList{forms, "[Schedule 7] - 1 errors found", " 1 - message 1",
+                       "",    "[Schedule 9] - 1 errors found", " 1 - message 1",
+                       ""};
+    QTest::newRow("return level: no caption") << QList<int>{4} << QList<int>{0} << QList<int>{1}
+                                              << QStringList{cross, " 1 - message 1", ""};
     QTest::newRow("unknown kind: no header, no caption")
         << QList<int>{3} << QList<int>{0} << QList<int>{1} << QStringList{" 1 - message 1", ""};
     QStringList ten{forms, "[Schedule 9] - 10 errors found"};
@@ -423,8 +433,8 @@ void TestEditorDialogs::validationCaptionColourAndTabs()
     QCOMPARE(dialog.tabs()->count(), 2);
     QCOMPARE(dialog.tabs()->tabText(0), QStringLiteral("Ann Lee"));
     QCOMPARE(dialog.tabs()->tabText(1), QStringLiteral("Bo Lee"));
-    auto *list =
-        qobject_cast<QListWidget *>(qobject_cast<QScrollArea *>(dialog.tabs()->widget(0))->widget());
+    auto *list = qobject_cast<QListWidget *>(
+        qobject_cast<QScrollArea *>(dialog.tabs()->widget(0))->widget());
     QStringList coloured;
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->foreground().color() == QColor(QStringLiteral("#ff3566")))
@@ -433,8 +443,8 @@ void TestEditorDialogs::validationCaptionColourAndTabs()
     QCOMPARE(coloured, (QStringList{QStringLiteral("[Schedule 9] - 1 errors found"),
                                     QStringLiteral("[T5] - 2 errors found")}));
     QCOMPARE(list->font().pointSize(), 12);
-    auto *spouse =
-        qobject_cast<QListWidget *>(qobject_cast<QScrollArea *>(dialog.tabs()->widget(1))->widget());
+    auto *spouse = qobject_cast<QListWidget *>(
+        qobject_cast<QScrollArea *>(dialog.tabs()->widget(1))->widget());
     QCOMPARE(listTexts(spouse),
              QStringList{QStringLiteral("There are no validation errors found in this return, "
                                         "Please check spouse's side.")});
