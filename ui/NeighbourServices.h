@@ -5,8 +5,10 @@
 #include <QString>
 #include <functional>
 
+class DataNewReturnBasic;
 class Form_Return;
 class QWidget;
+struct ImportOptions;
 
 // ui/ links none of the libraries above it: they fill these entries from app/entry. An empty
 // entry means the command is not in this build; the caller then says so and changes nothing.
@@ -16,9 +18,13 @@ struct NeighbourServices
     std::function<void(Form_Return *editor, QWidget *parent)> autoFillMyReturn;
 
     // Wizards and dialogs; each answers 1 when accepted.
-    std::function<int(QWidget *parent)> newReturnWizard;
-    std::function<int(QWidget *parent)> coupleReturnsWizard;
-    std::function<int(QWidget *parent)> importPriorYearReturn;
+    // The new-return wizard fills the answers the command made.
+    std::function<int(DataNewReturnBasic &answers, QWidget *parent)> newReturnWizard;
+    // The couple wizard gives back the two return files the user picked.
+    std::function<int(QWidget *parent, QString &firstPath, QString &secondPath)>
+        coupleReturnsWizard;
+    // The import options dialog edits the options in place (accepted: not 0).
+    std::function<int(ImportOptions &options, QWidget *parent)> importPriorYearReturn;
     std::function<int(Form_Return *editor)> changeProvince;
     std::function<int(Form_Return *editor)> decoupleReturn;
     std::function<int(Form_Return *editor)> shareAmounts;
