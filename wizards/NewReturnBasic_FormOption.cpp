@@ -5,8 +5,7 @@
 #include "model/DataNewReturnBasic.h"
 
 NewReturnBasic_FormOption::NewReturnBasic_FormOption(DataNewReturnBasic *data, QWidget *wizard)
-    : PpgWizardPage(data, nullptr, wizard), ui(new Ui::NewReturnBasic_FormOption),
-      m_answers(data)
+    : PpgWizardPage(data, nullptr, wizard), ui(new Ui::NewReturnBasic_FormOption), m_answers(data)
 {
     ui->setupUi(this);
 }

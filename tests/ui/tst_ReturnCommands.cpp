@@ -28,8 +28,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -163,6 +163,8 @@ private slots:
     void newReturnThroughWizard_data();
     void newReturnThroughWizard();
     void newReturnPagesRefuseMissingAnswers();
+    void newReturnSpousePageRoutes_data();
+    void newReturnSpousePageRoutes();
     void newReturnUnsupportedProvince();
     void newReturnCancelMakesNothing();
 
@@ -234,10 +236,14 @@ void TestReturnCommands::importStartFolderRule_data()
     QTest::addColumn<QString>("retFolder");
     QTest::addColumn<bool>("priorYearFolderExists");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("last import folder") << "/x/last" << "Q2025/ret" << true << "/x/last";
-    QTest::newRow("prior-year folder exists") << "" << "Q2025/ret2025" << true << "Q2024/ret2024";
-    QTest::newRow("no prior-year folder") << "" << "Q2025/ret2025" << false << "Q2025/ret2025";
-    QTest::newRow("no year in the name") << "" << "Returns" << false << "Returns";
+    QTest::newRow("last import folder") << "/x/last"
+                                        << "Q2025/ret" << true << "/x/last";
+    QTest::newRow("prior-year folder exists") << ""
+                                              << "Q2025/ret2025" << true << "Q2024/ret2024";
+    QTest::newRow("no prior-year folder") << ""
+                                          << "Q2025/ret2025" << false << "Q2025/ret2025";
+    QTest::newRow("no year in the name") << ""
+                                         << "Returns" << false << "Returns";
 }
 
 void TestReturnCommands::importStartFolderRule()
@@ -422,7 +428,8 @@ void TestReturnCommands::newReturnThroughWizard()
     }
     // The tree lists the return's forms, the T1 first, and the T1 page is on screen.
     const QStringList captions = sectionCaptions(editor->folderView()->formSection());
-    QVERIFY2(!captions.isEmpty() && captions.first().startsWith("T1"), qPrintable(captions.join('|')));
+    QVERIFY2(!captions.isEmpty() && captions.first().startsWith("T1"),
+             qPrintable(captions.join('|')));
     QVERIFY(captions.filter("T2125").size() == 1);
     QCOMPARE(editor->currentForm(), static_cast<CTaxData_Form *>(t1));
     auto *lastName = qobject_cast<QLineEdit *>(boundWidget(editor, "lastName"));
@@ -446,6 +453,78 @@ void TestReturnCommands::newReturnPagesRefuseMissingAnswers()
     QVERIFY(!family->isCoupled());
     QCOMPARE(QString(t1Of(family->taxpayer())->lastName.value()), QString("Doe"));
     QCOMPARE(QString(t1Of(family->taxpayer())->firstName.value()), QString());
+}
+
+void TestReturnCommands::newReturnSpousePageRoutes_data()
+{
+    QTest::addColumn<bool>("backToSingle");
+    QTest::addColumn<bool>("tickCoupled");
+    QTest::addColumn<int>("spouseProvinceChosen");
+    QTest::addColumn<bool>("coupled");
+    QTest::addColumn<QString>("spouseOnT1");
+    QTest::addColumn<int>("spouseProvinceKept");
+    // Married without the coupled box: one return, the spouse's name on the taxpayer's T1.
+    QTest::newRow("married, not coupled") << false << false << 0 << false << "Bob" << 9;
+    // Back from the spouse page to Single: the spouse page is skipped and nothing of the
+    // spouse is used.
+    QTest::newRow("back to single") << true << true << 0 << false << "" << 9;
+    // A spouse province changed, then back and forward again: the taxpayer's again.
+    QTest::newRow("province copied again") << true << true << 2 << false << "Bob" << 9;
+}
+
+void TestReturnCommands::newReturnSpousePageRoutes()
+{
+    QFETCH(bool, backToSingle);
+    QFETCH(bool, tickCoupled);
+    QFETCH(int, spouseProvinceChosen);
+    QFETCH(bool, coupled);
+    QFETCH(QString, spouseOnT1);
+    QFETCH(int, spouseProvinceKept);
+    DataNewReturnBasic *seen = nullptr;
+    DataNewReturnBasic kept;
+    neighbourServices().newReturnWizard = [&](DataNewReturnBasic &answers, QWidget *parent) {
+        seen = &answers;
+        const int accepted = runNewReturnWizard(answers, parent);
+        kept.copyFrom(answers);
+        return accepted;
+    };
+    MainWindow *w = m_fixture->window();
+    ModalDriver driver;
+    driver.queue(taxpayerPage("Ann", "Smith", ReturnFixture::kProvince, "fld_MaritalStatus_0"));
+    ModalAction spouse;
+    spouse.fills = {{"fld_FirstNameSpouse", "Bob"}, {"fld_LastNameSpouse", "Smith"}};
+    if (spouseProvinceChosen)
+        spouse.fills.insert("fld_TaxPronvSpouse", QString::number(spouseProvinceChosen));
+    spouse.ticks = {{"fld_Coupled", tickCoupled}};
+    if (backToSingle) {
+        spouse.button = "< Back";
+        driver.queue(spouse);
+        // Married again and forward when a province was changed; Single otherwise.
+        if (spouseProvinceChosen) {
+            driver.pressButton("Next >");
+            ModalAction untick;
+            untick.ticks = {{"fld_Coupled", false}};
+            untick.button = "Next >";
+            driver.queue(untick);
+        } else {
+            ModalAction single;
+            single.ticks = {{"fld_MaritalStatus_5", true}};
+            single.button = "Next >";
+            driver.queue(single);
+        }
+    } else {
+        spouse.button = "Next >";
+        driver.queue(spouse);
+    }
+    driver.pressButton("Finish");
+    runDriven(driver, [w] { w->actionNewReturn(); });
+
+    QVERIFY(seen);
+    QCOMPARE(kept.fld_TaxPronvSpouse.value(), spouseProvinceKept);
+    QCOMPARE(w->openReturnCount(), 1);
+    FamilyTaxData *family = w->shownEditor()->family();
+    QCOMPARE(family->isCoupled(), coupled);
+    QCOMPARE(QString(t1Of(family->taxpayer())->spouseFirstName.value()), spouseOnT1);
 }
 
 void TestReturnCommands::newReturnUnsupportedProvince()
@@ -488,10 +567,14 @@ void TestReturnCommands::saveProposal_data()
     QTest::addColumn<QString>("typed"); // empty: the proposal as it stands
     QTest::addColumn<QString>("savedName");
     // The fixture persons are Ana Tremblay, and Élise and Marc Tremblay.
-    QTest::newRow("single, proposal") << false << "" << "Ana_Tremblay.r25";
-    QTest::newRow("couple, proposal") << true << "" << "Élise_Tremblay_Marc_Tremblay.r25";
-    QTest::newRow("suffix added") << false << "Smith" << "Smith.r25";
-    QTest::newRow("suffix kept") << false << "Smith.r25" << "Smith.r25";
+    QTest::newRow("single, proposal") << false << ""
+                                      << "Ana_Tremblay.r25";
+    QTest::newRow("couple, proposal") << true << ""
+                                      << "Élise_Tremblay_Marc_Tremblay.r25";
+    QTest::newRow("suffix added") << false << "Smith"
+                                  << "Smith.r25";
+    QTest::newRow("suffix kept") << false << "Smith.r25"
+                                 << "Smith.r25";
 }
 
 void TestReturnCommands::saveProposal()
@@ -603,9 +686,8 @@ void TestReturnCommands::importAccepted()
     QList<int> seenKeepNotes;
     int answer = 0;
     neighbourServices().importPriorYearReturn = [&](ImportOptions &options, QWidget *parent) {
-        seenKeepNotes.append(options.keepNotes + 10 * options.includeSFD +
-                             100 * options.keepForms + 1000 * options.copyData +
-                             10000 * options.makeCoupled);
+        seenKeepNotes.append(options.keepNotes + 10 * options.includeSFD + 100 * options.keepForms +
+                             1000 * options.copyData + 10000 * options.makeCoupled);
         if (parent != w)
             return 0;
         return answer;
