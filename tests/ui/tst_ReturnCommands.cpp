@@ -93,21 +93,6 @@ QStringList selectorTexts(Form_Return *editor)
     return texts;
 }
 
-QStringList resultLines(Form_Return *editor)
-{
-    QStringList lines;
-    for (const char *name : {"lblResultLine1", "lblResultLine2", "lblResultLine3"})
-        lines.append(editor->findChild<QLabel *>(name)->text());
-    return lines;
-}
-
-QStringList balanceTexts(FamilyTaxData *family)
-{
-    CString taxpayer, spouse, both;
-    family->getBalanceTexts(taxpayer, spouse, both);
-    return {taxpayer, spouse, both};
-}
-
 // The wizard's first page as a user fills it, then Next.
 ModalAction taxpayerPage(const QString &first, const QString &last, int province,
                          const char *maritalButton)
