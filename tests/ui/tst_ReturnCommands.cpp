@@ -156,6 +156,7 @@ private slots:
     void saveProposal_data();
     void saveProposal();
     void saveCancelChangesNothing();
+    void saveFailureShowsNoSavedText();
 
     void importStartFolderAndFailure();
     void importNotAvailable();
@@ -615,6 +616,25 @@ void TestReturnCommands::saveCancelChangesNothing()
     QCOMPARE(w->statusTextLabel()->text(), QString());
     QCOMPARE(w->windowTitle(), title);
     QCOMPARE(QDir(m_fixture->dir()).entryList(QStringList{"*.r25"}), QStringList());
+}
+
+void TestReturnCommands::saveFailureShowsNoSavedText()
+{
+    MainWindow *w = m_fixture->window();
+    w->addReturnPage(nullptr, EditorFixture::singleReturn());
+    Form_Return *editor = w->shownEditor();
+    // A folder where the file must go.
+    const QString target = path("Blocked.r25");
+    QVERIFY(QDir().mkpath(target));
+    const QFileInfo file(target);
+    editor->setFilePath(&file);
+    w->setStatusText(QString());
+    QCOMPARE(w->saveReturn(editor, false), 121);
+    QCOMPARE(m_presenter->shownTexts(),
+             QStringList{"The return file could not be saved to " + target + "."});
+    // The result lines' summary, not "File saved".
+    QCOMPARE(w->statusTextLabel()->text(), QString(editor->family()->getPersonIncomeSummary()));
+    QVERIFY(QFileInfo(target).isDir());
 }
 
 // ---- import
