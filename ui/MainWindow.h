@@ -35,6 +35,14 @@ public:
     void updateTitleAndActions();
     void addContextMenuActions(int kind, QMenu *menu);
 
+    // Return files (MainWindowFileCommands.cpp). The callers check the open-return limit.
+    void openReturnFile(const QString &path);
+    // The result of Form_Return::saveToFile; 0 when nothing was saved.
+    int saveReturn(Form_Return *editor, bool saveAs);
+    // The save dialog's answer; true when a name was chosen.
+    bool askSaveFileName(FamilyTaxData *family, QString &path);
+    void importPriorYearReturn(const QString &path);
+
     QStackedWidget *pages() const;
     ViewIntroduction *startPage() const { return m_intro; }
     // The editor shown, or null on the start page.
@@ -142,6 +150,8 @@ private:
     // After the commit: the run folder must exist for the filing commands.
     bool runFolderReady();
     void notAvailable(QAction *action);
+    // Reads both files and opens the first as a couple with the second's taxpayer.
+    void coupleReturnFiles(const QString &firstPath, const QString &secondPath);
     // Runs the neighbour's command on the editor, or says it is not in this build.
     using EditorService = std::function<void(Form_Return *)>;
     void runService(Form_Return *editor, const EditorService &service, QAction *action);

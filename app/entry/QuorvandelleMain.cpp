@@ -12,6 +12,7 @@
 #include "print/DeveloperGenerators.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
+#include "wizards/NewReturnWizard.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -58,6 +59,7 @@ int quorvandelleMain(int &argc, char **argv)
 
     // The commands of the libraries above the editor that this build has.
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
+    neighbourServices().newReturnWizard = runNewReturnWizard;
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
