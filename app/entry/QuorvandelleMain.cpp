@@ -8,6 +8,7 @@
 #include "app/CSingleInstanceGuard.h"
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
+#include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -44,6 +45,7 @@ int quorvandelleMain(int &argc, char **argv)
 
     // The commands of the libraries above the editor that this build has.
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
+    installFilingServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
