@@ -111,7 +111,6 @@ void MainWindow::on_actionSet_Return_for_ReFile_triggered()
     updateTitleAndActions();
 }
 
-
 void MainWindow::on_actionFind_Return_Files_triggered()
 {
     notAvailable(ui->actionFind_Return_Files);
