@@ -92,9 +92,6 @@ void BenchEfile::barcodeArchive()
     BarcodeArchiveBlocks blocks;
     QVERIFY(makeBarcodeArchiveBlocks(person, blocks));
     QCOMPARE(int(blocks.sfdBlocks.size()), 2);
-    qInfo("archive: T1 block %d bytes, statement blocks %d and %d bytes",
-          int(blocks.t1Block.size()), int(blocks.sfdBlocks[0].size()),
-          int(blocks.sfdBlocks[1].size()));
     QBENCHMARK
     {
         BarcodeArchiveBlocks again;

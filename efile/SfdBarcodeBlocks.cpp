@@ -11,16 +11,11 @@
 #include "ordane/FilingFormats.h"
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
-struct ItemSpec
-{
-    int width;
-    const char *initial; // null: built without text
-};
-
-constexpr ItemSpec kSfdItems[SFDBarcodeFixedData::kItems] = {
+constexpr FixedBarcodeItemSpec kSfdItems[SFDBarcodeFixedData::kItems] = {
     {2, "03"},        // 1 record kind
     {2, nullptr},     // 2 block number
     {2, nullptr},     // 3 activity code
@@ -177,22 +172,28 @@ void startHeader(SFDBarcodeFixedData &record, int blockNumber, const char *activ
 }
 
 // The header, the statement's values and the end mark.
-template <typename WriteValues>
-void finishBlock(const SFDBarcodeFixedData &record, CMemoryBlock &block, WriteValues write)
+void finishBlock(const SFDBarcodeFixedData &record, CMemoryBlock &block,
+                 const std::function<void(NetfileGenObjParamStru &)> &write)
 {
     record.OutputToMemoryBlock(block);
-    CString unused;
-    int counter = 0;
-    NetfileCodeMap codes;
-    NetfileGenObjParamStru param;
-    param.edition = 2;
-    param.outputKind = NetfileGenObjParamStru::OutputValueMap;
-    param.output = &unused;
-    param.counter = &counter;
-    param.codes = &codes;
-    write(param);
-    writeBarcodeValueMap(codes, block);
-    block.Append(kBarcodeEndMark, 4);
+    appendBarcodeValues(block, write);
+}
+
+// The same for a statement whose own writer gives its values.
+void finishBlock(const SFDBarcodeFixedData &record, CMemoryBlock &block, CTaxData_Form &form)
+{
+    finishBlock(record, block,
+                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+}
+
+// The block of a statement with the common filling: the T777, TL2 and T2091.
+void writeCommonStatementBlock(IndividualTaxData &person, CTaxData_Form &form, CMemoryBlock &block,
+                               int blockNumber, const char *activity)
+{
+    SFDBarcodeFixedData record;
+    startHeader(record, blockNumber, activity);
+    person.fillSFDBarcodeFixedData(record);
+    finishBlock(record, block, form);
 }
 
 // The activity code of a T5013 part by its income kind; null for a kind without one.
@@ -219,8 +220,7 @@ const char *t5013Activity(int kind)
 
 SFDBarcodeFixedData::SFDBarcodeFixedData()
 {
-    for (const ItemSpec &spec : kSfdItems)
-        makeItem(spec.width, spec.initial);
+    makeItems(kSfdItems);
     for (int n = 18; n <= 21; ++n)
         item(n).SetAllCharsTo(' ');
 }
@@ -268,8 +268,7 @@ void IndividualTaxData::writeT2125BarcodeBlock(int type, TaxData_T2125_New &form
             QString::number(int(std::trunc(form.employeeCount))).rightJustified(3, ' ', true));
     }
     fillGroups(record, &form.identification);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    finishBlock(record, block, form);
 }
 
 void IndividualTaxData::writeT2121BarcodeBlock(TaxData_T2121New &form, CMemoryBlock &block,
@@ -287,8 +286,7 @@ void IndividualTaxData::writeT2121BarcodeBlock(TaxData_T2121New &form, CMemoryBl
     record.item(9).SetAllCharsTo(' ');
     record.item(10).SetAllCharsTo(' ');
     fillGroups(record, &form.identification);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    finishBlock(record, block, form);
 }
 
 void IndividualTaxData::writeT2042BarcodeBlock(TaxData_T2042New &form, CMemoryBlock &block,
@@ -307,8 +305,7 @@ void IndividualTaxData::writeT2042BarcodeBlock(TaxData_T2042New &form, CMemoryBl
     // The farming statement has no tax shelter identifier.
     record.item(15).SetAllCharsTo(' ');
     fillGroups(record, &form.identification);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    finishBlock(record, block, form);
 }
 
 void IndividualTaxData::writeT776BarcodeBlock(TaxData_T776New &form, CMemoryBlock &block,
@@ -326,38 +323,27 @@ void IndividualTaxData::writeT776BarcodeBlock(TaxData_T776New &form, CMemoryBloc
     v.percentage = form.ownershipShare;
     fillHeader(record, v);
     fillGroups(record, &form.identification);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    finishBlock(record, block, form);
 }
 
 void IndividualTaxData::writeT777BarcodeBlock(TaxData_T777New &form, CMemoryBlock &block,
                                               int blockNumber)
 {
-    SFDBarcodeFixedData record;
-    startHeader(record, blockNumber, "07");
-    fillSFDBarcodeFixedData(record);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    writeCommonStatementBlock(*this, form, block, blockNumber, "07");
 }
 
 void IndividualTaxData::writeTL2BarcodeBlock(TaxData_TL2_New &form, CMemoryBlock &block,
                                              int blockNumber)
 {
-    SFDBarcodeFixedData record;
-    startHeader(record, blockNumber, "08");
-    fillSFDBarcodeFixedData(record);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    writeCommonStatementBlock(*this, form, block, blockNumber, "08");
 }
 
 void IndividualTaxData::writeT2091BarcodeBlock(TaxData_T2091 &form, CMemoryBlock &block,
                                                int blockNumber)
 {
-    SFDBarcodeFixedData record;
-    startHeader(record, blockNumber, form.getType() == FormType::T2091WS ? "12" : "11");
-    fillSFDBarcodeFixedData(record);
-    finishBlock(record, block,
-                [&form](NetfileGenObjParamStru &param) { form.WriteFreeData(2, param); });
+    // The worksheet's own type code gives "12", the form's "11".
+    writeCommonStatementBlock(*this, form, block, blockNumber,
+                              form.getType() == FormType::T2091WS ? "12" : "11");
 }
 
 void IndividualTaxData::writeT5013BarcodeBlocks(CTaxData_T5013 &form,

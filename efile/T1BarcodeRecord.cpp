@@ -12,62 +12,56 @@
 
 namespace {
 
-struct ItemSpec
-{
-    int width;
-    const char *initial; // null: built without text
-};
-
 // The record's items in output order; the comments name what fills them.
-constexpr ItemSpec kT1Items[T1ReturnBarcodeFixedData::kItems] = {
-    {2, "01"},               // 1 record kind
-    {4, "2025"},             // 2 tax year
-    {8, "00000000"},         // 3
-    {9, nullptr},            // 4 S.I.N.
-    {8, nullptr},            // 5 birth date
-    {2, nullptr},            // 6 province
-    {2, nullptr},            // 7 province again
-    {1, nullptr},            // 8 marital status
-    {9, nullptr},            // 9 spouse S.I.N.
-    {4, "    "},             // 10 spouse given name
-    {30, nullptr},           // 11 given name
-    {30, nullptr},           // 12 family name
-    {26, nullptr},           // 13
-    {60, nullptr},           // 14 street line
-    {50, nullptr},           // 15 city
-    {2, nullptr},            // 16 mailing province
-    {6, nullptr},            // 17 postal code
-    {75, nullptr},           // 18 e-mail
-    {8, "00000000"},         // 19 date of move
-    {1, "0"},                // 20 home address same as mailing
-    {10, nullptr},           // 21 telephone
-    {1, nullptr},            // 22 language
-    {9, "000000000"},        // 23 spouse net income
-    {9, "000000000"},        // 24 spouse child care benefit
-    {9, "000000000"},        // 25 its repayment
-    {1, "0"},                // 26 deceased
-    {8, "00000000"},         // 27 date of death
-    {1, "0"},                // 28 bankrupt
-    {9, "000000000"},        // 29 net income after bankruptcy
-    {9, "000000000"},        // 30 further bankruptcy amount
-    {2, nullptr},            // 31 number of statements
-    {3, nullptr},            // 32 software code (set by the constructor)
-    {1, "G"},                // 33
-    {37, nullptr},           // 34
-    {8, "20260303"},         // 35
-    {1, nullptr},            // 36 spouse self-employed
-    {1, "0"},                // 37 citizenship
-    {2, "00"},               // 38 Elections Canada
-    {1, "0"},                // 39 settlement land
-    {1, "0"},                // 40 Tlicho land
-    {1, "0"},                // 41 Deline land
-    {5, "00000"},            // 42 Yukon First Nation
-    {1, "0"},                // 43 First Nation identification
-    {2, nullptr},            // 44 current residence
-    {1, "0"},                // 45 tax-exempt income
-    {8, "   00000"},         // 46
-    {4, "0000"},             // 47 date of marital-status change
-    {1, "0"},                // 48 organ donor
+constexpr FixedBarcodeItemSpec kT1Items[T1ReturnBarcodeFixedData::kItems] = {
+    {2, "01"},        // 1 record kind
+    {4, "2025"},      // 2 tax year
+    {8, "00000000"},  // 3
+    {9, nullptr},     // 4 S.I.N.
+    {8, nullptr},     // 5 birth date
+    {2, nullptr},     // 6 province
+    {2, nullptr},     // 7 province again
+    {1, nullptr},     // 8 marital status
+    {9, nullptr},     // 9 spouse S.I.N.
+    {4, "    "},      // 10 spouse given name
+    {30, nullptr},    // 11 given name
+    {30, nullptr},    // 12 family name
+    {26, nullptr},    // 13
+    {60, nullptr},    // 14 street line
+    {50, nullptr},    // 15 city
+    {2, nullptr},     // 16 mailing province
+    {6, nullptr},     // 17 postal code
+    {75, nullptr},    // 18 e-mail
+    {8, "00000000"},  // 19 date of move
+    {1, "0"},         // 20 home address same as mailing
+    {10, nullptr},    // 21 telephone
+    {1, nullptr},     // 22 language
+    {9, "000000000"}, // 23 spouse net income
+    {9, "000000000"}, // 24 spouse child care benefit
+    {9, "000000000"}, // 25 its repayment
+    {1, "0"},         // 26 deceased
+    {8, "00000000"},  // 27 date of death
+    {1, "0"},         // 28 bankrupt
+    {9, "000000000"}, // 29 net income after bankruptcy
+    {9, "000000000"}, // 30 further bankruptcy amount
+    {2, nullptr},     // 31 number of statements
+    {3, nullptr},     // 32 software code (set by the constructor)
+    {1, "G"},         // 33
+    {37, nullptr},    // 34
+    {8, "20260303"},  // 35
+    {1, nullptr},     // 36 spouse self-employed
+    {1, "0"},         // 37 citizenship
+    {2, "00"},        // 38 Elections Canada
+    {1, "0"},         // 39 settlement land
+    {1, "0"},         // 40 Tlicho land
+    {1, "0"},         // 41 Deline land
+    {5, "00000"},     // 42 Yukon First Nation
+    {1, "0"},         // 43 First Nation identification
+    {2, nullptr},     // 44 current residence
+    {1, "0"},         // 45 tax-exempt income
+    {8, "   00000"},  // 46
+    {4, "0000"},      // 47 date of marital-status change
+    {1, "0"},         // 48 organ donor
 };
 
 QString provinceAbbreviation(int province)
@@ -133,9 +127,25 @@ QByteArray valueText(qint32 code, const NetfileTaggedValue &value)
 
 T1ReturnBarcodeFixedData::T1ReturnBarcodeFixedData(const QString &softwareCode)
 {
-    for (const ItemSpec &spec : kT1Items)
-        makeItem(spec.width, spec.initial);
-    item(32).SetValue(QString::fromUtf8(softwareCode.toUtf8()));
+    makeItems(kT1Items);
+    item(32).SetValue(softwareCode);
+}
+
+void appendBarcodeValues(CMemoryBlock &block,
+                         const std::function<void(NetfileGenObjParamStru &)> &write)
+{
+    CString unused; // the value-map kind writes no text
+    int counter = 0;
+    NetfileCodeMap codes;
+    NetfileGenObjParamStru param;
+    param.edition = 2;
+    param.outputKind = NetfileGenObjParamStru::OutputValueMap;
+    param.output = &unused;
+    param.counter = &counter;
+    param.codes = &codes;
+    write(param);
+    writeBarcodeValueMap(codes, block);
+    block.Append("-EOD", 4);
 }
 
 void writeBarcodeValueMap(const NetfileCodeMap &codes, CMemoryBlock &block)
@@ -206,9 +216,7 @@ void IndividualTaxData::fillT1BarcodeFixedData(T1ReturnBarcodeFixedData &record)
 
     const bool canClaimSpouse = t1->CanClaimSpouse();
     const std::pair<int, const CFloatField *> spouseAmounts[] = {
-        {23, &t1->spouseNetIncome},
-        {24, &t1->spouseUccbAmount},
-        {25, &t1->spouseUccbRepayment}};
+        {23, &t1->spouseNetIncome}, {24, &t1->spouseUccbAmount}, {25, &t1->spouseUccbRepayment}};
     for (const auto &amount : spouseAmounts) {
         if (canClaimSpouse)
             at(amount.first).SetValueLeftPadding(paddedNumber(truncatedToInt(*amount.second)));
@@ -290,17 +298,6 @@ void IndividualTaxData::writeT1BarcodeBlock(CMemoryBlock &block)
     T1ReturnBarcodeFixedData record(app ? QString(app->config.NetfileSoftwareCode) : QString());
     fillT1BarcodeFixedData(record);
     record.OutputToMemoryBlock(block);
-
-    CString unused;
-    int counter = 0;
-    NetfileCodeMap codes;
-    NetfileGenObjParamStru param;
-    param.edition = 2;
-    param.outputKind = NetfileGenObjParamStru::OutputValueMap;
-    param.output = &unused;
-    param.counter = &counter;
-    param.codes = &codes;
-    generateNetfileRecords(2, param);
-    writeBarcodeValueMap(codes, block);
-    block.Append(kBarcodeEndMark, 4);
+    appendBarcodeValues(
+        block, [this](NetfileGenObjParamStru &param) { generateNetfileRecords(2, param); });
 }

@@ -4,6 +4,8 @@
 #include "ordane/BarcodeItems.h"
 #include "ordane/NetfileRecords.h"
 
+#include <functional>
+
 // The fixed record of the T1 barcode: 48 items, 483 characters, numbered 1 to 48 as in
 // item(n). Item 32 starts as the software code.
 class T1ReturnBarcodeFixedData : public List_FixedBarcodeItem
@@ -19,5 +21,7 @@ public:
 // of the sign of a negative amount. An entry of another tag appends nothing.
 void writeBarcodeValueMap(const NetfileCodeMap &codes, CMemoryBlock &block);
 
-// The end mark of every barcode block.
-constexpr char kBarcodeEndMark[] = "-EOD";
+// The end of every block: a parameter record of the value-map kind (edition 2) for write to
+// fill, the map's text, then the end mark "-EOD".
+void appendBarcodeValues(CMemoryBlock &block,
+                         const std::function<void(NetfileGenObjParamStru &)> &write);

@@ -60,6 +60,13 @@ private:
     QByteArray m_text;
 };
 
+// An item of a record's table: its width and its initial text (null: built without text).
+struct FixedBarcodeItemSpec
+{
+    int width;
+    const char *initial;
+};
+
 // The items of one barcode record in their output order.
 class List_FixedBarcodeItem
 {
@@ -72,6 +79,12 @@ public:
     void add(FixedBarcodeItem *item) { m_items.push_back(item); }
     // A new item at the end of the list, owned by the list.
     FixedBarcodeItem &makeItem(int width, const char *initial);
+    // One owned item per row of the table, in its order.
+    template <size_t N> void makeItems(const FixedBarcodeItemSpec (&specs)[N])
+    {
+        for (const FixedBarcodeItemSpec &spec : specs)
+            makeItem(spec.width, spec.initial);
+    }
     int count() const { return int(m_items.size()); }
     // Item n, counted from 1 as the records number them.
     FixedBarcodeItem &item(int n) { return *m_items[size_t(n - 1)]; }

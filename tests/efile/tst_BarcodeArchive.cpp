@@ -28,11 +28,11 @@ const char kSin[] = "193456787";
 const QByteArray kMarker(8, 'b');
 
 // The widths of the T1 record's 48 items and the statement header's 33, in output order.
-const QList<int> kT1Widths = {2,  4,  8, 9, 8, 2, 2, 1, 9, 4, 30, 30, 26, 60, 50, 2,
-                              6,  75, 8, 1, 10, 1, 9, 9, 9, 1, 8,  1,  9,  9,  2,  3,
-                              1,  37, 8, 1, 1, 2, 1, 1, 1, 5, 1,  2,  1,  8,  4,  1};
-const QList<int> kSfdWidths = {2,  2,  2, 2,  1,  6,  9,  30, 30, 6, 8,  8,  9,  4, 8,  1, 15,
-                               4, 96, 96, 3, 30, 30, 8,  6,  30, 30, 8, 6, 30, 30, 8, 6};
+const QList<int> kT1Widths = {2, 4,  8, 9, 8,  2, 2, 1, 9, 4, 30, 30, 26, 60, 50, 2,
+                              6, 75, 8, 1, 10, 1, 9, 9, 9, 1, 8,  1,  9,  9,  2,  3,
+                              1, 37, 8, 1, 1,  2, 1, 1, 1, 5, 1,  2,  1,  8,  4,  1};
+const QList<int> kSfdWidths = {2, 2,  2,  2, 1,  6,  9, 30, 30, 6,  8, 8, 9,  4,  8, 1, 15,
+                               4, 96, 96, 3, 30, 30, 8, 6,  30, 30, 8, 6, 30, 30, 8, 6};
 
 // Item n (from 1) of a fixed record.
 QByteArray itemOf(const QByteArray &record, const QList<int> &widths, int n)
@@ -55,11 +55,11 @@ QByteArray int32(qint32 value)
 struct Archive
 {
     bool found = false;
-    QByteArray raw;            // the bytes between the marker runs
-    QByteArray t1;             // empty: the archive was the single int 0
-    qint32 count = -1;         // statement count; -1 when not read
-    QList<QByteArray> blocks;  // the statement frames
-    int end = 0;               // the offset right after the second marker run
+    QByteArray raw;           // the bytes between the marker runs
+    QByteArray t1;            // empty: the archive was the single int 0
+    qint32 count = -1;        // statement count; -1 when not read
+    QList<QByteArray> blocks; // the statement frames
+    int end = 0;              // the offset right after the second marker run
 };
 
 // Reads the archive that follows the first marker run at or after from.
@@ -127,6 +127,8 @@ private slots:
     void cleanup();
 
     void recordWidths();
+    void fixedItem_data();
+    void fixedItem();
     void notEligible_data();
     void notEligible();
     void t1Record_data();
@@ -245,26 +247,77 @@ void TestBarcodeArchive::recordWidths()
         QCOMPARE(sfdRecord.item(n).width(), kSfdWidths[n - 1]);
 }
 
+void TestBarcodeArchive::fixedItem_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("initial"); // a null text: built without one
+    QTest::addColumn<int>("setter");      // 0 none, 1 as is, 2 left 0, 3 right blank, 4 all X
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("built without text") << 5 << QString() << 0 << QString() << QByteArray("     ");
+    QTest::newRow("initial text") << 4 << "2025" << 0 << QString() << QByteArray("2025");
+    QTest::newRow("longer initial text cut") << 2 << "2025" << 0 << QString() << QByteArray("20");
+    QTest::newRow("as is, shorter") << 4 << QString() << 1 << "ON" << QByteArray("ON  ");
+    QTest::newRow("as is, longer") << 2 << QString() << 1 << "ONT" << QByteArray("ON");
+    QTest::newRow("left 0") << 9 << QString() << 2 << "1234" << QByteArray("000001234");
+    QTest::newRow("left 0, longer") << 3 << QString() << 2 << "12345" << QByteArray("123");
+    QTest::newRow("right blank") << 6 << "000000" << 3 << "K1A" << QByteArray("K1A   ");
+    QTest::newRow("right blank, empty") << 3 << "abc" << 3 << "" << QByteArray("   ");
+    QTest::newRow("all X") << 4 << "ab" << 4 << "0" << QByteArray("0000");
+    QTest::newRow("one byte a character")
+        << 6 << QString() << 3 << "Zoé Ł" << QByteArray("Zo\xe9 ? ");
+}
+
+void TestBarcodeArchive::fixedItem()
+{
+    QFETCH(int, width);
+    QFETCH(QString, initial);
+    QFETCH(int, setter);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, text);
+    List_FixedBarcodeItem list;
+    const QByteArray initialBytes = initial.toLatin1();
+    FixedBarcodeItem item(list, width, initial.isNull() ? nullptr : initialBytes.constData());
+    switch (setter) {
+    case 1:
+        item.SetValue(value);
+        break;
+    case 2:
+        item.SetValueLeftPadding(value);
+        break;
+    case 3:
+        item.SetValueRightPadding(value);
+        break;
+    case 4:
+        item.SetAllCharsTo(value.at(0).toLatin1());
+        break;
+    default:
+        break;
+    }
+    QCOMPARE(item.text(), text);
+    CMemoryBlock block;
+    list.OutputToMemoryBlock(block);
+    QCOMPARE(block.bytes(), text);
+}
+
 void TestBarcodeArchive::notEligible_data()
 {
     QTest::addColumn<Setup>("setup");
-    QTest::newRow("no T1") << Setup([](IndividualTaxData &person, TaxData_T1New &t1) {
-        person.removeForm(&t1, true, false);
-    });
-    QTest::newRow("blank S.I.N.")
-        << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("   "); });
-    QTest::newRow("000000000")
-        << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("000000000"); });
+    QTest::newRow("no T1") << Setup(
+        [](IndividualTaxData &person, TaxData_T1New &t1) { person.removeForm(&t1, true, false); });
+    QTest::newRow("blank S.I.N.") << Setup(
+        [](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("   "); });
+    QTest::newRow("000000000") << Setup(
+        [](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("000000000"); });
     QTest::newRow("fails the check")
         << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("193456788"); });
-    QTest::newRow("leading 0")
-        << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("046454286"); });
+    QTest::newRow("leading 0") << Setup(
+        [](IndividualTaxData &, TaxData_T1New &t1) { t1.sin = QString("046454286"); });
     QTest::newRow("emigrant") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
         t1.departureDate.setDate(QDate(2025, 7, 1));
     });
-    QTest::newRow("immigrant") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-        t1.entryDate.setDate(QDate(2025, 3, 1));
-    });
+    QTest::newRow("immigrant") << Setup(
+        [](IndividualTaxData &, TaxData_T1New &t1) { t1.entryDate.setDate(QDate(2025, 3, 1)); });
 }
 
 void TestBarcodeArchive::notEligible()
@@ -285,18 +338,30 @@ void TestBarcodeArchive::t1Record_data()
     using L = QList<QByteArray>;
     const Setup none = [](IndividualTaxData &, TaxData_T1New &) {};
 
-    QTest::newRow("fixed items") << none << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 32, 33, 35, 46}
-                                 << L{"01", "2025", "00000000", kSin, "19580314", "ON", "ON",
-                                      "1", "Élise" + blanks(25), "Tremblay" + blanks(22), "Q25",
-                                      "G", "20260303", "   00000"};
+    QTest::newRow("fixed items") << none
+                                 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 32, 33, 35, 46}
+                                 << L{"01",
+                                      "2025",
+                                      "00000000",
+                                      kSin,
+                                      "19580314",
+                                      "ON",
+                                      "ON",
+                                      "1",
+                                      "Élise" + blanks(25),
+                                      "Tremblay" + blanks(22),
+                                      "Q25",
+                                      "G",
+                                      "20260303",
+                                      "   00000"};
     QTest::newRow("spouse data, S.I.N. typed with blanks")
         << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
                t1.spouseSin = QString("130 692 544");
            })
         << QList<int>{9, 10} << L{"130692544", "Marc"};
-    QTest::newRow("no spouse data") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-        t1.maritalStatus = 4;
-    }) << QList<int>{9, 10} << L{"000000000", "    "};
+    QTest::newRow("no spouse data")
+        << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.maritalStatus = 4; })
+        << QList<int>{9, 10} << L{"000000000", "    "};
     QTest::newRow("two street texts and a rural route")
         << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
                t1.street = QString("12 Main St   ");
@@ -312,12 +377,12 @@ void TestBarcodeArchive::t1Record_data()
         t1.mailingProvince = 9;
         t1.foreignAddress = true;
     }) << QList<int>{16} << L{"  "};
-    QTest::newRow("mailing province 0") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-        t1.mailingProvince = 0;
-    }) << QList<int>{16} << L{"  "};
-    QTest::newRow("mailing province 14") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-        t1.mailingProvince = 14;
-    }) << QList<int>{16} << L{"  "};
+    QTest::newRow("mailing province 0")
+        << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.mailingProvince = 0; })
+        << QList<int>{16} << L{"  "};
+    QTest::newRow("mailing province 14")
+        << Setup([](IndividualTaxData &, TaxData_T1New &t1) { t1.mailingProvince = 14; })
+        << QList<int>{16} << L{"  "};
     QTest::newRow("mailing in Ontario") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
         t1.mailingProvince = 9;
         t1.postalCode = QString("m5v 2t6");
@@ -335,23 +400,19 @@ void TestBarcodeArchive::t1Record_data()
                t1.phone = QString("1 (613) 555-0199");
            })
         << QList<int>{19, 20, 21} << L{"20250501", "1", "6135550199"};
-    QTest::newRow("cannot claim a spouse")
-        << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-               t1.maritalStatus = 4;
-               t1.spouseNetIncome = 12345.9;
-               t1.spouseUccbAmount = 300;
-               t1.spouseUccbRepayment = 20;
-               t1.selfEmployedDeadline = true;
-           })
-        << QList<int>{23, 24, 25, 36} << L{"000000000", "000000000", "000000000", "0"};
-    QTest::newRow("can claim a spouse")
-        << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-               t1.spouseNetIncome = 12345.9;
-               t1.spouseUccbAmount = 300;
-               t1.spouseUccbRepayment = 20.99;
-               t1.selfEmployedDeadline = true;
-           })
-        << QList<int>{23, 24, 25, 36} << L{"000012345", "000000300", "000000020", "1"};
+    QTest::newRow("cannot claim a spouse") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
+        t1.maritalStatus = 4;
+        t1.spouseNetIncome = 12345.9;
+        t1.spouseUccbAmount = 300;
+        t1.spouseUccbRepayment = 20;
+        t1.selfEmployedDeadline = true;
+    }) << QList<int>{23, 24, 25, 36} << L{"000000000", "000000000", "000000000", "0"};
+    QTest::newRow("can claim a spouse") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
+        t1.spouseNetIncome = 12345.9;
+        t1.spouseUccbAmount = 300;
+        t1.spouseUccbRepayment = 20.99;
+        t1.selfEmployedDeadline = true;
+    }) << QList<int>{23, 24, 25, 36} << L{"000012345", "000000300", "000000020", "1"};
     QTest::newRow("deceased") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
         t1.deathDate.setDate(QDate(2025, 9, 4));
     }) << QList<int>{26, 27} << L{"1", "20250904"};
@@ -397,12 +458,10 @@ void TestBarcodeArchive::t1Record_data()
                t1.language = 1;
            })
         << QList<int>{22, 37, 38, 44, 45} << L{"2", "1", "02", "BC", "1"};
-    QTest::newRow("marital status changed")
-        << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
-               t1.maritalChange = 1;
-               t1.maritalChangeDate.setDate(QDate(2025, 8, 15));
-           })
-        << QList<int>{47} << L{"0815"};
+    QTest::newRow("marital status changed") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
+        t1.maritalChange = 1;
+        t1.maritalChangeDate.setDate(QDate(2025, 8, 15));
+    }) << QList<int>{47} << L{"0815"};
     QTest::newRow("status unchanged") << none << QList<int>{47, 48} << L{"0000", "0"};
     QTest::newRow("organ donor in Ontario") << Setup([](IndividualTaxData &, TaxData_T1New &t1) {
         t1.province = 9;
@@ -441,12 +500,12 @@ void TestBarcodeArchive::valueMap_data()
     pair.insert(43700, tagged(2, -12.5));
     pair.insert(15000, tagged(1, 52345.67));
     QTest::newRow("whole dollars then cents") << pair << QByteArray("1500052345-43700&1250");
-    QTest::newRow("0.995 in cents") << NetfileCodeMap{{30000, tagged(2, 0.995)}}
-                                    << QByteArray("3000099");
-    QTest::newRow("-0.995 in cents") << NetfileCodeMap{{30000, tagged(2, -0.995)}}
-                                     << QByteArray("30000&99");
-    QTest::newRow("negative whole dollars") << NetfileCodeMap{{54950, tagged(1, -812.9)}}
-                                            << QByteArray("54950&812");
+    QTest::newRow("0.995 in cents")
+        << NetfileCodeMap{{30000, tagged(2, 0.995)}} << QByteArray("3000099");
+    QTest::newRow("-0.995 in cents")
+        << NetfileCodeMap{{30000, tagged(2, -0.995)}} << QByteArray("30000&99");
+    QTest::newRow("negative whole dollars")
+        << NetfileCodeMap{{54950, tagged(1, -812.9)}} << QByteArray("54950&812");
     NetfileTaggedValue text;
     text.tag = NetfileTaggedValue::Text;
     text.text = "AB12";
@@ -503,13 +562,11 @@ void TestBarcodeArchive::statementCount_data()
     QTest::newRow("one statement") << Setup([](IndividualTaxData &person, TaxData_T1New &) {
         addForm<TaxData_T776New>(person, FormType::T776);
     }) << 1;
-    QTest::newRow("a T777 and its T777S")
-        << Setup([](IndividualTaxData &person, TaxData_T1New &) {
-               addForm<TaxData_T777New>(person, FormType::T777);
-               addForm<TaxData_T2125_New>(person, FormType::T2125);
-               person.addForm(FormType::T777S, 0, true, 0, false);
-           })
-        << 2;
+    QTest::newRow("a T777 and its T777S") << Setup([](IndividualTaxData &person, TaxData_T1New &) {
+        addForm<TaxData_T777New>(person, FormType::T777);
+        addForm<TaxData_T2125_New>(person, FormType::T2125);
+        person.addForm(FormType::T777S, 0, true, 0, false);
+    }) << 2;
 }
 
 void TestBarcodeArchive::statementCount()
@@ -624,11 +681,10 @@ void TestBarcodeArchive::t2125Fractions_data()
     QTest::addColumn<QByteArray>("item18");
     QTest::addColumn<QByteArray>("item21");
     QTest::newRow("50 and 12.5") << 50.0 << 12.5 << 12.9 << 7.0 << QByteArray("5000")
-                                 << QByteArray("125000") << QByteArray("12  ")
-                                 << QByteArray("  7");
-    QTest::newRow("99.995 and 99.5") << 99.995 << 99.5 << 0.5 << 0.4 << QByteArray("0000")
-                                     << QByteArray("000000") << QByteArray("    ")
-                                     << QByteArray("   ");
+                                 << QByteArray("125000") << QByteArray("12  ") << QByteArray("  7");
+    QTest::newRow("99.995 and 99.5")
+        << 99.995 << 99.5 << 0.5 << 0.4 << QByteArray("0000") << QByteArray("000000")
+        << QByteArray("    ") << QByteArray("   ");
     QTest::newRow("99.99 and 99") << 99.99 << 99.0 << 1.0 << 120.0 << QByteArray("9999")
                                   << QByteArray("990000") << QByteArray("1   ")
                                   << QByteArray("120");
@@ -720,8 +776,7 @@ void TestBarcodeArchive::roundTripOfCoupledReturn()
         t1.spouseSin = QString("130 692 544");
         addForm<TaxData_T2125_New>(person, FormType::T2125)->businessName = QString("Studio");
     });
-    auto *spouseT1 =
-        static_cast<TaxData_T1New *>(family.spouse()->getForm(FormType::T1, 0, false));
+    auto *spouseT1 = static_cast<TaxData_T1New *>(family.spouse()->getForm(FormType::T1, 0, false));
     spouseT1->maritalStatus = 0;
     spouseT1->spouseSin = QString(kSin);
 
