@@ -1,9 +1,12 @@
 // The T1 return XML of a coupled return with 200 slips and 40 forms (12 statements), in
-// both editions, per call.
+// both editions, per call; the barcode archive of the same return with two statements each,
+// per person.
 #include <QtTest>
 
 #include "ReturnFixture.h"
 #include "TestMain.h"
+#include "efile/BarcodeArchiveSource.h"
+#include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
@@ -17,9 +20,12 @@ private slots:
     void initTestCase();
     void generateReturnXml_data();
     void generateReturnXml();
+    void barcodeArchive_data();
+    void barcodeArchive();
 
 private:
     FamilyTaxData m_family{0};
+    FamilyTaxData m_archiveFamily{0};
 };
 
 void BenchEfile::initTestCase()
@@ -41,6 +47,14 @@ void BenchEfile::initTestCase()
     QCOMPARE(slips, 200);
     QCOMPARE(forms, 40);
     QCOMPARE(m_family.taxpayer()->countSFDForms() + m_family.spouse()->countSFDForms(), 12);
+
+    // The same return with two statements each, so that every archive has statement blocks;
+    // the taxpayer's S.I.N. is one that may carry an archive.
+    fillCoupledReturn(m_archiveFamily, 100, 2);
+    bringToLoadedState(m_archiveFamily);
+    m_archiveFamily.Recalculate(-1, nullptr);
+    static_cast<TaxData_T1New *>(m_archiveFamily.taxpayer()->getForm(1, 0, false))->sin =
+        QString("193456787");
 }
 
 void BenchEfile::generateReturnXml_data()
@@ -60,6 +74,28 @@ void BenchEfile::generateReturnXml()
     {
         xml.clear();
         m_family.generateReturnXml(xml, edition);
+    }
+}
+
+void BenchEfile::barcodeArchive_data()
+{
+    QTest::addColumn<bool>("spouse");
+    QTest::newRow("taxpayer") << false;
+    QTest::newRow("spouse") << true;
+}
+
+void BenchEfile::barcodeArchive()
+{
+    QFETCH(bool, spouse);
+    const IndividualTaxData &person =
+        spouse ? *m_archiveFamily.spouse() : *m_archiveFamily.taxpayer();
+    BarcodeArchiveBlocks blocks;
+    QVERIFY(makeBarcodeArchiveBlocks(person, blocks));
+    QCOMPARE(int(blocks.sfdBlocks.size()), 2);
+    QBENCHMARK
+    {
+        BarcodeArchiveBlocks again;
+        makeBarcodeArchiveBlocks(person, again);
     }
 }
 

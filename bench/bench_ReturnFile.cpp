@@ -4,6 +4,7 @@
 
 #include "ReturnFixture.h"
 #include "TestMain.h"
+#include "efile/BarcodeArchiveSource.h"
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
 #include "model/ReturnFile.h"
@@ -63,6 +64,8 @@ private:
 
 void BenchReturnFile::initTestCase()
 {
+    // Saves write the barcode archives as the program's do.
+    installBarcodeArchiveSource();
     // 100 slips and 20 forms for each spouse once the mandatory forms are in.
     fillCoupledReturn(m_family, 100, 13);
     m_family.taxpayer()->m_password.clear();

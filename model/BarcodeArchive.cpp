@@ -2,6 +2,7 @@
 #include "model/BarcodeArchive.h"
 
 #include "model/IndividualTaxData.h"
+#include "ordane/BarcodeItems.h"
 #include "ordane/MyDataStream.h"
 
 namespace {
@@ -12,12 +13,6 @@ BarcodeArchiveSource s_source = nullptr;
 constexpr int kFirstCountedVersion = 66064;
 // How far an older record's archive is searched for its end marker.
 constexpr int kOldArchiveSearch = 3100;
-
-void writeBlock(MyDataStream &ar, const QByteArray &block)
-{
-    ar << qint32(block.size());
-    ar.writeRawData(block.constData(), block.size());
-}
 
 // Skips length bytes; false (stream marked) when they are not there.
 bool skipBytes(MyDataStream &ar, qint32 length)
@@ -50,7 +45,7 @@ void IndividualTaxData::writeBarcodeArchive(int, MyDataStream &ar)
         ar << qint32(0);
         return;
     }
-    writeBlock(ar, blocks.t1Block);
+    writeBarcodeFrame(ar, blocks.t1Block);
     const qint32 count = qint32(blocks.sfdBlocks.size());
     if (count != 1 && count != 2) {
         ar << qint32(0);
@@ -58,7 +53,7 @@ void IndividualTaxData::writeBarcodeArchive(int, MyDataStream &ar)
     }
     ar << count;
     for (const QByteArray &block : blocks.sfdBlocks)
-        writeBlock(ar, block);
+        writeBarcodeFrame(ar, block);
 }
 
 void IndividualTaxData::skipBarcodeArchive(MyDataStream &ar)

@@ -11,6 +11,7 @@
 #include <QList>
 #include <memory>
 #include <set>
+#include <vector>
 
 class CEnumTaxFormObj;
 class CEnumTaxNoteObj;
@@ -20,6 +21,17 @@ struct ImportOptions;
 class MyDataStream;
 class QTextStream;
 struct NetfileGenObjParamStru;
+class CMemoryBlock;
+class SFDBarcodeFixedData;
+class T1ReturnBarcodeFixedData;
+class TaxData_T776New;
+class TaxData_T2042New;
+class TaxData_T2121New;
+class TaxData_T2125_New;
+class TaxData_T777New;
+class TaxData_TL2_New;
+class TaxData_T2091;
+class CTaxData_T5013;
 struct SlipTotals;
 struct ValidationMsgGroup;
 
@@ -233,6 +245,26 @@ public:
     // Snapshot of the summary, re-file flag 1, filing status 2: 0, or -1 without the summary.
     int prepareReFile();
     int clearReFileFlag();
+    // The barcode archive's blocks (efile/): who is eligible, the statement count, the T1
+    // record and block, and the statement blocks in the archive's order. They change nothing
+    // in the return.
+    bool isBarcodeEligible();
+    int countBarcodeSFDForms();
+    void fillT1BarcodeFixedData(T1ReturnBarcodeFixedData &record);
+    void writeT1BarcodeBlock(CMemoryBlock &block);
+    void fillSFDBarcodeFixedData(SFDBarcodeFixedData &record);
+    void writeBarcodeStatementBlocks(std::vector<QByteArray> &blocks);
+    void writeT776BarcodeBlock(TaxData_T776New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2042BarcodeBlock(TaxData_T2042New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2121BarcodeBlock(TaxData_T2121New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2125BarcodeBlock(int type, TaxData_T2125_New &form, CMemoryBlock &block,
+                                int blockNumber);
+    void writeT777BarcodeBlock(TaxData_T777New &form, CMemoryBlock &block, int blockNumber);
+    void writeTL2BarcodeBlock(TaxData_TL2_New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2091BarcodeBlock(TaxData_T2091 &form, CMemoryBlock &block, int blockNumber);
+    // Appends a block per active part, numbering on from the counter.
+    void writeT5013BarcodeBlocks(CTaxData_T5013 &form, std::vector<QByteArray> &blocks,
+                                 int &counter);
     // New return, province change, prior-year import (IndividualTaxDataNewReturn.cpp,
     // IndividualTaxDataImport.cpp). None of them recalculates.
     void setupNewReturn(int province, const QString &firstName, const QString &lastName,
@@ -295,6 +327,9 @@ private:
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 
     int takeId(int id);
+    // One statement's block for a row of the archive's order; false when the form is not of
+    // the row's class.
+    bool writeStatementBlock(int row, CTaxData_Form &form, CMemoryBlock &block, int blockNumber);
     // The passes after the entry (calc/); the T1 is there when they run.
     int CalculatePass0(bool wizardChanged, int changedType, TaxData_T1New &t1);
     int CalculatePass1(bool wizardChanged, int changedType, TaxData_T1New &t1);

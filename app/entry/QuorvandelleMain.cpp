@@ -10,6 +10,7 @@
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
 #include "efile/FilingServices.h"
+#include "efile/BarcodeArchiveSource.h"
 #include "print/DeveloperGenerators.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -25,6 +26,8 @@ int quorvandelleMain(int &argc, char **argv)
     Q_INIT_RESOURCE(net);
     Q_INIT_RESOURCE(tdd);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // Every return file saved from here on carries the barcode archive that filing builds.
+    installBarcodeArchiveSource();
     // Freed on every path; a failed start-up stores nothing, as its database never opened.
     std::unique_ptr<TabWndApp> app(TabWndApp::createInstance(argc, argv));
     if (app->startUp() != 0)

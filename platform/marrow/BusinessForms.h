@@ -52,6 +52,41 @@ struct PartnershipAmounts
     double netShare(int kind) const { return kind == 2 ? netShare2 : netShare1; }
 };
 
+// The identification a statement's barcode block carries beside the form's name, S.I.N. and
+// address, registered with the form: the industry code, the fiscal period, the business
+// number, the tax shelter identifier, whether the year was the last of the business (not 0
+// yes), the partnership's filer identification and up to three partners, each a name, an
+// address and a share in percent.
+struct StatementIdentification
+{
+    explicit StatementIdentification(FieldOwner *form)
+        : industryCode{form, "industryCode", 6}, periodStart{form, "periodStart"},
+          periodEnd{form, "periodEnd"}, businessNumber{form, "businessNumber", 9},
+          taxShelterId{form, "taxShelterId", 8}, lastYear{form, "lastYear"},
+          partnershipId{form, "partnershipId", 15}, partners{form,
+                                                             "partners",
+                                                             kPartnerRows,
+                                                             {FieldType::String, FieldType::String,
+                                                              FieldType::Float}}
+    {
+    }
+    static constexpr int kPartnerRows = 3;
+    enum PartnerColumn
+    {
+        PartnerName = 0,
+        PartnerAddress = 1,
+        PartnerShare = 2
+    };
+    CStringField industryCode;
+    CDateField periodStart;
+    CDateField periodEnd;
+    CStringField businessNumber;
+    CStringField taxShelterId;
+    CIntField lastYear;
+    CStringField partnershipId;
+    CTableField partners;
+};
+
 // T776: rental income.
 class TaxData_T776New : public CSharableTaxData_Form
 {
@@ -64,6 +99,10 @@ public:
     CFloatField netRental{this, "netRental"};
     CFloatField f9936{this, "9936"};
     CStringField propertyAddress{this, "propertyAddress"};
+    CStringField propertyPostalCode{this, "propertyPostalCode", 10};
+    // The person's share of the property, in percent.
+    CFloatField ownershipShare{this, "ownershipShare", 100.0};
+    StatementIdentification identification{this};
     void getDescription(CString &out) const override { out = propertyAddress.value(); }
     // Entered: the year's rents, the expenses (with their personal portion) and the capital
     // cost allowance claimed.
@@ -127,6 +166,8 @@ public:
     CFloatField capitalCostAllowance{this, "capitalCostAllowance"};
     PartnershipAmounts partnership{this};
     CStringField partnerName{this, "partnerName"};
+    CStringField businessAddress{this, "businessAddress"};
+    StatementIdentification identification{this};
 
     // Net farming income; a partnership's shares come from the person's percentage.
     void Calculate01()
@@ -149,6 +190,10 @@ public:
     CBoolField ownFlag{this, "ownFlag"};
     CFloatField f5345{this, "5345"};
     CStringField businessName{this, "businessName"};
+    CBoolField partnershipFlag{this, "partnershipFlag"};
+    // The person's share of the fishing business, in percent.
+    CFloatField ownershipShare{this, "ownershipShare", 100.0};
+    StatementIdentification identification{this};
     void getDescription(CString &out) const override { out = businessName.value(); }
     // Entered beside the gross income: the expenses and the capital cost allowance claimed.
     CFloatField expenses{this, "expenses"};
@@ -182,6 +227,13 @@ public:
     CStringField businessAddress{this, "businessAddress"};
     CStringField businessCity{this, "businessCity"};
     CIntField businessProvince{this, "businessProvince"};
+    StatementIdentification identification{this};
+    // The main product or service and the industry's description, the number of internet
+    // sites the business earns from and the number of its employees.
+    CStringField mainProduct{this, "mainProduct", 96};
+    CStringField mainActivity{this, "mainActivity", 96};
+    CFloatField websiteCount{this, "websiteCount"};
+    CFloatField employeeCount{this, "employeeCount"};
     void getDescription(CString &out) const override { out = businessName.value(); }
 
     // The generic page with a button that copies the T1's mailing address here.
@@ -319,6 +371,45 @@ public:
     bool IsThisSFD(int part) const;
     // Writes the line records of one part.
     int ConvertToNetfile(int edition, int part, NetfileGenObjParamStru &param);
+
+    // The four statement parts of its barcode blocks, numbered 1 to 4. Each part has an income
+    // kind: -1 unused (the default), 0 rental, 1 professional, 2 business, 3 commission,
+    // 4 farming, 5 none of a statement, 6 fishing; and its own identification, the columns of
+    // partDetails.
+    static constexpr int kBarcodeParts = 4;
+    CIntField partKind1{this, "partKind1", -1};
+    CIntField partKind2{this, "partKind2", -1};
+    CIntField partKind3{this, "partKind3", -1};
+    CIntField partKind4{this, "partKind4", -1};
+    enum PartColumn
+    {
+        PartIndicator = 0, // a partnership's own statement: not 0 yes
+        PartIndustryCode,
+        PartName,
+        PartAddress,
+        PartPostalCode,
+        PartPeriodStart,
+        PartPeriodEnd,
+        PartBusinessNumber,
+        PartPercentage,
+        PartTaxShelterId,
+        PartLastYear,
+        PartPartnershipId
+    };
+    CTableField partDetails{this,
+                            "partDetails",
+                            kBarcodeParts,
+                            {FieldType::Int, FieldType::String, FieldType::String,
+                             FieldType::String, FieldType::String, FieldType::Date, FieldType::Date,
+                             FieldType::String, FieldType::Float, FieldType::String, FieldType::Int,
+                             FieldType::String}};
+    // The kind of part 1 to 4; -1 for another number.
+    int partKind(int part) const;
+    void setPartKind(int part, int kind);
+    // The parts that make a barcode block: those whose kind is neither -1 nor 5.
+    int GetCountOfBarcodeSFDForms() const;
+    // Writes the net income of the part's kind as a line record; 1 when written, else 0.
+    int WriteFreeData(int mode, int part, NetfileGenObjParamStru &param);
 
 private:
     static int present(double amount) { return qAbs(amount) >= kAmountTolerance ? 1 : 0; }

@@ -63,6 +63,12 @@ public:
     // Writes the form's line records; returns how many. The default writes each amount field
     // named by a five-digit line code that is present (EfileRecords.cpp).
     virtual int writeEfileRecords(int mode, NetfileGenObjParamStru &param);
+    // A statement's own values for its barcode block: its line records, written in the kind the
+    // parameter record asks for (the barcode asks for the value map).
+    int WriteFreeData(int mode, NetfileGenObjParamStru &param)
+    {
+        return writeEfileRecords(mode, param);
+    }
     virtual void setDepInfo(DependantInfoStruct *dependants);
     virtual void prepareAllForms();
     // Fields the calculation writes: pages show them read-only.

@@ -138,3 +138,48 @@ int CTaxData_T5013::ConvertToNetfile(int, int part, NetfileGenObjParamStru &para
     }
     return written;
 }
+
+int CTaxData_T5013::partKind(int part) const
+{
+    const CIntField *kinds[] = {&partKind1, &partKind2, &partKind3, &partKind4};
+    return part >= 1 && part <= kBarcodeParts ? int(*kinds[part - 1]) : -1;
+}
+
+void CTaxData_T5013::setPartKind(int part, int kind)
+{
+    CIntField *kinds[] = {&partKind1, &partKind2, &partKind3, &partKind4};
+    if (part >= 1 && part <= kBarcodeParts)
+        *kinds[part - 1] = kind;
+}
+
+int CTaxData_T5013::GetCountOfBarcodeSFDForms() const
+{
+    int count = 0;
+    for (int part = 1; part <= kBarcodeParts; ++part) {
+        const int kind = partKind(part);
+        if (kind != -1 && kind != 5)
+            ++count;
+    }
+    return count;
+}
+
+int CTaxData_T5013::WriteFreeData(int, int part, NetfileGenObjParamStru &param)
+{
+    // The net income of the part's kind, by the kind numbering of partKind.
+    const struct
+    {
+        int kind;
+        int code;
+        const CFloatField &net;
+    } kinds[] = {{0, 12600, rentalIncome},   {1, 13700, professionalIncome},
+                 {2, 13500, businessIncome}, {3, 13900, commissionIncome},
+                 {4, 14100, farmingIncome},  {6, 14300, fishingIncome}};
+    const int kind = partKind(part);
+    for (const auto &row : kinds) {
+        if (row.kind == kind && qAbs(double(row.net)) >= kAmountTolerance) {
+            NETFILE_DOLLAR_VALUE_Func(row.code, row.net, param);
+            return 1;
+        }
+    }
+    return 0;
+}

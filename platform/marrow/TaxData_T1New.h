@@ -26,6 +26,9 @@ public:
     CStringField phone{this, "phone", 20};
     CStringField careOf{this, "careOf"};
     CStringField street{this, "street"};
+    // The second street line and the rural route of the mailing address.
+    CStringField street2{this, "street2"};
+    CStringField ruralRoute{this, "ruralRoute", 20};
     CStringField city{this, "city"};
     CIntField mailingProvince{this, "mailingProvince"};
     CStringField postalCode{this, "postalCode", 10};
@@ -560,6 +563,7 @@ public:
     }
     // A person who died: the return is the final one.
     bool IsDeceased() const { return deathDate.IsValid(); }
+    bool KnowDeceasedDate() const { return deathDate.IsValid(); }
     // The UCCB repayment of the worksheet: all of the repayment the slips report.
     void CalculateLine213ByWorkSheet() { f21300 = uccbRepayment.value(); }
     // Pension income that qualifies for the pension amount and the split: the pension part

@@ -17,6 +17,13 @@ CString GetDateStr(const QDate &date, int style)
     }
 }
 
+CString FormatQDate(const QDate &date, int style)
+{
+    if (!date.isValid() || style != 7)
+        return CString();
+    return CString(date.toString(QStringLiteral("MMdd")));
+}
+
 CString GetRawPhoneStr(const CString &phone, bool dropTrunkPrefix)
 {
     CString digits = GetPureDigitStr(phone);

@@ -8,6 +8,9 @@
 // Style 1: "yyyyMMdd" (barcode); style 2: "yyyy-MM-dd" (XML). An invalid date or another style
 // gives the empty text.
 CString GetDateStr(const QDate &date, int style);
+// Style 7: "MMdd" (the month and day of a date in the tax year, four characters). An invalid
+// date or another style gives the empty text.
+CString FormatQDate(const QDate &date, int style);
 // The digits of a telephone text. With dropTrunkPrefix, the long-distance "1" in front of a
 // ten-digit number is left out, so the first three digits are the area code.
 CString GetRawPhoneStr(const CString &phone, bool dropTrunkPrefix = true);
