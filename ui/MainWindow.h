@@ -35,6 +35,10 @@ public:
     void updateTitleAndActions();
     void addContextMenuActions(int kind, QMenu *menu);
 
+    // Return files. The callers check the open-return limit.
+    void openReturnFile(const QString &path);
+    void importPriorYearReturn(const QString &path);
+
     QStackedWidget *pages() const;
     ViewIntroduction *startPage() const { return m_intro; }
     // The editor shown, or null on the start page.
@@ -123,6 +127,8 @@ public slots:
     void on_actionFind_Industry_Code_triggered();
     void on_HelpDirectDepositForm();
     void onSendReturnFile();
+    // The download's dialog: true for Auto-fill My Return (the only mode reached from here).
+    void launchAutoFill(bool autoFill);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -142,6 +148,11 @@ private:
     // After the commit: the run folder must exist for the filing commands.
     bool runFolderReady();
     void notAvailable(QAction *action);
+    // Find Return Files: the dialog, or a message with two returns open.
+    void findReturnFiles();
+    // The host of a linked web site: 0 the maker's, 1 the statistics agency's, 2 the
+    // government's.
+    QString webHost(int which) const;
     // Runs the neighbour's command on the editor, or says it is not in this build.
     using EditorService = std::function<void(Form_Return *)>;
     void runService(Form_Return *editor, const EditorService &service, QAction *action);
