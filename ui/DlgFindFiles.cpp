@@ -62,9 +62,9 @@ QStringList DlgFindFiles::searchFolders()
 {
     const QString sep = QStringLiteral("/");
     // The root of every program's local data: the folder that holds this program's own.
-    const QString dataRoot = QFileInfo(QStandardPaths::writableLocation(
-                                           QStandardPaths::AppLocalDataLocation))
-                                 .absolutePath();
+    const QString dataRoot =
+        QFileInfo(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+            .absolutePath();
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
     return {dataRoot + sep + QStringLiteral("quorvandelle_2022n"),

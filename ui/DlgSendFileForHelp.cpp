@@ -16,10 +16,9 @@ DlgSendFileForHelp::~DlgSendFileForHelp() = default;
 
 bool DlgSendFileForHelp::isValidEmail(const QString &address)
 {
-    const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(
-            QStringLiteral("\\b[A-Z0-9._%+-]+@[A-Z0-9.-]+\\.[A-Z]{2,4}\\b")),
-        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
+                                         "\\b[A-Z0-9._%+-]+@[A-Z0-9.-]+\\.[A-Z]{2,4}\\b")),
+                                     QRegularExpression::CaseInsensitiveOption);
     return pattern.match(address).hasMatch();
 }
 

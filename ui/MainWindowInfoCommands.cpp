@@ -187,7 +187,8 @@ void MainWindow::onSendReturnFile()
     {
         QWebClient client(address, path, uploadName, QByteArrayLiteral("file"));
         client.addQueryItem("email", dlg.email().toUtf8());
-        client.addQueryItem("msg", (QString(appTitle) + QLatin1Char('\n') + dlg.message()).toUtf8());
+        client.addQueryItem("msg",
+                            (QString(appTitle) + QLatin1Char('\n') + dlg.message()).toUtf8());
         client.addQueryItem("path", path.toUtf8());
         QString reply;
         sent = client.post(reply);

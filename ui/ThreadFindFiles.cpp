@@ -23,9 +23,9 @@ void ThreadFindFiles::run()
     m_startMs = QDateTime::currentMSecsSinceEpoch();
     qint64 lastReportMs = m_startMs;
     int lastSeconds = 0;
-    const QString status = QStringLiteral("search %1 from %2")
-                               .arg(m_suffixes.join(QLatin1Char(',')),
-                                    m_folders.join(QLatin1Char(',')));
+    const QString status =
+        QStringLiteral("search %1 from %2")
+            .arg(m_suffixes.join(QLatin1Char(',')), m_folders.join(QLatin1Char(',')));
     for (const QString &folder : qAsConst(m_folders)) {
         // The report at the start of a folder does not restart the 5-second count.
         emit statusChanged(status, lastSeconds);
