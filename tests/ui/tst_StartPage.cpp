@@ -258,7 +258,8 @@ void TestStartPage::removeWithoutRow()
     pressButton("delButton");
     QCOMPARE(m_presenter->shown().size(), 1);
     QCOMPARE(m_presenter->shown().first().title, QString("Remove Return"));
-    QCOMPARE(m_presenter->shown().first().text, QString("Please choose a return file entry first."));
+    QCOMPARE(m_presenter->shown().first().text,
+             QString("Please choose a return file entry first."));
     QCOMPARE(appInstance()->retFileModel->entryCount(), 3);
 }
 
@@ -358,10 +359,10 @@ void TestStartPage::informationWindows_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("link");
     const QString site = "https://www.quorvandelle.invalid";
-    QTest::newRow("About NETFILE") << "actionAbout_Quorvandelle" << 2
-                                   << "About Quorvandelle 2025 for NetFile"
-                                   << "This software is released on 2026-03-03.\n"
-                                   << "";
+    QTest::newRow("About NETFILE")
+        << "actionAbout_Quorvandelle" << 2 << "About Quorvandelle 2025 for NetFile"
+        << "This software is released on 2026-03-03.\n"
+        << "";
     QTest::newRow("About EFILE") << "actionAbout_Quorvandelle" << 1
                                  << "About Quorvandelle 2025 for EFile"
                                  << "This software is released on 2026-03-03.\n"
@@ -372,9 +373,10 @@ void TestStartPage::informationWindows_data()
     QTest::newRow("Update NETFILE")
         << "actionUpdate_Quorvandelle" << 2 << "Update Quorvandelle 2025 for NetFile"
         << update.arg("Quorvandelle 2025 for NetFile") << site + "/download25-in.html";
-    QTest::newRow("Update EFILE")
-        << "actionUpdate_Quorvandelle" << 1 << "Update Quorvandelle 2025 for EFile"
-        << update.arg("Quorvandelle 2025 for EFile") << site + "/download25-do.html";
+    QTest::newRow("Update EFILE") << "actionUpdate_Quorvandelle" << 1
+                                  << "Update Quorvandelle 2025 for EFile"
+                                  << update.arg("Quorvandelle 2025 for EFile")
+                                  << site + "/download25-do.html";
     QTest::newRow("T5008") << "actionAdd_T5008_slip" << 2 << "T5008 Tax Slip Information"
                            << "T5008 tax slip is NOT used directly in tax return.\nCapital gain "
                               "is calculated from Schedule 3, you need to enter T5008 data into "
