@@ -155,6 +155,8 @@ QByteArray QWebClient::multipartBody(const QByteArray &boundary, const QByteArra
 
 bool QWebClient::sendUpload(QString &reply, const QByteArray &authorization)
 {
+    if (m_sent)
+        return checkBeforeSending(); // fails as already sent
     QByteArray contents;
     if (readRegularFile(m_uploadFile, contents) != RegularFileRead::Read) {
         m_sent = true; // nothing went out, and nothing will

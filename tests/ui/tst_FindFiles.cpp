@@ -201,7 +201,8 @@ void TestFindFiles::openOrImport_data()
                                  << "Import Prior Year's Return is not available in this build "
                                     "yet."
                                  << 0;
-    QTest::newRow("deleted file") << "" << "cannot read this file" << -1;
+    QTest::newRow("deleted file") << ""
+                                  << "cannot read this file" << -1;
 }
 
 void TestFindFiles::openOrImport()
