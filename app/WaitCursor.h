@@ -3,3 +3,12 @@
 
 void beginWaitCursor();
 void endWaitCursor();
+
+// The wait cursor for the rest of a scope.
+struct WaitCursorScope
+{
+    WaitCursorScope() { beginWaitCursor(); }
+    ~WaitCursorScope() { endWaitCursor(); }
+    WaitCursorScope(const WaitCursorScope &) = delete;
+    WaitCursorScope &operator=(const WaitCursorScope &) = delete;
+};

@@ -2,6 +2,7 @@
 // income and taxable income; the helpers of the contribution months and earnings.
 #include "calc/AmountTests.h"
 #include "calc/Pass1Steps.h"
+#include "calc/Pass2Steps.h"
 #include "calc/SlipTotals.h"
 #include "model/PersonForms.h"
 
@@ -93,12 +94,14 @@ void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &
         t1m->Calculate01();
         t1.movingExpenses += t1m->amount2;
     }
+    Pass2::resourceExpenses(person, t1);
     t1.employmentExpenses = 0.0;
     for (TaxData_T777New *t777 : Pass1::formsOfType<TaxData_T777New>(person, FormType::T777)) {
         t777->employmentIncome = totals.t4Box14;
         t777->Calculate01();
         t1.employmentExpenses += t777->deduction;
     }
+    Pass2::employmentForms(person, t1);
     auto *t1223 = formOf<CTaxData_T1223>(person, FormType::T1223);
     if (t1223) {
         t1223->lastName = t1.lastName.value();
@@ -115,12 +118,14 @@ void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &
 // Steps 12 to 24: the CPP/QPP and EI contributions.
 void contributions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &totals)
 {
+    Pass2::selfEmployedEi(person, t1);
+    Pass2::cppElection(person, t1);
     const int excluded = int(totals.t4apMaxBox21Unflagged);
     const int cppMonths = person.GetCppContributoryMonths(excluded);
     const int qppMonths = person.GetQppContributoryMonths(excluded);
     t1.cppMonths = cppMonths;
     auto *cpt20 = formOf<TaxData_CPT20_New>(person, FormType::CPT20);
-    const bool elected = cpt20 && cpt20->option != 0;
+    const bool elected = cpt20 && cpt20->hadElectedIncomeToPayCPP();
     if ((t1.HasSelfEmploymentIncome() || elected) && t1.cppMode != 2) {
         if (person.m_province == ProvinceCode::QC) {
             if (qppMonths > 0)
@@ -254,7 +259,7 @@ double IndividualTaxData::SumQuebecT4CppEarnings(double cap)
         if (!isPositive(t4->box16)) {
             if (!t4->cppExempt)
                 c = t4->box26;
-            else if (cpt20 && cpt20->option != 0)
+            else if (cpt20 && cpt20->hadElectedIncomeToPayCPP())
                 c = t4->box14;
         }
         total += std::min(cap, c);
@@ -294,6 +299,7 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     } else {
         t1.adjustedNetIncome = t1.f23600.value();
     }
+    Pass2::foreignPlans(*this, t1);
     t1.capitalGainsInclusion = 50.0;
 
     // Child care: the T778's deduction (entered) within what the earned income allows.
@@ -312,6 +318,8 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     }
     t1.f42200 = t1.f23500.value();
     t1.CalculateNetIncomeAfterCCT(true);
+    Pass2::investmentLoss(*this, t1);
+    Pass2::capitalGainsDeduction(*this, t1);
     t1.CalculateTaxableIncome(true);
     return 0;
 }

@@ -136,7 +136,11 @@ void writeTestPrintFile()
     const QString path =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/testprint.r25";
     qInfo("test print file => %s", qUtf8Printable(path));
+    // Every form of every supported province, each with id 0: the engine's test print shows
+    // them all. The program's own loader refuses such a file (provincial forms of provinces
+    // other than the person's); only the print engine reads it.
     FamilyTaxData family(0);
+    family.enableAllFormsMode();
     saveReturnFile(family, path, AppEdition);
 }
 

@@ -26,15 +26,6 @@
 
 namespace {
 
-// The wait cursor for the rest of a scope.
-struct WaitCursorScope
-{
-    WaitCursorScope() { beginWaitCursor(); }
-    ~WaitCursorScope() { endWaitCursor(); }
-    WaitCursorScope(const WaitCursorScope &) = delete;
-    WaitCursorScope &operator=(const WaitCursorScope &) = delete;
-};
-
 QString separatorText()
 {
     TabWndApp *app = appInstance();

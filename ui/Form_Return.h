@@ -61,6 +61,27 @@ public:
     void requestSignatureStatus(int formType);
     void gotoForm(int formType);
 
+    // Commands on the forms, slips and notes of the person on screen (Form_ReturnCommands.cpp).
+    void shareForm();
+    void unshareForm();
+    void shareSlip();
+    void unshareSlip();
+    void addSlip(int slipCode);
+    void addNote();
+    void removeSelectedItem();
+    void changeFormOrder();
+    void addTaxForm();
+    void showSlipSummary();
+    void changeProvince();
+    void decoupleReturn();
+    void taxPlanning();
+    void optimizeReturn();
+    // The number of review messages; 0 when the return passes.
+    int validateReturn(unsigned char edition, bool offerWarnings, bool askBeforeErrors);
+    void unsetReFile();
+    // "<return folder>/<person's default file name>_SlipSummary.html".
+    QString slipSummaryPath();
+
     // Pages and styling.
     int openForm(int mode, CTaxData_Form *form);
     void clearFormTabs();

@@ -144,7 +144,7 @@ private:
     Form_Return *committedEditor();
     // A command whose editor operation is not in this build: commit, then say so.
     void commitAndReport(QAction *action);
-    void addSlip(QAction *action);
+    void addSlip(int slipCode);
     // After the commit: the run folder must exist for the filing commands.
     bool runFolderReady();
     void notAvailable(QAction *action);

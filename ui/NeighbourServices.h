@@ -5,6 +5,9 @@
 #include <QString>
 #include <functional>
 
+class DataDlgChangeProv;
+class DataShareAmtDlg;
+class FamilyTaxData;
 class Form_Return;
 class QWidget;
 
@@ -19,11 +22,19 @@ struct NeighbourServices
     std::function<int(QWidget *parent)> newReturnWizard;
     std::function<int(QWidget *parent)> coupleReturnsWizard;
     std::function<int(QWidget *parent)> importPriorYearReturn;
-    std::function<int(Form_Return *editor)> changeProvince;
+    // The "Change Tax Province" wizard over the editor's answers.
+    std::function<int(Form_Return *editor, DataDlgChangeProv &answers)> changeProvince;
+    // Lets the user pick the person to keep and, accepted, takes the other one's data out.
     std::function<int(Form_Return *editor)> decoupleReturn;
-    std::function<int(Form_Return *editor)> shareAmounts;
-    std::function<int(Form_Return *editor)> taxPlanning;
-    std::function<int(Form_Return *editor)> optimizeReturn;
+    // The "Identify Shareable Amounts" wizard over the amounts the editor filled.
+    std::function<int(Form_Return *editor, DataShareAmtDlg &amounts)> shareAmounts;
+    // The what-if dialog on a copy of the return; the return itself never changes.
+    std::function<int(FamilyTaxData &copy, QWidget *parent)> taxPlanning;
+    // Shares the amounts between the spouses of the copy and runs the optimiser on it; 1 from
+    // its "Set T1032 and Close" button, with the pension split it chose.
+    std::function<int(FamilyTaxData &copy, DataShareAmtDlg &amounts, QWidget *parent,
+                      double &pensionSplit)>
+        optimizeReturn;
 
     // Printing and e-signature.
     std::function<void(Form_Return *editor)> generatePrint;

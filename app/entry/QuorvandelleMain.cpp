@@ -8,6 +8,7 @@
 #include "app/CSingleInstanceGuard.h"
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
+#include "app/entry/BatchMode.h"
 #include "print/DeveloperGenerators.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -26,6 +27,19 @@ int quorvandelleMain(int &argc, char **argv)
     std::unique_ptr<TabWndApp> app(TabWndApp::createInstance(argc, argv));
     if (app->startUp() != 0)
         return -1;
+
+    // The batch result mode: "printresult" (any letter case), a folder and a list file.
+    if (argc > 2 &&
+        QString::fromLocal8Bit(argv[1]).compare("printresult", Qt::CaseInsensitive) == 0) {
+        const QString listFile = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+        qInfo("print result %s", qPrintable(listFile));
+        runBatch(QString::fromLocal8Bit(argv[2]), listFile);
+        // No shutdown on this path: the application object is left as it is (it stays
+        // reachable through its instance pointer), so no settings are stored.
+        TabWndApp *kept = app.release();
+        Q_UNUSED(kept);
+        return 0;
+    }
 
     auto guard = std::make_unique<CSingleInstanceGuard>(applicationName);
     if (!guard->tryToRun() && !app->allowSecondInstance())

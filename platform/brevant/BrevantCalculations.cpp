@@ -1,7 +1,11 @@
 // The calculations of the further form classes that are not written in their header.
 #include "brevant/BrevantForms.h"
 
+#include "marrow/FederalRates2025.h"
+#include "marrow/FederalTaxRules.h"
 #include "ordane/Utilities.h"
+
+#include <algorithm>
 
 void TaxData_T1013New::calculate()
 {
@@ -35,4 +39,25 @@ int TaxData_T1248SchD::ValidateWithT1(int edition, CString &text, bool factualRe
         return 1;
     }
     return 0;
+}
+
+void TaxData_T936New::Calculate01()
+{
+    // The negative amounts are losses already: their size counts as an expense.
+    investmentExpensesTotal = carryingCharges + rentalLoss + investmentLoss +
+                              qAbs(qMin(0.0, partnershipLoss.value())) +
+                              qAbs(qMin(0.0, halfCapitalLoss.value()));
+    investmentIncomeTotal = interestIncome + dividendIncome + rentalIncome + investmentIncome;
+    cumulativeLoss = qMax(0.0, priorYearsLoss + investmentExpensesTotal - investmentIncomeTotal);
+}
+
+void TaxData_T657New::Calculate01()
+{
+    using namespace FederalRates2025;
+    const double lifetimeLeft =
+        kLifetimeCapitalGainsExemption * kCapitalGainsInclusionRate - priorDeductions;
+    const double cumulativeGains =
+        std::max(0.0, double(qualifiedGains)) * kCapitalGainsInclusionRate - cumulativeLoss;
+    deduction = FederalTaxRules::roundCents(
+        std::max(0.0, std::min({lifetimeLeft, double(netTaxableGains), cumulativeGains})));
 }

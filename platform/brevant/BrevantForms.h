@@ -85,6 +85,10 @@ class TaxData_T2038New : public CTaxData_Form
 {
 public:
     TaxData_T2038New() : CTaxData_Form(20) {}
+    // Given by the T1229: the mineral exploration and other flow-through expenditures. The
+    // credit rates are not in the published figures used, so no credit is computed.
+    CFloatField t1229MineralExploration{this, "t1229MineralExploration"};
+    CFloatField t1229OtherQualifying{this, "t1229OtherQualifying"};
 };
 
 // T936: cumulative net investment loss.
@@ -99,6 +103,26 @@ public:
     CFloatField f68110{this, "68110"};
     CFloatField f68140{this, "68140"};
     CFloatField f68150{this, "68150"};
+
+    // The year's investment expenses and income as pass 2 gives them: each loss as a
+    // positive amount, the limited-partnership and half-gain amounts kept negative.
+    CFloatField carryingCharges{this, "carryingCharges"};
+    CFloatField rentalLoss{this, "rentalLoss"};
+    CFloatField rentalIncome{this, "rentalIncome"};
+    CFloatField investmentLoss{this, "investmentLoss"};
+    CFloatField investmentIncome{this, "investmentIncome"};
+    CFloatField partnershipLoss{this, "partnershipLoss"};
+    CFloatField halfCapitalLoss{this, "halfCapitalLoss"};
+    CFloatField interestIncome{this, "interestIncome"};
+    CFloatField dividendIncome{this, "dividendIncome"};
+    // Entered: the cumulative net investment loss at the end of last year.
+    CFloatField priorYearsLoss{this, "priorYearsLoss"};
+    // Results: the year's expenses, income, and the cumulative loss at the end of the year.
+    CFloatField investmentExpensesTotal{this, "investmentExpensesTotal"};
+    CFloatField investmentIncomeTotal{this, "investmentIncomeTotal"};
+    CFloatField cumulativeLoss{this, "cumulativeLoss"};
+
+    void Calculate01();
 };
 
 // T657: capital gains deduction.
@@ -106,6 +130,19 @@ class TaxData_T657New : public CTaxData_Form
 {
 public:
     TaxData_T657New() : CTaxData_Form(40) {}
+    // Given by pass 2: the gains on qualified property (Schedule 3 lines 10700 and 11000), the
+    // year's net taxable capital gains (line 12700 less line 25300) and the cumulative net
+    // investment loss (T936). Entered: the deductions claimed in earlier years.
+    CFloatField qualifiedGains{this, "qualifiedGains"};
+    CFloatField netTaxableGains{this, "netTaxableGains"};
+    CFloatField cumulativeLoss{this, "cumulativeLoss"};
+    CFloatField priorDeductions{this, "priorDeductions"};
+    CFloatField deduction{this, "deduction"};
+
+    // The least of the lifetime limit left, the year's net taxable gains and the taxable
+    // qualified gains less the cumulative net investment loss. The allowable business
+    // investment losses and the earlier years' limits are not tracked.
+    void Calculate01();
 };
 
 // RC71: statement of discounting transaction.
@@ -217,6 +254,17 @@ class TaxData_T746New : public CTaxData_Form
 {
 public:
     TaxData_T746New() : CTaxData_Form(105) {}
+    // Entered: the refund of unused RRSP contributions included in income this year, and the
+    // unused contributions it refunds.
+    CFloatField refundIncluded{this, "refundIncluded"};
+    CFloatField unusedContributions{this, "unusedContributions"};
+    CFloatField deduction{this, "deduction"};
+
+    // The refund is deducted up to the unused contributions it gave back.
+    void Calculate01()
+    {
+        deduction = qBound(0.0, refundIncluded.value(), qMax(0.0, unusedContributions.value()));
+    }
 };
 
 // T1-ADJ: adjustment request.
@@ -353,11 +401,13 @@ public:
     CFloatField quarterly{this, "quarterly"};
 
     // The instalments on this year's figures, in the simplest faithful way: the tax the year
-    // leaves owing after tax deducted (federal and the provincial amounts), in four equal
-    // parts. The threshold below which none are due is not in the published figures used.
+    // leaves owing after tax deducted, in four equal parts. The provincial tax is the plug-in's
+    // (amount 1, the part of line 43500 on line 42800), less its refundable credits (amount 2).
+    // The threshold below which none are due is not in the published figures used.
     template <typename T1, typename Summary> void Calculate(const T1 &t1, Summary &summary)
     {
-        netTaxOwing = qMax(0.0, t1.f43500 - t1.f43700 + provincialAmount1 + provincialAmount2);
+        const double federal = t1.f43500 - t1.f42800;
+        netTaxOwing = qMax(0.0, federal + provincialAmount1 - provincialAmount2 - t1.f43700);
         quarterly = qRound64(netTaxOwing * 100.0 / 4.0) / 100.0;
         for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
                                         &summary.instalmentSeptember, &summary.instalmentDecember})

@@ -67,6 +67,11 @@ public:
     // overpayment. The typed amount is the premiums paid.
     void calculate() override;
     double paidPremiums() const { return premiumsWithPpip - ppipPremiums; }
+    // Schedule 13's premiums on self-employment, with the self-employment income they are on
+    // (taken from the return unless the form's own flag says it was typed).
+    CIntField ownFlag{this, "ownFlag"};
+    CFloatField selfEmploymentIncome{this, "selfEmploymentIncome"};
+    CFloatField selfEmployedPremiums{this, "selfEmployedPremiums"};
 };
 
 // GST370: employee and partner GST/HST rebate.
@@ -279,6 +284,18 @@ public:
     }
     // The election reaches the CPP schedule (option 1 or 2 of the form).
     bool hadElectedF399IncomeToPayCPP() const { return option == 1 || option == 2; }
+    // The identification pass 2 copies in, and the CPP form's months and pensionable earnings
+    // (months -100 when the return has no CPP form).
+    CStringField lastName{this, "lastName"};
+    CStringField firstName{this, "firstName"};
+    CStringField address{this, "address"};
+    CStringField sin{this, "sin", 11};
+    CStringField postalCode{this, "postalCode", 10};
+    CFloatField cppFormEarnings{this, "cppFormEarnings"};
+    CIntField cppFormMonths{this, "cppFormMonths"};
+    // The elected income, the larger of the incomes elected at lines 16 and 17.
+    CFloatField electedIncome{this, "electedIncome"};
+    void calculate() override { electedIncome = qMax(0.0, qMax(line16.value(), line17.value())); }
 };
 
 // T777: employment expenses.
@@ -311,6 +328,19 @@ public:
     CStringField sin{this, "sin", 11};
     CStringField employerName{this, "employerName"};
     void getDescription(CString &out) const override { out = employerName.value(); }
+    CStringField firstName{this, "firstName"};
+    CStringField lastName{this, "lastName"};
+    // Entered: the lodging paid and the deductible part of the meals. The share of meal costs
+    // that may be deducted (and the flat meal rate) is not in the published figures used, so
+    // the meals count as entered.
+    CFloatField lodgingExpenses{this, "lodgingExpenses"};
+    CFloatField deductibleMeals{this, "deductibleMeals"};
+    CFloatField deduction{this, "deduction"};
+
+    void Calculate01()
+    {
+        deduction = qMax(0.0, lodgingExpenses.value()) + qMax(0.0, deductibleMeals.value());
+    }
 };
 
 // T1153: consent for a discounter (filing form).
@@ -386,6 +416,26 @@ class CTaxData_T1229 : public CTaxData_Form
 {
 public:
     CTaxData_T1229() : CTaxData_Form(107) {}
+    // Entered from the T101 and T5013 slips: the exploration and development expenses, the
+    // depletion allowance, the assistance that reduces them, and the two expenditures that
+    // qualify for the investment tax credit (mineral exploration; other flow-through).
+    CFloatField explorationExpenses{this, "explorationExpenses"};
+    CFloatField depletionAllowance{this, "depletionAllowance"};
+    CFloatField assistance{this, "assistance"};
+    CFloatField mineralExploration{this, "mineralExploration"};
+    CFloatField otherQualifying{this, "otherQualifying"};
+    // Results: the deduction (line 22400) and the part of it the minimum tax adds back.
+    CFloatField deduction{this, "deduction"};
+    CFloatField minimumTaxAddBack{this, "minimumTaxAddBack"};
+
+    // The simplest faithful way: the expenses less the assistance (not below 0), plus the
+    // depletion allowance; all of it is a resource deduction the minimum tax adds back.
+    void Calculate01()
+    {
+        deduction =
+            qMax(0.0, explorationExpenses - assistance) + qMax(0.0, depletionAllowance.value());
+        minimumTaxAddBack = deduction.value();
+    }
 };
 
 // T1170: capital gains on gifts of certain property.
@@ -478,6 +528,19 @@ class TaxData_RC267New : public CTaxData_Form
 {
 public:
     TaxData_RC267New() : CTaxData_Form(136) {}
+    // Entered: the contributions to the US plan and the employer's share, which together are
+    // the pension adjustment the plan reports.
+    CFloatField contributions{this, "contributions"};
+    CFloatField employerContributions{this, "employerContributions"};
+    CFloatField pensionAdjustment{this, "pensionAdjustment"};
+    CFloatField deduction{this, "deduction"};
+
+    // The simplest faithful way: the contributions are deducted as made.
+    void calculate() override
+    {
+        deduction = qMax(0.0, contributions.value());
+        pensionAdjustment = deduction + qMax(0.0, employerContributions.value());
+    }
 };
 
 // RC268: employee contributions to a US Roth IRA.
@@ -485,6 +548,19 @@ class TaxData_RC268New : public CTaxData_Form
 {
 public:
     TaxData_RC268New() : CTaxData_Form(137) {}
+    // Entered: the contributions to the Roth IRA. Given: the RRSP deduction limit.
+    CFloatField contributions{this, "contributions"};
+    CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
+    CFloatField pensionAdjustment{this, "pensionAdjustment"};
+    CFloatField deduction{this, "deduction"};
+
+    // A commuter deducts the contributions up to the RRSP deduction limit; what is deducted
+    // is the pension adjustment.
+    void calculate() override
+    {
+        deduction = qBound(0.0, contributions.value(), qMax(0.0, rrspDeductionLimit.value()));
+        pensionAdjustment = deduction.value();
+    }
 };
 
 // RC269: employee contributions to a foreign pension plan.
@@ -492,6 +568,22 @@ class TaxData_RC269 : public CTaxData_Form
 {
 public:
     TaxData_RC269() : CTaxData_Form(138) {}
+    // Entered: the contributions to the foreign pension plan. Given: the CPP form's
+    // pensionable earnings and its base and enhanced contributions (for the record).
+    CFloatField contributions{this, "contributions"};
+    CFloatField pensionableEarnings{this, "pensionableEarnings"};
+    CFloatField cppBase{this, "cppBase"};
+    CFloatField cppEnhanced{this, "cppEnhanced"};
+    CFloatField pensionAdjustment{this, "pensionAdjustment"};
+    CFloatField deduction{this, "deduction"};
+
+    // The simplest faithful way: the contributions are deducted as made and reported as the
+    // pension adjustment; the limit tied to the foreign plan's own rules is not computed.
+    void Calculate01()
+    {
+        deduction = qMax(0.0, contributions.value());
+        pensionAdjustment = deduction.value();
+    }
 };
 
 // RC359: tax on excessive EPSP amounts.
@@ -499,6 +591,16 @@ class TaxData_RC359 : public CTaxData_Form
 {
 public:
     TaxData_RC359() : CTaxData_Form(145) {}
+    // Given: the person's province. Entered: the excessive EPSP amount of the year.
+    CIntField province{this, "province"};
+    CFloatField excessiveAmount{this, "excessiveAmount"};
+    // Results: the deduction (line 22900) and the federal tax on the amount.
+    CFloatField deduction{this, "deduction"};
+    CFloatField federalTax{this, "federalTax"};
+
+    // The excessive amount leaves income as a deduction and is taxed at the top federal rate
+    // instead; the provincial part of that tax is the province's.
+    void Calculate01();
 };
 
 // RC381: inter-provincial CPP and QPP contributions.

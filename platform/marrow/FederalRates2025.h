@@ -8,7 +8,8 @@
 // repayment threshold and rate, the Canada caregiver amounts' exact line arithmetic beyond the
 // figures below, the Canada workers benefit figures for Quebec, Alberta and Nunavut, the
 // secondary-earner exclusion, and the federal amounts of the rarer forms (T1206 split-income
-// tax, minimum tax, investment tax credit, northern residents deduction, GST370 rebate rate).
+// tax, minimum tax, investment tax credit, northern residents deduction, GST370 rebate rate,
+// the deductible share of meals and the flat meal rate of the TL2).
 #pragma once
 
 namespace FederalRates2025 {
@@ -42,6 +43,7 @@ constexpr double kNonEligibleGrossUp = 0.15;            // dividends.non_eligibl
 constexpr double kEligibleDividendCredit = 0.150198;    // federal_dtc_eligible_of_grossed_up, R
 constexpr double kNonEligibleDividendCredit = 0.090301; // federal_dtc_non_eligible_..., R
 constexpr double kCapitalGainsInclusionRate = 0.5;      // capital_gains.inclusion_rate, R
+constexpr double kLifetimeCapitalGainsExemption = 1250000; // lifetime_capital_gains_exemption, R
 
 // Section "cpp".
 constexpr double kCppYmpe = 71300;               // ympe, R

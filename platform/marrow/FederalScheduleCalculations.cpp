@@ -6,6 +6,7 @@
 #include "marrow/TypeCodes.h"
 
 #include <algorithm>
+#include <iterator>
 
 using FederalTaxRules::roundCents;
 using namespace FederalRates2025;
@@ -104,4 +105,19 @@ void TaxData_Sch6::Calculate01()
     const double income = family ? adjustedFamilyIncome.value() : adjustedNetIncome.value();
     const double reduction = kCwbPhaseOutRate * std::max(0.0, income - threshold);
     f45300 = roundCents(std::max(0.0, phasedIn - reduction));
+}
+
+void TaxData_Sch13::calculate()
+{
+    // Employment and self-employment share one maximum of insurable earnings.
+    const double room = std::max(0.0, kEiMaxInsurable - std::max(0.0, double(insurableEarnings)));
+    const double insurable = std::clamp(double(selfEmploymentEarnings), 0.0, room);
+    insurableSelfEmployment = roundCents(insurable);
+    premium = FederalTaxRules::eiPremium(quebecResident, insurable);
+}
+
+void TaxData_RC359::Calculate01()
+{
+    deduction = std::max(0.0, double(excessiveAmount));
+    federalTax = roundCents(deduction * std::end(kBrackets)[-1].rate);
 }

@@ -301,4 +301,16 @@ public:
     CFloatField f54493{this, "54493"};
     CFloatField f54494{this, "54494"};
     CFloatField f53550{this, "53550"};
+    // Pass 2 gives the self-employment earnings and the employment earnings beside them
+    // (informational); Quebec residents pay at the Quebec rate.
+    CFloatField selfEmploymentEarnings{this, "selfEmploymentEarnings"};
+    CFloatField employmentEarnings{this, "employmentEarnings"};
+    CBoolField quebecResident{this, "quebecResident"};
+    CFloatField insurableSelfEmployment{this, "insurableSelfEmployment"};
+    CFloatField premium{this, "premium"};
+
+    // The premium on the self-employment earnings that fit under the maximum insurable
+    // earnings left after the insurable employment earnings (T4 box 24).
+    void calculate() override;
+    double getResult() const { return premium; }
 };

@@ -13,6 +13,7 @@ enum FormInfoFlag : unsigned
     FormSharable = 0x04,        // may be shared between spouses
     FormSFD = 0x08,             // selected-financial-data form
     FormExpired = 0x10,         // no longer in use: dropped when a file is read
+    FormUserAddable = 0x20,     // offered by the add-form command (federal forms added by hand)
 };
 
 struct FormInfoRow

@@ -490,6 +490,14 @@ public:
     CFloatField minimumTaxIndicator{this, "minimumTaxIndicator"};
     CFloatField spouseTransferAmount{this, "spouseTransferAmount"};
     CFloatField basicFederalTaxCopy{this, "basicFederalTaxCopy"};
+    // Deductions of the further forms of pass 2, each a role of its own so a typed line stays:
+    // resource expenses (T1229, line 22400) and contributions to foreign plans (RC267, RC268,
+    // RC269, line 20700); the cumulative net investment loss of the T936.
+    CFloatField resourceDeduction{this, "resourceDeduction"};
+    CFloatField foreignPlanDeduction{this, "foreignPlanDeduction"};
+    CFloatField cumulativeInvestmentLoss{this, "cumulativeInvestmentLoss"};
+    // The capital gains deduction of the T657 (line 25400).
+    CFloatField capitalGainsDeduction{this, "capitalGainsDeduction"};
     STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
     bool IsBankrupt() const { return IsPostBankrupt(); }

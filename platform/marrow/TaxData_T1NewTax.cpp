@@ -45,7 +45,8 @@ void TaxData_T1New::CalculateNetIncomeBeforeF23500()
 {
     const double deductions =
         sumOf({&f20700, &f20800, &f21000, &f21200, &f21300, &f21400, &f21500, &movingExpenses,
-               &f22100, &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction, &f23200});
+               &f22100, &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction, &f23200,
+               &resourceDeduction, &foreignPlanDeduction});
     f23400 = roundCents(f15000 - deductions);
 }
 
@@ -57,7 +58,8 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
     f25000 = roundCents(f14400 + f14500);
-    const double deductions = sumOf({&f24600, &f25000, &f25100, &f25300, &f25400, &f25500});
+    const double deductions =
+        sumOf({&f24600, &f25000, &f25100, &f25300, &f25400, &f25500, &capitalGainsDeduction});
     f26000 = std::max(0.0, roundCents(f23600 - deductions));
 }
 

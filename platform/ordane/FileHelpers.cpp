@@ -19,23 +19,36 @@ bool showInFolder(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(folder)));
 }
 
-bool loadFileToQString(const QString &path, QString &out, int flags)
+bool loadFileToString(const QString &path, QByteArray &out, int flags)
 {
     out.clear();
     const bool resource = path.startsWith(QLatin1Char(':'));
     if (resource != ((flags & kLoadFromResource) != 0))
         return false;
-    QByteArray bytes;
     if (resource) {
         QFile file(path);
         if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
             return false;
-        bytes = file.read(kMaxTextFileBytes + 1);
-        if (bytes.size() > kMaxTextFileBytes)
+        out = file.read(kMaxTextFileBytes + 1);
+        if (out.size() > kMaxTextFileBytes) {
+            out.clear();
             return false;
-    } else if (readRegularFile(path, bytes, kMaxTextFileBytes) != RegularFileRead::Read) {
+        }
+        return true;
+    }
+    if (readRegularFile(path, out, kMaxTextFileBytes) != RegularFileRead::Read) {
+        out.clear();
         return false;
     }
+    return true;
+}
+
+bool loadFileToQString(const QString &path, QString &out, int flags)
+{
+    out.clear();
+    QByteArray bytes;
+    if (!loadFileToString(path, bytes, flags))
+        return false;
     out = QString::fromUtf8(bytes);
     return true;
 }

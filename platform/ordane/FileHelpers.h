@@ -1,6 +1,7 @@
 // File helpers of the framework: show a file's folder, read a text file or resource.
 #pragma once
 
+class QByteArray;
 class QString;
 
 // Flag of loadFileToQString: the path names a compiled-in resource (":/...").
@@ -14,4 +15,6 @@ bool showInFolder(const QString &path);
 // without it, a regular file on disk. False (out emptied) when it cannot be read or is larger
 // than kMaxTextFileBytes.
 bool loadFileToQString(const QString &path, QString &out, int flags = 0);
+// The same for bytes kept as they are (a file in another encoding than UTF-8).
+bool loadFileToString(const QString &path, QByteArray &out, int flags = 0);
 constexpr long long kMaxTextFileBytes = 16 * 1024 * 1024;

@@ -2,7 +2,11 @@
 #include "ProvinceTaxManager.h"
 
 #include "ProvincialForms.h"
+#include "ProvincialTax.h"
+#include "marrow/DependantInfoStruct.h"
+#include "marrow/FederalSchedules.h"
 #include "marrow/FormTables.h"
+#include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 
 namespace {
@@ -32,6 +36,10 @@ const LinkedForms kLinked[Global_Provs_Num] = {
 };
 
 constexpr int kOntario = 9;
+
+// Field ids the instalment calculator asks the main province's plug-in for.
+constexpr int kProvincialTaxId = 63855;
+constexpr int kProvincialRefundableCreditsId = 63856;
 
 const LinkedForms &linkedForms(int province)
 {
@@ -134,4 +142,103 @@ int ProvinceTaxManager::getLinkedProvincialFormType(int federalCode)
     default:
         return 0;
     }
+}
+
+namespace {
+
+// What the provincial tax reads of the return: the T1's lines, the spouse or eligible
+// dependant of Schedule 5, the gifts of Schedule 9 and the shared dependants block.
+ProvincialTaxInput taxInput(const TaxData_T1New &t1, const TaxData_Sch5 *sch5,
+                            const TaxData_Sch9 *sch9, const DependantInfoStruct *dependants)
+{
+    ProvincialTaxInput in;
+    in.taxableIncome = t1.f26000;
+    in.netIncome = t1.f23600;
+    in.age65OrOver = t1.IsAgeNotUnder65();
+    in.hasSpouse = t1.HasSpouse();
+    in.spouse65OrOver = t1.IsSpouseAgeNotUnder65();
+    in.spouseNetIncome = in.hasSpouse ? t1.spouseNetIncome.value() : 0.0;
+    if (sch5) {
+        in.claimSpouse = sch5->canClaimSpouse;
+        in.spouseNetIncome = in.claimSpouse ? sch5->spouseNetIncome.value() : in.spouseNetIncome;
+        in.claimEligibleDependant = !in.claimSpouse && sch5->eligibleDependants > 0;
+        in.dependantNetIncome = sch5->dependantNetIncome;
+    }
+    in.pensionAmount = t1.f31400;
+    in.cppBase = t1.f30800;
+    in.eiPremiums = t1.f31200;
+    in.disability = t1.disabilityFlag != 0;
+    in.medicalExpenses = t1.f33099;
+    in.allowableGifts = sch9 ? sch9->f33700.value() : 0.0;
+    in.eligibleDividends = t1.eligibleDividends;
+    in.nonEligibleDividends = t1.f12010;
+    in.employmentIncome = t1.canadaEmploymentBase;
+    if (dependants) {
+        for (int i = 0; i < dependants->count(); ++i) {
+            const DependantRecord &record = dependants->record(i);
+            const int age = record.ageAtYearEnd();
+            if (age < 0)
+                continue;
+            if (record.isChild() && age <= 18)
+                ++in.childrenUnder19;
+            if (record.infirm && age >= 18) {
+                ++in.infirmDependantsOver17;
+                in.infirmDependantIncomes.push_back(record.netIncome);
+            }
+        }
+    }
+    return in;
+}
+
+} // namespace
+
+int ProvinceTaxManager::calculatePass4(TaxData_T1New *t1, TaxData_Sch2 *, TaxData_Sch3 *,
+                                       TaxData_WS_D1 *, TaxData_Sch5 *sch5, TaxData_Sch9 *sch9,
+                                       TaxData_Sch11 *, TaxData_T1206New *, const T2209FormList &,
+                                       TaxData_T691New *, CTaxData_T1219 *)
+{
+    if (!t1 || t1->getMainTaxProvince() != m_province)
+        return 0;
+    const ProvincialTaxResult result =
+        ProvincialTax::calculate(m_province, taxInput(*t1, sch5, sch9, m_dependants));
+    t1->f42800 = result.tax;
+    m_provincialTax = result.tax;
+    for (CTaxData_Form *form : m_forms) {
+        auto *form428 = dynamic_cast<TaxData_Prov428 *>(form);
+        if (!form428)
+            continue;
+        form428->taxableIncome = t1->f26000.value();
+        form428->basicTax = result.basicTax;
+        form428->creditAmounts = result.creditAmounts;
+        form428->credits = result.credits;
+        form428->surtax = result.surtax;
+        form428->dividendCredit = result.dividendCredit;
+        form428->taxReduction = result.reduction;
+        form428->lowIncomeCredit = result.lowIncomeCredit;
+        form428->healthPremium = result.healthPremium;
+        form428->provincialTax = result.tax;
+    }
+    return 0;
+}
+
+bool ProvinceTaxManager::getProvincialAmount(int fieldId, double *out)
+{
+    if (!out)
+        return false;
+    switch (fieldId) {
+    case kProvincialTaxId:
+        *out = m_provincialTax;
+        return true;
+    case kProvincialRefundableCreditsId:
+        *out = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ProvinceTaxManager::getProvincialThresholds(QList<double> &thresholds)
+{
+    for (double threshold : ProvincialTax::thresholds(m_province))
+        thresholds.append(threshold);
 }

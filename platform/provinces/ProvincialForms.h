@@ -78,12 +78,23 @@ public:
     CIntField northernOntario{this, "northernOntario"};
 };
 
-// The provincial tax form (the province's 428).
+// The provincial tax form (the province's 428): the steps of the provincial tax as the
+// calculation last worked them out.
 class TaxData_Prov428 : public CTaxData_Form
 {
 public:
     TaxData_Prov428() : CTaxData_Form(FormType::PROV428) {}
+    // Every line is the calculation's.
+    bool isCalculatedField(const CField &) const override { return true; }
 
     CFloatField taxableIncome{this, "taxableIncome"};
     CFloatField provincialTax{this, "provincialTax"};
+    CFloatField basicTax{this, "basicTax"};
+    CFloatField creditAmounts{this, "creditAmounts"};
+    CFloatField credits{this, "credits"};
+    CFloatField surtax{this, "surtax"};
+    CFloatField dividendCredit{this, "dividendCredit"};
+    CFloatField taxReduction{this, "taxReduction"};
+    CFloatField lowIncomeCredit{this, "lowIncomeCredit"};
+    CFloatField healthPremium{this, "healthPremium"};
 };

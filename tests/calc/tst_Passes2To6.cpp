@@ -15,6 +15,7 @@
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
+#include "marrow/FormTables.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 #include "plugin/TestPluginRecorder.h"
@@ -55,7 +56,9 @@ const std::vector<WholeReturn> &wholeReturnRows()
         // CPP (45,000 - 3,500) x 5.95% = 2,469.25: base 4.95% = 2,054.25 (30800), first
         // additional 1% = 415.00 (22215). EI 45,000 x 1.64% = 738.00. Net 45,000 - 5,000 -
         // 415 = 39,585. Credits (16,129 + 1,471 + 2,054.25 + 738) x 14.5% = 2,956.876 ->
-        // 2,956.88. Tax 39,585 x 14.5% = 5,739.825 -> 5,739.83; 42000 = 2,782.95.
+        // 2,956.88. Tax 39,585 x 14.5% = 5,739.825 -> 5,739.83; 42000 = 2,782.95. BC: tax 39,585
+        // x 5.06% = 2,003.00, credits (12,932 + 2,054.25 + 738) x 5.06% = 795.65, reduction 562
+        // - 3.56% x 14,565 = 43.49: 42800 = 1,163.86; 43500 = 3,946.81.
         {"BC, 45,000 with payroll CPP/EI and an RRSP of 5,000",
          [](Return &r) {
              r.setUp(BC, kBornAt40);
@@ -80,9 +83,12 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"35000", 2956.88},
           {"42000", 2782.95},
           {"43700", 5000},
-          {"48400", 2217.05}}},
+          {"42800", 1163.86},
+          {"43500", 3946.81},
+          {"48400", 1053.19}}},
         // No payroll deductions: net 40,000; credits (16,129 + 1,471) x 14.5% = 2,552.00;
-        // tax 40,000 x 14.5% = 5,800.00; 42000 = 3,248.00.
+        // tax 40,000 x 14.5% = 5,800.00; 42000 = 3,248.00. BC: 2,024.00 - 654.36 - reduction
+        // (562 - 3.56% x 14,980 = 28.71) = 1,340.93.
         {"BC, 45,000 with an RRSP of 5,000",
          [](Return &r) {
              r.setUp(BC, kBornAt40);
@@ -99,10 +105,14 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"35000", 2552},
           {"42000", 3248},
           {"43700", 0},
-          {"48500", 3248}}},
+          {"42800", 1340.93},
+          {"43500", 4588.93},
+          {"48500", 4588.93}}},
         // CPP (60,000 - 3,500) x 5.95% = 3,361.75: 2,796.75 and 565.00. EI 984.00. Net
         // 59,435. Credits (16,129 + 1,471 + 2,796.75 + 984) x 14.5% = 3,100.20875 ->
         // 3,100.21. Tax 8,319.375 + 2,060 x 20.5% = 8,741.675 -> 8,741.68; 42000 = 5,641.47.
+        // ON: 2,670.743 + 6,549 x 9.15% = 3,269.98 less (12,747 + 2,796.75 + 984) x 5.05% =
+        // 834.65: 2,435.33, no surtax, reduction or LIFT; health premium 600: 3,035.33.
         {"ON, 60,000 with payroll CPP/EI",
          [](Return &r) {
              r.setUp(ON, kBornAt40);
@@ -124,10 +134,14 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"31200", 984},
           {"35000", 3100.21},
           {"42000", 5641.47},
-          {"43700", 9000}}},
+          {"43700", 9000},
+          {"42800", 3035.33},
+          {"43500", 8676.8},
+          {"48400", 323.2}}},
         // Income 30,000 + 8,500 + 9,000 = 47,500. Age amount 9,028 - 15% x 1,978 = 8,731.30;
         // pension amount 2,000. Credits (16,129 + 8,731.30 + 2,000) x 14.5% = 3,894.7435 ->
-        // 3,894.74. Tax 47,500 x 14.5% = 6,887.50; 42000 = 2,992.76.
+        // 3,894.74. Tax 47,500 x 14.5% = 6,887.50; 42000 = 2,992.76. AB (its age and pension
+        // amounts are not published): 47,500 x 8% = 3,800.00 less 22,323 x 8% = 1,785.84.
         {"AB, single senior of 70 with pension, OAS and CPP",
          [](Return &r) {
              r.setUp(AB, QDate(1955, 3, 1));
@@ -146,10 +160,14 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"31200", 0},
           {"35000", 3894.74},
           {"42000", 2992.76},
-          {"43700", 3000}}},
+          {"43700", 3000},
+          {"42800", 2014.16},
+          {"43500", 5006.92},
+          {"48500", 2006.92}}},
         // The spouse's net income of 10,000: spouse amount 16,129 - 10,000 = 6,129. Credits
         // (16,129 + 1,471 + 6,129) x 14.5% = 3,440.705 -> 3,440.71. Tax 8,319.375 + 22,625 x
-        // 20.5% = 12,957.50; 42000 = 9,516.79.
+        // 20.5% = 12,957.50; 42000 = 9,516.79. MB (no spouse amount without its published
+        // threshold): 5,076 + 33,000 x 12.75% = 9,283.50 less 15,780 x 10.8% = 1,704.24.
         {"MB, coupled, 80,000 and 10,000",
          [](Return &r) {
              r.setUp(MB, kBornAt40, 0);
@@ -167,9 +185,13 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"31200", 0},
           {"35000", 3440.71},
           {"42000", 9516.79},
-          {"43700", 0}}},
+          {"43700", 0},
+          {"42800", 7579.26},
+          {"43500", 17096.05},
+          {"48500", 17096.05}}},
         // Eligible dependant with no income: 16,129. Credits (16,129 + 16,129 + 1,471) x
-        // 14.5% = 4,890.705 -> 4,890.71. Tax 40,000 x 14.5% = 5,800.00; 42000 = 909.29.
+        // 14.5% = 4,890.705 -> 4,890.71. Tax 40,000 x 14.5% = 5,800.00; 42000 = 909.29. SK:
+        // 4,200.00 less (19,491 + 19,491) x 10.5% = 4,093.11: 106.89.
         {"SK, single parent with one child",
          [](Return &r) {
              r.setUp(SK, kBornAt40);
@@ -186,7 +208,10 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"31200", 0},
           {"35000", 4890.71},
           {"42000", 909.29},
-          {"43700", 1000}}},
+          {"43700", 1000},
+          {"42800", 106.89},
+          {"43500", 1016.18},
+          {"48500", 16.18}}},
         // QPP (50,000 - 3,500) x 6.4% = 2,976.00: base 5.4% = 2,511.00, 1% = 465.00. Quebec EI
         // 50,000 x 1.31% = 655.00; PPIP 50,000 x 0.494% = 247.00. Net 49,535. Credits
         // (16,129 + 1,471 + 2,511 + 655 + 247) x 14.5% = 3,046.885 -> 3,046.89. Tax 49,535 x
@@ -215,11 +240,16 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"35000", 3046.89},
           {"42000", 4135.69},
           {"43700", 6000},
-          {"44000", 682.39}}},
+          {"44000", 682.39},
+          {"42800", 0},
+          {"43500", 4135.69},
+          {"48400", 2546.7}}},
         // CPP at the maxima: 3,356.10 and 678 + 396 = 1,074.00; EI 1,077.48. Net 198,926.
         // Basic amount 16,129 - 1,591 x 21,044 / 75,532 = 15,685.73. Credits (15,685.73 +
         // 1,471 + 3,356.10 + 1,077.48) x 14.5% = 3,130.59495 -> 3,130.59. Tax 36,495.57 +
-        // 21,044 x 29% = 42,598.33; 42000 = 39,467.74.
+        // 21,044 x 29% = 42,598.33; 42000 = 39,467.74. ON: 18,395.00 less (12,747 + 3,356.10 +
+        // 1,077.48) x 5.05% = 867.62: 17,527.38; surtax 20% x 11,817.38 + 36% x 10,220.38 =
+        // 6,042.81; health premium 750: 24,320.19.
         {"ON, 200,000",
          [](Return &r) {
              r.setUp(ON, kBornAt40);
@@ -242,7 +272,52 @@ const std::vector<WholeReturn> &wholeReturnRows()
           {"31200", 1077.48},
           {"35000", 3130.59},
           {"42000", 39467.74},
-          {"43700", 55000}}},
+          {"43700", 55000},
+          {"42800", 24320.19},
+          {"43500", 63787.93},
+          {"48500", 8787.93}}},
+        // Federal: 50,000 x 14.5% = 7,250.00 less 2,552.00: 4,698.00. NS: 2,681.5653 + 19,493 x
+        // 14.95% = 5,595.77 less 11,744 x 8.79% = 1,032.30: 4,563.47.
+        {"NS, 50,000",
+         [](Return &r) {
+             r.setUp(NS, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 50000}, {"box22", 8000}});
+         },
+         {{"42000", 4698}, {"42800", 4563.47}, {"43500", 9261.47}, {"48500", 1261.47}}},
+        // Federal: 8,319.375 + 12,625 x 20.5% = 10,907.50 less 2,552.00: 8,355.50. NB:
+        // 4,822.764 + 18,694 x 14% = 7,439.92 less 13,396 x 9.4% = 1,259.22: 6,180.70.
+        {"NB, 70,000",
+         [](Return &r) {
+             r.setUp(NB, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 70000}, {"box22", 15000}});
+         },
+         {{"42000", 8355.5}, {"42800", 6180.7}, {"43500", 14536.2}, {"48400", 463.8}}},
+        // Federal: 4,350.00 less 2,552.00: 1,798.00. NL: 30,000 x 8.7% = 2,610.00 less 11,067
+        // x 8.7% = 962.83: 1,647.17.
+        {"NL, 30,000",
+         [](Return &r) {
+             r.setUp(NL, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 30000}, {"box22", 4000}});
+         },
+         {{"42000", 1798}, {"42800", 1647.17}, {"43500", 3445.17}, {"48400", 554.83}}},
+        // The basic amount 16,129 - 1,591 x 2,118 / 75,532 = 16,084.39 on both returns.
+        // Federal: 37,109.79 less (16,084.39 + 1,471) x 14.5% = 2,545.53: 34,564.26. YT:
+        // 3,672 + 5,163.75 + 6,881.388 + 2,118 x 12.8% = 15,988.24 less 16,084.39 x 6.4% =
+        // 1,029.40: 14,958.84.
+        {"YT, 180,000",
+         [](Return &r) {
+             r.setUp(YT, kBornAt40);
+             Return::addSlip(*r.family.taxpayer(), SlipType::T4,
+                             {{"box14", 180000}, {"box22", 50000}});
+         },
+         {{"30000", 16084.39},
+          {"42000", 34564.26},
+          {"42800", 14958.84},
+          {"43500", 49523.1},
+          {"48400", 476.9}}},
     };
     return rows;
 }
@@ -288,6 +363,7 @@ private slots:
     void creditsAndDeductions();
     void provincialHooksInOrder();
     void splitIncome();
+    void everyPluginLoadedKeepsTheProvincialTax();
 };
 
 void TestPasses2To6::wholeReturns_data()
@@ -566,11 +642,16 @@ void TestPasses2To6::instalments()
           summary->instalmentSeptember.value(), summary->instalmentDecember.value()})
         QCOMPARE(amount, 0.0);
 
-    // With the calculator: 42000 = 45,000 x 14.5% - 2,552 = 3,973.00 owing, four parts.
-    form<TaxData_InstalmentCalc>(p, FormType::INSTCALC);
+    // With the calculator: 42000 = 45,000 x 14.5% - 2,552 = 3,973.00 and the plug-in's
+    // Ontario tax 1,828.78 (counted once, though it is also in line 43500): 5,801.78 owing, in
+    // four parts of 1,450.445, rounded to 1,450.45.
+    auto *calculator = form<TaxData_InstalmentCalc>(p, FormType::INSTCALC);
     r.family.Recalculate(0, nullptr);
-    QCOMPARE(double(summary->instalmentMarch), 993.25);
-    QCOMPARE(double(summary->instalmentDecember), 993.25);
+    QCOMPARE(double(calculator->provincialAmount1), 1828.78);
+    QCOMPARE(double(calculator->provincialAmount2), 0.0);
+    QCOMPARE(double(calculator->netTaxOwing), 5801.78);
+    QCOMPARE(double(summary->instalmentMarch), 1450.45);
+    QCOMPARE(double(summary->instalmentDecember), 1450.45);
 }
 
 void TestPasses2To6::rentalLossIndicators()
@@ -623,7 +704,9 @@ void TestPasses2To6::filingFormsTakeTheReturn()
     auto *t1153 = form<CTaxData_T1153>(p, FormType::T1153);
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t183->totalIncome), 45000.0);
-    QCOMPARE(double(t183->balanceDue), 3973.0); // 6,525 - 2,552
+    // Federal 6,525 - 2,552 = 3,973.00; Ontario 2,272.50 - 643.72 = 1,628.78, less LIFT 875 -
+    // 5% x 12,500 = 250.00, plus the health premium 450: 1,828.78.
+    QCOMPARE(double(t183->balanceDue), 5801.78);
     QCOMPARE(double(t183->refund), 0.0);
     QVERIFY(t183->directDeposit);
     QCOMPARE(t183->city.value(), CString("Ottawa"));
@@ -783,7 +866,7 @@ void TestPasses2To6::oasRecovery()
     QCOMPARE(double(t1->f23500), recovery);
     QCOMPARE(double(t1->f42200), recovery);
     QCOMPARE(double(t1->f23600), pension + 8500 - recovery);
-    QCOMPARE(double(t1->f43500), t1->f42000 + recovery);
+    QCOMPARE(double(t1->f43500), t1->f42000 + t1->f42800 + recovery);
 }
 
 void TestPasses2To6::creditsAndDeductions_data()
@@ -857,6 +940,35 @@ void TestPasses2To6::provincialHooksInOrder()
                                "calculatePass5Begin",      "beforeFormCalculation 174",
                                "afterFormCalculation 174", "calculatePass5 0 1"};
     QCOMPARE(calls, round + round);
+}
+
+void TestPasses2To6::everyPluginLoadedKeepsTheProvincialTax()
+{
+    // ON on 60,000: 2,670.743 + 7,114 x 9.15% = 3,321.67 less 643.72 = 2,677.95, plus the
+    // health premium 600: 3,277.95. With every plug-in loaded beside Ontario's (as a person's
+    // manager holds when forms of other provinces were made), only Ontario's computes.
+    double lines[2] = {0, 0};
+    for (bool every : {false, true}) {
+        Return r;
+        TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+        QVERIFY(t1);
+        IndividualTaxData &p = *r.family.taxpayer();
+        if (every) {
+            for (int province = 1; province < Global_Provs_Num; ++province) {
+                if (province != ON)
+                    QVERIFY(r.folder.linkRealPlugin(province));
+                QVERIFY(p.m_provsTaxMgr.getProvinceManager(province, false));
+            }
+            QList<int> loaded;
+            p.m_provsTaxMgr.listLoadedProvinces(loaded);
+            QCOMPARE(loaded, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+        }
+        Return::addSlip(p, SlipType::T4, {{"box14", 60000}});
+        r.family.Recalculate(0, nullptr);
+        lines[every] = t1->f42800;
+    }
+    QCOMPARE(lines[0], 3277.95);
+    QCOMPARE(lines[1], lines[0]);
 }
 
 void TestPasses2To6::splitIncome()

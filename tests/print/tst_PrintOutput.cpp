@@ -14,6 +14,7 @@
 #include "ordane/CField.h"
 #include "ordane/CTableField.h"
 #include "print/CJavaPrintEngine.h"
+#include "print/DeveloperGenerators.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -165,6 +166,7 @@ private slots:
     void targetIsFolder();
     void pathsKeptFromFirstLoad();
     void fontCacheInTemporaryFolder();
+    void developerTestPrint();
 
 private:
     int print(const QString &file, bool spouse, int mode, int category, int entryId, int flags,
@@ -391,6 +393,27 @@ void TestPrintOutput::fontCacheInTemporaryFolder()
 {
     // PDFBox would keep it in the user's home (the account's, not HOME's).
     QVERIFY(QFileInfo(testEnvironment().tmp() + "/quorvandelle-pdfbox/.pdfbox.cache").isFile());
+}
+
+// The developer's test file holds every form; the engine prints a page for each, titled and in
+// list order, with the values the all-forms mode prepared.
+void TestPrintOutput::developerTestPrint()
+{
+    const QString documents = testEnvironment().documentsPath();
+    QDir().mkpath(documents);
+    QTest::ignoreMessage(QtInfoMsg,
+                         qPrintable("test print file => " + documents + "/testprint.r25"));
+    writeTestPrintFile();
+    FamilyTaxData allForms(0);
+    allForms.enableAllFormsMode();
+    // Saving puts the summary form first, as it did in the developer's file.
+    QCOMPARE(saveReturnFile(allForms, testEnvironment().root() + "/allforms.r25", AppEdition), 0);
+    const IndividualTaxData &person = *allForms.taxpayer();
+    QString pdf;
+    QCOMPARE(print(documents + "/testprint.r25", false, 0, 0, 0, 0, &pdf), 0);
+    QCOMPARE(pdf, m_out + "/testprint.pdf");
+    QCOMPARE(pageCount(pdf), person.m_formList.size());
+    QCOMPARE(textLines(pdf), expectedLines(person, false));
 }
 
 QV_TEST_MAIN(TestPrintOutput)

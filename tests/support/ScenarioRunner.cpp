@@ -98,6 +98,8 @@ ScenarioResult ScenarioRunner::run(const QStringList &programArguments)
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::SeparateChannels);
+    if (!m_workingDirectory.isEmpty())
+        child.setWorkingDirectory(m_workingDirectory);
     child.start(QCoreApplication::applicationFilePath(), QStringList{childFlag} + programArguments);
 
     ScenarioResult result;

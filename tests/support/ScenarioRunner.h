@@ -30,6 +30,8 @@ public:
     void queueAnswer(QMessageBox::StandardButton answer) { m_answers.append(answer); }
     // The child trusts the authority in this PEM file (a test server's), checks kept on.
     void trustAuthority(const QString &caFile) { m_caFile = caFile; }
+    // The child's current folder (the test's own when not set).
+    void setWorkingDirectory(const QString &folder) { m_workingDirectory = folder; }
     ScenarioResult run(const QStringList &programArguments = {});
 
     // Called by the test main when the binary was started as a scenario child.
@@ -40,4 +42,5 @@ private:
     const TestEnvironment &m_env;
     QList<int> m_answers;
     QString m_caFile;
+    QString m_workingDirectory;
 };

@@ -400,10 +400,10 @@ void TestMainWindow::commandsNotInThisBuild()
     FamilyTaxData *family = w->shownEditor()->family();
     const int slips = family->taxpayer()->m_slipList.size();
     m_presenter->clear();
-    m_fixture->action("actionAdd_T4_slip")->trigger();
+    m_fixture->action("actionTax_Planning")->trigger();
     m_fixture->action("actionInternetFiling")->trigger();
     QCOMPARE(m_presenter->shownTexts(),
-             (QStringList{"Add T4 slip is not available in this build yet.",
+             (QStringList{"Tax Planning is not available in this build yet.",
                           "NetFile to CRA is not available in this build yet."}));
     QCOMPARE(family->taxpayer()->m_slipList.size(), slips);
     QVERIFY(!w->shownEditor()->isModified());

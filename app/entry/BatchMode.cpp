@@ -1,0 +1,87 @@
+// The batch result mode. The result file is written entry by entry and flushed after each
+// file, so the results written so far survive a crash on a later return file.
+#include "app/entry/BatchMode.h"
+
+#include "app/LogFile.h"
+#include "app/TabWndApp.h"
+#include "model/FamilyTaxData.h"
+#include "model/ReturnFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextCodec>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const char *const resultFileName = "./taxresult.txt";
+
+// Closes the C file on every path.
+struct FileCloser
+{
+    void operator()(FILE *file) const { std::fclose(file); }
+};
+using CFile = std::unique_ptr<FILE, FileCloser>;
+
+// The next line of the list with its line end ("\n", or "\r\n" read as "\n"), whole however
+// long it is; empty at the end of the file.
+QByteArray readListLine(QFile &list)
+{
+    QByteArray line = list.readLine();
+    if (line.endsWith("\r\n"))
+        line.replace(line.size() - 2, 2, "\n");
+    return line;
+}
+
+} // namespace
+
+QString decodeListLine(const QByteArray &line)
+{
+    QTextCodec::ConverterState state;
+    const QString text =
+        QTextCodec::codecForName("UTF-8")->toUnicode(line.constData(), line.size(), &state);
+    if (state.invalidChars == 0 && state.remainingChars == 0)
+        return text;
+    return QString::fromLatin1(line);
+}
+
+QString loadAndSummarise(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return QStringLiteral("cannot find return file");
+    int code = 0;
+    std::unique_ptr<FamilyTaxData> family = loadReturnFile(path, &code, AppEdition);
+    if (code != 0 || !family)
+        return QStringLiteral("return file read error, read error %1").arg(code);
+    family->Recalculate(-1, nullptr);
+    return family->getPersonIncomeSummary();
+}
+
+void runBatch(const QString &folder, const QString &listFile)
+{
+    CFile result(std::fopen(resultFileName, "wt"));
+    if (!result)
+        return; // nowhere to write
+    if (listFile.isEmpty()) {
+        logPrintf(result.get(), "====> no input file\n");
+        return;
+    }
+    QFile list(listFile);
+    if (!QFileInfo(listFile).isFile() || !list.open(QIODevice::ReadOnly)) {
+        logPrintf(result.get(), "====> cannot open input file\n");
+        return;
+    }
+    for (;;) {
+        QByteArray line = readListLine(list);
+        if (line.size() <= 2)
+            break; // the end of the file, an empty line or a one-character line
+        if (line.endsWith('\n'))
+            line.chop(1);
+        const QString path = QString("%1%2").arg(folder, decodeListLine(line)).simplified();
+        logPrintf(result.get(), "%s\n", line.constData());
+        logPrintf(result.get(), "%s\n\n", loadAndSummarise(path).toUtf8().constData());
+        std::fflush(result.get());
+    }
+}

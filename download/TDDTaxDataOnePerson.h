@@ -1,0 +1,52 @@
+// TDDTaxDataOnePerson: one taxpayer's downloaded Auto-fill item in memory, with its slips.
+#pragma once
+
+#include "download/TDDRecordGroups.h"
+#include "download/TaxSlip.h"
+
+#include <memory>
+#include <vector>
+
+class TiXmlElement;
+
+// The government host used until a path-file value takes its place.
+constexpr const char *kGovernmentHostPlaceholder = "www.government.invalid";
+
+// The web address of the GST/HST filing page the summary names: "https://", the government's
+// host and the page's path.
+CString gstHstFilingAddress(const CString &governmentHost);
+
+// Built for one save, view or merge: constructed with the tax year, parsed once from the
+// item element, read, destroyed. It owns its slips.
+class TDDTaxDataOnePerson
+{
+public:
+    static constexpr int MaxSlips = 2048;
+
+    explicit TDDTaxDataOnePerson(int taxYear);
+    virtual ~TDDTaxDataOnePerson();
+    TDDTaxDataOnePerson(const TDDTaxDataOnePerson &) = delete;
+    TDDTaxDataOnePerson &operator=(const TDDTaxDataOnePerson &) = delete;
+
+    // Reads an "IndividualIncomeTaxDataItem" element: 0, or -1 (and nothing read) when it has
+    // no "IndividualTaxpayerIdentifier". Lists stop at their capacities without a message.
+    int parseItem(const TiXmlElement *item);
+    // Reads the "Slips" element: its remark and one slip per known child, up to MaxSlips;
+    // returns the number of slips held.
+    int parseSlips(const TiXmlElement *slipsElement);
+
+    // Replaces page with the summary page of the record; returns 0. The GST/HST line links to
+    // the filing page on governmentHost (a deployment value).
+    int toHtml(CString &page, const char *sin, const char *updateTime,
+               const CString &governmentHost = CString(kGovernmentHostPlaceholder)) const;
+
+    int slipCount() const { return int(slips.size()); }
+
+    int taxYear;
+    QByteArray sin;
+    TDDSummaryData summary;
+    TDDClientData client;
+    TDDCarryOverData carryOver;
+    QByteArray remark;
+    std::vector<std::unique_ptr<TaxSlip>> slips;
+};
