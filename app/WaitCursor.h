@@ -4,7 +4,7 @@
 void beginWaitCursor();
 void endWaitCursor();
 
-// The wait cursor for the rest of a scope.
+// The wait cursor for the rest of a scope, popped on every path out of it.
 struct WaitCursorScope
 {
     WaitCursorScope() { beginWaitCursor(); }

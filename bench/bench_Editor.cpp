@@ -1,8 +1,10 @@
-// One keystroke in the editor: a new amount in T4 box 14 and Tab, to the refreshed result line,
-// on a coupled return with 200 slips and 40 further forms.
+// The editor on a coupled return with 200 slips and 40 further forms: one keystroke (a new
+// amount in T4 box 14 and Tab, to the refreshed result line), and opening the return's file
+// until its T1 page has painted.
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "ReturnFixture.h"
 #include "TestMain.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
@@ -14,6 +16,24 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+
+// Tells when the watched widget has painted.
+class PaintWatcher : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+} // namespace
 
 class BenchEditor : public QObject
 {
@@ -22,6 +42,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void keystroke();
+    void open();
 
 private:
     std::unique_ptr<EditorFixture> m_fixture;
@@ -66,6 +87,37 @@ void BenchEditor::keystroke()
         typeInto(m_editor, "box14", QString::number(++m_amount));
         if (line->text().isEmpty())
             QFAIL("the result line was not refreshed");
+    }
+}
+
+void BenchEditor::open()
+{
+    MainWindow *w = m_fixture->window();
+    const QString file = m_fixture->dir() + "/Bench_Couple.r25";
+    {
+        std::unique_ptr<FamilyTaxData> family(EditorFixture::coupledReturn(100, 20));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(ReturnFixture::saveToBytes(*family));
+    }
+    // Room for the return opened each round.
+    w->actionCloseReturn();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(w->openReturnCount(), 0);
+    QBENCHMARK
+    {
+        w->openReturnFile(file);
+        Form_Return *editor = w->shownEditor();
+        QWidget *page = editor ? editor->tabWidget()->currentWidget() : nullptr;
+        if (!page)
+            QFAIL("no T1 page");
+        PaintWatcher watcher;
+        page->installEventFilter(&watcher);
+        while (!watcher.painted)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        page->removeEventFilter(&watcher);
+        w->actionCloseReturn();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

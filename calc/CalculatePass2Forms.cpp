@@ -120,10 +120,16 @@ void foreignPlans(IndividualTaxData &person, TaxData_T1New &t1)
         t746->Calculate01();
         t1.f23200 += t746->deduction;
     }
+    // Each plan's own deduction is kept on the T1 too: filing refuses a return that
+    // combines two kinds of plan.
     double deduction = 0;
+    t1.rc267Amount = 0;
+    t1.rc268Amount = 0;
+    t1.rc269Amount = 0;
     if (auto *rc267 = formOf<TaxData_RC267New>(person, FormType::RC267)) {
         rc267->calculate();
         t1.pensionAdjustment += rc267->pensionAdjustment;
+        t1.rc267Amount = rc267->deduction.value();
         deduction += rc267->deduction;
     }
     if (auto *rc268 = formOf<TaxData_RC268New>(person, FormType::RC268)) {
@@ -131,6 +137,7 @@ void foreignPlans(IndividualTaxData &person, TaxData_T1New &t1)
         rc268->rrspDeductionLimit = sch7 ? sch7->rrspDeductionLimit.value() : 0.0;
         rc268->calculate();
         t1.pensionAdjustment += rc268->pensionAdjustment;
+        t1.rc268Amount = rc268->deduction.value();
         deduction += rc268->deduction;
     }
     if (auto *rc269 = formOf<TaxData_RC269>(person, FormType::RC269)) {
@@ -140,6 +147,7 @@ void foreignPlans(IndividualTaxData &person, TaxData_T1New &t1)
         rc269->cppEnhanced = t1.f22215.value();
         rc269->Calculate01();
         t1.pensionAdjustment += rc269->pensionAdjustment;
+        t1.rc269Amount = rc269->deduction.value();
         deduction += rc269->deduction;
     }
     t1.foreignPlanDeduction = deduction;

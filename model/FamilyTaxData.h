@@ -60,6 +60,12 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // Filing checks and ReFile of the person on screen (efile/).
+    int checkNetfileEligibility(int edition, std::list<CString> &messages);
+    int checkReFileBankruptcy(int edition, std::list<CString> &messages);
+    int checkReFileRestrictions(std::list<CString> &messages);
+    int prepareReFile();
+    int clearReFileFlag();
     bool isCoupled() const;
     void getLoadedProvinces(QList<int> &out) const;
 

@@ -225,6 +225,14 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // Filing checks and ReFile (efile/). Each check appends its messages to the list and
+    // returns how many the list holds; edition 1 EFILE, 2 NETFILE.
+    int checkNetfileEligibility(int edition, std::list<CString> &messages);
+    int checkReFileBankruptcy(int edition, std::list<CString> &messages);
+    int checkReFileRestrictions(std::list<CString> &messages);
+    // Snapshot of the summary, re-file flag 1, filing status 2: 0, or -1 without the summary.
+    int prepareReFile();
+    int clearReFileFlag();
     // New return, province change, prior-year import (IndividualTaxDataNewReturn.cpp,
     // IndividualTaxDataImport.cpp). None of them recalculates.
     void setupNewReturn(int province, const QString &firstName, const QString &lastName,

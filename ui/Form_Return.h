@@ -54,6 +54,11 @@ public:
     int saveAfterFiling(bool backupAllowed);
     bool confirmClose(QString &path);
 
+    // ReFile (efile/): terms, checks, then the return saved under a copy's name and marked for
+    // re-filing; the file it was opened from is never written.
+    void setReFile();
+    bool checkReFileAllowed();
+
     int copyAddressToBusinessForm(int formType, CTaxData_Form *form);
     // The e-signature commands of the printing library (command: the menu text for the
     // message when that library is not in this build).

@@ -35,8 +35,12 @@ public:
     void updateTitleAndActions();
     void addContextMenuActions(int kind, QMenu *menu);
 
-    // Return files. The callers check the open-return limit.
+    // Return files (MainWindowFileCommands.cpp). The callers check the open-return limit.
     void openReturnFile(const QString &path);
+    // The result of Form_Return::saveToFile; 0 when nothing was saved.
+    int saveReturn(Form_Return *editor, bool saveAs);
+    // The save dialog's answer; true when a name was chosen.
+    bool askSaveFileName(FamilyTaxData *family, QString &path);
     void importPriorYearReturn(const QString &path);
 
     QStackedWidget *pages() const;
@@ -153,6 +157,8 @@ private:
     // The host of a linked web site: 0 the maker's, 1 the statistics agency's, 2 the
     // government's.
     QString webHost(int which) const;
+    // Reads both files and opens the first as a couple with the second's taxpayer.
+    void coupleReturnFiles(const QString &firstPath, const QString &secondPath);
     // Runs the neighbour's command on the editor, or says it is not in this build.
     using EditorService = std::function<void(Form_Return *)>;
     void runService(Form_Return *editor, const EditorService &service, QAction *action);

@@ -111,43 +111,6 @@ void MainWindow::on_actionSet_Return_for_ReFile_triggered()
     updateTitleAndActions();
 }
 
-// ---- file, information and help commands that come with their own dialogs
-
-void MainWindow::actionNewReturn()
-{
-    notAvailable(ui->actionNew);
-}
-
-void MainWindow::actionOpenReturn()
-{
-    notAvailable(ui->actionOpen_File);
-}
-
-void MainWindow::actionSaveReturn()
-{
-    notAvailable(ui->actionSave_Return);
-}
-
-void MainWindow::on_actionSave_Return_As_triggered()
-{
-    notAvailable(ui->actionSave_Return_As);
-}
-
-void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()
-{
-    notAvailable(ui->actionImport_Prior_Year_s_Return);
-}
-
-void MainWindow::on_actionCouple_Returns_2to1_triggered()
-{
-    notAvailable(ui->actionCouple_Returns_2to1);
-}
-
-void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered()
-{
-    notAvailable(ui->actionFind_Returns_Not_Filed_Online);
-}
-
 void MainWindow::on_actionFind_Return_Files_triggered()
 {
     findReturnFiles();

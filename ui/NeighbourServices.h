@@ -8,8 +8,10 @@
 class DataDlgChangeProv;
 class DataShareAmtDlg;
 class FamilyTaxData;
+class DataNewReturnBasic;
 class Form_Return;
 class QWidget;
+struct ImportOptions;
 
 // ui/ links none of the libraries above it: they fill these entries from app/entry. An empty
 // entry means the command is not in this build; the caller then says so and changes nothing.
@@ -19,9 +21,13 @@ struct NeighbourServices
     std::function<void(Form_Return *editor, QWidget *parent)> autoFillMyReturn;
 
     // Wizards and dialogs; each answers 1 when accepted.
-    std::function<int(QWidget *parent)> newReturnWizard;
-    std::function<int(QWidget *parent)> coupleReturnsWizard;
-    std::function<int(QWidget *parent)> importPriorYearReturn;
+    // The new-return wizard fills the answers the command made.
+    std::function<int(DataNewReturnBasic &answers, QWidget *parent)> newReturnWizard;
+    // The couple wizard gives back the two return files the user picked.
+    std::function<int(QWidget *parent, QString &firstPath, QString &secondPath)>
+        coupleReturnsWizard;
+    // The import options dialog edits the options in place (accepted: not 0).
+    std::function<int(ImportOptions &options, QWidget *parent)> importPriorYearReturn;
     // The "Change Tax Province" wizard over the editor's answers.
     std::function<int(Form_Return *editor, DataDlgChangeProv &answers)> changeProvince;
     // Lets the user pick the person to keep and, accepted, takes the other one's data out.

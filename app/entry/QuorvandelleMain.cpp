@@ -9,9 +9,11 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
+#include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
+#include "wizards/NewReturnWizard.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -58,6 +60,8 @@ int quorvandelleMain(int &argc, char **argv)
 
     // The commands of the libraries above the editor that this build has.
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
+    neighbourServices().newReturnWizard = runNewReturnWizard;
+    installFilingServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

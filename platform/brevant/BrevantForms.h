@@ -384,6 +384,8 @@ public:
     CIntField residencyStatus{this, "residencyStatus"};
 
     bool isFactualResident() const { return residencyStatus == 1; }
+    // Deemed residents file on paper; a factual resident, or no answer yet, may file online.
+    bool isEligibleForNetFile() const { return residencyStatus != 2; }
     // The schedule against the T1's factual-resident answer; 1 with the text written when they
     // disagree or no residency type is chosen, else 0.
     int ValidateWithT1(int edition, CString &text, bool factualResident, int t1Flag, bool immigrant,

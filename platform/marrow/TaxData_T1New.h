@@ -151,6 +151,12 @@ public:
     CBoolField hasSpouseData{this, "hasSpouseData"};
     CIntField overwriteStatus{this, "overwriteStatus"};
     CIntField selfEmploymentProvince{this, "selfEmploymentProvince"};
+    // The deductions of the foreign retirement-plan forms RC267, RC268 and RC269 (0 without the
+    // form), and the choice to revoke the election of a fiscal period not ending on 31 December.
+    CFloatField rc267Amount{this, "rc267Amount"};
+    CFloatField rc268Amount{this, "rc268Amount"};
+    CFloatField rc269Amount{this, "rc269Amount"};
+    CBoolField revokeFiscalPeriod{this, "revokeFiscalPeriod"};
     CIntField restrictedFarmLoss{this, "restrictedFarmLoss"};
     CBoolField partnershipIndicator{this, "partnershipIndicator"};
     CIntField infirmDependants18Plus{this, "infirmDependants18Plus"};

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -39,10 +40,18 @@ void ModalDriver::poll()
 
     for (auto it = action.fills.begin(); it != action.fills.end(); ++it) {
         const QList<QLineEdit *> edits = modal->findChildren<QLineEdit *>(it.key());
-        if (edits.isEmpty())
+        auto *combo = edits.isEmpty() ? modal->findChild<QComboBox *>(it.key()) : nullptr;
+        if (combo) {
+            const int index = combo->findData(it.value().toInt());
+            if (index >= 0)
+                combo->setCurrentIndex(index);
+            else
+                m_seen.append({"error", "no combo box item", it.key(), modal});
+        } else if (edits.isEmpty()) {
             m_seen.append({"error", "no line edit", it.key(), modal});
-        else
+        } else {
             edits.first()->setText(it.value());
+        }
     }
     for (auto it = action.ticks.begin(); it != action.ticks.end(); ++it) {
         auto *box = modal->findChild<QAbstractButton *>(it.key());

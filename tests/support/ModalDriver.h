@@ -10,9 +10,11 @@
 
 struct ModalAction
 {
-    QMap<QString, QString> fills; // line edit object name ("" for the first one) -> text
-    QMap<QString, bool> ticks;    // checkable button object name -> checked
-    QString button;               // button text without "&", any letter case
+    // line edit object name ("" for the first one) -> text; a combo box of that name makes
+    // current the item whose data is that number
+    QMap<QString, QString> fills;
+    QMap<QString, bool> ticks; // checkable button object name -> checked
+    QString button;            // button text without "&", any letter case
 };
 
 class ModalDriver : public QObject

@@ -13,6 +13,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QtTest>
@@ -99,4 +100,19 @@ void changeEmail(Form_Return *editor, const QString &email)
     QVERIFY(t1);
     t1->email = email;
     editor->refreshPages();
+}
+
+QStringList resultLines(Form_Return *editor)
+{
+    QStringList lines;
+    for (const char *name : {"lblResultLine1", "lblResultLine2", "lblResultLine3"})
+        lines.append(editor->findChild<QLabel *>(name)->text());
+    return lines;
+}
+
+QStringList balanceTexts(FamilyTaxData *family)
+{
+    CString taxpayer, spouse, both;
+    family->getBalanceTexts(taxpayer, spouse, both);
+    return {taxpayer, spouse, both};
 }

@@ -46,3 +46,7 @@ QWidget *boundWidget(Form_Return *editor, const char *field);
 void changeEmail(Form_Return *editor, const QString &email);
 // Types the text into the line edit bound to the field and presses Tab, as a user does.
 void typeInto(Form_Return *editor, const char *field, const QString &text);
+// The editor's three result lines, as shown.
+QStringList resultLines(Form_Return *editor);
+// The balance texts of the return (taxpayer, spouse, family), as the result lines show them.
+QStringList balanceTexts(FamilyTaxData *family);

@@ -6,6 +6,8 @@
 #include "TestMain.h"
 
 #include "app/TabWndApp.h"
+#include "model/FamilyTaxData.h"
+#include "model/ReturnFile.h"
 #include "ui/DlgFindFiles.h"
 #include "ui/MainWindow.h"
 
@@ -195,8 +197,9 @@ void TestFindFiles::openOrImport_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("result");
+    // A real return opens in a page with no message; the import says which command had it.
     QTest::newRow("R25 opens") << "X.R25"
-                               << "Open Return is not available in this build yet." << 0;
+                               << "" << 0;
     QTest::newRow("r24 imports") << "x.r24"
                                  << "Import Prior Year's Return is not available in this build "
                                     "yet."
@@ -212,14 +215,19 @@ void TestFindFiles::openOrImport()
     QFETCH(int, result);
     const QString path = m_fixture->dir() + "/" + (file.isEmpty() ? "gone.r25" : file);
     writeFile(m_list, path.toUtf8() + "\n");
-    if (!file.isEmpty())
+    if (file == "X.R25") {
+        std::unique_ptr<FamilyTaxData> family(EditorFixture::singleReturn());
+        QCOMPARE(saveReturnFile(*family, path, AppEdition), 0);
+    } else if (!file.isEmpty()) {
         writeFile(path);
+    }
     DlgFindFiles dlg("Find Return Files", m_list, m_fixture->window());
     dlg.setResult(-1);
     auto *list = dlg.findChild<QListView *>("listView");
     list->setCurrentIndex(dlg.resultModel()->index(0, 0));
     dlg.on_btnOpenReturn();
-    QCOMPARE(m_presenter->shownTexts(), QStringList{shown});
+    QCOMPARE(m_presenter->shownTexts(), shown.isEmpty() ? QStringList() : QStringList{shown});
+    QCOMPARE(m_fixture->window()->openReturnCount(), shown.isEmpty() ? 1 : 0);
     // Open or import closes the dialog; an unreadable file keeps it.
     QCOMPARE(dlg.result(), result);
 }

@@ -46,21 +46,6 @@ TaxData_T1New *t1Of(IndividualTaxData *person)
     return dynamic_cast<TaxData_T1New *>(person->getForm(FormType::T1, 0, false));
 }
 
-QStringList resultLines(Form_Return *editor)
-{
-    QStringList lines;
-    for (const char *name : {"lblResultLine1", "lblResultLine2", "lblResultLine3"})
-        lines.append(editor->findChild<QLabel *>(name)->text());
-    return lines;
-}
-
-QStringList balanceTexts(FamilyTaxData *family)
-{
-    CString taxpayer, spouse, both;
-    family->getBalanceTexts(taxpayer, spouse, both);
-    return {taxpayer, spouse, both};
-}
-
 // Posts through the event queue, as a page does, and lets the editor take it.
 void post(Form_Return *editor, QEvent *event)
 {

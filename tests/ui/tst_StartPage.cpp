@@ -6,6 +6,8 @@
 
 #include "app/ReturnFileEntriesModel.h"
 #include "app/TabWndApp.h"
+#include "model/FamilyTaxData.h"
+#include "model/ReturnFile.h"
 #include "ui/Form_Return.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -16,6 +18,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -124,10 +127,9 @@ ViewIntroduction *TestStartPage::shownPage()
 
 void TestStartPage::fillRows()
 {
+    std::unique_ptr<FamilyTaxData> family(EditorFixture::singleReturn());
     for (const RecentRow &row : kRows) {
-        QFile file(pathOf(row.file));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("return");
+        QCOMPARE(saveReturnFile(*family, pathOf(row.file), AppEdition), 0);
         insertRow(row.name, row.openTime, pathOf(row.file));
     }
 }
@@ -193,11 +195,6 @@ void TestStartPage::sortedRowsReachTheirFile()
     // The model keeps its own order; only the view is sorted.
     QCOMPARE(QString(appInstance()->retFileModel->filePathAt(0)), pathOf("b.r25"));
 
-    // Open hands that file to the open command.
-    pressButton("openButton");
-    QCOMPARE(m_presenter->shownTexts(),
-             QStringList{"Open Return is not available in this build yet."});
-
     // Remove, ticked, takes that file and its row; the other two stay.
     m_presenter->queueAnswer(QMessageBox::Yes);
     m_presenter->queueCheck(true);
@@ -211,6 +208,18 @@ void TestStartPage::sortedRowsReachTheirFile()
         QVERIFY(QFile::exists(pathOf(row.file)));
         QCOMPARE(rowsOfPath(pathOf(row.file)), 1);
     }
+
+    // Open reaches the row now first in the sorted view.
+    selectProxyRow(0);
+    const QString next = page->selectedFilePath();
+    QVERIFY(next != chosen && next.startsWith(m_fixture->dir()));
+    pressButton("openButton");
+    QCOMPARE(m_presenter->shown().size(), 1);
+    MainWindow *w = m_fixture->window();
+    QCOMPARE(w->openReturnCount(), 1);
+    QString opened;
+    w->shownEditor()->fullFilePath(opened);
+    QCOMPARE(QFileInfo(opened).canonicalFilePath(), QFileInfo(next).canonicalFilePath());
 }
 
 void TestStartPage::returnKeyOpensOnlyFromTheTable()
@@ -226,9 +235,13 @@ void TestStartPage::returnKeyOpensOnlyFromTheTable()
     table()->setFocus();
     QTest::keyClick(table(), Qt::Key_Enter);
     QCOMPARE(m_presenter->shownTexts(), QStringList());
+    QCOMPARE(m_fixture->window()->openReturnCount(), 0);
+    const QString path = page->selectedFilePath();
     QTest::keyClick(table(), Qt::Key_Return);
-    QCOMPARE(m_presenter->shownTexts(),
-             QStringList{"Open Return is not available in this build yet."});
+    QCOMPARE(m_fixture->window()->openReturnCount(), 1);
+    QString opened;
+    m_fixture->window()->shownEditor()->fullFilePath(opened);
+    QCOMPARE(QFileInfo(opened).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
 }
 
 void TestStartPage::limitOfOpenReturns()
