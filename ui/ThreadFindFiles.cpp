@@ -18,6 +18,12 @@ void ThreadFindFiles::setSearchLists(const QStringList &folders, const QStringLi
     m_suffixes = suffixes;
 }
 
+QString ThreadFindFiles::searchStatus(const QStringList &folders, const QStringList &suffixes)
+{
+    return QStringLiteral("search %1 from %2")
+        .arg(suffixes.join(QLatin1Char(',')), folders.join(QLatin1Char(',')));
+}
+
 void ThreadFindFiles::run()
 {
     m_startMs = QDateTime::currentMSecsSinceEpoch();

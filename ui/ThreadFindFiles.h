@@ -9,6 +9,9 @@ class ThreadFindFiles : public MyWorkerThread
 public:
     explicit ThreadFindFiles(QObject *parent);
 
+    // The status text of a folder's start: "search " + the suffixes + " from " + every folder.
+    static QString searchStatus(const QStringList &folders, const QStringList &suffixes);
+
     // Copies both lists; called before the start.
     void setSearchLists(const QStringList &folders, const QStringList &suffixes);
 

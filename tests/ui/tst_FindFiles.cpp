@@ -10,6 +10,7 @@
 #include "model/ReturnFile.h"
 #include "ui/DlgFindFiles.h"
 #include "ui/MainWindow.h"
+#include "ui/ThreadFindFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,6 +54,7 @@ private slots:
     void yearOptions_data();
     void yearOptions();
     void noYearChosen();
+    void statusNamesEveryFolder();
     void stopSavesTheList();
     void clearedListStaysOnDisk();
     void shortLinesIgnored();
@@ -143,6 +145,20 @@ void TestFindFiles::noYearChosen()
     QCOMPARE(m_presenter->shown().first().kind, QString("warning"));
     QCOMPARE(m_presenter->shown().first().title, QString("Warning"));
     QCOMPARE(m_presenter->shown().first().text, QString("Please choose search file option first!"));
+}
+
+void TestFindFiles::statusNamesEveryFolder()
+{
+    const QString root = testEnvironment().root();
+    const QString docs = root + "/home/Documents";
+    const QStringList folders = DlgFindFiles::searchFolders();
+    QCOMPARE(folders,
+             (QStringList{root + "/data/quorvandelle_2022n", root + "/data/quorvandelle_2022e",
+                          docs + "/quorvandelle/2024", docs + "/quorvandelle-efile/2024",
+                          docs + "/quorvandelle/2025", docs + "/quorvandelle-efile/2025",
+                          root + "/home", root + "/data"}));
+    QCOMPARE(ThreadFindFiles::searchStatus(folders, DlgFindFiles::suffixesOf(2)),
+             "search r23,r22,r21 from " + folders.join(','));
 }
 
 void TestFindFiles::stopSavesTheList()
