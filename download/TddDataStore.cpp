@@ -122,21 +122,21 @@ int endTagEnd(const QByteArray &text, const QByteArray &qualified, int from)
 }
 } // namespace
 
-QList<QByteArray> cutElementTexts(const QByteArray &text, const QByteArray &localName)
+ElementSpan findElement(const QByteArray &text, const QByteArray &localName, int from)
 {
-    QList<QByteArray> texts;
-    int pos = 0;
+    ElementSpan span;
+    int pos = from;
     while (pos < text.size()) {
         const int start = text.indexOf('<', pos);
         if (start < 0 || start + 1 >= text.size())
-            break;
+            return span;
         pos = start + 1;
         // Names inside comments and character data are text, not elements.
         if (text.mid(start, 4) == "<!--" || text.mid(start, 9) == "<![CDATA[") {
             const bool comment = text.at(start + 2) == '-';
             const int close = text.indexOf(comment ? "-->" : "]]>", start + 4);
             if (close < 0)
-                break;
+                return span;
             pos = close + 3;
             continue;
         }
@@ -146,26 +146,34 @@ QList<QByteArray> cutElementTexts(const QByteArray &text, const QByteArray &loca
         const QByteArray qualified = tagName(text, pos);
         if (localPart(qualified) != localName)
             continue;
+        span.start = start;
         const int close = text.indexOf('>', pos);
         if (close < 0) {
-            texts << QByteArray();
-            break;
+            span.next = text.size();
+            return span;
         }
-        if (text.at(close - 1) == '/') {
-            // Written as an empty tag: nothing to store.
-            texts << QByteArray();
-            pos = close + 1;
-            continue;
-        }
+        span.next = close + 1;
+        // Written as an empty tag, or never closed: the element has no content to take.
+        if (text.at(close - 1) == '/')
+            return span;
         const int end = endTagEnd(text, qualified, close + 1);
-        if (end < 0) {
-            texts << QByteArray();
-            pos = close + 1;
-            continue;
-        }
-        texts << text.mid(start, end - start);
-        pos = end;
+        if (end < 0)
+            return span;
+        span.contentStart = close + 1;
+        span.contentEnd = text.lastIndexOf("</", end - 1);
+        span.end = end;
+        span.next = end;
+        return span;
     }
+    return span;
+}
+
+QList<QByteArray> cutElementTexts(const QByteArray &text, const QByteArray &localName)
+{
+    QList<QByteArray> texts;
+    for (ElementSpan span = findElement(text, localName, 0); span.found();
+         span = findElement(text, localName, span.next))
+        texts << (span.cut() ? text.mid(span.start, span.end - span.start) : QByteArray());
     return texts;
 }
 
@@ -180,5 +188,5 @@ QMap<QByteArray, QByteArray> sinMatchTable(const QList<QByteArray> &sins)
 
 QByteArray maskedSin(const QByteArray &sin)
 {
-    return "xxxxx" + sin.right(4);
+    return sin.size() <= 5 ? QByteArray("xxxxx") : "xxxxx" + sin.mid(5);
 }

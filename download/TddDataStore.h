@@ -41,6 +41,23 @@ private:
     QSqlDatabase m_db;
 };
 
+// Where an element stands in a text: its "<", its content between its own start and end tags,
+// and just past its end tag. Positions are -1 where there is nothing.
+struct ElementSpan
+{
+    int start = -1;
+    int contentStart = -1;
+    int contentEnd = -1;
+    int end = -1;
+    int next = -1; // where a search for the next element goes on
+    bool found() const { return start >= 0; }
+    bool cut() const { return end >= 0; }
+};
+// The first element of that local name at or after from, whatever its namespace prefix and
+// whatever stands between its name and ">"; comments and character data are skipped. An empty
+// tag, or one without its end tag, is found but not cut.
+ElementSpan findElement(const QByteArray &text, const QByteArray &localName, int from);
+
 // The texts of the elements of that local name, in document order, each from its own start
 // tag to its own end tag, whatever the namespace prefix and whatever stands between the name
 // and ">". An element that cannot be cut (no end tag, or written as an empty tag) gives an
@@ -50,5 +67,6 @@ QList<QByteArray> cutElementTexts(const QByteArray &text, const QByteArray &loca
 // The map from the SHA-256 digest of each S.I.N. (64 lower-case hexadecimal characters) to it.
 QMap<QByteArray, QByteArray> sinMatchTable(const QList<QByteArray> &sins);
 
-// The S.I.N. as the logs and page names show it: "xxxxx" and its last four characters.
+// The S.I.N. as the logs and page names show it: its first five characters replaced by
+// "xxxxx"; a S.I.N. of five characters or fewer is "xxxxx".
 QByteArray maskedSin(const QByteArray &sin);

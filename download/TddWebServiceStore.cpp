@@ -1,14 +1,17 @@
-// TddWebService: storing a data reply's items in the database.
+// TddWebService: storing the items of a data reply or a notice reply in the database.
 #include "download/TddWebService.h"
 
 #include <QCoreApplication>
 #include <QThread>
 #include <tinyxml.h>
 
+#include "app/TabWndApp.h"
+#include "download/NOATaxDataOnePerson.h"
 #include "download/TDDTaxDataOnePerson.h"
 #include "download/TddDataStore.h"
 #include "download/TddProgressSink.h"
 #include "ordane/MyTiXmlHandle.h"
+#include "ordane/Utilities.h"
 #include "ordane/XmlParse.h"
 
 namespace {
@@ -117,6 +120,47 @@ int TddWebService::saveNoaResponse(FILE *log, const QByteArray &reply)
                                      .FirstChildElement("NoticeOfAssessment");
     if (notice.isNull())
         return kNoDataElement;
-    // The notice record and its page are not stored yet: no item is taken.
-    return 0;
+    const TiXmlElement *first = notice.FirstChildElement("NoticeOfAssessmentData")
+                                    .FirstChildElement("NoticeOfAssessmentItem")
+                                    .ToElement();
+    if (!first)
+        return 0;
+    const QMap<QByteArray, QByteArray> matches = sinMatchTable(requestedSins());
+
+    // Each notice is stored as a whole reply holding its one item: the text up to the data
+    // element's content, the item, and the text from the data element's end tag.
+    const ElementSpan data = findElement(reply, "NoticeOfAssessmentData", 0);
+    const QByteArray head = data.cut() ? reply.left(data.contentStart) : QByteArray();
+    const QByteArray tail = data.cut() ? reply.mid(data.contentEnd) : QByteArray();
+    const QList<QByteArray> texts = cutElementTexts(reply, "NoticeOfAssessmentItem");
+    const QString pageFolder = appInstance() ? QString(appInstance()->config.NoaPath) : QString();
+
+    int n = 0;
+    for (const TiXmlElement *item = first; item; item = item->NextSiblingElement()) {
+        ++n;
+        const QByteArray text = n <= texts.size() ? texts.at(n - 1) : QByteArray();
+        reportProgress(85, 0);
+        makeFolderExists(pageFolder);
+        NOATaxDataOnePerson record(pageFolder, m_taxYearNumber);
+        if (record.parseXml(item) < 0) {
+            logLine(log, "SIN not found, return early");
+            return 0;
+        }
+        const auto match = matches.constFind(record.sin.toLower());
+        if (match == matches.constEnd()) {
+            logLine(log, "skipping " + QByteArray::number(n) + " (" + record.sin + ")");
+            continue;
+        }
+        if (text.isEmpty()) {
+            logLine(log, "cannot cut " + QByteArray::number(n) + "\n");
+            continue;
+        }
+        reportProgress(90, 0);
+        if (!record.hasNotice)
+            addTaxpayerMessage(noaMessageText(match.value(), record.message));
+        QByteArray document = head + text + tail;
+        TddWorkerConnection connection(TddWorkerConnection::noaName);
+        saveNoaOnePerson(record, connection.database(), log, match.value(), document);
+    }
+    return n;
 }
