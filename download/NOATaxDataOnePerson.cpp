@@ -118,8 +118,8 @@ int saveNoaRecord(QSqlDatabase &db, int uid, const QByteArray &time, const QByte
 {
     try {
         QSqlQuery remove(db);
-        if (remove.prepare(
-                QStringLiteral("delete from tb_taxnoa where uid=:uid and taxyear=%1").arg(taxYear))) {
+        if (remove.prepare(QStringLiteral("delete from tb_taxnoa where uid=:uid and taxyear=%1")
+                               .arg(taxYear))) {
             remove.bindValue(":uid", uid);
             remove.exec();
         }
