@@ -2,6 +2,7 @@
 // texts, the once-a-second bar, queued reports from a worker, the listener, the offline mode.
 #include <QtTest>
 
+#include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,25 +20,48 @@
 #include "download/DlgTDDEnterSin.h"
 #include "download/DlgTDDProgressWait.h"
 #include "download/TddHttpServer.h"
+#include "download/TddWebService.h"
 
 namespace {
 const QByteArray kSinA = "046454286";
 const QByteArray kSinB = "130692544";
 
-QByteArray reply(const QList<QByteArray> &sins)
+QByteArray delivery(const QList<QByteArray> &sins)
 {
     QByteArray items;
     for (const QByteArray &sin : sins)
         items += "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" +
                  QCryptographicHash::hash(sin, QCryptographicHash::Sha256).toHex() +
                  "</IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-           "<soapenv:Envelope xmlns:soapenv=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-           "<soapenv:Body><ns2:GetTDDNetfileResponse xmlns:ns2=\"urn:tdd\">"
-           "<ns2:TaxDataDelivery><ns2:TaxData>" +
-           items +
-           "</ns2:TaxData></ns2:TaxDataDelivery></ns2:GetTDDNetfileResponse></soapenv:Body>"
-           "</soapenv:Envelope>";
+    return "<ns2:TaxDataDelivery><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
+}
+
+// A get reply with ReturnCode 20 and the items of the S.I.N.s.
+QByteArray reply(const QList<QByteArray> &sins)
+{
+    return soapReply("GetTDDNetfileResponse", "<ReturnCode>20</ReturnCode>" + delivery(sins));
+}
+
+// Sends one request to the listener, which runs on this thread, and reads until it closes.
+QByteArray ask(quint16 port, const QByteArray &request)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    QDeadlineTimer deadline(10000);
+    while (socket.state() != QAbstractSocket::ConnectedState &&
+           socket.state() != QAbstractSocket::UnconnectedState && !deadline.hasExpired()) {
+        QCoreApplication::processEvents();
+        socket.waitForConnected(10);
+    }
+    socket.write(request);
+    socket.flush();
+    QByteArray received;
+    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        QCoreApplication::processEvents();
+        socket.waitForReadyRead(10);
+        received += socket.readAll();
+    }
+    return received + socket.readAll();
 }
 
 int taxDataRows()
@@ -76,6 +100,48 @@ private slots:
         setDataFile(QString());
     }
 
+    void cleanup() { TddHttpServer::shutdown(); }
+
+    // The whole download: the service played over HTTPS, the sign-in link caught, the browser's
+    // return played on the listener, a not-ready poll and then the data.
+    void downloadEndToEnd()
+    {
+        TddServiceFixture fixture;
+        QString error;
+        QVERIFY2(fixture.initOnce(&error), qPrintable(error));
+        QVERIFY(fixture.startService());
+        fixture.service().enqueue(LocalServer::Response::answer(
+            200, soapReply("StageTDDNetfileResponse",
+                           "<ReturnCode>0</ReturnCode><TokenIdentifier>stage-token"
+                           "</TokenIdentifier>")));
+        fixture.service().enqueue(LocalServer::Response::answer(
+            200, soapReply("GetTDDNetfileResponse",
+                           "<ReturnCode>0</ReturnCode><TokenIdentifier>next-token"
+                           "</TokenIdentifier>")));
+        fixture.service().enqueue(LocalServer::Response::answer(200, reply({kSinA, kSinB})));
+
+        const QList<QByteArray> sins{kSinA, kSinB};
+        DlgTDDProgressWait dialog(1, sins);
+        TddHttpServer *server = TddHttpServer::instance(&dialog);
+        server->setPort(0);
+        server->service()->setRetryWaitMs(10);
+        dialog.show();
+        QTRY_VERIFY_WITH_TIMEOUT(server->isRunning(), 10000);
+        QCOMPARE(fixture.links.links.size(), 1);
+        const QByteArray port = QByteArray::number(server->listeningPort());
+        QVERIFY(ask(server->listeningPort(), "GET /taxdata?t=browser-token HTTP/1.1\r\nHost: "
+                                             "127.0.0.1:" +
+                                                 port + "\r\n\r\n")
+                    .startsWith("HTTP/1.0 200 OK"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            status(dialog), QString("2 record(s) saved into tax data locally (1002)."), 15000);
+        QCOMPARE(taxDataRows(), 2);
+        QCOMPARE(dialog.recordCount(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 10000);
+        QCOMPARE(status(dialog), QString("2 record(s) saved into tax data locally (1002)."));
+        QVERIFY(!server->isRunning());
+    }
+
     void enterSin_data()
     {
         QTest::addColumn<QStringList>("texts");
@@ -89,10 +155,9 @@ private slots:
         QTest::newRow("duplicates stay")
             << QStringList{"046454286", "046454286"} << true
             << QList<QByteArray>{"046454286", "046454286"} << QStringList();
-        QTest::newRow("third invalid")
-            << QStringList{"046454286", "130692544", " 12345 "} << false
-            << QList<QByteArray>{"046454286", "130692544"}
-            << QStringList{"The S.I.N ( 12345 ) entered is invalid!"};
+        QTest::newRow("third invalid") << QStringList{"046454286", "130692544", " 12345 "} << false
+                                       << QList<QByteArray>{"046454286", "130692544"}
+                                       << QStringList{"The S.I.N ( 12345 ) entered is invalid!"};
     }
 
     void enterSin()
@@ -115,9 +180,10 @@ private slots:
         QCOMPARE(list, sins);
         QCOMPARE(presenter.shownTexts(), messages);
         for (int i = 0; i < texts.size(); ++i)
-            QCOMPARE(dialog.findChild<QLineEdit *>(QString("edtSin%1").arg(i + 1, 2, 10, QChar('0')))
-                         ->text(),
-                     texts[i]);
+            QCOMPARE(
+                dialog.findChild<QLineEdit *>(QString("edtSin%1").arg(i + 1, 2, 10, QChar('0')))
+                    ->text(),
+                texts[i]);
     }
 
     void statusTexts_data()
@@ -130,9 +196,12 @@ private slots:
                             << "You are about to be redirected to CRA secure server to authorize "
                                "Auto-fill My Return ...";
         QTest::newRow("50") << 50 << 0 << "Start to receive data ...";
-        QTest::newRow("99 with 1003") << 99 << 1003 << "3 record(s) saved into tax data locally (1003).";
-        QTest::newRow("99 with 998") << 99 << 998 << "0 record(s) saved into tax data locally (998).";
-        QTest::newRow("1000 with 100") << 1000 << 100 << "initial web service handshake failed, code = 100";
+        QTest::newRow("99 with 1003")
+            << 99 << 1003 << "3 record(s) saved into tax data locally (1003).";
+        QTest::newRow("99 with 998")
+            << 99 << 998 << "0 record(s) saved into tax data locally (998).";
+        QTest::newRow("1000 with 100")
+            << 1000 << 100 << "initial web service handshake failed, code = 100";
         QTest::newRow("1000 with -30") << 1000 << -30 << "some error occured, code = -30";
         QTest::newRow("150") << 150 << 7 << "some unpected error occured, code = 150 - 7.";
         // The status text starts empty: a value without a text of its own shows it.
@@ -258,6 +327,8 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("rows");
         QTest::newRow("two items") << reply({kSinA, kSinB}) << true << 2 << 2;
+        QTest::newRow("no TaxDataDelivery")
+            << soapReply("GetTDDNetfileResponse", "") << true << -5 << 0;
         QTest::newRow("missing") << QByteArray() << false << -2 << 0;
         QTest::newRow("empty") << QByteArray() << true << -2 << 0;
         QTest::newRow("not XML") << QByteArray("PK\x03\x04 zip") << true << -2 << 0;
