@@ -30,7 +30,8 @@ void DlgTDDEnterSin::accept()
         if (text.isEmpty())
             continue;
         if (!CheckSIN(text)) {
-            showInformation(CString(QStringLiteral("The S.I.N (%1) entered is invalid!").arg(text)));
+            showInformation(
+                CString(QStringLiteral("The S.I.N (%1) entered is invalid!").arg(text)));
             return;
         }
         m_sins.append(text.toUtf8());

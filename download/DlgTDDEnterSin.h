@@ -7,8 +7,7 @@
 #include <memory>
 
 class QLineEdit;
-namespace Ui
-{
+namespace Ui {
 class DlgTDDEnterSin;
 }
 

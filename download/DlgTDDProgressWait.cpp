@@ -31,8 +31,7 @@ DlgTDDProgressWait::~DlgTDDProgressWait()
     detach();
 }
 
-template <class Call>
-void DlgTDDProgressWait::onGuiThread(Call call)
+template <class Call> void DlgTDDProgressWait::onGuiThread(Call call)
 {
     if (m_detached)
         return;

@@ -12,8 +12,7 @@
 #include "download/TddProgressSink.h"
 
 class TddHttpServer;
-namespace Ui
-{
+namespace Ui {
 class DlgTDDProgressWait;
 }
 
@@ -57,8 +56,7 @@ protected:
 private:
     // Runs call on the GUI thread: at once there, else queued in call order. Dropped once the
     // dialog has detached or is gone.
-    template <class Call>
-    void onGuiThread(Call call);
+    template <class Call> void onGuiThread(Call call);
     void applyReport(int value, int code);
     // Stops the timer and the listener and leaves the service without a sink.
     void detach();

@@ -1,4 +1,4 @@
-// The downloaded-data store's pieces: the taxpayer and tax-data statements, the worker's named
+// The downloaded-data store's helpers: the taxpayer and tax-data statements, the worker's named
 // connection, the cutting of item texts out of a reply and the S.I.N. matching table.
 #pragma once
 
