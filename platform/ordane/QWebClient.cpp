@@ -2,12 +2,50 @@
 #include "ordane/QWebClient.h"
 
 #include <QEventLoop>
+#include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslError>
 #include <QStringList>
 #include <QTimer>
+
+namespace {
+
+// The request body as a device that refuses to rewind. Qt's HTTP layer sends a request again
+// when its connection closed before the first reply byte, rewinding the body first; a body
+// that cannot be rewound makes that a failed request instead, so a filing never reaches a
+// server twice.
+class OneShotBody : public QIODevice
+{
+public:
+    explicit OneShotBody(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+
+    qint64 size() const override { return m_data.size(); }
+    bool reset() override { return false; }
+
+protected:
+    qint64 readData(char *out, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qint64(m_data.size()) - pos());
+        if (n <= 0)
+            return 0;
+        memcpy(out, m_data.constData() + pos(), size_t(n));
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+};
+
+} // namespace
+
+QWebClient::Limits &QWebClient::filingLimits()
+{
+    static Limits limits{FilingIdleMs, FilingTotalMs, DefaultMaxReplyBytes};
+    return limits;
+}
 
 QWebClient::QWebClient(const QByteArray &url, bool flag)
     : m_url(QString::fromUtf8(url), QUrl::StrictMode), m_flag(flag),
@@ -80,6 +118,7 @@ bool QWebClient::sendForm(QString &reply, const QByteArray &authorization)
 bool QWebClient::checkBeforeSending()
 {
     m_httpStatus = 0; // the results always describe the latest call
+    m_requestSent = false;
     if (m_sent) {
         fail(AlreadySent, QStringLiteral("This web client has already sent its request."));
         return false;
@@ -108,9 +147,12 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     if (!checkBeforeSending())
         return false;
 
+    // Declared before the manager so it outlives the reply that reads it.
+    OneShotBody upload(body);
     QNetworkAccessManager manager;
     QNetworkRequest request(m_url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
     for (const auto &header : extraHeaders)
@@ -118,7 +160,13 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     if (m_url.scheme() == QLatin1String("https"))
         request.setSslConfiguration(m_sslConfig);
 
-    QNetworkReply *networkReply = manager.post(request, body);
+    QNetworkReply *networkReply = manager.post(request, &upload);
+    const qint64 bodySize = body.size();
+    QObject::connect(networkReply, &QNetworkReply::uploadProgress, networkReply,
+                     [this, bodySize](qint64 sent, qint64) {
+                         if (sent >= bodySize)
+                             m_requestSent = true;
+                     });
     QStringList sslProblems;
     QObject::connect(networkReply, &QNetworkReply::sslErrors, networkReply,
                      [&sslProblems](const QList<QSslError> &errors) {
@@ -188,6 +236,8 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     }
 
     const int status = networkReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status != 0)
+        m_requestSent = true; // a server answers only a request it has read
     if (stop == Stop::None && status != 0) {
         const QByteArray rest = networkReply->readAll();
         if (rest.size() > m_limits.maxReplyBytes - received.size())
@@ -243,6 +293,13 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
              QStringLiteral("The secure connection to %1 failed: %2")
                  .arg(host, sslProblems.isEmpty() ? networkReply->errorString()
                                                   : sslProblems.join(QLatin1String("; "))));
+        return false;
+    }
+    if (networkReply->error() == QNetworkReply::ContentReSendError) {
+        // Qt wanted to send the request again; the body refused to rewind (see OneShotBody).
+        fail(NetworkFailed, QStringLiteral("The connection to %1 closed before any answer; the "
+                                           "request was not sent again.")
+                                .arg(host));
         return false;
     }
     fail(NetworkFailed,

@@ -257,6 +257,10 @@ protected:
             case Response::EndlessChunked:
                 startEndless(socket, response);
                 break;
+            case Response::CutBody:
+                socket->write(headBytes(response) + response.body.left(response.body.size() / 2));
+                socket->disconnectFromHost();
+                break;
             }
         });
         if (m_tls)
@@ -401,4 +405,11 @@ LocalServer::Response LocalServer::takeResponse(const Request &request)
     if (!m_queue.isEmpty())
         return m_queue.takeFirst();
     return Response::answer(404, "No scripted answer for " + request.path);
+}
+
+LocalServer::Response LocalServer::Response::cutBody(const QByteArray &body)
+{
+    Response r = answer(200, body);
+    r.kind = CutBody;
+    return r;
 }
