@@ -28,8 +28,8 @@ int parseEfileResponse(FilingResultFile *file, const QByteArray &reply, FilingRe
         return 113;
     }
     int status = 0;
-    const MyTiXmlHandle body = MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement(
-        "soapenv:Body");
+    const MyTiXmlHandle body =
+        MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement("soapenv:Body");
     const MyTiXmlHandle response = body.FirstChildElement("t1ersp:EfileReturnResponse");
     if (const TiXmlElement *r = response.ToElement()) {
         result.details.clear();
@@ -56,8 +56,10 @@ int parseEfileResponse(FilingResultFile *file, const QByteArray &reply, FilingRe
             }
         }
     } else if (const TiXmlElement *fault = body.FirstChildElement("soapenv:Fault").ToElement()) {
-        const TiXmlElement *text = MyTiXmlHandle(fault).FirstChildElement("faultstring").ToElement();
-        result.details = text ? replyTextToHtml(textOf(text)) : CString("XML fault error, no details.");
+        const TiXmlElement *text =
+            MyTiXmlHandle(fault).FirstChildElement("faultstring").ToElement();
+        result.details =
+            text ? replyTextToHtml(textOf(text)) : CString("XML fault error, no details.");
         status = 190;
     } else if (const TiXmlElement *frrms =
                    body.FirstChildElement("FrrmsEfileReturnResponse").ToElement()) {

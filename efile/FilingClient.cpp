@@ -91,10 +91,9 @@ void hyperlinksToHtml(CString &target, const TiXmlElement *first)
 void processingErrorDetails(const TiXmlElement *error, FilingResult &result)
 {
     const MyTiXmlHandle h(error);
-    messageTextToHtml(result.details,
-                      h.FirstChildElement("t1rsp:EnglishMessage")
-                          .FirstChildElement("t1rsp:MessageText")
-                          .ToElement());
+    messageTextToHtml(result.details, h.FirstChildElement("t1rsp:EnglishMessage")
+                                          .FirstChildElement("t1rsp:MessageText")
+                                          .ToElement());
     hyperlinksToHtml(result.details, h.FirstChildElement("t1rsp:EnglishMessage")
                                          .FirstChildElement("t1rsp:Hyperlink")
                                          .ToElement());
@@ -186,8 +185,7 @@ int assembleNetfileEnvelope(QByteArray &request, const TemplateValues &values,
                             ":/net/net/nwspartend.xmt");
 }
 
-int assembleEfileEnvelope(QByteArray &request, const TemplateValues &values,
-                          const QByteArray &body)
+int assembleEfileEnvelope(QByteArray &request, const TemplateValues &values, const QByteArray &body)
 {
     return assembleEnvelope(request, values, body, ":/net/net/ewspart1.xmt",
                             ":/net/net/ewspartend.xmt");
@@ -216,10 +214,10 @@ int buildTrisRequest(bool isT1013, const TemplateValues &values, const QString &
 {
     const QString first =
         isT1013 ? QStringLiteral(":/net/net/t1013wspart1.xmt") : ":/net/net/t183padwspart1.xmt";
-    const QString end = isT1013 ? QStringLiteral(":/net/net/t1013wspartend.xmt")
-                                : ":/net/net/t183padwspartend.xmt";
-    if (const int r = processTemplatePartInString(request, first, withSchemaBase(values),
-                                                  TemplatePlain))
+    const QString end =
+        isT1013 ? QStringLiteral(":/net/net/t1013wspartend.xmt") : ":/net/net/t183padwspartend.xmt";
+    if (const int r =
+            processTemplatePartInString(request, first, withSchemaBase(values), TemplatePlain))
         return r;
     request += body;
     return processTemplatePartInString(request, end, TemplateValues(), TemplatePlain);

@@ -147,8 +147,8 @@ int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray
             file->write("response error\n\n");
         return 1;
     }
-    const MyTiXmlHandle body = MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement(
-        "soapenv:Body");
+    const MyTiXmlHandle body =
+        MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement("soapenv:Body");
     const MyTiXmlHandle response = body.FirstChildElement(
         replyKind == 101 ? "FrrmsNetfileReturnResponse" : "t1rsp:NetfileReturnResponse");
     const TiXmlElement *resultCode = response.FirstChildElement("ResultCode").ToElement();
@@ -173,9 +173,8 @@ int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray
         }
     } else {
         result.accepted = false;
-        const TiXmlElement *fault = body.FirstChildElement("soapenv:Fault")
-                                        .FirstChildElement("faultstring")
-                                        .ToElement();
+        const TiXmlElement *fault =
+            body.FirstChildElement("soapenv:Fault").FirstChildElement("faultstring").ToElement();
         if (fault) {
             const char *text = fault->GetText();
             result.details = replyTextToHtml(QString::fromUtf8(text ? text : ""));

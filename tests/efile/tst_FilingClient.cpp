@@ -1,12 +1,18 @@
 // The filing web-service client against a real HTTPS server on 127.0.0.1: the requests it
 // builds, the replies it reads and every wrong answer a server can give.
+#include "LocalServer.h"
+#include "ModalDriver.h"
+#include "ScriptedPresenter.h"
+#include "TestCertificates.h"
+#include "TestMain.h"
 #include "app/CT1AppConfig.h"
+#include "efile/DlgFilingTerm.h"
 #include "efile/FilingExchanges.h"
 #include "ordane/MyTiXmlHandle.h"
 #include "ordane/QWebClient.h"
-#include "LocalServer.h"
-#include "TestCertificates.h"
-#include "TestMain.h"
+
+#include <QApplication>
+#include <QLabel>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -130,6 +136,9 @@ private slots:
     void resultFile_data();
     void resultFile();
     void termsReplies();
+    void confirmTerms_data();
+    void confirmTerms();
+    void trisRequest();
 
 private:
     FilingSetup setup() const;
@@ -320,9 +329,8 @@ void TestFilingClient::netfileReplies_data()
         << "1"
         << "Rejected<br/><br/><br/><br/><a href='https://a.example/1'>One</a><br/><br/>"
            "<a href='https://a.example/2'>Two</a><br/>";
-    QTest::newRow("processing error")
-        << netfileReply("1", kProcessingError) << false << ""
-        << "12134" << QString(kProcessingDetails);
+    QTest::newRow("processing error") << netfileReply("1", kProcessingError) << false << ""
+                                      << "12134" << QString(kProcessingDetails);
     QTest::newRow("fault") << envelope("<soapenv:Fault><faultstring>Server &lt;busy&gt;"
                                        "</faultstring></soapenv:Fault>")
                            << false << ""
@@ -395,11 +403,10 @@ void TestFilingClient::efileReplies_data()
         << ""
         << ""
         << "XML fault error, no details.";
-    QTest::newRow("nothing expected")
-        << envelope("<Other/>") << 111 << false << "-1"
-        << ""
-        << ""
-        << "Efile error, no response, nor fault error";
+    QTest::newRow("nothing expected") << envelope("<Other/>") << 111 << false << "-1"
+                                      << ""
+                                      << ""
+                                      << "Efile error, no response, nor fault error";
     QTest::newRow("not XML") << QByteArray("<html>oops") << 113 << false << "-1"
                              << ""
                              << "response error"
@@ -435,27 +442,30 @@ void TestFilingClient::wrongServers_data()
     QTest::addColumn<int>("requests");
 
     const QString failed = QStringLiteral(" Online filing failed.\n");
-    QTest::newRow("HTTP 500 page")
-        << LocalServer::Response::answer(500, "<html><body>Oops</html>") << 1
-        << "response error (HTTP status 500)" << 1;
-    QTest::newRow("malformed XML") << LocalServer::Response::answer(200, "<a><b></a>") << 1
-                                   << "response error" << 1;
-    QTest::newRow("empty body") << LocalServer::Response::answer(200, "") << 1
-                                << "response error" << 1;
-    QTest::newRow("deep nesting")
-        << LocalServer::Response::answer(200, QByteArray("<a>").repeated(100000)) << 1
-        << "response error" << 1;
+    QTest::newRow("HTTP 500 page") << LocalServer::Response::answer(500, "<html><body>Oops</html>")
+                                   << 1 << "response error (HTTP status 500)" << 1;
+    QTest::newRow("malformed XML")
+        << LocalServer::Response::answer(200, "<a><b></a>") << 1 << "response error" << 1;
+    QTest::newRow("empty body") << LocalServer::Response::answer(200, "") << 1 << "response error"
+                                << 1;
+    QTest::newRow("deep nesting") << LocalServer::Response::answer(
+                                         200, QByteArray("<a>").repeated(100000))
+                                  << 1 << "response error" << 1;
     QTest::newRow("closed before any byte")
         << LocalServer::Response::closeWithoutAnswer() << -20
-        << failed + "The connection to 127.0.0.1 closed before any answer; the request was not sent again.\n" << 1;
+        << failed + "The connection to 127.0.0.1 closed before any answer; the request was not "
+                    "sent again.\n"
+        << 1;
     QTest::newRow("closed mid-body")
         << LocalServer::Response::cutBody(netfileReply("0", "<t1rsp:Confirmation/>")) << -20
-        << failed + "The reply from 127.0.0.1 broke off: Connection closed\n" << 1;
+        << failed + "The reply from 127.0.0.1 broke off: Connection closed\n"
+        << 1;
     QTest::newRow("silent") << LocalServer::Response::neverAnswer() << -20
-                            << failed + "No answer from 127.0.0.1 within 800 ms.\n" << 1;
-    QTest::newRow("dripping")
-        << LocalServer::Response::drip(QByteArray(200, 'x'), 50) << -20
-        << failed + "The reply from 127.0.0.1 did not end within 2500 ms.\n" << 1;
+                            << failed + "No answer from 127.0.0.1 within 800 ms.\n"
+                            << 1;
+    QTest::newRow("dripping") << LocalServer::Response::drip(QByteArray(200, 'x'), 50) << -20
+                              << failed + "The reply from 127.0.0.1 did not end within 2500 ms.\n"
+                              << 1;
     QTest::newRow("3 MiB") << LocalServer::Response::answer(200, QByteArray(3 << 20, 'x')) << -20
                            << failed + "The reply from 127.0.0.1 is larger than 2097152 bytes.\n"
                            << 1;
@@ -523,12 +533,20 @@ void TestFilingClient::resultFile()
 
 void TestFilingClient::termsReplies()
 {
-    m_server->setResponse(kNetfilePath,
-                          LocalServer::Response::answer(200, envelope("<Other/>")));
+    m_server->setResponse(kNetfilePath, LocalServer::Response::answer(200, envelope("<Other/>")));
     FilingResult r(0);
     QCOMPARE(requestNetfileTerms(r, false, setup()), 51);
     QCOMPARE(r.resultText, CString("unknown response error parses Netfile Term failed.\n"));
     QVERIFY(m_server->requests().value(0).body.contains("<t1rq:TermsAndConditionsRequest/>"));
+    {
+        ScriptedPresenter presenter;
+        int agreement = 7;
+        QCOMPARE(confirmNetfileTerms(agreement, false, nullptr, setup()), 51);
+        QCOMPARE(agreement, 7);
+        QCOMPARE(
+            presenter.shownTexts(),
+            QStringList{"Msg: unknown response error parses Netfile Term failed.\n; Code: 51."});
+    }
 
     m_server->setResponse(
         kNetfilePath,
@@ -545,7 +563,7 @@ void TestFilingClient::termsReplies()
     QCOMPARE(ok.details, CString("Agree\r\n\r\n"));
     QCOMPARE(ok.confirmation, CString("Terms"));
     QCOMPARE(ok.resultText, CString("https://a.example/t"));
-    QVERIFY(m_server->requests().value(1).body.contains("<t1rq:RefileTermsAndConditionsRequest/>"));
+    QVERIFY(m_server->requests().value(2).body.contains("<t1rq:RefileTermsAndConditionsRequest/>"));
 
     // The placeholder host fails at once, with the client's reason, and sends nothing.
     FilingSetup placeholder = setup();
@@ -561,7 +579,74 @@ void TestFilingClient::termsReplies()
     QCOMPARE(requestNetfileTerms(ssl, false, untrusted), -50);
     QVERIFY2(ssl.resultText.contains("The secure connection to 127.0.0.1 failed"),
              qPrintable(ssl.resultText));
-    QCOMPARE(m_server->requests().size(), 2);
+    QCOMPARE(m_server->requests().size(), 3);
+}
+
+void TestFilingClient::confirmTerms_data()
+{
+    QTest::addColumn<bool>("reFile");
+    QTest::addColumn<bool>("agree");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("agreement");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("agreed") << false << true << 0 << 1 << "https://a.example/t";
+    QTest::newRow("declined") << false << false << 10 << 2 << "https://a.example/t";
+    QTest::newRow("ReFile uses the fixed page") << true << true << 0 << 1 << kReFileTermsPage;
+}
+
+void TestFilingClient::confirmTerms()
+{
+    QFETCH(bool, reFile);
+    QFETCH(bool, agree);
+    QFETCH(QString, shown);
+    m_server->setResponse(
+        kNetfilePath,
+        LocalServer::Response::answer(
+            200, envelope("<t1rsp:TermsAndConditionsResponse><t1rsp:TermsAndConditions>"
+                          "<t1rsp:EnglishMessage><t1rsp:MessageText>Agree</t1rsp:MessageText>" +
+                          link("https://a.example/t", "Terms") +
+                          "</t1rsp:EnglishMessage></t1rsp:TermsAndConditions>"
+                          "</t1rsp:TermsAndConditionsResponse>")));
+    // The link label of the dialog, read while it is up (before the driver answers it).
+    QString shownLink;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&shownLink] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            if (auto *label = modal->findChild<QLabel *>("lblLink"))
+                shownLink = label->text();
+    });
+    probe.start(5);
+    ModalDriver driver;
+    ModalAction action;
+    if (agree)
+        action.ticks.insert("fld_bAgree", true);
+    action.button = agree ? "OK" : "Cancel";
+    driver.queue(action);
+    int agreement = 0;
+    QTEST(confirmNetfileTerms(agreement, reFile, nullptr, setup()), "status");
+    QTEST(agreement, "agreement");
+    QCOMPARE(driver.seen().value(0).title, QString("Terms"));
+    QCOMPARE(shownLink, DlgFilingTerm::linkHtml(shown));
+}
+
+void TestFilingClient::trisRequest()
+{
+    TemplateValues values;
+    values.insert("efilerid", CString("X1234"));
+    values.insert("sin", CString("046454286"));
+    QString request;
+    QVERIFY(buildTrisRequest(true, values, "<body/>", request) != 0);
+    QCOMPARE(request, QString());
+    QCOMPARE(buildTrisRequest(false, values, "<padrq:Body/>", request), 0);
+    QVERIFY(request.startsWith("<soap-env:Envelope xmlns=\"https://schemas.tax-authority.invalid"
+                               "/xmlns/padrq/request/1-0-0\""));
+    QVERIFY(request.contains("<padrq:TransmitterEfilerNumber>X1234</"));
+    QVERIFY(request.endsWith("<padrq:TaxpayerSocialInsuranceNumber>046454286</padrq:"
+                             "TaxpayerSocialInsuranceNumber>\r\n<padrq:Body/></padrq:"
+                             "PadCreateRequest>\r\n</soap-env:Body>\r\n</soap-env:Envelope>"));
+    TiXmlDocument doc;
+    doc.Parse(request.toUtf8().constData());
+    QVERIFY2(!doc.Error(), doc.ErrorDesc());
 }
 
 QV_TEST_MAIN(TestFilingClient)
