@@ -95,15 +95,8 @@ int postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult 
         file.write("Efile request creation failed.\n");
         return 104;
     }
-    if (setup.modeDebug || setup.fullLog) {
-        file.write(maskSecrets(request));
-        file.flush();
-        if (!setup.fullLog)
-            file.close();
-    } else {
-        file.write(setup.eolServer.toUtf8() + "\n" + time.toUtf8() + "\n");
-        file.flush();
-    }
+    writeRequestHead(file, setup.modeDebug || setup.fullLog, setup.fullLog, request,
+                     setup.eolServer, time);
     try {
         QByteArray reply;
         const SoapPostOutcome outcome =

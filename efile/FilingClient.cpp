@@ -288,3 +288,17 @@ void FilingResultFile::close()
     delete m_file;
     m_file = nullptr;
 }
+
+void writeRequestHead(FilingResultFile &file, bool dumpRequest, bool keepOpen,
+                      const QByteArray &request, const CString &host, const CString &time)
+{
+    if (dumpRequest) {
+        file.write(maskSecrets(request));
+        file.flush();
+        if (!keepOpen)
+            file.close();
+    } else {
+        file.write(host.toUtf8() + "\n" + time.toUtf8() + "\n");
+        file.flush();
+    }
+}

@@ -112,3 +112,8 @@ public:
 private:
     QFile *m_file = nullptr;
 };
+
+// The start of a return exchange's result file: with dumpRequest the request (secrets
+// masked), the file then closed unless keepOpen; otherwise the host line and the time line.
+void writeRequestHead(FilingResultFile &file, bool dumpRequest, bool keepOpen,
+                      const QByteArray &request, const CString &host, const CString &time);

@@ -200,14 +200,7 @@ int postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResul
         file.write(result.resultText);
         return -10;
     }
-    if (setup.modeDebug) {
-        file.write(maskSecrets(request));
-        if (!setup.fullLog)
-            file.close();
-    } else {
-        file.write(setup.netfileServer.toUtf8() + "\n" + time.toUtf8() + "\n");
-        file.flush();
-    }
+    writeRequestHead(file, setup.modeDebug, setup.fullLog, request, setup.netfileServer, time);
     try {
         QByteArray reply;
         const SoapPostOutcome outcome =

@@ -475,14 +475,29 @@ void TestFilingClient::wrongServers()
 {
     QFETCH(LocalServer::Response, response);
     QFETCH(int, status);
+    QFETCH(QString, resultText);
     QFETCH(int, requests);
     m_server->setResponse(kNetfilePath, response);
     TemplateValues values = netfileValues();
     FilingResult r(1);
     QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), status);
-    QTEST(QString(r.resultText), "resultText");
+    QCOMPARE(QString(r.resultText), resultText);
     QCOMPARE(r.accepted, false);
     QCOMPARE(m_server->requests().size(), requests);
+    // Every one of these servers read the whole request: the return may have arrived.
+    QCOMPARE(r.requestSent, true);
+
+    // The EFILE exchange meets the same server: 113 for an unreadable reply, 106 for a failed
+    // post, whose record carries the client's reason without the NETFILE note.
+    m_server->setResponse(kEfilePath, response);
+    TemplateValues efile = efileValues(false);
+    FilingResult e(1);
+    const QString failedNote = QStringLiteral(" Online filing failed.\n");
+    QCOMPARE(postEfileReturn(efile, kReturnXml, e, setup()), status == 1 ? 113 : 106);
+    QCOMPARE(QString(e.resultText),
+             status == 1 ? resultText : resultText.mid(failedNote.size()).chopped(1));
+    QCOMPARE(e.accepted, false);
+    QCOMPARE(m_server->requests().size(), 2 * requests);
 }
 
 void TestFilingClient::resultFile_data()
@@ -570,6 +585,7 @@ void TestFilingClient::termsReplies()
     placeholder.netfileServer = CT1AppConfig::productionHost;
     FilingResult refused(0);
     QCOMPARE(requestNetfileTerms(refused, false, placeholder), -50);
+    QCOMPARE(refused.requestSent, false);
     QVERIFY(refused.resultText.startsWith(
         " read Netfile Term failed or network interruption.\nThe host ws.tax-authority.invalid"));
     // A server whose certificate the client does not trust gets nothing either.
