@@ -506,14 +506,18 @@ void TestFilingClient::resultFile_data()
     QTest::addColumn<bool>("fullLog");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QByteArray>("efileTail");
     const QByteArray fault =
         envelope("<soapenv:Fault><faultstring>Down</faultstring></soapenv:Fault>");
-    QTest::newRow("plain") << false << false << fault << QByteArray("\nDown\n\n");
-    QTest::newRow("full log only") << false << true << fault << QByteArray("\nDown\n\n");
-    QTest::newRow("testing") << true << false << fault
-                             << QByteArray("</soapenv:Body></soapenv:Envelope>");
+    const QByteArray requestEnd = "</soapenv:Body></soapenv:Envelope>";
+    QTest::newRow("plain") << false << false << fault << QByteArray("\nDown\n\n")
+                           << QByteArray("\nDown\n");
+    QTest::newRow("full log only") << false << true << fault << QByteArray("\nDown\n\n")
+                                   << QByteArray("</soapenv:Envelope>.\n\nDown\n");
+    QTest::newRow("testing") << true << false << fault << requestEnd << requestEnd;
     QTest::newRow("testing, full log, not XML")
-        << true << true << QByteArray("nope") << QByteArray("response error\n\n");
+        << true << true << QByteArray("nope") << QByteArray("response error\n\n")
+        << QByteArray("nope.\n\n");
 }
 
 void TestFilingClient::resultFile()
@@ -543,7 +547,11 @@ void TestFilingClient::resultFile()
     TemplateValues efile = efileValues(false);
     FilingResult e(1);
     postEfileReturn(efile, kReturnXml, e, s);
-    QVERIFY(!readFile(s.resultFilePath).contains("s3cret"));
+    const QByteArray efileLogged = readFile(s.resultFilePath);
+    QFETCH(QByteArray, efileTail);
+    QVERIFY2(efileLogged.endsWith(efileTail), efileLogged.constData());
+    QVERIFY(!efileLogged.contains("s3cret"));
+    QCOMPARE(efileLogged.contains("<ef:PasswordID>****</ef:PasswordID>"), modeDebug || fullLog);
 }
 
 void TestFilingClient::termsReplies()
