@@ -133,6 +133,8 @@ private slots:
     void efileReplies();
     void wrongServers_data();
     void wrongServers();
+    void slowServers_data();
+    void slowServers();
     void resultFile_data();
     void resultFile();
     void termsReplies();
@@ -498,6 +500,33 @@ void TestFilingClient::wrongServers()
              status == 1 ? resultText : resultText.mid(failedNote.size()).chopped(1));
     QCOMPARE(e.accepted, false);
     QCOMPARE(m_server->requests().size(), 2 * requests);
+}
+
+void TestFilingClient::slowServers_data()
+{
+    QTest::addColumn<LocalServer::Response>("response");
+    const QByteArray reply = netfileReply(
+        "0", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>SLOW1</t1rsp:ConfirmationCode>"
+             "</t1rsp:Confirmation>");
+    // Far within the limits that slowServers sets, so a loaded machine cannot fail them.
+    QTest::newRow("answer after a pause") << LocalServer::Response::delayed(reply, 400);
+    QTest::newRow("a byte at a time") << LocalServer::Response::drip(reply, 2);
+}
+
+void TestFilingClient::slowServers()
+{
+    QFETCH(LocalServer::Response, response);
+    m_server->setResponse(kNetfilePath, response);
+    const QWebClient::Limits tight = QWebClient::filingLimits();
+    QWebClient::filingLimits() = {10000, 30000, QWebClient::DefaultMaxReplyBytes};
+    TemplateValues values = netfileValues();
+    FilingResult r(1);
+    const int status = postNetfileReturn(values, kReturnXml, r, setup());
+    QWebClient::filingLimits() = tight;
+    QCOMPARE(status, 0);
+    QCOMPARE(r.accepted, true);
+    QCOMPARE(r.confirmation, CString("SLOW1"));
+    QCOMPARE(m_server->requests().size(), 1);
 }
 
 void TestFilingClient::resultFile_data()

@@ -257,6 +257,12 @@ protected:
             case Response::EndlessChunked:
                 startEndless(socket, response);
                 break;
+            case Response::Delayed:
+                QTimer::singleShot(response.intervalMs, socket, [socket, response] {
+                    socket->write(headBytes(response) + response.body);
+                    socket->disconnectFromHost();
+                });
+                break;
             case Response::CutBody:
                 socket->write(headBytes(response) + response.body.left(response.body.size() / 2));
                 socket->disconnectFromHost();
@@ -411,5 +417,13 @@ LocalServer::Response LocalServer::Response::cutBody(const QByteArray &body)
 {
     Response r = answer(200, body);
     r.kind = CutBody;
+    return r;
+}
+
+LocalServer::Response LocalServer::Response::delayed(const QByteArray &body, int delayMs)
+{
+    Response r = answer(200, body);
+    r.kind = Delayed;
+    r.intervalMs = delayMs;
     return r;
 }
