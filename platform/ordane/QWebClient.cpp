@@ -4,6 +4,7 @@
 #include "ordane/RegularFile.h"
 
 #include <QEventLoop>
+#include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -11,6 +12,43 @@
 #include <QSslError>
 #include <QStringList>
 #include <QTimer>
+
+namespace {
+
+// The request body as a device that refuses to rewind. Qt's HTTP layer sends a request again
+// when its connection closed before the first reply byte, rewinding the body first; a body
+// that cannot be rewound makes that a failed request instead, so a filing never reaches a
+// server twice.
+class OneShotBody : public QIODevice
+{
+public:
+    explicit OneShotBody(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+
+    qint64 size() const override { return m_data.size(); }
+    bool reset() override { return false; }
+
+protected:
+    qint64 readData(char *out, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qint64(m_data.size()) - pos());
+        if (n <= 0)
+            return 0;
+        memcpy(out, m_data.constData() + pos(), size_t(n));
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+};
+
+} // namespace
+
+QWebClient::Limits &QWebClient::filingLimits()
+{
+    static Limits limits{FilingIdleMs, FilingTotalMs, DefaultMaxReplyBytes};
+    return limits;
+}
 
 QWebClient::QWebClient(const QByteArray &url, bool flag)
     : m_url(QString::fromUtf8(url), QUrl::StrictMode), m_flag(flag),
@@ -105,36 +143,6 @@ QByteArray quotedParameter(const QByteArray &value)
     return '"' + quoted + '"';
 }
 
-// A sequential device over the body, so that Qt cannot rewind it to send the request again
-// on a new connection: the send either happens once or fails.
-class SendOnceDevice : public QIODevice
-{
-public:
-    explicit SendOnceDevice(const QByteArray &bytes) : m_bytes(bytes) {}
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override
-    {
-        return m_bytes.size() - m_pos + QIODevice::bytesAvailable();
-    }
-    bool reset() override { return false; }
-    bool seek(qint64) override { return false; }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        const qint64 n = qMin(maxSize, qint64(m_bytes.size()) - m_pos);
-        if (n <= 0)
-            return m_pos >= m_bytes.size() ? -1 : 0;
-        memcpy(data, m_bytes.constData() + m_pos, size_t(n));
-        m_pos += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_bytes;
-    qint64 m_pos = 0;
-};
 } // namespace
 
 QByteArray QWebClient::multipartBody(const QByteArray &boundary, const QByteArray &fieldName,
@@ -175,7 +183,7 @@ bool QWebClient::sendUpload(QString &reply, const QByteArray &authorization)
         multipartBody(boundary, m_uploadField, m_uploadName, contents, m_fields);
     QByteArray bytes;
     const bool replied =
-        send(body, "multipart/form-data; boundary=" + boundary, authorization, bytes, {}, true);
+        send(body, "multipart/form-data; boundary=" + boundary, authorization, bytes);
     if (!replied)
         return false;
     reply = QString::fromUtf8(bytes);
@@ -185,6 +193,7 @@ bool QWebClient::sendUpload(QString &reply, const QByteArray &authorization)
 bool QWebClient::checkBeforeSending()
 {
     m_httpStatus = 0; // the results always describe the latest call
+    m_requestSent = false;
     if (m_sent) {
         fail(AlreadySent, QStringLiteral("This web client has already sent its request."));
         return false;
@@ -208,16 +217,17 @@ bool QWebClient::checkBeforeSending()
 
 bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
                       const QByteArray &authorization, QByteArray &reply,
-                      const QList<QPair<QByteArray, QByteArray>> &extraHeaders, bool sendOnce)
+                      const QList<QPair<QByteArray, QByteArray>> &extraHeaders)
 {
     if (!checkBeforeSending())
         return false;
 
-    // Made before the manager, so it outlives the reply that reads it.
-    SendOnceDevice onceDevice(body);
+    // Declared before the manager so it outlives the reply that reads it.
+    OneShotBody upload(body);
     QNetworkAccessManager manager;
     QNetworkRequest request(m_url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
     for (const auto &header : extraHeaders)
@@ -225,15 +235,13 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     if (m_url.scheme() == QLatin1String("https"))
         request.setSslConfiguration(m_sslConfig);
 
-    QNetworkReply *networkReply = nullptr;
-    if (sendOnce) {
-        onceDevice.open(QIODevice::ReadOnly);
-        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
-        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
-        networkReply = manager.post(request, &onceDevice);
-    } else {
-        networkReply = manager.post(request, body);
-    }
+    QNetworkReply *networkReply = manager.post(request, &upload);
+    const qint64 bodySize = body.size();
+    QObject::connect(networkReply, &QNetworkReply::uploadProgress, networkReply,
+                     [this, bodySize](qint64 sent, qint64) {
+                         if (sent >= bodySize)
+                             m_requestSent = true;
+                     });
     QStringList sslProblems;
     QObject::connect(networkReply, &QNetworkReply::sslErrors, networkReply,
                      [&sslProblems](const QList<QSslError> &errors) {
@@ -303,6 +311,8 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     }
 
     const int status = networkReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status != 0)
+        m_requestSent = true; // a server answers only a request it has read
     if (stop == Stop::None && status != 0) {
         const QByteArray rest = networkReply->readAll();
         if (rest.size() > m_limits.maxReplyBytes - received.size())
@@ -358,6 +368,13 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
              QStringLiteral("The secure connection to %1 failed: %2")
                  .arg(host, sslProblems.isEmpty() ? networkReply->errorString()
                                                   : sslProblems.join(QLatin1String("; "))));
+        return false;
+    }
+    if (networkReply->error() == QNetworkReply::ContentReSendError) {
+        // Qt wanted to send the request again; the body refused to rewind (see OneShotBody).
+        fail(NetworkFailed, QStringLiteral("The connection to %1 closed before any answer; the "
+                                           "request was not sent again.")
+                                .arg(host));
         return false;
     }
     fail(NetworkFailed,

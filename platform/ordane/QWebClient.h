@@ -36,6 +36,9 @@ public:
     static constexpr int DefaultTimeoutMs = 10000;
     static constexpr int DefaultTotalLimitMs = 30000;
     static constexpr qint64 DefaultMaxReplyBytes = 2 * 1024 * 1024;
+    // A filing service may take long to check a return: 60 s of silence, 3 minutes overall.
+    static constexpr int FilingIdleMs = 60000;
+    static constexpr int FilingTotalMs = 180000;
 
     // The bounds of one request, so a caller can keep its own set in one place.
     struct Limits
@@ -104,6 +107,8 @@ public:
     void setMaxReplyBytes(qint64 bytes) { m_limits.maxReplyBytes = bytes; }
     qint64 maxReplyBytes() const { return m_limits.maxReplyBytes; }
     void setLimits(const Limits &limits) { m_limits = limits; }
+    // The bounds every filing post uses; a test may shorten them through filingLimits().
+    static Limits &filingLimits();
     Limits limits() const { return m_limits; }
 
     // The SSL configuration used for https; the default one unless the caller sets another.
@@ -116,6 +121,9 @@ public:
     // After a request: the HTTP status (0 when no reply came) and the failure, if any.
     int httpStatus() const { return m_httpStatus; }
     ErrorCode error() const { return m_error; }
+    // True when the whole request body went out, so a failed post may still have reached the
+    // server (the caller can warn that a return may have arrived although no answer came).
+    bool requestFullySent() const { return m_requestSent; }
     QString errorString() const { return m_errorString; }
 
     // True when host is "invalid" or lies under it (the reserved top-level domain).
@@ -126,7 +134,7 @@ private:
     bool sendUpload(QString &reply, const QByteArray &authorization);
     bool send(const QByteArray &body, const QByteArray &contentType,
               const QByteArray &authorization, QByteArray &reply,
-              const QList<QPair<QByteArray, QByteArray>> &extraHeaders = {}, bool sendOnce = false);
+              const QList<QPair<QByteArray, QByteArray>> &extraHeaders = {});
     bool checkBeforeSending();
     void fail(ErrorCode code, const QString &text);
 
@@ -142,6 +150,7 @@ private:
     QString m_uploadName;
     QByteArray m_uploadField;
     bool m_sent = false;
+    bool m_requestSent = false;
     int m_httpStatus = 0;
     ErrorCode m_error = NoError;
     QString m_errorString;

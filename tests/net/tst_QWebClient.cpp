@@ -399,11 +399,12 @@ void TestQWebClient::closedWithoutAnswer()
     QWebClient client(m_server->url("/broken"));
     client.addQueryItem("a", "1");
     expectFailure(client, QWebClient::NetworkFailed,
-                  "The request to 127.0.0.1 failed: Connection closed");
-    // Qt sends a request once more when its connection closed before any reply byte; both
-    // tries are the same post.
+                  "The connection to 127.0.0.1 closed before any answer; the request was not "
+                  "sent again.");
+    // Qt would send the request again when its connection closed before any reply byte; the
+    // client's body cannot be rewound, so the post reached the server once only.
     const QList<LocalServer::Request> requests = m_server->requests();
-    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests.size(), 1);
     for (const LocalServer::Request &r : requests)
         QCOMPARE(r.body, QByteArray("a=1"));
 }

@@ -257,6 +257,16 @@ protected:
             case Response::EndlessChunked:
                 startEndless(socket, response);
                 break;
+            case Response::Delayed:
+                QTimer::singleShot(response.intervalMs, socket, [socket, response] {
+                    socket->write(headBytes(response) + response.body);
+                    socket->disconnectFromHost();
+                });
+                break;
+            case Response::CutBody:
+                socket->write(headBytes(response) + response.body.left(response.body.size() / 2));
+                socket->disconnectFromHost();
+                break;
             }
         });
         if (m_tls)
@@ -401,4 +411,19 @@ LocalServer::Response LocalServer::takeResponse(const Request &request)
     if (!m_queue.isEmpty())
         return m_queue.takeFirst();
     return Response::answer(404, "No scripted answer for " + request.path);
+}
+
+LocalServer::Response LocalServer::Response::cutBody(const QByteArray &body)
+{
+    Response r = answer(200, body);
+    r.kind = CutBody;
+    return r;
+}
+
+LocalServer::Response LocalServer::Response::delayed(const QByteArray &body, int delayMs)
+{
+    Response r = answer(200, body);
+    r.kind = Delayed;
+    r.intervalMs = delayMs;
+    return r;
 }

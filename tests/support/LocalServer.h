@@ -41,7 +41,9 @@ public:
             CloseWithoutAnswer, // the connection is closed once the request is read
             NeverAnswer,        // the connection stays open and silent
             Drip,               // head at once, then the body one byte per interval
-            EndlessChunked      // chunked body sent again and again, never ended
+            EndlessChunked,     // chunked body sent again and again, never ended
+            CutBody,            // the whole body's length announced, half of it sent, closed
+            Delayed             // the whole answer, after intervalMs of silence
         };
         Kind kind = Answer;
         int status = 200;
@@ -57,6 +59,11 @@ public:
         // Status 200, chunked, chunk after chunk as fast as the client reads, until the client
         // goes or endlessStopMs has passed.
         static Response endlessChunked(const QByteArray &chunk);
+        // Status 200 announcing the body's length, then the first half and the connection
+        // closed: a reply that broke off part-way.
+        static Response cutBody(const QByteArray &body);
+        // Status 200 with the body, sent whole once delayMs have passed.
+        static Response delayed(const QByteArray &body, int delayMs);
     };
 
     // The bound of an endless reply, so a client that never stops it cannot keep the server
