@@ -9,9 +9,10 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
-#include "efile/FilingServices.h"
 #include "efile/BarcodeArchiveSource.h"
+#include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
+#include "print/PrintServices.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
@@ -65,6 +66,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
+    installPrintServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

@@ -1,10 +1,14 @@
 // QWebClient: a blocking HTTP(S) client for one request (form posts and raw bodies).
 #include "ordane/QWebClient.h"
 
+#include "ordane/RegularFile.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QSslError>
 #include <QStringList>
 #include <QTimer>
@@ -13,6 +17,15 @@ QWebClient::QWebClient(const QByteArray &url, bool flag)
     : m_url(QString::fromUtf8(url), QUrl::StrictMode), m_flag(flag),
       m_sslConfig(QSslConfiguration::defaultConfiguration())
 {
+}
+
+QWebClient::QWebClient(const QByteArray &url, const QString &localFile, const QString &uploadName,
+                       const QByteArray &fieldName)
+    : QWebClient(url)
+{
+    m_uploadFile = localFile;
+    m_uploadName = uploadName;
+    m_uploadField = fieldName;
 }
 
 QWebClient::~QWebClient() = default;
@@ -62,6 +75,8 @@ bool QWebClient::isReservedHost(const QString &host)
 
 bool QWebClient::sendForm(QString &reply, const QByteArray &authorization)
 {
+    if (!m_uploadField.isEmpty())
+        return sendUpload(reply, authorization);
     // Every byte outside the unreserved set is escaped, so "+", "&", "=" and spaces in a
     // value arrive as they were typed.
     QByteArray body;
@@ -71,10 +86,123 @@ bool QWebClient::sendForm(QString &reply, const QByteArray &authorization)
         body += field.first.toPercentEncoding() + '=' + field.second.toPercentEncoding();
     }
     QByteArray bytes;
-    const bool replied = send(body, "application/x-www-form-urlencoded", authorization, bytes);
+    const bool replied =
+        send(body, "application/x-www-form-urlencoded", authorization, bytes, {}, m_sendOnce);
     if (replied)
         reply = QString::fromUtf8(bytes);
     return replied;
+}
+
+namespace {
+// A quoted header parameter: quotes, backslashes and line breaks cannot end it early.
+QByteArray quotedParameter(const QByteArray &value)
+{
+    QByteArray quoted;
+    for (char c : value) {
+        if (c == '"' || c == '\\' || c == '\r' || c == '\n')
+            quoted += '_';
+        else
+            quoted += c;
+    }
+    return '"' + quoted + '"';
+}
+
+// A sequential device over the body, so that Qt cannot rewind it to send the request again
+// on a new connection: the send either happens once or fails.
+class SendOnceDevice : public QIODevice
+{
+public:
+    explicit SendOnceDevice(const QByteArray &bytes) : m_bytes(bytes) {}
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override
+    {
+        return m_bytes.size() - m_pos + QIODevice::bytesAvailable();
+    }
+    bool reset() override { return false; }
+    bool seek(qint64) override { return false; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qint64(m_bytes.size()) - m_pos);
+        if (n <= 0)
+            return m_pos >= m_bytes.size() ? -1 : 0;
+        memcpy(data, m_bytes.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+} // namespace
+
+QByteArray QWebClient::multipartBody(const QByteArray &boundary, const QByteArray &fieldName,
+                                     const QString &uploadName, const QByteArray &fileContents,
+                                     const QList<QPair<QByteArray, QByteArray>> &fields)
+{
+    const QByteArray dashes = "--" + boundary;
+    QByteArray body = dashes +
+                      "\r\nContent-Disposition: form-data; name=" + quotedParameter(fieldName) +
+                      "; filename=" + quotedParameter(uploadName.toUtf8()) +
+                      "\r\nContent-Type: application/octet-stream\r\n\r\n" + fileContents + "\r\n";
+    for (const auto &field : fields)
+        body += dashes +
+                "\r\nContent-Disposition: form-data; name=" + quotedParameter(field.first) +
+                "\r\n\r\n" + field.second + "\r\n";
+    return body + dashes + "--\r\n";
+}
+
+bool QWebClient::sendUpload(QString &reply, const QByteArray &authorization)
+{
+    if (m_sent)
+        return checkBeforeSending(); // fails as already sent
+    QByteArray contents;
+    if (readRegularFile(m_uploadFile, contents) != RegularFileRead::Read) {
+        m_sent = true; // nothing went out, and nothing will
+        m_httpStatus = 0;
+        fail(FileUnreadable, QStringLiteral("The file \"%1\" cannot be read.").arg(m_uploadFile));
+        return false;
+    }
+    // A boundary that the contents cannot hold: random bytes, made longer until absent.
+    QByteArray boundary;
+    do {
+        boundary = "----QuorvandelleUpload" +
+                   QByteArray::number(QRandomGenerator::global()->generate64(), 16) +
+                   QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+    } while (contents.contains(boundary));
+    const QByteArray body =
+        multipartBody(boundary, m_uploadField, m_uploadName, contents, m_fields);
+    QByteArray bytes;
+    const bool replied =
+        send(body, "multipart/form-data; boundary=" + boundary, authorization, bytes, {}, true);
+    if (!replied)
+        return false;
+    reply = QString::fromUtf8(bytes);
+    return m_httpStatus >= 200 && m_httpStatus <= 299;
+}
+
+bool QWebClient::getDownloadFile(const QString &path)
+{
+    m_get = true;
+    QByteArray bytes;
+    if (!send(QByteArray(), QByteArray(), QByteArray(), bytes))
+        return false;
+    if (m_httpStatus < 200 || m_httpStatus > 299)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        fail(NetworkFailed, QStringLiteral("The file \"%1\" cannot be written.").arg(path));
+        return false;
+    }
+    if (!file.commit()) {
+        fail(NetworkFailed, QStringLiteral("The file \"%1\" cannot be written.").arg(path));
+        return false;
+    }
+    return true;
 }
 
 bool QWebClient::checkBeforeSending()
@@ -103,14 +231,17 @@ bool QWebClient::checkBeforeSending()
 
 bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
                       const QByteArray &authorization, QByteArray &reply,
-                      const QList<QPair<QByteArray, QByteArray>> &extraHeaders)
+                      const QList<QPair<QByteArray, QByteArray>> &extraHeaders, bool sendOnce)
 {
     if (!checkBeforeSending())
         return false;
 
+    // Made before the manager, so it outlives the reply that reads it.
+    SendOnceDevice onceDevice(body);
     QNetworkAccessManager manager;
     QNetworkRequest request(m_url);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    if (!m_get)
+        request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
     for (const auto &header : extraHeaders)
@@ -118,7 +249,17 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     if (m_url.scheme() == QLatin1String("https"))
         request.setSslConfiguration(m_sslConfig);
 
-    QNetworkReply *networkReply = manager.post(request, body);
+    QNetworkReply *networkReply = nullptr;
+    if (m_get) {
+        networkReply = manager.get(request);
+    } else if (sendOnce) {
+        onceDevice.open(QIODevice::ReadOnly);
+        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+        networkReply = manager.post(request, &onceDevice);
+    } else {
+        networkReply = manager.post(request, body);
+    }
     QStringList sslProblems;
     QObject::connect(networkReply, &QNetworkReply::sslErrors, networkReply,
                      [&sslProblems](const QList<QSslError> &errors) {

@@ -29,7 +29,8 @@ public:
         NetworkFailed,    // refused, closed without a whole reply, name not found ...
         HttpStatusFailed, // a reply came, with a status outside 200 to 299
         ReplyTooLarge,    // the reply grew past the size limit and was cut off
-        Cancelled         // the caller's cancel flag was raised
+        Cancelled,        // the caller's cancel flag was raised
+        FileUnreadable    // the upload's local file could not be read
     };
 
     static constexpr int DefaultTimeoutMs = 10000;
@@ -47,6 +48,11 @@ public:
     // url: the full address as UTF-8 text. The flag is kept for the callers' form; no
     // behaviour depends on it yet.
     explicit QWebClient(const QByteArray &url, bool flag = false);
+    // An upload: post sends multipart/form-data, the local file first as the part fieldName
+    // with the file name uploadName, then the form fields in the order added. The file is
+    // read when posting; one that cannot be read sends nothing.
+    QWebClient(const QByteArray &url, const QString &localFile, const QString &uploadName,
+               const QByteArray &fieldName);
     ~QWebClient();
 
     QWebClient(const QWebClient &) = delete;
@@ -59,9 +65,25 @@ public:
     // empty, is the Base64 of "user:password" and goes out as Basic authorization.
     // True when a whole HTTP reply came, whatever its status (error() tells a status outside
     // 2xx); its body (UTF-8) is then in reply. On a failure reply is left as it was.
+    // An upload is true only with a 2xx reply, and it is sent at most once: a connection
+    // closed before any reply byte fails the upload rather than sending the file again.
     bool post(QString &reply, const QByteArray &credential = QByteArray());
     // The same with the token under the given authorization scheme ("Bearer").
     bool post(QString &reply, const QByteArray &token, const QByteArray &scheme);
+
+    // The multipart/form-data body of an upload and its boundary: the file part, then the
+    // fields, each value as it stands.
+    static QByteArray multipartBody(const QByteArray &boundary, const QByteArray &fieldName,
+                                    const QString &uploadName, const QByteArray &fileContents,
+                                    const QList<QPair<QByteArray, QByteArray>> &fields);
+
+    // A form post that must not reach the server twice (a report, a record): Qt's resending of
+    // a post whose connection closed before any reply byte is turned off, so it fails instead.
+    void setSendOnce(bool once) { m_sendOnce = once; }
+
+    // Fetches the address with GET and writes the body to path through QSaveFile, so the file
+    // is whole or untouched. True only when a 2xx reply came and the file was written.
+    bool getDownloadFile(const QString &path);
 
     // Posts body as it stands with the given content type. True when any HTTP reply came,
     // whatever its status (a SOAP fault comes with 500); its body is in reply.
@@ -109,9 +131,10 @@ public:
 
 private:
     bool sendForm(QString &reply, const QByteArray &authorization);
+    bool sendUpload(QString &reply, const QByteArray &authorization);
     bool send(const QByteArray &body, const QByteArray &contentType,
               const QByteArray &authorization, QByteArray &reply,
-              const QList<QPair<QByteArray, QByteArray>> &extraHeaders = {});
+              const QList<QPair<QByteArray, QByteArray>> &extraHeaders = {}, bool sendOnce = false);
     bool checkBeforeSending();
     void fail(ErrorCode code, const QString &text);
 
@@ -121,6 +144,14 @@ private:
     Limits m_limits;
     QSslConfiguration m_sslConfig;
     const std::atomic<bool> *m_cancel = nullptr;
+    // An upload's local file, its name at the server and the file part's name; empty for
+    // every other request.
+    QString m_uploadFile;
+    QString m_uploadName;
+    QByteArray m_uploadField;
+    // A download asks with GET; every other request is a POST.
+    bool m_get = false;
+    bool m_sendOnce = false;
     bool m_sent = false;
     int m_httpStatus = 0;
     ErrorCode m_error = NoError;
