@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QCryptographicHash>
+#include <QLineEdit>
 #include <QUrlQuery>
 #include <memory>
 
@@ -273,9 +274,12 @@ void TestEsignature::maskedSin_data()
 {
     QTest::addColumn<QString>("sin");
     QTest::addColumn<QString>("masked");
-    QTest::newRow("nine digits") << "046454286" << "0*****286";
-    QTest::newRow("four") << "1234" << "1*****";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("nine digits") << "046454286"
+                                 << "0*****286";
+    QTest::newRow("four") << "1234"
+                          << "1*****";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestEsignature::maskedSin()
@@ -299,11 +303,10 @@ void TestEsignature::login_data()
     QTest::newRow("no access_token")
         << "s3cret" << LocalServer::Response::answer(200, "{\"token\":\"x\"}") << 99 << ""
         << QStringList{kLoginFailed} << 1;
-    QTest::newRow("not JSON") << "s3cret" << LocalServer::Response::answer(200, "<html>")
-                              << 99 << "" << QStringList{kLoginFailed} << 1;
-    QTest::newRow("server error")
-        << "s3cret" << LocalServer::Response::answer(500, kTokenReply) << 99 << ""
-        << QStringList{kLoginFailed} << 1;
+    QTest::newRow("not JSON") << "s3cret" << LocalServer::Response::answer(200, "<html>") << 99
+                              << "" << QStringList{kLoginFailed} << 1;
+    QTest::newRow("server error") << "s3cret" << LocalServer::Response::answer(500, kTokenReply)
+                                  << 99 << "" << QStringList{kLoginFailed} << 1;
     QTest::newRow("post failed") << "s3cret" << LocalServer::Response::closeWithoutAnswer() << 99
                                  << "" << QStringList{kLoginFailed} << 1;
 }
@@ -335,12 +338,10 @@ void TestEsignature::delivery_data()
     QTest::addColumn<LocalServer::Response>("reply");
     QTest::addColumn<QString>("message");
     QTest::newRow("message shown as sent")
-        << "s3cret"
-        << LocalServer::Response::answer(200, "{\"message\":\"Sent to élise, ok\"}")
+        << "s3cret" << LocalServer::Response::answer(200, "{\"message\":\"Sent to élise, ok\"}")
         << "Sent to élise, ok";
-    QTest::newRow("non-ASCII password") << "pâté:€" << LocalServer::Response::answer(
-                                                          201, "{\"message\":\"Queued\"}")
-                                        << "Queued";
+    QTest::newRow("non-ASCII password")
+        << "pâté:€" << LocalServer::Response::answer(201, "{\"message\":\"Queued\"}") << "Queued";
     QTest::newRow("empty object") << "s3cret" << LocalServer::Response::answer(200, "{}")
                                   << "Invalid result returned.{}";
     QTest::newRow("empty message")
@@ -428,35 +429,41 @@ void TestEsignature::status_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("signedAt");
-    QTest::newRow("T183 completed")
-        << FormType::T183
-        << QByteArray("{\"sr_id\":\"a b/7\",\"status\":\"COMPLETED\","
-                      "\"completed_at_utc\":\"2026-03-02T15:04:05Z\"}")
-        << "Status: COMPLETED Signed time: 2026-03-02T15:04:05Z"
-        << QDateTime(QDate(2026, 3, 2), QTime(15, 4, 5), Qt::UTC).toLocalTime().toString(
-               Qt::ISODate);
+    QTest::newRow("T183 completed") << FormType::T183
+                                    << QByteArray("{\"sr_id\":\"a b/7\",\"status\":\"COMPLETED\","
+                                                  "\"completed_at_utc\":\"2026-03-02T15:04:05Z\"}")
+                                    << "Status: COMPLETED Signed time: 2026-03-02T15:04:05Z"
+                                    << QDateTime(QDate(2026, 3, 2), QTime(15, 4, 5), Qt::UTC)
+                                           .toLocalTime()
+                                           .toString(Qt::ISODate);
     QTest::newRow("RC71 completed stores nothing")
         << FormType::RC71
         << QByteArray("{\"sr_id\":\"a b/7\",\"status\":\"COMPLETED\","
                       "\"completed_at_utc\":\"2026-03-02T15:04:05Z\"}")
-        << "Status: COMPLETED Signed time: 2026-03-02T15:04:05Z" << "";
+        << "Status: COMPLETED Signed time: 2026-03-02T15:04:05Z"
+        << "";
     QTest::newRow("another status")
         << FormType::T183 << QByteArray("{\"sr_id\":\"7\",\"status\":\"pending\"}")
-        << "Status: pending Signature time is not available." << "";
+        << "Status: pending Signature time is not available."
+        << "";
     QTest::newRow("no status") << FormType::T183 << QByteArray("{\"sr_id\":\"7\"}")
-                               << "Status:  Signature time is not available." << "";
+                               << "Status:  Signature time is not available."
+                               << "";
     QTest::newRow("completed without time")
         << FormType::T183 << QByteArray("{\"sr_id\":\"7\",\"status\":\"completed\"}")
-        << "Status: completed No signed time is returned." << "";
+        << "Status: completed No signed time is returned."
+        << "";
     QTest::newRow("time not ISO 8601")
         << FormType::T183
         << QByteArray("{\"sr_id\":\"7\",\"status\":\"completed\",\"completed_at_utc\":\"soon\"}")
-        << "Status: completed Signed time: soon" << "";
-    QTest::newRow("no sr_id") << FormType::T183
-                              << QByteArray("{\"status\":\"completed\"}")
-                              << "Invalid result returned.{\"status\":\"completed\"}" << "";
+        << "Status: completed Signed time: soon"
+        << "";
+    QTest::newRow("no sr_id") << FormType::T183 << QByteArray("{\"status\":\"completed\"}")
+                              << "Invalid result returned.{\"status\":\"completed\"}"
+                              << "";
     QTest::newRow("not JSON") << FormType::T183 << QByteArray("<html>busy</html>")
-                              << "Invalid result returned.<html>busy</html>" << "";
+                              << "Invalid result returned.<html>busy</html>"
+                              << "";
 }
 
 void TestEsignature::status()
@@ -468,6 +475,12 @@ void TestEsignature::status()
     m_server->setResponse("/api/signature-requests/a%20b%2F7",
                           LocalServer::Response::answer(200, reply));
     Form_Return *editor = openEditor(returnWithForms("  a b/7 ", "a b/7"));
+    // The T183's page is open, as when the user asks from it.
+    auto *t183 = static_cast<TaxData_T183New *>(editor->family()->getForm(FormType::T183, false));
+    QVERIFY(editor->openForm(0, t183) > 0);
+    auto *shownTime = qobject_cast<QLineEdit *>(boundWidget(editor, "signTimestamp"));
+    QVERIFY(shownTime);
+    QCOMPARE(shownTime->text(), QString());
     editor->querySignatureStatus(formType);
     QFETCH(QString, message);
     QCOMPARE(shown(), QStringList{message});
@@ -476,8 +489,8 @@ void TestEsignature::status()
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent.first().header("Authorization"), QByteArray("Bearer tok-77"));
     QCOMPARE(sent.first().body, QByteArray());
-    auto *t183 = static_cast<TaxData_T183New *>(editor->family()->getForm(FormType::T183, false));
     QCOMPARE(t183->signTimestamp.toText(), signedAt);
+    QCOMPARE(shownTime->text(), signedAt);
     QCOMPARE(t183->isSignedElectronically(), !signedAt.isEmpty());
     QVERIFY(noWaitCursor());
 }
@@ -494,8 +507,7 @@ void TestEsignature::statusWithoutRequest()
 {
     QFETCH(bool, withT183);
     QFETCH(QString, requestId);
-    Form_Return *editor =
-        openEditor(returnWithForms(withT183 ? requestId : QString(), QString()));
+    Form_Return *editor = openEditor(returnWithForms(withT183 ? requestId : QString(), QString()));
     editor->querySignatureStatus(FormType::T183);
     QCOMPARE(shown(), QStringList{"E-Signature request has not been initiated!"});
     QCOMPARE(m_server->requests().size(), 0);
@@ -514,10 +526,10 @@ void TestEsignature::statusFailedLoginLeavesNoWaitCursor()
 void TestEsignature::signedTimeKeptAfterSaveAndReload()
 {
     m_server->setResponse("/api/user/login", LocalServer::Response::answer(200, kTokenReply));
-    m_server->setResponse("/api/signature-requests/r-1",
-                          LocalServer::Response::answer(
-                              200, "{\"sr_id\":\"r-1\",\"status\":\"completed\","
-                                   "\"completed_at_utc\":\"2026-01-31T23:30:00Z\"}"));
+    m_server->setResponse(
+        "/api/signature-requests/r-1",
+        LocalServer::Response::answer(200, "{\"sr_id\":\"r-1\",\"status\":\"completed\","
+                                           "\"completed_at_utc\":\"2026-01-31T23:30:00Z\"}"));
     Form_Return *editor = openEditor(returnWithForms("r-1", QString()));
     editor->querySignatureStatus(FormType::T183);
     const QString path = m_fixture->dir() + "/signed.r25";
@@ -528,8 +540,7 @@ void TestEsignature::signedTimeKeptAfterSaveAndReload()
     auto *t183 = static_cast<TaxData_T183New *>(back->getForm(FormType::T183, false));
     QVERIFY(t183);
     QCOMPARE(t183->isSignedElectronically(), true);
-    QCOMPARE(t183->signedAt().toUTC(),
-             QDateTime(QDate(2026, 1, 31), QTime(23, 30), Qt::UTC));
+    QCOMPARE(t183->signedAt().toUTC(), QDateTime(QDate(2026, 1, 31), QTime(23, 30), Qt::UTC));
 }
 
 void TestEsignature::editorEventsReachTheStatusQuery()
@@ -567,8 +578,8 @@ void TestEsignature::filingReport_data()
                                   << LocalServer::Response::answer(200, QByteArray(200, 'x')) << 0
                                   << "T1" << t1Sig << "30100";
     QTest::newRow("reply of 201") << FormType::T1 << false
-                                  << LocalServer::Response::answer(200, QByteArray(201, 'x'))
-                                  << -99 << "T1" << t1Sig << "30110";
+                                  << LocalServer::Response::answer(200, QByteArray(201, 'x')) << -99
+                                  << "T1" << t1Sig << "30110";
     QTest::newRow("status 500") << FormType::T1135 << true
                                 << LocalServer::Response::answer(500, "{}") << -100 << "t1135"
                                 << t1135Sig << "30100";
@@ -657,12 +668,12 @@ void TestEsignature::clientLetter_data()
     const QByteArray offer3 = templateReply(3, "PDF", "XML");
     QTest::newRow("same version, PDF present") << 3 << true << offer3 << 0 << 3 << false;
     QTest::newRow("same version, PDF missing") << 3 << false << offer3 << 100 << 3 << true;
-    QTest::newRow("newer version") << 3 << true << templateReply(4, "PDF", "XML") << 100 << 4
-                                   << true;
-    QTest::newRow("success false") << 3 << true << QByteArray("{\"success\":false,\"data\":[]}")
-                                   << 111 << 3 << false;
-    QTest::newRow("no success key") << 3 << true << QByteArray("{\"data\":[]}") << 111 << 3
-                                    << false;
+    QTest::newRow("newer version")
+        << 3 << true << templateReply(4, "PDF", "XML") << 100 << 4 << true;
+    QTest::newRow("success false")
+        << 3 << true << QByteArray("{\"success\":false,\"data\":[]}") << 111 << 3 << false;
+    QTest::newRow("no success key")
+        << 3 << true << QByteArray("{\"data\":[]}") << 111 << 3 << false;
     QTest::newRow("not JSON") << 3 << true << QByteArray("maintenance") << 111 << 3 << false;
     QTest::newRow("empty data") << 3 << true << QByteArray("{\"success\":true,\"data\":[]}") << 0
                                 << 3 << false;
@@ -709,8 +720,8 @@ void TestEsignature::clientLetter()
                                                      {"version_info_only", "0"}}));
     QCOMPARE(requestsFor("/files/letter.pdf").size(), downloaded ? 1 : 0);
     QCOMPARE(requestsFor("/files/letter.xml").size(), downloaded ? 1 : 0);
-    QCOMPARE(requestsFor("/files/letter.pdf").value(0).method, downloaded ? QByteArray("GET")
-                                                                          : QByteArray());
+    QCOMPARE(requestsFor("/files/letter.pdf").value(0).method,
+             downloaded ? QByteArray("GET") : QByteArray());
     QCOMPARE(readAll(pdfPath),
              downloaded ? QByteArray("new pdf")
                         : (pdfPresent ? QByteArray("old pdf") : QByteArray("(missing)")));
@@ -737,10 +748,10 @@ void TestEsignature::clientLetterFailedDownloadChangesNothing()
         f.write("old");
     }
     m_server->setResponse("/api/user/login", LocalServer::Response::answer(200, kTokenReply));
-    m_server->setResponse("/api/templates/latest",
-                          LocalServer::Response::answer(
-                              200, templateReply(4, m_server->url("/files/letter.pdf"),
-                                                 m_server->url("/files/missing.xml"))));
+    m_server->setResponse(
+        "/api/templates/latest",
+        LocalServer::Response::answer(200, templateReply(4, m_server->url("/files/letter.pdf"),
+                                                         m_server->url("/files/missing.xml"))));
     m_server->setResponse("/files/letter.pdf", LocalServer::Response::answer(200, "new pdf"));
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
     QCOMPARE(editor->fetchCustomizedClientLetter(dir, dir), 106);
