@@ -12,6 +12,8 @@ const char *const CT1AppConfig::varnexaProduction = "https://api.varnexa.invalid
 const char *const CT1AppConfig::varnexaTest = "https://sandbox.varnexa.invalid";
 const char *const CT1AppConfig::varnexaPublicSite = "https://www.varnexa.invalid";
 const char *const CT1AppConfig::makerWebHost = "www.quorvandelle.invalid";
+const char *const CT1AppConfig::statisticsWebHost = "www.statistics-agency.invalid";
+const char *const CT1AppConfig::governmentWebHost = "www.government.invalid";
 const char *const CT1AppConfig::defaultJvmLibrary =
     "/usr/lib/jvm/default-java/lib/server/libjvm.so";
 
@@ -33,6 +35,8 @@ CT1AppConfig::CT1AppConfig()
     addTextKey("VarnexaServer", &VarnexaServer);
     addTextKey("QuorvandelleWebServer", &QuorvandelleWebServer);
     addTextKey("InfoServer", &InfoServer);
+    addTextKey("StatisticsWebServer", &StatisticsWebServer);
+    addTextKey("GovernmentWebServer", &GovernmentWebServer);
     addTextKey("URL_SEND_RETURN_FILE", &URL_SEND_RETURN_FILE);
     addTextKey("URL_SEND_COMMENT", &URL_SEND_COMMENT);
     addTextKey("LeftPaneSize", &LeftPaneSize);
@@ -108,6 +112,8 @@ void CT1AppConfig::restoreDefaults()
     }
     QuorvandelleWebServer = makerWebHost;
     InfoServer = makerWebHost;
+    StatisticsWebServer = statisticsWebHost;
+    GovernmentWebServer = governmentWebHost;
     URL_SEND_RETURN_FILE = "/fileupload.php";
     URL_SEND_COMMENT = "/commentupload.php";
     NetfileSoftwareDate = "2026-03-03";

@@ -33,6 +33,8 @@ public:
     // The e-signature service's public web site, named to the user in the e-delivery question.
     static const char *const varnexaPublicSite;
     static const char *const makerWebHost;
+    static const char *const statisticsWebHost;
+    static const char *const governmentWebHost;
     // The JVM library of Debian's default JDK: JVMPATH's default.
     static const char *const defaultJvmLibrary;
 
@@ -43,6 +45,9 @@ public:
     CString QuorvandelleWebServer, URL_SEND_RETURN_FILE, URL_SEND_COMMENT;
     // Host (and optional port) of the maker's release-information service.
     CString InfoServer;
+    // Hosts of the statistics agency's and the government's web pages that the information
+    // windows link to (optional path-file keys).
+    CString StatisticsWebServer, GovernmentWebServer;
     CString LeftPaneSize;
     int LeftX, LeftY, Width, Height;
     CString BKColor, FontSize;

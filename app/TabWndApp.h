@@ -47,10 +47,10 @@ public:
     int saveSettingsOnExit();
 
     // Recent return files: the model refilled by the name filter, a file recorded, an entry
-    // (and with deleteFile the file itself) removed.
+    // (and with deleteFile the file itself) removed; false when the file was to go and stays.
     ReturnFileEntriesModel *reloadRecentReturns(const CString &filter);
     int recordRecentReturn(const CString &name1, const CString &name2, const CString &path);
-    void removeRecentReturn(const QModelIndex &index, bool deleteFile);
+    bool removeRecentReturn(const QModelIndex &index, bool deleteFile);
 
     // This build's release date; a later date from the information service is a new release.
     static const char *const releaseDate;

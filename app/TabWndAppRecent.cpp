@@ -2,6 +2,7 @@
 #include "app/TabWndApp.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/ReturnFileEntriesModel.h"
 
@@ -16,12 +17,14 @@ int TabWndApp::recordRecentReturn(const CString &name1, const CString &name2, co
     return CSqliteDBManager::saveRetFile(name1, name2, path);
 }
 
-void TabWndApp::removeRecentReturn(const QModelIndex &index, bool deleteFile)
+bool TabWndApp::removeRecentReturn(const QModelIndex &index, bool deleteFile)
 {
     const CString path = retFileModel->filePathOf(index);
-    // A file that cannot be deleted stays; its entry goes all the same.
+    // A file that cannot be deleted stays; its entry goes all the same, and the caller says so.
+    bool removed = true;
     if (deleteFile && !path.isEmpty())
-        QFile::remove(path);
+        removed = QFile::remove(path) || !QFileInfo::exists(path);
     CSqliteDBManager::deleteRetFileByPath(path.toUtf8());
     retFileModel->removeEntryAt(index.row());
+    return removed;
 }

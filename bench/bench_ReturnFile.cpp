@@ -67,7 +67,7 @@ void BenchReturnFile::initTestCase()
     // Saves write the barcode archives as the program's do.
     installBarcodeArchiveSource();
     // 100 slips and 20 forms for each spouse once the mandatory forms are in.
-    fillCoupledReturn(m_family, 100, 13);
+    fillCoupledReturn(m_family, 100, 12);
     m_family.taxpayer()->m_password.clear();
     bringToLoadedState(m_family);
     const int slips = m_family.taxpayer()->m_slipList.size() + m_family.spouse()->m_slipList.size();

@@ -512,6 +512,10 @@ int IndividualTaxData::CalculatePass1(bool wizardChanged, int changedType, TaxDa
         entry->data->beginCalculation();
         entry->data->setMainTaxProvince(m_province);
     }
+    // The T1's province of residence is the person's province: a new return, a province
+    // change and an imported return set only the person's, and the electronic return and the
+    // page read the T1's.
+    t1.province = m_province;
     for (TaxDataEntryStru *entry : m_slipList)
         entry->data->beginCalculation();
     for (TaxNoteEntryStru *entry : m_noteList)

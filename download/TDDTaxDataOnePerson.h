@@ -4,6 +4,8 @@
 #include "download/TDDRecordGroups.h"
 #include "download/TaxSlip.h"
 
+#include <QSqlDatabase>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -39,6 +41,12 @@ public:
     // the filing page on governmentHost (a deployment value).
     int toHtml(CString &page, const char *sin, const char *updateTime,
                const CString &governmentHost = CString(kGovernmentHostPlaceholder)) const;
+
+    // Stores the parsed record for the S.I.N.: its item text and summary page replace the
+    // taxpayer's tb_taxdata row, the taxpayer row being added when there is none. Failures
+    // are logged only; returns 0.
+    int saveToDatabase(QSqlDatabase &db, FILE *log, const QByteArray &sin,
+                       const QByteArray &itemXml) const;
 
     int slipCount() const { return int(slips.size()); }
 

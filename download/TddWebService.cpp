@@ -318,19 +318,3 @@ bool TddWebService::setReturnedToken(const QByteArray &token)
     m_returnedToken = decoded;
     return false;
 }
-
-int TddWebService::saveTaxDataResponse(FILE *log, const QByteArray &reply)
-{
-    // The downloaded-data store takes the reply here; until it exists nothing is stored.
-    Q_UNUSED(log);
-    Q_UNUSED(reply);
-    return 0;
-}
-
-int TddWebService::saveNoaResponse(FILE *log, const QByteArray &reply)
-{
-    // The notice store takes the reply here; until it exists nothing is stored.
-    Q_UNUSED(log);
-    Q_UNUSED(reply);
-    return 0;
-}

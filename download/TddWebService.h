@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMutex>
+#include <QString>
 #include <atomic>
 #include <cstdio>
 
@@ -10,6 +12,7 @@
 #include "ordane/QWebClient.h"
 
 class TddProgressSink;
+class TiXmlDocument;
 
 // One exists for the whole run, inside TddHttpServer. A download runs the stage step (which
 // ends by opening the sign-in link) and, after the browser's return call, the get step; each
@@ -69,6 +72,12 @@ public:
 
 private:
     QByteArray serviceUrl() const;
+    // The attached sink's S.I.N.s; none without a sink.
+    QList<QByteArray> requestedSins() const;
+    void addTaxpayerMessage(const QString &message);
+    // The start both stores share: the log lines, progress, the pause on a worker and the
+    // parse; false when the reply does not parse.
+    bool beginStore(FILE *log, const QByteArray &reply, TiXmlDocument &doc);
     // Waits the retry time in short slices; false when a stop was requested meanwhile.
     bool waitBeforeRetry() const;
     void setRecordCount(int count);

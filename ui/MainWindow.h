@@ -131,6 +131,8 @@ public slots:
     void on_actionFind_Industry_Code_triggered();
     void on_HelpDirectDepositForm();
     void onSendReturnFile();
+    // The download's dialog: true for Auto-fill My Return (the only mode reached from here).
+    void launchAutoFill(bool autoFill);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -150,6 +152,11 @@ private:
     // After the commit: the run folder must exist for the filing commands.
     bool runFolderReady();
     void notAvailable(QAction *action);
+    // Find Return Files: the dialog, or a message with two returns open.
+    void findReturnFiles();
+    // The host of a linked web site: 0 the maker's, 1 the statistics agency's, 2 the
+    // government's.
+    QString webHost(int which) const;
     // Reads both files and opens the first as a couple with the second's taxpayer.
     void coupleReturnFiles(const QString &firstPath, const QString &secondPath);
     // Runs the neighbour's command on the editor, or says it is not in this build.

@@ -113,50 +113,5 @@ void MainWindow::on_actionSet_Return_for_ReFile_triggered()
 
 void MainWindow::on_actionFind_Return_Files_triggered()
 {
-    notAvailable(ui->actionFind_Return_Files);
-}
-
-void MainWindow::on_actionPreference_triggered()
-{
-    notAvailable(ui->actionPreference);
-}
-
-void MainWindow::on_actionBackground_Color_triggered()
-{
-    notAvailable(ui->actionBackground_Color);
-}
-
-void MainWindow::on_actionAuto_Fill_AFR_triggered()
-{
-    notAvailable(ui->actionAuto_Fill_AFR);
-}
-
-void MainWindow::actionAbout()
-{
-    notAvailable(ui->actionAbout_Quorvandelle);
-}
-
-void MainWindow::on_actionAdd_T5008_slip_triggered()
-{
-    notAvailable(ui->actionAdd_T5008_slip);
-}
-
-void MainWindow::on_actionUpdate_Quorvandelle_triggered()
-{
-    notAvailable(ui->actionUpdate_Quorvandelle);
-}
-
-void MainWindow::on_actionFind_Industry_Code_triggered()
-{
-    notAvailable(ui->actionFind_Industry_Code);
-}
-
-void MainWindow::on_HelpDirectDepositForm()
-{
-    notAvailable(ui->actionDirect_deposit_form);
-}
-
-void MainWindow::onSendReturnFile()
-{
-    notAvailable(ui->actionSend_Return_File_to_Quorvandelle);
+    findReturnFiles();
 }

@@ -47,7 +47,7 @@ const T1Row kIdentification[] = {
     {Input, "maritalChange", "Marital status changed in 2025", 0},
     {Input, "citizen", "Canadian citizen", 0},
     {Input, "elecanauth", "Elections Canada authorization", 0},
-    {Input, "province", "Province or territory of residence on December 31, 2025", 0},
+    {Calculated, "province", "Province or territory of residence on December 31, 2025", 0},
     {Input, "factualResident", "Factual resident of Canada", 0},
     {Input, "entryDate", "Date of entry into Canada", 0},
     {Input, "departureDate", "Date of departure from Canada", 0},

@@ -36,6 +36,12 @@ void RecordingSink::addTaxpayerMessage(const QString &message)
     m_messages.append(message);
 }
 
+QStringList RecordingSink::messages() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_messages;
+}
+
 Reports RecordingSink::reports() const
 {
     QMutexLocker lock(&m_mutex);

@@ -37,6 +37,7 @@ public:
     std::function<void(int value, int code)> onReport;
     Reports reports() const;
     QList<int> recordCounts() const;
+    QStringList messages() const;
     // True once a report of value 99 or more has come.
     bool ended() const;
 

@@ -257,6 +257,9 @@ void TestNewReturn::fromWizardAnswers()
     QCOMPARE(QString(t1->provinceText.value()),
              QString::fromUtf8(Global_Provs_Info[province].name));
     QCOMPARE(taxpayer->m_province, province);
+    // The recalculation that ends the set-up gives the T1 its province of residence, which
+    // the electronic return's province code and the T1 page read.
+    QCOMPARE(t1->province.value(), province);
     QCOMPARE(taxpayer->m_coupled, together);
     QCOMPARE(taxpayer->m_dataVersion, 66098);
     const bool spouseInT1 = status < 2;
