@@ -53,8 +53,7 @@ bool download(const QString &url, const QString &path)
 // Renames from over to, replacing it in one step.
 bool replaceFile(const QString &from, const QString &to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace

@@ -34,8 +34,7 @@ void buildSignatureString(const QByteArray &func, const QString &formCode, const
                 QString::fromLatin1(signatureKey);
 }
 
-QByteArray signatureDigest(const QByteArray &func, const QString &formCode,
-                            const QString &subject)
+QByteArray signatureDigest(const QByteArray &func, const QString &formCode, const QString &subject)
 {
     QString signature;
     buildSignatureString(func, formCode, subject, signature);

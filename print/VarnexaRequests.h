@@ -9,22 +9,21 @@ class QWebClient;
 
 namespace Varnexa {
 
-// The product code and tax year, sent as "sw".
-extern const char *const softwareCode;   // "T1RW2025"
-extern const char *const loginType;      // "Velquistor"
-extern const char *const deliveryFunc;   // "DOCDELI"
-extern const char *const filingFunc;     // "FLNGRCD"
-extern const char *const taxYear;        // "2025"
-extern const char *const networkFailed;  // "Network query failed, check firewall settings."
-extern const char *const invalidResult;  // "Invalid result returned."
-extern const char *const noAccountText;  // the account message of the service operations
+// The fixed texts of the requests ("sw", "login_type", "func") and of the messages.
+extern const char *const softwareCode;  // "T1RW2025"
+extern const char *const loginType;     // "Velquistor"
+extern const char *const deliveryFunc;  // "DOCDELI"
+extern const char *const filingFunc;    // "FLNGRCD"
+extern const char *const taxYear;       // "2025"
+extern const char *const networkFailed; // "Network query failed, check firewall settings."
+extern const char *const invalidResult; // "Invalid result returned."
+extern const char *const noAccountText; // the account message of the service operations
 
 // "T1RW2025" + func + "T1RW2025_" + formCode + subject + the signature key, no separators.
 void buildSignatureString(const QByteArray &func, const QString &formCode, const QString &subject,
                           QString &signature);
 // "msg1": the SHA-256 of the UTF-8 signature string as 64 lower-case hexadecimal characters.
-QByteArray signatureDigest(const QByteArray &func, const QString &formCode,
-                            const QString &subject);
+QByteArray signatureDigest(const QByteArray &func, const QString &formCode, const QString &subject);
 
 // Form codes: of the printed form in an e-delivery request, and of a filed form in a report.
 QString deliveryFormCode(int formType);

@@ -2,10 +2,10 @@
 // PDF and the status query of a T183 or RC71 e-signature request.
 #include "print/VarnexaRequests.h"
 
+#include "app/CJsonUtil.h"
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/WaitCursor.h"
-#include "app/CJsonUtil.h"
 #include "brevant/BrevantForms.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
@@ -96,8 +96,8 @@ void Form_Return::sendVarnexaDelivery(int formType, const QString &email, const 
                                 .toUtf8());
         client.addQueryItem("msg1", signatureDigest(deliveryFunc, formCode, sin));
         client.addQueryItem("login_type", loginType);
-        ok = answered(client, client.post(reply, accountCredential(config.VarnexaEmail,
-                                                                    config.VarnexaPswd)));
+        ok = answered(
+            client, client.post(reply, accountCredential(config.VarnexaEmail, config.VarnexaPswd)));
     }
     QString message;
     if (!ok) {
@@ -168,11 +168,10 @@ void Form_Return::querySignatureStatus(int formType)
                     if (hasStatus)
                         message += status;
                     CString completedAt;
-                    const bool completed =
-                        hasStatus && status.compare(QLatin1String("completed"),
-                                                    Qt::CaseInsensitive) == 0;
-                    if (completed && json.getString("completed_at_utc", completedAt) ==
-                                         CJsonUtil::Ok) {
+                    const bool completed = hasStatus && status.compare(QLatin1String("completed"),
+                                                                       Qt::CaseInsensitive) == 0;
+                    if (completed &&
+                        json.getString("completed_at_utc", completedAt) == CJsonUtil::Ok) {
                         message += QStringLiteral(" Signed time: %1").arg(completedAt);
                         QDateTime at = QDateTime::fromString(completedAt, Qt::ISODate);
                         if (at.isValid()) {

@@ -82,8 +82,7 @@ void TestWebDownload::download()
     QVERIFY(!sent.isEmpty());
     QCOMPARE(sent.first().method, QByteArray("GET"));
     QCOMPARE(sent.first().body, QByteArray());
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{"target.pdf"});
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"target.pdf"});
 }
 
 void TestWebDownload::unwritableTarget()
