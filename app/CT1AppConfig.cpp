@@ -10,6 +10,7 @@ const char *const CT1AppConfig::certTestHost = "certtest.tax-authority.invalid";
 const char *const CT1AppConfig::signInHost = "signin.tax-authority.invalid";
 const char *const CT1AppConfig::varnexaProduction = "https://api.varnexa.invalid";
 const char *const CT1AppConfig::varnexaTest = "https://sandbox.varnexa.invalid";
+const char *const CT1AppConfig::varnexaPublicSite = "https://www.varnexa.invalid";
 const char *const CT1AppConfig::makerWebHost = "www.quorvandelle.invalid";
 const char *const CT1AppConfig::statisticsWebHost = "www.statistics-agency.invalid";
 const char *const CT1AppConfig::governmentWebHost = "www.government.invalid";

@@ -30,6 +30,8 @@ public:
     static const char *const signInHost;
     static const char *const varnexaProduction;
     static const char *const varnexaTest;
+    // The e-signature service's public web site, named to the user in the e-delivery question.
+    static const char *const varnexaPublicSite;
     static const char *const makerWebHost;
     static const char *const statisticsWebHost;
     static const char *const governmentWebHost;

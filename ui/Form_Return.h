@@ -64,6 +64,23 @@ public:
     // message when that library is not in this build).
     void requestSignature(int formType, const QString &command);
     void requestSignatureStatus(int formType);
+
+    // The e-signature service (print/): each operation logs in afresh and blocks under the
+    // wait cursor until the reply has come.
+    bool hasVarnexaCredentials();
+    // 0 with the token set, 112 without an account, 99 when the login failed.
+    int loginVarnexa(QString &token);
+    void sendVarnexaDelivery(int formType, const QString &email, const QString &sin,
+                             const QString &firstName, const QString &pdfPath);
+    // formType: 96 (T183) or 53 (RC71).
+    void querySignatureStatus(int formType);
+    // 0 reported or reports off, -1 no account, -99 a reply of more than 200 characters, -100
+    // no 2xx reply.
+    int reportFiling(int formType, bool accepted, const QString &confirmation,
+                     const QString &message);
+    // 100 deployed, 0 nothing newer, 106 request or download failed, 111 unreadable reply,
+    // or the login's 112 or 99.
+    int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
     void gotoForm(int formType);
 
     // Commands on the forms, slips and notes of the person on screen (Form_ReturnCommands.cpp).

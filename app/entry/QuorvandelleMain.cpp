@@ -12,6 +12,7 @@
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
+#include "print/PrintServices.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
@@ -65,6 +66,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
+    installPrintServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

@@ -9,6 +9,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QSslError>
 #include <QStringList>
 #include <QTimer>
@@ -190,6 +191,27 @@ bool QWebClient::sendUpload(QString &reply, const QByteArray &authorization)
     return m_httpStatus >= 200 && m_httpStatus <= 299;
 }
 
+bool QWebClient::getDownloadFile(const QString &path)
+{
+    m_get = true;
+    QByteArray bytes;
+    if (!send(QByteArray(), QByteArray(), QByteArray(), bytes))
+        return false;
+    if (m_httpStatus < 200 || m_httpStatus > 299)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        fail(NetworkFailed, QStringLiteral("The file \"%1\" cannot be written.").arg(path));
+        return false;
+    }
+    if (!file.commit()) {
+        fail(NetworkFailed, QStringLiteral("The file \"%1\" cannot be written.").arg(path));
+        return false;
+    }
+    return true;
+}
+
 bool QWebClient::checkBeforeSending()
 {
     m_httpStatus = 0; // the results always describe the latest call
@@ -226,8 +248,10 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     OneShotBody upload(body);
     QNetworkAccessManager manager;
     QNetworkRequest request(m_url);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
-    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    if (!m_get) {
+        request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    }
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
     for (const auto &header : extraHeaders)
@@ -235,13 +259,18 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
     if (m_url.scheme() == QLatin1String("https"))
         request.setSslConfiguration(m_sslConfig);
 
-    QNetworkReply *networkReply = manager.post(request, &upload);
-    const qint64 bodySize = body.size();
-    QObject::connect(networkReply, &QNetworkReply::uploadProgress, networkReply,
-                     [this, bodySize](qint64 sent, qint64) {
-                         if (sent >= bodySize)
-                             m_requestSent = true;
-                     });
+    QNetworkReply *networkReply = nullptr;
+    if (m_get) {
+        networkReply = manager.get(request);
+    } else {
+        networkReply = manager.post(request, &upload);
+        const qint64 bodySize = body.size();
+        QObject::connect(networkReply, &QNetworkReply::uploadProgress, networkReply,
+                         [this, bodySize](qint64 sent, qint64) {
+                             if (sent >= bodySize)
+                                 m_requestSent = true;
+                         });
+    }
     QStringList sslProblems;
     QObject::connect(networkReply, &QNetworkReply::sslErrors, networkReply,
                      [&sslProblems](const QList<QSslError> &errors) {

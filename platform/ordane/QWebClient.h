@@ -80,6 +80,10 @@ public:
                                     const QString &uploadName, const QByteArray &fileContents,
                                     const QList<QPair<QByteArray, QByteArray>> &fields);
 
+    // Fetches the address with GET and writes the body to path through QSaveFile, so the file
+    // is whole or untouched. True only when a 2xx reply came and the file was written.
+    bool getDownloadFile(const QString &path);
+
     // Posts body as it stands with the given content type. True when any HTTP reply came,
     // whatever its status (a SOAP fault comes with 500); its body is in reply.
     bool postData(const QByteArray &body, const QByteArray &contentType, QByteArray &reply);
@@ -149,6 +153,8 @@ private:
     QString m_uploadFile;
     QString m_uploadName;
     QByteArray m_uploadField;
+    // A download asks with GET; every other request is a POST.
+    bool m_get = false;
     bool m_sent = false;
     bool m_requestSent = false;
     int m_httpStatus = 0;
