@@ -5,6 +5,7 @@
 
 #include "efile/FilingLinks.h"
 #include "ordane/FileHelpers.h"
+#include "ordane/QWebClient.h"
 #include "ui_DlgFilingTerm.h"
 
 DlgFilingTerm::DlgFilingTerm(bool reFile, QWidget *parent)
@@ -23,9 +24,7 @@ QString DlgFilingTerm::linkHtml(const QString &link)
     // The link may come from a service reply: only a web address becomes a link, and every
     // character of it is escaped so that it adds no markup of its own.
     const QUrl url(link);
-    const QString scheme = url.scheme().toLower();
-    if (link.isEmpty() || !url.isValid() || (scheme != "http" && scheme != "https") ||
-        url.host().isEmpty())
+    if (link.isEmpty() || !url.isValid() || !QWebClient::isWebAddress(link) || url.host().isEmpty())
         return QString();
     const QString escaped = link.toHtmlEscaped();
     return QString("<a href=\"%1\">%2</a>").arg(escaped, escaped);

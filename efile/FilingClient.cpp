@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QUrl>
 
 #include <tinyxml.h>
 
@@ -79,8 +78,7 @@ void hyperlinksToHtml(CString &target, const TiXmlElement *first)
         const QString href = getElementSubEleStringText(e, "t1rsp:HyperlinkTarget");
         const QString text = replyTextToHtml(getElementSubEleStringText(e, "t1rsp:HyperlinkText"));
         // Only a web address becomes a link; anything else keeps its text alone.
-        const QString scheme = QUrl(href.trimmed()).scheme().toLower();
-        if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        if (QWebClient::isWebAddress(href.trimmed()))
             target += QLatin1String("<a href='") + href.toHtmlEscaped() + QLatin1String("'>") +
                       text + QLatin1String("</a><br/>");
         else

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QUrl>
 #include <QtDebug>
 
 #include <cstdio>
@@ -35,12 +34,6 @@ const char *const clientLetterXml = "t1_clientletter_own.xml";
 QString targetPath(const QString &folder, const char *name)
 {
     return folder + QDir::separator() + QString::fromLatin1(name);
-}
-
-bool isWebAddress(const QString &text)
-{
-    const QString scheme = QUrl(text).scheme();
-    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
 bool download(const QString &url, const QString &path)
@@ -135,7 +128,7 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     qInfo() << "tempVer:" << version;
     const QString pdfUrl = offer.value(QLatin1String("template_pdf_url")).toString();
     const QString xmlUrl = offer.value(QLatin1String("template_xml_url")).toString();
-    if (!isWebAddress(pdfUrl) || !isWebAddress(xmlUrl))
+    if (!QWebClient::isWebAddress(pdfUrl) || !QWebClient::isWebAddress(xmlUrl))
         return 111;
     // Both files arrive beside their targets first, so the print folders hold either the old
     // pair or the new pair, never one of each.

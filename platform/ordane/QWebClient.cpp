@@ -111,6 +111,12 @@ bool QWebClient::isReservedHost(const QString &host)
     return name == QLatin1String("invalid") || name.endsWith(QLatin1String(".invalid"));
 }
 
+bool QWebClient::isWebAddress(const QString &text)
+{
+    const QString scheme = QUrl(text).scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
 bool QWebClient::sendForm(QString &reply, const QByteArray &authorization)
 {
     if (!m_uploadField.isEmpty())

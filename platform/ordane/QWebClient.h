@@ -132,6 +132,8 @@ public:
 
     // True when host is "invalid" or lies under it (the reserved top-level domain).
     static bool isReservedHost(const QString &host);
+    // True for an http or https address: the only kind a reply's link may open.
+    static bool isWebAddress(const QString &text);
 
 private:
     bool sendForm(QString &reply, const QByteArray &authorization);
