@@ -101,6 +101,11 @@ public:
     // The number of review messages; 0 when the return passes.
     int validateReturn(unsigned char edition, bool offerWarnings, bool askBeforeErrors);
     void unsetReFile();
+    // The T1135 on its own (efile/): its check, with the messages shown, returns how many
+    // there are; filing returns 0 once the filing dialog ran, 111 without a T1135 or its XML,
+    // 118 when the form has errors.
+    int validateT1135(unsigned char edition, int formType, bool showSuccess, bool askFirst);
+    int fileT1135Online();
     // "<return folder>/<person's default file name>_SlipSummary.html".
     QString slipSummaryPath();
 
