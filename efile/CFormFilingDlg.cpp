@@ -181,8 +181,8 @@ void CFormFilingDlg::showFormInfo(const QString &name, const QString &sin)
     m_sin = sin;
     if (m_formCode == FormType::T1135 || m_formCode == FormType::T1013)
         m_layout->lbl1->setText(tr(textsFor(m_formCode).title));
-    m_layout->lbl2->setText(tr("This filing is for <b>%1 (%2)</b>")
-                                .arg(name.toHtmlEscaped(), sin.toHtmlEscaped()));
+    m_layout->lbl2->setText(
+        tr("This filing is for <b>%1 (%2)</b>").arg(name.toHtmlEscaped(), sin.toHtmlEscaped()));
 }
 
 void CFormFilingDlg::accept()
@@ -227,10 +227,10 @@ int CFormFilingDlg::fileT1135(TemplateValues &values)
     const QString title = QStringLiteral("T1135 Web Service Result");
     const QString time = timeText();
     if (code != 0) {
-        showInformation(withClientError(QStringLiteral("Error filing T1135, return code = %1.")
-                                            .arg(code),
-                                        result.transportError),
-                        this);
+        showInformation(
+            withClientError(QStringLiteral("Error filing T1135, return code = %1.").arg(code),
+                            result.transportError),
+            this);
         return code;
     }
 
@@ -273,8 +273,7 @@ int CFormFilingDlg::fileAuthForm(TemplateValues &values)
 
     TrisFilingResult result;
     beginWaitCursor();
-    const int code =
-        postTrisFiling(t1013, values, m_formBody ? *m_formBody : QString(), result);
+    const int code = postTrisFiling(t1013, values, m_formBody ? *m_formBody : QString(), result);
     endWaitCursor();
 
     const QString name = QString::fromUtf8(m_formName);
@@ -308,8 +307,7 @@ int CFormFilingDlg::fileAuthForm(TemplateValues &values)
         if (TabWndApp *app = appInstance())
             app->appendFilingRecord(m_name, resultText, result.confirmationNumber,
                                     result.messageText);
-        showFilingResult(this, title, resultText, plainToHtml(body), QString(),
-                         runFilePath(false));
+        showFilingResult(this, title, resultText, plainToHtml(body), QString(), runFilePath(false));
         return 0;
     }
 

@@ -80,10 +80,9 @@ int parseTrisResponse(const TiXmlElement *root, TrisFilingResult &result)
 
     const MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault");
     if (const TiXmlElement *f = fault.ToElement()) {
-        result.messageText += QLatin1String(" Fault code: ") +
-                              getElementSubEleStringText(f, "faultcode") +
-                              QLatin1String(" details:") +
-                              getElementSubEleStringText(f, "faultstring");
+        result.messageText +=
+            QLatin1String(" Fault code: ") + getElementSubEleStringText(f, "faultcode") +
+            QLatin1String(" details:") + getElementSubEleStringText(f, "faultstring");
         const TiXmlElement *description = fault.FirstChildElement("Detail")
                                               .FirstChildElement("SystemSoapFaultType")
                                               .FirstChildElement("description")
@@ -142,9 +141,8 @@ int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &bo
     int code = 0;
     QByteArray reply;
     try {
-        const SoapPostOutcome outcome =
-            postFilingSoap(setup, setup.t1013Server, isT1013 ? kTrisServicePath : kPadServicePath,
-                           request, reply);
+        const SoapPostOutcome outcome = postFilingSoap(
+            setup, setup.t1013Server, isT1013 ? kTrisServicePath : kPadServicePath, request, reply);
         if (!outcome.replied) {
             file.write("T1013 web service failed.\n");
             result.messageText = "web service failed.";

@@ -8,8 +8,7 @@
 #include "ui/DlgValidationMsgs.h"
 #include "ui/Form_Return.h"
 
-int Form_Return::validateT1135(unsigned char edition, int formType, bool showSuccess,
-                               bool askFirst)
+int Form_Return::validateT1135(unsigned char edition, int formType, bool showSuccess, bool askFirst)
 {
     if (formType == FormType::T1135 && m_family) {
         std::list<ValidationMsgGroup *> groups;

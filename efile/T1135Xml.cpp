@@ -35,8 +35,7 @@ int makeT1135Part1(QString &out, TemplateValues &values)
 
 int makeT1135EndPart(QString &out, const TemplateValues &values)
 {
-    return processTemplatePartInString(out, templatePath("t1135partend"), values,
-                                       TemplateResource);
+    return processTemplatePartInString(out, templatePath("t1135partend"), values, TemplateResource);
 }
 
 int FamilyTaxData::generateT1135Xml(QString &out)

@@ -30,13 +30,12 @@ const CategoryElement kCategoryElements[] = {
     {TaxData_T1135New::FundsOutsideCanada, "t1135:FundsHeldOutsideCanada", false, false},
     {TaxData_T1135New::SharesOfNonResidentCorporations, "t1135:SharesOfNonResidentCorporation",
      false, true},
-    {TaxData_T1135New::IndebtednessOwedByNonResidents, "t1135:IndebtednessOwedByNonResident",
-     false, true},
+    {TaxData_T1135New::IndebtednessOwedByNonResidents, "t1135:IndebtednessOwedByNonResident", false,
+     true},
     {TaxData_T1135New::InterestsInNonResidentTrusts, "t1135:InterestInNonResidentTrust", true,
      true},
     {TaxData_T1135New::RealPropertyOutsideCanada, "t1135:RealPropertyOutsideCanada", false, true},
-    {TaxData_T1135New::OtherPropertyOutsideCanada, "t1135:OtherPropertyOutsideCanada", false,
-     true},
+    {TaxData_T1135New::OtherPropertyOutsideCanada, "t1135:OtherPropertyOutsideCanada", false, true},
     {TaxData_T1135New::PropertyWithCanadianDealer, "t1135:PropertyHeldWithCanadianDealer", false,
      true},
 };
@@ -85,8 +84,7 @@ void writeProperty(QString &content, const CategoryElement &element, const CTabl
     content += QLatin1String("\t");
     writeXMLOpenTagString(content, element.tag);
     content += kLineEnd;
-    writeChild(content, "t1135:PropertyDescription",
-               textOf(table, row, T::ColDescription));
+    writeChild(content, "t1135:PropertyDescription", textOf(table, row, T::ColDescription));
     const QString country = textOf(table, row, T::ColCountry).toUpper();
     if (!country.isEmpty())
         writeChild(content, "t1135:CountryCode", country);

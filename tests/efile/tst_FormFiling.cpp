@@ -93,10 +93,10 @@ QByteArray t1135Reply(const QByteArray &code, const QByteArray &inner)
                 "</t1rsp:FileReturnResponse></FrrmsNetfileReturnResponse>");
 }
 
-const QByteArray kT1135Confirmed = t1135Reply(
-    "0", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>T99</t1rsp:ConfirmationCode>"
-         "<t1rsp:EnglishMessage><t1rsp:MessageText>Received</t1rsp:MessageText>"
-         "</t1rsp:EnglishMessage></t1rsp:Confirmation>");
+const QByteArray kT1135Confirmed =
+    t1135Reply("0", "<t1rsp:Confirmation><t1rsp:ConfirmationCode>T99</t1rsp:ConfirmationCode>"
+                    "<t1rsp:EnglishMessage><t1rsp:MessageText>Received</t1rsp:MessageText>"
+                    "</t1rsp:EnglishMessage></t1rsp:Confirmation>");
 const QByteArray kT1135Rejected =
     t1135Reply("1234", "<t1rsp:Rejection><t1rsp:EnglishMessage><t1rsp:MessageText>Rejected"
                        "</t1rsp:MessageText></t1rsp:EnglishMessage></t1rsp:Rejection>");
@@ -258,6 +258,8 @@ private slots:
     void t1135Outcomes_data();
     void t1135Outcomes();
     void declinedTermsPostNothing();
+    void testingModeAsksForTheTestCase_data();
+    void testingModeAsksForTheTestCase();
     void authFiling_data();
     void authFiling();
 
@@ -379,10 +381,10 @@ void TestFormFiling::trisReader_data()
                 "</trisr:ResponseCodes>" +
                 trisDetail("2", "C9"))
         << 2 << "C9" << QStringList{"B1", "F1", "E1"} << "response codes: B1 F1 E1 ";
-    QTest::newRow("no batch detail") << tris(batchCodes) << 0 << "" << QStringList{"A1", "B2"}
-                                     << "response codes: A1 B2 ";
-    QTest::newRow("count not a number") << tris(trisDetail("one", "C1")) << 0 << "C1"
-                                        << QStringList{} << "response codes: ";
+    QTest::newRow("no batch detail")
+        << tris(batchCodes) << 0 << "" << QStringList{"A1", "B2"} << "response codes: A1 B2 ";
+    QTest::newRow("count not a number")
+        << tris(trisDetail("one", "C1")) << 0 << "C1" << QStringList{} << "response codes: ";
     QTest::newRow("soap fault")
         << soap("<soapenv:Fault><faultcode>soapenv:Server</faultcode><faultstring>Boom"
                 "</faultstring><Detail><SystemSoapFaultType><description><englishMessageText>"
@@ -394,9 +396,8 @@ void TestFormFiling::trisReader_data()
         << soap("<soapenv:Fault><faultcode>c</faultcode><faultstring>s</faultstring>"
                 "</soapenv:Fault>")
         << 0 << "" << QStringList{} << "response codes:  Fault code: c details:s";
-    QTest::newRow("another envelope prefix")
-        << tris(trisDetail("1", "C123") + batchCodes, "env") << 0 << "" << QStringList{}
-        << "response codes: ";
+    QTest::newRow("another envelope prefix") << tris(trisDetail("1", "C123") + batchCodes, "env")
+                                             << 0 << "" << QStringList{} << "response codes: ";
 }
 
 void TestFormFiling::trisReader()
@@ -431,12 +432,11 @@ void TestFormFiling::padReader_data()
     QTest::newRow("confirmation") << pad(confirmation) << "P77" << QStringList{"100", "101"}
                                   << "Accepted\nQueued\n";
     QTest::newRow("confirmation and rejection")
-        << pad(confirmation + "<Rejection>" + padDescription("300", "Bad account") +
-               "</Rejection>")
+        << pad(confirmation + "<Rejection>" + padDescription("300", "Bad account") + "</Rejection>")
         << "P77" << QStringList{"300"} << "Bad account\n";
     QTest::newRow("confirmation without descriptions")
-        << pad("<Confirmation><ConfirmationNumber>P77</ConfirmationNumber></Confirmation>")
-        << "P77" << QStringList{} << "";
+        << pad("<Confirmation><ConfirmationNumber>P77</ConfirmationNumber></Confirmation>") << "P77"
+        << QStringList{} << "";
     QTest::newRow("the last section wins")
         << pad("<ProcessingError>" + padDescription("400", "Later") + "</ProcessingError>" +
                "<SystemError>" + padDescription("500", "Down") + "</SystemError>")
@@ -479,12 +479,14 @@ void TestFormFiling::padExchange_data()
 
     const QByteArray confirmed = pad("<Confirmation><ConfirmationNumber>P77</ConfirmationNumber>" +
                                      padDescription("100", "Accepted") + "</Confirmation>");
-    QTest::newRow("confirmation")
-        << LocalServer::Response::answer(200, confirmed) << 0 << "P77" << "Accepted\n"
-        << QByteArray(confirmed + "\n\nxml=>\n" + confirmed + "Accepted\n\n\n");
+    QTest::newRow("confirmation") << LocalServer::Response::answer(200, confirmed) << 0 << "P77"
+                                  << "Accepted\n"
+                                  << QByteArray(confirmed + "\n\nxml=>\n" + confirmed +
+                                                "Accepted\n\n\n");
     const QByteArray bare = confirmed.mid(confirmed.indexOf("<soapenv:Envelope"));
     QTest::newRow("no xml declaration: read from the start")
-        << LocalServer::Response::answer(200, bare) << 0 << "P77" << "Accepted\n"
+        << LocalServer::Response::answer(200, bare) << 0 << "P77"
+        << "Accepted\n"
         << QByteArray(bare + "\n\nxml=>\n" + bare + "Accepted\n\n\n");
     QTest::newRow("text after the envelope is cut off")
         << LocalServer::Response::answer(200, confirmed + "\r\n--end--") << 0 << "P77"
@@ -492,10 +494,12 @@ void TestFormFiling::padExchange_data()
         << QByteArray(confirmed + "\r\n--end--\n\nxml=>\n" + confirmed + "Accepted\n\n\n");
     const QByteArray cut = confirmed.left(confirmed.indexOf("</soapenv:Body>"));
     QTest::newRow("no envelope end: read to the end")
-        << LocalServer::Response::answer(200, cut) << -100 << "" << "response parse failed."
+        << LocalServer::Response::answer(200, cut) << -100 << ""
+        << "response parse failed."
         << QByteArray(cut + "\n\nxml=>\n" + cut + "cannot parse returned response.\n");
     QTest::newRow("not XML") << LocalServer::Response::answer(200, "Service Unavailable") << -100
-                             << "" << "response parse failed."
+                             << ""
+                             << "response parse failed."
                              << QByteArray("Service Unavailable\n\nxml=>\nService Unavailable"
                                            "cannot parse returned response.\n");
     QTest::newRow("post failed") << LocalServer::Response::closeWithoutAnswer() << -10 << ""
@@ -547,8 +551,7 @@ void TestFormFiling::t1013RequestIsNeverGuessed()
     TrisFilingResult result;
     QCOMPARE(postTrisFiling(true, values, "<form/>", result, setup()), -1);
     QCOMPARE(QString(result.messageText), QString("request creation failed."));
-    QCOMPARE(readFile(resultPath()),
-             "\n\n" + kStamp.toUtf8() + "\nrequest creation failed.\n");
+    QCOMPARE(readFile(resultPath()), "\n\n" + kStamp.toUtf8() + "\nrequest creation failed.\n");
     QCOMPARE(requests().size(), 0);
 }
 
@@ -581,16 +584,21 @@ void TestFormFiling::t1135Exchange_data()
     QTest::addColumn<QByteArray>("file"); // after the stamp line
 
     QTest::newRow("confirmation") << LocalServer::Response::answer(200, kT1135Confirmed) << 0 << 1
-                                  << "T99" << "0" << "Received\r\n"
+                                  << "T99"
+                                  << "0"
+                                  << "Received\r\n"
                                   << QByteArray("\n" + kT1135Confirmed + "\nReceived\r\n\n\n");
     QTest::newRow("no confirmation")
-        << LocalServer::Response::answer(200, kT1135Rejected) << 0 << 0 << "" << "1234"
+        << LocalServer::Response::answer(200, kT1135Rejected) << 0 << 0 << ""
+        << "1234"
         << "Rejected<br/>" << QByteArray("\n" + kT1135Rejected + "\nRejected<br/>\n\n");
     QTest::newRow("not XML") << LocalServer::Response::answer(200, "Service Unavailable") << 1 << 0
-                             << "" << "" << ""
-                             << QByteArray("\nService Unavailable\nresponse error\n\n");
+                             << ""
+                             << ""
+                             << "" << QByteArray("\nService Unavailable\nresponse error\n\n");
     QTest::newRow("post failed") << LocalServer::Response::closeWithoutAnswer() << -10 << 0 << ""
-                                 << "" << "" << QByteArray("T1135 web service failed.\n");
+                                 << ""
+                                 << "" << QByteArray("T1135 web service failed.\n");
 }
 
 void TestFormFiling::t1135Exchange()
@@ -644,12 +652,14 @@ void TestFormFiling::dialogTexts_data()
     QTest::addColumn<QString>("submit");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QByteArray>("formName");
-    QTest::newRow("T1135") << 101 << "Submit T1135" << "File T1135 Online" << QByteArray("T1135");
-    QTest::newRow("T1013") << 117 << "Submit E-Auth" << "File E-Auth (T1013) Online"
-                           << QByteArray("T1013");
-    QTest::newRow("PAD") << 181 << "EFile Online" << "Submit Form To CRA" << QByteArray("T185");
-    QTest::newRow("another code") << 96 << "EFile Online" << "Submit Form To CRA"
-                                  << QByteArray("T183");
+    QTest::newRow("T1135") << 101 << "Submit T1135"
+                           << "File T1135 Online" << QByteArray("T1135");
+    QTest::newRow("T1013") << 117 << "Submit E-Auth"
+                           << "File E-Auth (T1013) Online" << QByteArray("T1013");
+    QTest::newRow("PAD") << 181 << "EFile Online"
+                         << "Submit Form To CRA" << QByteArray("T185");
+    QTest::newRow("another code") << 96 << "EFile Online"
+                                  << "Submit Form To CRA" << QByteArray("T183");
 }
 
 void TestFormFiling::dialogTexts()
@@ -715,9 +725,10 @@ void TestFormFiling::t1135Outcomes_data()
     QTest::addColumn<bool>("linksLog");
     QTest::addColumn<QString>("information");
 
-    QTest::newRow("confirmation")
-        << LocalServer::Response::answer(200, kT1135Confirmed) << 1 << "T99" << 1 << true
-        << "T1135 is submitted successfully. Time: " + kStamp << true << QString();
+    QTest::newRow("confirmation") << LocalServer::Response::answer(200, kT1135Confirmed) << 1
+                                  << "T99" << 1 << true
+                                  << "T1135 is submitted successfully. Time: " + kStamp << true
+                                  << QString();
     QTest::newRow("no confirmation")
         << LocalServer::Response::answer(200, kT1135Rejected) << -1 << "" << 1 << false
         << "%1 submission failed. \nThe error codes are [1234].\nTime: " + kStamp << false
@@ -748,13 +759,21 @@ void TestFormFiling::t1135Outcomes()
     family->getTextByKey(17, name);
     family->getTextByKey(1, sin);
     Steps steps;
-    steps.add(Steps::ok());    // the filing dialog
-    steps.add(Steps::agree()); // the terms
+    steps.add(Steps::ok()); // the filing dialog
+    // The terms come while the filing runs: the filing dialog's buttons no longer take a press.
+    bool filingButtonsEnabled = true;
+    steps.add([&filingButtonsEnabled](QWidget *terms) {
+        if (auto *box = terms->parentWidget()->findChild<QDialogButtonBox *>("buttonBox"))
+            filingButtonsEnabled = box->isEnabled();
+        Steps::agree()(terms);
+    });
     if (!heading.isEmpty())
         steps.add(Steps::close()); // the result window
     m_fixture->action("actionFile_T1135_Online")->trigger();
     QTRY_COMPARE(steps.pending(), 0);
 
+    QVERIFY(!filingButtonsEnabled);
+    QCOMPARE(steps.seen.value(1).className, QString("DlgFilingTerm"));
     QCOMPARE(steps.seen.value(0).title, QString("Submit T1135"));
     QCOMPARE(steps.seen.value(0).labels.value("lbl1"), QString("File T1135 Online"));
     QCOMPARE(steps.seen.value(0).labels.value("lbl2"),
@@ -832,6 +851,51 @@ void TestFormFiling::declinedTermsPostNothing()
     QVERIFY(!dialog.isFiled());
 }
 
+void TestFormFiling::testingModeAsksForTheTestCase_data()
+{
+    QTest::addColumn<QString>("answer"); // empty: the input is cancelled
+    QTest::addColumn<QByteArray>("testCaseLine");
+    QTest::newRow("a number") << "12" << QByteArray("<comm:TestCaseIdentifier>12<");
+    QTest::newRow("not a number") << "x7" << QByteArray();
+    QTest::newRow("cancelled") << "" << QByteArray();
+}
+
+void TestFormFiling::testingModeAsksForTheTestCase()
+{
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, testCaseLine);
+    appInstance()->config.MODEDEBUG = true;
+    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
+    Form_Return *editor = openEditor(true);
+    CString xml;
+    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    if (!answer.isEmpty())
+        m_presenter->queueText(answer);
+    CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
+    Steps steps;
+    steps.add(Steps::agree());
+    steps.add(Steps::close());
+    TemplateValues values;
+    QCOMPARE(dialog.fileT1135(values), 0);
+    QVERIFY(dialog.isFiled());
+    QCOMPARE(m_presenter->shown().value(0).kind, QString("input"));
+    QCOMPARE(m_presenter->shown().value(0).title, QString("test ID"));
+    QCOMPARE(m_presenter->shown().value(0).text, QString("Enter testcase ID:"));
+
+    const QByteArray body = firstRequest(requests(), kT1135Path).body;
+    if (testCaseLine.isEmpty())
+        QVERIFY(!body.contains("TestCaseIdentifier"));
+    else
+        QVERIFY(body.contains(testCaseLine));
+    // Testing mode: the result file is the ".ws" one and starts with the request.
+    CString resultFile;
+    appInstance()->netfileLogPath(resultFile, true);
+    QVERIFY(resultFile.endsWith("/netfileresult.ws"));
+    QVERIFY(readFile(resultFile)
+                .startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+                            "<soapenv:Envelope"));
+}
+
 void TestFormFiling::authFiling_data()
 {
     QTest::addColumn<int>("formCode");
@@ -844,9 +908,9 @@ void TestFormFiling::authFiling_data()
     QTest::addColumn<QStringList>("window");
     QTest::addColumn<QStringList>("linkMessage");
 
-    const QByteArray confirmed = pad("<Confirmation><ConfirmationNumber>P77</ConfirmationNumber>" +
-                                     padDescription("A1", "Accepted") +
-                                     padDescription("B2", "Queued") + "</Confirmation>");
+    const QByteArray confirmed =
+        pad("<Confirmation><ConfirmationNumber>P77</ConfirmationNumber>" +
+            padDescription("A1", "Accepted") + padDescription("B2", "Queued") + "</Confirmation>");
     const QString success = "T185 is submitted successfully. Time: " + kStamp;
     QTest::newRow("PAD confirmed")
         << 181 << LocalServer::Response::answer(200, confirmed) << 1 << 1 << "P77" << true
@@ -1005,14 +1069,14 @@ void TestFormFiling::validateT1135_data()
     const QString passes = "Form passes validation check, there are no errors found.";
     QTest::newRow("errors, asked, yes") << false << 101 << false << true << int(QMessageBox::Yes)
                                         << 2 << QStringList{question} << true;
-    QTest::newRow("errors, asked, no") << false << 101 << true << true << int(QMessageBox::No)
-                                       << 2 << QStringList{question} << false;
+    QTest::newRow("errors, asked, no") << false << 101 << true << true << int(QMessageBox::No) << 2
+                                       << QStringList{question} << false;
     QTest::newRow("no errors, success shown")
         << true << 101 << true << false << 0 << 0 << QStringList{passes} << false;
-    QTest::newRow("no errors, quiet") << true << 101 << false << true << 0 << 0 << QStringList{}
-                                      << false;
-    QTest::newRow("another form type") << false << 1 << true << true << 0 << 0
-                                       << QStringList{passes} << false;
+    QTest::newRow("no errors, quiet")
+        << true << 101 << false << true << 0 << 0 << QStringList{} << false;
+    QTest::newRow("another form type")
+        << false << 1 << true << true << 0 << 0 << QStringList{passes} << false;
 }
 
 void TestFormFiling::validateT1135()

@@ -100,8 +100,7 @@ void TestT1135Xml::readsBackWithTinyXml()
              QString("2"));
     QCOMPARE(childText(root, "t1135:TaxpayerAddress/t1135:GlobalProvinceTerritoryStateCode"),
              QString("ON"));
-    QCOMPARE(childText(root, "t1135:TaxpayerAddress/t1135:GlobalPostalZipCode"),
-             QString("M5V2T6"));
+    QCOMPARE(childText(root, "t1135:TaxpayerAddress/t1135:GlobalPostalZipCode"), QString("M5V2T6"));
     QCOMPARE(childText(root, "t1135:TaxpayerAddress/t1135:CountryCode"), QString("CAN"));
     QCOMPARE(childText(root, "t1135:TaxationYearData/t1135:TaxationYearStartDate"),
              QString("2025-01-01"));
@@ -170,13 +169,11 @@ void TestT1135Xml::propertiesLieBetweenParts2And3()
     QCOMPARE(part3 - part2End - 1, int(TaxData_T1135New::CategoryCount));
 
     const TiXmlElement *e = doc.RootElement()->FirstChildElement(tag.toUtf8().constData());
-    const QStringList read{childText(e, "t1135:PropertyDescription"),
-                           childText(e, "t1135:CountryCode"),
-                           childText(e, "t1135:MaximumCostAmount"),
-                           childText(e, "t1135:YearEndCostAmount"),
-                           childText(e, "t1135:IncomeAmount"),
-                           childText(e, "t1135:CapitalReceivedAmount"),
-                           childText(e, "t1135:GainLossAmount")};
+    const QStringList read{
+        childText(e, "t1135:PropertyDescription"), childText(e, "t1135:CountryCode"),
+        childText(e, "t1135:MaximumCostAmount"),   childText(e, "t1135:YearEndCostAmount"),
+        childText(e, "t1135:IncomeAmount"),        childText(e, "t1135:CapitalReceivedAmount"),
+        childText(e, "t1135:GainLossAmount")};
     QCOMPARE(read, values);
 }
 
@@ -210,14 +207,15 @@ void TestT1135Xml::optionalLines_data()
     QTest::addColumn<QString>("preparer");
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QStringList>("absent");
-    QTest::newRow("all given") << "usd" << true << "Owner" << "Lee"
+    QTest::newRow("all given") << "usd" << true << "Owner"
+                               << "Lee"
                                << QStringList{"<t1135:FunctionalCurrencyCode>USD<",
                                               "<t1135:AmendedReturnIndicator>1<",
                                               "<t1135:CertifierPositionTitle>Owner<",
                                               "<t1135:PreparerName>Lee<"}
                                << QStringList{};
-    QTest::newRow("none given") << "" << false << " " << ""
-                                << QStringList{"<t1135:CertifierPhoneNumber>4165550100<"}
+    QTest::newRow("none given") << "" << false << " "
+                                << "" << QStringList{"<t1135:CertifierPhoneNumber>4165550100<"}
                                 << QStringList{"FunctionalCurrencyCode", "AmendedReturnIndicator",
                                                "CertifierPositionTitle", "<t1135:PreparerName>"};
 }
@@ -305,25 +303,35 @@ void TestT1135Xml::checkNamesMissingData_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("message");
-    QTest::newRow("first name") << "givenName" << "T1135: the taxpayer's first name is missing.";
-    QTest::newRow("last name") << "lastName" << "T1135: the taxpayer's last name is missing.";
-    QTest::newRow("sin") << "sin" << "T1135: the taxpayer's social insurance number is missing.";
-    QTest::newRow("street") << "street" << "T1135: the taxpayer's street address is missing.";
-    QTest::newRow("city") << "city" << "T1135: the taxpayer's city is missing.";
-    QTest::newRow("province") << "province" << "T1135: the taxpayer's province is missing.";
-    QTest::newRow("postal code") << "postalCode" << "T1135: the taxpayer's postal code is missing.";
-    QTest::newRow("year start") << "periodFrom" << "T1135: the start of the taxation year is "
-                                                   "missing.";
-    QTest::newRow("year end") << "periodTo" << "T1135: the end of the taxation year is missing.";
-    QTest::newRow("certifier first")
-        << "certifierFirstName" << "T1135: the certifier's first name is missing.";
-    QTest::newRow("certifier last")
-        << "certifierLastName" << "T1135: the certifier's last name is missing.";
-    QTest::newRow("certifier phone")
-        << "certifierPhone" << "T1135: the certifier's telephone number is missing.";
-    QTest::newRow("certification date")
-        << "certificationDate" << "T1135: the certification date is missing.";
-    QTest::newRow("complete") << "" << "";
+    QTest::newRow("first name") << "givenName"
+                                << "T1135: the taxpayer's first name is missing.";
+    QTest::newRow("last name") << "lastName"
+                               << "T1135: the taxpayer's last name is missing.";
+    QTest::newRow("sin") << "sin"
+                         << "T1135: the taxpayer's social insurance number is missing.";
+    QTest::newRow("street") << "street"
+                            << "T1135: the taxpayer's street address is missing.";
+    QTest::newRow("city") << "city"
+                          << "T1135: the taxpayer's city is missing.";
+    QTest::newRow("province") << "province"
+                              << "T1135: the taxpayer's province is missing.";
+    QTest::newRow("postal code") << "postalCode"
+                                 << "T1135: the taxpayer's postal code is missing.";
+    QTest::newRow("year start") << "periodFrom"
+                                << "T1135: the start of the taxation year is "
+                                   "missing.";
+    QTest::newRow("year end") << "periodTo"
+                              << "T1135: the end of the taxation year is missing.";
+    QTest::newRow("certifier first") << "certifierFirstName"
+                                     << "T1135: the certifier's first name is missing.";
+    QTest::newRow("certifier last") << "certifierLastName"
+                                    << "T1135: the certifier's last name is missing.";
+    QTest::newRow("certifier phone") << "certifierPhone"
+                                     << "T1135: the certifier's telephone number is missing.";
+    QTest::newRow("certification date") << "certificationDate"
+                                        << "T1135: the certification date is missing.";
+    QTest::newRow("complete") << ""
+                              << "";
 }
 
 void TestT1135Xml::checkNamesMissingData()
