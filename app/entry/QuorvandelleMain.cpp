@@ -9,6 +9,7 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
+#include "download/MergeDownloadedTaxData.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
@@ -67,6 +68,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
     installPrintServices(neighbourServices());
+    installAutoFillMerge();
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
