@@ -9,6 +9,7 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
+#include "download/DownloadServices.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
@@ -66,6 +67,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
+    installDownloadServices(neighbourServices());
     installPrintServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
