@@ -10,6 +10,7 @@
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
 #include "download/MergeDownloadedTaxData.h"
+#include "download/DownloadServices.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
@@ -67,6 +68,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
+    installDownloadServices(neighbourServices());
     installPrintServices(neighbourServices());
     installAutoFillMerge();
 
