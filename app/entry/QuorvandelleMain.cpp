@@ -16,6 +16,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
+#include "wizards/WizardServices.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -66,6 +67,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
+    installWizardServices(neighbourServices());
     installPrintServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
