@@ -18,6 +18,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
+#include "wizards/WizardServices.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -69,6 +70,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
     installDownloadServices(neighbourServices());
+    installWizardServices(neighbourServices());
     installPrintServices(neighbourServices());
     installAutoFillMerge();
 
