@@ -6,6 +6,7 @@
 #include "TestMain.h"
 #include "brevant/BrevantForms.h"
 #include "download/DataAFR.h"
+#include "download/DownloadServices.h"
 #include "download/MergeDownloadedTaxData.h"
 #include "download/TDDTaxDataOnePerson.h"
 #include "download/TaxSlips.h"
@@ -22,6 +23,7 @@
 #include "model/ReturnFile.h"
 #include "ordane/Clock.h"
 #include "plugin/TestPluginRecorder.h"
+#include "ui/NeighbourServices.h"
 #include "ui/SlipCaption.h"
 
 #include <QTemporaryDir>
@@ -335,17 +337,16 @@ void TestAutoFillMerge::rrspReceipts_data()
 {
     QTest::addColumn<QByteArrayList>("receipts"); // indicator, prior, current per receipt
     QTest::addColumn<QList<double>>("sch7");      // own Mar-Dec, own Jan-Mar, spouse the same
-    QTest::newRow("spouse's plan") << QByteArrayList{"1", "500", "1000"}
-                                   << QList<double>{0, 0, 1000, 500};
+    QTest::newRow("spouse's plan")
+        << QByteArrayList{"1", "500", "1000"} << QList<double>{0, 0, 1000, 500};
     QTest::newRow("own plan") << QByteArrayList{"0", "250", "750.5"}
                               << QList<double>{750.5, 250, 0, 0};
-    QTest::newRow("no indicator is own") << QByteArrayList{"", "0", "40"}
-                                         << QList<double>{40, 0, 0, 0};
-    QTest::newRow("both, summed") << QByteArrayList{"0", "100", "200", "1", "10", "20",
-                                                    "0", "1", "2"}
+    QTest::newRow("no indicator is own")
+        << QByteArrayList{"", "0", "40"} << QList<double>{40, 0, 0, 0};
+    QTest::newRow("both, summed") << QByteArrayList{"0",  "100", "200", "1", "10",
+                                                    "20", "0",   "1",   "2"}
                                   << QList<double>{202, 101, 20, 10};
-    QTest::newRow("all zero") << QByteArrayList{"0", "0", "0", "1", "0.00", ""}
-                              << QList<double>{};
+    QTest::newRow("all zero") << QByteArrayList{"0", "0", "0", "1", "0.00", ""} << QList<double>{};
 }
 
 void TestAutoFillMerge::rrspReceipts()
@@ -380,8 +381,8 @@ void TestAutoFillMerge::rrspLimitAndRepayments()
     IndividualTaxData &person = fixture.taxpayer();
     auto *sch7 = static_cast<TaxData_Sch7 *>(person.getForm(FormType::SCH7, 0, true));
     sch7->contribMarToDec = 321; // receipts that do not count leave this alone
-    auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(
-        person.findWizardData(WizardType::LastYear, true));
+    auto *lastYear =
+        dynamic_cast<TaxData_LastYearAmounts *>(person.findWizardData(WizardType::LastYear, true));
     QVERIFY(lastYear);
     std::unique_ptr<TDDTaxDataOnePerson> record(newRecord());
     addReceipt(*record, "0", "0", "0");
@@ -499,8 +500,7 @@ void TestAutoFillMerge::tuitionWithAndWithoutLastYearData()
         QCOMPARE(double(fixture.t1().fedTuitionCarryForward), withLastYear ? 4321.5 : 11.0);
         QCOMPARE(double(fixture.t1().provTuitionCarryForward), withLastYear ? 1234.0 : 22.0);
         // Schedule 7 takes the limit either way.
-        QCOMPARE(double(formOf<TaxData_Sch7>(person, FormType::SCH7)->rrspDeductionLimit),
-                 5000.0);
+        QCOMPARE(double(formOf<TaxData_Sch7>(person, FormType::SCH7)->rrspDeductionLimit), 5000.0);
         auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(
             person.findWizardData(WizardType::LastYear, false));
         QCOMPARE(lastYear != nullptr, withLastYear);
@@ -637,12 +637,14 @@ void TestAutoFillMerge::installedMergeRunsOnTheCurrentPerson()
     QCOMPARE(family.applyAutoFillData(record.get(), &options), 0);
     QCOMPARE(fixture.taxpayer().m_slipList.size(), 1);
 
-    installAutoFillMerge();
+    NeighbourServices services;
+    installDownloadServices(services);
+    QVERIFY(services.autoFillMyReturn);
     family.setCurrentPersonIndex(-1);
     QCOMPARE(family.applyAutoFillData(record.get(), &options), 0);
     QCOMPARE(fixture.taxpayer().m_slipList.size(), 1);
-    QCOMPARE(slipsOf(*family.spouse()), (QStringList{"1:Hand-entered employer:0",
-                                                     "1:Maple Foods:1", "13:Lakeside LP:1"}));
+    QCOMPARE(slipsOf(*family.spouse()),
+             (QStringList{"1:Hand-entered employer:0", "1:Maple Foods:1", "13:Lakeside LP:1"}));
 }
 
 // The return written to a real file and read again keeps the slips with their mark, the new
@@ -700,7 +702,8 @@ void TestAutoFillMerge::savedAndReadBack()
     int result = -99;
     std::unique_ptr<FamilyTaxData> loaded = loadReturnFile(path, &result, kEdition);
     QVERIFY(loaded);
-    QVERIFY2(result >= 0 && result != ReturnFileVersionRefused, qPrintable(QString::number(result)));
+    QVERIFY2(result >= 0 && result != ReturnFileVersionRefused,
+             qPrintable(QString::number(result)));
     IndividualTaxData &back = *loaded->taxpayer();
     QCOMPARE(slipsOf(back), slips);
     double taxpayer2 = 0, spouse2 = 0, total2 = 0;
