@@ -13,6 +13,7 @@
 #include "marrow/BusinessForms.h"
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalSchedules.h"
+#include "marrow/FormFactory.h"
 #include "marrow/InvestmentSlips.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
@@ -210,6 +211,9 @@ private slots:
     void applyingTwiceCountsOnce();
     void installedMergeRunsOnTheCurrentPerson();
     void savedAndReadBack();
+    void newFieldsSurviveTheFile_data();
+    void newFieldsSurviveTheFile();
+    void dispositionsBeyondTheRoom();
 };
 
 void TestAutoFillMerge::init()
@@ -768,6 +772,159 @@ void TestAutoFillMerge::savedAndReadBack()
     auto *t1 = formOf<TaxData_T1New>(back, FormType::T1);
     QVERIFY(t1->autoFillFlag);
     QCOMPARE(t1->autoFillDate.date(), QDate(2026, 3, 2));
+}
+
+void TestAutoFillMerge::newFieldsSurviveTheFile_data()
+{
+    QTest::addColumn<bool>("slip");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("field");
+    const struct
+    {
+        bool slip;
+        int type;
+        const char *field;
+    } rows[] = {
+        {true, SlipType::T4, "description"},
+        {true, SlipType::T4, "box24Entered"},
+        {true, SlipType::T4, "box26Entered"},
+        {true, SlipType::T4A, "box37"},
+        {true, SlipType::T4A, "box196"},
+        {true, SlipType::T4RSP, "box37"},
+        {true, SlipType::T4RSP, "spousalFlag"},
+        {true, SlipType::T4RIF, "box37"},
+        {true, SlipType::PRPP, "contractNumber"},
+        {true, SlipType::PRPP, "versionDescription"},
+        {true, SlipType::T2202, "box10"},
+        {true, SlipType::T2202, "box11"},
+        {true, SlipType::T2202, "box12"},
+        {true, SlipType::T2202, "box13"},
+        {true, SlipType::T2202, "box14"},
+        {true, SlipType::T2202, "box15"},
+        {true, SlipType::T2202, "sessionDates"},
+        {false, FormType::SCH3, "equityEntries"},
+        {false, FormType::SCH3, "equityEntryCount"},
+        {false, FormType::SCH11, "canadaTrainingCreditLimit"},
+        {false, FormType::SCH15, "fhsaVariableBPriorYear"},
+        {false, FormType::SCH15, "fhsaTransfersFromRrspPriorYear"},
+        {false, FormType::SCH15, "fhsaDesignatedTransfersPriorYear"},
+        {false, FormType::SCH15, "fhsaAnnualLimitPriorYear"},
+        {false, FormType::SCH15, "fhsaDeductionPriorYear"},
+        {false, FormType::SCH15, "fhsaUnusedContributions"},
+        {false, FormType::SCH15, "fhsaCarryforwardCurrentYear"},
+        {false, FormType::SCH15, "fhsaCarryforwardPriorYear"},
+        {false, FormType::SCH15, "fhsaVariableFPriorYear"},
+        {false, FormType::SCH15, "fhsaVariableHPriorYear"},
+        {false, FormType::SCH15, "fhsaContributions"},
+        {false, FormType::SCH15, "fhsaPriorWithdrawalContributions"},
+        {false, FormType::T2125, "description"},
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s %d %s", row.slip ? "slip" : "form", row.type, row.field)
+            << row.slip << row.type << QByteArray(row.field);
+    }
+}
+
+// Each field the download writes keeps its value through a real return file: its name and
+// type are part of the file format.
+void TestAutoFillMerge::newFieldsSurviveTheFile()
+{
+    QFETCH(bool, slip);
+    QFETCH(int, type);
+    QFETCH(QByteArray, field);
+    QTemporaryDir dir;
+    CoupledReturn fixture;
+    QVERIFY(fixture.ok());
+    IndividualTaxData &person = fixture.taxpayer();
+    CTaxData_Form *form = slip ? person.addSlip(type, 0, 0)->data : person.getForm(type, 0, true);
+    QVERIFY(form);
+    CField *written = form->findField(field);
+    QVERIFY(written);
+    switch (written->type()) {
+    case FieldType::Float:
+        static_cast<CFloatField *>(written)->setValue(1234.56);
+        break;
+    case FieldType::Int:
+        static_cast<CIntField *>(written)->setValue(37);
+        break;
+    case FieldType::Bool:
+        static_cast<CBoolField *>(written)->setValue(true);
+        break;
+    case FieldType::String:
+        static_cast<CStringField *>(written)->setValue(QString::fromUtf8("Caisse Érable 42"));
+        break;
+    case FieldType::Table: {
+        auto *table = static_cast<CTableField *>(written);
+        const int last = table->rowCount() - 1;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            CField &cell = table->cell(last, column);
+            if (cell.type() == FieldType::Float)
+                static_cast<CFloatField &>(cell).setValue(10.5 + column);
+            else if (cell.type() == FieldType::String)
+                static_cast<CStringField &>(cell).setValue(QString("row %1").arg(column));
+            else if (cell.type() == FieldType::Bool)
+                static_cast<CBoolField &>(cell).setValue(true);
+        }
+        break;
+    }
+    default:
+        QFAIL("a field type the test does not set");
+    }
+    const QString path = dir.filePath("fields.r25");
+    QCOMPARE(saveReturnFile(*fixture.family, path, kEdition), 0);
+    int result = -99;
+    std::unique_ptr<FamilyTaxData> loaded = loadReturnFile(path, &result, kEdition);
+    QVERIFY(loaded);
+    IndividualTaxData &back = *loaded->taxpayer();
+    CTaxData_Form *read = nullptr;
+    if (slip) {
+        QList<TaxDataEntryStru *> entries;
+        back.collectSlipsOfType(type, entries);
+        read = entries.isEmpty() ? nullptr : entries.last()->data;
+    } else {
+        read = back.getForm(type, 0, false);
+    }
+    QVERIFY(read);
+    const CField *readField = read->findField(field);
+    QVERIFY(readField);
+    QVERIFY2(readField->equals(*written), qPrintable(readField->toText()));
+    // A fresh field differs, so the comparison above can fail.
+    std::unique_ptr<CTaxData_Form> fresh(slip ? createSlip(type) : nullptr);
+    if (fresh)
+        QVERIFY(!fresh->findField(field)->equals(*written));
+}
+
+// Rows that do not fit in Schedule 3's room are left out; those that fit are added.
+void TestAutoFillMerge::dispositionsBeyondTheRoom()
+{
+    CoupledReturn fixture;
+    QVERIFY(fixture.ok());
+    IndividualTaxData &person = fixture.taxpayer();
+    auto *sch3 = static_cast<TaxData_Sch3 *>(person.getForm(FormType::SCH3, 0, true));
+    const int room = TaxData_Sch3::kEquityEntryRoom;
+    QCOMPARE(room, 500);
+    sch3->equityEntryCount = room - 1;
+    std::unique_ptr<TDDTaxDataOnePerson> record(newRecord());
+    addDisposition(*record, "1", "Fits", "10", "20");
+    addDisposition(*record, "2", "Left out", "10", "20");
+    Everything options;
+    person.mergeDownloadedTaxData(record.get(), &options);
+    QCOMPARE(int(sch3->equityEntryCount), room);
+    QCOMPARE(QString(sch3->equityEntries.textAt(room - 1, TaxData_Sch3::EquityDescription).value()),
+             QString("Fits"));
+    QVERIFY(!sch3->AllocateMoreEquityEntries(room + 1));
+    QVERIFY(!sch3->AllocateMoreEquityEntries(-1));
+    QVERIFY(sch3->AllocateMoreEquityEntries(room));
+
+    // A count beyond the room, as a damaged file may hold, is read as the room.
+    sch3->equityEntryCount = 100000;
+    QCOMPARE(sch3->usedEquityEntries(), room);
+    sch3->equityEntryCount = -4;
+    QCOMPARE(sch3->usedEquityEntries(), 0);
+    // Merging onto such a count starts after the rows the table can hold.
+    sch3->equityEntryCount = 100000;
+    person.mergeDownloadedTaxData(record.get(), &options);
+    QCOMPARE(int(sch3->equityEntryCount), room);
 }
 
 QV_TEST_MAIN(TestAutoFillMerge)
