@@ -29,14 +29,30 @@ void TestDataAFR::registersTheFieldsInOrder()
     QStringList names;
     for (const CField *f : data.fields())
         names << QString::fromUtf8(f->name());
-    const QStringList expected{"fld_iFillOption", "fld_bT4",         "fld_bT4A",
-                               "fld_bT4AOAS",     "fld_bT4AP",       "fld_bT4E",
-                               "fld_bT4FHSA",     "fld_bT4RIF",      "fld_bT1204",
-                               "fld_bT3",         "fld_bT5",         "fld_bPRPP",
-                               "fld_bRC62",       "fld_bRC210",      "fld_bT5007",
-                               "fld_bT5008",      "fld_bTuition",    "fld_bT2202",
-                               "fld_bMBSB",       "fld_bInstalment", "fld_bRRSPLimit",
-                               "fld_bT4RSP",      "fld_bRRSPContribution", "fld_bHBPLLP"};
+    const QStringList expected{"fld_iFillOption",
+                               "fld_bT4",
+                               "fld_bT4A",
+                               "fld_bT4AOAS",
+                               "fld_bT4AP",
+                               "fld_bT4E",
+                               "fld_bT4FHSA",
+                               "fld_bT4RIF",
+                               "fld_bT1204",
+                               "fld_bT3",
+                               "fld_bT5",
+                               "fld_bPRPP",
+                               "fld_bRC62",
+                               "fld_bRC210",
+                               "fld_bT5007",
+                               "fld_bT5008",
+                               "fld_bTuition",
+                               "fld_bT2202",
+                               "fld_bMBSB",
+                               "fld_bInstalment",
+                               "fld_bRRSPLimit",
+                               "fld_bT4RSP",
+                               "fld_bRRSPContribution",
+                               "fld_bHBPLLP"};
     QCOMPARE(names, expected);
     QCOMPARE(data.fields().front()->type(), FieldType::Int);
     for (size_t i = 1; i < data.fields().size(); ++i)
