@@ -9,6 +9,7 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
+#include "download/MergeDownloadedTaxData.h"
 #include "download/DownloadServices.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
@@ -17,6 +18,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
+#include "wizards/WizardServices.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -68,7 +70,9 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
     installDownloadServices(neighbourServices());
+    installWizardServices(neighbourServices());
     installPrintServices(neighbourServices());
+    installAutoFillMerge();
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
