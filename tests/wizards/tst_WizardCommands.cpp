@@ -253,6 +253,7 @@ void TestWizardCommands::spouseNonResidentNotUsed()
 
 void TestWizardCommands::changeProvinceWizard_data()
 {
+    QTest::addColumn<bool>("coupled");
     QTest::addColumn<int>("province");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("spouseOnScreen");
@@ -262,20 +263,24 @@ void TestWizardCommands::changeProvinceWizard_data()
     const QString changed = "Tax return file is changed to the new province, you need to save "
                             "file the confirm the changes.";
     QTest::newRow("the same province")
-        << kOntario << "fld_ChgBoth_0" << false
+        << true << kOntario << "fld_ChgBoth_0" << false
         << QStringList{"Tax return province is not changed!"} << kOntario << kOntario;
-    QTest::newRow("both") << kBritishColumbia << "fld_ChgBoth_0" << false << QStringList{changed}
-                          << kBritishColumbia << kBritishColumbia;
+    QTest::newRow("both") << true << kBritishColumbia << "fld_ChgBoth_0" << false
+                          << QStringList{changed} << kBritishColumbia << kBritishColumbia;
     QTest::newRow("current only, the taxpayer")
-        << kBritishColumbia << "fld_ChgBoth_1" << false << QStringList{changed} << kBritishColumbia
-        << kOntario;
+        << true << kBritishColumbia << "fld_ChgBoth_1" << false << QStringList{changed}
+        << kBritishColumbia << kOntario;
     QTest::newRow("current only, the spouse")
-        << kBritishColumbia << "fld_ChgBoth_1" << true << QStringList{changed} << kOntario
+        << true << kBritishColumbia << "fld_ChgBoth_1" << true << QStringList{changed} << kOntario
         << kBritishColumbia;
+    // A single return has no spouse to move.
+    QTest::newRow("single, both asked") << false << kBritishColumbia << "fld_ChgBoth_0" << false
+                                        << QStringList{changed} << kBritishColumbia << 0;
 }
 
 void TestWizardCommands::changeProvinceWizard()
 {
+    QFETCH(bool, coupled);
     QFETCH(int, province);
     QFETCH(QString, answer);
     QFETCH(bool, spouseOnScreen);
@@ -285,8 +290,9 @@ void TestWizardCommands::changeProvinceWizard()
     PluginFolder plugins;
     QVERIFY(plugins.linkRealPlugin(kOntario));
     QVERIFY(plugins.linkRealPlugin(kBritishColumbia));
-    Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 0));
-    // The fixture's view settings open it on the spouse.
+    Form_Return *editor =
+        openEditor(coupled ? EditorFixture::coupledReturn(1, 0) : EditorFixture::singleReturn());
+    // The coupled fixture's view settings open it on the spouse.
     editor->findChild<QComboBox *>("comboBox")->setCurrentIndex(spouseOnScreen ? 1 : 0);
     QCOMPARE(editor->family()->getCurrentPersonIndex(),
              spouseOnScreen ? PersonSpouse : PersonTaxpayer);
