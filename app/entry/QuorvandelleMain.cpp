@@ -16,6 +16,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
+#include "wizards/WizardServices.h"
 
 namespace {
 const char *const applicationName = "Quorvandelle 2025 for NetFile";
@@ -67,6 +68,7 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
     installPrintServices(neighbourServices());
+    installWizardServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
