@@ -20,13 +20,15 @@ bool OptimiserCouple::setUp(int province, int taxpayerAge, int spouseAge)
     return theirs != nullptr;
 }
 
-void OptimiserCouple::addIncome(bool taxpayer, double otherIncome, double pension)
+void OptimiserCouple::addIncome(bool taxpayer, double otherIncome, double pension, double oas)
 {
     IndividualTaxData &person = taxpayer ? *r.family.taxpayer() : *r.family.spouse();
     FieldValues values{{"box28", otherIncome}};
     if (pension > 0)
         values.push_back({"box16", pension});
     LinkedReturn::addSlip(person, SlipType::T4A, values);
+    if (oas > 0)
+        LinkedReturn::addSlip(person, SlipType::T4AOAS, {{"box18", oas}});
 }
 
 void OptimiserCouple::elect(double maximum)

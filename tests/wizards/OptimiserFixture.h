@@ -21,8 +21,9 @@ struct OptimiserCouple
     // False when the province's plug-in could not be linked.
     bool setUp(int province, int taxpayerAge, int spouseAge);
     FamilyTaxData &family() { return r.family; }
-    // Other income (T4A box 28) and, when above 0, a registered pension (T4A box 16).
-    void addIncome(bool taxpayer, double otherIncome, double pension = 0);
+    // Other income (T4A box 28) and, when above 0, a registered pension (T4A box 16) and Old
+    // Age Security (T4A(OAS) box 18).
+    void addIncome(bool taxpayer, double otherIncome, double pension = 0, double oas = 0);
     // Both halves of the pension-split election, the taxpayer transferring; the split amount
     // on both starts at 0 and the maximum is half the pension.
     void elect(double maximum);

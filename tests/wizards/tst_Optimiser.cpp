@@ -447,20 +447,37 @@ void TestOptimiser::pensionSplitAgainstEveryDollar_data()
     QTest::addColumn<int>("spouseAge");
     QTest::addColumn<double>("taxpayerIncome");
     QTest::addColumn<double>("pension");
+    QTest::addColumn<double>("taxpayerOas");
     QTest::addColumn<double>("spouseIncome");
+    QTest::addColumn<double>("spouseOas");
     QTest::addColumn<double>("maximum");
     QTest::addColumn<bool>("plainEndsAbove");
-    // The split starts at the walk's point; the range stays a few thousand dollars wide.
-    QTest::newRow("ON 72/66 around the OAS recovery")
-        << int(ProvinceCode::ON) << 72 << 66 << 70000.0 << 26000.0 << 44000.0 << 3000.0 << false;
-    QTest::newRow("BC 66/64 around the age amount")
-        << int(ProvinceCode::BC) << 66 << 64 << 30000.0 << 20000.0 << 45000.0 << 2500.0 << false;
-    // From the top bracket to the lowest, the balance falls to the maximum itself, 0.09 past
-    // the last point a level of 0.1 reaches.
-    QTest::newRow("AB 66/66 falling to an upper bound off the grid")
-        << int(ProvinceCode::AB) << 66 << 66 << 300000.0 << 4000.0 << 20000.0 << 1999.99 << true;
+    // The taxpayer transfers; the ranges stay a few thousand dollars wide. Most couples have
+    // their lowest balance inside the range: the receiver's pension amount, the age amount
+    // and the OAS recovery bend the balance there.
+    QTest::newRow("ON 72/66, both in the OAS recovery")
+        << int(ProvinceCode::ON) << 72 << 66 << 75000.0 << 20000.0 << 8000.0 << 95000.0 << 8000.0
+        << 4000.0 << false;
+    QTest::newRow("BC 72/66, both in the OAS recovery")
+        << int(ProvinceCode::BC) << 72 << 66 << 75000.0 << 20000.0 << 8000.0 << 95000.0 << 8000.0
+        << 4000.0 << false;
+    QTest::newRow("AB 72/66, the receiver in the age-amount range")
+        << int(ProvinceCode::AB) << 72 << 66 << 60000.0 << 20000.0 << 8000.0 << 50000.0 << 8000.0
+        << 4000.0 << false;
+    QTest::newRow("MB 72/66, the receiver above the OAS threshold")
+        << int(ProvinceCode::MB) << 72 << 66 << 60000.0 << 20000.0 << 8000.0 << 95000.0 << 8000.0
+        << 4000.0 << false;
+    QTest::newRow("BC 66/64, a receiver under 65")
+        << int(ProvinceCode::BC) << 66 << 64 << 30000.0 << 20000.0 << 0.0 << 45000.0 << 0.0
+        << 2500.0 << false;
     QTest::newRow("MB 64/72 across a bracket")
-        << int(ProvinceCode::MB) << 64 << 72 << 55000.0 << 8000.0 << 50000.0 << 4000.0 << false;
+        << int(ProvinceCode::MB) << 64 << 72 << 55000.0 << 8000.0 << 0.0 << 50000.0 << 0.0 << 4000.0
+        << false;
+    // From the top bracket to the lowest, the balance falls to the maximum itself, 0.09 past
+    // the last point a level of 0.1 reaches: the plain search ends above.
+    QTest::newRow("AB 66/66 falling to an upper bound off the grid")
+        << int(ProvinceCode::AB) << 66 << 66 << 300000.0 << 4000.0 << 0.0 << 20000.0 << 0.0
+        << 1999.99 << true;
 }
 
 void TestOptimiser::pensionSplitAgainstEveryDollar()
@@ -470,14 +487,16 @@ void TestOptimiser::pensionSplitAgainstEveryDollar()
     QFETCH(int, spouseAge);
     QFETCH(double, taxpayerIncome);
     QFETCH(double, pension);
+    QFETCH(double, taxpayerOas);
     QFETCH(double, spouseIncome);
+    QFETCH(double, spouseOas);
     QFETCH(double, maximum);
     QFETCH(bool, plainEndsAbove);
     OptimiserCouple c;
     if (!c.setUp(province, taxpayerAge, spouseAge))
         QSKIP("the province's plug-in could not be linked");
-    c.addIncome(true, taxpayerIncome, pension);
-    c.addIncome(false, spouseIncome);
+    c.addIncome(true, taxpayerIncome, pension, taxpayerOas);
+    c.addIncome(false, spouseIncome, 0, spouseOas);
     c.elect(maximum);
     FamilyTaxData &family = c.family();
     family.Recalculate(0, nullptr);
@@ -518,24 +537,28 @@ void TestOptimiser::pensionSplitAgainstEveryDollar()
 
 void TestOptimiser::donationSplitAgainstEveryDollar()
 {
-    // The spouse has too little tax for the donations: the division is searched.
+    // Donations of 1,500 (taxpayer), 500 (spouse) and 1,000 joint, more credit than either
+    // spouse's small tax can take: the best division lies inside the range.
     OptimiserCouple c;
     if (!c.setUp(ProvinceCode::ON, 40, 40))
         QSKIP("the Ontario plug-in could not be linked");
-    c.addIncome(true, 60000);
-    c.addIncome(false, 21000);
+    c.addIncome(true, 21000);
+    c.addIncome(false, 20000);
     FamilyTaxData &family = c.family();
-    family.Recalculate(0, nullptr);
+    auto *mine = form<TaxData_Sch9>(*family.taxpayer(), FormType::SCH9);
+    auto *theirs = form<TaxData_Sch9>(*family.spouse(), FormType::SCH9);
+    mine->donations = 1500;
+    theirs->donations = 500;
     const double low = -1500;
-    const double high = 2500;
+    const double high = 1500;
     const double joint = 1000;
+    double best = 500;
+    mine->donationSharing = best;
+    theirs->donationSharing = joint - best;
+    family.Recalculate(0, nullptr);
     int trials = 0;
-    double best = 0;
     family.OptimizeDonationSplit(low, high, joint, best, &trials);
     QVERIFY(trials > 0);
-    auto *mine = existing<TaxData_Sch9>(*family.taxpayer(), FormType::SCH9);
-    auto *theirs = existing<TaxData_Sch9>(*family.spouse(), FormType::SCH9);
-    QVERIFY(mine && theirs);
     const auto balanceAt = [&](double share) {
         mine->donationSharing = share;
         theirs->donationSharing = joint - share;
@@ -543,11 +566,23 @@ void TestOptimiser::donationSplitAgainstEveryDollar()
         return c.familyBalance();
     };
     const double found = balanceAt(best);
-    double lowest = balanceAt(0);
-    for (int dollar = int(low); dollar <= int(high); ++dollar)
-        lowest = std::min(lowest, balanceAt(dollar));
-    QVERIFY2(found <= lowest,
-             qPrintable(QString("found %1 at %2, lowest %3").arg(found).arg(best).arg(lowest)));
+    double lowest = balanceAt(500);
+    double lowestAt = 500;
+    for (int dollar = int(low); dollar <= int(high); ++dollar) {
+        const double balance = balanceAt(dollar);
+        if (balance < lowest) {
+            lowest = balance;
+            lowestAt = dollar;
+        }
+    }
+    QVERIFY2(found <= lowest, qPrintable(QString("found %1 at %2, lowest %3 at %4")
+                                             .arg(found)
+                                             .arg(best)
+                                             .arg(lowest)
+                                             .arg(lowestAt)));
+    // Inside the range: either end costs more.
+    QVERIFY(balanceAt(low) > lowest);
+    QVERIFY(balanceAt(high) > lowest);
 }
 
 void TestOptimiser::zeroMaximumRunsNoTrial()
