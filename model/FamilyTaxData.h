@@ -13,6 +13,7 @@ class CString;
 class CTaxData_Form;
 class DataAFR;
 class DataNewReturnBasic;
+class DataShareAmtDlg;
 class TDDTaxDataOnePerson;
 struct ImportOptions;
 class IndividualTaxData;
@@ -168,6 +169,19 @@ public:
     int fillPreparerInfo();
     int syncSpouseT778();
     void getBalanceAmounts(double &taxpayer, double &spouse, double &total);
+
+    // Sharing amounts between the spouses (wizards/AmountSharing.cpp), on a copy of the open
+    // return. Each adds the number of recalculated trials to the count when one is given.
+    // Divides interest, capital gains, the pension split and donations for the lowest family
+    // balance; a family that is not coupled, or without both T1s, is left as it is.
+    void ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *trials = nullptr);
+    // The pension split (both T1032 forms) with the lowest family balance from 0 to the
+    // maximum; best is the split in effect on entry. The forms keep the last trial.
+    void OptimizePensionSplit(double maximum, double &best, int *trials = nullptr);
+    // The taxpayer's donation-sharing adjustment in [low, high] with the lowest family
+    // balance, the spouse's being joint minus it; best is the one in effect on entry.
+    void OptimizeDonationSplit(double low, double high, double joint, double &best,
+                               int *trials = nullptr);
 
     IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
     IndividualTaxData *spouse() const { return m_spouse.get(); }
