@@ -81,6 +81,15 @@ public:
     // 100 deployed, 0 nothing newer, 106 request or download failed, 111 unreadable reply,
     // or the login's 112 or 99.
     int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
+
+    // Printing (print/): the print command asks for the options and prints; printToPdf saves the
+    // return and has the print engine write the PDF (into pdfFile, native separators, when it
+    // succeeded), then offers the after-print dialog; printMode 1 is the condensed barcode print.
+    void generatePrint();
+    void printToPdf(int printMode, int category, int formType, int entryId, int optionFlags,
+                    QString *pdfFile = nullptr);
+    // Prints the person's one form of that type (96 T183, 53 RC71), or says it is missing.
+    void sendFormForSignature(int formType);
     void gotoForm(int formType);
 
     // Commands on the forms, slips and notes of the person on screen (Form_ReturnCommands.cpp).
