@@ -258,6 +258,7 @@ private slots:
     void t1135Outcomes_data();
     void t1135Outcomes();
     void declinedTermsPostNothing();
+    void aSecondOkFilesNothing();
     void testingModeAsksForTheTestCase_data();
     void testingModeAsksForTheTestCase();
     void authFiling_data();
@@ -849,6 +850,25 @@ void TestFormFiling::declinedTermsPostNothing()
     QCOMPARE(countRequests(requests(), kReportPath), 0);
     QCOMPARE(int(t1135Of(editor->family())->filingStatus), 0);
     QVERIFY(!dialog.isFiled());
+}
+
+void TestFormFiling::aSecondOkFilesNothing()
+{
+    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
+    Form_Return *editor = openEditor(true);
+    CString xml;
+    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
+    Steps steps;
+    steps.add(Steps::agree());
+    steps.add(Steps::close());
+    steps.add(Steps::agree());
+    dialog.accept();
+    dialog.accept();
+    QCOMPARE(steps.pending(), 1);
+    QCOMPARE(countRequests(requests(), kTermsPath), 1);
+    QCOMPARE(countRequests(requests(), kT1135Path), 1);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestFormFiling::testingModeAsksForTheTestCase_data()
