@@ -273,6 +273,9 @@ private:
     FilingSetup setup() const;
     QString resultPath() const { return m_dir.filePath("result.txt"); }
     Form_Return *openEditor(bool withStatement);
+    // An editor on a return with a complete T1135, its statement in xml, and a service that
+    // confirms the filing; null when the statement could not be made.
+    Form_Return *openForFiling(CString &xml);
     QList<LocalServer::Request> requests() const { return m_server->requests(); }
 
     QTemporaryDir m_dir;
@@ -348,6 +351,13 @@ Form_Return *TestFormFiling::openEditor(bool withStatement)
     w->show();
     w->addReturnPage(nullptr, family);
     return w->shownEditor();
+}
+
+Form_Return *TestFormFiling::openForFiling(CString &xml)
+{
+    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
+    Form_Return *editor = openEditor(true);
+    return editor && editor->family()->generateT1135Xml(xml) == 0 ? editor : nullptr;
 }
 
 void TestFormFiling::trisReader_data()
@@ -835,10 +845,9 @@ void TestFormFiling::t1135Outcomes()
 
 void TestFormFiling::declinedTermsPostNothing()
 {
-    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
-    Form_Return *editor = openEditor(true);
     CString xml;
-    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    Form_Return *editor = openForFiling(xml);
+    QVERIFY(editor);
     CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
     Steps steps;
     steps.add(Steps::cancel());
@@ -854,10 +863,9 @@ void TestFormFiling::declinedTermsPostNothing()
 
 void TestFormFiling::aSecondOkFilesNothing()
 {
-    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
-    Form_Return *editor = openEditor(true);
     CString xml;
-    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    Form_Return *editor = openForFiling(xml);
+    QVERIFY(editor);
     CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
     Steps steps;
     steps.add(Steps::agree());
@@ -885,10 +893,9 @@ void TestFormFiling::testingModeAsksForTheTestCase()
     QFETCH(QString, answer);
     QFETCH(QByteArray, testCaseLine);
     appInstance()->config.MODEDEBUG = true;
-    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
-    Form_Return *editor = openEditor(true);
     CString xml;
-    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    Form_Return *editor = openForFiling(xml);
+    QVERIFY(editor);
     if (!answer.isEmpty())
         m_presenter->queueText(answer);
     CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
