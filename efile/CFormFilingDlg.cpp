@@ -188,6 +188,9 @@ void CFormFilingDlg::showFormInfo(const QString &name, const QString &sin)
 void CFormFilingDlg::accept()
 {
     // The web client keeps events flowing while it waits: a second OK must not file again.
+    if (m_submitted)
+        return;
+    m_submitted = true;
     m_layout->buttonBox->setEnabled(false);
     TemplateValues values;
     values.insert("efilerid", convertToXMLString(m_efilerNumber));

@@ -46,6 +46,7 @@ private:
     CString m_efilerPassword;
     FamilyTaxData *m_family;
     bool m_filed = false;
+    bool m_submitted = false; // OK ran: one dialog files once
     CString m_sin;
     CString m_name;
     CString *m_formBody;

@@ -258,6 +258,7 @@ private slots:
     void t1135Outcomes_data();
     void t1135Outcomes();
     void declinedTermsPostNothing();
+    void aSecondOkFilesNothing();
     void testingModeAsksForTheTestCase_data();
     void testingModeAsksForTheTestCase();
     void authFiling_data();
@@ -272,6 +273,9 @@ private:
     FilingSetup setup() const;
     QString resultPath() const { return m_dir.filePath("result.txt"); }
     Form_Return *openEditor(bool withStatement);
+    // An editor on a return with a complete T1135, its statement in xml, and a service that
+    // confirms the filing; null when the statement could not be made.
+    Form_Return *openForFiling(CString &xml);
     QList<LocalServer::Request> requests() const { return m_server->requests(); }
 
     QTemporaryDir m_dir;
@@ -347,6 +351,13 @@ Form_Return *TestFormFiling::openEditor(bool withStatement)
     w->show();
     w->addReturnPage(nullptr, family);
     return w->shownEditor();
+}
+
+Form_Return *TestFormFiling::openForFiling(CString &xml)
+{
+    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
+    Form_Return *editor = openEditor(true);
+    return editor && editor->family()->generateT1135Xml(xml) == 0 ? editor : nullptr;
 }
 
 void TestFormFiling::trisReader_data()
@@ -834,10 +845,9 @@ void TestFormFiling::t1135Outcomes()
 
 void TestFormFiling::declinedTermsPostNothing()
 {
-    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
-    Form_Return *editor = openEditor(true);
     CString xml;
-    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    Form_Return *editor = openForFiling(xml);
+    QVERIFY(editor);
     CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
     Steps steps;
     steps.add(Steps::cancel());
@@ -849,6 +859,24 @@ void TestFormFiling::declinedTermsPostNothing()
     QCOMPARE(countRequests(requests(), kReportPath), 0);
     QCOMPARE(int(t1135Of(editor->family())->filingStatus), 0);
     QVERIFY(!dialog.isFiled());
+}
+
+void TestFormFiling::aSecondOkFilesNothing()
+{
+    CString xml;
+    Form_Return *editor = openForFiling(xml);
+    QVERIFY(editor);
+    CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
+    Steps steps;
+    steps.add(Steps::agree());
+    steps.add(Steps::close());
+    steps.add(Steps::agree());
+    dialog.accept();
+    dialog.accept();
+    QCOMPARE(steps.pending(), 1);
+    QCOMPARE(countRequests(requests(), kTermsPath), 1);
+    QCOMPARE(countRequests(requests(), kT1135Path), 1);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestFormFiling::testingModeAsksForTheTestCase_data()
@@ -865,10 +893,9 @@ void TestFormFiling::testingModeAsksForTheTestCase()
     QFETCH(QString, answer);
     QFETCH(QByteArray, testCaseLine);
     appInstance()->config.MODEDEBUG = true;
-    m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
-    Form_Return *editor = openEditor(true);
     CString xml;
-    QCOMPARE(editor->family()->generateT1135Xml(xml), 0);
+    Form_Return *editor = openForFiling(xml);
+    QVERIFY(editor);
     if (!answer.isEmpty())
         m_presenter->queueText(answer);
     CFormFilingDlg dialog(CString(), CString(), 101, &xml, editor->family(), editor);
