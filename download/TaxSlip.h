@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+class CTaxData_Form;
 class TiXmlElement;
 
 // One box number and the label the summary page shows it under.
@@ -40,6 +41,10 @@ public:
     virtual int parseXml(const TiXmlElement *element);
     // The slip kind's own lines of the summary page.
     virtual int toHtml(CString &page, int ordinal) const = 0;
+    // Copies the slip's values into a new slip form of its kind (TaxSlipApply.cpp). A null
+    // form or a form of another class gets nothing. The base, for the kinds without a slip
+    // form, writes nothing. Returns 0.
+    virtual int applyToForm(CTaxData_Form *form) const;
 
     // Tax year, boxes and the texts setField keeps, then the version description.
     int parseCommonElements(const TiXmlElement *element);

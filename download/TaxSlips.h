@@ -12,6 +12,7 @@ public:
     TaxSlipT4();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray employerName;
     QByteArray box10; // province of employment
@@ -26,6 +27,7 @@ public:
     TaxSlipT4A();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
 };
@@ -36,6 +38,7 @@ public:
     TaxSlipT4AP();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray box13, box14, box15, box16, box17, box18, box19, box20, box21, box22, box23;
 };
@@ -46,6 +49,7 @@ public:
     TaxSlipT4RSP();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
 };
@@ -55,6 +59,7 @@ class TaxSlipT4E : public TaxSlip
 public:
     TaxSlipT4E();
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 };
 
 class TaxSlipT4AOAS : public TaxSlip
@@ -62,6 +67,7 @@ class TaxSlipT4AOAS : public TaxSlip
 public:
     TaxSlipT4AOAS();
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 };
 
 class TaxSlipT4RIF : public TaxSlip
@@ -70,6 +76,7 @@ public:
     TaxSlipT4RIF();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
 };
@@ -80,6 +87,7 @@ public:
     TaxSlipT5();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
 };
@@ -90,6 +98,7 @@ public:
     TaxSlipT3();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray trustName;
 };
@@ -100,6 +109,7 @@ public:
     TaxSlipT5007();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
     QByteArray box10;
@@ -113,6 +123,7 @@ public:
     TaxSlipT5013();
     int setField(const char *name, const char *text) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
 };
@@ -122,6 +133,7 @@ class TaxSlipRC62 : public TaxSlip
 public:
     TaxSlipRC62();
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 };
 
 class TaxSlipRC210 : public TaxSlip
@@ -129,6 +141,7 @@ class TaxSlipRC210 : public TaxSlip
 public:
     TaxSlipRC210();
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 };
 
 class TaxSlipT5008 : public TaxSlip
@@ -162,6 +175,7 @@ public:
     TaxSlipMBRentalAssistSlip();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
     QByteArray allowanceAmount;
@@ -173,6 +187,7 @@ public:
     TaxSlipPRPP();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray contractNumber;
     QByteArray employeeCurrentYear;
@@ -189,6 +204,7 @@ public:
     TaxSlipT1204();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray payerName;
     QByteArray box82;
@@ -204,6 +220,7 @@ public:
     TaxSlipT2202();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     int sessionCount = 0;
     QByteArray sessionFrom[MaxSessions];
@@ -219,6 +236,7 @@ public:
     TaxSlipT4FHSA();
     int parseXml(const TiXmlElement *element) override;
     int toHtml(CString &page, int ordinal) const override;
+    int applyToForm(CTaxData_Form *form) const override;
 
     QByteArray issuerPayerName;
 };

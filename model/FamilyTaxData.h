@@ -150,6 +150,10 @@ public:
     // None of them recalculates: the caller does.
     // The other file's taxpayer becomes this file's spouse; always 1.
     int coupleWith(FamilyTaxData &other);
+    // The spouse's return becomes the taxpayer's; the former taxpayer is deleted (its
+    // plug-in objects handed back first) and a new empty person sharing the dependants takes
+    // the spouse's place.
+    void makeSpouseTheTaxpayer();
     void changeProvince(int oldProvince, int newProvince, bool both);
     void getPersonNames(CString &taxpayer, CString &spouse);
     bool isFormShared(CTaxData_Form *form) const;

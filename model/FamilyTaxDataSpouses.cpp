@@ -71,6 +71,14 @@ int FamilyTaxData::coupleWith(FamilyTaxData &other)
     return 1;
 }
 
+void FamilyTaxData::makeSpouseTheTaxpayer()
+{
+    // The plug-in objects go back to the plug-ins that made them while those are still loaded.
+    m_taxpayer->freeAllData();
+    m_taxpayer = std::move(m_spouse);
+    m_spouse = std::make_unique<IndividualTaxData>(m_routingFlag, &m_dependants);
+}
+
 void FamilyTaxData::changeProvince(int oldProvince, int newProvince, bool both)
 {
     if (both && isCoupled()) {

@@ -14,6 +14,8 @@
 #include <vector>
 
 class CEnumTaxFormObj;
+class DataAFR;
+class TDDTaxDataOnePerson;
 class CEnumTaxNoteObj;
 class CEnumTaxSlipObj;
 class CEnumTaxWizardObj;
@@ -281,6 +283,12 @@ public:
     void addSpouseTransferForms();
     // Every form once, from the federal library or any plug-in (the test print).
     void createAllForms();
+
+    // Applies a downloaded Auto-fill record as the options choose: the slips an earlier
+    // Auto-fill made are replaced, the chosen slips become marked slip forms and the amounts go
+    // into their schedules and the T1. Defined by the download library (download/), which
+    // installs it as the model's Auto-fill merge; the caller recalculates. Always 0.
+    int mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR *options);
 
     // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
     void applyWizardData(int type);

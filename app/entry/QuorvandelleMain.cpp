@@ -9,6 +9,8 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
+#include "download/MergeDownloadedTaxData.h"
+#include "download/DownloadServices.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
@@ -67,8 +69,10 @@ int quorvandelleMain(int &argc, char **argv)
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
     neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
-    installPrintServices(neighbourServices());
+    installDownloadServices(neighbourServices());
     installWizardServices(neighbourServices());
+    installPrintServices(neighbourServices());
+    installAutoFillMerge();
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

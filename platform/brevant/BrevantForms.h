@@ -26,6 +26,19 @@ public:
     CBoolField box68930{this, "68930"};
     // The FHSA deduction the schedule gives the T1.
     CFloatField f20805{this, "20805"};
+    // The FHSA amounts the tax authority has on file, in the order it gives them.
+    CFloatField fhsaVariableBPriorYear{this, "fhsaVariableBPriorYear"};
+    CFloatField fhsaTransfersFromRrspPriorYear{this, "fhsaTransfersFromRrspPriorYear"};
+    CFloatField fhsaDesignatedTransfersPriorYear{this, "fhsaDesignatedTransfersPriorYear"};
+    CFloatField fhsaAnnualLimitPriorYear{this, "fhsaAnnualLimitPriorYear"};
+    CFloatField fhsaDeductionPriorYear{this, "fhsaDeductionPriorYear"};
+    CFloatField fhsaUnusedContributions{this, "fhsaUnusedContributions"};
+    CFloatField fhsaCarryforwardCurrentYear{this, "fhsaCarryforwardCurrentYear"};
+    CFloatField fhsaCarryforwardPriorYear{this, "fhsaCarryforwardPriorYear"};
+    CFloatField fhsaVariableFPriorYear{this, "fhsaVariableFPriorYear"};
+    CFloatField fhsaVariableHPriorYear{this, "fhsaVariableHPriorYear"};
+    CFloatField fhsaContributions{this, "fhsaContributions"};
+    CFloatField fhsaPriorWithdrawalContributions{this, "fhsaPriorWithdrawalContributions"};
 };
 
 // T185: pre-authorised debit agreement (filing form).

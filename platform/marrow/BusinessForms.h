@@ -234,7 +234,15 @@ public:
     CStringField mainActivity{this, "mainActivity", 96};
     CFloatField websiteCount{this, "websiteCount"};
     CFloatField employeeCount{this, "employeeCount"};
-    void getDescription(CString &out) const override { out = businessName.value(); }
+    // What the statement is for, when no business name says it (a government service
+    // contract a download added).
+    CStringField description{this, "description", 80};
+    void getDescription(CString &out) const override
+    {
+        out = businessName.value();
+        if (out.isEmpty())
+            out = description.value();
+    }
 
     // The generic page with a button that copies the T1's mailing address here.
     void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;

@@ -22,6 +22,9 @@ public:
     CFloatField amtA{this, "amtA"};
     CFloatField box24{this, "box24"};
     CFloatField box26{this, "box26"};
+    // Set when boxes 24 and 26 hold an amount the slip gave, rather than the form's own.
+    CBoolField box24Entered{this, "box24Entered"};
+    CBoolField box26Entered{this, "box26Entered"};
     CFloatField amtB{this, "amtB"};
     CFloatField amtC{this, "amtC"};
     CFloatField amtD{this, "amtD"};
@@ -75,6 +78,7 @@ public:
     CFloatField box32{this, "box32"};
     CFloatField amtC{this, "amtC"};
     CFloatField box34{this, "box34"};
+    CFloatField box37{this, "box37"};
     CFloatField box40{this, "box40"};
     CFloatField box42{this, "box42"};
     CFloatField box46{this, "box46"};
@@ -107,6 +111,7 @@ public:
     CFloatField amtM4{this, "amtM4"};
     CFloatField amtM5{this, "amtM5"};
     CFloatField amtN{this, "amtN"};
+    CFloatField box196{this, "box196"};
     CFloatField box197{this, "box197"};
     CFloatField box198{this, "box198"};
     CFloatField box199{this, "box199"};
@@ -255,6 +260,8 @@ class TaxData_Slip_PRPP : public CTaxData_Form
 {
 public:
     TaxData_Slip_PRPP() : CTaxData_Form(22, KindSlip) {}
+    CStringField contractNumber{this, "contractNumber", 40};
+    CStringField versionDescription{this, "versionDescription", 80};
     CFloatField employeeCurrentYear{this, "employeeCurrentYear"};
     CFloatField employeePriorYear{this, "employeePriorYear"};
     CFloatField employer{this, "employer"};

@@ -68,8 +68,37 @@ public:
     CFloatField f19700{this, "19700"};
     CFloatField f19900{this, "19900"};
 
-    // Net gains (line 19700): the dispositions, the slip gains, the reserves of the T2017 and
-    // the gains on gifts and on a principal residence not covered by the exemption.
+    // Shares and securities sold, one row each: quantity, description, book value (adjusted
+    // cost base), settlement amount (proceeds) and whether a download made the row. The table
+    // has a fixed room; the count says how many rows, from the first, are in use.
+    static constexpr int kEquityEntryRoom = 500;
+    enum EquityColumn
+    {
+        EquityQuantity = 0,
+        EquityDescription = 1,
+        EquityBookValue = 2,
+        EquitySettlement = 3,
+        EquityDownloaded = 4
+    };
+    CTableField equityEntries{
+        this,
+        "equityEntries",
+        kEquityEntryRoom,
+        {FieldType::Float, FieldType::String, FieldType::Float, FieldType::Float, FieldType::Bool}};
+    CIntField equityEntryCount{this, "equityEntryCount"};
+    // Makes room for count rows: true when the table holds them (the rows beyond the count
+    // in use are left as they are); false, with nothing changed, when count is negative or
+    // beyond the room.
+    bool AllocateMoreEquityEntries(int count) const
+    {
+        return count >= 0 && count <= equityEntries.rowCount();
+    }
+    // The rows in use: the count held to the table's room (0 when negative).
+    int usedEquityEntries() const;
+
+    // Net gains (line 19700): the dispositions, the shares sold, the slip gains, the reserves
+    // of the T2017 and the gains on gifts and on a principal residence not covered by the
+    // exemption.
     void CalculateBeforeLine193();
     // The taxable part (line 19900): the inclusion rate of the net gains or loss.
     void CalculateTaxableCapGain();
@@ -276,6 +305,8 @@ public:
     CFloatField f32700{this, "32700"};
     // The unused amount carried forward to the next year.
     CFloatField f59140{this, "59140"};
+    // The Canada training credit limit the tax authority has on file (kept, not computed).
+    CFloatField canadaTrainingCreditLimit{this, "canadaTrainingCreditLimit"};
 
     double getF59140() const { return f59140; }
     // The tax on taxable income the base is taken from above the first threshold.

@@ -16,12 +16,15 @@ public:
     CFloatField box18{this, "box18"};
     CFloatField box20{this, "box20"};
     CFloatField box22{this, "box22"};
+    // Set when the income comes from a spousal or common-law partner plan.
+    CBoolField spousalFlag{this, "spousalFlag"};
     CFloatField box25{this, "box25"};
     CFloatField box26{this, "box26"};
     CFloatField box27{this, "box27"};
     CFloatField box28{this, "box28"};
     CFloatField box30{this, "box30"};
     CFloatField box34{this, "box34"};
+    CFloatField box37{this, "box37"};
     CBoolField flag1{this, "flag1"};
     CBoolField flag2{this, "flag2"};
 };
@@ -37,6 +40,7 @@ public:
     CFloatField box22{this, "box22"};
     CFloatField box24{this, "box24"};
     CFloatField box28{this, "box28"};
+    CFloatField box37{this, "box37"};
     CFloatField amtA{this, "amtA"};
     CBoolField flag1{this, "flag1"};
     CBoolField flag2{this, "flag2"};
@@ -244,7 +248,17 @@ class TaxData_Slip_T2202 : public CTaxData_Form
 {
 public:
     TaxData_Slip_T2202() : CTaxData_Form(25, KindSlip) {}
+    // The certificate's identification boxes 10 to 15, kept as the texts the slip gives.
+    CStringField box10{this, "box10", 80};
+    CStringField box11{this, "box11", 80};
+    CStringField box12{this, "box12", 80};
+    CStringField box13{this, "box13", 80};
+    CStringField box14{this, "box14", 80};
+    CStringField box15{this, "box15", 80};
+    // Per session: part-time months, full-time months, eligible fees.
     CTableField periods{this, "periods", 4, {FieldType::Int, FieldType::Int, FieldType::Float}};
+    // Per session, beside the periods row of the same number: the start and end texts.
+    CTableField sessionDates{this, "sessionDates", 4, {FieldType::String, FieldType::String}};
 };
 
 // T4FHSA: first home savings account.

@@ -29,8 +29,12 @@ void WizardBase::initUI(int width, int height)
 
 void WizardBase::accept()
 {
-    // The last page stored its widgets when it was validated. Pages may share one data
-    // object: each object is normalised once.
+    // The last page stores its widgets and tests them first: showing the data before that
+    // would put back what the user had just chosen without a signal (a radio button set from
+    // the keyboard, a box ticked by a script). Pages may share one data object: each object
+    // is normalised once.
+    if (!validateCurrentPage())
+        return;
     QList<CWSBaseData *> done;
     for (PpgWizardPage *page : qAsConst(m_pages)) {
         CWSBaseData *data = page->data();
@@ -43,5 +47,6 @@ void WizardBase::accept()
     // stores nothing stale.
     for (PpgWizardPage *page : qAsConst(m_pages))
         page->GetDataFromDoc();
-    QWizard::accept();
+    // Not QWizard::accept: it would test the page a second time (and show its message twice).
+    QDialog::accept();
 }

@@ -731,6 +731,7 @@ const std::vector<Route> &routeTable()
         {T4RSP, {{"box28", -V}}, [](SlipTotals &t) { t.t4rspBox28Negative = V; }},
         {T4RSP, {{"box30", V}}, [](SlipTotals &t) { t.t4rspBox30 = V; }},
         {T4RSP, {{"box34", V}}, [](SlipTotals &t) { t.t4rspBox34 = V; }},
+        {T4RSP, {{"box37", V}}, [](SlipTotals &) {}},
 
         // T4A(OAS)
         {T4AOAS, {{"box18", V}}, [](SlipTotals &t) { t.oasBox18 = V; }},
@@ -843,6 +844,7 @@ const std::vector<Route> &routeTable()
         {T4A, {{"box30", V}, {"flag7", 1}}, [](SlipTotals &) {}},
         // Box 32 has no member of its own.
         {T4A, {{"box32", V}}, [](SlipTotals &) {}},
+        {T4A, {{"box37", V}}, [](SlipTotals &) {}},
         {T4A, {{"amtC", V}}, [](SlipTotals &t) { t.t4aAmountC = V; }},
         {T4A, {{"amtC", V}, {"flag8", 1}}, [](SlipTotals &) {}},
         {T4A, {{"box34", V}}, [](SlipTotals &t) { t.t4aBox34 = V; }},
@@ -895,6 +897,7 @@ const std::vector<Route> &routeTable()
         {T4A, {{"amtN", V}}, [](SlipTotals &t) { t.t4aAmountN = V; }},
         {T4A, {{"amtN", V}, {"flag1", 1}}, [](SlipTotals &t) { t.t4aAmountNSenior = V; }},
         {T4A, {{"amtN", V}}, [](SlipTotals &t) { t.t4aAmountNSenior = V; }, true},
+        {T4A, {{"box196", V}}, [](SlipTotals &) {}},
         {T4A, {{"box197", V}}, [](SlipTotals &t) { t.t4aBox197 = V; }},
         {T4A, {{"box197", V}, {"flag2", 1}}, [](SlipTotals &t) { t.t4aBox197And203Flagged = V; }},
         {T4A, {{"box198", V}}, [](SlipTotals &t) { t.t4aBox198 = V; }},
@@ -973,6 +976,7 @@ const std::vector<Route> &routeTable()
          }},
         {T4RIF, {{"box24", V}}, [](SlipTotals &t) { t.t4rifBox24 = V; }},
         {T4RIF, {{"box28", V}}, [](SlipTotals &t) { t.t4rifBox28 = V; }},
+        {T4RIF, {{"box37", V}}, [](SlipTotals &) {}},
         {T4RIF, {{"amtA", V}}, [](SlipTotals &t) { t.t4rifAmountA = V; }},
         {T4RIF, {{"amtA", V}, {"box16", W}},
          [](SlipTotals &t) {
@@ -1162,24 +1166,25 @@ const std::vector<std::pair<int, std::vector<const char *>>> &slipOrders()
               "box24", "box26", "amtB",    "amtC",  "amtD",   "box30", "amtE",  "amtF",  "amtG",
               "box42", "amtH",  "box44",   "box46", "amtI",   "box52", "box55", "box66", "box67",
               "box71", "amtJ",  "t4fFlag", "box85", "box87",  "amtK",  "box90", "box91", "box92"}},
-        {T4A, {"box16",  "box18",  "box20",  "box22",  "box24",  "box28",  "amtA",   "amtB",
-               "box30",  "box32",  "amtC",   "box34",  "box40",  "box42",  "box46",  "box48",
-               "box104", "amtD",   "box105", "box106", "box107", "box109", "amtE",   "amtF",
-               "box118", "box119", "amtG",   "box124", "box125", "box127", "box128", "amtH",
-               "amtI",   "box131", "amtJ",   "amtK",   "amtL",   "box135", "amtM1",  "amtM2",
-               "amtM3",  "amtM4",  "amtM5",  "amtN",   "box197", "box198", "box199", "box200",
-               "box201", "box202", "box203", "box204", "amtO",   "box210", "box211"}},
+        {T4A,
+         {"box16",  "box18",  "box20",  "box22",  "box24",  "box28",  "amtA",   "amtB",   "box30",
+          "box32",  "amtC",   "box34",  "box37",  "box40",  "box42",  "box46",  "box48",  "box104",
+          "amtD",   "box105", "box106", "box107", "box109", "amtE",   "amtF",   "box118", "box119",
+          "amtG",   "box124", "box125", "box127", "box128", "amtH",   "amtI",   "box131", "amtJ",
+          "amtK",   "amtL",   "box135", "amtM1",  "amtM2",  "amtM3",  "amtM4",  "amtM5",  "amtN",
+          "box196", "box197", "box198", "box199", "box200", "box201", "box202", "box203", "box204",
+          "amtO",   "box210", "box211"}},
         {T4AP,
          {"box14", "box15", "box16", "box17", "box18", "box19", "box20", "box21", "box22", "amtA",
           "box23"}},
         {T4RSP,
-         {"box16", "box18", "box20", "box22", "box25", "box26", "box27", "box28", "box30",
-          "box34"}},
+         {"box16", "box18", "box20", "box22", "box25", "box26", "box27", "box28", "box30", "box34",
+          "box37"}},
         {T4E,
          {"box7", "box14", "box15", "box17", "box18", "box20", "box21", "box22", "box23", "amtA",
           "box30", "amtB", "box33", "amtC", "box37"}},
         {T4AOAS, {"box18", "box19", "box20", "box21", "box22", "box23"}},
-        {T4RIF, {"box16", "box18", "box20", "box22", "box24", "box28", "amtA"}},
+        {T4RIF, {"box16", "box18", "box20", "box22", "box24", "box28", "box37", "amtA"}},
         {T5,
          {"box10", "box11", "box12", "amtA", "box13", "amtB", "amtC", "amtD", "box14", "box15",
           "box16", "box17", "box18", "amtE", "box24", "box25", "box26", "box34"}},
@@ -1216,9 +1221,17 @@ const std::vector<std::pair<int, std::vector<const char *>>> &slipOrders()
 bool isSlipAmount(const CField &field)
 {
     static const QRegularExpression share("Share$");
-    return (field.type() == FieldType::Float && field.name() != "sharePercent" &&
-            !share.match(QString(field.name())).hasMatch()) ||
-           field.type() == FieldType::Table;
+    if (field.type() == FieldType::Table) {
+        // A table of texts only (the tuition session dates) holds no amount.
+        const auto &table = static_cast<const CTableField &>(field);
+        for (int column = 0; column < table.columnCount(); ++column) {
+            if (table.columnType(column) != FieldType::String)
+                return true;
+        }
+        return false;
+    }
+    return field.type() == FieldType::Float && field.name() != "sharePercent" &&
+           !share.match(QString(field.name())).hasMatch();
 }
 } // namespace
 
@@ -1353,8 +1366,13 @@ void TestSlipRouting::blocksInAnotherFieldOrderRead()
                 static_cast<CIntField *>(field)->setValue(seed);
             else if (field->type() == FieldType::Bool)
                 static_cast<CBoolField *>(field)->setValue(true);
-            else if (field->type() == FieldType::Table)
-                static_cast<CTableField *>(field)->amountAt(1, 2).setValue(seed);
+            else if (field->type() == FieldType::Table) {
+                auto *table = static_cast<CTableField *>(field);
+                if (table->columnType(table->columnCount() - 1) == FieldType::Float)
+                    table->amountAt(1, table->columnCount() - 1).setValue(seed);
+                else
+                    table->textAt(1, table->columnCount() - 1) = QString::number(seed);
+            }
         }
         QByteArray bytes;
         {

@@ -1,6 +1,7 @@
 // The download tests' recording sink and configuration.
 #include "TddTestSupport.h"
 
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -118,6 +119,18 @@ QByteArray soapReply(const QByteArray &response, const QByteArray &children)
            "<soapenv:Body><ns2:" +
            response + " xmlns:ns2=\"urn:tdd\">" + children + "</ns2:" + response +
            "></soapenv:Body></soapenv:Envelope>";
+}
+
+QByteArray taxDataReply(const QList<QByteArray> &sins)
+{
+    QByteArray items;
+    for (const QByteArray &sin : sins)
+        items += "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" +
+                 QCryptographicHash::hash(sin, QCryptographicHash::Sha256).toHex() +
+                 "</IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
+    return soapReply("GetTDDNetfileResponse",
+                     "<ReturnCode>20</ReturnCode><ns2:TaxDataDelivery><ns2:TaxData>" + items +
+                         "</ns2:TaxData></ns2:TaxDataDelivery>");
 }
 
 QByteArray soapFault(const QByteArray &text)

@@ -93,3 +93,6 @@ QByteArray readTddLog(int type);
 // A SOAP reply with the response element (prefix ns2) holding these children.
 QByteArray soapReply(const QByteArray &response, const QByteArray &children);
 QByteArray soapFault(const QByteArray &text);
+// A get reply with ReturnCode 20 and one empty Auto-fill item per S.I.N., each named by the
+// SHA-256 digest of its S.I.N. as the service names it.
+QByteArray taxDataReply(const QList<QByteArray> &sins);

@@ -26,22 +26,6 @@ namespace {
 const QByteArray kSinA = "046454286";
 const QByteArray kSinB = "130692544";
 
-QByteArray delivery(const QList<QByteArray> &sins)
-{
-    QByteArray items;
-    for (const QByteArray &sin : sins)
-        items += "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" +
-                 QCryptographicHash::hash(sin, QCryptographicHash::Sha256).toHex() +
-                 "</IndividualTaxpayerIdentifier></ns2:IndividualIncomeTaxDataItem>";
-    return "<ns2:TaxDataDelivery><ns2:TaxData>" + items + "</ns2:TaxData></ns2:TaxDataDelivery>";
-}
-
-// A get reply with ReturnCode 20 and the items of the S.I.N.s.
-QByteArray reply(const QList<QByteArray> &sins)
-{
-    return soapReply("GetTDDNetfileResponse", "<ReturnCode>20</ReturnCode>" + delivery(sins));
-}
-
 // Sends one request to the listener, which runs on this thread, and reads until it closes.
 QByteArray ask(quint16 port, const QByteArray &request)
 {
@@ -118,7 +102,7 @@ private slots:
             200, soapReply("GetTDDNetfileResponse",
                            "<ReturnCode>0</ReturnCode><TokenIdentifier>next-token"
                            "</TokenIdentifier>")));
-        fixture.service().enqueue(LocalServer::Response::answer(200, reply({kSinA, kSinB})));
+        fixture.service().enqueue(LocalServer::Response::answer(200, taxDataReply({kSinA, kSinB})));
 
         const QList<QByteArray> sins{kSinA, kSinB};
         DlgTDDProgressWait dialog(1, sins);
@@ -326,7 +310,7 @@ private slots:
         QTest::addColumn<bool>("exists");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("rows");
-        QTest::newRow("two items") << reply({kSinA, kSinB}) << true << 2 << 2;
+        QTest::newRow("two items") << taxDataReply({kSinA, kSinB}) << true << 2 << 2;
         QTest::newRow("no TaxDataDelivery")
             << soapReply("GetTDDNetfileResponse", "") << true << -5 << 0;
         QTest::newRow("missing") << QByteArray() << false << -2 << 0;

@@ -1,0 +1,7 @@
+// DownloadServices: the editor's entries that the download library fills at start-up.
+#pragma once
+
+struct NeighbourServices;
+
+// The Auto-fill My Return command: the download manager over the stored downloads.
+void installDownloadServices(NeighbourServices &services);
