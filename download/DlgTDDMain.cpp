@@ -13,13 +13,19 @@
 #include <QVBoxLayout>
 
 #include "app/MessageHelpers.h"
+#include "app/WaitCursor.h"
 #include "download/AFR_Data.h"
+#include "download/AFR_Message.h"
+#include "download/AFR_Option.h"
+#include "download/DataAFR.h"
 #include "download/DlgTDDEnterSin.h"
 #include "download/DlgTDDProgressWait.h"
 #include "download/TDDDataEntriesModel.h"
 #include "download/TDDTaxDataOnePerson.h"
 #include "efile/DlgFilingTerm.h"
+#include "model/FamilyTaxData.h"
 #include "ordane/WizardBase.h"
+#include "ui/Form_Return.h"
 
 namespace {
 constexpr int kWidth = 813;
@@ -163,13 +169,42 @@ void DlgTDDMain::on_btnView_clicked()
 
 void DlgTDDMain::viewTaxData(const TDDDataEntry &entry, const CString &sin, const CString &page)
 {
-    Q_UNUSED(entry);
+    const bool applies = !m_openSin.isEmpty() && m_openSin == sin;
+    // Shared by the notice and option pages; outlives the wizard.
+    DataAFR choice;
     WizardBase wizard(this, tr("Auto-fill My Return"));
     wizard.addPage(new AFR_Data(page, &wizard));
+    if (applies) {
+        wizard.addPage(new AFR_Message(&choice, &wizard));
+        wizard.addPage(new AFR_Option(&choice, &wizard));
+        wizard.setButtonText(QWizard::FinishButton, tr("Auto-fill My Return"));
+    }
     wizard.initUI(kWizardWidth, kWizardHeight);
     wizard.setWizardStyle(QWizard::ClassicStyle);
-    wizard.exec();
-    Q_UNUSED(sin);
+    if (wizard.exec() != QDialog::Accepted || !applies || !m_editor || !m_editor->family())
+        return;
+    if (applyTaxData(entry.id(), sin, choice))
+        accept();
+    else
+        showInformation(CString(unreadableRecordText), this);
+}
+
+bool DlgTDDMain::applyTaxData(int id, const CString &sin, DataAFR &choice)
+{
+    WaitCursorScope wait;
+    TDDTaxDataOnePerson record(0);
+    // A record that did not load, or holds another taxpayer's item, would still merge: it
+    // would remove the earlier Auto-fill slips and stamp the T1 as filled from a download.
+    if (loadTaxDataRecord(id, record) != 1 || !identifierNamesSin(record.sin, sin.toUtf8()))
+        return false;
+    // A value still being typed on the page shown goes in first, so the merge builds on it and
+    // the refresh below does not discard it.
+    m_editor->commitCurrentPage();
+    m_editor->family()->applyAutoFillData(&record, &choice);
+    m_editor->refreshTreeCaptions(true, true);
+    m_editor->refreshPages();
+    m_editor->updateResultLabels();
+    return true;
 }
 
 void DlgTDDMain::viewNotice(const CString &page)

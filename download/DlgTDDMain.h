@@ -6,6 +6,7 @@
 
 #include "ordane/CString.h"
 
+class DataAFR;
 class Form_Return;
 class QHBoxLayout;
 class QLabel;
@@ -71,6 +72,10 @@ private:
     void buildLayout();
     // Mode 1: the summary page in the Auto-fill wizard, and the apply when it is finished.
     void viewTaxData(const TDDDataEntry &entry, const CString &sin, const CString &page);
+    // Loads the row's stored item and, when it names the S.I.N., merges it into the editor's
+    // person on screen as chosen, recalculates and refreshes the editor. False, with nothing
+    // changed, when the item cannot be read or names someone else.
+    bool applyTaxData(int id, const CString &sin, DataAFR &choice);
     // Mode 2: the stored message, or the stored page opened on the desktop.
     void viewNotice(const CString &page);
     // A statement that failed, written to the run log; the user is not told.

@@ -61,6 +61,9 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // The T1135 statement and its check, of the person on screen (efile/).
+    int generateT1135Xml(QString &out);
+    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
     // Filing checks and ReFile of the person on screen (efile/).
     int checkNetfileEligibility(int edition, std::list<CString> &messages);
     int checkReFileBankruptcy(int edition, std::list<CString> &messages);

@@ -9,7 +9,6 @@
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
-#include "download/MergeDownloadedTaxData.h"
 #include "download/DownloadServices.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
@@ -72,7 +71,7 @@ int quorvandelleMain(int &argc, char **argv)
     installDownloadServices(neighbourServices());
     installWizardServices(neighbourServices());
     installPrintServices(neighbourServices());
-    installAutoFillMerge();
+    installWizardServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

@@ -4,10 +4,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QSqlQuery>
 #include <QTableView>
@@ -22,12 +26,18 @@
 #include "TddTestSupport.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
+#include "download/AFR_Option.h"
+#include "download/DataAFR.h"
 #include "download/DlgTDDMain.h"
 #include "download/DownloadServices.h"
 #include "download/TDDDataEntriesModel.h"
+#include "download/TDDTaxDataOnePerson.h"
 #include "download/TddHttpServer.h"
+#include "model/AutoFillMerge.h"
 #include "model/FamilyTaxData.h"
+#include "model/ReturnFile.h"
 #include "ordane/MyDataStream.h"
+#include "ordane/WizardBase.h"
 #include "ui/Form_Return.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -139,6 +149,38 @@ QByteArray returnBytes(FamilyTaxData &family)
     return bytes;
 }
 
+// What the return's merge hook was handed, one line per call: the item's identifier, its
+// number of slips, the fill option and the names of the flags set.
+QStringList g_merges;
+
+int recordMerge(IndividualTaxData &, TDDTaxDataOnePerson *record, DataAFR *choice)
+{
+    QStringList flags;
+    for (CField *field : choice->fields()) {
+        if (field->type() == FieldType::Bool && static_cast<CBoolField *>(field)->value())
+            flags << QString::fromUtf8(field->name());
+    }
+    g_merges << QString("%1 %2 %3 %4")
+                    .arg(QString(record->sin))
+                    .arg(record->slipCount())
+                    .arg(choice->fld_iFillOption.value())
+                    .arg(flags.join(','));
+    return 0;
+}
+
+QString digest(const QByteArray &sin)
+{
+    return QCryptographicHash::hash(sin, QCryptographicHash::Sha256).toHex();
+}
+
+// A stored Auto-fill item of the S.I.N. holding one T4 slip.
+QString storedItem(const QByteArray &sin)
+{
+    return "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" + digest(sin) +
+           "</IndividualTaxpayerIdentifier><Slips><T4Slip><SlipTaxYear>2025</SlipTaxYear>"
+           "<EmploymentIncomeAmount boxNumber=\"14\">52000.00</EmploymentIncomeAmount>"
+           "</T4Slip></Slips></ns2:IndividualIncomeTaxDataItem>";
+}
 } // namespace
 
 class TestAutoFillManager : public QObject
@@ -589,6 +631,207 @@ private slots:
         QCOMPARE(shownFor, editor);
         QCOMPARE(parent, window);
         QVERIFY(window->findChildren<DlgTDDMain *>().isEmpty());
+    }
+
+    // The option page starts on "every element"; its radio buttons and boxes write the choice,
+    // and only a fill option of 0 or 1 lets the wizard finish.
+    void optionPage_data()
+    {
+        QTest::addColumn<bool>("selectOnly");
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QStringList>("flags");
+        QTest::newRow("no click") << false << QStringList() << 0 << QStringList();
+        QTest::newRow("only, nothing ticked") << true << QStringList() << 1 << QStringList();
+        QTest::newRow("only, three ticked")
+            << true << QStringList{"fld_bHBPLLP", "fld_bT4", "fld_bT5008"} << 1
+            << QStringList{"fld_bT4", "fld_bT5008", "fld_bHBPLLP"};
+        // The boxes stay enabled under "every element" and their ticks are kept.
+        QTest::newRow("all, one ticked")
+            << false << QStringList{"fld_bTuition"} << 0 << QStringList{"fld_bTuition"};
+    }
+
+    void optionPage()
+    {
+        QFETCH(bool, selectOnly);
+        QFETCH(QStringList, ticks);
+        DataAFR choice;
+        WizardBase wizard(nullptr, "Auto-fill My Return");
+        auto *page = new AFR_Option(&choice, &wizard);
+        QCOMPARE(choice.fld_iFillOption.value(), 0);
+        wizard.addPage(page);
+        wizard.initUI(740, 600);
+        wizard.show();
+        QVERIFY(page->findChild<QRadioButton *>("fld_iFillOption_0")->isChecked());
+        QVERIFY(!page->findChild<QRadioButton *>("fld_iFillOption_1")->isChecked());
+        // Every field of the choice, the radio group first, is bound to its own widget.
+        QCOMPARE(page->binder().count(), 24);
+        for (CField *field : choice.fields())
+            QCOMPARE(page->binder().widgetOf(field)->objectName(),
+                     QString::fromUtf8(field->name()));
+        if (selectOnly)
+            QTest::mouseClick(page->findChild<QRadioButton *>("fld_iFillOption_1"), Qt::LeftButton);
+        for (const QString &name : ticks) {
+            auto *box = page->findChild<QCheckBox *>(name);
+            QVERIFY(box->isEnabled());
+            box->click();
+        }
+        QVERIFY(page->validatePage());
+        QTEST(choice.fld_iFillOption.value(), "option");
+        QStringList flags;
+        for (CField *field : choice.fields()) {
+            if (field->type() == FieldType::Bool && static_cast<CBoolField *>(field)->value())
+                flags << QString::fromUtf8(field->name());
+        }
+        QTEST(flags, "flags");
+
+        // A choice with no option chosen is refused.
+        choice.fld_iFillOption.setValue(-1);
+        page->GetDataFromDoc();
+        QVERIFY(!page->validatePage());
+        QCOMPARE(choice.fld_iFillOption.value(), -1);
+    }
+
+    void optionPageLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("columnSpan");
+        const struct
+        {
+            const char *name;
+            const char *text;
+            int row, column, span;
+        } widgets[] = {
+            {"label", "Auto-fill My Return Options", 1, 1, 4},
+            {"fld_iFillOption_0", "Select all tax data elements", 5, 1, 4},
+            {"fld_iFillOption_1", "Select only the following tax data elements", 6, 1, 4},
+            {"fld_bT4", "T4", 7, 1, 1},
+            {"fld_bT4AP", "T4A(P)", 7, 4, 1},
+            {"fld_bT4FHSA", "T4FHSA", 8, 2, 1},
+            {"fld_bT1204", "T1204", 8, 4, 1},
+            {"fld_bPRPP", "PRPP tax slip", 9, 3, 2},
+            {"fld_bT5008", "T5008", 10, 4, 1},
+            {"fld_bTuition", "Fed./Prov. Tuition Carryover amount", 12, 1, 3},
+            {"fld_bT2202", "T2202", 12, 4, 1},
+            {"fld_bMBSB", "Manitoba shelter benefit slip", 13, 1, 2},
+            {"fld_bInstalment", "Tax instalment from CRA records", 13, 3, 2},
+            {"fld_bRRSPLimit", "RRSP Deduction Limit and Unused RRSP from CRA records", 15, 1, 4},
+            {"fld_bT4RSP", "T4RSP slip", 16, 1, 1},
+            {"fld_bRRSPContribution", "RRSP Contribution Receipt", 16, 2, 3},
+            {"fld_bHBPLLP", "HBP/LLP required repayment from CRA records", 18, 1, 2},
+            {"line1", "", 21, 1, 5},
+        };
+        for (const auto &w : widgets)
+            QTest::newRow(w.name) << w.name << w.text << w.row << w.column << w.span;
+    }
+
+    void optionPageLayout()
+    {
+        QFETCH(QString, name);
+        DataAFR choice;
+        AFR_Option page(&choice);
+        QCOMPARE(page.objectName(), QString("AFR_Option"));
+        QCOMPARE(page.size(), QSize(797, 490));
+        QWidget *widget = page.findChild<QWidget *>(name);
+        QVERIFY(widget);
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            QTEST(button->text(), "text");
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            QTEST(label->text(), "text");
+        auto *grid = qobject_cast<QGridLayout *>(page.layout());
+        int row = -1, column = -1, rowSpan = -1, columnSpan = -1;
+        grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
+        QTEST(row, "row");
+        QTEST(column, "column");
+        QTEST(columnSpan, "columnSpan");
+        QCOMPARE(rowSpan, 1);
+    }
+
+    // The open return's own download: summary, notice and options, and finishing hands the
+    // stored item and the choice to the return's merge, then closes the manager.
+    void viewAppliesTheOpenReturnsDownload()
+    {
+        g_merges.clear();
+        setAutoFillMerge(recordMerge);
+        Form_Return *editor = openReturn();
+        CString openSin;
+        QVERIFY(editor->getFieldText(1, openSin));
+        QCOMPARE(QByteArray(openSin.toUtf8()), kSinA);
+        addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
+        DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
+        dialog.show();
+        table(dialog)->selectRow(0);
+        WizardSeen seen;
+        ShowProbe probe([&](QWidget *shown) {
+            if (auto *wizard = qobject_cast<QWizard *>(shown))
+                seen = {wizard->windowTitle(), wizard->pageIds().size(),
+                        wizard->buttonText(QWizard::FinishButton)};
+        });
+        ModalDriver driver;
+        driver.pressButton("Next >");
+        driver.pressButton("Next >");
+        driver.pressButton("Auto-fill My Return");
+        click(dialog, "btnView");
+        setAutoFillMerge(nullptr);
+        QCOMPARE(driver.pendingActions(), 0);
+        QCOMPARE(seen.title, QString("Auto-fill My Return"));
+        QCOMPARE(seen.pages, 3);
+        QCOMPARE(seen.finish, QString("Auto-fill My Return"));
+        QCOMPARE(g_merges, QStringList{digest(kSinA) + " 1 0 "});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // A stored item that does not load, or is not the row's taxpayer's, is never merged.
+    void viewRefusesAnUnreadableDownload_data()
+    {
+        QTest::addColumn<QString>("data1");
+        QTest::newRow("not XML") << "PK\x03\x04 not xml";
+        QTest::newRow("empty") << "";
+        QTest::newRow("no identifier") << "<IndividualIncomeTaxDataItem/>";
+        QTest::newRow("another S.I.N.'s item") << storedItem(kSinB);
+        QTest::newRow("nested too deep")
+            << QString("<a>").repeated(300) + QString("</a>").repeated(300);
+    }
+
+    void viewRefusesAnUnreadableDownload()
+    {
+        QFETCH(QString, data1);
+        g_merges.clear();
+        setAutoFillMerge(recordMerge);
+        Form_Return *editor = openReturn();
+        CString openSin;
+        editor->getFieldText(1, openSin);
+        const QString path = m_dir.filePath("return.r25");
+        QCOMPARE(saveReturnFile(*editor->family(), path, AppEdition), 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        ScriptedPresenter presenter;
+        addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, data1, "<p>Summary</p>");
+        DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
+        dialog.show();
+        table(dialog)->selectRow(0);
+        ModalDriver driver;
+        driver.pressButton("Next >");
+        driver.pressButton("Next >");
+        driver.pressButton("Auto-fill My Return");
+        click(dialog, "btnView");
+        setAutoFillMerge(nullptr);
+        QCOMPARE(driver.pendingActions(), 0);
+        QCOMPARE(g_merges, QStringList());
+        QCOMPARE(presenter.shownTexts(),
+                 QStringList{"The stored tax data cannot be read, so nothing was applied."});
+        QCOMPARE(presenter.shown().first().parent, &dialog);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(saveReturnFile(*editor->family(), path, AppEdition), 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
     }
 };
 

@@ -24,7 +24,6 @@
 #include "ui/NeighbourServices.h"
 #include "wizards/DlgOptimizeReturn.h"
 #include "wizards/DlgTaxPlanning.h"
-#include "wizards/OptimiserServices.h"
 #include "wizards/WizardServices.h"
 
 #include <QAbstractButton>

@@ -10,6 +10,7 @@
 #include "app/TabWndApp.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
+#include "model/DataNewReturnBasic.h"
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
 #include "model/TaxDataEntryStru.h"
@@ -79,6 +80,7 @@ private slots:
 
     void newReturnMakesTheReturn_data();
     void newReturnMakesTheReturn();
+    void spouseNonResidentNotUsed();
 
     void changeProvinceWizard_data();
     void changeProvinceWizard();
@@ -151,8 +153,7 @@ void TestWizardCommands::newReturnMakesTheReturn_data()
     QTest::addColumn<QList<int>>("spouseForms");
     QTest::addColumn<QStringList>("selector");
     QTest::newRow("married, coupled")
-        << true
-        << QList<int>{FormType::SCH6, FormType::SCH7, FormType::SCH11, FormType::T776}
+        << true << QList<int>{FormType::SCH6, FormType::SCH7, FormType::SCH11, FormType::T776}
         << QStringList{"Ann Smith", "Bob Smith"};
     QTest::newRow("married, not coupled") << false << QList<int>() << QStringList{"Ann Smith"};
 }
@@ -200,10 +201,10 @@ void TestWizardCommands::newReturnMakesTheReturn()
     QCOMPARE(selectorTexts(editor), selector);
     IndividualTaxData *taxpayerData = family->taxpayer();
     QCOMPARE(taxpayerData->m_province, kOntario);
-    QCOMPARE(chosenFormsOf(taxpayerData),
-             (QList<int>{FormType::SCH3, FormType::WSD1, FormType::SCH6, FormType::SCH7,
-                         FormType::SCH9, FormType::SCH11, FormType::SCH15, FormType::T776,
-                         FormType::T2125}));
+    QCOMPARE(
+        chosenFormsOf(taxpayerData),
+        (QList<int>{FormType::SCH3, FormType::WSD1, FormType::SCH6, FormType::SCH7, FormType::SCH9,
+                    FormType::SCH11, FormType::SCH15, FormType::T776, FormType::T2125}));
     // The spouse's identification is on the taxpayer's T1 either way.
     TaxData_T1New *t1 = t1Of(taxpayerData);
     QVERIFY(t1);
@@ -223,10 +224,36 @@ void TestWizardCommands::newReturnMakesTheReturn()
     }
 }
 
+void TestWizardCommands::spouseNonResidentNotUsed()
+{
+    // Collected by the spouse page, but the new return has no place for it: both answers
+    // make the same file.
+    QList<QByteArray> files;
+    for (bool nonResident : {false, true}) {
+        DataNewReturnBasic answers;
+        answers.fld_FirstName.setValue("Ann");
+        answers.fld_LastName.setValue("Smith");
+        answers.fld_TaxPronv.setValue(kOntario);
+        answers.fld_MaritalStatus.setValue(1);
+        answers.fld_FirstNameSpouse.setValue("Bob");
+        answers.fld_LastNameSpouse.setValue("Smith");
+        answers.fld_TaxPronvSpouse.setValue(kOntario);
+        answers.fld_Coupled.setValue(true);
+        answers.fld_SpouseNonResident.setValue(nonResident);
+        FamilyTaxData family(0);
+        family.createFromNewReturnWizard(answers);
+        QVERIFY(family.isCoupled());
+        files.append(ReturnFixture::saveToBytes(family));
+    }
+    QVERIFY(!files.first().isEmpty());
+    QCOMPARE(files.last(), files.first());
+}
+
 // ---- Change Province
 
 void TestWizardCommands::changeProvinceWizard_data()
 {
+    QTest::addColumn<bool>("coupled");
     QTest::addColumn<int>("province");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("spouseOnScreen");
@@ -235,21 +262,25 @@ void TestWizardCommands::changeProvinceWizard_data()
     QTest::addColumn<int>("spouseProvince");
     const QString changed = "Tax return file is changed to the new province, you need to save "
                             "file the confirm the changes.";
-    QTest::newRow("the same province") << kOntario << "fld_ChgBoth_0" << false
-                                       << QStringList{"Tax return province is not changed!"}
-                                       << kOntario << kOntario;
-    QTest::newRow("both") << kBritishColumbia << "fld_ChgBoth_0" << false
+    QTest::newRow("the same province")
+        << true << kOntario << "fld_ChgBoth_0" << false
+        << QStringList{"Tax return province is not changed!"} << kOntario << kOntario;
+    QTest::newRow("both") << true << kBritishColumbia << "fld_ChgBoth_0" << false
                           << QStringList{changed} << kBritishColumbia << kBritishColumbia;
-    QTest::newRow("current only, the taxpayer") << kBritishColumbia << "fld_ChgBoth_1" << false
-                                                << QStringList{changed} << kBritishColumbia
-                                                << kOntario;
-    QTest::newRow("current only, the spouse") << kBritishColumbia << "fld_ChgBoth_1" << true
-                                              << QStringList{changed} << kOntario
-                                              << kBritishColumbia;
+    QTest::newRow("current only, the taxpayer")
+        << true << kBritishColumbia << "fld_ChgBoth_1" << false << QStringList{changed}
+        << kBritishColumbia << kOntario;
+    QTest::newRow("current only, the spouse")
+        << true << kBritishColumbia << "fld_ChgBoth_1" << true << QStringList{changed} << kOntario
+        << kBritishColumbia;
+    // A single return has no spouse to move.
+    QTest::newRow("single, both asked") << false << kBritishColumbia << "fld_ChgBoth_0" << false
+                                        << QStringList{changed} << kBritishColumbia << 0;
 }
 
 void TestWizardCommands::changeProvinceWizard()
 {
+    QFETCH(bool, coupled);
     QFETCH(int, province);
     QFETCH(QString, answer);
     QFETCH(bool, spouseOnScreen);
@@ -259,8 +290,9 @@ void TestWizardCommands::changeProvinceWizard()
     PluginFolder plugins;
     QVERIFY(plugins.linkRealPlugin(kOntario));
     QVERIFY(plugins.linkRealPlugin(kBritishColumbia));
-    Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 0));
-    // The fixture's view settings open it on the spouse.
+    Form_Return *editor =
+        openEditor(coupled ? EditorFixture::coupledReturn(1, 0) : EditorFixture::singleReturn());
+    // The coupled fixture's view settings open it on the spouse.
     editor->findChild<QComboBox *>("comboBox")->setCurrentIndex(spouseOnScreen ? 1 : 0);
     QCOMPARE(editor->family()->getCurrentPersonIndex(),
              spouseOnScreen ? PersonSpouse : PersonTaxpayer);
