@@ -26,6 +26,7 @@
 #include "wizards/DlgTaxPlanning.h"
 #include "wizards/WizardServices.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QWizard>
 
 using namespace CalcFixture;
 
@@ -96,6 +98,11 @@ class TestOptimiserDialogs : public QObject
 private slots:
     void init();
     void cleanup();
+
+    void normalizeCapsDonations_data();
+    void normalizeCapsDonations();
+    void sharePageBindsTheAmounts();
+    void cancelledWizardKeepsNewSchedules9();
 
     void bestResultShowsTheOptimisersDivision();
     void reCalculateRestoresBoth();
@@ -165,6 +172,94 @@ FamilyTaxData *TestOptimiserDialogs::electingCouple()
     form<TaxData_Sch9>(spouse, FormType::SCH9);
     family->Recalculate(-1, nullptr);
     return family;
+}
+
+// ---- the shareable-amounts data and page
+
+void TestOptimiserDialogs::normalizeCapsDonations_data()
+{
+    QTest::addColumn<double>("shareable");
+    QTest::addColumn<double>("claimed");
+    QTest::addColumn<double>("normalised");
+    QTest::newRow("above the claimed total") << 500.0 << 300.0 << 300.0;
+    QTest::newRow("within it") << 200.0 << 300.0 << 200.0;
+}
+
+void TestOptimiserDialogs::normalizeCapsDonations()
+{
+    QFETCH(double, shareable);
+    QFETCH(double, claimed);
+    QFETCH(double, normalised);
+    DataShareAmtDlg amounts;
+    amounts.fld_Donation_1 = shareable;
+    amounts.fld_Donation_1_Claimed = claimed;
+    amounts.fld_Donation_2 = shareable;
+    amounts.fld_Donation_2_Claimed = claimed;
+    amounts.fld_BankInterest_1 = 900;
+    amounts.fld_CapGain_2 = 800;
+    QCOMPARE(amounts.normalizeData(), 0);
+    QCOMPARE(amounts.fld_Donation_1.value(), normalised);
+    QCOMPARE(amounts.fld_Donation_2.value(), normalised);
+    // Interest and capital gains are not capped.
+    QCOMPARE(amounts.fld_BankInterest_1.value(), 900.0);
+    QCOMPARE(amounts.fld_CapGain_2.value(), 800.0);
+}
+
+void TestOptimiserDialogs::sharePageBindsTheAmounts()
+{
+    Form_Return *editor = openEditor(electingCouple());
+    DataShareAmtDlg amounts;
+    amounts.fld_Donation_1_Claimed = 300;
+    amounts.fld_Pension_1 = 2500;
+    QString names;
+    QString shown;
+    bool claimedEnabled = true;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *wizard = qobject_cast<QWizard *>(QApplication::activeModalWidget());
+        if (!wizard)
+            return;
+        poll.stop();
+        names = textOf(wizard, "FullName1") + "|" + textOf(wizard, "FullName2");
+        shown = textOf(wizard, "fld_Donation_1_Claimed") + "|" + textOf(wizard, "fld_Pension_1");
+        // A shown amount is not the user's to edit.
+        claimedEnabled = wizard->findChild<QLineEdit *>("fld_Donation_1_Claimed")->isEnabled();
+        auto *shareable = wizard->findChild<QLineEdit *>("fld_Donation_1");
+        shareable->setText("500");
+        emit shareable->editingFinished();
+        auto *joint = wizard->findChild<QLineEdit *>("fld_BankInterest_3");
+        joint->setText("1,200.50");
+        emit joint->editingFinished();
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    poll.start();
+    QCOMPARE(runShareAmountsWizard(editor, amounts), 1);
+    QCOMPARE(names, QString::fromUtf8("\xc3\x89lise Tremblay|Marc Tremblay"));
+    QCOMPARE(shown, QStringLiteral("300.00|2,500.00"));
+    QVERIFY(!claimedEnabled);
+    QCOMPARE(amounts.fld_Donation_1_Claimed.value(), 300.0);
+    // Finishing normalises: 500 shareable against 300 claimed.
+    QCOMPARE(amounts.fld_Donation_1.value(), 300.0);
+    QCOMPARE(amounts.fld_BankInterest_3.value(), 1200.5);
+}
+
+void TestOptimiserDialogs::cancelledWizardKeepsNewSchedules9()
+{
+    FamilyTaxData *family = EditorFixture::coupledReturn(1, 0);
+    for (IndividualTaxData *person : {family->taxpayer(), family->spouse()}) {
+        if (CTaxData_Form *sch9 = person->getForm(FormType::SCH9, 0, false))
+            person->removeForm(sch9, true, true);
+    }
+    Form_Return *editor = openEditor(family);
+    QVERIFY(!editor->family()->taxpayer()->hasForm(FormType::SCH9));
+    ModalDriver driver;
+    driver.pressButton("Cancel");
+    editor->optimizeReturn();
+    QCOMPARE(driver.pendingActions(), 0);
+    QCOMPARE(driver.seen().first().title, QStringLiteral("Identify Shareable Amounts"));
+    QVERIFY(editor->family()->taxpayer()->hasForm(FormType::SCH9));
+    QVERIFY(editor->family()->spouse()->hasForm(FormType::SCH9));
 }
 
 // ---- DlgOptimizeReturn on a copy
