@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -522,6 +523,7 @@ void TestWizardPages::couplePagePaths()
     QVERIFY(writeBytes(dir.filePath("Ann.r25"), "a"));
     QVERIFY(writeBytes(dir.filePath("Bob.r25"), "b"));
     QVERIFY(dir.mkpath("x.r25"));
+    QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe.r25")).constData(), 0600) == 0);
     const QString firstPath = first.isEmpty() ? QString() : dir.filePath(first);
     const QString secondPath = second.isEmpty() ? QString() : dir.filePath(second);
 
