@@ -17,7 +17,10 @@
 #include "model/ImportOptions.h"
 #include "model/IndividualTaxData.h"
 #include "model/TaxDataEntryStru.h"
+#include "ordane/CIntField.h"
 #include "ordane/CT1ComboBox.h"
+#include "ordane/CWSBaseData.h"
+#include "ordane/PpgWizardPage.h"
 #include "ordane/StyledDateEdit.h"
 #include "ordane/WizardBase.h"
 #include "wizards/DlgCoupleReturn_tab1.h"
@@ -36,7 +39,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -95,6 +100,35 @@ QString firstNameOf(IndividualTaxData *person)
     return t1 ? QString(t1->firstName.value()) : QString();
 }
 
+// A data object that counts its normalisations, and a page that counts its tests.
+class CountingData : public CWSBaseData
+{
+public:
+    int normalizeData() override { return ++normalised; }
+    CIntField fld_Choice{this, "Choice", 0};
+    int normalised = 0;
+};
+
+class CountingPage : public PpgWizardPage
+{
+public:
+    CountingPage(CountingData *data, QWidget *wizard) : PpgWizardPage(data, nullptr, wizard)
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (int id = 0; id < 2; ++id) {
+            auto *button = new QRadioButton(QString("choice %1").arg(id), this);
+            button->setObjectName(QString("fld_Choice_%1").arg(id));
+            layout->addWidget(button);
+        }
+    }
+    bool validatePage() override
+    {
+        ++tests;
+        return PpgWizardPage::validatePage();
+    }
+    int tests = 0;
+};
+
 } // namespace
 
 class TestWizardPages : public QObject
@@ -115,6 +149,8 @@ private slots:
     void newReturnStartingDates();
     void newReturnAnswersAfterFinish_data();
     void newReturnAnswersAfterFinish();
+
+    void finishTestsLastPageOnceThenNormalises();
 
     void changeProvinceOpensEmpty();
     void changeProvinceNeedsProvince();
@@ -430,6 +466,28 @@ void TestWizardPages::newReturnAnswersAfterFinish()
     QCOMPARE(int(m_answers.fields().size()), 0);
 }
 
+// ---- the framework's Finish
+
+void TestWizardPages::finishTestsLastPageOnceThenNormalises()
+{
+    CountingData data;
+    WizardBase wizard(nullptr, "Counting");
+    auto *page = new CountingPage(&data, &wizard);
+    QCOMPARE(wizard.addPage(page), 0);
+    wizard.initUI(400, 300);
+    wizard.show();
+    QVERIFY(child<QRadioButton>(&wizard, "fld_Choice_0")->isChecked());
+    // Chosen without the group's click signal: only the page's own store takes it.
+    child<QRadioButton>(&wizard, "fld_Choice_1")->setChecked(true);
+    QCOMPARE(data.fld_Choice.value(), 0);
+    click(wizard, QWizard::FinishButton);
+    QCOMPARE(wizard.result(), int(QDialog::Accepted));
+    QCOMPARE(page->tests, 1);
+    QCOMPARE(data.normalised, 1);
+    QCOMPARE(data.fld_Choice.value(), 1);
+    QVERIFY(child<QRadioButton>(&wizard, "fld_Choice_1")->isChecked());
+}
+
 // ---- change province
 
 void TestWizardPages::changeProvinceOpensEmpty()
@@ -522,6 +580,7 @@ void TestWizardPages::couplePagePaths()
     QVERIFY(writeBytes(dir.filePath("Ann.r25"), "a"));
     QVERIFY(writeBytes(dir.filePath("Bob.r25"), "b"));
     QVERIFY(dir.mkpath("x.r25"));
+    QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe.r25")).constData(), 0600) == 0);
     const QString firstPath = first.isEmpty() ? QString() : dir.filePath(first);
     const QString secondPath = second.isEmpty() ? QString() : dir.filePath(second);
 
