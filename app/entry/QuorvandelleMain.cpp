@@ -71,7 +71,6 @@ int quorvandelleMain(int &argc, char **argv)
     installDownloadServices(neighbourServices());
     installWizardServices(neighbourServices());
     installPrintServices(neighbourServices());
-    installWizardServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;
