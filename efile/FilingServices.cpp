@@ -12,4 +12,5 @@ void installFilingServices(NeighbourServices &services)
         if (editor->family())
             editor->family()->clearReFileFlag();
     };
+    services.internetFiling = [](Form_Return *editor) { editor->internetFiling(); };
 }

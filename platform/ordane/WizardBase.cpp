@@ -29,8 +29,13 @@ void WizardBase::initUI(int width, int height)
 
 void WizardBase::accept()
 {
-    // The last page stored its widgets when it was validated. Pages may share one data
-    // object: each object is normalised once.
+    // Finish validates the page on screen first, which stores its widgets: showing the data
+    // before that would put back what the user just chose on it.
+    if (QWizardPage *page = currentPage()) {
+        if (!page->validatePage() || !page->isComplete())
+            return;
+    }
+    // Pages may share one data object: each object is normalised once.
     QList<CWSBaseData *> done;
     for (PpgWizardPage *page : qAsConst(m_pages)) {
         CWSBaseData *data = page->data();
@@ -43,5 +48,5 @@ void WizardBase::accept()
     // stores nothing stale.
     for (PpgWizardPage *page : qAsConst(m_pages))
         page->GetDataFromDoc();
-    QWizard::accept();
+    QDialog::accept();
 }
