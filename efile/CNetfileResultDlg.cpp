@@ -52,8 +52,8 @@ QString logPath(bool resultFile)
     return path;
 }
 
-void showResult(const char *title, const QString &heading, const QString &body,
-                const QString &line, const QString &file, QWidget *parent)
+void showResult(const char *title, const QString &heading, const QString &body, const QString &line,
+                const QString &file, QWidget *parent)
 {
     DlgFilingResult dialog(QObject::tr(title), parent);
     dialog.setResult(heading, body, line, file);
@@ -223,9 +223,8 @@ void CNetfileResultDlg::submitNetfile()
 
     const QString resultFile = logPath(true);
     if (status != 0) {
-        showResult(kNetfileResultTitle, tr("NetFile Filing Failed"),
-                   failedPostBody(status, result), tr("Check filing result file"), resultFile,
-                   this);
+        showResult(kNetfileResultTitle, tr("NetFile Filing Failed"), failedPostBody(status, result),
+                   tr("Check filing result file"), resultFile, this);
         return;
     }
 
@@ -249,10 +248,10 @@ void CNetfileResultDlg::submitNetfile()
     QString body = result.details;
     if (!result.refused)
         body += mayHaveReachedNote(result);
-    showResult(kNetfileResultTitle,
-               tr("Netfile submission is NOT successful!\nResult code is [%1]")
-                   .arg(result.resultText),
-               body, tr("Check filing result file"), resultFile, this);
+    showResult(
+        kNetfileResultTitle,
+        tr("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.resultText),
+        body, tr("Check filing result file"), resultFile, this);
     m_confirmation.clear();
     m_success = false;
 }
@@ -287,8 +286,8 @@ void CNetfileResultDlg::submitEfile(const QString &efilerNumber, const QString &
     int status = 0;
     {
         WaitCursorScope wait;
-        status = postEfileReturn(values, m_request ? m_request->toUtf8() : QByteArray(), result,
-                                 setup);
+        status =
+            postEfileReturn(values, m_request ? m_request->toUtf8() : QByteArray(), result, setup);
     }
     const QString resultFile = logPath(true);
     CString time;
@@ -307,8 +306,7 @@ void CNetfileResultDlg::submitEfile(const QString &efilerNumber, const QString &
             CString::formatted("Efile is submitted successfully. Result code is [%s]. The "
                                "confirmation number is [%s].\n%s",
                                result.code.toUtf8().constData(),
-                               result.confirmation.toUtf8().constData(),
-                               time.toUtf8().constData());
+                               result.confirmation.toUtf8().constData(), time.toUtf8().constData());
         bool number = false;
         const int notice = QString(result.cvIndicator).toInt(&number);
         if (number && notice == 2139)

@@ -11,8 +11,8 @@ public:
     enum Choice
     {
         NoChoice = -1,
-        SignUp = 0,    // "Yes, sign me up! ..."
-        NotNow = 1     // "No. I'm not ready to go paperless, or I have already signed up."
+        SignUp = 0, // "Yes, sign me up! ..."
+        NotNow = 1  // "No. I'm not ready to go paperless, or I have already signed up."
     };
 
     CIntField fld_signup{this, "signup", NoChoice};

@@ -10,8 +10,8 @@
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
-#include "ordane/Clock.h"
 #include "ordane/CYesNoContinueDlg.h"
+#include "ordane/Clock.h"
 #include "ordane/DlgMsgWithLink.h"
 #include "ordane/SafeFileWriter.h"
 #include "ordane/Utilities.h"
@@ -55,7 +55,8 @@ QString seasonArticleLink()
 // False, after the season message, before the first day of the filing season.
 bool seasonHasStarted(QWidget *parent)
 {
-    const QDate start = QDate::fromString(QLatin1String(kSeasonStart), QStringLiteral("yyyy-MM-dd"));
+    const QDate start =
+        QDate::fromString(QLatin1String(kSeasonStart), QStringLiteral("yyyy-MM-dd"));
     if (now().date() >= start)
         return true;
     DlgMsgWithLink message(QStringLiteral("Quorvandelle 2025"), parent);
@@ -195,8 +196,7 @@ void Form_Return::internetFiling()
     QSqlDatabase db = QSqlDatabase::database();
     const int taxpayerId = CBasicEvent::saveTaxpayer(db, sin, fullName, CString(), CString());
     const CString summary = data->getPersonIncomeSummary();
-    CBasicEvent::addEvent(db, taxpayerId, CBasicEvent::FilingAttempt, summary, false, false,
-                          true);
+    CBasicEvent::addEvent(db, taxpayerId, CBasicEvent::FilingAttempt, summary, false, false, true);
 
     bool filed = false;
     bool refused = false;

@@ -13,7 +13,8 @@ const char *const kMyAccountPath =
 const char *const kDirectDepositPath =
     "/en/public-services-procurement/services/payments-to-from-government/direct-deposit/"
     "individuals-canada/enrolment-form.html";
-const char *const kPayNowPath = "/en/revenue-agency/services/make-a-payment-canada-revenue-agency.html";
+const char *const kPayNowPath =
+    "/en/revenue-agency/services/make-a-payment-canada-revenue-agency.html";
 const char *const kArrangePath = "/en/revenue-agency/services/tax/individuals/topics/"
                                  "about-your-tax-return/making-payments-individuals/"
                                  "payment-arrangements.html";

@@ -338,8 +338,8 @@ void TestNetfile::acceptedFromTheMainWindow()
     QStringList titles;
     for (const ShownMessage &m : driver.seen())
         titles.append(m.title);
-    QCOMPARE(titles, (QStringList{kDialogTitle, "Terms", "Netfile Filing Result",
-                                  "CRA Online Service"}));
+    QCOMPARE(titles,
+             (QStringList{kDialogTitle, "Terms", "Netfile Filing Result", "CRA Online Service"}));
     QCOMPARE(m_presenter->shown().size(), 1);
     QCOMPARE(m_presenter->shown()[0].kind, "question");
     QVERIFY(m_presenter->shown()[0].text.startsWith(
@@ -442,13 +442,11 @@ void TestNetfile::signupGate_data()
     QTest::newRow("with an e-mail no wizard")
         << "marie@example.org" << QList<ModalAction>() << QStringList{"question"} << "" << true;
     QTest::newRow("sign up stops")
-        << "" << QList<ModalAction>{choose("fld_signup_0", "Finish")}
-        << QStringList{"information"}
+        << "" << QList<ModalAction>{choose("fld_signup_0", "Finish")} << QStringList{"information"}
         << "Please enter your email on page 1 of T1, Identification area, then do NetFile again."
         << false;
-    QTest::newRow("not now goes on")
-        << "" << QList<ModalAction>{choose("fld_signup_1", "Finish")} << QStringList{"question"}
-        << "" << true;
+    QTest::newRow("not now goes on") << "" << QList<ModalAction>{choose("fld_signup_1", "Finish")}
+                                     << QStringList{"question"} << "" << true;
     QTest::newRow("cancel stops silently")
         << "" << QList<ModalAction>{press("Cancel")} << QStringList() << "" << false;
 }
@@ -520,8 +518,8 @@ void TestNetfile::noWarningMsgSkipsTheReview_data()
     QTest::addColumn<bool>("noWarningMsg");
     QTest::addColumn<QStringList>("kinds");
     QTest::addColumn<bool>("reached");
-    QTest::newRow("review runs and is stopped") << false << QStringList{"question", "warning"}
-                                                << false;
+    QTest::newRow("review runs and is stopped")
+        << false << QStringList{"question", "warning"} << false;
     QTest::newRow("NoWarningMsg skips it") << true << QStringList{"question"} << true;
 }
 
@@ -613,16 +611,14 @@ void TestNetfile::outcomes_data()
     const LocalServer::Response terms = LocalServer::Response::answer(200, termsReply());
     const QList<ModalAction> filed = {press("NetFile Return"), agree(), press("OK")};
 
-    QTest::newRow("declined terms")
-        << QList<LocalServer::Response>{terms} << false
-        << QList<ModalAction>{press("NetFile Return"), press("Cancel")} << QStringList()
-        << QStringList() << 0 << false;
+    QTest::newRow("declined terms") << QList<LocalServer::Response>{terms} << false
+                                    << QList<ModalAction>{press("NetFile Return"), press("Cancel")}
+                                    << QStringList() << QStringList() << 0 << false;
     QTest::newRow("cancel") << QList<LocalServer::Response>() << false
-                            << QList<ModalAction>{press("Cancel")} << QStringList()
-                            << QStringList() << 0 << false;
+                            << QList<ModalAction>{press("Cancel")} << QStringList() << QStringList()
+                            << 0 << false;
     QTest::newRow("rejection")
-        << QList<LocalServer::Response>{terms,
-                                        LocalServer::Response::answer(200, kRejectedReply)}
+        << QList<LocalServer::Response>{terms, LocalServer::Response::answer(200, kRejectedReply)}
         << false << filed
         << QStringList{"Netfile submission is NOT successful!\nResult code is [0]|Refused\n" +
                        resultFile}
@@ -634,14 +630,13 @@ void TestNetfile::outcomes_data()
                                           "[]|Busy" +
                                           reached + resultFile}
                            << QStringList() << 1 << false;
-    QTest::newRow("HTTP 500") << QList<LocalServer::Response>{terms, LocalServer::Response::answer(
-                                                                         500, "<html>oops")}
-                              << false << filed
-                              << QStringList{"NetFile Filing Failed|Msg: the CRA server's reply "
-                                             "could not be read; Code: 1." +
-                                             reached + "\nresponse error (HTTP status 500)" +
-                                             resultFile}
-                              << QStringList() << 1 << false;
+    QTest::newRow("HTTP 500")
+        << QList<LocalServer::Response>{terms, LocalServer::Response::answer(500, "<html>oops")}
+        << false << filed
+        << QStringList{"NetFile Filing Failed|Msg: the CRA server's reply "
+                       "could not be read; Code: 1." +
+                       reached + "\nresponse error (HTTP status 500)" + resultFile}
+        << QStringList() << 1 << false;
     QTest::newRow("cut") << QList<LocalServer::Response>{terms, LocalServer::Response::cutBody(
                                                                     acceptedReply("CUT1"))}
                          << false << filed
@@ -659,8 +654,8 @@ void TestNetfile::outcomes_data()
                                              resultFile}
                               << QStringList() << 1 << false;
     QTest::newRow("default hosts")
-        << QList<LocalServer::Response>() << true
-        << QList<ModalAction>{press("NetFile Return")} << QStringList()
+        << QList<LocalServer::Response>() << true << QList<ModalAction>{press("NetFile Return")}
+        << QStringList()
         << QStringList{"Msg:  read Netfile Term failed or network interruption.\nThe host "
                        "ws.tax-authority.invalid is a placeholder under the reserved .invalid "
                        "domain; set the real address in the configuration.\n; Code: -50."}
@@ -957,8 +952,7 @@ void TestNetfile::efileMode_data()
         "<t1rsp:ErrorCode>2134</t1rsp:ErrorCode><t1rsp:EnglishMessage><t1rsp:MessageText>First"
         "</t1rsp:MessageText></t1rsp:EnglishMessage></t1rsp:ErrorCodeDescription>"
         "</t1rsp:ProcessingError>";
-    auto efileReply = [](const QByteArray &code, const QByteArray &inner,
-                         const QByteArray &extra) {
+    auto efileReply = [](const QByteArray &code, const QByteArray &inner, const QByteArray &extra) {
         return envelope("<t1ersp:EfileReturnResponse><ResultCode>" + code + "</ResultCode>" +
                         extra + "<t1rsp:FileReturnResponse>" + inner +
                         "</t1rsp:FileReturnResponse></t1ersp:EfileReturnResponse>");
@@ -968,9 +962,12 @@ void TestNetfile::efileMode_data()
                                  "</t1rsp:Confirmation>";
 
     QTest::newRow("missing credentials")
-        << "" << QByteArray() << "Please enter EFiler ID/password and RepID into preference from "
-                                 "menu Start | Preference."
-        << false << "" << "" << "";
+        << "" << QByteArray()
+        << "Please enter EFiler ID/password and RepID into preference from "
+           "menu Start | Preference."
+        << false << ""
+        << ""
+        << "";
     QTest::newRow("notice 2139")
         << "X1234"
         << efileReply("0", confirmed,
