@@ -206,6 +206,7 @@ private slots:
     void seasonGate();
     void signupGate_data();
     void signupGate();
+    void multiYearNoKeepsAnEarlierYes();
     void amendedRoad_data();
     void amendedRoad();
     void noWarningMsgSkipsTheReview_data();
@@ -481,6 +482,20 @@ void TestNetfile::signupGate()
         expected.append(kDialogTitle);
     QCOMPARE(titlesOf(driver), expected);
     QCOMPARE(historyRows().size(), reached ? 1 : 0);
+}
+
+void TestNetfile::multiYearNoKeepsAnEarlierYes()
+{
+    Form_Return *editor = openSaved();
+    QVERIFY(editor);
+    TaxData_T1New *t1 = t1Of(editor->family());
+    t1->multiYearFiling = true;
+    m_presenter->queueAnswer(QMessageBox::No);
+    ModalDriver driver;
+    driver.queue(press("Cancel"));
+    editor->internetFiling();
+    QCOMPARE(titlesOf(driver), QStringList{kDialogTitle});
+    QCOMPARE(bool(t1->multiYearFiling.value()), true);
 }
 
 void TestNetfile::amendedRoad_data()
@@ -778,7 +793,9 @@ void TestNetfile::secondOkWhilePostIsHeld()
         if (!dialog)
             return;
         clickedAgain = true;
+        // Neither a second OK nor Cancel does anything while the post waits.
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         stillOpen = dialog->isVisible();
     });
     again.start();
