@@ -31,6 +31,9 @@ struct FilingResult
     CString details;       // the reply's messages for display (escaped HTML or CR LF lines)
     // True once the whole request went out: a failed post may still have reached the service.
     bool requestSent = false;
+    // The service answered with a return response that turned the filing down (no fault, no
+    // unreadable reply): the one failure that says the return was seen and refused.
+    bool refused = false;
 
     // The first three characters of code are exactly "184".
     bool isCode184() const;

@@ -13,4 +13,5 @@ void installFilingServices(NeighbourServices &services)
             editor->family()->clearReFileFlag();
     };
     services.fileT1135Online = [](Form_Return *editor) { editor->fileT1135Online(); };
+    services.internetFiling = [](Form_Return *editor) { editor->internetFiling(); };
 }

@@ -3,5 +3,5 @@
 
 struct NeighbourServices;
 
-// The ReFile command and the clearing of the re-file flag.
+// The ReFile command, the clearing of the re-file flag and the NETFILE command.
 void installFilingServices(NeighbourServices &services);

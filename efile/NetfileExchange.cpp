@@ -169,6 +169,7 @@ int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray
                                             .ToElement());
         } else {
             result.accepted = false;
+            result.refused = true;
             negativeReplyDetails(fileResponse, result);
         }
     } else {

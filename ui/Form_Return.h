@@ -58,6 +58,10 @@ public:
     // re-filing; the file it was opened from is never written.
     void setReFile();
     bool checkReFileAllowed();
+    // NETFILE (efile/): the season, eligibility, ReFile and validation gates, the sign-up and
+    // multi-year steps and the review, then one submission; the outcome goes into the return,
+    // the database and the filing log.
+    void internetFiling();
 
     int copyAddressToBusinessForm(int formType, CTaxData_Form *form);
     // The e-signature commands of the printing library (command: the menu text for the

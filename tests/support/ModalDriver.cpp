@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 
 ModalDriver::ModalDriver(QObject *parent) : QObject(parent)
 {
@@ -20,7 +21,7 @@ ModalDriver::ModalDriver(QObject *parent) : QObject(parent)
 void ModalDriver::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || m_actions.isEmpty())
+    if (!modal || m_actions.isEmpty() || m_clicking.contains(modal))
         return;
     const ModalAction action = m_actions.takeFirst();
 
@@ -37,6 +38,8 @@ void ModalDriver::poll()
         shown.size = warning->size();
     }
     m_seen.append(shown);
+    if (m_inspect)
+        m_inspect(modal);
 
     for (auto it = action.fills.begin(); it != action.fills.end(); ++it) {
         const QList<QLineEdit *> edits = modal->findChildren<QLineEdit *>(it.key());
@@ -63,7 +66,18 @@ void ModalDriver::poll()
     const QList<QAbstractButton *> buttons = modal->findChildren<QAbstractButton *>();
     for (QAbstractButton *b : buttons) {
         if (QString(b->text()).remove('&').compare(action.button, Qt::CaseInsensitive) == 0) {
-            b->click();
+            // Clicked from the event loop, not from this timer: a dialog the click opens runs
+            // a loop of its own, in which this timer must fire again to answer it. While the
+            // click runs (a post waiting for its reply), its widget gets no further action.
+            const QPointer<QAbstractButton> button(b);
+            const QPointer<QWidget> target(modal);
+            QTimer::singleShot(0, this, [this, button, target] {
+                if (!button)
+                    return;
+                m_clicking.append(target);
+                button->click();
+                m_clicking.removeOne(target);
+            });
             return;
         }
     }

@@ -4,7 +4,10 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
+
+#include <functional>
 
 #include "ScriptedPresenter.h"
 
@@ -28,6 +31,9 @@ public:
     void queue(const ModalAction &action) { m_actions.append(action); }
     void pressButton(const QString &button) { queue(ModalAction{{}, {}, button}); }
     int pendingActions() const { return m_actions.size(); }
+    // Called with each modal widget before its action is applied: a test reads what a dialog
+    // shows beyond a title and a message box's text.
+    void setInspector(const std::function<void(QWidget *)> &inspect) { m_inspect = inspect; }
     // Title and text of each modal widget handled; failures to apply an action are recorded
     // with kind "error".
     const QList<ShownMessage> &seen() const { return m_seen; }
@@ -38,4 +44,7 @@ private:
     QTimer m_timer;
     QList<ModalAction> m_actions;
     QList<ShownMessage> m_seen;
+    std::function<void(QWidget *)> m_inspect;
+    // The widgets whose button click is still running.
+    QList<QPointer<QWidget>> m_clicking;
 };
