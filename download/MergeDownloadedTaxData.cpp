@@ -86,8 +86,8 @@ void appendEquityRows(TaxData_Sch3 &sch3, const std::vector<const TaxSlipT5008 *
 {
     const int start = qMax(0, int(sch3.equityEntryCount));
     const int wanted = start + int(slips.size());
-    const int total = sch3.AllocateMoreEquityEntries(wanted) ? wanted
-                                                             : sch3.equityEntries.rowCount();
+    const int total =
+        sch3.AllocateMoreEquityEntries(wanted) ? wanted : sch3.equityEntries.rowCount();
     CTableField &rows = sch3.equityEntries;
     for (int row = start, i = 0; row < total; ++row, ++i) {
         const TaxSlipT5008 &slip = *slips[size_t(i)];
@@ -131,7 +131,8 @@ int IndividualTaxData::mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR
     // types not chosen stay. So that applying the same record again never counts anything
     // twice, the T2125 and the Schedule 3 rows an earlier Auto-fill made go too.
     removeMarked(
-        m_slipList, [options](const TaxDataEntryStru &e) { return options->isSlipTypeSelected(e.type); },
+        m_slipList,
+        [options](const TaxDataEntryStru &e) { return options->isSlipTypeSelected(e.type); },
         [this](CTaxData_Form *slip) { removeSlip(slip); });
     if (options->isSlipTypeSelected(SlipType::T1204)) {
         removeMarked(
@@ -175,8 +176,8 @@ int IndividualTaxData::mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR
         if (code == SlipType::T1204) {
             const auto &contract = static_cast<const TaxSlipT1204 &>(*slip);
             TaxDataEntryStru *business = addForm(FormType::T2125, takeNextId(), true, 0, true);
-            if (auto *t2125 = business ? dynamic_cast<TaxData_T2125_New *>(business->data)
-                                       : nullptr) {
+            if (auto *t2125 =
+                    business ? dynamic_cast<TaxData_T2125_New *>(business->data) : nullptr) {
                 t2125->setDownloaded(true);
                 t2125->description = QString::fromLatin1(kGovernmentContract);
                 t2125->kind = 0; // business income
@@ -191,8 +192,8 @@ int IndividualTaxData::mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR
     }
 
     TaxData_T1New *t1 = t1Form();
-    auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(
-        findWizardData(WizardType::LastYear, false));
+    auto *lastYear =
+        dynamic_cast<TaxData_LastYearAmounts *>(findWizardData(WizardType::LastYear, false));
     const TDDSummaryData &summary = data->summary;
 
     if (options->isInstalmentSelected() && t1)
@@ -221,8 +222,8 @@ int IndividualTaxData::mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR
     const bool contributionsWanted = options->isRRSPContributionSelected() && rrsp.anyCounts();
     const double deductionLimit = amountOf(summary.rrspDeductionLimit);
     const double unusedContributions = amountOf(summary.rrspUnusedContribution);
-    const bool limitWanted = options->isRRSPLimitSelected() &&
-                             (counts(deductionLimit) || counts(unusedContributions));
+    const bool limitWanted =
+        options->isRRSPLimitSelected() && (counts(deductionLimit) || counts(unusedContributions));
     if (contributionsWanted || limitWanted) {
         auto *sch7 = dynamic_cast<TaxData_Sch7 *>(getForm(FormType::SCH7, 0, true));
         if (sch7 && contributionsWanted) {
@@ -262,12 +263,18 @@ int IndividualTaxData::mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR
     if (data->summary.fhsaPlan.hasFhsaAmounts()) {
         if (auto *sch15 = dynamic_cast<TaxData_Sch15 *>(getForm(FormType::SCH15, 0, true))) {
             CFloatField *const fields[TDDFhsaPlanData::ItemCount] = {
-                &sch15->fhsaVariableBPriorYear,      &sch15->fhsaTransfersFromRrspPriorYear,
-                &sch15->fhsaDesignatedTransfersPriorYear, &sch15->fhsaAnnualLimitPriorYear,
-                &sch15->fhsaDeductionPriorYear,      &sch15->fhsaUnusedContributions,
-                &sch15->fhsaCarryforwardCurrentYear, &sch15->fhsaCarryforwardPriorYear,
-                &sch15->fhsaVariableFPriorYear,      &sch15->fhsaVariableHPriorYear,
-                &sch15->fhsaContributions,           &sch15->fhsaPriorWithdrawalContributions};
+                &sch15->fhsaVariableBPriorYear,
+                &sch15->fhsaTransfersFromRrspPriorYear,
+                &sch15->fhsaDesignatedTransfersPriorYear,
+                &sch15->fhsaAnnualLimitPriorYear,
+                &sch15->fhsaDeductionPriorYear,
+                &sch15->fhsaUnusedContributions,
+                &sch15->fhsaCarryforwardCurrentYear,
+                &sch15->fhsaCarryforwardPriorYear,
+                &sch15->fhsaVariableFPriorYear,
+                &sch15->fhsaVariableHPriorYear,
+                &sch15->fhsaContributions,
+                &sch15->fhsaPriorWithdrawalContributions};
             for (int i = 0; i < TDDFhsaPlanData::ItemCount; ++i)
                 *fields[i] = data->summary.fhsaPlan.items[i].amount;
         }

@@ -73,8 +73,9 @@ int TaxSlipT4::applyToForm(CTaxData_Form *target) const
     writeCountedBox(*this, "26", form->box26, form->box26Entered);
     form->cppExempt = flagOf(cppQppExemptCode);
     form->eiExempt = flagOf(eiExemptCode);
-    writeBoxes(*this, *form,
-               {"30", "42", "44", "46", "52", "55", "66", "67", "71", "85", "87", "90", "91", "92"});
+    writeBoxes(
+        *this, *form,
+        {"30", "42", "44", "46", "52", "55", "66", "67", "71", "85", "87", "90", "91", "92"});
     return 0;
 }
 
@@ -84,11 +85,10 @@ int TaxSlipT4A::applyToForm(CTaxData_Form *target) const
     if (!form)
         return 0;
     writeName(*form, payerName);
-    writeBoxes(*this, *form,
-               {"16",  "18",  "20",  "22",  "24",  "28",  "30",  "32",  "34",  "37",
-                "40",  "42",  "46",  "48",  "104", "105", "106", "107", "109", "118",
-                "119", "124", "125", "127", "128", "131", "135", "196", "197", "198",
-                "199", "200", "201", "202", "203", "204", "210", "211"});
+    writeBoxes(*this, *form, {"16",  "18",  "20",  "22",  "24",  "28",  "30",  "32",  "34",  "37",
+                              "40",  "42",  "46",  "48",  "104", "105", "106", "107", "109", "118",
+                              "119", "124", "125", "127", "128", "131", "135", "196", "197", "198",
+                              "199", "200", "201", "202", "203", "204", "210", "211"});
     return 0;
 }
 
@@ -173,9 +173,9 @@ int TaxSlipT3::applyToForm(CTaxData_Form *target) const
     if (!form)
         return 0;
     writeName(*form, trustName);
-    writeBoxes(*this, *form,
-               {"21", "23", "25", "26", "30", "32", "34", "38", "39", "49", "50", "51", "55",
-                "57", "59"});
+    writeBoxes(
+        *this, *form,
+        {"21", "23", "25", "26", "30", "32", "34", "38", "39", "49", "50", "51", "55", "57", "59"});
     form->preSumSlip();
     return 0;
 }
@@ -285,7 +285,6 @@ int TaxSlipT4FHSA::applyToForm(CTaxData_Form *target) const
     if (!form)
         return 0;
     writeName(*form, issuerPayerName);
-    writeBoxes(*this, *form,
-               {"18", "20", "22", "24", "26", "28", "30", "32", "34", "36", "38"});
+    writeBoxes(*this, *form, {"18", "20", "22", "24", "26", "28", "30", "32", "34", "36", "38"});
     return 0;
 }

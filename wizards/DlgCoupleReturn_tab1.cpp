@@ -30,16 +30,15 @@ DlgCoupleReturn_tab1::~DlgCoupleReturn_tab1() = default;
 
 void DlgCoupleReturn_tab1::bindFields() {}
 
-QString DlgCoupleReturn_tab1::browseStartFolder(const QString &lastOpenPath,
-                                                const QString &retPath)
+QString DlgCoupleReturn_tab1::browseStartFolder(const QString &lastOpenPath, const QString &retPath)
 {
     return lastOpenPath.isEmpty() ? retPath : lastOpenPath;
 }
 
 void DlgCoupleReturn_tab1::browseInto(QLineEdit *edit)
 {
-    const QString start = m_app ? browseStartFolder(m_app->LastOpenPath, m_app->config.RetPath)
-                                : QString();
+    const QString start =
+        m_app ? browseStartFolder(m_app->LastOpenPath, m_app->config.RetPath) : QString();
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Open Return File"), start, "*.r25 Return files (*.r25);;All files (*.*)");
     if (!path.isEmpty())

@@ -18,12 +18,18 @@ const ProvinceNames kProvinces[] = {
     {"MB", "Manitoba", "Manitoba"},
     {"NB", "New Brunswick", "Nouveau-Brunswick"},
     {"NL", "Newfoundland and Labrador", "Terre-Neuve-et-Labrador"},
-    {"NS", "Nova Scotia", "Nouvelle-\xc3\x89" "cosse"},
+    {"NS", "Nova Scotia",
+     "Nouvelle-\xc3\x89"
+     "cosse"},
     {"NT", "Northwest Territories", "Territoires du Nord-Ouest"},
     {"NU", "Nunavut", "Nunavut"},
     {"ON", "Ontario", "Ontario"},
-    {"PE", "Prince Edward Island", "\xc3\x8ele-du-Prince-\xc3\x89" "douard"},
-    {"QC", "Quebec", "Qu\xc3\xa9" "bec"},
+    {"PE", "Prince Edward Island",
+     "\xc3\x8ele-du-Prince-\xc3\x89"
+     "douard"},
+    {"QC", "Quebec",
+     "Qu\xc3\xa9"
+     "bec"},
     {"SK", "Saskatchewan", "Saskatchewan"},
     {"YT", "Yukon", "Yukon"},
 };

@@ -26,18 +26,25 @@
 #include "TddTestSupport.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
+#include "brevant/BrevantForms.h"
 #include "download/AFR_Option.h"
 #include "download/DataAFR.h"
 #include "download/DlgTDDMain.h"
 #include "download/DownloadServices.h"
+#include "download/MergeDownloadedTaxData.h"
 #include "download/TDDDataEntriesModel.h"
 #include "download/TDDTaxDataOnePerson.h"
 #include "download/TddHttpServer.h"
+#include "marrow/TaxData_T1New.h"
+#include "marrow/TypeCodes.h"
 #include "model/AutoFillMerge.h"
 #include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
 #include "model/ReturnFile.h"
+#include "ordane/Clock.h"
 #include "ordane/MyDataStream.h"
 #include "ordane/WizardBase.h"
+#include "ui/FolderView.h"
 #include "ui/Form_Return.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -173,13 +180,34 @@ QString digest(const QByteArray &sin)
     return QCryptographicHash::hash(sin, QCryptographicHash::Sha256).toHex();
 }
 
-// A stored Auto-fill item of the S.I.N. holding one T4 slip.
+// A stored Auto-fill item of the S.I.N.: an FHSA contribution and one T4 slip.
 QString storedItem(const QByteArray &sin)
 {
     return "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" + digest(sin) +
-           "</IndividualTaxpayerIdentifier><Slips><T4Slip><SlipTaxYear>2025</SlipTaxYear>"
+           "</IndividualTaxpayerIdentifier><Summary><FHSAPlan><FHSAContributionAmount>3000.00"
+           "</FHSAContributionAmount></FHSAPlan></Summary><Slips><T4Slip>"
+           "<SlipTaxYear>2025</SlipTaxYear><EmployerName>Acme Ltd</EmployerName>"
            "<EmploymentIncomeAmount boxNumber=\"14\">52000.00</EmploymentIncomeAmount>"
            "</T4Slip></Slips></ns2:IndividualIncomeTaxDataItem>";
+}
+
+QStringList captionsOf(QTreeWidgetItem *section)
+{
+    QStringList texts;
+    for (int i = 0; i < section->childCount(); ++i)
+        texts.append(section->child(i)->text(0));
+    return texts;
+}
+
+// The person's slips that a download made, by type code.
+QList<int> downloadedSlipTypes(IndividualTaxData &person)
+{
+    QList<int> types;
+    for (const TaxDataEntryStru *entry : person.m_slipList) {
+        if (entry->data && entry->data->isDownloaded())
+            types.append(entry->type);
+    }
+    return types;
 }
 } // namespace
 
@@ -832,6 +860,66 @@ private slots:
         QCOMPARE(saveReturnFile(*editor->family(), path, AppEdition), 0);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
+    }
+
+    // Finishing the wizard for the open return's own download merges it with the real merge:
+    // the slips it makes are marked and named " by AFR" in the tree, the FHSA amounts and the
+    // T1's Auto-fill stamp are written whatever was chosen, the result lines follow the
+    // recalculated return, and the manager closes.
+    void finishingAppliesTheDownload_data()
+    {
+        QTest::addColumn<bool>("selectOnly");
+        QTest::addColumn<QList<int>>("slipTypes");
+        QTest::addColumn<double>("incomeAdded");
+        QTest::newRow("every element, no click") << false << QList<int>{1} << 52000.0;
+        QTest::newRow("only, nothing ticked") << true << QList<int>() << 0.0;
+    }
+
+    void finishingAppliesTheDownload()
+    {
+        QFETCH(bool, selectOnly);
+        QFETCH(QList<int>, slipTypes);
+        QFETCH(double, incomeAdded);
+        installAutoFillMerge();
+        Form_Return *editor = openReturn();
+        FamilyTaxData *family = editor->family();
+        IndividualTaxData &person = *family->getCurrentPersonData();
+        auto *t1 = dynamic_cast<TaxData_T1New *>(person.getForm(FormType::T1, 0, false));
+        QVERIFY(t1);
+        const double incomeBefore = t1->f15000.value();
+        const QStringList slipsBefore = captionsOf(editor->folderView()->slipSection());
+        QVERIFY(!t1->autoFillFlag.value());
+        CString openSin;
+        editor->getFieldText(1, openSin);
+        addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
+
+        DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
+        dialog.show();
+        table(dialog)->selectRow(0);
+        ModalDriver driver;
+        driver.pressButton("Next >");
+        driver.pressButton("Next >");
+        ModalAction finish{{}, {}, "Auto-fill My Return"};
+        if (selectOnly)
+            finish.ticks.insert("fld_iFillOption_1", true);
+        driver.queue(finish);
+        click(dialog, "btnView");
+        setAutoFillMerge(nullptr);
+        QCOMPARE(driver.pendingActions(), 0);
+        QVERIFY(!dialog.isVisible());
+
+        QCOMPARE(downloadedSlipTypes(person), slipTypes);
+        QStringList slips = slipsBefore;
+        if (!slipTypes.isEmpty())
+            slips.append("T4 - Acme Ltd by AFR");
+        QCOMPARE(captionsOf(editor->folderView()->slipSection()), slips);
+        QCOMPARE(t1->f15000.value(), incomeBefore + incomeAdded);
+        QCOMPARE(resultLines(editor), balanceTexts(family));
+        auto *sch15 = dynamic_cast<TaxData_Sch15 *>(person.getForm(FormType::SCH15, 0, false));
+        QVERIFY(sch15);
+        QCOMPARE(sch15->fhsaContributions.value(), 3000.0);
+        QVERIFY(t1->autoFillFlag.value());
+        QCOMPARE(t1->autoFillDate.date(), now().date());
     }
 };
 

@@ -120,8 +120,8 @@ void TestTaxSlipApply::boxesIntoFields_data()
     QTest::addColumn<bool>("named");
     QTest::newRow("T4") << QByteArray("T4Slip") << 1
                         << QList<QByteArray>{"14", "16", "16A", "17", "17A", "18", "20", "22",
-                                             "24", "26", "30", "42", "44", "46", "52", "55",
-                                             "66", "67", "71", "85", "87", "90", "91", "92"}
+                                             "24", "26", "30",  "42", "44",  "46", "52", "55",
+                                             "66", "67", "71",  "85", "87",  "90", "91", "92"}
                         << true;
     QTest::newRow("T4A") << QByteArray("T4ASlip") << 2
                          << QList<QByteArray>{"16",  "18",  "20",  "22",  "24",  "28",  "30",
@@ -132,8 +132,8 @@ void TestTaxSlipApply::boxesIntoFields_data()
                                               "204", "210", "211"}
                          << true;
     QTest::newRow("T4RSP") << QByteArray("T4RSPSlip") << 4
-                           << QList<QByteArray>{"16", "18", "20", "22", "25", "26", "27", "28",
-                                                "30", "34", "37"}
+                           << QList<QByteArray>{"16", "18", "20", "22", "25", "26",
+                                                "27", "28", "30", "34", "37"}
                            << true;
     QTest::newRow("T4E") << QByteArray("T4ESlip") << 5
                          << QList<QByteArray>{"7",  "14", "15", "17", "18", "20",
@@ -142,25 +142,23 @@ void TestTaxSlipApply::boxesIntoFields_data()
     QTest::newRow("T4A(OAS)") << QByteArray("T4AOASSlip") << 6
                               << QList<QByteArray>{"18", "19", "20", "21", "22", "23"} << false;
     QTest::newRow("T4RIF") << QByteArray("T4RIFSlip") << 7
-                           << QList<QByteArray>{"16", "18", "20", "22", "24", "28", "37"}
-                           << true;
+                           << QList<QByteArray>{"16", "18", "20", "22", "24", "28", "37"} << true;
     QTest::newRow("T5") << QByteArray("T5Slip") << 8
-                        << QList<QByteArray>{"10", "11", "12", "13", "14", "15", "16", "17",
-                                             "18", "24", "25", "26", "34"}
+                        << QList<QByteArray>{"10", "11", "12", "13", "14", "15", "16",
+                                             "17", "18", "24", "25", "26", "34"}
                         << true;
     QTest::newRow("T3") << QByteArray("T3Slip") << 9
                         << QList<QByteArray>{"21", "23", "25", "26", "30", "32", "34", "38",
                                              "39", "49", "50", "51", "55", "57", "59"}
                         << true;
-    QTest::newRow("T5013") << QByteArray("T5013Slip") << 13
-                           << QList<QByteArray>{"5", "137", "151"} << true;
-    QTest::newRow("RC62") << QByteArray("RC62Slip") << 17 << QList<QByteArray>{"10", "12"}
-                          << false;
+    QTest::newRow("T5013") << QByteArray("T5013Slip") << 13 << QList<QByteArray>{"5", "137", "151"}
+                           << true;
+    QTest::newRow("RC62") << QByteArray("RC62Slip") << 17 << QList<QByteArray>{"10", "12"} << false;
     QTest::newRow("RC210") << QByteArray("RC210Slip") << 18 << QList<QByteArray>{"10", "11"}
                            << false;
     QTest::newRow("T4FHSA") << QByteArray("T4FHSASlip") << 26
-                            << QList<QByteArray>{"18", "20", "22", "24", "26", "28", "30", "32",
-                                                 "34", "36", "38"}
+                            << QList<QByteArray>{"18", "20", "22", "24", "26", "28",
+                                                 "30", "32", "34", "36", "38"}
                             << true;
 }
 

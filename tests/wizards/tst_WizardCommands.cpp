@@ -151,8 +151,7 @@ void TestWizardCommands::newReturnMakesTheReturn_data()
     QTest::addColumn<QList<int>>("spouseForms");
     QTest::addColumn<QStringList>("selector");
     QTest::newRow("married, coupled")
-        << true
-        << QList<int>{FormType::SCH6, FormType::SCH7, FormType::SCH11, FormType::T776}
+        << true << QList<int>{FormType::SCH6, FormType::SCH7, FormType::SCH11, FormType::T776}
         << QStringList{"Ann Smith", "Bob Smith"};
     QTest::newRow("married, not coupled") << false << QList<int>() << QStringList{"Ann Smith"};
 }
@@ -200,10 +199,10 @@ void TestWizardCommands::newReturnMakesTheReturn()
     QCOMPARE(selectorTexts(editor), selector);
     IndividualTaxData *taxpayerData = family->taxpayer();
     QCOMPARE(taxpayerData->m_province, kOntario);
-    QCOMPARE(chosenFormsOf(taxpayerData),
-             (QList<int>{FormType::SCH3, FormType::WSD1, FormType::SCH6, FormType::SCH7,
-                         FormType::SCH9, FormType::SCH11, FormType::SCH15, FormType::T776,
-                         FormType::T2125}));
+    QCOMPARE(
+        chosenFormsOf(taxpayerData),
+        (QList<int>{FormType::SCH3, FormType::WSD1, FormType::SCH6, FormType::SCH7, FormType::SCH9,
+                    FormType::SCH11, FormType::SCH15, FormType::T776, FormType::T2125}));
     // The spouse's identification is on the taxpayer's T1 either way.
     TaxData_T1New *t1 = t1Of(taxpayerData);
     QVERIFY(t1);
@@ -235,17 +234,17 @@ void TestWizardCommands::changeProvinceWizard_data()
     QTest::addColumn<int>("spouseProvince");
     const QString changed = "Tax return file is changed to the new province, you need to save "
                             "file the confirm the changes.";
-    QTest::newRow("the same province") << kOntario << "fld_ChgBoth_0" << false
-                                       << QStringList{"Tax return province is not changed!"}
-                                       << kOntario << kOntario;
-    QTest::newRow("both") << kBritishColumbia << "fld_ChgBoth_0" << false
-                          << QStringList{changed} << kBritishColumbia << kBritishColumbia;
-    QTest::newRow("current only, the taxpayer") << kBritishColumbia << "fld_ChgBoth_1" << false
-                                                << QStringList{changed} << kBritishColumbia
-                                                << kOntario;
-    QTest::newRow("current only, the spouse") << kBritishColumbia << "fld_ChgBoth_1" << true
-                                              << QStringList{changed} << kOntario
-                                              << kBritishColumbia;
+    QTest::newRow("the same province")
+        << kOntario << "fld_ChgBoth_0" << false
+        << QStringList{"Tax return province is not changed!"} << kOntario << kOntario;
+    QTest::newRow("both") << kBritishColumbia << "fld_ChgBoth_0" << false << QStringList{changed}
+                          << kBritishColumbia << kBritishColumbia;
+    QTest::newRow("current only, the taxpayer")
+        << kBritishColumbia << "fld_ChgBoth_1" << false << QStringList{changed} << kBritishColumbia
+        << kOntario;
+    QTest::newRow("current only, the spouse")
+        << kBritishColumbia << "fld_ChgBoth_1" << true << QStringList{changed} << kOntario
+        << kBritishColumbia;
 }
 
 void TestWizardCommands::changeProvinceWizard()

@@ -190,11 +190,16 @@ void TestWizardPages::newReturnTaxpayerPageTests_data()
     QTest::addColumn<QString>("lastName");
     QTest::addColumn<int>("province");
     QTest::addColumn<int>("pageAfterNext");
-    QTest::newRow("empty first name accepted") << "" << "Smith" << kOntario << 2;
-    QTest::newRow("last name of blanks") << "Ann" << "   " << kOntario << 0;
-    QTest::newRow("empty last name") << "Ann" << "" << kOntario << 0;
-    QTest::newRow("no province") << "Ann" << "Smith" << 0 << 0;
-    QTest::newRow("blanks around a name") << "" << "  Li " << kAlberta << 2;
+    QTest::newRow("empty first name accepted") << ""
+                                               << "Smith" << kOntario << 2;
+    QTest::newRow("last name of blanks") << "Ann"
+                                         << "   " << kOntario << 0;
+    QTest::newRow("empty last name") << "Ann"
+                                     << "" << kOntario << 0;
+    QTest::newRow("no province") << "Ann"
+                                 << "Smith" << 0 << 0;
+    QTest::newRow("blanks around a name") << ""
+                                          << "  Li " << kAlberta << 2;
 }
 
 void TestWizardPages::newReturnTaxpayerPageTests()
@@ -250,11 +255,16 @@ void TestWizardPages::newReturnSpousePageTests_data()
     QTest::addColumn<QString>("lastName");
     QTest::addColumn<int>("province");
     QTest::addColumn<int>("pageAfterNext");
-    QTest::newRow("both names and a province") << "Bob" << "Smith" << kOntario << 2;
-    QTest::newRow("first name missing") << " " << "Smith" << kOntario << 1;
-    QTest::newRow("last name missing") << "Bob" << "" << kOntario << 1;
-    QTest::newRow("province removed") << "Bob" << "Smith" << 0 << 1;
-    QTest::newRow("another province") << "Bob" << "Smith" << kBritishColumbia << 2;
+    QTest::newRow("both names and a province") << "Bob"
+                                               << "Smith" << kOntario << 2;
+    QTest::newRow("first name missing") << " "
+                                        << "Smith" << kOntario << 1;
+    QTest::newRow("last name missing") << "Bob"
+                                       << "" << kOntario << 1;
+    QTest::newRow("province removed") << "Bob"
+                                      << "Smith" << 0 << 1;
+    QTest::newRow("another province") << "Bob"
+                                      << "Smith" << kBritishColumbia << 2;
 }
 
 void TestWizardPages::newReturnSpousePageTests()
@@ -337,32 +347,41 @@ void TestWizardPages::newReturnAnswersAfterFinish_data()
     QTest::addColumn<bool>("married");
     QTest::addColumn<QStringList>("fields");
     // Every field in the table's order, as name=value.
-    QTest::newRow("married, every box ticked")
-        << true
-        << QStringList{"fld_FirstName=Ann",       "fld_LastName=Smith",
-                       "fld_sin=046 454 286",     "fld_dob=1975-07-09",
-                       "fld_TaxPronv=9",          "fld_MaritalStatus=0",
-                       "fld_FirstNameSpouse=Bob", "fld_LastNameSpouse=Smith",
-                       "fld_Coupled=1",           "fld_SpouseNonResident=1",
-                       "fld_sinSpouse=130692544", "fld_dobSpouse=1980-01-01",
-                       "fld_TaxPronvSpouse=2",    "fld_bSch3=1",
-                       "fld_bSch4=1",             "fld_bSch6=1",
-                       "fld_bSch7=1",             "fld_bSch9=1",
-                       "fld_bSch11=1",            "fld_bSch15=1",
-                       "fld_bT776=1",             "fld_bT2125=1"};
+    QTest::newRow("married, every box ticked") << true
+                                               << QStringList{"fld_FirstName=Ann",
+                                                              "fld_LastName=Smith",
+                                                              "fld_sin=046 454 286",
+                                                              "fld_dob=1975-07-09",
+                                                              "fld_TaxPronv=9",
+                                                              "fld_MaritalStatus=0",
+                                                              "fld_FirstNameSpouse=Bob",
+                                                              "fld_LastNameSpouse=Smith",
+                                                              "fld_Coupled=1",
+                                                              "fld_SpouseNonResident=1",
+                                                              "fld_sinSpouse=130692544",
+                                                              "fld_dobSpouse=1980-01-01",
+                                                              "fld_TaxPronvSpouse=2",
+                                                              "fld_bSch3=1",
+                                                              "fld_bSch4=1",
+                                                              "fld_bSch6=1",
+                                                              "fld_bSch7=1",
+                                                              "fld_bSch9=1",
+                                                              "fld_bSch11=1",
+                                                              "fld_bSch15=1",
+                                                              "fld_bT776=1",
+                                                              "fld_bT2125=1"};
     QTest::newRow("single, nothing ticked")
-        << false
-        << QStringList{"fld_FirstName=Ann",      "fld_LastName=Smith",
-                       "fld_sin=046 454 286",    "fld_dob=1975-07-09",
-                       "fld_TaxPronv=9",         "fld_MaritalStatus=5",
-                       "fld_FirstNameSpouse=",   "fld_LastNameSpouse=",
-                       "fld_Coupled=0",          "fld_SpouseNonResident=0",
-                       "fld_sinSpouse=",         "fld_dobSpouse=1980-01-01",
-                       "fld_TaxPronvSpouse=0",   "fld_bSch3=0",
-                       "fld_bSch4=0",            "fld_bSch6=0",
-                       "fld_bSch7=0",            "fld_bSch9=0",
-                       "fld_bSch11=0",           "fld_bSch15=0",
-                       "fld_bT776=0",            "fld_bT2125=0"};
+        << false << QStringList{"fld_FirstName=Ann",    "fld_LastName=Smith",
+                                "fld_sin=046 454 286",  "fld_dob=1975-07-09",
+                                "fld_TaxPronv=9",       "fld_MaritalStatus=5",
+                                "fld_FirstNameSpouse=", "fld_LastNameSpouse=",
+                                "fld_Coupled=0",        "fld_SpouseNonResident=0",
+                                "fld_sinSpouse=",       "fld_dobSpouse=1980-01-01",
+                                "fld_TaxPronvSpouse=0", "fld_bSch3=0",
+                                "fld_bSch4=0",          "fld_bSch6=0",
+                                "fld_bSch7=0",          "fld_bSch9=0",
+                                "fld_bSch11=0",         "fld_bSch15=0",
+                                "fld_bT776=0",          "fld_bT2125=0"};
 }
 
 void TestWizardPages::newReturnAnswersAfterFinish()
@@ -480,12 +499,18 @@ void TestWizardPages::couplePagePaths_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("accepted");
     const QString refused = "Please make sure both return files exist in the given file path";
-    QTest::newRow("two files") << "Ann.r25" << "Bob.r25" << true;
-    QTest::newRow("the same file twice") << "Ann.r25" << "Ann.r25" << true;
-    QTest::newRow("second missing") << "Ann.r25" << "Missing.r25" << false;
-    QTest::newRow("first missing") << "Missing.r25" << "Bob.r25" << false;
-    QTest::newRow("a folder named like a return") << "x.r25" << "Bob.r25" << false;
-    QTest::newRow("nothing typed") << "" << "" << false;
+    QTest::newRow("two files") << "Ann.r25"
+                               << "Bob.r25" << true;
+    QTest::newRow("the same file twice") << "Ann.r25"
+                                         << "Ann.r25" << true;
+    QTest::newRow("second missing") << "Ann.r25"
+                                    << "Missing.r25" << false;
+    QTest::newRow("first missing") << "Missing.r25"
+                                   << "Bob.r25" << false;
+    QTest::newRow("a folder named like a return") << "x.r25"
+                                                  << "Bob.r25" << false;
+    QTest::newRow("nothing typed") << ""
+                                   << "" << false;
 }
 
 void TestWizardPages::couplePagePaths()
@@ -521,8 +546,10 @@ void TestWizardPages::coupleBrowseStartFolder_data()
 {
     QTest::addColumn<QString>("lastOpen");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("last opened folder") << "last" << "last";
-    QTest::newRow("no last folder: the return folder") << "" << "returns";
+    QTest::newRow("last opened folder") << "last"
+                                        << "last";
+    QTest::newRow("no last folder: the return folder") << ""
+                                                       << "returns";
 }
 
 void TestWizardPages::coupleBrowseStartFolder()
@@ -702,8 +729,8 @@ void TestWizardPages::importOptionsShown_data()
                              << QList<bool>{true, true, true, false, true, true};
     QTest::newRow("none set") << QByteArray("\0\0\0\0\0", 5)
                               << QList<bool>{false, false, false, true, false, false};
-    QTest::newRow("copy data only") << QByteArray("\0\0\0\1\0", 5)
-                                    << QList<bool>{false, false, false, false, true, false};
+    QTest::newRow("copy data only")
+        << QByteArray("\0\0\0\1\0", 5) << QList<bool>{false, false, false, false, true, false};
 }
 
 void TestWizardPages::importOptionsShown()
@@ -716,8 +743,8 @@ void TestWizardPages::importOptionsShown()
     QCOMPARE(dialog.windowTitle(), QString("DlgImportOption_Info"));
     QCOMPARE(dialog.size(), QSize(735, 400));
     QList<bool> shown;
-    for (const char *name : {"fld_KeepNotes", "fld_bIncludeSFD", "fld_KeepForms",
-                             "fld_iCopyData_0", "fld_iCopyData_1", "fld_bMakeCoupled"})
+    for (const char *name : {"fld_KeepNotes", "fld_bIncludeSFD", "fld_KeepForms", "fld_iCopyData_0",
+                             "fld_iCopyData_1", "fld_bMakeCoupled"})
         shown.append(child<QAbstractButton>(&dialog, name)->isChecked());
     QCOMPARE(shown, checked);
     QCOMPARE(child<QAbstractButton>(&dialog, "fld_iCopyData_1")->focusPolicy(), Qt::StrongFocus);
@@ -731,8 +758,8 @@ void TestWizardPages::importOptionsWrittenBack_data()
     QTest::newRow("no change") << QStringList() << "" << QByteArray("\1\0\0\0\0", 5);
     QTest::newRow("notes off") << QStringList{"-fld_KeepNotes"} << ""
                                << QByteArray("\0\0\0\0\0", 5);
-    QTest::newRow("self-business") << QStringList{"fld_bIncludeSFD"} << ""
-                                   << QByteArray("\1\1\0\0\0", 5);
+    QTest::newRow("self-business")
+        << QStringList{"fld_bIncludeSFD"} << "" << QByteArray("\1\1\0\0\0", 5);
     QTest::newRow("keep forms with data")
         << QStringList{"fld_KeepForms"} << "fld_iCopyData_1" << QByteArray("\1\0\1\1\0", 5);
     QTest::newRow("copy data, forms not kept")
