@@ -9,11 +9,13 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -42,6 +44,7 @@
 #include "model/IndividualTaxData.h"
 #include "model/ReturnFile.h"
 #include "ordane/Clock.h"
+#include "ordane/DoubleLineEdit.h"
 #include "ordane/MyDataStream.h"
 #include "ordane/WizardBase.h"
 #include "ui/FolderView.h"
@@ -184,7 +187,8 @@ QString digest(const QByteArray &sin)
 QString storedItem(const QByteArray &sin)
 {
     return "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" + digest(sin) +
-           "</IndividualTaxpayerIdentifier><Summary><FHSAPlan><FHSAContributionAmount>3000.00"
+           "</IndividualTaxpayerIdentifier><Summary><InstalmentAmount>1200.00</"
+           "InstalmentAmount><FHSAPlan><FHSAContributionAmount>3000.00"
            "</FHSAContributionAmount></FHSAPlan></Summary><Slips><T4Slip>"
            "<SlipTaxYear>2025</SlipTaxYear><EmployerName>Acme Ltd</EmployerName>"
            "<EmploymentIncomeAmount boxNumber=\"14\">52000.00</EmploymentIncomeAmount>"
@@ -871,8 +875,10 @@ private slots:
         QTest::addColumn<bool>("selectOnly");
         QTest::addColumn<QList<int>>("slipTypes");
         QTest::addColumn<double>("incomeAdded");
-        QTest::newRow("every element, no click") << false << QList<int>{1} << 52000.0;
-        QTest::newRow("only, nothing ticked") << true << QList<int>() << 0.0;
+        QTest::addColumn<double>("instalments");
+        QTest::newRow("every element, no click") << false << QList<int>{1} << 52000.0 << 1200.0;
+        // The instalments typed on the T1 page, not yet stored, stay.
+        QTest::newRow("only, nothing ticked") << true << QList<int>() << 0.0 << 750.0;
     }
 
     void finishingAppliesTheDownload()
@@ -880,6 +886,7 @@ private slots:
         QFETCH(bool, selectOnly);
         QFETCH(QList<int>, slipTypes);
         QFETCH(double, incomeAdded);
+        QFETCH(double, instalments);
         installAutoFillMerge();
         Form_Return *editor = openReturn();
         FamilyTaxData *family = editor->family();
@@ -892,6 +899,16 @@ private slots:
         CString openSin;
         editor->getFieldText(1, openSin);
         addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
+        auto *instalmentsEdit =
+            qobject_cast<QLineEdit *>(boundWidget(editor, "taxInstalmentsPaid"));
+        QVERIFY(instalmentsEdit);
+        QTabWidget *tabs = editor->tabWidget();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(instalmentsEdit))
+                tabs->setCurrentIndex(i);
+        }
+        QVERIFY(tabs->currentWidget()->isAncestorOf(instalmentsEdit));
+        instalmentsEdit->setText("750.00");
 
         DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
         dialog.show();
@@ -920,6 +937,9 @@ private slots:
         QCOMPARE(sch15->fhsaContributions.value(), 3000.0);
         QVERIFY(t1->autoFillFlag.value());
         QCOMPARE(t1->autoFillDate.date(), now().date());
+        // The page shows what the return now holds, so a later commit cannot undo the merge.
+        QCOMPARE(t1->taxInstalmentsPaid.value(), instalments);
+        QCOMPARE(instalmentsEdit->text(), DoubleLineEdit::formatAmount(instalments));
     }
 };
 
