@@ -941,6 +941,42 @@ private slots:
         QCOMPARE(t1->taxInstalmentsPaid.value(), instalments);
         QCOMPARE(instalmentsEdit->text(), DoubleLineEdit::formatAmount(instalments));
     }
+
+    // A statement that fails tells the user nothing but leaves a line in the run log.
+    void databaseFailuresGoToTheRunLog()
+    {
+        const CString savedLog = appInstance()->logPath;
+        const QString logPath = m_dir.filePath("log2025.txt");
+        appInstance()->logPath = logPath;
+        QFile::remove(logPath);
+        ScriptedPresenter presenter;
+        QVERIFY(QSqlQuery().exec("alter table tb_taxdata rename to tb_taxdata_away"));
+        DlgTDDMain dialog(1, QSqlDatabase::database(), CString(kSinA), nullptr);
+        dialog.show();
+        CString sin = "x", page = "y";
+        QVERIFY(!dialog.recordHtml(1, sin, page));
+        QCOMPARE(sin, CString());
+        QCOMPARE(page, CString());
+        TDDTaxDataOnePerson record(0);
+        QCOMPARE(dialog.loadTaxDataRecord(1, record), -100);
+        QCOMPARE(dialog.deleteRecord(1), 0);
+        QVERIFY(QSqlQuery().exec("alter table tb_taxdata_away rename to tb_taxdata"));
+        appInstance()->logPath = savedLog;
+        QCOMPARE(dialog.recordsModel()->rowCount(), 0);
+        QCOMPARE(presenter.shownTexts(), QStringList());
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList lines;
+        for (const QByteArray &line : log.readAll().split('\n')) {
+            const int at = line.indexOf("download manager: ");
+            if (at >= 0)
+                lines << QString::fromUtf8(line.mid(at)).section(" failed:", 0, 0);
+        }
+        QCOMPARE(lines, (QStringList{"download manager: listing tb_taxdata",
+                                     "download manager: reading a stored page",
+                                     "download manager: reading a stored download",
+                                     "download manager: deleting a stored download"}));
+    }
 };
 
 QV_TEST_MAIN(TestAutoFillManager)
