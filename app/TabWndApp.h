@@ -82,6 +82,8 @@ public:
     // The bounds of the release and account checks' requests; one place, so tests can
     // shorten them.
     QWebClient::Limits webCheckLimits;
+    // Set by the first print that tried to fetch the client-letter template; not stored.
+    bool m_clientLetterFetched = false;
 
 private:
     TabWndApp(int &argc, char **argv);

@@ -7,6 +7,7 @@
 #include "brevant/BrevantForms.h"
 #include "marrow/BusinessForms.h"
 #include "marrow/FederalForms.h"
+#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
@@ -229,6 +230,9 @@ void addBusinessForms(IndividualTaxData &person, TaxData_T1New &t1)
 // Steps 40 to 43: capital gains into Schedule 3 and line 12700.
 void capitalGains(IndividualTaxData &person, TaxData_T1New &t1, TaxData_Sch3 *sch3)
 {
+    // Gains shared in from the spouse count at the inclusion rate, like the Schedule 3 gains.
+    const double sharedGains =
+        t1.capitalGainsSharing * FederalRates2025::kCapitalGainsInclusionRate;
     double flagged = 0;
     double unflagged = 0;
     for (int type : {FormType::T2091, FormType::T2091WS}) {
@@ -254,7 +258,7 @@ void capitalGains(IndividualTaxData &person, TaxData_T1New &t1, TaxData_Sch3 *sc
 
     if (!sch3) {
         t1.mortgageForeclosure = 0.0;
-        t1.f12700 = t1.capitalGainsAdjustment.value();
+        t1.f12700 = t1.capitalGainsAdjustment + sharedGains;
         return;
     }
     sch3->principalResidenceTotal = flagged + unflagged;
@@ -265,7 +269,7 @@ void capitalGains(IndividualTaxData &person, TaxData_T1New &t1, TaxData_Sch3 *sc
     sch3->CalculateBeforeLine193();
     sch3->CalculateTaxableCapGain();
     t1.mortgageForeclosure = sch3->getMortgageForClosureAndConditionSale();
-    const double s = sch3->getTaxableCapitalGain() + t1.capitalGainsAdjustment;
+    const double s = sch3->getTaxableCapitalGain() + t1.capitalGainsAdjustment + sharedGains;
     // Only a final return may keep a net capital loss against other income.
     t1.f12700 = isPositive(s) || (s < 0 && t1.IsDeceased()) ? s : 0.0;
 }
@@ -275,7 +279,7 @@ void dividends(TaxData_T1New &t1, TaxData_WS_D1 *worksheet)
     if (!worksheet) {
         t1.f12010 = 0.0;
         t1.f12000 = 0.0;
-        t1.f12100 = 0.0;
+        t1.f12100 = t1.interestSharing.value();
         t1.foreignNonBusinessIncome = t1.t3Box38Amount.value();
         t1.f12200 = 0.0;
         t1.eligibleDividends = 0.0;
@@ -286,7 +290,7 @@ void dividends(TaxData_T1New &t1, TaxData_WS_D1 *worksheet)
     t1.f12010 = worksheet->getF12010();
     t1.f12000 = worksheet->getF12000();
     t1.foreignNonBusinessIncome = worksheet->foreignIncome + t1.t3Box38Amount;
-    t1.f12100 = worksheet->f12100.value();
+    t1.f12100 = worksheet->f12100 + t1.interestSharing;
     t1.f12200 = worksheet->f12200.value();
     t1.eligibleDividends = worksheet->eligibleTaxable.value();
     t1.slipCarryingCharges = worksheet->t5013CarryingCharges.value();
@@ -379,7 +383,9 @@ double IndividualTaxData::PrepareT1032()
     } else {
         t1032->partnerSumTransferee = t1->eligiblePensionIncome();
     }
-    const double maxSplit = t1032->CalculateMaxSplitInc();
+    // Only the pensioner's form knows the pension that bounds the split; the transferee's
+    // form holds none of it and keeps the amount both forms were given.
+    const double maxSplit = answer == 0 ? t1032->CalculateMaxSplitInc() : 0.0;
     t1->t1032Amount = 0.0;
     t1->f11600 = answer == 1 ? t1032->electedAmount.value() : 0.0;
     t1->f21000 = answer == 0 ? t1032->electedAmount.value() : 0.0;

@@ -290,6 +290,8 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     deductions(*this, t1, totals);
     contributions(*this, t1, totals);
     SumForeignTaxOver15Percent();
+    // The what-if plan's item of other deductions.
+    t1.f23200 += t1.deductionItem;
 
     // Split income: deducted here, taxed apart in pass 4.
     if (auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206)) {

@@ -3,5 +3,6 @@
 
 struct NeighbourServices;
 
-// The Auto-fill My Return command: the download manager over the stored downloads.
+// The Auto-fill My Return command: the download manager over the stored downloads; and the
+// model's Auto-fill merge (installAutoFillMerge).
 void installDownloadServices(NeighbourServices &services);

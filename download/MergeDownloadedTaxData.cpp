@@ -84,7 +84,8 @@ void removeDownloadedEquityRows(TaxData_Sch3 &sch3)
 // in the table's room are left out.
 void appendEquityRows(TaxData_Sch3 &sch3, const std::vector<const TaxSlipT5008 *> &slips)
 {
-    const int start = qMax(0, int(sch3.equityEntryCount));
+    // A count the table cannot hold (a damaged file) is taken as the table's room.
+    const int start = sch3.usedEquityEntries();
     const int wanted = start + int(slips.size());
     const int total =
         sch3.AllocateMoreEquityEntries(wanted) ? wanted : sch3.equityEntries.rowCount();

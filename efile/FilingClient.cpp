@@ -30,6 +30,7 @@ FilingSetup FilingSetup::fromApplication()
     if (const TabWndApp *app = appInstance()) {
         setup.netfileServer = app->config.NETFILESERVER;
         setup.eolServer = app->config.EOLSERVER;
+        setup.t1013Server = app->config.T1013SERVER;
         setup.modeDebug = app->config.MODEDEBUG;
         setup.fullLog = app->config.FullLog;
         CString path;

@@ -41,6 +41,7 @@ struct FilingSetup
 {
     CString netfileServer; // host of the NETFILE return and terms services
     CString eolServer;     // host of the EFILE return service
+    CString t1013Server;   // host of the T1013 (TRIS) and pre-authorised debit services
     bool modeDebug = false;
     bool fullLog = false;
     QString resultFilePath; // the result file; empty for none

@@ -12,4 +12,5 @@ void installFilingServices(NeighbourServices &services)
         if (editor->family())
             editor->family()->clearReFileFlag();
     };
+    services.fileT1135Online = [](Form_Return *editor) { editor->fileT1135Online(); };
 }

@@ -13,6 +13,7 @@ class CString;
 class CTaxData_Form;
 class DataAFR;
 class DataNewReturnBasic;
+class DataShareAmtDlg;
 class TDDTaxDataOnePerson;
 struct ImportOptions;
 class IndividualTaxData;
@@ -60,6 +61,9 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // The T1135 statement and its check, of the person on screen (efile/).
+    int generateT1135Xml(QString &out);
+    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
     // Filing checks and ReFile of the person on screen (efile/).
     int checkNetfileEligibility(int edition, std::list<CString> &messages);
     int checkReFileBankruptcy(int edition, std::list<CString> &messages);
@@ -165,6 +169,19 @@ public:
     int fillPreparerInfo();
     int syncSpouseT778();
     void getBalanceAmounts(double &taxpayer, double &spouse, double &total);
+
+    // Sharing amounts between the spouses (wizards/AmountSharing.cpp), on a copy of the open
+    // return. Each adds the number of recalculated trials to the count when one is given.
+    // Divides interest, capital gains, the pension split and donations for the lowest family
+    // balance; a family that is not coupled, or without both T1s, is left as it is.
+    void ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *trials = nullptr);
+    // The pension split (both T1032 forms) with the lowest family balance from 0 to the
+    // maximum; best is the split in effect on entry. The forms keep the last trial.
+    void OptimizePensionSplit(double maximum, double &best, int *trials = nullptr);
+    // The taxpayer's donation-sharing adjustment in [low, high] with the lowest family
+    // balance, the spouse's being joint minus it; best is the one in effect on entry.
+    void OptimizeDonationSplit(double low, double high, double joint, double &best,
+                               int *trials = nullptr);
 
     IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
     IndividualTaxData *spouse() const { return m_spouse.get(); }

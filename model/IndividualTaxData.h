@@ -239,6 +239,10 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // The T1135 statement on its own (efile/): 0, -100 without a T1135, else the first
+    // failing step's code. The check returns the form's validation result (0 without one).
+    int generateT1135Xml(QString &out);
+    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
     // Filing checks and ReFile (efile/). Each check appends its messages to the list and
     // returns how many the list holds; edition 1 EFILE, 2 NETFILE.
     int checkNetfileEligibility(int edition, std::list<CString> &messages);

@@ -453,6 +453,7 @@ void IndividualTaxData::prefillNewForm(TaxDataEntryStru *entry)
             t1135->phone = t1->phone.value();
             t1135->countryCode = QString("CAN");
             t1135->periodFrom = QDate(TaxData_T1New::kTaxYear, 1, 1);
+            t1135->periodTo = QDate(TaxData_T1New::kTaxYear, 12, 31);
         }
         return;
     case FormType::T1ADJ:

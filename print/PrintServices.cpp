@@ -6,6 +6,11 @@
 
 void installPrintServices(NeighbourServices &services)
 {
+    services.generatePrint = [](Form_Return *editor) { editor->generatePrint(); };
+    services.printToPdf = [](Form_Return *editor) { editor->printToPdf(0, 0, 0, 0, 0); };
+    services.sendFormForSignature = [](Form_Return *editor, int formType) {
+        editor->sendFormForSignature(formType);
+    };
     services.querySignatureStatus = [](Form_Return *editor, int formType) {
         editor->querySignatureStatus(formType);
     };

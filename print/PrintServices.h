@@ -3,5 +3,6 @@
 
 struct NeighbourServices;
 
-// The e-signature status query and the filing report.
+// The print command, the print itself, the single-form print, the e-signature status query
+// and the filing report.
 void installPrintServices(NeighbourServices &services);

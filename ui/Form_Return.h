@@ -81,6 +81,15 @@ public:
     // 100 deployed, 0 nothing newer, 106 request or download failed, 111 unreadable reply,
     // or the login's 112 or 99.
     int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
+
+    // Printing (print/): the print command asks for the options and prints; printToPdf saves the
+    // return and has the print engine write the PDF (into pdfFile, native separators, when it
+    // succeeded), then offers the after-print dialog; printMode 1 is the condensed barcode print.
+    void generatePrint();
+    void printToPdf(int printMode, int category, int formType, int entryId, int optionFlags,
+                    QString *pdfFile = nullptr);
+    // Prints the person's one form of that type (96 T183, 53 RC71), or says it is missing.
+    void sendFormForSignature(int formType);
     void gotoForm(int formType);
 
     // Commands on the forms, slips and notes of the person on screen (Form_ReturnCommands.cpp).
@@ -101,6 +110,11 @@ public:
     // The number of review messages; 0 when the return passes.
     int validateReturn(unsigned char edition, bool offerWarnings, bool askBeforeErrors);
     void unsetReFile();
+    // The T1135 on its own (efile/): its check, with the messages shown, returns how many
+    // there are; filing returns 0 once the filing dialog ran, 111 without a T1135 or its XML,
+    // 118 when the form has errors.
+    int validateT1135(unsigned char edition, int formType, bool showSuccess, bool askFirst);
+    int fileT1135Online();
     // "<return folder>/<person's default file name>_SlipSummary.html".
     QString slipSummaryPath();
 

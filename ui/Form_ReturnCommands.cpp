@@ -443,9 +443,9 @@ void Form_Return::optimizeReturn()
     auto *sch9Taxpayer = dynamic_cast<TaxData_Sch9 *>(taxpayer->getForm(FormType::SCH9, 0, true));
     auto *sch9Spouse = dynamic_cast<TaxData_Sch9 *>(spouse->getForm(FormType::SCH9, 0, true));
     if (sch9Taxpayer)
-        amounts.fld_Donation_1_Claimed = sch9Taxpayer->donations.value();
+        amounts.fld_Donation_1_Claimed = sch9Taxpayer->totalDonations();
     if (sch9Spouse)
-        amounts.fld_Donation_2_Claimed = sch9Spouse->donations.value();
+        amounts.fld_Donation_2_Claimed = sch9Spouse->totalDonations();
     TaxData_T1032_New *source = nullptr;
     if (t1032Taxpayer && t1032Taxpayer->transferer.value() == 0)
         source = t1032Taxpayer;
@@ -457,6 +457,8 @@ void Form_Return::optimizeReturn()
         amounts.fld_Pension_1_Claimed = source->electedAmount.value();
         amounts.fld_Pension_2_Claimed = source->electedAmount.value();
     }
+    // Only a return that had both halves of the election before the wizard takes the split.
+    const bool bothElections = t1032Taxpayer && t1032Spouse;
     if (services.shareAmounts(this, amounts) != 1)
         return;
 
@@ -468,17 +470,14 @@ void Form_Return::optimizeReturn()
         code = services.optimizeReturn(copy, amounts, this, split);
         copy.freeAllData();
     }
-    // The optimiser may have changed nothing it reports; the forms are looked up afresh.
-    t1032Taxpayer = dynamic_cast<TaxData_T1032_New *>(taxpayer->getForm(FormType::T1032, 0, false));
-    t1032Spouse = dynamic_cast<TaxData_T1032_New *>(spouse->getForm(FormType::T1032, 0, false));
-    if (code == 1 && t1032Taxpayer && t1032Spouse) {
-        WaitCursorScope wait;
-        for (TaxData_T1032_New *t1032 : {t1032Taxpayer, t1032Spouse}) {
-            t1032->election = true;
-            t1032->electedAmount = split;
-        }
-    }
+    // "No Change and Close" leaves the open return as it was.
+    if (code != 1 || !bothElections)
+        return;
     WaitCursorScope wait;
+    for (TaxData_T1032_New *t1032 : {t1032Taxpayer, t1032Spouse}) {
+        t1032->election = true;
+        t1032->electedAmount = split;
+    }
     m_family->Recalculate(-1, nullptr);
     refreshPages();
     updateResultLabels();

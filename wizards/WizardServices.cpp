@@ -1,7 +1,12 @@
-// WizardServices: the couple, change-province, import and de-couple entries.
+// WizardServices: the entries the wizards library fills at start-up and the wizards they run.
 #include "wizards/WizardServices.h"
 
+#include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
+#include "marrow/TypeCodes.h"
+#include "model/DataShareAmtDlg.h"
+#include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
 #include "ordane/WizardBase.h"
 #include "ui/Form_Return.h"
 #include "ui/NeighbourServices.h"
@@ -9,6 +14,12 @@
 #include "wizards/DlgCoupleReturn_tab1.h"
 #include "wizards/DlgDeCoupleReturn.h"
 #include "wizards/DlgImportOption_Info.h"
+#include "wizards/DlgOptimizeReturn.h"
+#include "wizards/DlgTaxPlanning.h"
+#include "wizards/ShareAmtDlg_tab1.h"
+
+#include <QAbstractButton>
+#include <QObject>
 
 void installWizardServices(NeighbourServices &services)
 {
@@ -20,6 +31,9 @@ void installWizardServices(NeighbourServices &services)
     services.decoupleReturn = [](Form_Return *editor) {
         return runDeCoupleDialog(editor ? editor->family() : nullptr, editor);
     };
+    services.shareAmounts = runShareAmountsWizard;
+    services.optimizeReturn = runOptimizeReturn;
+    services.taxPlanning = runTaxPlanning;
 }
 
 std::unique_ptr<WizardBase> makeCoupleReturnsWizard(TabWndApp *app, QWidget *parent)
@@ -70,4 +84,41 @@ int runDeCoupleDialog(FamilyTaxData *family, QWidget *parent)
     DlgDeCoupleReturn dialog(family, parent);
     dialog.setWindowTitle(QObject::tr("De-Couple Tax Return"));
     return dialog.exec() == QDialog::Accepted ? 1 : 0;
-}
+
+    QString notCoupledText()
+    {
+        return QObject::tr("Right now, optimize function is only targeted coupled tax return for "
+                           "married/common-law tax returns.");
+    }
+
+    int runShareAmountsWizard(Form_Return * editor, DataShareAmtDlg & amounts)
+    {
+        WizardBase wizard(editor, QObject::tr("Identify Shareable Amounts"));
+        wizard.addPage(
+            new ShareAmtDlg_tab1(&amounts, editor ? editor->family() : nullptr, &wizard));
+        wizard.initUI(930, 540);
+        wizard.setButtonText(QWizard::FinishButton, QObject::tr("Optimize"));
+        return wizard.exec() == QDialog::Accepted ? 1 : 0;
+    }
+
+    int runOptimizeReturn(FamilyTaxData & copy, DataShareAmtDlg & amounts, QWidget * parent,
+                          double &pensionSplit)
+    {
+        // Every step needs both T1s; a return coupled through the spouse's form alone has none.
+        if (!copy.isCoupled() || !copy.taxpayer()->hasForm(FormType::T1) ||
+            !copy.spouse()->hasForm(FormType::T1)) {
+            showInformation(notCoupledText(), parent);
+            return 0;
+        }
+        copy.ShareAmountsBetweenSpouses(amounts);
+        DlgOptimizeReturn dialog(&copy, &amounts, parent);
+        const int result = dialog.exec() == QDialog::Accepted ? 1 : 0;
+        pensionSplit = dialog.bestSplit();
+        return result;
+    }
+
+    int runTaxPlanning(FamilyTaxData & copy, QWidget * parent)
+    {
+        DlgTaxPlanning dialog(&copy, parent);
+        return dialog.exec();
+    }

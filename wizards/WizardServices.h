@@ -6,14 +6,17 @@
 #include <memory>
 
 class DataDlgChangeProv;
+class DataShareAmtDlg;
 class FamilyTaxData;
+class Form_Return;
 class QWidget;
 struct ImportOptions;
 struct NeighbourServices;
 class TabWndApp;
 class WizardBase;
 
-// Couple Returns, Import, Change Province and De-couple.
+// Couple Returns, Import, Change Province, De-couple, the shareable-amounts wizard, the
+// optimiser with its dialog, and tax planning.
 void installWizardServices(NeighbourServices &services);
 
 // The wizards bound and sized, ready to run: "Couple Two Returns Together" (its one page a
@@ -31,3 +34,17 @@ int runChangeProvinceWizard(DataDlgChangeProv &answers, QWidget *parent);
 int runImportOptionsDialog(ImportOptions &options, QWidget *parent);
 // "De-Couple Tax Return" over the return file; 1 when a person was taken out, else 0.
 int runDeCoupleDialog(FamilyTaxData *family, QWidget *parent);
+
+// The "Identify Shareable Amounts" wizard over the amounts; 1 when "Optimize" was pressed.
+int runShareAmountsWizard(Form_Return *editor, DataShareAmtDlg &amounts);
+// Shares the amounts on the copy and shows DlgOptimizeReturn over it; 1 when the user chose
+// "Set T1032 and Close", with the optimiser's split. A coupled return whose taxpayer has no
+// T1 is refused with the not-coupled message before anything runs.
+int runOptimizeReturn(FamilyTaxData &copy, DataShareAmtDlg &amounts, QWidget *parent,
+                      double &pensionSplit);
+// DlgTaxPlanning over the copy; its result, which the command ignores.
+int runTaxPlanning(FamilyTaxData &copy, QWidget *parent);
+
+// "Right now, optimize function is only targeted coupled tax return for married/common-law
+// tax returns."
+QString notCoupledText();

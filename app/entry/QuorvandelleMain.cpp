@@ -72,7 +72,7 @@ int quorvandelleMain(int &argc, char **argv)
     installDownloadServices(neighbourServices());
     installWizardServices(neighbourServices());
     installPrintServices(neighbourServices());
-    installAutoFillMerge();
+    installWizardServices(neighbourServices());
 
     MainWindow *window = MainWindow::instance(nullptr);
     app->mainWindow = window;

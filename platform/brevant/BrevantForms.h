@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "ordane/TemplateEngine.h"
 
 #include <QDateTime>
 #include <QtGlobal>
@@ -260,6 +261,102 @@ public:
     CDateField periodFrom{this, "periodFrom"};
     CIntField formInt{this, "formInt"};
     CIntField overwriteStatus{this, "overwriteStatus"};
+
+    // The statement's own data (TaxData_T1135New.cpp): the taxation year's end, the
+    // identification the form asks beyond the T1's, the certification and the preparer.
+    CDateField periodTo{this, "periodTo"};
+    CStringField functionalCurrency{this, "functionalCurrency", 3};
+    CBoolField selfEmployed{this, "selfEmployed"};
+    CStringField certifierFirstName{this, "certifierFirstName"};
+    CStringField certifierLastName{this, "certifierLastName"};
+    CStringField certifierPosition{this, "certifierPosition"};
+    CStringField certifierPhone{this, "certifierPhone", 20};
+    CDateField certificationDate{this, "certificationDate"};
+    CStringField preparerName{this, "preparerName"};
+    CStringField preparerAddress{this, "preparerAddress", 200};
+    CStringField preparerPostalCode{this, "preparerPostalCode", 10};
+    CStringField preparerPhone{this, "preparerPhone", 20};
+
+    // The seven categories of specified foreign property, one table each, one property a row.
+    enum Category
+    {
+        FundsOutsideCanada,
+        SharesOfNonResidentCorporations,
+        IndebtednessOwedByNonResidents,
+        InterestsInNonResidentTrusts,
+        RealPropertyOutsideCanada,
+        OtherPropertyOutsideCanada,
+        PropertyWithCanadianDealer,
+        CategoryCount
+    };
+    // The columns every category's rows share; a category leaves out what its part of the
+    // form does not ask (see TaxData_T1135New.cpp).
+    enum PropertyColumn
+    {
+        ColDescription, // name of the institution, corporation or trust, or the description
+        ColCountry,     // country code
+        ColMaximumCost, // maximum cost (funds, fair market value with a dealer) in the year
+        ColYearEndCost, // cost (funds, fair market value) at the end of the year
+        ColIncome,      // income (loss)
+        ColCapital,     // capital received (trusts)
+        ColGainLoss,    // gain (loss) on disposition
+        PropertyColumnCount
+    };
+    static constexpr int kPropertyRows = 10;
+    CTableField fundsOutsideCanada{this,
+                                   "fundsOutsideCanada",
+                                   kPropertyRows,
+                                   {FieldType::String, FieldType::String, FieldType::Float,
+                                    FieldType::Float, FieldType::Float, FieldType::Float,
+                                    FieldType::Float}};
+    CTableField sharesOfNonResidentCorporations{
+        this,
+        "sharesOfNonResidentCorporations",
+        kPropertyRows,
+        {FieldType::String, FieldType::String, FieldType::Float, FieldType::Float, FieldType::Float,
+         FieldType::Float, FieldType::Float}};
+    CTableField indebtednessOwedByNonResidents{
+        this,
+        "indebtednessOwedByNonResidents",
+        kPropertyRows,
+        {FieldType::String, FieldType::String, FieldType::Float, FieldType::Float, FieldType::Float,
+         FieldType::Float, FieldType::Float}};
+    CTableField interestsInNonResidentTrusts{this,
+                                             "interestsInNonResidentTrusts",
+                                             kPropertyRows,
+                                             {FieldType::String, FieldType::String,
+                                              FieldType::Float, FieldType::Float, FieldType::Float,
+                                              FieldType::Float, FieldType::Float}};
+    CTableField realPropertyOutsideCanada{this,
+                                          "realPropertyOutsideCanada",
+                                          kPropertyRows,
+                                          {FieldType::String, FieldType::String, FieldType::Float,
+                                           FieldType::Float, FieldType::Float, FieldType::Float,
+                                           FieldType::Float}};
+    CTableField otherPropertyOutsideCanada{this,
+                                           "otherPropertyOutsideCanada",
+                                           kPropertyRows,
+                                           {FieldType::String, FieldType::String, FieldType::Float,
+                                            FieldType::Float, FieldType::Float, FieldType::Float,
+                                            FieldType::Float}};
+    CTableField propertyWithCanadianDealer{this,
+                                           "propertyWithCanadianDealer",
+                                           kPropertyRows,
+                                           {FieldType::String, FieldType::String, FieldType::Float,
+                                            FieldType::Float, FieldType::Float, FieldType::Float,
+                                            FieldType::Float}};
+
+    CTableField &category(Category which);
+    const CTableField &category(Category which) const;
+    // A row counts when its description or any of its amounts is filled.
+    static bool isPropertyRowUsed(const CTableField &table, int row);
+
+    // Parts 2 and 3 of the statement filled from the templates the map holds under
+    // "t1135part2" and "t1135part3", with the foreign-property elements between them,
+    // appended to content. 0, or 1 when a template is missing from the map.
+    int getT1135XMLContent(CString &content, TemplateValues &values);
+    // Names the missing identification and certification data, one message each.
+    bool validate(int edition, QStringList &messages) override;
 };
 
 // T746: deduction for repayments of RRSP excess contributions.

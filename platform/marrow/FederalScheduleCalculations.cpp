@@ -62,7 +62,7 @@ void TaxData_Sch5::Calculate01()
 
 void TaxData_Sch9::Calculate01()
 {
-    const double gifts = donations + otherGifts + slipDonations + slipGifts;
+    const double gifts = donations + otherGifts + slipDonations + slipGifts + donationSharing;
     const double limit = deceased ? netIncome.value() : kDonationLimitRate * netIncome;
     f33700 = roundCents(std::clamp(gifts, 0.0, std::max(0.0, limit)));
     f33900 = roundCents(FederalTaxRules::donationCredit(f33700, taxableIncome));

@@ -270,6 +270,11 @@ public:
     // What the slips report: charitable donations and other gifts.
     CFloatField slipDonations{this, "slipDonations"};
     CFloatField slipGifts{this, "slipGifts"};
+    // The signed share of the couple's donations moved into this return by the sharing.
+    CFloatField donationSharing{this, "donationSharing"};
+
+    // The donations typed on the form, before the sharing and the slips.
+    double totalDonations() const { return donations + otherGifts; }
 
     // The allowable gifts (at most 75% of net income, all of it in the year of death) and
     // their credit.

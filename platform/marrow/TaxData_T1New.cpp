@@ -11,7 +11,7 @@ void TaxData_T1New::CalculateTotalIncome(bool withLines)
         f11900 = eiBenefits.value();
         f12900 = rrspIncome.value();
         f12905 = fhsaIncome + fhsaOtherIncome;
-        f13000 = otherIncome + annuityOther;
+        f13000 = otherIncome + annuityOther + incomeItem;
     }
     double total = 0;
     for (const CFloatField *line :

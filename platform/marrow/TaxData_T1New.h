@@ -680,6 +680,13 @@ public:
     CFloatField adoptionChild4{this, "adoptionChild4"};
     CFloatField adoptionChild5{this, "adoptionChild5"};
     CFloatField adoptionChild6{this, "adoptionChild6"};
+    // What the spouses' sharing and the what-if plan move into this return, signed: interest
+    // added to line 12100, capital gains added before the inclusion rate, an item of other
+    // income (line 13000) and one of other deductions (line 23200).
+    CFloatField interestSharing{this, "interestSharing"};
+    CFloatField capitalGainsSharing{this, "capitalGainsSharing"};
+    CFloatField incomeItem{this, "incomeItem"};
+    CFloatField deductionItem{this, "deductionItem"};
 
     // Whole months of the year before the month of the bankruptcy.
     int GetBankruptMonthsInTaxYear() const

@@ -15,6 +15,12 @@ CFloatField::CFloatField(FieldOwner *owner, const char *name, double defaultValu
 {
 }
 
+CFloatField::CFloatField(FieldOwner *owner, const char *name, bool, double defaultValue, int, bool,
+                         int, int, int flags)
+    : CValueField(owner, name, defaultValue), m_flags(flags)
+{
+}
+
 bool CFloatField::isPresent() const
 {
     return std::fabs(m_value) >= kAmountTolerance;

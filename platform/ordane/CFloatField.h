@@ -7,6 +7,13 @@ class CFloatField : public CValueField<double, FieldType::Float>
 {
 public:
     CFloatField(FieldOwner *owner, const char *name, double defaultValue = 0.0);
+    // The full form the dialog data classes use: calculated, default value, decimals,
+    // visible, attribute, reserved and flags. Only the flags are kept: kDisplayOnly marks an
+    // amount a page shows and the user does not edit.
+    CFloatField(FieldOwner *owner, const char *name, bool calculated, double defaultValue,
+                int decimals, bool visible, int attribute, int reserved, int flags);
+    static constexpr int kDisplayOnly = 0x10000;
+    bool isDisplayOnly() const { return (m_flags & kDisplayOnly) != 0; }
 
     operator double() const { return m_value; }
     CFloatField &operator=(double v)
@@ -34,4 +41,7 @@ public:
 
     // Framework switch: the sibling product's amount behaviour; start-up turns it off.
     static bool p_for_t2hollins;
+
+private:
+    int m_flags = 0;
 };

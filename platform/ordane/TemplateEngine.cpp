@@ -47,7 +47,11 @@ int processTemplatePartInString(QString &target, const QString &path, const Temp
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return 1;
-    const QString text = QString::fromUtf8(bytes);
+    return processTemplateText(target, QString::fromUtf8(bytes), values);
+}
+
+int processTemplateText(QString &target, const QString &text, const TemplateValues &values)
+{
     QString result;
     result.reserve(text.size());
     int start = 0;

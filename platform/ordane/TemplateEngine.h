@@ -25,6 +25,8 @@ enum TemplateFlag
 // template cannot be read (the target is then unchanged).
 int processTemplatePartInString(QString &target, const QString &path, const TemplateValues &values,
                                 int flags);
+// The same for a template already held as text (read by the caller); always 0.
+int processTemplateText(QString &target, const QString &templateText, const TemplateValues &values);
 // The same, appending the result as UTF-8 bytes (a request body).
 int processTemplatePart(QByteArray &target, const QString &path, const TemplateValues &values,
                         int flags);

@@ -27,26 +27,30 @@ void WizardBase::initUI(int width, int height)
     }
 }
 
-void WizardBase::accept()
+void WizardBase::done(int result)
 {
+    if (result != QDialog::Accepted) {
+        QWizard::done(result);
+        return;
+    }
     // The last page stores its widgets and tests them first: showing the data before that
     // would put back what the user had just chosen without a signal (a radio button set from
     // the keyboard, a box ticked by a script). Pages may share one data object: each object
     // is normalised once.
     if (!validateCurrentPage())
         return;
-    QList<CWSBaseData *> done;
+    QList<CWSBaseData *> normalised;
     for (PpgWizardPage *page : qAsConst(m_pages)) {
         CWSBaseData *data = page->data();
-        if (data && !done.contains(data)) {
+        if (data && !normalised.contains(data)) {
             data->normalizeData();
-            done.append(data);
+            normalised.append(data);
         }
     }
     // The widgets show the normalised data, so an edit losing focus as the wizard closes
     // stores nothing stale.
     for (PpgWizardPage *page : qAsConst(m_pages))
         page->GetDataFromDoc();
-    // Not QWizard::accept: it would test the page a second time (and show its message twice).
-    QDialog::accept();
+    // Not QWizard::done: it would test the page a second time.
+    QDialog::done(result);
 }

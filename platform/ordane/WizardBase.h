@@ -18,8 +18,9 @@ public:
     // widgets and show its data.
     void initUI(int width, int height);
 
-    // exec gives 1 when finished and 0 when cancelled.
-    void accept() override;
+    // exec gives 1 when finished and 0 when cancelled. Finishing tests the last page once,
+    // then normalises the data.
+    void done(int result) override;
 
     const QList<PpgWizardPage *> &bindingPages() const { return m_pages; }
 

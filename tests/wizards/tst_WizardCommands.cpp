@@ -10,6 +10,7 @@
 #include "app/TabWndApp.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
+#include "model/DataNewReturnBasic.h"
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
 #include "model/TaxDataEntryStru.h"
@@ -79,6 +80,7 @@ private slots:
 
     void newReturnMakesTheReturn_data();
     void newReturnMakesTheReturn();
+    void spouseNonResidentNotUsed();
 
     void changeProvinceWizard_data();
     void changeProvinceWizard();
@@ -222,10 +224,36 @@ void TestWizardCommands::newReturnMakesTheReturn()
     }
 }
 
+void TestWizardCommands::spouseNonResidentNotUsed()
+{
+    // Collected by the spouse page, but the new return has no place for it: both answers
+    // make the same file.
+    QList<QByteArray> files;
+    for (bool nonResident : {false, true}) {
+        DataNewReturnBasic answers;
+        answers.fld_FirstName.setValue("Ann");
+        answers.fld_LastName.setValue("Smith");
+        answers.fld_TaxPronv.setValue(kOntario);
+        answers.fld_MaritalStatus.setValue(1);
+        answers.fld_FirstNameSpouse.setValue("Bob");
+        answers.fld_LastNameSpouse.setValue("Smith");
+        answers.fld_TaxPronvSpouse.setValue(kOntario);
+        answers.fld_Coupled.setValue(true);
+        answers.fld_SpouseNonResident.setValue(nonResident);
+        FamilyTaxData family(0);
+        family.createFromNewReturnWizard(answers);
+        QVERIFY(family.isCoupled());
+        files.append(ReturnFixture::saveToBytes(family));
+    }
+    QVERIFY(!files.first().isEmpty());
+    QCOMPARE(files.last(), files.first());
+}
+
 // ---- Change Province
 
 void TestWizardCommands::changeProvinceWizard_data()
 {
+    QTest::addColumn<bool>("coupled");
     QTest::addColumn<int>("province");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("spouseOnScreen");
@@ -235,20 +263,24 @@ void TestWizardCommands::changeProvinceWizard_data()
     const QString changed = "Tax return file is changed to the new province, you need to save "
                             "file the confirm the changes.";
     QTest::newRow("the same province")
-        << kOntario << "fld_ChgBoth_0" << false
+        << true << kOntario << "fld_ChgBoth_0" << false
         << QStringList{"Tax return province is not changed!"} << kOntario << kOntario;
-    QTest::newRow("both") << kBritishColumbia << "fld_ChgBoth_0" << false << QStringList{changed}
-                          << kBritishColumbia << kBritishColumbia;
+    QTest::newRow("both") << true << kBritishColumbia << "fld_ChgBoth_0" << false
+                          << QStringList{changed} << kBritishColumbia << kBritishColumbia;
     QTest::newRow("current only, the taxpayer")
-        << kBritishColumbia << "fld_ChgBoth_1" << false << QStringList{changed} << kBritishColumbia
-        << kOntario;
+        << true << kBritishColumbia << "fld_ChgBoth_1" << false << QStringList{changed}
+        << kBritishColumbia << kOntario;
     QTest::newRow("current only, the spouse")
-        << kBritishColumbia << "fld_ChgBoth_1" << true << QStringList{changed} << kOntario
+        << true << kBritishColumbia << "fld_ChgBoth_1" << true << QStringList{changed} << kOntario
         << kBritishColumbia;
+    // A single return has no spouse to move.
+    QTest::newRow("single, both asked") << false << kBritishColumbia << "fld_ChgBoth_0" << false
+                                        << QStringList{changed} << kBritishColumbia << 0;
 }
 
 void TestWizardCommands::changeProvinceWizard()
 {
+    QFETCH(bool, coupled);
     QFETCH(int, province);
     QFETCH(QString, answer);
     QFETCH(bool, spouseOnScreen);
@@ -258,8 +290,9 @@ void TestWizardCommands::changeProvinceWizard()
     PluginFolder plugins;
     QVERIFY(plugins.linkRealPlugin(kOntario));
     QVERIFY(plugins.linkRealPlugin(kBritishColumbia));
-    Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 0));
-    // The fixture's view settings open it on the spouse.
+    Form_Return *editor =
+        openEditor(coupled ? EditorFixture::coupledReturn(1, 0) : EditorFixture::singleReturn());
+    // The coupled fixture's view settings open it on the spouse.
     editor->findChild<QComboBox *>("comboBox")->setCurrentIndex(spouseOnScreen ? 1 : 0);
     QCOMPARE(editor->family()->getCurrentPersonIndex(),
              spouseOnScreen ? PersonSpouse : PersonTaxpayer);

@@ -1,0 +1,506 @@
+// The print command end to end with the real print engine on a saved coupled return: the
+// options chosen in the dialog, the PDF's folder and text, the retry in the local data folder,
+// the after-print dialog and the single-form print with its e-delivery. One virtual machine per
+// process: CTest runs each group of cases in a process of its own.
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QUrl>
+#include <memory>
+
+#include "EditorFixture.h"
+#include "LocalServer.h"
+#include "PrintReturns.h"
+#include "ScriptedPresenter.h"
+#include "TestEnvironment.h"
+#include "TestMain.h"
+#include "app/TabWndApp.h"
+#include "marrow/TaxData_T1New.h"
+#include "marrow/TypeCodes.h"
+#include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
+#include "model/ReturnFile.h"
+#include "print/CJavaPrintEngine.h"
+#include "print/PrintOptions.h"
+#include "print/PrintServices.h"
+#include "ui/FolderView.h"
+#include "ui/Form_Return.h"
+#include "ui/MainWindow.h"
+#include "ui/NeighbourServices.h"
+
+namespace {
+const char kTaxpayerSin[] = "046454286";
+const char kSpouseSin[] = "130692544";
+
+// The PDF's text lines, without blank lines and page breaks.
+QStringList textLines(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {pdf, "-"});
+    if (!p.waitForFinished(60000))
+        return {};
+    QStringList lines;
+    for (QString line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        line.remove('\f');
+        if (!line.trimmed().isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
+int pageCount(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    if (!p.waitForFinished(60000))
+        return -1;
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+// What a modal dialog of the print showed, and what the driver did with it.
+struct SeenDialog
+{
+    QString title;
+    QString link;  // the after-print dialog's link label
+    QString email; // the e-mail it offered
+};
+
+struct DialogAction
+{
+    QMap<QString, bool> ticks;
+    QString email; // typed into the after-print dialog when not null
+    QString button;
+};
+
+// Answers the print's modal dialogs in turn: records them, ticks and types, presses a button.
+class PrintDialogDriver : public QObject
+{
+public:
+    PrintDialogDriver()
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, &PrintDialogDriver::poll);
+        m_timer.start();
+    }
+    void queue(const DialogAction &action) { m_actions.append(action); }
+    int pending() const { return m_actions.size(); }
+    const QList<SeenDialog> &seen() const { return m_seen; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || m_actions.isEmpty())
+            return;
+        const DialogAction action = m_actions.takeFirst();
+        SeenDialog seen{modal->windowTitle(), QString(), QString()};
+        if (auto *link = modal->findChild<QLabel *>("lblFileLink"))
+            seen.link = link->text();
+        auto *edit = modal->findChild<QLineEdit *>("edtToEmail");
+        if (edit)
+            seen.email = edit->text();
+        m_seen.append(seen);
+        for (auto it = action.ticks.begin(); it != action.ticks.end(); ++it) {
+            if (auto *box = modal->findChild<QAbstractButton *>(it.key()))
+                box->setChecked(it.value());
+        }
+        if (edit && !action.email.isNull())
+            edit->setText(action.email);
+        for (QAbstractButton *b : modal->findChildren<QAbstractButton *>()) {
+            if (QString(b->text()).remove('&') == action.button) {
+                b->click();
+                return;
+            }
+        }
+    }
+
+    QTimer m_timer;
+    QList<DialogAction> m_actions;
+    QList<SeenDialog> m_seen;
+};
+
+// The pages of a person's whole return: one per form and slip, and one for the summary form
+// that saving puts first in the file.
+int filedPages(const IndividualTaxData &person)
+{
+    return person.m_formList.size() + person.m_slipList.size() + 1;
+}
+
+// Chooses the person shown, as the user does in the editor's person box.
+void showPerson(Form_Return *editor, PersonIndex person)
+{
+    auto *box = editor->findChild<QComboBox *>("comboBox");
+    box->setCurrentIndex(box->findData(person));
+}
+
+DialogAction generate(const QMap<QString, bool> &ticks = {})
+{
+    return {ticks, QString(), "Generate Print"};
+}
+
+DialogAction closeDialog()
+{
+    return {{}, QString(), "Close"};
+}
+
+QString link(const QString &pdf)
+{
+    const QString url = QUrl::fromLocalFile(pdf).toString();
+    return "<a href=\"" + url + "\">" + url + "</a>";
+}
+} // namespace
+
+class TestPrintCommandEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    // Group "output".
+    void neverSavedReturn();
+    void failedSaveStopsThePrint();
+    void wholeReturn_data();
+    void wholeReturn();
+    void currentFormOnly_data();
+    void currentFormOnly();
+    void condensedIgnoresTheOtherOptions();
+    void pdfBesideTheReturn();
+
+    // Group "retry".
+    void secondJobInLocalDataFolder();
+    void bothJobsFail();
+    void singleFormDelivered();
+
+private:
+    Form_Return *openSaved(FamilyTaxData *family, const QString &name = "Tremblay 2025.r25");
+    void triggerPrint();
+    QStringList shown() const { return m_presenter->shownTexts(); }
+
+    std::unique_ptr<EditorFixture> m_fixture;
+    std::unique_ptr<ScriptedPresenter> m_presenter;
+    std::unique_ptr<LocalServer> m_server;
+    std::unique_ptr<PrintDialogDriver> m_driver;
+    QString m_returnFile;
+};
+
+void TestPrintCommandEngine::initTestCase()
+{
+    installPrintServices(neighbourServices());
+    CT1AppConfig &c = appInstance()->config;
+    c.JVMPATH = CT1AppConfig::defaultJvmLibrary;
+    c.JAVACLASSPATH = QCoreApplication::applicationDirPath() + "/mr.jar";
+    c.PDFPATH = testEnvironment().root() + "/engine pdf";
+    c.XMLPATH = testEnvironment().root() + "/engine xml";
+    QVERIFY(QDir().mkpath(c.PDFPATH) && QDir().mkpath(c.XMLPATH));
+}
+
+void TestPrintCommandEngine::init()
+{
+    m_fixture = std::make_unique<EditorFixture>();
+    m_presenter = std::make_unique<ScriptedPresenter>();
+    m_server = std::make_unique<LocalServer>();
+    m_driver = std::make_unique<PrintDialogDriver>();
+    QVERIFY(m_server->listen());
+    TabWndApp *app = appInstance();
+    CT1AppConfig &c = app->config;
+    c.RetPdfPath = m_fixture->dir() + "/pdf out";
+    c.PdfPathSameAsRet = 0;
+    c.PrntClientLetter = 0;
+    c.CustomizedClientLetter = false;
+    c.SaveBackup = 0;
+    c.VarnexaServer = QString::fromLatin1(m_server->url(""));
+    c.VarnexaEmail = "preparer@example.com";
+    c.VarnexaPswd = "s3cret";
+    app->appLocalPath = m_fixture->dir() + "/local data";
+    QVERIFY(QDir().mkpath(app->appLocalPath));
+    m_returnFile = m_fixture->dir() + "/Tremblay 2025.r25";
+}
+
+void TestPrintCommandEngine::cleanup()
+{
+    m_driver.reset();
+    m_fixture.reset();
+    m_presenter.reset();
+    m_server.reset();
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+Form_Return *TestPrintCommandEngine::openSaved(FamilyTaxData *family, const QString &name)
+{
+    const QString path = m_fixture->dir() + "/" + name;
+    if (saveReturnFile(*family, path, AppEdition) != 0)
+        return nullptr;
+    const QFileInfo file(path);
+    MainWindow *w = m_fixture->window();
+    w->addReturnPage(&file, family);
+    Form_Return *editor = w->shownEditor();
+    if (editor)
+        showPerson(editor, PersonTaxpayer);
+    return editor;
+}
+
+void TestPrintCommandEngine::triggerPrint()
+{
+    m_fixture->action("actionGenerate_Print_pdf_Files")->trigger();
+}
+
+void TestPrintCommandEngine::neverSavedReturn()
+{
+    m_fixture->window()->addReturnPage(nullptr, withoutErrors(EditorFixture::coupledReturn()));
+    m_driver->queue(generate());
+    triggerPrint();
+    QCOMPARE(m_driver->pending(), 0);
+    QCOMPARE(shown(), QStringList{"Please save tax return to a tax return file first by menu "
+                                  "Start | Save or Start | Save As."});
+    QVERIFY(CJavaPrintEngine::instance().isLoaded());
+    QCOMPARE(QDir(appInstance()->config.RetPdfPath).entryList(QDir::Files), QStringList());
+}
+
+void TestPrintCommandEngine::failedSaveStopsThePrint()
+{
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    // A folder now stands where the return file must be written.
+    QVERIFY(QFile::remove(m_returnFile));
+    QVERIFY(QDir().mkpath(m_returnFile));
+    m_driver->queue(generate());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList{"The return file could not be saved to " + m_returnFile + "."});
+    QCOMPARE(m_driver->seen().size(), 1);
+    QCOMPARE(QDir(appInstance()->config.RetPdfPath).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(appInstance()->appLocalPath).entryList(QDir::Files), QStringList());
+}
+
+void TestPrintCommandEngine::wholeReturn_data()
+{
+    QTest::addColumn<bool>("spouse");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    QTest::addColumn<int>("extraPages");
+    QTest::newRow("taxpayer, no option")
+        << false << QStringList() << QStringList{"T1 General", "sin: ******286"}
+        << QStringList{"Client letter", "Invoice", QString("sin: ") + kTaxpayerSin} << 0;
+    QTest::newRow("taxpayer, client letter")
+        << false << QStringList{"fld_ClientLetter"}
+        << QStringList{"Client letter", "Dear Élise Tremblay,", "sin: ******286"}
+        << QStringList{"Invoice"} << 1;
+    QTest::newRow("taxpayer, invoice and full S.I.N.")
+        << false << QStringList{"fld_Invoice", "fld_FullSIN"}
+        << QStringList{"Invoice", "Client: Élise Tremblay", QString("sin: ") + kTaxpayerSin}
+        << QStringList{"Client letter", "sin: ******286"} << 1;
+    QTest::newRow("spouse, every option")
+        << true << QStringList{"fld_ClientLetter", "fld_Invoice", "fld_FullSIN"}
+        << QStringList{"Client letter", "Dear Marc Tremblay,", "Invoice",
+                       QString("sin: ") + kSpouseSin}
+        << QStringList{"sin: ******544"} << 2;
+}
+
+void TestPrintCommandEngine::wholeReturn()
+{
+    QFETCH(bool, spouse);
+    QFETCH(QStringList, ticks);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    QFETCH(int, extraPages);
+    FamilyTaxData *family = withoutErrors(EditorFixture::coupledReturn());
+    auto *t1 = static_cast<TaxData_T1New *>(
+        (spouse ? family->spouse() : family->taxpayer())->getForm(FormType::T1, 0, false));
+    t1->email = spouse ? "" : "elise@example.org";
+    t1->secondEmail = spouse ? "marc@example.org" : "";
+    Form_Return *editor = openSaved(family);
+    QVERIFY(editor);
+    showPerson(editor, spouse ? PersonSpouse : PersonTaxpayer);
+    QCOMPARE(family->getCurrentPersonIndex(), spouse ? PersonSpouse : PersonTaxpayer);
+    QMap<QString, bool> boxes;
+    for (const QString &name : ticks)
+        boxes.insert(name, true);
+    m_driver->queue(generate(boxes));
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(m_driver->pending(), 0);
+    QCOMPARE(shown(), QStringList());
+
+    const QString pdf =
+        appInstance()->config.RetPdfPath + "/Tremblay 2025" + (spouse ? "_spouse" : "") + ".pdf";
+    QCOMPARE(m_driver->seen().at(1).title, QString("Generate Printable Return File"));
+    QCOMPARE(m_driver->seen().at(1).link, link(pdf));
+    QCOMPARE(m_driver->seen().at(1).email,
+             QString(spouse ? "marc@example.org" : "elise@example.org"));
+    const IndividualTaxData &person = spouse ? *family->spouse() : *family->taxpayer();
+    QCOMPARE(pageCount(pdf), filedPages(person) + extraPages);
+    const QStringList lines = textLines(pdf);
+    QCOMPARE(lines.first(), QString("T1 Summary"));
+    QVERIFY(lines.contains("T1 General"));
+    for (const QString &line : present)
+        QVERIFY2(lines.contains(line), qPrintable(line));
+    for (const QString &line : absent)
+        QVERIFY2(!lines.contains(line), qPrintable(line));
+    // Closed: nothing went to the e-delivery service.
+    QCOMPARE(m_server->requests().size(), 0);
+}
+
+void TestPrintCommandEngine::currentFormOnly_data()
+{
+    QTest::addColumn<int>("kind"); // what is selected in the forms tree: 0 a form, 1 a slip
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("Schedule 3 selected") << 0 << 1 << "Schedule 3";
+    // A slip is passed as category 1 with entry id 0, which the engine prints as the whole
+    // return with the letter.
+    QTest::newRow("slip selected") << 1 << -1 << "T1 Summary";
+}
+
+void TestPrintCommandEngine::currentFormOnly()
+{
+    QFETCH(int, kind);
+    QFETCH(int, pages);
+    FamilyTaxData *family = withoutErrors(EditorFixture::coupledReturn());
+    IndividualTaxData &person = *family->taxpayer();
+    const TaxDataEntryStru *entry =
+        kind == 0 ? person.findFormEntry(FormType::SCH3, 0, false) : person.m_slipList.first();
+    QVERIFY(entry);
+    Form_Return *editor = openSaved(family);
+    QVERIFY(editor);
+    editor->folderView()->selectEntry(kind, entry->id);
+    m_driver->queue(generate({{"fld_CurFormOnly", true}, {"fld_ClientLetter", true}}));
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
+    if (pages < 0)
+        pages = filedPages(person) + 1;
+    QCOMPARE(pageCount(pdf), pages);
+    QTEST(textLines(pdf).first(), "firstLine");
+    QCOMPARE(textLines(pdf).contains("Client letter"), kind == 1);
+}
+
+void TestPrintCommandEngine::condensedIgnoresTheOtherOptions()
+{
+    appInstance()->config.CustomizedClientLetter = true;
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    editor->folderView()->selectEntry(0,
+                                      editor->family()->findFormEntry(FormType::T1, 0, false)->id);
+    m_driver->queue(generate({{"fld_PrintOption_1", true},
+                              {"fld_CurFormOnly", true},
+                              {"fld_ClientLetter", true},
+                              {"fld_Invoice", true},
+                              {"fld_FullSIN", true}}));
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
+    QCOMPARE(pageCount(pdf), 1);
+    // Masked S.I.N., no letter or invoice page: the job had (1, 0, 0, 0, 0).
+    const QStringList lines = textLines(pdf);
+    QCOMPARE(lines.mid(0, 3),
+             (QStringList{"Return summary", "Name: Élise Tremblay", "S.I.N.: ******286"}));
+    QCOMPARE(m_server->requests().size(), 0);
+    QVERIFY(!appInstance()->m_clientLetterFetched);
+}
+
+void TestPrintCommandEngine::pdfBesideTheReturn()
+{
+    appInstance()->config.PdfPathSameAsRet = 1;
+    const QString returnFolder = m_fixture->dir() + "/returns";
+    QVERIFY(QDir().mkpath(returnFolder));
+    Form_Return *editor =
+        openSaved(withoutErrors(EditorFixture::coupledReturn()), "returns/Tremblay 2025.r25");
+    QVERIFY(editor);
+    m_driver->queue(generate());
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    const QString pdf = returnFolder + "/Tremblay 2025.pdf";
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QCOMPARE(m_driver->seen().at(1).link, link(pdf));
+    // The RetPdfPath folder is made by the menu command, but holds nothing.
+    QCOMPARE(QDir(appInstance()->config.RetPdfPath).entryList(QDir::Files), QStringList());
+}
+
+void TestPrintCommandEngine::secondJobInLocalDataFolder()
+{
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    const QString blocked = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
+    QVERIFY(QDir().mkpath(blocked));
+    m_driver->queue(generate());
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    const QString pdf = appInstance()->appLocalPath + "/Tremblay 2025.pdf";
+    QCOMPARE(m_driver->seen().size(), 2);
+    QCOMPARE(m_driver->seen().at(1).link, link(pdf));
+    QCOMPARE(pageCount(pdf), filedPages(*editor->family()->taxpayer()));
+    QVERIFY(QFileInfo(blocked).isDir());
+}
+
+void TestPrintCommandEngine::bothJobsFail()
+{
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    QVERIFY(QDir().mkpath(appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf"));
+    QVERIFY(QDir().mkpath(appInstance()->appLocalPath + "/Tremblay 2025.pdf"));
+    m_driver->queue(generate());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList{"The output PDF file is now opened by another application, e.g. "
+                                  "a PDF reader. Please close the PDF file and try generate PDF "
+                                  "file again.\nor anti-virus software blocks pdf file "
+                                  "generation., error code is -117."});
+    QCOMPARE(m_presenter->shown().first().parent, editor);
+    // No after-print dialog.
+    QCOMPARE(m_driver->seen().size(), 1);
+}
+
+void TestPrintCommandEngine::singleFormDelivered()
+{
+    m_server->setResponse("/api/user/login",
+                          LocalServer::Response::answer(200, "{\"access_token\":\"tok-77\"}"));
+    m_server->setResponse("/api/signature-requests",
+                          LocalServer::Response::answer(200, "{\"message\":\"Queued\"}"));
+    FamilyTaxData *family = withoutErrors(EditorFixture::coupledReturn());
+    family->addForm(FormType::T183, 0, true, 0, false);
+    const TaxDataEntryStru *t183 = family->findFormEntry(FormType::T183, 0, false);
+    QVERIFY(t183);
+    Form_Return *editor = openSaved(family);
+    QVERIFY(editor);
+    // The person has no e-mail: the dialog opens empty; the first press warns.
+    m_driver->queue({{}, QString(), "E-Delivery"});
+    m_driver->queue({{}, "client@example.org", "E-Delivery"});
+    m_fixture->action("actionSend_T183_for_E_Signature")->trigger();
+    QCOMPARE(m_driver->pending(), 0);
+    QCOMPARE(m_driver->seen().size(), 2);
+    QCOMPARE(m_driver->seen().first().email, QString());
+    const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
+    QCOMPARE(m_driver->seen().first().link, link(pdf));
+    QCOMPARE(pageCount(pdf), 1);
+    QCOMPARE(textLines(pdf).first(), QString("T183"));
+
+    QCOMPARE(shown().first(), QString("Please make sure receiver's email is not empty and valid."));
+    QCOMPARE(shown().last(), QString("Queued"));
+    QList<LocalServer::Request> sent;
+    for (const LocalServer::Request &r : m_server->requests())
+        if (r.path == "/api/signature-requests")
+            sent.append(r);
+    QCOMPARE(sent.size(), 1);
+    const QByteArray &body = sent.first().body;
+    QVERIFY(body.contains("name=\"email\"\r\n\r\nclient@example.org\r\n"));
+    QVERIFY(body.contains("name=\"form\"\r\n\r\nT1GEN\r\n"));
+    QVERIFY(body.contains(QByteArray("name=\"licdata\"\r\n\r\n") + kTaxpayerSin + "\r\n"));
+    QVERIFY(body.contains("filename=\"Tremblay 2025.pdf\""));
+}
+
+QV_TEST_MAIN(TestPrintCommandEngine)
+#include "tst_PrintCommandEngine.moc"
