@@ -84,41 +84,41 @@ int runDeCoupleDialog(FamilyTaxData *family, QWidget *parent)
     DlgDeCoupleReturn dialog(family, parent);
     dialog.setWindowTitle(QObject::tr("De-Couple Tax Return"));
     return dialog.exec() == QDialog::Accepted ? 1 : 0;
+}
 
-    QString notCoupledText()
-    {
-        return QObject::tr("Right now, optimize function is only targeted coupled tax return for "
-                           "married/common-law tax returns.");
-    }
+QString notCoupledText()
+{
+    return QObject::tr("Right now, optimize function is only targeted coupled tax return for "
+                       "married/common-law tax returns.");
+}
 
-    int runShareAmountsWizard(Form_Return * editor, DataShareAmtDlg & amounts)
-    {
-        WizardBase wizard(editor, QObject::tr("Identify Shareable Amounts"));
-        wizard.addPage(
-            new ShareAmtDlg_tab1(&amounts, editor ? editor->family() : nullptr, &wizard));
-        wizard.initUI(930, 540);
-        wizard.setButtonText(QWizard::FinishButton, QObject::tr("Optimize"));
-        return wizard.exec() == QDialog::Accepted ? 1 : 0;
-    }
+int runShareAmountsWizard(Form_Return *editor, DataShareAmtDlg &amounts)
+{
+    WizardBase wizard(editor, QObject::tr("Identify Shareable Amounts"));
+    wizard.addPage(new ShareAmtDlg_tab1(&amounts, editor ? editor->family() : nullptr, &wizard));
+    wizard.initUI(930, 540);
+    wizard.setButtonText(QWizard::FinishButton, QObject::tr("Optimize"));
+    return wizard.exec() == QDialog::Accepted ? 1 : 0;
+}
 
-    int runOptimizeReturn(FamilyTaxData & copy, DataShareAmtDlg & amounts, QWidget * parent,
-                          double &pensionSplit)
-    {
-        // Every step needs both T1s; a return coupled through the spouse's form alone has none.
-        if (!copy.isCoupled() || !copy.taxpayer()->hasForm(FormType::T1) ||
-            !copy.spouse()->hasForm(FormType::T1)) {
-            showInformation(notCoupledText(), parent);
-            return 0;
-        }
-        copy.ShareAmountsBetweenSpouses(amounts);
-        DlgOptimizeReturn dialog(&copy, &amounts, parent);
-        const int result = dialog.exec() == QDialog::Accepted ? 1 : 0;
-        pensionSplit = dialog.bestSplit();
-        return result;
+int runOptimizeReturn(FamilyTaxData &copy, DataShareAmtDlg &amounts, QWidget *parent,
+                      double &pensionSplit)
+{
+    // Every step needs both T1s; a return coupled through the spouse's form alone has none.
+    if (!copy.isCoupled() || !copy.taxpayer()->hasForm(FormType::T1) ||
+        !copy.spouse()->hasForm(FormType::T1)) {
+        showInformation(notCoupledText(), parent);
+        return 0;
     }
+    copy.ShareAmountsBetweenSpouses(amounts);
+    DlgOptimizeReturn dialog(&copy, &amounts, parent);
+    const int result = dialog.exec() == QDialog::Accepted ? 1 : 0;
+    pensionSplit = dialog.bestSplit();
+    return result;
+}
 
-    int runTaxPlanning(FamilyTaxData & copy, QWidget * parent)
-    {
-        DlgTaxPlanning dialog(&copy, parent);
-        return dialog.exec();
-    }
+int runTaxPlanning(FamilyTaxData &copy, QWidget *parent)
+{
+    DlgTaxPlanning dialog(&copy, parent);
+    return dialog.exec();
+}

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -82,6 +83,7 @@ struct DialogAction
 };
 
 // Answers the print's modal dialogs in turn: records them, ticks and types, presses a button.
+// A dialog with no action left is recorded and rejected.
 class PrintDialogDriver : public QObject
 {
 public:
@@ -99,8 +101,16 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || m_actions.isEmpty())
+        if (!modal)
             return;
+        if (m_actions.isEmpty()) {
+            // A dialog the case did not expect: recorded and closed, so the case fails at
+            // once instead of waiting for its time-out.
+            m_seen.append({"unexpected: " + modal->windowTitle(), QString(), QString()});
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            return;
+        }
         const DialogAction action = m_actions.takeFirst();
         SeenDialog seen{modal->windowTitle(), QString(), QString()};
         if (auto *link = modal->findChild<QLabel *>("lblFileLink"))
@@ -181,6 +191,7 @@ private slots:
     void secondJobInLocalDataFolder();
     void bothJobsFail();
     void singleFormDelivered();
+    void pdfFolderCannotBeMade();
 
 private:
     Form_Return *openSaved(FamilyTaxData *family, const QString &name = "Tremblay 2025.r25");
@@ -500,6 +511,33 @@ void TestPrintCommandEngine::singleFormDelivered()
     QVERIFY(body.contains("name=\"form\"\r\n\r\nT1GEN\r\n"));
     QVERIFY(body.contains(QByteArray("name=\"licdata\"\r\n\r\n") + kTaxpayerSin + "\r\n"));
     QVERIFY(body.contains("filename=\"Tremblay 2025.pdf\""));
+}
+
+void TestPrintCommandEngine::pdfFolderCannotBeMade()
+{
+    // The single-form command does not pass the menu's folder check: a file stands where the
+    // PDF folder must be.
+    const QString retPdfPath = appInstance()->config.RetPdfPath;
+    QFile blocker(retPdfPath);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    FamilyTaxData *family = withoutErrors(EditorFixture::coupledReturn());
+    family->addForm(FormType::T183, 0, true, 0, false);
+    Form_Return *editor = openSaved(family);
+    QVERIFY(editor);
+    QVERIFY(QFile::remove(m_returnFile));
+    m_fixture->action("actionSend_T183_for_E_Signature")->trigger();
+    QCOMPARE(m_presenter->shown().size(), 1);
+    const ShownMessage &box = m_presenter->shown().first();
+    QCOMPARE(box.title, QString("Quorvandelle 2025"));
+    QCOMPARE(box.text, QString("Quorvandelle cannot open or create the file folder for printable "
+                               "tax form (.pdf) file."));
+    QCOMPARE(box.parent, nullptr);
+    // Saved before the folder was chosen; nothing printed, no after-print dialog.
+    QVERIFY(QFileInfo(m_returnFile).size() > 0);
+    QVERIFY(QFileInfo(retPdfPath).isFile());
+    QCOMPARE(QDir(appInstance()->appLocalPath).entryList(QDir::Files), QStringList());
+    QCOMPARE(m_driver->seen().size(), 0);
 }
 
 QV_TEST_MAIN(TestPrintCommandEngine)
