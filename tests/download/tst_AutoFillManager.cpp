@@ -259,6 +259,8 @@ private slots:
 
     void cleanup()
     {
+        // The manager's installer puts in the real merge; each test starts from the default.
+        setAutoFillMerge(nullptr);
         TddHttpServer::shutdown();
         m_fixture->closeWindow();
     }
