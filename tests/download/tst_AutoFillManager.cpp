@@ -120,6 +120,20 @@ void click(DlgTDDMain &dialog, const char *button)
     dialog.findChild<QPushButton *>(button)->click();
 }
 
+// Views the manager's first row and goes through the three wizard pages, finishing with the
+// action given (ticks on the option page, then the Finish button); the number of actions left.
+int viewThroughWizard(DlgTDDMain &dialog, const ModalAction &finish)
+{
+    dialog.show();
+    table(dialog)->selectRow(0);
+    ModalDriver driver;
+    driver.pressButton("Next >");
+    driver.pressButton("Next >");
+    driver.queue(finish);
+    click(dialog, "btnView");
+    return driver.pendingActions();
+}
+
 // Calls back with each dialog as it is shown, before any modal driver acts on it.
 class ShowProbe : public QObject
 {
@@ -796,21 +810,14 @@ private slots:
         QCOMPARE(QByteArray(openSin.toUtf8()), kSinA);
         addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
         DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
-        dialog.show();
-        table(dialog)->selectRow(0);
         WizardSeen seen;
         ShowProbe probe([&](QWidget *shown) {
             if (auto *wizard = qobject_cast<QWizard *>(shown))
                 seen = {wizard->windowTitle(), wizard->pageIds().size(),
                         wizard->buttonText(QWizard::FinishButton)};
         });
-        ModalDriver driver;
-        driver.pressButton("Next >");
-        driver.pressButton("Next >");
-        driver.pressButton("Auto-fill My Return");
-        click(dialog, "btnView");
+        QCOMPARE(viewThroughWizard(dialog, {{}, {}, "Auto-fill My Return"}), 0);
         setAutoFillMerge(nullptr);
-        QCOMPARE(driver.pendingActions(), 0);
         QCOMPARE(seen.title, QString("Auto-fill My Return"));
         QCOMPARE(seen.pages, 3);
         QCOMPARE(seen.finish, QString("Auto-fill My Return"));
@@ -849,15 +856,8 @@ private slots:
         ScriptedPresenter presenter;
         addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, data1, "<p>Summary</p>");
         DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
-        dialog.show();
-        table(dialog)->selectRow(0);
-        ModalDriver driver;
-        driver.pressButton("Next >");
-        driver.pressButton("Next >");
-        driver.pressButton("Auto-fill My Return");
-        click(dialog, "btnView");
+        QCOMPARE(viewThroughWizard(dialog, {{}, {}, "Auto-fill My Return"}), 0);
         setAutoFillMerge(nullptr);
-        QCOMPARE(driver.pendingActions(), 0);
         QCOMPARE(g_merges, QStringList());
         QCOMPARE(presenter.shownTexts(),
                  QStringList{"The stored tax data cannot be read, so nothing was applied."});
@@ -913,18 +913,11 @@ private slots:
         instalmentsEdit->setText("750.00");
 
         DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
-        dialog.show();
-        table(dialog)->selectRow(0);
-        ModalDriver driver;
-        driver.pressButton("Next >");
-        driver.pressButton("Next >");
         ModalAction finish{{}, {}, "Auto-fill My Return"};
         if (selectOnly)
             finish.ticks.insert("fld_iFillOption_1", true);
-        driver.queue(finish);
-        click(dialog, "btnView");
+        QCOMPARE(viewThroughWizard(dialog, finish), 0);
         setAutoFillMerge(nullptr);
-        QCOMPARE(driver.pendingActions(), 0);
         QVERIFY(!dialog.isVisible());
 
         QCOMPARE(downloadedSlipTypes(person), slipTypes);
