@@ -10,6 +10,7 @@
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
 #include "download/DownloadServices.h"
+#include "download/MergeDownloadedTaxData.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"

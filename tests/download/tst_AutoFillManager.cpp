@@ -9,11 +9,13 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -26,18 +28,26 @@
 #include "TddTestSupport.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
+#include "brevant/BrevantForms.h"
 #include "download/AFR_Option.h"
 #include "download/DataAFR.h"
 #include "download/DlgTDDMain.h"
 #include "download/DownloadServices.h"
+#include "download/MergeDownloadedTaxData.h"
 #include "download/TDDDataEntriesModel.h"
 #include "download/TDDTaxDataOnePerson.h"
 #include "download/TddHttpServer.h"
+#include "marrow/TaxData_T1New.h"
+#include "marrow/TypeCodes.h"
 #include "model/AutoFillMerge.h"
 #include "model/FamilyTaxData.h"
+#include "model/IndividualTaxData.h"
 #include "model/ReturnFile.h"
+#include "ordane/Clock.h"
+#include "ordane/DoubleLineEdit.h"
 #include "ordane/MyDataStream.h"
 #include "ordane/WizardBase.h"
+#include "ui/FolderView.h"
 #include "ui/Form_Return.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
@@ -110,6 +120,20 @@ void click(DlgTDDMain &dialog, const char *button)
     dialog.findChild<QPushButton *>(button)->click();
 }
 
+// Views the manager's first row and goes through the three wizard pages, finishing with the
+// action given (ticks on the option page, then the Finish button); the number of actions left.
+int viewThroughWizard(DlgTDDMain &dialog, const ModalAction &finish)
+{
+    dialog.show();
+    table(dialog)->selectRow(0);
+    ModalDriver driver;
+    driver.pressButton("Next >");
+    driver.pressButton("Next >");
+    driver.queue(finish);
+    click(dialog, "btnView");
+    return driver.pendingActions();
+}
+
 // Calls back with each dialog as it is shown, before any modal driver acts on it.
 class ShowProbe : public QObject
 {
@@ -173,13 +197,35 @@ QString digest(const QByteArray &sin)
     return QCryptographicHash::hash(sin, QCryptographicHash::Sha256).toHex();
 }
 
-// A stored Auto-fill item of the S.I.N. holding one T4 slip.
+// A stored Auto-fill item of the S.I.N.: an FHSA contribution and one T4 slip.
 QString storedItem(const QByteArray &sin)
 {
     return "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" + digest(sin) +
-           "</IndividualTaxpayerIdentifier><Slips><T4Slip><SlipTaxYear>2025</SlipTaxYear>"
+           "</IndividualTaxpayerIdentifier><Summary><InstalmentAmount>1200.00</"
+           "InstalmentAmount><FHSAPlan><FHSAContributionAmount>3000.00"
+           "</FHSAContributionAmount></FHSAPlan></Summary><Slips><T4Slip>"
+           "<SlipTaxYear>2025</SlipTaxYear><EmployerName>Acme Ltd</EmployerName>"
            "<EmploymentIncomeAmount boxNumber=\"14\">52000.00</EmploymentIncomeAmount>"
            "</T4Slip></Slips></ns2:IndividualIncomeTaxDataItem>";
+}
+
+QStringList captionsOf(QTreeWidgetItem *section)
+{
+    QStringList texts;
+    for (int i = 0; i < section->childCount(); ++i)
+        texts.append(section->child(i)->text(0));
+    return texts;
+}
+
+// The person's slips that a download made, by type code.
+QList<int> downloadedSlipTypes(IndividualTaxData &person)
+{
+    QList<int> types;
+    for (const TaxDataEntryStru *entry : person.m_slipList) {
+        if (entry->data && entry->data->isDownloaded())
+            types.append(entry->type);
+    }
+    return types;
 }
 } // namespace
 
@@ -227,6 +273,8 @@ private slots:
 
     void cleanup()
     {
+        // The manager's installer puts in the real merge; each test starts from the default.
+        setAutoFillMerge(nullptr);
         TddHttpServer::shutdown();
         m_fixture->closeWindow();
     }
@@ -762,21 +810,14 @@ private slots:
         QCOMPARE(QByteArray(openSin.toUtf8()), kSinA);
         addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
         DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
-        dialog.show();
-        table(dialog)->selectRow(0);
         WizardSeen seen;
         ShowProbe probe([&](QWidget *shown) {
             if (auto *wizard = qobject_cast<QWizard *>(shown))
                 seen = {wizard->windowTitle(), wizard->pageIds().size(),
                         wizard->buttonText(QWizard::FinishButton)};
         });
-        ModalDriver driver;
-        driver.pressButton("Next >");
-        driver.pressButton("Next >");
-        driver.pressButton("Auto-fill My Return");
-        click(dialog, "btnView");
+        QCOMPARE(viewThroughWizard(dialog, {{}, {}, "Auto-fill My Return"}), 0);
         setAutoFillMerge(nullptr);
-        QCOMPARE(driver.pendingActions(), 0);
         QCOMPARE(seen.title, QString("Auto-fill My Return"));
         QCOMPARE(seen.pages, 3);
         QCOMPARE(seen.finish, QString("Auto-fill My Return"));
@@ -815,15 +856,8 @@ private slots:
         ScriptedPresenter presenter;
         addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, data1, "<p>Summary</p>");
         DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
-        dialog.show();
-        table(dialog)->selectRow(0);
-        ModalDriver driver;
-        driver.pressButton("Next >");
-        driver.pressButton("Next >");
-        driver.pressButton("Auto-fill My Return");
-        click(dialog, "btnView");
+        QCOMPARE(viewThroughWizard(dialog, {{}, {}, "Auto-fill My Return"}), 0);
         setAutoFillMerge(nullptr);
-        QCOMPARE(driver.pendingActions(), 0);
         QCOMPARE(g_merges, QStringList());
         QCOMPARE(presenter.shownTexts(),
                  QStringList{"The stored tax data cannot be read, so nothing was applied."});
@@ -832,6 +866,111 @@ private slots:
         QCOMPARE(saveReturnFile(*editor->family(), path, AppEdition), 0);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
+    }
+
+    // Finishing the wizard for the open return's own download merges it with the real merge:
+    // the slips it makes are marked and named " by AFR" in the tree, the FHSA amounts and the
+    // T1's Auto-fill stamp are written whatever was chosen, the result lines follow the
+    // recalculated return, and the manager closes.
+    void finishingAppliesTheDownload_data()
+    {
+        QTest::addColumn<bool>("selectOnly");
+        QTest::addColumn<QList<int>>("slipTypes");
+        QTest::addColumn<double>("incomeAdded");
+        QTest::addColumn<double>("instalments");
+        QTest::newRow("every element, no click") << false << QList<int>{1} << 52000.0 << 1200.0;
+        // The instalments typed on the T1 page, not yet stored, stay.
+        QTest::newRow("only, nothing ticked") << true << QList<int>() << 0.0 << 750.0;
+    }
+
+    void finishingAppliesTheDownload()
+    {
+        QFETCH(bool, selectOnly);
+        QFETCH(QList<int>, slipTypes);
+        QFETCH(double, incomeAdded);
+        QFETCH(double, instalments);
+        installAutoFillMerge();
+        Form_Return *editor = openReturn();
+        FamilyTaxData *family = editor->family();
+        IndividualTaxData &person = *family->getCurrentPersonData();
+        auto *t1 = dynamic_cast<TaxData_T1New *>(person.getForm(FormType::T1, 0, false));
+        QVERIFY(t1);
+        const double incomeBefore = t1->f15000.value();
+        const QStringList slipsBefore = captionsOf(editor->folderView()->slipSection());
+        QVERIFY(!t1->autoFillFlag.value());
+        CString openSin;
+        editor->getFieldText(1, openSin);
+        addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
+        auto *instalmentsEdit =
+            qobject_cast<QLineEdit *>(boundWidget(editor, "taxInstalmentsPaid"));
+        QVERIFY(instalmentsEdit);
+        QTabWidget *tabs = editor->tabWidget();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(instalmentsEdit))
+                tabs->setCurrentIndex(i);
+        }
+        QVERIFY(tabs->currentWidget()->isAncestorOf(instalmentsEdit));
+        instalmentsEdit->setText("750.00");
+
+        DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
+        ModalAction finish{{}, {}, "Auto-fill My Return"};
+        if (selectOnly)
+            finish.ticks.insert("fld_iFillOption_1", true);
+        QCOMPARE(viewThroughWizard(dialog, finish), 0);
+        setAutoFillMerge(nullptr);
+        QVERIFY(!dialog.isVisible());
+
+        QCOMPARE(downloadedSlipTypes(person), slipTypes);
+        QStringList slips = slipsBefore;
+        if (!slipTypes.isEmpty())
+            slips.append("T4 - Acme Ltd by AFR");
+        QCOMPARE(captionsOf(editor->folderView()->slipSection()), slips);
+        QCOMPARE(t1->f15000.value(), incomeBefore + incomeAdded);
+        QCOMPARE(resultLines(editor), balanceTexts(family));
+        auto *sch15 = dynamic_cast<TaxData_Sch15 *>(person.getForm(FormType::SCH15, 0, false));
+        QVERIFY(sch15);
+        QCOMPARE(sch15->fhsaContributions.value(), 3000.0);
+        QVERIFY(t1->autoFillFlag.value());
+        QCOMPARE(t1->autoFillDate.date(), now().date());
+        // The page shows what the return now holds, so a later commit cannot undo the merge.
+        QCOMPARE(t1->taxInstalmentsPaid.value(), instalments);
+        QCOMPARE(instalmentsEdit->text(), DoubleLineEdit::formatAmount(instalments));
+    }
+
+    // A statement that fails tells the user nothing but leaves a line in the run log.
+    void databaseFailuresGoToTheRunLog()
+    {
+        const CString savedLog = appInstance()->logPath;
+        const QString logPath = m_dir.filePath("log2025.txt");
+        appInstance()->logPath = logPath;
+        QFile::remove(logPath);
+        ScriptedPresenter presenter;
+        QVERIFY(QSqlQuery().exec("alter table tb_taxdata rename to tb_taxdata_away"));
+        DlgTDDMain dialog(1, QSqlDatabase::database(), CString(kSinA), nullptr);
+        dialog.show();
+        CString sin = "x", page = "y";
+        QVERIFY(!dialog.recordHtml(1, sin, page));
+        QCOMPARE(sin, CString());
+        QCOMPARE(page, CString());
+        TDDTaxDataOnePerson record(0);
+        QCOMPARE(dialog.loadTaxDataRecord(1, record), -100);
+        QCOMPARE(dialog.deleteRecord(1), 0);
+        QVERIFY(QSqlQuery().exec("alter table tb_taxdata_away rename to tb_taxdata"));
+        appInstance()->logPath = savedLog;
+        QCOMPARE(dialog.recordsModel()->rowCount(), 0);
+        QCOMPARE(presenter.shownTexts(), QStringList());
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList lines;
+        for (const QByteArray &line : log.readAll().split('\n')) {
+            const int at = line.indexOf("download manager: ");
+            if (at >= 0)
+                lines << QString::fromUtf8(line.mid(at)).section(" failed:", 0, 0);
+        }
+        QCOMPARE(lines, (QStringList{"download manager: listing tb_taxdata",
+                                     "download manager: reading a stored page",
+                                     "download manager: reading a stored download",
+                                     "download manager: deleting a stored download"}));
     }
 };
 
