@@ -182,6 +182,8 @@ public:
     bool getTextByKey(int key, CString &text);
     bool getAmountByKey(int key, double &amount);
     bool getFormIntByKey(int key, int &value);
+    // The first name, a blank and the last name (text key 17); empty without a T1.
+    QString fullName();
     bool getIntByKey(int key, int &value);
     bool setValueByKey(int key, int flag, double value);
     bool setTextByKey(int key, const QString &text);

@@ -106,6 +106,13 @@ double selfEmploymentNetIncome(const TaxDataEntryStru *entry)
 
 // Keyed access.
 
+QString IndividualTaxData::fullName()
+{
+    CString name;
+    getTextByKey(17, name);
+    return name;
+}
+
 bool IndividualTaxData::getTextByKey(int key, CString &text)
 {
     const TaxData_T1New *t1 = t1Form();

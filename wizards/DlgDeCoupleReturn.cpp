@@ -7,15 +7,10 @@
 #include "ordane/CString.h"
 
 namespace {
-// First name, a blank and the last name from the person's T1.
-constexpr int kFullNameKey = 17;
 
-QString fullName(IndividualTaxData *person)
+QString personName(IndividualTaxData *person)
 {
-    CString name;
-    if (person)
-        person->getTextByKey(kFullNameKey, name);
-    return name;
+    return person ? person->fullName() : QString();
 }
 } // namespace
 
@@ -27,8 +22,8 @@ DlgDeCoupleReturn::DlgDeCoupleReturn(FamilyTaxData *family, QWidget *parent)
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (m_family) {
-        ui->comboBox->addItem(fullName(m_family->taxpayer()));
-        ui->comboBox->addItem(fullName(m_family->spouse()));
+        ui->comboBox->addItem(personName(m_family->taxpayer()));
+        ui->comboBox->addItem(personName(m_family->spouse()));
     }
     ui->comboBox->setCurrentIndex(0);
 }

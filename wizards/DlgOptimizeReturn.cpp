@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kFullNameKey = 17;
-
 QString amountText(double amount)
 {
     return QString::number(amount, 'f', 2);
@@ -27,13 +25,6 @@ QString amountText(double amount)
 int position(double amount)
 {
     return int(amount);
-}
-
-QString fullName(IndividualTaxData &person)
-{
-    CString name;
-    person.getTextByKey(kFullNameKey, name);
-    return name;
 }
 
 TaxData_T1032_New *election(IndividualTaxData &person)
@@ -85,8 +76,8 @@ void DlgOptimizeReturn::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     IndividualTaxData &taxpayer = *m_copy->taxpayer();
     IndividualTaxData &spouse = *m_copy->spouse();
-    const QString first = fullName(taxpayer);
-    const QString second = fullName(spouse);
+    const QString first = taxpayer.fullName();
+    const QString second = spouse.fullName();
     for (QLabel *label : {ui->lblName1, ui->lblFullName1, ui->lblBestFullName1})
         label->setText(first);
     for (QLabel *label : {ui->lblName2, ui->lblFullName2, ui->lblBestFullName2})

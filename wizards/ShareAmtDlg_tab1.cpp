@@ -10,15 +10,9 @@
 
 namespace {
 
-// Key of the person's first name, a blank and the last name.
-constexpr int kFullNameKey = 17;
-
-QString fullName(IndividualTaxData *person)
+QString personName(IndividualTaxData *person)
 {
-    CString name;
-    if (person)
-        person->getTextByKey(kFullNameKey, name);
-    return name;
+    return person ? person->fullName() : QString();
 }
 
 } // namespace
@@ -36,8 +30,8 @@ void ShareAmtDlg_tab1::showEvent(QShowEvent *event)
     PpgWizardPage::showEvent(event);
     if (!m_family)
         return;
-    ui->FullName1->setText(fullName(m_family->taxpayer()));
-    ui->FullName2->setText(fullName(m_family->spouse()));
+    ui->FullName1->setText(personName(m_family->taxpayer()));
+    ui->FullName2->setText(personName(m_family->spouse()));
 }
 
 bool ShareAmtDlg_tab1::validatePage()
