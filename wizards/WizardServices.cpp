@@ -16,6 +16,7 @@
 #include "wizards/DlgImportOption_Info.h"
 #include "wizards/DlgOptimizeReturn.h"
 #include "wizards/DlgTaxPlanning.h"
+#include "wizards/NewReturnWizard.h"
 #include "wizards/ShareAmtDlg_tab1.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 
 void installWizardServices(NeighbourServices &services)
 {
+    services.newReturnWizard = runNewReturnWizard;
     services.coupleReturnsWizard = runCoupleReturnsWizard;
     services.importPriorYearReturn = runImportOptionsDialog;
     services.changeProvince = [](Form_Return *editor, DataDlgChangeProv &answers) {

@@ -15,8 +15,8 @@ struct NeighbourServices;
 class TabWndApp;
 class WizardBase;
 
-// Couple Returns, Import, Change Province, De-couple, the shareable-amounts wizard, the
-// optimiser with its dialog, and tax planning.
+// New Return, Couple Returns, Import, Change Province, De-couple, the shareable-amounts
+// wizard, the optimiser with its dialog, and tax planning.
 void installWizardServices(NeighbourServices &services);
 
 // The wizards bound and sized, ready to run: "Couple Two Returns Together" (its one page a

@@ -10,14 +10,12 @@
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
 #include "download/DownloadServices.h"
-#include "download/MergeDownloadedTaxData.h"
 #include "efile/BarcodeArchiveSource.h"
 #include "efile/FilingServices.h"
 #include "print/DeveloperGenerators.h"
 #include "print/PrintServices.h"
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
-#include "wizards/NewReturnWizard.h"
 #include "wizards/WizardServices.h"
 
 namespace {
@@ -67,7 +65,6 @@ int quorvandelleMain(int &argc, char **argv)
 
     // The commands of the libraries above the editor that this build has.
     neighbourServices().generateDeveloperFiles = generateDeveloperFiles;
-    neighbourServices().newReturnWizard = runNewReturnWizard;
     installFilingServices(neighbourServices());
     installDownloadServices(neighbourServices());
     installWizardServices(neighbourServices());
