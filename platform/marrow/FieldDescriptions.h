@@ -7,7 +7,8 @@
 #include <QString>
 #include <QVector>
 
-enum class FieldShow {
+enum class FieldShow
+{
     Amount, // money, right-aligned with thousands separators
     Number, // a count or a plain number
     Text,
@@ -17,16 +18,18 @@ enum class FieldShow {
     Table,  // repeating rows
 };
 
-struct FieldDescription {
-    QByteArray name;      // the field's registry name
-    QString title;        // "Line 15000: Total income", "Box 14: Employment income"
+struct FieldDescription
+{
+    QByteArray name; // the field's registry name
+    QString title;   // "Line 15000: Total income", "Box 14: Employment income"
     FieldShow show = FieldShow::Amount;
     QByteArray codeTable; // for YesNo and Choice: "province", "maritalStatus", "language", ...
     QString section;      // the heading the field stands under; empty where the form has none
     bool total = false;   // a total prints even when it is zero
 };
 
-struct CodeChoice {
+struct CodeChoice
+{
     int code;
     QString name;
 };
