@@ -136,9 +136,10 @@ QByteArray readBytes(const QString &path)
 const QByteArray kBcResult = "[Total Income]=45000.00 [Net Income]=45000.00 "
                              "[Taxable Income]=45000.00 [Balance Due]=5595.64";
 // Federal: 20,000 x 14.5% = 2,900.00 less 2,552.00: 348.00. NS: 20,000 x 8.79% = 1,758.00
-// less 11,744 x 8.79% = 1,032.30: 725.70. Deducted 3,000: refund 1,926.30.
+// less 11,744 x 8.79% = 1,032.30: 725.70, less the low-income tax reduction 300 - 5% x
+// (20,000 - 15,000) = 50.00: 675.70. Deducted 3,000: refund 1,976.30.
 const QByteArray kNsResult = "[Total Income]=20000.00 [Net Income]=20000.00 "
-                             "[Taxable Income]=20000.00 [Refund]=1926.30";
+                             "[Taxable Income]=20000.00 [Refund]=1976.30";
 
 } // namespace
 

@@ -205,15 +205,15 @@ void TestProvincialTax::bracketThresholds_data()
     QTest::newRow("ON 150,001") << ON << 150001.0 << 12445.72 << 643.72 << 15388.60;
     QTest::newRow("ON 220,000") << ON << 220000.0 << 20957.60 << 643.72 << 28817.13;
     QTest::newRow("ON 220,001") << ON << 220001.0 << 20957.73 << 643.72 << 28817.34;
-    // PE: credits 14,650 x 9.5% = 1,391.75.
-    QTest::newRow("PE 33,328") << PE << 33328.0 << 3166.16 << 1391.75 << 1774.41;
-    QTest::newRow("PE 33,329") << PE << 33329.0 << 3166.29 << 1391.75 << 1774.54;
-    QTest::newRow("PE 64,656") << PE << 64656.0 << 7386.04 << 1391.75 << 5994.29;
-    QTest::newRow("PE 64,657") << PE << 64657.0 << 7386.21 << 1391.75 << 5994.46;
-    QTest::newRow("PE 105,000") << PE << 105000.0 << 14083.15 << 1391.75 << 12691.40;
-    QTest::newRow("PE 105,001") << PE << 105001.0 << 14083.32 << 1391.75 << 12691.57;
-    QTest::newRow("PE 140,000") << PE << 140000.0 << 20250.15 << 1391.75 << 18858.40;
-    QTest::newRow("PE 140,001") << PE << 140001.0 << 20250.34 << 1391.75 << 18858.59;
+    // PE: credits 14,250 x 9.5% = 1,353.75; no surtax since 2024.
+    QTest::newRow("PE 33,328") << PE << 33328.0 << 3166.16 << 1353.75 << 1812.41;
+    QTest::newRow("PE 33,329") << PE << 33329.0 << 3166.29 << 1353.75 << 1812.54;
+    QTest::newRow("PE 64,656") << PE << 64656.0 << 7386.04 << 1353.75 << 6032.29;
+    QTest::newRow("PE 64,657") << PE << 64657.0 << 7386.21 << 1353.75 << 6032.46;
+    QTest::newRow("PE 105,000") << PE << 105000.0 << 14083.15 << 1353.75 << 12729.40;
+    QTest::newRow("PE 105,001") << PE << 105001.0 << 14083.32 << 1353.75 << 12729.57;
+    QTest::newRow("PE 140,000") << PE << 140000.0 << 20250.15 << 1353.75 << 18896.40;
+    QTest::newRow("PE 140,001") << PE << 140001.0 << 20250.34 << 1353.75 << 18896.59;
     // SK: credits 19,491 x 10.5% = 2,046.56.
     QTest::newRow("SK 53,463") << SK << 53463.0 << 5613.62 << 2046.56 << 3567.06;
     QTest::newRow("SK 53,464") << SK << 53464.0 << 5613.74 << 2046.56 << 3567.18;
@@ -486,12 +486,13 @@ void TestProvincialTax::creditsOfTheProvincesRows_data()
     QTest::newRow("BC") << BC << 41586.35 << 2282.39 << 188.14 << 78.5;
     // NB: 13,396 + age 6,037 - 15% x 5,055 = 5,278.75 + spouse 10,499 - 949 = 9,550 + pension
     // 1,000 + disability 10,010 + 1,500 = 40,734.75; x 9.4% = 3,829.07. Tax 4,700.00;
-    // less credits 870.93; dividends 193.20: 677.73.
-    QTest::newRow("NB") << NB << 40734.75 << 3829.07 << 193.2 << 677.73;
+    // less credits 870.93; dividends 193.20 + 1,150 x 2.75% = 31.625: 224.83; 646.10.
+    QTest::newRow("NB") << NB << 40734.75 << 3829.07 << 224.83 << 646.1;
     // SK: 19,491 + spouse 19,491 - 51 = 19,440 + pension 1,000 + disability 13,986 + medical
     // 3,000 - 1,500 + 1,500 + senior supplement 2,028 = 58,945; x 10.5% = 6,189.23. Tax
-    // 5,250.00 less credits: 0 (dividends 1,380 x 11% = 151.80 have nothing left to reduce).
-    QTest::newRow("SK") << SK << 58945.0 << 6189.23 << 151.8 << 0.0;
+    // 5,250.00 less credits: 0 (dividends 1,380 x 11% = 151.80 + 1,150 x 2.519% = 28.97 have
+    // nothing left to reduce).
+    QTest::newRow("SK") << SK << 58945.0 << 6189.23 << 180.77 << 0.0;
 }
 
 void TestProvincialTax::creditsOfTheProvincesRows()
