@@ -146,6 +146,13 @@ int ProvinceTaxManager::getLinkedProvincialFormType(int federalCode)
 
 namespace {
 
+// A T1 line by its registered name; 0 when this T1 has no such line.
+double lineNamed(const TaxData_T1New &t1, const char *name)
+{
+    const auto *line = dynamic_cast<const CFloatField *>(t1.findField(name));
+    return line ? line->value() : 0.0;
+}
+
 // What the provincial tax reads of the return: the T1's lines, the spouse or eligible
 // dependant of Schedule 5, the gifts of Schedule 9 and the shared dependants block.
 ProvincialTaxInput taxInput(const TaxData_T1New &t1, const TaxData_Sch5 *sch5,
@@ -166,13 +173,24 @@ ProvincialTaxInput taxInput(const TaxData_T1New &t1, const TaxData_Sch5 *sch5,
     }
     in.pensionAmount = t1.f31400;
     in.cppBase = t1.f30800;
+    in.cppSelfEmployed = t1.f31000;
     in.eiPremiums = t1.f31200;
+    in.eiSelfEmployed = t1.f31217;
+    in.volunteerAmount = lineNamed(t1, "31220") + lineNamed(t1, "31240");
+    in.adoptionAmount = t1.f31300;
     in.disability = t1.disabilityFlag != 0;
     in.medicalExpenses = t1.f33099;
     in.allowableGifts = sch9 ? sch9->f33700.value() : 0.0;
     in.eligibleDividends = t1.eligibleDividends;
     in.nonEligibleDividends = t1.f12010;
     in.employmentIncome = t1.canadaEmploymentBase;
+    in.federalAgeAmount = t1.f30100;
+    in.federalSpouseAmount = t1.f30300;
+    in.federalDependantAmount = t1.f30400;
+    in.federalCaregiverAmounts = lineNamed(t1, "30425") + lineNamed(t1, "30450") + t1.f30500;
+    in.federalEmploymentAmount = t1.f31260;
+    in.federalDisabilityAmount = t1.f31600;
+    in.federalMedicalAmount = t1.f33200;
     if (dependants) {
         for (int i = 0; i < dependants->count(); ++i) {
             const DependantRecord &record = dependants->record(i);

@@ -31,15 +31,15 @@ double reduced(const ReducedAmount &row, double income)
 
 double donationCredit(const Province &row, double gifts, double taxableIncome)
 {
-    if (row.donationRateFirst200 <= 0 || gifts <= 0)
+    const DonationRates &rates = row.donations;
+    if (rates.first200 <= 0 || gifts <= 0)
         return 0;
     const double first = std::min(200.0, gifts);
     const double rest = gifts - first;
     double topPart = 0;
-    if (row.donationRateTop > 0)
-        topPart = std::min(rest, std::max(0.0, taxableIncome - row.donationTopThreshold));
-    return first * row.donationRateFirst200 + topPart * row.donationRateTop +
-           (rest - topPart) * row.donationRateOver200;
+    if (rates.top > 0)
+        topPart = std::min(rest, std::max(0.0, taxableIncome - rates.topThreshold));
+    return first * rates.first200 + topPart * rates.top + (rest - topPart) * rates.over200;
 }
 
 // Manitoba's family tax benefit: its amounts less 9% of net income, at 10.8%.
@@ -59,27 +59,58 @@ double manitobaFamilyTaxBenefit(const ProvincialTaxInput &in)
                       kMbFamilyCreditRate);
 }
 
-// The non-refundable amounts (before the rate) of the province's rows.
+// The person's part of the couple's family steps: a single person, or of a couple the spouse
+// with the higher net income (the taxpayer on a tie), claims them.
+bool claimsForTheFamily(const ProvincialTaxInput &in)
+{
+    return !in.hasSpouse || in.netIncome >= in.spouseNetIncome;
+}
+
+double familyNetIncome(const ProvincialTaxInput &in)
+{
+    return in.netIncome + (in.hasSpouse ? in.spouseNetIncome : 0.0);
+}
+
+// The Yukon amounts: the federal lines the T1 already holds, beside the federal basic
+// personal amount and the contributions the common road adds.
+double yukonAmounts(const ProvincialTaxInput &in)
+{
+    return in.federalAgeAmount + in.federalSpouseAmount + in.federalDependantAmount +
+           in.federalCaregiverAmounts + in.federalEmploymentAmount + in.adoptionAmount +
+           std::min(2000.0, std::max(0.0, in.pensionAmount)) + in.federalDisabilityAmount +
+           in.federalMedicalAmount + in.volunteerAmount;
+}
+
+// The non-refundable amounts (before the rate) of the province's figures.
 double creditAmounts(int province, const Province &row, const ProvincialTaxInput &in)
 {
     double total = roundCents(ProvincialTax::basicPersonalAmount(province, in.netIncome));
+    total += in.cppBase + in.cppSelfEmployed + in.eiPremiums + in.eiSelfEmployed;
+    if (row.special == kYukon)
+        return roundCents(total + yukonAmounts(in));
+
     if (in.age65OrOver)
         total += roundCents(reduced(row.age, in.netIncome));
     if (in.claimSpouse)
         total += roundCents(reduced(row.spouse, in.spouseNetIncome));
     else if (in.claimEligibleDependant)
-        total += roundCents(reduced(row.spouse, in.dependantNetIncome));
+        total += roundCents(reduced(row.eligibleDependant, in.dependantNetIncome));
+    // Each infirm dependant 18 or over: the caregiver amount, or the amount for infirm
+    // dependants where the province has no caregiver amount.
+    const ReducedAmount &infirm = row.caregiver.amount > 0 ? row.caregiver : row.infirmDependant;
     for (double income : in.infirmDependantIncomes)
-        total += roundCents(reduced(row.caregiver, income));
+        total += roundCents(reduced(infirm, income));
     total += std::min(row.pensionMaximum, std::max(0.0, in.pensionAmount));
     if (in.disability)
         total += row.disabilityAmount;
+    total += std::min(row.adoptionMaximum, std::max(0.0, in.adoptionAmount));
+    if (in.volunteerAmount > 0)
+        total += row.volunteerAmount;
     if (row.medicalThreshold > 0) {
         const double threshold =
             std::min(row.medicalThreshold, roundCents(kMedicalThresholdRate * in.netIncome));
         total += roundCents(std::max(0.0, in.medicalExpenses - threshold));
     }
-    total += in.cppBase + in.eiPremiums;
     if (row.special == kSaskatchewan) {
         if (in.age65OrOver)
             total += kSkSeniorSupplement;
@@ -88,6 +119,33 @@ double creditAmounts(int province, const Province &row, const ProvincialTaxInput
             total += kSkDependentChild * in.childrenUnder19;
     }
     return roundCents(total);
+}
+
+// The NS and PE low-income tax reduction before it meets the tax: the family's amounts less
+// the rate on the family net income above the threshold.
+double lowIncomeReduction(const LowIncomeReduction &rule, const ProvincialTaxInput &in)
+{
+    if (rule.threshold < 0 || !claimsForTheFamily(in))
+        return 0;
+    double amounts = rule.self;
+    if (in.hasSpouse || in.claimEligibleDependant)
+        amounts += rule.spouseOrDependant;
+    // A child claimed as the eligible dependant counts there, not again as a child.
+    const int children = std::max(0, in.childrenUnder19 - (in.claimEligibleDependant ? 1 : 0));
+    amounts += rule.perChild * children;
+    amounts += rule.perSenior * ((in.age65OrOver ? 1 : 0) + (in.spouse65OrOver ? 1 : 0));
+    return std::max(0.0, amounts - rule.rate * std::max(0.0, familyNetIncome(in) - rule.threshold));
+}
+
+// Ontario's LIFT credit: 5.05% of employment income up to 875, less 5% of the larger of the
+// person's net income above 32,500 and the couple's above 65,000.
+double liftCredit(const ProvincialTaxInput &in)
+{
+    double over = std::max(0.0, in.netIncome - kLiftThresholdSingle);
+    if (in.hasSpouse)
+        over = std::max(over, familyNetIncome(in) - kLiftThresholdFamily);
+    return std::min(kLiftMaximum, kLiftRate * std::max(0.0, in.employmentIncome)) -
+           kLiftReductionRate * over;
 }
 
 } // namespace
@@ -164,29 +222,21 @@ ProvincialTaxResult calculate(int province, const ProvincialTaxInput &in)
         r.surtax = roundCents(surtax);
         tax = roundCents(tax + r.surtax);
     }
-    r.dividendCredit = roundCents(in.eligibleDividends * row->dividendCreditEligible +
-                                  in.nonEligibleDividends * row->dividendCreditNonEligible);
+    r.dividendCredit = roundCents(in.eligibleDividends * row->dividendEligible +
+                                  in.nonEligibleDividends * row->dividendNonEligible);
     tax = std::max(0.0, roundCents(tax - r.dividendCredit));
 
     switch (row->special) {
     case kOntario: {
         // Only the higher-income spouse counts the dependants.
-        const bool countsDependants = !in.hasSpouse || in.netIncome >= in.spouseNetIncome;
         const int dependants =
-            countsDependants ? in.childrenUnder19 + in.infirmDependantsOver17 : 0;
+            claimsForTheFamily(in) ? in.childrenUnder19 + in.infirmDependantsOver17 : 0;
         const double base =
             2 * (kOntarioReductionBasic + kOntarioReductionPerDependant * dependants);
         r.reduction = roundCents(std::clamp(base - tax, 0.0, tax));
         tax = roundCents(tax - r.reduction);
-        // The family threshold of the low-income credit is not in the published figures, so
-        // a person with a spouse gets none.
-        if (!in.hasSpouse) {
-            const double lift =
-                std::min(kLiftMaximum, kLiftRate * in.employmentIncome) -
-                kLiftReductionRate * std::max(0.0, in.netIncome - kLiftThresholdSingle);
-            r.lowIncomeCredit = roundCents(std::clamp(lift, 0.0, tax));
-            tax = roundCents(tax - r.lowIncomeCredit);
-        }
+        r.lowIncomeCredit = roundCents(std::clamp(liftCredit(in), 0.0, tax));
+        tax = roundCents(tax - r.lowIncomeCredit);
         r.healthPremium = ontarioHealthPremium(in.taxableIncome);
         tax = roundCents(tax + r.healthPremium);
         break;
@@ -207,6 +257,11 @@ ProvincialTaxResult calculate(int province, const ProvincialTaxInput &in)
         break;
     default:
         break;
+    }
+    if (row->lowIncome.threshold >= 0) {
+        r.lowIncomeCredit =
+            roundCents(std::clamp(lowIncomeReduction(row->lowIncome, in), 0.0, tax));
+        tax = roundCents(tax - r.lowIncomeCredit);
     }
     r.tax = tax;
     return r;

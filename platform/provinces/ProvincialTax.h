@@ -19,9 +19,13 @@ struct ProvincialTaxInput
     double dependantNetIncome = 0;
     double pensionAmount = 0;        // federal line 31400: the eligible pension up to 2,000
     double cppBase = 0;              // line 30800
+    double cppSelfEmployed = 0;      // line 31000
     double eiPremiums = 0;           // line 31200
+    double eiSelfEmployed = 0;       // line 31217
+    double volunteerAmount = 0;      // lines 31220 and 31240: either makes the claim
+    double adoptionAmount = 0;       // line 31300
     bool disability = false;         // the person claims the disability amount
-    double medicalExpenses = 0;      // the expenses before the threshold
+    double medicalExpenses = 0;      // line 33099: the expenses before the threshold
     double allowableGifts = 0;       // Schedule 9's allowable donations and gifts
     double eligibleDividends = 0;    // taxable (grossed-up) amount
     double nonEligibleDividends = 0; // taxable (grossed-up) amount
@@ -30,6 +34,15 @@ struct ProvincialTaxInput
     int infirmDependantsOver17 = 0;  // dependants 18 or over with an infirmity
     // The net income of each dependant 18 or over with an infirmity (caregiver amount).
     std::vector<double> infirmDependantIncomes;
+    // The federal amounts as the T1 holds them, for a territory whose amounts are the
+    // federal ones: lines 30100, 30300, 30400, 30425, 30450, 30500, 31260, 31600 and 33200.
+    double federalAgeAmount = 0;
+    double federalSpouseAmount = 0;
+    double federalDependantAmount = 0;
+    double federalCaregiverAmounts = 0; // lines 30425, 30450 and 30500
+    double federalEmploymentAmount = 0;
+    double federalDisabilityAmount = 0;
+    double federalMedicalAmount = 0;
 };
 
 // Every step's result, rounded to the cent as the form shows it.
@@ -41,7 +54,7 @@ struct ProvincialTaxResult
     double surtax = 0;          // ON
     double dividendCredit = 0;  // eligible and non-eligible
     double reduction = 0;       // ON and BC tax reductions, NS age tax credit
-    double lowIncomeCredit = 0; // ON LIFT
+    double lowIncomeCredit = 0; // ON LIFT, the NS and PE low-income tax reductions
     double healthPremium = 0;   // ON
     double tax = 0;             // line 42800
 };

@@ -12,6 +12,7 @@
 #include "TestMain.h"
 #include "app/TabWndApp.h"
 #include "app/entry/BatchMode.h"
+#include "marrow/DependantInfoStruct.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
@@ -22,36 +23,62 @@ using namespace CalcFixture;
 
 namespace {
 
-// A single person of 40 in the province with one T4 of these boxes and, when given, an RRSP
-// deduction, written as a return file.
+// What a return holds beyond its T4: the person's date of birth, further slips, and children
+// (the elder claimed as the eligible dependant on Schedule 5).
+struct ReturnExtras
+{
+    QDate born{1985, 3, 1};
+    std::vector<std::pair<int, FieldValues>> slips;
+    int children = 0;
+};
+
+// A single person (of 40 unless the extras say otherwise) in the province with one T4 of these
+// boxes and, when given, an RRSP deduction and the extras, written as a return file.
 bool writeReturn(const QString &path, int province, const FieldValues &t4, double rrsp = 0,
-                 const QString &password = QString())
+                 const QString &password = QString(), const ReturnExtras &extras = {})
 {
     FamilyTaxData family(0);
     IndividualTaxData &person = *family.taxpayer();
-    setUpPerson(person, province, "Louise", "046454286", QDate(1985, 3, 1), 4);
-    TaxDataEntryStru *entry = person.addSlip(SlipType::T4, 0, 0);
-    if (!entry)
-        return false;
-    entry->data->copyValuesFrom(*makeSlip(SlipType::T4, t4));
+    setUpPerson(person, province, "Louise", "046454286", extras.born, 4);
+    std::vector<std::pair<int, FieldValues>> slips{{SlipType::T4, t4}};
+    slips.insert(slips.end(), extras.slips.begin(), extras.slips.end());
+    for (const auto &slip : slips) {
+        TaxDataEntryStru *entry = person.addSlip(slip.first, 0, 0);
+        if (!entry)
+            return false;
+        entry->data->copyValuesFrom(*makeSlip(slip.first, slip.second));
+    }
     if (rrsp > 0) {
         auto *sch7 = form<TaxData_Sch7>(person, FormType::SCH7);
         sch7->rrspDeductionLimit = 20000;
         sch7->contribMarToDec = rrsp;
     }
+    if (extras.children > 0) {
+        DependantInfoStruct &dependants = family.dependants();
+        dependants.AllocData(extras.children);
+        for (int i = 0; i < extras.children; ++i) {
+            dependants.record(i).birthDate = QDate(2015 + 2 * i, 4, 1);
+            dependants.record(i).relationship = 1;
+        }
+        form<TaxData_Sch5>(person, FormType::SCH5)->eligibleDependants = 1;
+    }
     person.m_password = password;
     return saveReturnFile(family, path, AppEdition) == 0;
 }
 
-// The returns of tests/fixtures/returns: rows of the whole-return table of the calculation
-// tests, whose lines are worked out there by hand.
+// The returns of tests/fixtures/returns: rows of the whole-return tables of the calculation
+// and province tests, whose lines are worked out there by hand.
 struct FixtureReturn
 {
     const char *file;
     int province;
     FieldValues t4;
     double rrsp;
+    ReturnExtras extras = {};
 };
+
+// Taxable dividends of the province tests' dividend returns: eligible 13,800, other 11,500.
+const std::pair<int, FieldValues> kDividends{SlipType::T5, {{"box25", 13800}, {"box11", 11500}}};
 
 const std::vector<FixtureReturn> &fixtureReturns()
 {
@@ -103,6 +130,20 @@ const std::vector<FixtureReturn> &fixtureReturns()
         {"nb-70000.r25", NB, {{"box14", 70000}, {"box22", 15000}}, 0},
         {"nl-30000.r25", NL, {{"box14", 30000}, {"box22", 4000}}, 0},
         {"yt-180000.r25", YT, {{"box14", 180000}, {"box22", 50000}}, 0},
+        // One return per province where its own rules matter: dividend credits, low-income
+        // reductions, eligible dependant and child amounts.
+        {"ab-dividends.r25", AB, {{"box14", 30000}, {"box22", 6000}}, 0, {{}, {kDividends}}},
+        {"bc-25021.r25", BC, {{"box14", 25021}, {"box22", 2000}}, 0},
+        {"mb-single-parent.r25", MB, {{"box14", 40000}, {"box22", 5000}}, 0, {{}, {}, 2}},
+        {"nb-dividends.r25", NB, {{"box14", 30000}, {"box22", 6000}}, 0, {{}, {kDividends}}},
+        {"nl-dividends.r25", NL, {{"box14", 30000}, {"box22", 6000}}, 0, {{}, {kDividends}}},
+        {"ns-20000.r25", NS, {{"box14", 20000}, {"box22", 2000}}, 0},
+        {"nt-dividends.r25", NT, {{"box14", 30000}, {"box22", 6000}}, 0, {{}, {kDividends}}},
+        {"nu-dividends.r25", NU, {{"box14", 30000}, {"box22", 6000}}, 0, {{}, {kDividends}}},
+        {"on-single-parent.r25", ON, {{"box14", 40000}, {"box22", 5000}}, 0, {{}, {}, 2}},
+        {"pe-27000.r25", PE, {{"box14", 27000}, {"box22", 3000}}, 0},
+        {"sk-single-parent.r25", SK, {{"box14", 40000}, {"box22", 5000}}, 0, {{}, {}, 2}},
+        {"yt-single-parent.r25", YT, {{"box14", 40000}, {"box22", 5000}}, 0, {{}, {}, 2}},
     };
     return rows;
 }
@@ -111,7 +152,7 @@ const std::vector<FixtureReturn> &fixtureReturns()
 bool writeFixtureReturns(const QString &folder)
 {
     for (const FixtureReturn &row : fixtureReturns()) {
-        if (!writeReturn(folder + row.file, row.province, row.t4, row.rrsp))
+        if (!writeReturn(folder + row.file, row.province, row.t4, row.rrsp, QString(), row.extras))
             return false;
     }
     return true;
@@ -136,9 +177,10 @@ QByteArray readBytes(const QString &path)
 const QByteArray kBcResult = "[Total Income]=45000.00 [Net Income]=45000.00 "
                              "[Taxable Income]=45000.00 [Balance Due]=5595.64";
 // Federal: 20,000 x 14.5% = 2,900.00 less 2,552.00: 348.00. NS: 20,000 x 8.79% = 1,758.00
-// less 11,744 x 8.79% = 1,032.30: 725.70. Deducted 3,000: refund 1,926.30.
+// less 11,744 x 8.79% = 1,032.30: 725.70, less the low-income tax reduction 300 - 5% x
+// (20,000 - 15,000) = 50.00: 675.70. Deducted 3,000: refund 1,976.30.
 const QByteArray kNsResult = "[Total Income]=20000.00 [Net Income]=20000.00 "
-                             "[Taxable Income]=20000.00 [Refund]=1926.30";
+                             "[Taxable Income]=20000.00 [Refund]=1976.30";
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "marrow/CProvincialTaxManager.h"
 #include "marrow/DependantInfoStruct.h"
@@ -110,6 +111,8 @@ private slots:
     void creditsOfTheProvincesRows();
     void provincesOwnSteps_data();
     void provincesOwnSteps();
+    void creditsAndReductions_data();
+    void creditsAndReductions();
     void thresholdsAppended();
     void instalmentAmounts();
 };
@@ -205,15 +208,15 @@ void TestProvincialTax::bracketThresholds_data()
     QTest::newRow("ON 150,001") << ON << 150001.0 << 12445.72 << 643.72 << 15388.60;
     QTest::newRow("ON 220,000") << ON << 220000.0 << 20957.60 << 643.72 << 28817.13;
     QTest::newRow("ON 220,001") << ON << 220001.0 << 20957.73 << 643.72 << 28817.34;
-    // PE: credits 14,650 x 9.5% = 1,391.75.
-    QTest::newRow("PE 33,328") << PE << 33328.0 << 3166.16 << 1391.75 << 1774.41;
-    QTest::newRow("PE 33,329") << PE << 33329.0 << 3166.29 << 1391.75 << 1774.54;
-    QTest::newRow("PE 64,656") << PE << 64656.0 << 7386.04 << 1391.75 << 5994.29;
-    QTest::newRow("PE 64,657") << PE << 64657.0 << 7386.21 << 1391.75 << 5994.46;
-    QTest::newRow("PE 105,000") << PE << 105000.0 << 14083.15 << 1391.75 << 12691.40;
-    QTest::newRow("PE 105,001") << PE << 105001.0 << 14083.32 << 1391.75 << 12691.57;
-    QTest::newRow("PE 140,000") << PE << 140000.0 << 20250.15 << 1391.75 << 18858.40;
-    QTest::newRow("PE 140,001") << PE << 140001.0 << 20250.34 << 1391.75 << 18858.59;
+    // PE: credits 14,250 x 9.5% = 1,353.75; no surtax since 2024.
+    QTest::newRow("PE 33,328") << PE << 33328.0 << 3166.16 << 1353.75 << 1812.41;
+    QTest::newRow("PE 33,329") << PE << 33329.0 << 3166.29 << 1353.75 << 1812.54;
+    QTest::newRow("PE 64,656") << PE << 64656.0 << 7386.04 << 1353.75 << 6032.29;
+    QTest::newRow("PE 64,657") << PE << 64657.0 << 7386.21 << 1353.75 << 6032.46;
+    QTest::newRow("PE 105,000") << PE << 105000.0 << 14083.15 << 1353.75 << 12729.40;
+    QTest::newRow("PE 105,001") << PE << 105001.0 << 14083.32 << 1353.75 << 12729.57;
+    QTest::newRow("PE 140,000") << PE << 140000.0 << 20250.15 << 1353.75 << 18896.40;
+    QTest::newRow("PE 140,001") << PE << 140001.0 << 20250.34 << 1353.75 << 18896.59;
     // SK: credits 19,491 x 10.5% = 2,046.56.
     QTest::newRow("SK 53,463") << SK << 53463.0 << 5613.62 << 2046.56 << 3567.06;
     QTest::newRow("SK 53,464") << SK << 53464.0 << 5613.74 << 2046.56 << 3567.18;
@@ -486,12 +489,13 @@ void TestProvincialTax::creditsOfTheProvincesRows_data()
     QTest::newRow("BC") << BC << 41586.35 << 2282.39 << 188.14 << 78.5;
     // NB: 13,396 + age 6,037 - 15% x 5,055 = 5,278.75 + spouse 10,499 - 949 = 9,550 + pension
     // 1,000 + disability 10,010 + 1,500 = 40,734.75; x 9.4% = 3,829.07. Tax 4,700.00;
-    // less credits 870.93; dividends 193.20: 677.73.
-    QTest::newRow("NB") << NB << 40734.75 << 3829.07 << 193.2 << 677.73;
+    // less credits 870.93; dividends 193.20 + 1,150 x 2.75% = 31.625: 224.83; 646.10.
+    QTest::newRow("NB") << NB << 40734.75 << 3829.07 << 224.83 << 646.1;
     // SK: 19,491 + spouse 19,491 - 51 = 19,440 + pension 1,000 + disability 13,986 + medical
     // 3,000 - 1,500 + 1,500 + senior supplement 2,028 = 58,945; x 10.5% = 6,189.23. Tax
-    // 5,250.00 less credits: 0 (dividends 1,380 x 11% = 151.80 have nothing left to reduce).
-    QTest::newRow("SK") << SK << 58945.0 << 6189.23 << 151.8 << 0.0;
+    // 5,250.00 less credits: 0 (dividends 1,380 x 11% = 151.80 + 1,150 x 2.519% = 28.97 have
+    // nothing left to reduce).
+    QTest::newRow("SK") << SK << 58945.0 << 6189.23 << 180.77 << 0.0;
 }
 
 void TestProvincialTax::creditsOfTheProvincesRows()
@@ -590,6 +594,145 @@ void TestProvincialTax::provincesOwnSteps()
     p.calculate(income);
     QCOMPARE(p.line(line.toUtf8().constData()), value);
     QCOMPARE(double(p.t1.f42800), tax);
+}
+
+namespace {
+
+// A person of the province tests whose return the row prepares, with the 428 line it shows.
+struct StepRow
+{
+    const char *name;
+    int province;
+    double income; // net and taxable income
+    void (*prepare)(LoadedProvince &p, TaxData_Sch5 &sch5);
+    const char *line;
+    double value;
+    double tax;
+};
+
+void addChildren(LoadedProvince &p, int children)
+{
+    p.dependants.AllocData(children);
+    for (int i = 0; i < children; ++i) {
+        p.dependants.record(i).birthDate = QDate(2015, 6, 1);
+        p.dependants.record(i).relationship = 1;
+    }
+}
+
+const std::vector<StepRow> &stepRows()
+{
+    static const std::vector<StepRow> rows = {
+        // Employment 30,000, a spouse of net income 40,000: 5% x (70,000 - 65,000) = 250 off
+        // 875. Tax 1,515.00 - 643.72 = 871.28 (above the reduction's 588); LIFT 625.00; the
+        // premium 300: 546.28.
+        {"ON LIFT of a couple", ON, 30000,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.t1.maritalStatus = 0;
+             p.t1.spouseNetIncome = 40000;
+             p.t1.canadaEmploymentBase = 30000;
+         },
+         "lowIncomeCredit", 625, 546.28},
+        // Adoption expenses of 20,000 count up to 15,551: (12,747 + 15,551) x 5.05% =
+        // 1,429.05; 3,321.67 - 1,429.05 + premium 600 = 2,492.62.
+        {"ON adoption at its maximum", ON, 60000,
+         [](LoadedProvince &p, TaxData_Sch5 &) { p.t1.f31300 = 20000; }, "creditAmounts", 28298,
+         2492.62},
+        // The self-employed CPP (31000) and EI (31217) lines count as the payroll ones:
+        // 22,323 + 1,000 + 200 = 23,523; x 8% = 1,881.84; 4,000 - 1,881.84 = 2,118.16.
+        {"AB self-employed CPP and EI", AB, 50000,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.t1.f31000 = 1000;
+             p.t1.f31217 = 200;
+         },
+         "creditAmounts", 23523, 2118.16},
+        // A dependant of 30 with an infirmity and net income 21,000: the caregiver amount
+        // 5,839 - 1,058 = 4,781, not the smaller infirm dependant amount. (13,396 + 4,781) x
+        // 9.4% = 1,708.64; 4,822.76 + 8,694 x 14% = 6,039.92; 4,331.28.
+        {"NB caregiver", NB, 60000,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.dependants.AllocData(1);
+             DependantRecord &record = p.dependants.record(0);
+             record.birthDate = QDate(1995, 6, 1);
+             record.relationship = 9;
+             record.infirm = 1;
+             record.netIncome = 21000;
+         },
+         "creditAmounts", 18177, 4331.28},
+        // NS, a spouse of net income 0 and two children: 300 + 300 + 2 x 165 = 930 less 5% x
+        // (20,000 - 15,000) = 680. Tax 1,758.00 - 1,032.30 = 725.70; 45.70.
+        {"NS low-income reduction of a family", NS, 20000,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.t1.maritalStatus = 0;
+             addChildren(p, 2);
+         },
+         "lowIncomeCredit", 680, 45.7},
+        // A couple of net incomes 13,500 and 13,000: 300 + 300 less 5% x (26,500 - 15,000) =
+        // 25.00, claimed by the higher-income spouse. 13,500: 1,186.65 - 1,032.30 = 154.35,
+        // less 25.00: 129.35; 13,000: 1,142.70 - 1,032.30 = 110.40, nothing off.
+        {"NS low-income reduction, higher-income spouse", NS, 13500,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.t1.maritalStatus = 0;
+             p.t1.spouseNetIncome = 13000;
+         },
+         "lowIncomeCredit", 25, 129.35},
+        {"NS low-income reduction, lower-income spouse", NS, 13000,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.t1.maritalStatus = 0;
+             p.t1.spouseNetIncome = 13500;
+         },
+         "lowIncomeCredit", 0, 110.4},
+        // PE, a single parent claiming the elder of two children as eligible dependant: 350
+        // + 350 + 1 x 300 = 1,000 less 5% x (35,000 - 22,250) = 362.50. Credits (14,250 +
+        // 12,103) x 9.5% = 2,503.54; tax 3,166.16 + 1,672 x 13.47% = 3,391.38; 887.84 less
+        // 362.50: 525.34.
+        {"PE low-income reduction of a single parent", PE, 35000,
+         [](LoadedProvince &p, TaxData_Sch5 &sch5) {
+             addChildren(p, 2);
+             sch5.eligibleDependants = 1;
+         },
+         "lowIncomeCredit", 362.5, 525.34},
+        // Yukon takes the federal lines: 16,129 + age 30100 8,500 + spouse 30300 6,000 +
+        // Canada employment 31260 1,471 + pension 31400 2,000 + disability 31600 10,138 +
+        // medical 33200 500 = 44,738; x 6.4% = 2,863.23; 40,000 x 6.4% = 2,560.00: no tax.
+        {"YT federal amounts", YT, 40000,
+         [](LoadedProvince &p, TaxData_Sch5 &) {
+             p.t1.f30100 = 8500;
+             p.t1.f30300 = 6000;
+             p.t1.f31260 = 1471;
+             p.t1.f31400 = 2000;
+             p.t1.f31600 = 10138;
+             p.t1.f33200 = 500;
+         },
+         "creditAmounts", 44738, 0},
+        // Non-eligible dividends of 11,500 (taxable) at 2.519%: 289.69; 60,000 has tax
+        // 5,613.62 + 6,537 x 12.5% = 6,430.74 less 2,046.56: 4,384.18; 4,094.49.
+        {"SK non-eligible dividends", SK, 60000,
+         [](LoadedProvince &p, TaxData_Sch5 &) { p.t1.f12010 = 11500; }, "dividendCredit", 289.69,
+         4094.49},
+    };
+    return rows;
+}
+
+} // namespace
+
+void TestProvincialTax::creditsAndReductions_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < stepRows().size(); ++i)
+        QTest::newRow(stepRows()[i].name) << int(i);
+}
+
+void TestProvincialTax::creditsAndReductions()
+{
+    QFETCH(int, index);
+    const StepRow &row = stepRows()[std::size_t(index)];
+    LoadedProvince p(row.province);
+    QVERIFY(p.loaded());
+    TaxData_Sch5 sch5;
+    row.prepare(p, sch5);
+    p.calculate(row.income, &sch5);
+    QCOMPARE(p.line(row.line), row.value);
+    QCOMPARE(double(p.t1.f42800), row.tax);
 }
 
 void TestProvincialTax::thresholdsAppended()
