@@ -65,6 +65,13 @@ void CStringField::writeValue(MyDataStream &out, int version) const
         out.writeText(m_value);
 }
 
+qint64 CStringField::writtenBytes(int version) const
+{
+    if (!largeTextsAllowed(version) && m_value.size() > s_largeThreshold)
+        return MyDataStream::writtenTextBytes(m_value.left(s_largeThreshold));
+    return MyDataStream::writtenTextBytes(m_value);
+}
+
 bool CStringField::readValue(MyDataStream &in, int version)
 {
     const quint32 limit = largeTextsAllowed(version) ? MyDataStream::kMaxTextBytes

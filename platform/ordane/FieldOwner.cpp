@@ -135,6 +135,14 @@ void FieldOwner::writeFields(MyDataStream &out, int version) const
     }
 }
 
+qint64 FieldOwner::writtenFieldBytes(int version) const
+{
+    qint64 bytes = sizeof(qint32);
+    for (const CField *f : m_fields)
+        bytes += f->nameSize() + 2 + f->writtenBytes(version);
+    return bytes;
+}
+
 bool FieldOwner::readFields(MyDataStream &in, int version)
 {
     qint32 count = 0;

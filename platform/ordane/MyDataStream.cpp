@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -268,6 +269,16 @@ QByteArray MyDataStream::utf8Within(const QString &text, quint32 maxBytes)
         --n;
     bytes.truncate(n);
     return bytes;
+}
+
+qint64 MyDataStream::writtenTextBytes(const QString &text, quint32 maxBytes)
+{
+    const quint32 limit = qMin(maxBytes, kMaxTextBytes);
+    // Plain ASCII, by far the most common text, is one byte a character.
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const qint64 bytes = ascii ? qMin<qint64>(text.size(), limit) : utf8Within(text, limit).size();
+    return qint64(sizeof(quint32)) + bytes;
 }
 
 void MyDataStream::writeText(const QString &text, quint32 maxBytes)
