@@ -298,6 +298,12 @@ bool MyDataStream::readText(QString &text, quint32 maxBytes)
         setCorrupt();
         return false;
     }
+    if (size == 0) {
+        // Empty, not null, as a conversion gives it, without allocating for it: most texts of a
+        // return are empty.
+        text = QString(QLatin1String(""));
+        return true;
+    }
     if (readsInPlace() && m_memory->cursor.remaining() >= qint64(size)) {
         Cursor &c = m_memory->cursor;
         text = QString::fromUtf8(c.data + c.pos, int(size));
