@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <exception>
@@ -112,15 +113,33 @@ bool CSqliteDBManager::createTables(bool &configCreated)
 {
     // Every state is known before anything is dropped: a table that could not be asked about
     // is never taken for a missing one.
-    TableState states[std::size(tableNames)];
+    static_assert(std::size(tableNames) == kTables, "one state per table");
+    TableState states[kTables];
     for (std::size_t i = 0; i < std::size(tableNames); ++i) {
         states[i] = tableState(tableNames[i]);
         if (states[i] == TableState::Unknown)
             return false;
     }
-    const auto [config, taxpayers, retfile, taxdata, taxnoa, history] = states;
+    configCreated = states[0] == TableState::Missing;
+    if (std::find(std::begin(states), std::end(states), TableState::Missing) == std::end(states))
+        return true;
+    // One transaction for the whole shape: a first start syncs the disk once instead of once
+    // a statement, and a file that still lacks a table afterwards (a name taken by a view)
+    // is refused as it was, with none of the tables the rules drop emptied.
+    if (!m_db.transaction())
+        return false;
+    if (!makeMissingTables(states, configCreated) || !allTablesPresent() || !m_db.commit()) {
+        m_db.rollback();
+        configCreated = false;
+        return false;
+    }
+    return true;
+}
 
-    configCreated = config == TableState::Missing;
+bool CSqliteDBManager::makeMissingTables(const TableState (&states)[kTables], bool configCreated)
+{
+    const auto [config, taxpayers, retfile, taxdata, taxnoa, history] = states;
+    Q_UNUSED(config); // configCreated says what its state means
     if (configCreated) {
         // A new tb_config empties the tables below: only once it really was made.
         if (!run("create table tb_config (id integer primary key autoincrement, name text, "

@@ -60,9 +60,12 @@ public:
 
 private:
     // Creates or recreates tables by the schema rules; configCreated tells whether tb_config was
-    // just made. False, with nothing changed, when a table's state could not be read or a
-    // missing tb_config could not be made.
+    // just made. False, with nothing changed, when a table's state could not be read, a
+    // missing tb_config could not be made or the changes could not be committed.
     bool createTables(bool &configCreated);
+    // The statements of the schema rules for the tables' states, in createTables' transaction.
+    static constexpr int kTables = 6;
+    static bool makeMissingTables(const TableState (&states)[kTables], bool configCreated);
     static bool allTablesPresent();
     // Closes and forgets the connection, so no later statement runs on a refused file.
     void releaseConnection();

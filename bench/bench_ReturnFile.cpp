@@ -2,6 +2,7 @@
 // the floor the disk sets on the same bytes: a plain durable write and a plain read.
 #include <QtTest>
 
+#include "BenchSupport.h"
 #include "ReturnFixture.h"
 #include "TestMain.h"
 #include "efile/BarcodeArchiveSource.h"
@@ -9,39 +10,9 @@
 #include "model/IndividualTaxData.h"
 #include "model/ReturnFile.h"
 
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
 using namespace ReturnFixture;
-
-namespace {
-
-// Time of every pass of one benchmark body, beside QBENCHMARK's own figure, so that one run
-// can set the return file against its floor.
-struct PassTimes
-{
-    qint64 nanoseconds = 0;
-    qint64 passes = 0;
-    double mean() const { return passes ? double(nanoseconds) / double(passes) : 0.0; }
-};
-
-class PassTimer
-{
-public:
-    explicit PassTimer(PassTimes &times) : m_times(times) { m_timer.start(); }
-    ~PassTimer()
-    {
-        m_times.nanoseconds += m_timer.nsecsElapsed();
-        ++m_times.passes;
-    }
-
-private:
-    PassTimes &m_times;
-    QElapsedTimer m_timer;
-};
-
-} // namespace
 
 class BenchReturnFile : public QObject
 {
@@ -93,21 +64,10 @@ void BenchReturnFile::save()
 
 void BenchReturnFile::durableWrite()
 {
-    // The least a save that survives a crash can do: write, sync, rename over the old file.
-    const QByteArray temporary = QFile::encodeName(m_path + ".tmp");
-    const QByteArray target = QFile::encodeName(m_path);
     QBENCHMARK
     {
         PassTimer timer(m_durableWrite);
-        const int fd =
-            ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        QVERIFY(fd >= 0);
-        const bool written =
-            ::write(fd, m_bytes.constData(), size_t(m_bytes.size())) == ssize_t(m_bytes.size()) &&
-            ::fsync(fd) == 0;
-        ::close(fd);
-        QVERIFY(written);
-        QCOMPARE(::rename(temporary.constData(), target.constData()), 0);
+        QVERIFY(::durableWrite(m_path, m_bytes));
     }
 }
 
@@ -128,17 +88,10 @@ void BenchReturnFile::load()
 
 void BenchReturnFile::plainRead()
 {
-    // Open, read into a new buffer, close: what any reader of the whole file does first.
-    const QByteArray name = QFile::encodeName(m_path);
     QBENCHMARK
     {
         PassTimer timer(m_plainRead);
-        QByteArray buffer(m_bytes.size() + 1, Qt::Uninitialized);
-        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-        QVERIFY(fd >= 0);
-        const ssize_t got = ::read(fd, buffer.data(), size_t(buffer.size()));
-        ::close(fd);
-        QCOMPARE(qint64(got), qint64(m_bytes.size()));
+        QCOMPARE(::plainRead(m_path, m_bytes.size()), qint64(m_bytes.size()));
     }
 }
 

@@ -21,9 +21,11 @@ constexpr double kRestrictedFarmLossFull = 2500;
 constexpr double kRestrictedFarmLossEnd = 32500;
 constexpr double kRestrictedFarmLossMax = 17500;
 
-CString ownerName(IndividualTaxData &person)
+// The person's names as their T1 holds them, read from the T1 at hand: looking the T1 up again
+// for every statement would make a return's calculation grow with the square of its forms.
+CString ownerName(const TaxData_T1New &t1)
 {
-    return CString(person.getFirstName() + QLatin1Char(' ') + person.getLastName());
+    return CString(t1.firstName.value() + QLatin1Char(' ') + t1.lastName.value());
 }
 
 // Steps 28 and 29: the self-employment amounts start from the T3 business amount or zero.
@@ -82,7 +84,7 @@ void addRentalForms(IndividualTaxData &person, TaxData_T1New &t1, double &runnin
 {
     for (TaxData_T776New *t776 : Pass1::formsOfType<TaxData_T776New>(person, FormType::T776)) {
         ++t1.rentalCount;
-        t776->ownerName = ownerName(person);
+        t776->ownerName = ownerName(t1);
         t776->sin = t1.sin.value();
         t776->otherRental = running;
         const double before = t776->netRental;
@@ -115,8 +117,8 @@ void addFarmingForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
     for (TaxData_T1163New *t1163 : Pass1::formsOfType<TaxData_T1163New>(person, FormType::T1163)) {
         ++t1.farmingCount;
-        t1163->firstName = person.getFirstName();
-        t1163->lastName = person.getLastName();
+        t1163->firstName = t1.firstName.value();
+        t1163->lastName = t1.lastName.value();
         t1163->idFirstName = t1163->firstName.value();
         t1163->idLastName = t1163->lastName.value();
         t1163->idSin = t1.sin.value();
@@ -128,7 +130,7 @@ void addFarmingForms(IndividualTaxData &person, TaxData_T1New &t1)
     }
     for (TaxData_T2042New *t2042 : Pass1::formsOfType<TaxData_T2042New>(person, FormType::T2042)) {
         ++t1.farmingCount;
-        t2042->ownerName = ownerName(person);
+        t2042->ownerName = ownerName(t1);
         t2042->sin = t1.sin.value();
         t2042->postalCode = t1.postalCode.value();
         t2042->Calculate01();
@@ -167,7 +169,7 @@ void addFishingForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
     for (TaxData_T2121New *t2121 : Pass1::formsOfType<TaxData_T2121New>(person, FormType::T2121)) {
         ++t1.fishingCount;
-        t2121->ownerName = ownerName(person);
+        t2121->ownerName = ownerName(t1);
         t2121->sin = t1.sin.value();
         t2121->Calculate01();
         t1.f14299 += t2121->grossIncome;
@@ -208,7 +210,7 @@ void addBusinessForms(IndividualTaxData &person, TaxData_T1New &t1)
     for (TaxData_T2125_New *t2125 :
          Pass1::formsOfType<TaxData_T2125_New>(person, FormType::T2125)) {
         ++t1.businessCount;
-        prepareT2125(t1, *t2125, ownerName(person));
+        prepareT2125(t1, *t2125, ownerName(t1));
         const int kind = t2125->kind;
         if (kind == 0)
             t1.f13499 += t2125->grossIncome;

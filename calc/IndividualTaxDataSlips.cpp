@@ -11,12 +11,38 @@ void IndividualTaxData::SumSlips(SlipTotals &totals, std::set<int> &neededForms)
     slips.reserve(size_t(m_slipList.size()));
     for (TaxDataEntryStru *entry : m_slipList)
         slips.push_back({entry->type, entry->data});
-    for (const NeededFormRule &rule : sumSlipList(totals, slips, t1Form())) {
+    std::vector<NeededFormRule> rules;
+    if (!m_heldSlipSums) {
+        rules = sumSlipList(totals, slips, t1Form());
+    } else {
+        HeldSlipSums &held = *m_heldSlipSums;
+        if (!held.summed || held.slips != slips) {
+            held.totals = SlipTotals();
+            held.rules = sumSlipList(held.totals, slips, t1Form());
+            held.slips = std::move(slips);
+            held.summed = true;
+        }
+        // An empty list leaves the totals as they came, as a summing does.
+        if (!held.slips.empty())
+            totals = held.totals;
+        rules = held.rules;
+    }
+    for (const NeededFormRule &rule : rules) {
         // A code already held more than once gets nothing added, yet still counts as needed.
         for (int code : rule.formsEnsured)
             findFormEntry(code, 0, true);
         neededForms.insert(rule.codeInserted);
     }
+}
+
+bool IndividualTaxData::holdSlipSums(bool hold)
+{
+    const bool wasHeld = m_heldSlipSums != nullptr;
+    if (hold && !wasHeld)
+        m_heldSlipSums = std::make_unique<HeldSlipSums>();
+    else if (!hold)
+        m_heldSlipSums.reset();
+    return wasHeld;
 }
 
 int IndividualTaxData::WriteSlipSummary(QTextStream &out)

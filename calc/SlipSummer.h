@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/SlipNeededForms.h"
+#include "calc/SlipTotals.h"
 
 #include <vector>
 
@@ -16,6 +17,8 @@ struct SlipRef
 {
     int code = 0;                  // the entry's slip code
     CTaxData_Form *slip = nullptr; // its data object, may be null
+
+    bool operator==(const SlipRef &other) const { return code == other.code && slip == other.slip; }
 };
 
 // The whole run over one person's slip list. An empty list returns at once: the totals keep
@@ -23,3 +26,13 @@ struct SlipRef
 // counts as under 65 and the T4A(P) age fields are left as they are.
 std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<SlipRef> &slips,
                                         const TaxData_T1New *t1);
+
+// One summing of a person's slips from fresh totals, kept while IndividualTaxData holds its
+// slip sums.
+struct HeldSlipSums
+{
+    bool summed = false;
+    std::vector<SlipRef> slips; // the list summed; another list is summed again
+    SlipTotals totals;
+    std::vector<NeededFormRule> rules;
+};

@@ -1,6 +1,7 @@
 // IndividualTaxData: lists, ids and links, creation and removal, copy and compare, walks.
 #include "model/IndividualTaxData.h"
 
+#include "calc/SlipSummer.h"
 #include "marrow/FormFactory.h"
 #include "marrow/FormTables.h"
 #include "marrow/TaxData_T1New.h"

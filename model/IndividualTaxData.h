@@ -34,6 +34,7 @@ class TaxData_T777New;
 class TaxData_TL2_New;
 class TaxData_T2091;
 class CTaxData_T5013;
+struct HeldSlipSums;
 struct SlipTotals;
 struct ValidationMsgGroup;
 
@@ -159,8 +160,13 @@ public:
     void writeBarcodeArchive(int, MyDataStream &stream);
     void skipBarcodeArchive(MyDataStream &stream);
 
-    // Slip totals: fills the totals, adds the forms the slips require and names them.
+    // Slip totals: fills fresh totals, adds the forms the slips require and names them.
     void SumSlips(SlipTotals &totals, std::set<int> &neededForms);
+    // While held, the slips are summed once and every later SumSlips hands out the same
+    // totals and codes (and still ensures the forms): for a run of trials that change neither
+    // a slip nor the person's T1 age, such as the sharing optimiser's. A change to the slip list
+    // sums again. Returns whether the sums were held before.
+    bool holdSlipSums(bool hold);
     // The HTML slip summary; always 0. Adds the forms the slips require, as every sum does.
     int WriteSlipSummary(QTextStream &out);
 
@@ -330,6 +336,8 @@ public:
     std::unique_ptr<CMultiProvsTaxMgr> m_allFormsMgr;
 
 private:
+    // Null unless the slip sums are held.
+    std::unique_ptr<HeldSlipSums> m_heldSlipSums;
     class RecordBudget;
     int writeRecord(MyDataStream &ar);
     int readRecord(unsigned char edition, MyDataStream &ar);

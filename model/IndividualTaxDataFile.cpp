@@ -104,19 +104,17 @@ public:
 private:
     qint64 position() const { return m_ar.device() ? m_ar.device()->pos() : 0; }
 
-    // Objects of one code and kind are alike: each is measured once.
-    qint64 wholeBlockBytes(CTaxData_Form &object, int version)
+    // Objects of one code and kind are alike: each is measured once, by adding up what its
+    // block would hold rather than writing it.
+    qint64 wholeBlockBytes(const CTaxData_Form &object, int version)
     {
         const qint64 key = (qint64(object.getKind()) << 32) | quint32(object.getType());
         auto known = m_blockBytes.constFind(key);
         if (known != m_blockBytes.constEnd())
             return known.value();
-        QByteArray bytes;
-        MyDataStream out(&bytes, QIODevice::WriteOnly | QIODevice::Append);
-        CString tag;
-        object.Serialize(version, tag, out);
-        m_blockBytes.insert(key, bytes.size());
-        return bytes.size();
+        const qint64 bytes = object.blockBytes(version);
+        m_blockBytes.insert(key, bytes);
+        return bytes;
     }
 
     const MyDataStream &m_ar;

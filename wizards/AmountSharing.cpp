@@ -39,6 +39,30 @@ struct Side
     double total() const { return interest + gains + pension; }
 };
 
+// The trials write amounts of the T1s, the elections and the gift schedules only: no slip and
+// no birth date changes, so each person sums the slips once for the whole run, as it is.
+class SlipSumsHeld
+{
+public:
+    SlipSumsHeld(IndividualTaxData &taxpayer, IndividualTaxData &spouse)
+        : m_persons{&taxpayer, &spouse}
+    {
+        for (int i = 0; i < 2; ++i)
+            m_wasHeld[i] = m_persons[i]->holdSlipSums(true);
+    }
+    ~SlipSumsHeld()
+    {
+        for (int i = 0; i < 2; ++i)
+            m_persons[i]->holdSlipSums(m_wasHeld[i]);
+    }
+    SlipSumsHeld(const SlipSumsHeld &) = delete;
+    SlipSumsHeld &operator=(const SlipSumsHeld &) = delete;
+
+private:
+    IndividualTaxData *m_persons[2];
+    bool m_wasHeld[2] = {false, false};
+};
+
 } // namespace
 
 void FamilyTaxData::ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *trials)
@@ -51,6 +75,7 @@ void FamilyTaxData::ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *tr
     if (!mine.t1 || !theirs.t1)
         return;
     WaitCursorScope wait;
+    SlipSumsHeld held(*m_taxpayer, *m_spouse);
 
     CBracketList brackets;
     brackets.init();
@@ -165,6 +190,7 @@ void FamilyTaxData::OptimizePensionSplit(double maximum, double &best, int *tria
     auto *electionTheirs = formOf<TaxData_T1032_New>(*m_spouse, FormType::T1032, true);
     if (!electionMine || !electionTheirs)
         return;
+    SlipSumsHeld held(*m_taxpayer, *m_spouse);
     const SplitTrial trial = [&](double split) {
         electionMine->electedAmount = split;
         electionTheirs->electedAmount = split;
@@ -181,6 +207,7 @@ void FamilyTaxData::OptimizeDonationSplit(double low, double high, double joint,
     auto *giftsTheirs = formOf<TaxData_Sch9>(*m_spouse, FormType::SCH9, true);
     if (!giftsMine || !giftsTheirs)
         return;
+    SlipSumsHeld held(*m_taxpayer, *m_spouse);
     giftsMine->donationSharing = best;
     giftsTheirs->donationSharing = joint - best;
     const SplitTrial trial = [&](double share) {

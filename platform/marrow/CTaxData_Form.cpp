@@ -99,6 +99,11 @@ void CTaxData_Form::Serialize(int version, CString &, MyDataStream &ar)
     readFields(ar, version);
 }
 
+qint64 CTaxData_Form::blockBytes(int version) const
+{
+    return qint64(sizeof kBlockMarker) + qint64(sizeof(qint32)) + writtenFieldBytes(version);
+}
+
 void CTaxData_Form::getDescription(CString &description) const
 {
     if (m_description)

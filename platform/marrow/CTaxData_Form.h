@@ -53,6 +53,8 @@ public:
     virtual bool isShared() const;
     // Writes or reads the object's own block: a marker, the flags word, then the fields.
     virtual void Serialize(int version, CString &tag, MyDataStream &ar);
+    // How many bytes Serialize writes for the object as it stands, without writing them.
+    qint64 blockBytes(int version) const;
     // The object's own description (empty unless the class keeps one).
     virtual void getDescription(CString &description) const;
     virtual void calculate();

@@ -16,6 +16,7 @@ public:
     }
 
     void writeValue(MyDataStream &out, int version) const override;
+    qint64 writtenBytes(int) const override { return 1; }
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override;
 };

@@ -40,6 +40,8 @@ public:
     void copyFrom(const CField &other) override;
     bool equals(const CField &other) const override;
     void writeValue(MyDataStream &out, int version) const override;
+    // The day (64 bits) and the time of day (32 bits).
+    qint64 writtenBytes(int) const override { return 12; }
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override;
 

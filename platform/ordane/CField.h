@@ -47,6 +47,8 @@ public:
     virtual bool equals(const CField &other) const = 0;
     // The value alone; the owner writes name and type around it.
     virtual void writeValue(MyDataStream &out, int version) const = 0;
+    // How many bytes writeValue writes, without writing them.
+    virtual qint64 writtenBytes(int version) const = 0;
     // False when the stream ended or held damaged data (the stream status says which).
     virtual bool readValue(MyDataStream &in, int version) = 0;
     // The value as one line of text, for generic pages and diagnostics.

@@ -36,6 +36,7 @@ public:
     bool isPresent() const;
 
     void writeValue(MyDataStream &out, int version) const override;
+    qint64 writtenBytes(int) const override { return 8; }
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override;
 

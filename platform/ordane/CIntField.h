@@ -27,6 +27,7 @@ public:
     }
 
     void writeValue(MyDataStream &out, int version) const override;
+    qint64 writtenBytes(int) const override { return 4; }
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override;
 };

@@ -9,6 +9,13 @@ int s_largeThreshold = 0;
 
 // A UTF-16 unit takes at most three UTF-8 bytes.
 constexpr quint32 kBytesPerUnit = 3;
+
+// The text a field is built with. An empty default is the shared empty text (empty, not null,
+// as from a conversion) with no allocation of its own: a loaded return builds thousands.
+CString defaultText(const char *text)
+{
+    return text && !*text ? CString(QString(QLatin1String(""))) : CString(text);
+}
 } // namespace
 
 void CStringField::setLargeSizeSerializeOption(int fromVersion, int threshold)
@@ -33,7 +40,7 @@ bool CStringField::largeTextsAllowed(int version)
 
 CStringField::CStringField(FieldOwner *owner, const char *name, int length,
                            const char *defaultValue)
-    : CValueField(owner, name, CString(defaultValue)), m_length(length)
+    : CValueField(owner, name, defaultText(defaultValue)), m_length(length)
 {
 }
 
@@ -63,6 +70,13 @@ void CStringField::writeValue(MyDataStream &out, int version) const
         out.writeText(m_value.left(s_largeThreshold));
     else
         out.writeText(m_value);
+}
+
+qint64 CStringField::writtenBytes(int version) const
+{
+    if (!largeTextsAllowed(version) && m_value.size() > s_largeThreshold)
+        return MyDataStream::writtenTextBytes(m_value.left(s_largeThreshold));
+    return MyDataStream::writtenTextBytes(m_value);
 }
 
 bool CStringField::readValue(MyDataStream &in, int version)

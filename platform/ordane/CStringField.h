@@ -25,6 +25,7 @@ public:
     CString GetTrimedString() const;
 
     void writeValue(MyDataStream &out, int version) const override;
+    qint64 writtenBytes(int version) const override;
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override { return m_value; }
 

@@ -1,4 +1,5 @@
-// CTableField: cells as detached typed fields, copied, compared and stored cell by cell.
+// CTableField: cells as detached typed fields in one block, copied, compared and stored cell by
+// cell.
 #include "ordane/CTableField.h"
 
 #include "ordane/CBoolField.h"
@@ -10,22 +11,67 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <new>
+
+namespace {
+
+// Room for a cell of any column type, at an offset every cell type may start at.
+constexpr size_t kCellSize = std::max({sizeof(CIntField), sizeof(CFloatField), sizeof(CStringField),
+                                       sizeof(CDateField), sizeof(CBoolField)});
+constexpr size_t kCellAlign =
+    std::max({alignof(CIntField), alignof(CFloatField), alignof(CStringField), alignof(CDateField),
+              alignof(CBoolField)});
+constexpr size_t kCellStride = (kCellSize + kCellAlign - 1) / kCellAlign * kCellAlign;
+static_assert(kCellAlign <= __STDCPP_DEFAULT_NEW_ALIGNMENT__,
+              "new[] of bytes must align every cell type");
+
+// A detached cell of the type, built at where.
+CField *buildCell(FieldType type, void *where)
+{
+    switch (type) {
+    case FieldType::Int:
+        return new (where) CIntField(nullptr, "");
+    case FieldType::Float:
+        return new (where) CFloatField(nullptr, "");
+    case FieldType::String:
+        return new (where) CStringField(nullptr, "");
+    case FieldType::Date:
+        return new (where) CDateField(nullptr, "");
+    case FieldType::Bool:
+        return new (where) CBoolField(nullptr, "");
+    case FieldType::Table:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 CTableField::CTableField(FieldOwner *owner, const char *name, int rows,
                          std::initializer_list<FieldType> columns)
     : CField(owner, name), m_rows(rows < 0 ? 0 : rows), m_columns(columns)
 {
     // A reader refuses larger tables, so none is built.
     Q_ASSERT(m_rows <= kMaxRows && columnCount() <= kMaxColumns);
-    m_cells.reserve(size_t(m_rows) * m_columns.size());
+    const size_t count = size_t(m_rows) * m_columns.size();
+    if (count == 0)
+        return;
+    m_storage.reset(new unsigned char[count * kCellStride]);
+    m_cells.reserve(count);
     for (int r = 0; r < m_rows; ++r) {
         for (FieldType t : m_columns) {
             Q_ASSERT(t != FieldType::Table);
-            m_cells.push_back(CField::createDetached(t));
+            m_cells.push_back(buildCell(t, m_storage.get() + m_cells.size() * kCellStride));
         }
     }
 }
 
-CTableField::~CTableField() = default;
+CTableField::~CTableField()
+{
+    for (CField *c : m_cells)
+        c->~CField();
+}
 
 CField &CTableField::cell(int row, int column)
 {
@@ -71,7 +117,7 @@ CBoolField &CTableField::flagAt(int r, int c)
 
 void CTableField::reset()
 {
-    for (auto &c : m_cells)
+    for (CField *c : m_cells)
         c->reset();
 }
 
@@ -107,8 +153,16 @@ void CTableField::writeValue(MyDataStream &out, int version) const
     out << qint32(m_rows) << qint32(m_columns.size());
     for (FieldType t : m_columns)
         out << quint8(t);
-    for (const auto &c : m_cells)
+    for (const CField *c : m_cells)
         c->writeValue(out, version);
+}
+
+qint64 CTableField::writtenBytes(int version) const
+{
+    qint64 bytes = 2 * qint64(sizeof(qint32)) + qint64(m_columns.size());
+    for (const CField *c : m_cells)
+        bytes += c->writtenBytes(version);
+    return bytes;
 }
 
 bool CTableField::readValue(MyDataStream &in, int version)

@@ -4,6 +4,7 @@
 #include "ordane/CField.h"
 
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 class CIntField;
@@ -40,6 +41,7 @@ public:
     // Rows, columns, the column types, then the cells row by row. Reading keeps the cells
     // both sides know; extra rows or columns of a block are read and dropped.
     void writeValue(MyDataStream &out, int version) const override;
+    qint64 writtenBytes(int version) const override;
     bool readValue(MyDataStream &in, int version) override;
     QString toText() const override;
 
@@ -49,5 +51,8 @@ public:
 private:
     int m_rows;
     std::vector<FieldType> m_columns;
-    std::vector<std::unique_ptr<CField>> m_cells;
+    // The cells are built in place in one block, row by row: a loaded return builds thousands
+    // of them, and one allocation each was a good part of its load time.
+    std::unique_ptr<unsigned char[]> m_storage;
+    std::vector<CField *> m_cells;
 };

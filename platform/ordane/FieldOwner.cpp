@@ -10,10 +10,19 @@ FieldOwner::FieldOwner(const char *prefix) : m_prefix(prefix) {}
 
 FieldOwner::~FieldOwner() = default;
 
+namespace {
+// Fields an owner has room for before its list first grows.
+constexpr size_t kFirstRoom = 64;
+} // namespace
+
 void FieldOwner::registerField(CField *field)
 {
     // A block stores a name's length in one byte.
     Q_ASSERT(field->nameSize() > 0 && field->nameSize() <= kMaxNameLength);
+    // Room for a slip's fields at once: growing from one field by doubling cost a good part
+    // of building a loaded return's objects.
+    if (m_fields.empty())
+        m_fields.reserve(kFirstRoom);
     m_fields.push_back(field);
     if (!m_index.isEmpty()) {
         const QByteArray name = field->name();
@@ -133,6 +142,14 @@ void FieldOwner::writeFields(MyDataStream &out, int version) const
         out.writeRawData(header, size + 2);
         f->writeValue(out, version);
     }
+}
+
+qint64 FieldOwner::writtenFieldBytes(int version) const
+{
+    qint64 bytes = sizeof(qint32);
+    for (const CField *f : m_fields)
+        bytes += f->nameSize() + 2 + f->writtenBytes(version);
+    return bytes;
 }
 
 bool FieldOwner::readFields(MyDataStream &in, int version)

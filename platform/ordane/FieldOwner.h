@@ -39,6 +39,8 @@ public:
     // Reading skips names it does not know; a known name with another type, an unknown
     // type or an absurd count marks the stream corrupt.
     void writeFields(MyDataStream &out, int version) const;
+    // How many bytes writeFields writes, without writing them.
+    qint64 writtenFieldBytes(int version) const;
     bool readFields(MyDataStream &in, int version);
 
     // Longest field name a block accepts.

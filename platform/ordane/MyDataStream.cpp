@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -270,6 +271,16 @@ QByteArray MyDataStream::utf8Within(const QString &text, quint32 maxBytes)
     return bytes;
 }
 
+qint64 MyDataStream::writtenTextBytes(const QString &text, quint32 maxBytes)
+{
+    const quint32 limit = qMin(maxBytes, kMaxTextBytes);
+    // Plain ASCII, by far the most common text, is one byte a character.
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const qint64 bytes = ascii ? qMin<qint64>(text.size(), limit) : utf8Within(text, limit).size();
+    return qint64(sizeof(quint32)) + bytes;
+}
+
 void MyDataStream::writeText(const QString &text, quint32 maxBytes)
 {
     const QByteArray bytes = utf8Within(text, qMin(maxBytes, kMaxTextBytes));
@@ -286,6 +297,12 @@ bool MyDataStream::readText(QString &text, quint32 maxBytes)
     if (size > maxBytes || size > kMaxTextBytes || !fitsRemaining(size, 1)) {
         setCorrupt();
         return false;
+    }
+    if (size == 0) {
+        // Empty, not null, as a conversion gives it, without allocating for it: most texts of a
+        // return are empty.
+        text = QString(QLatin1String(""));
+        return true;
     }
     if (readsInPlace() && m_memory->cursor.remaining() >= qint64(size)) {
         Cursor &c = m_memory->cursor;

@@ -63,6 +63,8 @@ public:
 
     // The text's UTF-8 bytes, cut to at most maxBytes without splitting a character.
     static QByteArray utf8Within(const QString &text, quint32 maxBytes);
+    // How many bytes writeText writes for the text, length included.
+    static qint64 writtenTextBytes(const QString &text, quint32 maxBytes = kMaxTextBytes);
 
     // Largest text any block accepts.
     static constexpr quint32 kMaxTextBytes = 16u * 1024u * 1024u;

@@ -142,7 +142,8 @@ private slots:
     void preparedFiles();
     void openFailsWhereFolderIsAFile();
     void lockedFileKeepsRows();
-    void configNotMadeKeepsRows();
+    void tableNotMadeKeepsRows_data();
+    void tableNotMadeKeepsRows();
     void notADatabase_data();
     void notADatabase();
     void startUpRefusesUnusableFile_data();
@@ -275,10 +276,19 @@ void TestCSqliteDBManager::lockedFileKeepsRows()
     QCOMPARE(rowCounts(), (QList<int>{1, 1, 1, 1, 1, 1}));
 }
 
-// A tb_config that cannot be made (its name taken by a view) empties nothing: the tables the
-// rule would recreate for a new tb_config keep their rows.
-void TestCSqliteDBManager::configNotMadeKeepsRows()
+void TestCSqliteDBManager::tableNotMadeKeepsRows_data()
 {
+    QTest::addColumn<QString>("view");
+    // The tables recreated for a new tb_config are never emptied, whichever cannot be made.
+    QTest::newRow("tb_config cannot be made") << "tb_config";
+    QTest::newRow("tb_history cannot be made after tb_config") << "tb_history";
+}
+
+// A table that cannot be made (its name taken by a view) empties nothing: the tables the rule
+// would recreate for a new tb_config keep their rows.
+void TestCSqliteDBManager::tableNotMadeKeepsRows()
+{
+    QFETCH(QString, view);
     QTemporaryDir dir;
     makeFilledDatabase(dir.path());
     const QString file = dir.filePath("mydata2025n.db");
@@ -287,12 +297,15 @@ void TestCSqliteDBManager::configNotMadeKeepsRows()
         db.setDatabaseName(file);
         QVERIFY(db.open());
         QVERIFY(QSqlQuery(db).exec("drop table tb_config"));
-        QVERIFY(QSqlQuery(db).exec("create view tb_config as select 1 as id"));
+        if (view != "tb_config")
+            QVERIFY(QSqlQuery(db).exec("drop table " + view));
+        QVERIFY(QSqlQuery(db).exec("create view " + view + " as select 1 as id"));
         db.close();
     }
     QSqlDatabase::removeDatabase("reshape");
     expectRefused(dir.path(), 5000);
-    QCOMPARE(rowCountsOf(file), (QList<int>{1, 1, 1, 1, 1, 1}));
+    const int configRows = view == "tb_config" ? 1 : -1;
+    QCOMPARE(rowCountsOf(file), (QList<int>{configRows, 1, 1, 1, 1, 1}));
 }
 
 void TestCSqliteDBManager::notADatabase_data()

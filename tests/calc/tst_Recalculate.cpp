@@ -78,6 +78,7 @@ private slots:
     void personWithoutSingleT1IsNotCalculated();
     void fileWithEmptyTaxpayerRecord();
     void recalculatingTwiceEqualsOnce();
+    void heldSlipSumsCalculateAlike();
 };
 
 void TestRecalculate::coupledOrder_data()
@@ -404,6 +405,39 @@ void TestRecalculate::recalculatingTwiceEqualsOnce()
 
     QVERIFY(family.isEqual(once));
     QCOMPARE(QString(t1Of(*family.taxpayer())->spouseSin.value()), QString("130692544"));
+}
+
+// Slip sums held for a run of trials give the return every recalculation without them gives,
+// and follow a slip added in the meantime.
+void TestRecalculate::heldSlipSumsCalculateAlike()
+{
+    PluginFolder folder;
+    QVERIFY(folder.linkRealPlugin(ReturnFixture::kProvince));
+    FamilyTaxData plain(0);
+    ReturnFixture::fillCoupledReturn(plain, 6, 2);
+    ReturnFixture::bringToLoadedState(plain);
+    plain.Recalculate(0, nullptr);
+    FamilyTaxData held(0);
+    held = plain;
+    for (IndividualTaxData *person : {held.taxpayer(), held.spouse()})
+        QVERIFY(!person->holdSlipSums(true));
+    QVERIFY(held.taxpayer()->holdSlipSums(true));
+
+    plain.Recalculate(0, nullptr);
+    held.Recalculate(0, nullptr);
+    QVERIFY(held.isEqual(plain));
+    const double before = t1Of(*held.taxpayer())->f10100;
+
+    for (FamilyTaxData *family : {&plain, &held}) {
+        auto *t4 =
+            static_cast<TaxData_Slip_T4 *>(family->taxpayer()->addSlip(SlipType::T4, 0, 0)->data);
+        t4->box14 = 1000.0;
+        family->Recalculate(0, nullptr);
+    }
+    QCOMPARE(double(t1Of(*held.taxpayer())->f10100), before + 1000.0);
+    QVERIFY(held.isEqual(plain));
+    for (IndividualTaxData *person : {held.taxpayer(), held.spouse()})
+        QVERIFY(person->holdSlipSums(false));
 }
 
 QV_TEST_MAIN(TestRecalculate)

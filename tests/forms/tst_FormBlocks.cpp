@@ -138,6 +138,8 @@ private slots:
     void damagedFormBlocks();
     void everyCutOfAFormBlock();
     void longTexts();
+    void blockBytesAreTheBytesWritten_data();
+    void blockBytesAreTheBytesWritten();
     void reservedArea();
     void damagedReservedArea_data();
     void damagedReservedArea();
@@ -177,9 +179,12 @@ void TestFormBlocks::everyClassRoundTrip()
     std::set<QByteArray> names;
     for (CField *f : written->fields())
         QVERIFY2(names.insert(f->name()).second, f->name().constData());
+    // The loader's measure of a blank object is what the object writes.
+    QCOMPARE(written->blockBytes(kVersion), qint64(blockOf(*written).size()));
 
     fillAll(*written);
     written->setDownloaded(true);
+    QCOMPARE(written->blockBytes(kVersion), qint64(blockOf(*written).size()));
     if (!written->fields().empty())
         QVERIFY(written->isDifferentFrom(*fresh));
 
@@ -405,6 +410,42 @@ void TestFormBlocks::longTexts()
     QCOMPARE(readBlock(refused, blockOf(f), 65941), QDataStream::ReadCorruptData);
 
     CStringField::setLargeSizeSerializeOption(oldFrom, oldThreshold);
+}
+
+void TestFormBlocks::blockBytesAreTheBytesWritten_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("version");
+    const QString accented = QStringLiteral("Zo\u00e9 \u00c9lise ");
+    const QString beyondPlane = QString::fromUcs4(U"\U0001F341 maple");
+    QTest::newRow("empty") << QString() << kVersion;
+    QTest::newRow("ascii") << QStringLiteral("Tremblay") << kVersion;
+    QTest::newRow("accented") << accented << kVersion;
+    QTest::newRow("outside the basic plane") << beyondPlane << kVersion;
+    QTest::newRow("long ascii") << QString(600, QLatin1Char('x')) << kVersion;
+    QTest::newRow("long ascii, cut for an older record") << QString(600, QLatin1Char('x')) << 65941;
+    QTest::newRow("long accented, cut for an older record") << accented.repeated(60) << 65941;
+}
+
+// What the loader adds up for a block, without writing it, is what the block takes.
+void TestFormBlocks::blockBytesAreTheBytesWritten()
+{
+    QFETCH(QString, text);
+    QFETCH(int, version);
+    const int oldFrom = CStringField::largeSizeFromVersion();
+    const int oldThreshold = CStringField::largeSizeThreshold();
+    CStringField::setLargeSizeSerializeOption(65942, 512);
+
+    TestForm f;
+    QCOMPARE(f.blockBytes(version), qint64(blockOf(f, version).size()));
+    fillTestForm(f);
+    f.label = text;
+    f.rows.textAt(2, 2) = text;
+    const qint64 measured = f.blockBytes(version);
+    const qint64 written = blockOf(f, version).size();
+
+    CStringField::setLargeSizeSerializeOption(oldFrom, oldThreshold);
+    QCOMPARE(measured, written);
 }
 
 void TestFormBlocks::reservedArea()
