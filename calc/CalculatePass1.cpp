@@ -3,6 +3,7 @@
 #include "calc/AmountTests.h"
 #include "calc/Pass1Steps.h"
 #include "calc/SlipTotals.h"
+#include "calc/TypedAmounts.h"
 #include "model/PersonForms.h"
 
 #include "app/TabWndApp.h"
@@ -603,5 +604,7 @@ int IndividualTaxData::CalculatePass1(bool wizardChanged, int changedType, TaxDa
     t1.flaggedTrustGains = totals.t3Box21Flagged;
 
     Pass1::calculateIncomeForms(*this, t1, forms);
+    // A tuition amount carried forward needs the Schedule 11 that claims it.
+    result += TypedAmounts::tuitionCarryForward(*this, t1);
     return result;
 }

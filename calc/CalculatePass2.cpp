@@ -4,6 +4,7 @@
 #include "calc/Pass1Steps.h"
 #include "calc/Pass2Steps.h"
 #include "calc/SlipTotals.h"
+#include "calc/TypedAmounts.h"
 #include "model/PersonForms.h"
 
 #include "brevant/BrevantForms.h"
@@ -64,14 +65,19 @@ void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &
     if (sch7) {
         if (!sch7->rrspDeductionLimit.isPresent())
             sch7->rrspDeductionLimit = t1.rrspDeductionLimit.value();
-        // The deduction is the lesser of the contributions and the deduction limit.
+        // The deduction is the lesser of the contributions and the deduction limit; the
+        // contributions designated as plan repayments are repaid, not deducted.
         const double contributions = sch7->contribMarToDec + sch7->contribJanToMar +
                                      sch7->spouseContribMarToDec + sch7->spouseContribJanToMar +
                                      sch7->unusedRrspContributions;
-        sch7->f24600 = roundCents(
-            std::clamp(contributions, 0.0, std::max(0.0, double(sch7->rrspDeductionLimit))));
+        const double repaid =
+            std::max(0.0, sch7->hbpRepayment.value()) + std::max(0.0, sch7->llpRepayment.value());
+        sch7->f24600 = roundCents(std::clamp(contributions - repaid, 0.0,
+                                             std::max(0.0, double(sch7->rrspDeductionLimit))));
     }
     t1.f20800 = sch7 ? sch7->f24600.value() : 0.0;
+    TypedAmounts::unrepaidPlans(person, t1);
+    t1.CalculateTotalIncome(true);
     auto *t929 = formOf<TaxData_T929New>(person, FormType::T929);
     if (t929) {
         // Earned income: employment, and the business and rental incomes that are not losses.
@@ -85,7 +91,7 @@ void deductions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotals &
         t929->Calculate01();
     }
     t1.f21500 = t929 ? t929->deduction.value() : 0.0;
-    t1.movingExpenses = 0.0;
+    t1.movingExpenses = TypedAmounts::movingCarryForward(t1);
     for (TaxData_T1MNew *t1m : Pass1::formsOfType<TaxData_T1MNew>(person, FormType::T1M)) {
         t1m->yearText = QString::number(TaxData_T1New::kTaxYear);
         t1m->lastName = t1.lastName.value();
@@ -140,12 +146,17 @@ void contributions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotal
 
     auto *rc381 = formOf<TaxData_RC381>(person, FormType::RC381);
     auto *sch8 = formOf<TaxData_Sch8_14>(person, FormType::SCH8);
-    for (CFloatField *amount : {&t1.f30800, &t1.f22215, &t1.f44800, &t1.f42100})
+    // Income elected on the CPT20 pays contributions as other earnings do.
+    const double electedIncome = cpt20 ? cpt20->electedIncome.value() : 0.0;
+    const bool quebecResident = person.m_province == ProvinceCode::QC;
+    for (CFloatField *amount :
+         {&t1.f30800, &t1.f22215, &t1.f44800, &t1.f22200, &t1.f31000, &t1.f42100})
         *amount = 0.0;
     if (rc381) {
         rc381->cpp.months = cppMonths;
         rc381->qppMonths = qppMonths;
-        rc381->cpp.selfEmploymentEarnings = earningsA + earningsB;
+        rc381->cpp.selfEmploymentEarnings = earningsA + (quebecResident ? 0.0 : electedIncome);
+        rc381->qppSelfEmploymentEarnings = earningsB + (quebecResident ? electedIncome : 0.0);
         rc381->cpp.age = t1.GetAge();
         rc381->cpp.deceased = t1.IsDeceased();
         rc381->cappedEarnings = person.SumQuebecT4CppEarnings(FederalRates2025::kCppYmpe);
@@ -159,7 +170,7 @@ void contributions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotal
         rc381->Calculate01();
     } else if (sch8) {
         sch8->cpp.months = cppMonths;
-        sch8->cpp.selfEmploymentEarnings = earningsA;
+        sch8->cpp.selfEmploymentEarnings = earningsA + electedIncome;
         sch8->cpp.age = t1.GetAge();
         sch8->cpp.deceased = t1.IsDeceased();
         sch8->cpp.retirementFlag = t1.cppRetirementFlag.value();
@@ -191,6 +202,8 @@ void contributions(IndividualTaxData &person, TaxData_T1New &t1, const SlipTotal
     t1.f30800 = amounts[0];
     t1.f22215 = amounts[1];
     t1.f44800 = amounts[2];
+    t1.f22200 = amounts[3];
+    t1.f31000 = amounts[4];
     t1.f42100 = amounts[5];
     if (t1.IsBankrupt()) {
         t1.f44800 = 0.0;
@@ -322,6 +335,7 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     t1.CalculateNetIncomeAfterCCT(true);
     Pass2::investmentLoss(*this, t1);
     Pass2::capitalGainsDeduction(*this, t1);
+    TypedAmounts::lossesCarriedForward(t1);
     t1.CalculateTaxableIncome(true);
     return 0;
 }

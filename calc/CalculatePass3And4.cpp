@@ -3,6 +3,7 @@
 // foreign tax credit and the provincial tax hooks.
 #include "calc/AmountTests.h"
 #include "calc/Pass1Steps.h"
+#include "calc/TypedAmounts.h"
 #include "model/PersonForms.h"
 
 #include "brevant/BrevantForms.h"
@@ -74,7 +75,8 @@ void schedule11(IndividualTaxData &person, TaxData_T1New &t1)
     double others = 0;
     for (const CFloatField *amount :
          {&t1.f30000, &t1.f30100, &t1.f30300, &t1.f30400, &t1.f30500, &t1.f30800, &t1.f31200,
-          &t1.f31205, &t1.f31217, &t1.f31260, &t1.f31270, &t1.f31400, &t1.f31600})
+          &t1.f31000, &t1.f31205, &t1.f31217, &t1.f31220, &t1.f31240, &t1.f31260, &t1.f31270,
+          &t1.f31285, &t1.f31300, &t1.f31400, &t1.f31600})
         others += *amount;
     sch11->creditsSum = others;
     sch11->Calculate01();
@@ -254,6 +256,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     pensionAmount(t1);
     ApplyT1032ToT1();
     t1.canadaEmploymentBase = t1.f10100 + t1.employmentIncome2;
+    TypedAmounts::creditAmounts(*this, t1);
     t1.CalculateField338AndField410_414();
     t1.CalculateField350();
     t1.CalculateFedTax1stStep();

@@ -9,11 +9,13 @@
 #include "brevant/BrevantForms.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
+#include "marrow/FederalTaxRules.h"
 #include "marrow/FormTables.h"
 #include "marrow/TaxData_T1KSNew.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -171,11 +173,19 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
     } else {
         t1.f45300 = 0.0;
     }
+    auto *renovation = formOf<TaxData_Sch12_MultigHomeReno>(*this, FormType::SCH12MHR);
+    if (renovation)
+        renovation->Calculate01();
+    t1.f45355 = renovation ? renovation->f45355.value() : 0.0;
+    // The GST/HST rebate is refunded with the return (line 45700).
     if (auto *gst370 = formOf<CTaxData_GST370>(*this, FormType::GST370)) {
         gst370->lastName = t1.lastName.value();
         gst370->firstName = t1.firstName.value();
         gst370->sin = t1.sin.value();
         gst370->yearText = QString::number(TaxData_T1New::kTaxYear);
+        t1.f45700 = FederalTaxRules::roundCents(std::max(0.0, gst370->rebate.value()));
+    } else {
+        t1.f45700 = 0.0;
     }
     t1.CalculateBeforeLine437(true);
     t1.CalculateBalance(true);

@@ -13,6 +13,13 @@ void TaxData_T1013New::calculate()
     phone = GetPureDigitStr(phone.value());
 }
 
+void TaxData_Sch12_MultigHomeReno::Calculate01()
+{
+    using namespace FederalRates2025;
+    const double spent = std::clamp(qualifyingExpenditures.value(), 0.0, kMultigenerationalMaximum);
+    f45355 = FederalTaxRules::roundCents(kMultigenerationalRate * spent);
+}
+
 void TaxData_T1198::Calculate01()
 {
     double total = 0;

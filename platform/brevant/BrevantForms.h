@@ -12,6 +12,11 @@ class TaxData_Sch12_MultigHomeReno : public CTaxData_Form
 {
 public:
     TaxData_Sch12_MultigHomeReno() : CTaxData_Form(133) {}
+    // Entered: the qualifying expenditures of the renovation. Result: the refundable credit
+    // (line 45355), 15% of at most 50,000 (docs/TaxFigures2025.md).
+    CFloatField qualifyingExpenditures{this, "qualifyingExpenditures"};
+    CFloatField f45355{this, "45355"};
+    void Calculate01();
 };
 
 // Schedule 15: FHSA contributions, transfers and activities.

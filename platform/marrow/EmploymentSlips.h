@@ -51,7 +51,11 @@ public:
     CFloatField box91{this, "box91"};
     CFloatField box92{this, "box92"};
     CIntField provinceOfEmployment{this, "provinceOfEmployment"};
-    CIntField employmentKind{this, "employmentKind"};
+    // The kind of employment the slip reports: 0 placement or employment agency, 1 and 2 the
+    // two kinds whose amounts C and D count apart, 3 ordinary employment. A new slip is
+    // ordinary employment; a stored slip keeps the kind it was saved with.
+    static constexpr int kOrdinaryEmployment = 3;
+    CIntField employmentKind{this, "employmentKind", kOrdinaryEmployment};
     CIntField secondKind{this, "secondKind"};
     CBoolField eiExempt{this, "eiExempt"};
     CBoolField cppExempt{this, "cppExempt"};

@@ -624,6 +624,9 @@ public:
     CppContributionFields cpp{this};
     CIntField qppMonths{this, "qppMonths", 12};
     CFloatField qppEarnings{this, "qppEarnings"};
+    // Self-employment and other earnings on the Quebec plan (the Canada plan's are the
+    // contribution fields' own).
+    CFloatField qppSelfEmploymentEarnings{this, "qppSelfEmploymentEarnings"};
     CFloatField cappedEarnings{this, "cappedEarnings"};
 
     // CPP on the slips outside Quebec and QPP on the Quebec slips, each on its own rates.

@@ -1,15 +1,15 @@
 // The published 2025 federal figures the form calculations use, one table.
 //
-// Source of every figure: shared rates2025.md, part 1 sections "federal", "cpp", "ei" and
-// "qpp_qpip", part 2 sections "federal credits" and "cwb"; the tag after each figure is the one
-// it carries there (R read at a source, M derived or not confirmed).
+// Each figure, its source and the words it was read from are in docs/TaxFigures2025.md
+// ("Federal"); the tag after a figure says R (read as published) or D (derived there).
 //
-// Not given there, so left out where they would apply (the step gives 0): the EI benefit
-// repayment threshold and rate, the Canada caregiver amounts' exact line arithmetic beyond the
-// figures below, the Canada workers benefit figures for Quebec, Alberta and Nunavut, the
-// secondary-earner exclusion, and the federal amounts of the rarer forms (T1206 split-income
-// tax, minimum tax, investment tax credit, northern residents deduction, GST370 rebate rate,
-// the deductible share of meals and the flat meal rate of the TL2).
+// Not published in a source found, so left out where they would apply (the step gives 0 and
+// docs/TaxFigures2025.md names them): the EI benefit repayment threshold and rate, the Canada
+// workers benefit figures for Quebec, Alberta and Nunavut and the secondary-earner exclusion,
+// the 2025 minimum tax exemption and credit share (T691), the investment tax credit rates
+// (T2038), the northern residents amounts (T2222), the TL2 meal share and flat rate, the
+// GST/HST rebate rates (the GST370's rebate counts as entered) and the home accessibility
+// maximum (line 31285).
 #pragma once
 
 namespace FederalRates2025 {
@@ -20,32 +20,32 @@ struct Bracket
     double rate;
 };
 
-// Section "federal".
+// Brackets and credits.
 constexpr Bracket kBrackets[] = {
     {0, 0.145}, {57375, 0.205}, {114750, 0.26}, {177882, 0.29}, {253414, 0.33}}; // brackets, R
-constexpr double kCreditRate = 0.145;                   // non_refundable_credit_rate_2025, R
-constexpr double kTopUpRateDifference = 0.005;          // top_up_tax_credit.rate_difference_2025, M
-constexpr double kTopUpThreshold = 57375;               // top_up_tax_credit.purpose, R
-constexpr double kBpaMaximum = 16129;                   // basic_personal_amount.maximum, R
-constexpr double kBpaMinimum = 14538;                   // basic_personal_amount.minimum, R
-constexpr double kBpaReductionStart = 177882;           // reduction_starts_at_net_income, R
-constexpr double kBpaReductionEnd = 253414;             // reduction_ends_at_net_income, R
-constexpr double kAgeAmountMaximum = 9028;              // age_amount.maximum, R
-constexpr double kAgeAmountThreshold = 45522;           // age_amount.net_income_threshold, R
-constexpr double kAgeAmountReductionRate = 0.15;        // age_amount.reduction_rate, R
-constexpr double kCanadaEmploymentMaximum = 1471;       // canada_employment_amount.maximum, R
-constexpr double kPensionAmountMaximum = 2000;          // pension_income_amount.maximum, R
-constexpr double kMedicalThreshold = 2834;              // medical_expense_threshold, R
-constexpr double kMedicalThresholdRate = 0.03;          // medical_expense_threshold note, R
-constexpr double kQuebecAbatementRate = 0.165;          // quebec_abatement.rate, R
-constexpr double kEligibleGrossUp = 0.38;               // dividends.eligible_gross_up, R
-constexpr double kNonEligibleGrossUp = 0.15;            // dividends.non_eligible_gross_up, R
-constexpr double kEligibleDividendCredit = 0.150198;    // federal_dtc_eligible_of_grossed_up, R
-constexpr double kNonEligibleDividendCredit = 0.090301; // federal_dtc_non_eligible_..., R
-constexpr double kCapitalGainsInclusionRate = 0.5;      // capital_gains.inclusion_rate, R
+constexpr double kCreditRate = 0.145;                      // non_refundable_credit_rate_2025, R
+constexpr double kTopUpRateDifference = 0.005;             // top-up tax credit, D
+constexpr double kTopUpThreshold = 57375;                  // top_up_tax_credit.purpose, R
+constexpr double kBpaMaximum = 16129;                      // basic_personal_amount.maximum, R
+constexpr double kBpaMinimum = 14538;                      // basic_personal_amount.minimum, R
+constexpr double kBpaReductionStart = 177882;              // reduction_starts_at_net_income, R
+constexpr double kBpaReductionEnd = 253414;                // reduction_ends_at_net_income, R
+constexpr double kAgeAmountMaximum = 9028;                 // age_amount.maximum, R
+constexpr double kAgeAmountThreshold = 45522;              // age_amount.net_income_threshold, R
+constexpr double kAgeAmountReductionRate = 0.15;           // age_amount.reduction_rate, R
+constexpr double kCanadaEmploymentMaximum = 1471;          // canada_employment_amount.maximum, R
+constexpr double kPensionAmountMaximum = 2000;             // pension_income_amount.maximum, R
+constexpr double kMedicalThreshold = 2834;                 // medical_expense_threshold, R
+constexpr double kMedicalThresholdRate = 0.03;             // medical_expense_threshold note, R
+constexpr double kQuebecAbatementRate = 0.165;             // quebec_abatement.rate, R
+constexpr double kEligibleGrossUp = 0.38;                  // dividends.eligible_gross_up, R
+constexpr double kNonEligibleGrossUp = 0.15;               // dividends.non_eligible_gross_up, R
+constexpr double kEligibleDividendCredit = 0.150198;       // federal_dtc_eligible_of_grossed_up, R
+constexpr double kNonEligibleDividendCredit = 0.090301;    // federal_dtc_non_eligible_..., R
+constexpr double kCapitalGainsInclusionRate = 0.5;         // capital_gains.inclusion_rate, R
 constexpr double kLifetimeCapitalGainsExemption = 1250000; // lifetime_capital_gains_exemption, R
 
-// Section "cpp".
+// Canada Pension Plan.
 constexpr double kCppYmpe = 71300;               // ympe, R
 constexpr double kCppBasicExemption = 3500;      // basic_exemption, R
 constexpr double kCppRateTotal = 0.0595;         // employee_rate_total, R
@@ -54,7 +54,17 @@ constexpr double kCppRateFirstAdditional = 0.01; // employee_rate_first_addition
 constexpr double kCppYampe = 81200;              // yampe, R
 constexpr double kCpp2Rate = 0.04;               // cpp2_rate, R
 
-// Section "qpp_qpip".
+// Contributions on self-employment and other earnings: both the employee's and the employer's
+// share, split as Schedule 8 splits them (base, first additional, second additional).
+constexpr double kCppSelfBaseRate = 0.099;           // Schedule 8 base, R
+constexpr double kCppSelfFirstAdditionalRate = 0.02; // Schedule 8 first additional, R
+constexpr double kCppSelfSecondRate = 0.08;          // Schedule 8 second additional, R
+constexpr double kQppSelfBaseRate = 0.108;           // QPP base on self-employment, R
+constexpr double kQppSelfFirstAdditionalRate = 0.02; // QPP first additional, R
+constexpr double kQppSelfSecondRate = 0.08;          // QPP second additional, R
+constexpr double kSelfBaseCreditShare = 0.5;         // line 31000: half the base, R
+
+// Quebec Pension Plan and parental insurance.
 constexpr double kQppRateTotal = 0.064;            // qpp_rate_total, R
 constexpr double kQppRateBase = 0.054;             // qpp_rate_base, R
 constexpr double kQppRateFirstAdditional = 0.01;   // qpp_rate_first_additional, R
@@ -63,23 +73,37 @@ constexpr double kQpipRate = 0.00494;              // qpip_employee_rate, R
 constexpr double kQpipMaxInsurable = 98000;        // qpip_max_insurable, R
 constexpr double kQpipMaxEmployeePremium = 484.12; // qpip_max_employee, R
 
-// Section "ei".
+// Employment insurance.
 constexpr double kEiMaxInsurable = 65700; // maximum_insurable_earnings, R
 constexpr double kEiRate = 0.0164;        // employee_rate, R
 constexpr double kEiRateQuebec = 0.0131;  // employee_rate_quebec, R
 
-// Part 2, section "federal credits".
-constexpr double kEligibleDependantMaximum = 16129; // eligible_dependant_amount.maximum, R
-constexpr double kCaregiverChildUnder18 = 2687;     // canada_caregiver.child_under_18, R
-constexpr double kDisabilityAmount = 10138;         // disability_amount, R
-constexpr double kDonationRateFirst200 = 0.145;     // donations.rate_first_200, R
-constexpr double kDonationRateOver200 = 0.29;       // donations.rate_over_200, R
-constexpr double kDonationRateTopPart = 0.33;       // donations.rate_over_200_top_part, R
-constexpr double kDonationLimitRate = 0.75;         // donations.limit, R
-constexpr double kOasRecoveryThreshold = 93454;     // oas_recovery.threshold_net_income, R
-constexpr double kOasRecoveryRate = 0.15;           // oas_recovery.rate, R
+// Further credits.
+constexpr double kEligibleDependantMaximum = 16129;    // eligible_dependant_amount.maximum, R
+constexpr double kCaregiverChildUnder18 = 2687;        // canada_caregiver.child_under_18, R
+constexpr double kDisabilityAmount = 10138;            // disability_amount, R
+constexpr double kDisabilitySupplement = 5914;         // supplement under 18, R
+constexpr double kDisabilitySupplementCareBase = 3464; // supplement reduced above, R
+constexpr double kAdoptionMaximum = 19580;             // adoption expenses per child, R
+constexpr double kVolunteerAmount = 6000;              // firefighter / search and rescue, R
+constexpr double kMultigenerationalRate = 0.15;        // renovation credit rate, R
+constexpr double kMultigenerationalMaximum = 50000;    // qualifying expenditures per claim, R
+// Political contribution credit: 75% of the first 400, 50% of the next 350, one third of
+// the rest, at most 650.
+constexpr double kPoliticalFirstBand = 400;       // R
+constexpr double kPoliticalSecondBand = 750;      // R
+constexpr double kPoliticalFirstRate = 0.75;      // R
+constexpr double kPoliticalSecondRate = 0.5;      // R
+constexpr double kPoliticalThirdRate = 1.0 / 3.0; // R
+constexpr double kPoliticalCreditMaximum = 650;   // R
+constexpr double kDonationRateFirst200 = 0.145;   // donations.rate_first_200, R
+constexpr double kDonationRateOver200 = 0.29;     // donations.rate_over_200, R
+constexpr double kDonationRateTopPart = 0.33;     // donations.rate_over_200_top_part, R
+constexpr double kDonationLimitRate = 0.75;       // donations.limit, R
+constexpr double kOasRecoveryThreshold = 93454;   // oas_recovery.threshold_net_income, R
+constexpr double kOasRecoveryRate = 0.15;         // oas_recovery.rate, R
 
-// Part 2, section "cwb" (singles and families outside Quebec, Alberta and Nunavut).
+// Canada workers benefit (singles and families outside Quebec, Alberta and Nunavut).
 constexpr double kCwbMaxSingle = 1633;          // basic.max_single, R
 constexpr double kCwbMaxFamily = 2813;          // basic.max_family, R
 constexpr double kCwbPhaseInRate = 0.27;        // basic.phase_in_rate, R

@@ -20,12 +20,28 @@ void storeSplit(CppContributionFields &fields, const FederalTaxRules::PensionSpl
     fields.overpayment = s.overpayment;
 }
 
+// Contributions on self-employment and other earnings; payable with the return only on
+// the Canada plan (a Quebec resident pays the Quebec plan's with the Quebec return).
+void storeSelfEmployed(CppContributionFields &fields,
+                       const FederalTaxRules::SelfEmployedContributions &cpp,
+                       const FederalTaxRules::SelfEmployedContributions &qpp)
+{
+    fields.selfEmployedCredit = roundCents(cpp.creditPart() + qpp.creditPart());
+    fields.selfEmployedDeduction = roundCents(cpp.deductionPart() + qpp.deductionPart());
+    fields.selfEmployedPayable = roundCents(cpp.total());
+}
+
 } // namespace
 
 void TaxData_Sch8_14::Calculate01()
 {
     storeSplit(cpp, FederalTaxRules::pensionPlanSplit(false, cpp.pensionableEarnings, cpp.months,
                                                       box16Total, box16ATotal));
+    storeSelfEmployed(cpp,
+                      FederalTaxRules::selfEmployedContributions(
+                          false, cpp.pensionableEarnings, cpp.selfEmploymentEarnings, cpp.months,
+                          box16Total, box16ATotal),
+                      {});
 }
 
 void TaxData_RC381::Calculate01()
@@ -39,6 +55,13 @@ void TaxData_RC381::Calculate01()
     both.enhanced = onCpp.enhanced + onQpp.enhanced;
     both.overpayment = onCpp.overpayment + onQpp.overpayment;
     storeSplit(cpp, both);
+    storeSelfEmployed(
+        cpp,
+        FederalTaxRules::selfEmployedContributions(false, cpp.pensionableEarnings,
+                                                   cpp.selfEmploymentEarnings, cpp.months,
+                                                   box16Total, box16ATotal),
+        FederalTaxRules::selfEmployedContributions(true, qppEarnings, qppSelfEmploymentEarnings,
+                                                   qppMonths, box17Total, box17ATotal));
 }
 
 void TaxData_T2204_New::calculate()

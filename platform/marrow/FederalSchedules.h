@@ -226,6 +226,10 @@ public:
     CFloatField prppCurrentYear{this, "prppCurrentYear"};
     CFloatField hbpWithdrawal{this, "hbpWithdrawal"};
     CFloatField llpWithdrawal{this, "llpWithdrawal"};
+    // Contributions designated as repayments of the Home Buyers' Plan and the Lifelong
+    // Learning Plan: repaid, so not deducted.
+    CFloatField hbpRepayment{this, "hbpRepayment"};
+    CFloatField llpRepayment{this, "llpRepayment"};
     CFloatField f24600{this, "24600"};
     CFloatField f24620{this, "24620"};
     CFloatField f24640{this, "24640"};

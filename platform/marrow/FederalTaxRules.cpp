@@ -2,6 +2,7 @@
 #include "marrow/FederalTaxRules.h"
 
 #include "marrow/FederalRates2025.h"
+#include "ordane/AmountTolerance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,6 +101,46 @@ PensionSplit pensionPlanSplit(bool quebecPlan, double earnings, int months, doub
     split.overpayment =
         roundCents(std::max(0.0, paid - required) + std::max(0.0, paidSecond - requiredSecond));
     return split;
+}
+
+double SelfEmployedContributions::creditPart() const
+{
+    return roundCents(base * kSelfBaseCreditShare);
+}
+
+double SelfEmployedContributions::deductionPart() const
+{
+    return roundCents(firstAdditional + secondAdditional + base - creditPart());
+}
+
+SelfEmployedContributions selfEmployedContributions(bool quebecPlan, double employmentEarnings,
+                                                    double otherEarnings, int months, double paid,
+                                                    double paidSecond)
+{
+    SelfEmployedContributions result;
+    const double other = std::max(0.0, otherEarnings);
+    if (other < kAmountTolerance)
+        return result;
+    const double part = std::clamp(months, 0, 12) / 12.0;
+    const double ympe = kCppYmpe * part;
+    const double yampe = kCppYampe * part;
+    const double exemption = kCppBasicExemption * part;
+    const double total = std::max(0.0, employmentEarnings) + other;
+    const double contributory = std::max(0.0, std::min(total, ympe) - exemption);
+    const double employeeRate = quebecPlan ? kQppRateTotal : kCppRateTotal;
+    const double employeeSecondRate = quebecPlan ? kQpp2Rate : kCpp2Rate;
+    const double coveredByEmployment = roundCents(std::max(0.0, paid) / employeeRate);
+    const double selfContributory = std::max(0.0, contributory - coveredByEmployment);
+    const double secondEarnings = std::max(0.0, std::min(total, yampe) - ympe);
+    const double secondCovered = roundCents(std::max(0.0, paidSecond) / employeeSecondRate);
+    const double selfSecond = std::max(0.0, secondEarnings - secondCovered);
+    result.base = roundCents(selfContributory * (quebecPlan ? kQppSelfBaseRate : kCppSelfBaseRate));
+    result.firstAdditional =
+        roundCents(selfContributory *
+                   (quebecPlan ? kQppSelfFirstAdditionalRate : kCppSelfFirstAdditionalRate));
+    result.secondAdditional =
+        roundCents(selfSecond * (quebecPlan ? kQppSelfSecondRate : kCppSelfSecondRate));
+    return result;
 }
 
 double eiPremium(bool quebec, double insurableEarnings)

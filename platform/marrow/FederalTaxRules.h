@@ -35,6 +35,23 @@ struct PensionSplit
 };
 PensionSplit pensionPlanSplit(bool quebecPlan, double earnings, int months, double paid,
                               double paidSecond);
+// The contributions required on self-employment and other earnings, both shares: the base
+// part, the first additional part and the second additional part. Employment earnings fill
+// the year's maximum first, as far as the employee contributions paid on them cover (the
+// contributions divided by the employee rate); the rest of the room is the self-employed
+// person's. Line 31000 claims half the base part; line 22200 deducts the rest.
+struct SelfEmployedContributions
+{
+    double base = 0;
+    double firstAdditional = 0;
+    double secondAdditional = 0;
+    double total() const { return base + firstAdditional + secondAdditional; }
+    double creditPart() const;    // line 31000
+    double deductionPart() const; // line 22200
+};
+SelfEmployedContributions selfEmployedContributions(bool quebecPlan, double employmentEarnings,
+                                                    double otherEarnings, int months, double paid,
+                                                    double paidSecond);
 // The EI premium required on insurable earnings, at the Quebec rate when asked.
 double eiPremium(bool quebec, double insurableEarnings);
 // The parental insurance premium required on insurable earnings.

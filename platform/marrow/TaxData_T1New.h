@@ -507,6 +507,25 @@ public:
     CFloatField cumulativeInvestmentLoss{this, "cumulativeInvestmentLoss"};
     // The capital gains deduction of the T657 (line 25400).
     CFloatField capitalGainsDeduction{this, "capitalGainsDeduction"};
+    // Amounts carried from earlier years and typed amounts that reach lines: the part of the
+    // Home Buyers' Plan and Lifelong Learning Plan repayments not made (income on line
+    // 12900), the non-capital losses claimed (25200), the medical expenses of other
+    // dependants (33199), the volunteer firefighter and search and rescue amounts (typed,
+    // 31220 and 31240), home accessibility expenses (31285), the political contributions
+    // credit (41000), the multigenerational home renovation credit (45355) and the GST/HST
+    // rebate (45700).
+    CFloatField unrepaidPlanIncome{this, "unrepaidPlanIncome"};
+    CFloatField f25200{this, "25200"};
+    CFloatField f33199{this, "33199"};
+    CFloatField f31220{this, "31220"};
+    CFloatField f31240{this, "31240"};
+    CFloatField f31285{this, "31285"};
+    CFloatField f40900{this, "40900"};
+    CFloatField f41000{this, "41000"};
+    CFloatField f45355{this, "45355"};
+    CFloatField f45700{this, "45700"};
+    // The minimum tax carry-over of earlier years claimed (line 40427).
+    CFloatField f40427{this, "40427"};
     STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
     bool IsBankrupt() const { return IsPostBankrupt(); }
@@ -539,6 +558,10 @@ public:
     void CalculateField429AndNonResiSurTax();
     // Federal tax after the foreign tax credit, with the additional taxes (41700, 42000).
     void CalculateField417(bool minimumTaxApplies);
+    // The federal political contribution tax credit (line 41000) on contributions of 40900.
+    static double politicalContributionCredit(double contributions);
+    // The disability supplement of a person under 18, added to the disability amount.
+    double disabilitySupplement() const;
     void CalculateFedTax();
     // Total payable (43500) and tax deducted (43700).
     void CalculateBeforeLine437(bool withLines);

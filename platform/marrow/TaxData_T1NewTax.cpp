@@ -45,8 +45,8 @@ void TaxData_T1New::CalculateNetIncomeBeforeF23500()
 {
     const double deductions =
         sumOf({&f20700, &f20800, &f21000, &f21200, &f21300, &f21400, &f21500, &movingExpenses,
-               &f22100, &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction, &f23200,
-               &resourceDeduction, &foreignPlanDeduction});
+               &f22100, &f22200, &f22215, &f22400, &f22900, &employmentExpenses, &clergyDeduction,
+               &f23200, &resourceDeduction, &foreignPlanDeduction});
     f23400 = roundCents(f15000 - deductions);
 }
 
@@ -58,8 +58,8 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
     f25000 = roundCents(f14400 + f14500);
-    const double deductions =
-        sumOf({&f24600, &f25000, &f25100, &f25300, &f25400, &f25500, &capitalGainsDeduction});
+    const double deductions = sumOf(
+        {&f24600, &f25000, &f25100, &f25200, &f25300, &f25400, &f25500, &capitalGainsDeduction});
     f26000 = std::max(0.0, roundCents(f23600 - deductions));
 }
 
@@ -82,11 +82,11 @@ void TaxData_T1New::CalculateField338AndField410_414()
     f30100 = CalculateAgeAmount(IsAgeNotUnder65(), f23600, daysInYear, daysInYear,
                                 kAgeAmountMaximum, kAgeAmountThreshold, kAgeAmountReductionRate);
     f31260 = roundCents(FederalTaxRules::canadaEmploymentAmount(canadaEmploymentBase));
-    f31600 = disabilityFlag != 0 ? kDisabilityAmount : 0.0;
-    f33200 = roundCents(FederalTaxRules::allowableMedicalExpenses(f33099, f23600));
-    f33500 =
-        roundCents(sumOf({&f30000, &f30100, &f30300, &f30400, &f30500, &f30800, &f31200, &f31205,
-                          &f31217, &f31260, &f31270, &f31400, &f31600, &f32300, &f32600, &f33200}));
+    f31600 = disabilityFlag != 0 ? kDisabilityAmount + disabilitySupplement() : 0.0;
+    f33200 = roundCents(FederalTaxRules::allowableMedicalExpenses(f33099, f23600) + f33199.value());
+    f33500 = roundCents(sumOf({&f30000, &f30100, &f30300, &f30400, &f30500, &f30800, &f31000,
+                               &f31200, &f31205, &f31217, &f31220, &f31240, &f31260, &f31270,
+                               &f31285, &f31300, &f31400, &f31600, &f32300, &f32600, &f33200}));
     f33800 = roundCents(f33500 * kCreditRate);
 }
 
@@ -115,9 +115,35 @@ void TaxData_T1New::CalculateField429AndNonResiSurTax()
     f42900 = std::max(0.0, roundCents(f40400 - f35000 - f40425));
 }
 
+double TaxData_T1New::disabilitySupplement() const
+{
+    using namespace FederalRates2025;
+    if (!IsAgeUnder18())
+        return 0;
+    // Reduced by the attendant care claimed for the person above the base.
+    const double care = std::max(0.0, double(medSelfAttendant));
+    return roundCents(
+        std::max(0.0, kDisabilitySupplement - std::max(0.0, care - kDisabilitySupplementCareBase)));
+}
+
 void TaxData_T1New::CalculateField417(bool)
 {
-    f41700 = std::max(0.0, roundCents(f42900 - foreignTaxCredit));
+    const double afterForeign = std::max(0.0, roundCents(f42900 - foreignTaxCredit));
+    // The political contribution credit is non-refundable: at most the tax left.
+    f41000 = std::min(afterForeign, politicalContributionCredit(f40900));
+    f41700 = std::max(0.0, roundCents(afterForeign - f41000));
+}
+
+double TaxData_T1New::politicalContributionCredit(double contributions)
+{
+    using namespace FederalRates2025;
+    const double c = std::max(0.0, contributions);
+    const double credit =
+        kPoliticalFirstRate * std::min(c, kPoliticalFirstBand) +
+        kPoliticalSecondRate *
+            std::clamp(c - kPoliticalFirstBand, 0.0, kPoliticalSecondBand - kPoliticalFirstBand) +
+        kPoliticalThirdRate * std::max(0.0, c - kPoliticalSecondBand);
+    return roundCents(std::min(credit, kPoliticalCreditMaximum));
 }
 
 void TaxData_T1New::CalculateFedTax()
@@ -134,8 +160,8 @@ void TaxData_T1New::CalculateBeforeLine437(bool)
 void TaxData_T1New::CalculateBalance(bool)
 {
     f44000 = quebecAbatement.value();
-    f48200 = roundCents(sumOf({&f43700, &f44000, &f44800, &f45000, &f45300, &f45350,
-                               &taxInstalmentsPaid, &f47555, &f47900}));
+    f48200 = roundCents(sumOf({&f43700, &f44000, &f44800, &f45000, &f45300, &f45350, &f45355,
+                               &f45700, &taxInstalmentsPaid, &f47555, &f47900}));
     const double difference = roundCents(f43500 - f48200);
     signedBalance = difference;
     f48500 = difference > 0 ? difference : 0.0;

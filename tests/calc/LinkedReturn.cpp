@@ -33,3 +33,16 @@ double amountOf(const CTaxData_Form &form, const char *name)
         qFatal("no amount %s", name);
     return field->value();
 }
+
+QString lineDifference(const CTaxData_Form &form, const Lines &lines)
+{
+    for (const auto &line : lines) {
+        const double actual = amountOf(form, line.first);
+        if (qAbs(actual - line.second) >= 0.001)
+            return QString("%1: %2, expected %3")
+                .arg(line.first)
+                .arg(actual, 0, 'f', 2)
+                .arg(line.second, 0, 'f', 2);
+    }
+    return QString();
+}

@@ -7,6 +7,9 @@
 #include "model/FamilyTaxData.h"
 
 #include <QDate>
+#include <QString>
+#include <utility>
+#include <vector>
 
 class TaxData_T1New;
 
@@ -32,3 +35,18 @@ struct LinkedReturn
 
 // An amount of the form by its registered name; a name the form lacks ends the test.
 double amountOf(const CTaxData_Form &form, const char *name);
+
+// Lines by registered name with their amounts to the cent.
+using Lines = std::vector<std::pair<const char *, double>>;
+
+// A whole-return row: the return, and its lines worked out by hand from the 2025 figures.
+struct WholeReturn
+{
+    const char *name;
+    void (*build)(LinkedReturn &r);
+    Lines lines;
+};
+
+// The first line of the form that is not its amount, as "line: actual, expected expected";
+// empty when every line is.
+QString lineDifference(const CTaxData_Form &form, const Lines &lines);

@@ -424,6 +424,11 @@ void TestReturnChecks::returnLevelChecks_data()
                addSlip<TaxData_Slip_T4>(p, SlipType::T4)->employmentKind = 0;
            })
         << QStringList{kPlacement};
+    QTest::newRow("118: a new T4 is ordinary employment")
+        << PersonSetup([](IndividualTaxData &p, TaxData_T1New &) {
+               addSlip<TaxData_Slip_T4>(p, SlipType::T4)->box14 = 30000;
+           })
+        << QStringList{};
     QTest::newRow("118: T4 of another kind")
         << PersonSetup([](IndividualTaxData &p, TaxData_T1New &) {
                addSlip<TaxData_Slip_T4>(p, SlipType::T4)->employmentKind = 2;

@@ -415,14 +415,13 @@ const char *slipName(int code)
     return names.at(code);
 }
 
-// What any slip of the code adds whatever its amounts: a T4 is counted, clears the all-EI-exempt
-// flag and, of employment kind 0, marks a placement agency; a T1204 is counted.
+// What any slip of the code adds whatever its amounts: a T4 is counted and clears the
+// all-EI-exempt flag (a new T4 is ordinary employment, no placement agency); a T1204 is counted.
 void slipBaseline(int code, SlipTotals &t)
 {
     if (code == SlipType::T4) {
         t.t4OtherCount = 1;
         t.t4AllEiExempt = false;
-        t.t4PlacementAgencySeen = true;
     } else if (code == SlipType::T1204) {
         t.t1204Count = 1;
     }
@@ -550,28 +549,26 @@ const std::vector<Route> &routeTable()
              t.t4Box26 = t.t4Box26Cpp = V;
              t.t4CppExemptSeen = true;
          }},
-        {T4, {{"amtB", V}}, [](SlipTotals &t) { t.t4AmountB = V; }},
-        {T4, {{"amtB", V}, {"employmentKind", 1}},
+        {T4, {{"amtB", V}}, [](SlipTotals &) {}},
+        {T4, {{"amtB", V}, {"employmentKind", 0}},
          [](SlipTotals &t) {
-             t.t4PlacementAgencySeen = false;
-             t.t4KindOneSeen = true;
+             t.t4PlacementAgencySeen = true;
+             t.t4AmountB = V;
          }},
+        {T4, {{"amtB", V}, {"employmentKind", 1}}, [](SlipTotals &t) { t.t4KindOneSeen = true; }},
         {T4, {{"amtC", V}}, [](SlipTotals &) {}},
         {T4, {{"amtC", V}, {"employmentKind", 1}},
          [](SlipTotals &t) {
-             t.t4PlacementAgencySeen = false;
              t.t4KindOneSeen = true;
              t.t4AmountC = V;
          }},
         {T4, {{"amtD", V}}, [](SlipTotals &) {}},
         {T4, {{"amtD", V}, {"employmentKind", 2}},
          [](SlipTotals &t) {
-             t.t4PlacementAgencySeen = false;
              t.t4KindTwoSeen = true;
              t.t4AmountD = V;
          }},
-        {T4, {{"amtD", V}, {"employmentKind", 3}},
-         [](SlipTotals &t) { t.t4PlacementAgencySeen = false; }},
+        {T4, {{"amtD", V}, {"employmentKind", 3}}, [](SlipTotals &) {}},
         {T4, {{"box30", V}}, [](SlipTotals &t) { t.t4Box30 = V; }},
         {T4, {{"amtE", V}}, [](SlipTotals &t) { t.t4AmountEKindZero = V; }},
         {T4, {{"amtE", V}, {"secondKind", 1}}, [](SlipTotals &t) { t.t4AmountEKindOne = V; }},

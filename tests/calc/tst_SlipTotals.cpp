@@ -144,7 +144,7 @@ const std::vector<Case> &sumCases()
             {"box90", 3}}}},
          {EXPECT(t4RetiringWithoutBox14, 300), EXPECT(t4fBox14TaxDeducted, 1000),
           EXPECT(t4fSlipSeen, 1), EXPECT(hasIndianExemptIncome, 1), EXPECT(t4Box71, 900),
-          EXPECT(t4AmountD, 0), EXPECT(t4KindTwoSeen, 0), EXPECT(t4PlacementAgencySeen, 1),
+          EXPECT(t4AmountD, 0), EXPECT(t4KindTwoSeen, 0), EXPECT(t4PlacementAgencySeen, 0),
           EXPECT(t4AmountEKindZero, 0), EXPECT(t4AmountEKindOne, 0), EXPECT(t4OtherCount, 2),
           EXPECT(t4AllEiExempt, 1), EXPECT(t4Box66, 340), EXPECT(t4Box67, -50),
           EXPECT(t4Box90, 3)}},

@@ -444,6 +444,13 @@ void TestPrintCommand::validationErrorsAnsweredNo()
 {
     FamilyTaxData *family = EditorFixture::singleReturn();
     static_cast<TaxData_T1New *>(family->getForm(FormType::T1, false))->sin = QString();
+    // A review error: the T4 marked as placement-agency income without the matching business
+    // income (a T4 is ordinary employment unless marked).
+    for (TaxDataEntryStru *slip : family->taxpayer()->m_slipList) {
+        if (auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(slip->data))
+            t4->employmentKind = 0;
+    }
+    family->Recalculate(-1, nullptr);
     openEditor(family);
     ModalDriver driver;
     m_presenter->queueAnswer(QMessageBox::No); // view the validation errors?

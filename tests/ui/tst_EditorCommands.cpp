@@ -75,6 +75,20 @@ FamilyTaxData *cleanReturn()
     return family;
 }
 
+// The fixture return with one review error on each person: its T4 marked as placement-agency
+// income while no business form reports T4 income.
+FamilyTaxData *withPlacementAgencyT4(FamilyTaxData *family)
+{
+    for (IndividualTaxData *person : {family->taxpayer(), family->spouse()}) {
+        if (!person || person->m_slipList.isEmpty())
+            continue;
+        if (auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(person->m_slipList.first()->data))
+            t4->employmentKind = 0;
+    }
+    family->Recalculate(-1, nullptr);
+    return family;
+}
+
 // The entries of NeighbourServices the tests fill, emptied again when a test ends.
 struct ServicesReset
 {
@@ -109,6 +123,7 @@ private slots:
     void addSecondNoteSelectsFirst();
     void addSlipSelectsIt();
     void addSlipWithoutClassDoesNothing();
+    void addedT4IsOrdinaryEmployment();
     void addTaxForm_data();
     void addTaxForm();
 
@@ -530,6 +545,33 @@ void TestEditorCommands::addSlipWithoutClassDoesNothing()
     QCOMPARE(kind, int(FolderView::KindNote));
 }
 
+void TestEditorCommands::addedT4IsOrdinaryEmployment()
+{
+    // The return without its stored slip, as a new return has none.
+    FamilyTaxData *family = EditorFixture::singleReturn();
+    IndividualTaxData *taxpayer = family->taxpayer();
+    taxpayer->removeSlip(taxpayer->m_slipList.first()->data);
+    Form_Return *editor = openEditor(family);
+    m_fixture->action("actionAdd_T4_slip")->trigger();
+    auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(taxpayer->m_slipList.last()->data);
+    QVERIFY(t4);
+    QCOMPARE(int(t4->employmentKind), TaxData_Slip_T4::kOrdinaryEmployment);
+    t4->box14 = 30000;
+    editor->family()->Recalculate(-1, nullptr);
+    std::list<ValidationMsgGroup *> groups;
+    CString name;
+    editor->family()->collectCheckMessages(ReturnFixture::kEdition, groups, name, false, true);
+    QStringList placement;
+    for (const ValidationMsgGroup *group : groups) {
+        for (const CString &message : group->m_msgs) {
+            if (message.contains(QStringLiteral("placement agency")))
+                placement.append(message);
+        }
+    }
+    freeValidationMsgGroups(groups);
+    QCOMPARE(placement, QStringList());
+}
+
 void TestEditorCommands::addTaxForm_data()
 {
     QTest::addColumn<QString>("filter");
@@ -921,7 +963,7 @@ void TestEditorCommands::validateAskBeforeErrors_data()
 void TestEditorCommands::validateAskBeforeErrors()
 {
     QFETCH(bool, yes);
-    Form_Return *editor = openEditor(EditorFixture::singleReturn());
+    Form_Return *editor = openEditor(withPlacementAgencyT4(EditorFixture::singleReturn()));
     m_presenter->queueAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
     ModalDriver driver;
     driver.pressButton("OK");
@@ -938,7 +980,7 @@ void TestEditorCommands::validateAskBeforeErrors()
 
 void TestEditorCommands::validateShowsDialog()
 {
-    Form_Return *editor = openEditor(EditorFixture::coupledReturn(1, 0));
+    Form_Return *editor = openEditor(withPlacementAgencyT4(EditorFixture::coupledReturn(1, 0)));
     std::list<ValidationMsgGroup *> groups;
     CString name;
     const int mine =

@@ -1,0 +1,386 @@
+// Whole returns through the recalculation, for the federal steps: contributions on
+// self-employment (Schedule 8, the RC381 for Quebec), the minimum tax, the credits that typed
+// amounts and further forms give, and the rebate that reaches the refund. Each row's lines
+// are worked out by hand beside it from the figures of docs/TaxFigures2025.md; amounts are
+// rounded to the cent at each line. The provincial tax (line 42800) is the province plug-in's
+// and is not restated here: line 43500 is checked as 42000 + 42100 + 42800.
+#include <QtTest>
+
+#include "CalcFixture.h"
+#include "LinkedReturn.h"
+#include "TestMain.h"
+#include "brevant/BrevantForms.h"
+#include "marrow/BusinessForms.h"
+#include "marrow/EmploymentSlips.h"
+#include "marrow/FederalForms.h"
+#include "marrow/FederalSchedules.h"
+#include "marrow/FormTables.h"
+#include "marrow/TypeCodes.h"
+#include "model/FamilyTaxData.h"
+
+#include <vector>
+
+using namespace CalcFixture;
+using namespace ProvinceCode;
+
+namespace {
+
+using Return = LinkedReturn;
+
+const QDate kBornAt40(1985, 3, 1);
+
+// A business statement (T2125) with the gross income and no expenses, and the CPP form a
+// person adds for it (the RC381 in Quebec, Schedule 8 elsewhere).
+void business(IndividualTaxData &person, double gross)
+{
+    TaxDataEntryStru *entry = person.addForm(FormType::T2125, 0, true, 0, false);
+    auto *t2125 = static_cast<TaxData_T2125_New *>(entry->data);
+    t2125->kind = 0;
+    t2125->grossIncome = gross;
+    person.getForm(person.m_province == QC ? FormType::RC381 : FormType::SCH8, 0, true);
+}
+
+// A T4 with the contributions a payroll takes for the province of employment.
+void employment(IndividualTaxData &person, int province, double earnings, double cpp, double cpp2,
+                double ei, double taxDeducted)
+{
+    Return::addSlip(person, SlipType::T4,
+                    {{"box14", earnings},
+                     {"box16", cpp},
+                     {"box16A", cpp2},
+                     {"box18", ei},
+                     {"box22", taxDeducted},
+                     {"box24", earnings},
+                     {"box26", earnings},
+                     {"provinceOfEmployment", province}});
+}
+
+const std::vector<WholeReturn> &rows()
+{
+    static const std::vector<WholeReturn> table = {
+        // Contributory 50,000 - 3,500 = 46,500: base 9.9% = 4,603.50, first additional 2% =
+        // 930.00: 42100 = 5,533.50; 31000 = 4,603.50 / 2 = 2,301.75; 22200 = 930 + 2,301.75 =
+        // 3,231.75. Net 50,000 - 3,231.75 = 46,768.25. Credits (16,129 + 2,301.75) x 14.5% =
+        // 2,672.45875 -> 2,672.46. Tax 46,768.25 x 14.5% = 6,781.39625 -> 6,781.40; 42000 =
+        // 4,108.94.
+        {"ON, self-employed 50,000",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             business(r.person(), 50000);
+         },
+         {{"15000", 50000},
+          {"22200", 3231.75},
+          {"23600", 46768.25},
+          {"26000", 46768.25},
+          {"31000", 2301.75},
+          {"35000", 2672.46},
+          {"40427", 0},
+          {"42000", 4108.94},
+          {"42100", 5533.5}}},
+        // Over both ceilings: 67,800 x 9.9% = 6,712.20, x 2% = 1,356.00; (81,200 - 71,300) x
+        // 8% = 792.00: 42100 = 8,860.20; 31000 = 3,356.10; 22200 = 1,356 + 792 + 3,356.10 =
+        // 5,504.10. Net 84,495.90. Credits (16,129 + 3,356.10) x 14.5% = 2,825.3395 ->
+        // 2,825.34. Tax 8,319.375 + 27,120.90 x 20.5% = 13,879.1595 -> 13,879.16; 42000 =
+        // 11,053.82.
+        {"BC, self-employed 90,000",
+         [](Return &r) {
+             r.setUp(BC, kBornAt40);
+             business(r.person(), 90000);
+         },
+         {{"15000", 90000},
+          {"22200", 5504.1},
+          {"23600", 84495.9},
+          {"26000", 84495.9},
+          {"31000", 3356.1},
+          {"35000", 2825.34},
+          {"40427", 0},
+          {"42000", 11053.82},
+          {"42100", 8860.2}}},
+        // Below the basic exemption of 3,500: nothing to pay. Tax 290 is below the credits
+        // 16,129 x 14.5% = 2,338.71.
+        {"AB, self-employed 2,000",
+         [](Return &r) {
+             r.setUp(AB, kBornAt40);
+             business(r.person(), 2000);
+         },
+         {{"15000", 2000},
+          {"22200", 0},
+          {"23600", 2000},
+          {"26000", 2000},
+          {"31000", 0},
+          {"35000", 2338.71},
+          {"40427", 0},
+          {"42000", 0},
+          {"42100", 0}}},
+        // The T4's 4,034.10 cover 4,034.10 / 5.95% = 67,800 of earnings: no room left for
+        // the base and first additional parts. Its CPP2 348 (on 80,000 - 71,300) cover
+        // 348 / 4% = 8,700 of the 9,900 between the two ceilings: the other 1,200 pay 8% =
+        // 96.00 (42100, all of it deducted on 22200). 30800 = 3,356.10, 22215 = 678 + 348 =
+        // 1,026. Net 100,000 - 1,026 - 96 = 98,878. Credits (16,129 + 1,471 + 3,356.10 +
+        // 1,077.48) x 14.5% = 3,194.8691 -> 3,194.87. Tax 8,319.375 + 41,503 x 20.5% =
+        // 16,827.49; 42000 = 13,632.62.
+        {"ON, T4 at the maximum and self-employed 20,000",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             employment(r.person(), ON, 80000, 4034.10, 348, 1077.48, 20000);
+             business(r.person(), 20000);
+         },
+         {{"15000", 100000},
+          {"22200", 96},
+          {"22215", 1026},
+          {"23600", 98878},
+          {"26000", 98878},
+          {"30800", 3356.1},
+          {"31000", 0},
+          {"35000", 3194.87},
+          {"40427", 0},
+          {"42000", 13632.62},
+          {"42100", 96}}},
+        // T4 35,000 paid 1,874.25, covering 31,500. Total 65,000: contributory 61,500, left
+        // 30,000: base 2,970.00, first additional 600.00: 42100 = 3,570.00; 31000 = 1,485.00;
+        // 22200 = 2,085.00. Employee: 30800 = 1,559.25, 22215 = 315.00. Net 65,000 - 2,085 -
+        // 315 = 62,600. Credits (16,129 + 1,471 + 1,559.25 + 1,485 + 574) x 14.5% =
+        // 3,076.64625 -> 3,076.65. Tax 8,319.375 + 5,225 x 20.5% = 9,390.50; 42000 = 6,313.85.
+        {"ON, T4 35,000 and self-employed 30,000",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             employment(r.person(), ON, 35000, 1874.25, 0, 574, 5000);
+             business(r.person(), 30000);
+         },
+         {{"15000", 65000},
+          {"22200", 2085},
+          {"22215", 315},
+          {"23600", 62600},
+          {"26000", 62600},
+          {"30800", 1559.25},
+          {"31000", 1485},
+          {"35000", 3076.65},
+          {"40427", 0},
+          {"42000", 6313.85},
+          {"42100", 3570}}},
+        // QPP: 46,500 x 10.8% = 5,022.00 and x 2% = 930.00; 31000 = 2,511.00; 22200 = 930 +
+        // 2,511 = 3,441.00; nothing on line 42100 (paid with the Quebec return). Net 46,559.
+        // Credits (16,129 + 2,511) x 14.5% = 2,702.80. Tax 46,559 x 14.5% = 6,751.055 ->
+        // 6,751.06; 42000 = 4,048.26; abatement 16.5% = 667.96.
+        {"QC, self-employed 50,000",
+         [](Return &r) {
+             r.setUp(QC, kBornAt40);
+             business(r.person(), 50000);
+         },
+         {{"15000", 50000},
+          {"22200", 3441},
+          {"23600", 46559},
+          {"26000", 46559},
+          {"31000", 2511},
+          {"35000", 2702.8},
+          {"40427", 0},
+          {"42000", 4048.26},
+          {"42100", 0},
+          {"44000", 667.96}}},
+        // Adoption 10,000 (31300, under the 19,580 maximum) and a volunteer firefighter's
+        // 6,000 (31220): credits (16,129 + 1,471 + 6,000 + 10,000) x 14.5% = 4,872.00. Tax
+        // 8,319.375 + 2,625 x 20.5% = 8,857.50; 42000 = 3,985.50. Refundable: renovation
+        // 15% x 50,000 = 7,500 (45355) and the GST/HST rebate 300 (45700): 48200 = 7,800.
+        {"ON, 60,000 with adoption, firefighter, renovation and rebate",
+         [](Return &r) {
+             TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             t1->adoptionChild1 = 10000;
+             t1->f31220 = 6000;
+             form<TaxData_Sch12_MultigHomeReno>(r.person(), FormType::SCH12MHR)
+                 ->qualifyingExpenditures = 50000;
+             form<CTaxData_GST370>(r.person(), FormType::GST370)->rebate = 300;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"31000", 0},
+          {"31220", 6000},
+          {"31300", 10000},
+          {"35000", 4872},
+          {"40427", 0},
+          {"42000", 3985.5},
+          {"42100", 0},
+          {"45355", 7500},
+          {"45700", 300},
+          {"48200", 7800}}},
+        // A person of 15 with the disability amount: 10,138 + the supplement 5,914 = 16,052
+        // (31600). Credits (16,129 + 1,471 + 16,052) x 14.5% = 4,879.54 exceed the tax
+        // 20,000 x 14.5% = 2,900: 42000 = 0. No CPP under 18.
+        {"ON, 15 with the disability amount and supplement",
+         [](Return &r) {
+             TaxData_T1New *t1 = r.setUp(ON, QDate(2010, 6, 1));
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 20000}});
+             t1->disabilityFlag = 1;
+         },
+         {{"15000", 20000},
+          {"22200", 0},
+          {"23600", 20000},
+          {"26000", 20000},
+          {"31000", 0},
+          {"31600", 16052},
+          {"35000", 4879.54},
+          {"40427", 0},
+          {"42000", 0},
+          {"42100", 0}}},
+    };
+    return table;
+}
+
+// The lines a typed amount may reach: a field that rightly changes no line leaves them all.
+const char *const kWatchedLines[] = {"12900", "15000", "23600", "25200", "26000", "32300",
+                                     "33099", "33500", "35000", "41000", "42000", "48200"};
+
+// One typed amount of the T1 pages: 2,000 typed into the field moves the line by the change
+// given; a row without a line names why the field rightly changes none.
+struct TypedRow
+{
+    const char *field;
+    const char *line;
+    double change;
+    const char *why;
+};
+
+// The base return: Ontario, married (spouse's net income 30,000, so no spouse amount), one
+// T4 of 60,000 without payroll deductions: net and taxable income 60,000, credit amounts
+// 16,129 + 1,471 = 17,600.
+const std::vector<TypedRow> &typedRows()
+{
+    static const std::vector<TypedRow> rows = {
+        {"12800", "15000", 2000, nullptr},
+        {"22100", "23600", -2000, nullptr},
+        {"25100", "26000", -2000, nullptr},
+        {"25300", "26000", -2000, nullptr},
+        {"nonCapitalLossCarryForward", "25200", 2000, nullptr},
+        {"hbpRepaymentRequired", "12900", 2000, nullptr},
+        {"llpRepaymentRequired", "12900", 2000, nullptr},
+        // Schedule 11 is made for the carried amount, claimed in full (the tax allows it).
+        {"fedTuitionCarryForward", "32300", 2000, nullptr},
+        // Employment income of 60,000 allows all of it.
+        {"t1mCarryAmount", "23600", -2000, nullptr},
+        {"31220", "33500", 2000, nullptr},
+        {"31240", "33500", 2000, nullptr},
+        {"31270", "33500", 2000, nullptr},
+        {"31300", "33500", 2000, nullptr},
+        {"medSelfAmount", "33099", 2000, nullptr},
+        {"medSelfPremiums", "33099", 2000, nullptr},
+        {"medSelfTravel", "33099", 2000, nullptr},
+        {"medSelfAttendant", "33099", 2000, nullptr},
+        {"medSelfOther", "33099", 2000, nullptr},
+        {"medSpouseAmount", "33099", 2000, nullptr},
+        {"medSpousePremiums", "33099", 2000, nullptr},
+        {"medSpouseTravel", "33099", 2000, nullptr},
+        {"medSpouseAttendant", "33099", 2000, nullptr},
+        {"medSpouseOther", "33099", 2000, nullptr},
+        // 75% of 400 + 50% of 350 + a third of 1,250 = 891.67, at most 650.
+        {"politicalContributions", "41000", 650, nullptr},
+        {"taxInstalmentsPaid", "48200", 2000, nullptr},
+        {"netCapitalLossCarryForward", nullptr, 0,
+         "claimed only against taxable capital gains, and the base return has none"},
+        {"rrspDeductionLimit", nullptr, 0, "a limit: it deducts nothing without contributions"},
+        {"unusedRrspContributions", nullptr, 0,
+         "deducted through Schedule 7 within the deduction limit, and the base return has no "
+         "limit"},
+        {"provTuitionCarryForward", nullptr, 0, "claimed on the provincial schedule only"},
+        {"t1212CarryForward", nullptr, 0,
+         "the T1212 statement's own balance; no line of this year's return"},
+        {"medSelfMonths", nullptr, 0, "the months of the 12-month period, not an amount"},
+        {"instalmentInterest", nullptr, 0,
+         "interest the tax authority charges; not a line of the return"},
+        {"10105", nullptr, 0, "tax-exempt income, reported but not taxed"},
+    };
+    return rows;
+}
+
+void setTyped(CTaxData_Form &form, const char *name, double value)
+{
+    CField *field = form.findField(name);
+    if (auto *amount = dynamic_cast<CFloatField *>(field))
+        *amount = value;
+    else if (auto *count = dynamic_cast<CIntField *>(field))
+        *count = int(value);
+    else
+        qFatal("no typed field %s", name);
+}
+
+} // namespace
+
+class TestFederalReturns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeReturns_data();
+    void wholeReturns();
+    void typedAmounts_data();
+    void typedAmounts();
+};
+
+void TestFederalReturns::wholeReturns_data()
+{
+    QTest::addColumn<int>("index");
+    for (size_t i = 0; i < rows().size(); ++i)
+        QTest::newRow(rows()[i].name) << int(i);
+}
+
+void TestFederalReturns::wholeReturns()
+{
+    QFETCH(int, index);
+    const WholeReturn &row = rows()[size_t(index)];
+    Return r;
+    row.build(r);
+    TaxData_T1New *t1 = t1Of(r.person());
+    QVERIFY(t1);
+    r.family.Recalculate(0, nullptr);
+    const QString difference = lineDifference(*t1, row.lines);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    // The balance: what is payable less what is paid.
+    const double payable = t1->f42000 + t1->f42100 + t1->f42800 + t1->f42120 + t1->f42200;
+    QCOMPARE(double(t1->f43500), FederalTaxRules::roundCents(payable));
+    const double balance = FederalTaxRules::roundCents(t1->f43500 - t1->f48200);
+    QCOMPARE(double(t1->f48500), balance > 0 ? balance : 0.0);
+    QCOMPARE(double(t1->f48400), balance < 0 ? -balance : 0.0);
+}
+
+void TestFederalReturns::typedAmounts_data()
+{
+    QTest::addColumn<int>("index");
+    for (size_t i = 0; i < typedRows().size(); ++i)
+        QTest::newRow(typedRows()[i].field) << int(i);
+}
+
+void TestFederalReturns::typedAmounts()
+{
+    QFETCH(int, index);
+    const TypedRow &row = typedRows()[size_t(index)];
+    auto build = [](Return &r) {
+        TaxData_T1New *t1 = r.setUp(ON, kBornAt40, 0);
+        t1->spouseNetIncome = 30000;
+        Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+    };
+    Return base;
+    build(base);
+    base.family.Recalculate(0, nullptr);
+    QCOMPARE(double(base.t1->f23600), 60000.0);
+    QCOMPARE(double(base.t1->f33500), 17600.0);
+
+    Return typed;
+    build(typed);
+    setTyped(*typed.t1, row.field, 2000);
+    typed.family.Recalculate(0, nullptr);
+    if (row.line) {
+        // The line the paper return sends the amount to moves by exactly the change.
+        QCOMPARE(amountOf(*typed.t1, row.line), amountOf(*base.t1, row.line) + row.change);
+        return;
+    }
+    for (const char *line : kWatchedLines)
+        QVERIFY2(qAbs(amountOf(*typed.t1, line) - amountOf(*base.t1, line)) < 0.001,
+                 qPrintable(QString("%1 changed to %2: %3")
+                                .arg(line)
+                                .arg(amountOf(*typed.t1, line), 0, 'f', 2)
+                                .arg(row.why)));
+}
+
+QV_TEST_MAIN(TestFederalReturns)
+#include "tst_FederalReturns.moc"
