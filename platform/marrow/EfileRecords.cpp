@@ -98,7 +98,9 @@ int TaxData_T1KSNew::writeEfileRecords(int, NetfileGenObjParamStru &)
 
 int TaxData_T776New::writeEfileRecords(int, NetfileGenObjParamStru &param)
 {
-    return writeStatement(12599, grossRental + otherRental, 12600, netRental, param);
+    // The year's rents, as the statement shows them; the other rental income the calculation
+    // hands the form is no part of them.
+    return writeStatement(12599, grossRental, 12600, netRental, param);
 }
 
 int TaxData_T1163New::writeEfileRecords(int, NetfileGenObjParamStru &param)

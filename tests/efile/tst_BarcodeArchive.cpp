@@ -149,6 +149,7 @@ private slots:
     void formOfAnotherClassWritesNoFrame();
     void roundTripOfCoupledReturn();
     void reFiledReturnCarriesAmendedAmounts();
+    void t776GrossRentsAreTheYearsRents();
 
 private:
     // Saves the family to a real file and reads its bytes back.
@@ -876,6 +877,36 @@ void TestBarcodeArchive::reFiledReturnCarriesAmendedAmounts()
     const Archive archive = taxpayerArchive(*family);
     QVERIFY(archive.found);
     QCOMPARE(mapEntries(archive.t1, "10100"), QByteArrayList{"101003100000"});
+}
+
+void TestBarcodeArchive::t776GrossRentsAreTheYearsRents()
+{
+    FamilyTaxData family(0);
+    TaxData_T776New *t776 = nullptr;
+    makeFamily(family, [&t776](IndividualTaxData &person, TaxData_T1New &) {
+        t776 = addForm<TaxData_T776New>(person, FormType::T776);
+        t776->grossRents = 12000;
+        t776->expenses = 3000.4;
+    });
+    QVERIFY(t776);
+    // Calculated again, as every change does: the form then holds other rental income too.
+    family.Recalculate(0, nullptr);
+    family.Recalculate(0, nullptr);
+    QCOMPARE(double(t776->grossRental), 12000.0);
+    QCOMPARE(double(t776->netRental), 8999.6);
+    QVERIFY(qAbs(double(t776->otherRental)) >= 0.01);
+
+    QString xml;
+    family.generateReturnXml(xml, 2);
+    QVERIFY2(xml.contains("<sfd:SelectedFinancialData><t1:L12599>12000.00</t1:L12599>"
+                          "<t1:L12600>8999.60</t1:L12600></sfd:SelectedFinancialData>"),
+             qPrintable(xml));
+
+    const Archive archive = taxpayerArchive(family);
+    QVERIFY(archive.found);
+    QCOMPARE(archive.count, 1);
+    QVERIFY2(archive.blocks[0].endsWith("125991200000-12600899960-EOD"),
+             archive.blocks[0].constData());
 }
 
 QV_TEST_MAIN(TestBarcodeArchive)
