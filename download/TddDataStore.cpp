@@ -190,3 +190,10 @@ QByteArray maskedSin(const QByteArray &sin)
 {
     return sin.size() <= 5 ? QByteArray("xxxxx") : "xxxxx" + sin.mid(5);
 }
+
+QByteArray maskedIdentifier(const QByteArray &identifier)
+{
+    if (identifier.isEmpty())
+        return QByteArray();
+    return identifier.size() <= 5 ? QByteArray("xxxxx") : "xxxxx" + identifier.right(4);
+}

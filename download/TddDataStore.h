@@ -70,3 +70,7 @@ QMap<QByteArray, QByteArray> sinMatchTable(const QList<QByteArray> &sins);
 // The S.I.N. as the logs and page names show it: its first five characters replaced by
 // "xxxxx"; a S.I.N. of five characters or fewer is "xxxxx".
 QByteArray maskedSin(const QByteArray &sin);
+// An item's taxpayer identifier as the logs show it: "xxxxx" and its last four characters (so a
+// S.I.N. reads as maskedSin gives it, and a digest of one cannot be turned back); "xxxxx" for
+// five characters or fewer, and nothing for none.
+QByteArray maskedIdentifier(const QByteArray &identifier);
