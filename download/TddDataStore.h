@@ -14,7 +14,8 @@ int findTaxpayerBySin(QSqlDatabase &db, const QByteArray &sin, QString &name);
 // Adds a taxpayer row with an empty name; its new id, or 0 on failure.
 int insertTaxpayer(QSqlDatabase &db, const QByteArray &sin);
 // Replaces the taxpayer's tb_taxdata row (each taxpayer keeps one, whatever its tax year):
-// the number of its two statements that succeeded, 0, 1 or 2.
+// the number of its two statements that succeeded, 0, 1 or 2. Both run in one transaction that
+// is kept only when the insert succeeds, so a failed store leaves the old row (and gives 0).
 int replaceTaxData(QSqlDatabase &db, int uid, const QByteArray &createTime,
                    const QByteArray &itemXml, const QByteArray &html, int taxYear);
 

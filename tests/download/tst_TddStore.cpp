@@ -227,6 +227,24 @@ private slots:
                  (Reports{{80, 0}, {81, 0}, {85, 0}, {90, 0}, {85, 0}, {85, 0}, {90, 0}}));
     }
 
+    void interruptedStoreKeepsTheOldItem()
+    {
+        RecordingSink sink({kSinA});
+        const QByteArray first = item(digest(kSinA), "ns2:", "old");
+        QCOMPARE(store(sink, reply(first)), 1);
+        QCOMPARE(taxDataRows().size(), 1);
+        // The new item's insert fails after its delete has run.
+        QVERIFY(QSqlQuery().exec("create trigger refuse_insert before insert on tb_taxdata "
+                                 "begin select raise(abort, 'interrupted'); end"));
+        QByteArray log;
+        QCOMPARE(store(sink, reply(item(digest(kSinA), "ns2:", "new")), &log), 1);
+        QVERIFY(QSqlQuery().exec("drop trigger refuse_insert"));
+        QVERIFY2(log.contains("save into db=0\n"), log.constData());
+        const QList<Row> rows = taxDataRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].data, QString(first));
+    }
+
     void skippedPlainSinIsMasked()
     {
         // An identifier sent as the S.I.N. itself is masked in the log like a saved one.
