@@ -43,6 +43,10 @@ int replaceTaxData(QSqlDatabase &db, int uid, const QByteArray &createTime,
                    const QByteArray &itemXml, const QByteArray &html, int taxYear)
 {
     try {
+        // The old download goes only together with the new one's arrival: both in one
+        // transaction, rolled back when the insert fails.
+        if (!db.transaction())
+            return 0;
         int done = 0;
         QSqlQuery remove(db);
         if (remove.prepare("delete from tb_taxdata where uid=:uid")) {
@@ -59,11 +63,13 @@ int replaceTaxData(QSqlDatabase &db, int uid, const QByteArray &createTime,
             insert.bindValue(":xmldata", QString::fromUtf8(itemXml));
             insert.bindValue(":htmldata", QString::fromUtf8(html));
             insert.bindValue(":year", taxYear);
-            if (insert.exec())
-                ++done;
+            if (insert.exec() && db.commit())
+                return done + 1;
         }
-        return done;
+        db.rollback();
+        return 0;
     } catch (const std::exception &) {
+        db.rollback();
         return 0;
     }
 }
@@ -189,4 +195,11 @@ QMap<QByteArray, QByteArray> sinMatchTable(const QList<QByteArray> &sins)
 QByteArray maskedSin(const QByteArray &sin)
 {
     return sin.size() <= 5 ? QByteArray("xxxxx") : "xxxxx" + sin.mid(5);
+}
+
+QByteArray maskedIdentifier(const QByteArray &identifier)
+{
+    if (identifier.isEmpty())
+        return QByteArray();
+    return identifier.size() <= 5 ? QByteArray("xxxxx") : "xxxxx" + identifier.right(4);
 }

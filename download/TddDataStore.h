@@ -14,7 +14,8 @@ int findTaxpayerBySin(QSqlDatabase &db, const QByteArray &sin, QString &name);
 // Adds a taxpayer row with an empty name; its new id, or 0 on failure.
 int insertTaxpayer(QSqlDatabase &db, const QByteArray &sin);
 // Replaces the taxpayer's tb_taxdata row (each taxpayer keeps one, whatever its tax year):
-// the number of its two statements that succeeded, 0, 1 or 2.
+// the number of its two statements that succeeded, 0, 1 or 2. Both run in one transaction that
+// is kept only when the insert succeeds, so a failed store leaves the old row (and gives 0).
 int replaceTaxData(QSqlDatabase &db, int uid, const QByteArray &createTime,
                    const QByteArray &itemXml, const QByteArray &html, int taxYear);
 
@@ -70,3 +71,7 @@ QMap<QByteArray, QByteArray> sinMatchTable(const QList<QByteArray> &sins);
 // The S.I.N. as the logs and page names show it: its first five characters replaced by
 // "xxxxx"; a S.I.N. of five characters or fewer is "xxxxx".
 QByteArray maskedSin(const QByteArray &sin);
+// An item's taxpayer identifier as the logs show it: "xxxxx" and its last four characters (so a
+// S.I.N. reads as maskedSin gives it, and a digest of one cannot be turned back); "xxxxx" for
+// five characters or fewer, and nothing for none.
+QByteArray maskedIdentifier(const QByteArray &identifier);

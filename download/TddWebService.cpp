@@ -28,8 +28,9 @@ constexpr int kStopCheckMs = 20;
 
 bool isTokenByte(char c)
 {
+    // strchr finds the terminating NUL too, so a NUL byte must be refused before it asks.
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           std::strchr("-._~+/=", c) != nullptr;
+           (c != '\0' && std::strchr("-._~+/=", c) != nullptr);
 }
 
 void logText(FILE *log, const QByteArray &text)

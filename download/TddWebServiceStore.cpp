@@ -89,7 +89,8 @@ int TddWebService::saveTaxDataResponse(FILE *log, const QByteArray &reply)
         const QByteArray identifier = record.sin.toLower();
         const auto match = matches.constFind(identifier);
         if (match == matches.constEnd()) {
-            logLine(log, "skipping " + QByteArray::number(n) + " (" + record.sin + ")\n");
+            logLine(log, "skipping " + QByteArray::number(n) + " (" + maskedIdentifier(record.sin) +
+                             ")\n");
             continue;
         }
         if (text.isEmpty()) {
@@ -148,7 +149,8 @@ int TddWebService::saveNoaResponse(FILE *log, const QByteArray &reply)
         }
         const auto match = matches.constFind(record.sin.toLower());
         if (match == matches.constEnd()) {
-            logLine(log, "skipping " + QByteArray::number(n) + " (" + record.sin + ")");
+            logLine(log, "skipping " + QByteArray::number(n) + " (" + maskedIdentifier(record.sin) +
+                             ")");
             continue;
         }
         if (text.isEmpty()) {

@@ -2,6 +2,7 @@
 #include "efile/CNetfileGenObj.h"
 
 #include "marrow/CTaxData_Form.h"
+#include "marrow/EfileRecords.h"
 #include "marrow/FormTables.h"
 #include "marrow/TypeCodes.h"
 #include "model/TaxDataEntryStru.h"
@@ -22,8 +23,13 @@ bool CNetfileGenObj::visit(TaxDataEntryStru *entry, void *param)
     }
     if (IsSFDForm(entry->type))
         return true;
-    if (entry->data)
+    if (entry->data) {
+        // A line the T1 carries is written by the T1 alone, whichever form worked it out.
+        if (entry->type != FormType::T1)
+            records->skipCodes = &t1OwnLineCodes();
         entry->data->writeEfileRecords(records->edition, *records);
+        records->skipCodes = nullptr;
+    }
     if (entry->type == FormType::T2209)
         ++records->t2209Count;
     return true;

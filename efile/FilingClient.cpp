@@ -78,9 +78,11 @@ void hyperlinksToHtml(CString &target, const TiXmlElement *first)
             target += QLatin1String("<br/>");
         const QString href = getElementSubEleStringText(e, "t1rsp:HyperlinkTarget");
         const QString text = replyTextToHtml(getElementSubEleStringText(e, "t1rsp:HyperlinkText"));
-        // Only a web address becomes a link; anything else keeps its text alone.
+        // Only a web address becomes a link; anything else keeps its text alone. The escaped
+        // target goes between double quotes, which escaping turns into "&quot;": a quote of
+        // the reply's own cannot end the attribute and add one of its choosing.
         if (QWebClient::isWebAddress(href.trimmed()))
-            target += QLatin1String("<a href='") + href.toHtmlEscaped() + QLatin1String("'>") +
+            target += QLatin1String("<a href=\"") + href.toHtmlEscaped() + QLatin1String("\">") +
                       text + QLatin1String("</a><br/>");
         else
             target += text + QLatin1String("<br/>");

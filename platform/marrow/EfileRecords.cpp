@@ -2,6 +2,7 @@
 #include "marrow/EfileRecords.h"
 
 #include "marrow/BusinessForms.h"
+#include "marrow/TaxData_T1KSNew.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "ordane/CField.h"
@@ -44,6 +45,21 @@ const QList<int> &t1DerivedNetfileCodes()
     return codes;
 }
 
+const QSet<int> &t1OwnLineCodes()
+{
+    static const QSet<int> codes = [] {
+        QSet<int> lines;
+        const TaxData_T1New t1;
+        for (const CField *field : t1.fields()) {
+            const int code = field->type() == FieldType::Float ? lineCodeOf(*field) : 0;
+            if (code != 0 && !t1DerivedNetfileCodes().contains(code))
+                lines.insert(code);
+        }
+        return lines;
+    }();
+    return codes;
+}
+
 int writeLineAmountFields(const CTaxData_Form &form, NetfileGenObjParamStru &param,
                           const QList<int> &skip)
 {
@@ -73,9 +89,18 @@ int TaxData_T1New::writeEfileRecords(int, NetfileGenObjParamStru &param)
     return writeLineAmountFields(*this, param, t1DerivedNetfileCodes());
 }
 
+int TaxData_T1KSNew::writeEfileRecords(int, NetfileGenObjParamStru &)
+{
+    // The summary and its copies keep the T1's figures under the T1's names for the summary
+    // page and the re-file comparison; the return's lines are the T1's alone.
+    return 0;
+}
+
 int TaxData_T776New::writeEfileRecords(int, NetfileGenObjParamStru &param)
 {
-    return writeStatement(12599, grossRental + otherRental, 12600, netRental, param);
+    // The year's rents, as the statement shows them; the other rental income the calculation
+    // hands the form is no part of them.
+    return writeStatement(12599, grossRental, 12600, netRental, param);
 }
 
 int TaxData_T1163New::writeEfileRecords(int, NetfileGenObjParamStru &param)

@@ -73,6 +73,8 @@ public:
     void copyScheduleBlock(int formType, const CTaxData_Form *schedule);
 
     void Calculate01();
+    // Writes nothing: the mirrored lines are the T1's, which writes them itself.
+    int writeEfileRecords(int mode, NetfileGenObjParamStru &param) override;
 
 private:
     // Where a schedule's block starts among the mirrored fields.

@@ -10,6 +10,8 @@ namespace {
 
 void writeRecord(int code, const NetfileTaggedValue &value, NetfileGenObjParamStru &param)
 {
+    if (param.skipCodes && param.skipCodes->contains(code))
+        return;
     if (param.outputKind == NetfileGenObjParamStru::OutputXml && param.output) {
         QString text;
         if (value.tag == NetfileTaggedValue::Integer) {

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QSet>
 
 class CFloatField;
 
@@ -64,6 +65,9 @@ struct NetfileGenObjParamStru
     // Every code written; in kind 2 the value too, in kind 0 only the keys are read.
     NetfileCodeMap *codes = nullptr;
     int t2209Count = 0;
+    // Codes another form writes for the return: while set, the writers leave them out, so a
+    // line that two forms carry is written once. Not owned; null for none.
+    const QSet<int> *skipCodes = nullptr;
 };
 
 // The one rule for the XML element of a field code: "t1:L" and the code in decimal
@@ -72,7 +76,7 @@ QByteArray netfileElementName(int code);
 
 // Each writes one record: an XML element into the output text in kind 0 (dollar amounts with
 // two decimals, numbers as whole numbers truncated toward zero), a tagged value in kind 2; in
-// both it enters the code in the code map.
+// both it enters the code in the code map. A code of the record's skip set writes nothing.
 void NETFILE_DOLLAR_VALUE_Func(int code, double amount, NetfileGenObjParamStru &param);
 void NETFILE_NUMERIC_VALUE_Func(int code, double number, NetfileGenObjParamStru &param);
 // 1 in place of an amount within the tolerance of zero.

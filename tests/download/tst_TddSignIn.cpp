@@ -248,6 +248,8 @@ void TestTddSignIn::listenerRefuses_data()
                                   << Reports{{25, 0}, {30, 0}};
     QTest::newRow("encoded <") << QByteArray("/taxdata?t=abc%3Cdef") << local << kHelloReply
                                << Reports{{25, 0}, {30, 0}};
+    QTest::newRow("NUL bytes once decoded") << QByteArray("/taxdata?t=%00%00%00%00%00%00") << local
+                                            << kHelloReply << Reports{{25, 0}, {30, 0}};
     QTest::newRow("600 bytes") << "/taxdata?t=" + QByteArray(600, 'a') << local << kHelloReply
                                << Reports{{25, 0}, {30, 0}};
     // "%s" would skip the blank and read "HTTP/1.1" as the token.

@@ -221,10 +221,41 @@ private slots:
                                        "parse 3 (0)\ncannot locate id=0\nsave into id=%3\n"
                                        "save into db=2\nsave 3 (xxxxx2544)\n")
                                    .arg(idA)
-                                   .arg(QString(digest(kSinC)))
+                                   .arg(QString("xxxxx" + digest(kSinC).right(4)))
                                    .arg(idB));
         QCOMPARE(sink.reports(),
                  (Reports{{80, 0}, {81, 0}, {85, 0}, {90, 0}, {85, 0}, {85, 0}, {90, 0}}));
+    }
+
+    void interruptedStoreKeepsTheOldItem()
+    {
+        RecordingSink sink({kSinA});
+        const QByteArray first = item(digest(kSinA), "ns2:", "old");
+        QCOMPARE(store(sink, reply(first)), 1);
+        QCOMPARE(taxDataRows().size(), 1);
+        // The new item's insert fails after its delete has run.
+        QVERIFY(QSqlQuery().exec("create trigger refuse_insert before insert on tb_taxdata "
+                                 "begin select raise(abort, 'interrupted'); end"));
+        QByteArray log;
+        QCOMPARE(store(sink, reply(item(digest(kSinA), "ns2:", "new")), &log), 1);
+        QVERIFY(QSqlQuery().exec("drop trigger refuse_insert"));
+        QVERIFY2(log.contains("save into db=0\n"), log.constData());
+        const QList<Row> rows = taxDataRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].data, QString(first));
+    }
+
+    void skippedPlainSinIsMasked()
+    {
+        // An identifier sent as the S.I.N. itself is masked in the log like a saved one.
+        RecordingSink sink({kSinA});
+        QByteArray log;
+        QCOMPARE(store(sink, reply(item(kSinC)), &log), 1);
+        QCOMPARE(taxDataRows().size(), 0);
+        QVERIFY2(
+            log.endsWith("parse 1 (0)\nskipping 1 (xxxxx" + QByteArray(kSinC).right(4) + ")\n"),
+            log.constData());
+        QVERIFY(!log.contains(kSinC));
     }
 
     void upperCaseIdentifierMatches()

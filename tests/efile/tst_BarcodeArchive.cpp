@@ -11,6 +11,7 @@
 #include "efile/SfdBarcodeBlocks.h"
 #include "efile/T1BarcodeRecord.h"
 #include "marrow/BusinessForms.h"
+#include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
@@ -147,6 +148,8 @@ private slots:
     void t2121WithoutAddress();
     void formOfAnotherClassWritesNoFrame();
     void roundTripOfCoupledReturn();
+    void reFiledReturnCarriesAmendedAmounts();
+    void t776GrossRentsAreTheYearsRents();
 
 private:
     // Saves the family to a real file and reads its bytes back.
@@ -814,6 +817,96 @@ void TestBarcodeArchive::roundTripOfCoupledReturn()
     const QString seeds = qEnvironmentVariable("QV_WRITE_FUZZ_SEEDS");
     if (!seeds.isEmpty())
         QCOMPARE(saveReturnFile(family, seeds + "/archives.r25", kEdition), 0);
+}
+
+// The T1 value map's entry for one code ("101003100000"); every entry of that code.
+QByteArrayList mapEntries(const QByteArray &t1Block, const QByteArray &code)
+{
+    QByteArray map = t1Block.mid(483);
+    map.chop(4); // "-EOD"
+    QByteArrayList found;
+    for (const QByteArray &entry : map.split('-')) {
+        if (entry.startsWith(code))
+            found << entry;
+    }
+    return found;
+}
+
+void TestBarcodeArchive::reFiledReturnCarriesAmendedAmounts()
+{
+    // Filed with a T4 of 30,000, saved and read back, set for ReFile, the T4 amended.
+    FamilyTaxData filed(0);
+    makeFamily(filed);
+    filed.Recalculate(0, nullptr);
+    QVERIFY(!saveAndRead(filed).isEmpty());
+    int result = -2;
+    std::unique_ptr<FamilyTaxData> family =
+        loadReturnFile(m_dir.filePath(QString("return%1.r25").arg(m_saves)), &result, kEdition);
+    QCOMPARE(result, 0);
+    QVERIFY(family);
+    QCOMPARE(family->prepareReFile(), 0);
+    IndividualTaxData *person = family->taxpayer();
+    QList<TaxDataEntryStru *> t4s;
+    person->collectSlipsOfType(1, t4s);
+    QCOMPARE(t4s.size(), 1);
+    auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(t4s[0]->data);
+    QVERIFY(t4);
+    QCOMPARE(double(t4->box14), 30000.0);
+    t4->box14 = 31000;
+    family->Recalculate(1, t4);
+    auto *t1 = static_cast<TaxData_T1New *>(person->getForm(FormType::T1, 0, false));
+    QCOMPARE(double(t1->f10100), 31000.0);
+    QVERIFY(person->getForm(FormType::T1KSREFILE, 0, false));
+
+    QString xml;
+    family->generateReturnXml(xml, 2);
+    QCOMPARE(xml.count("<t1:L10100>"), 1);
+    QVERIFY2(xml.contains("<t1:L10100>31000.00</t1:L10100>"), qPrintable(xml));
+
+    NetfileCodeMap codes;
+    CString text;
+    int counter = 0;
+    NetfileGenObjParamStru param;
+    param.outputKind = NetfileGenObjParamStru::OutputValueMap;
+    param.output = &text;
+    param.counter = &counter;
+    param.codes = &codes;
+    person->generateNetfileRecords(2, param);
+    QCOMPARE(codes.value(10100), NetfileTaggedValue::cents(31000));
+
+    const Archive archive = taxpayerArchive(*family);
+    QVERIFY(archive.found);
+    QCOMPARE(mapEntries(archive.t1, "10100"), QByteArrayList{"101003100000"});
+}
+
+void TestBarcodeArchive::t776GrossRentsAreTheYearsRents()
+{
+    FamilyTaxData family(0);
+    TaxData_T776New *t776 = nullptr;
+    makeFamily(family, [&t776](IndividualTaxData &person, TaxData_T1New &) {
+        t776 = addForm<TaxData_T776New>(person, FormType::T776);
+        t776->grossRents = 12000;
+        t776->expenses = 3000.4;
+    });
+    QVERIFY(t776);
+    // Calculated again, as every change does: the form then holds other rental income too.
+    family.Recalculate(0, nullptr);
+    family.Recalculate(0, nullptr);
+    QCOMPARE(double(t776->grossRental), 12000.0);
+    QCOMPARE(double(t776->netRental), 8999.6);
+    QVERIFY(qAbs(double(t776->otherRental)) >= 0.01);
+
+    QString xml;
+    family.generateReturnXml(xml, 2);
+    QVERIFY2(xml.contains("<sfd:SelectedFinancialData><t1:L12599>12000.00</t1:L12599>"
+                          "<t1:L12600>8999.60</t1:L12600></sfd:SelectedFinancialData>"),
+             qPrintable(xml));
+
+    const Archive archive = taxpayerArchive(family);
+    QVERIFY(archive.found);
+    QCOMPARE(archive.count, 1);
+    QVERIFY2(archive.blocks[0].endsWith("125991200000-12600899960-EOD"),
+             archive.blocks[0].constData());
 }
 
 QV_TEST_MAIN(TestBarcodeArchive)

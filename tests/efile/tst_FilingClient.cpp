@@ -220,8 +220,8 @@ void TestFilingClient::htmlHelpers()
     hyperlinksToHtml(target,
                      root.FirstChildElement("l").FirstChildElement("t1rsp:Hyperlink").ToElement());
     QCOMPARE(target, CString(QString::fromUtf8(
-                         "A's &amp; &lt;b&gt;<br/>B<br/><br/><a href='https://a.example/x?a=1&amp;"
-                         "b=2'>Caf\xC3\xA9</a><br/><br/>Bad<br/>")));
+                         "A's &amp; &lt;b&gt;<br/>B<br/><br/><a href=\"https://a.example/x?a=1&amp;"
+                         "b=2\">Caf\xC3\xA9</a><br/><br/>Bad<br/>")));
 }
 
 void TestFilingClient::bodyMarkers_data()
@@ -331,8 +331,8 @@ void TestFilingClient::netfileReplies_data()
     QTest::newRow("rejection with two links")
         << netfileReply("1", kRejection) << false << ""
         << "1"
-        << "Rejected<br/><br/><br/><br/><a href='https://a.example/1'>One</a><br/><br/>"
-           "<a href='https://a.example/2'>Two</a><br/>";
+        << "Rejected<br/><br/><br/><br/><a href=\"https://a.example/1\">One</a><br/><br/>"
+           "<a href=\"https://a.example/2\">Two</a><br/>";
     QTest::newRow("processing error") << netfileReply("1", kProcessingError) << false << ""
                                       << "12134" << QString(kProcessingDetails);
     QTest::newRow("fault") << envelope("<soapenv:Fault><faultstring>Server &lt;busy&gt;"
@@ -385,7 +385,7 @@ void TestFilingClient::efileReplies_data()
         << 0 << true << "0"
         << "T-77"
         << ""
-        << "Filed<br/><a href='https://a.example/n'>Notice</a><br/>";
+        << "Filed<br/><a href=\"https://a.example/n\">Notice</a><br/>";
     QTest::newRow("184 processing error")
         << efileReply("184", kProcessingError) << 0 << false << "184"
         << ""

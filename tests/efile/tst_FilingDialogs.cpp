@@ -5,6 +5,7 @@
 
 #include "efile/DlgFilingResult.h"
 #include "efile/DlgFilingTerm.h"
+#include "efile/FilingClient.h"
 #include "ordane/FileHelpers.h"
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <tinyxml.h>
 
 Q_DECLARE_METATYPE(QList<ModalAction>)
 
@@ -73,6 +75,7 @@ private slots:
     void resultShowsHeadingBodyAndLine();
     void resultLinkOpensThatFile_data();
     void resultLinkOpensThatFile();
+    void replyLinkCannotAddAnAttribute();
 };
 
 void TestFilingDialogs::termsDesignerForm()
@@ -308,6 +311,30 @@ void TestFilingDialogs::resultLinkOpensThatFile()
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(catcher.opened.value(0).toLocalFile(), path);
+}
+
+void TestFilingDialogs::replyLinkCannotAddAnAttribute()
+{
+    // A reply's link whose target closes the attribute's quote and names a local file.
+    const QByteArray target = "https://x.example/help' href='file:///etc/passwd";
+    TiXmlDocument reply;
+    reply.Parse("<t1rsp:Hyperlink><t1rsp:HyperlinkText>Help</t1rsp:HyperlinkText>"
+                "<t1rsp:HyperlinkTarget>" +
+                target + "</t1rsp:HyperlinkTarget></t1rsp:Hyperlink>");
+    QVERIFY(!reply.Error());
+    CString details = "Rejected<br/>";
+    hyperlinksToHtml(details, reply.RootElement());
+    QCOMPARE(details, CString("Rejected<br/><br/><a href=\"https://x.example/help' "
+                              "href='file:///etc/passwd\">Help</a><br/>"));
+
+    DlgFilingResult dialog("Netfile Filing Result");
+    dialog.setResult("NetFile Filing Failed", details, "Check filing result file",
+                     "/tmp/run/netfileresult.txt");
+    const QStringList links = anchors(dialog.findChild<QTextBrowser *>("pteDetails")->document());
+    // One anchor, to the whole web address; none to a file.
+    QCOMPARE(links, QStringList{QString::fromUtf8(target) + "|Help"});
+    for (const QString &link : links)
+        QVERIFY2(!link.startsWith("file:"), qPrintable(link));
 }
 
 QV_TEST_MAIN(TestFilingDialogs)

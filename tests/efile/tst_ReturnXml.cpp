@@ -7,6 +7,8 @@
 #include "brevant/BrevantForms.h"
 #include "efile/ReturnXml.h"
 #include "marrow/BusinessForms.h"
+#include "marrow/FederalForms.h"
+#include "marrow/TaxData_T1KSNew.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 
@@ -284,6 +286,21 @@ void TestReturnXml::goldens_data()
                           "t1:DonorConsentIndicator"},
                          listOf(kUsaAddress, 7),
                          lines({9915}) + lines(kSupportCodes) + lines({49000}));
+    // A re-filed return as a reload leaves it: the summary, the snapshot of the return as first
+    // filed and last year's copy all hold line amounts under the T1's names, and the dividend
+    // worksheet holds line 12000 too; each line is written once, with the T1's amended amount.
+    const QStringList refiled = {"t1:AmendedTaxReturnIndicator", "tp:TaxpayerMailingAddress",
+                                 "t1:ElectionsCanadaAuthorizationIndicator",
+                                 "t1:DonorConsentIndicator"};
+    QTest::newRow("NETFILE re-filed, with the summary and its copies")
+        << "netfile_summaries.xml" << 2
+        << expectedPaths(2, refiled, canada,
+                         lines({10100, 12000, 15000, 43500}) + lines(kSupportCodes));
+    QTest::newRow("EFILE re-filed, with the summary and its copies")
+        << "efile_summaries.xml" << 1
+        << expectedPaths(1, refiled + QStringList{"tp:SurnameChangeIndicator"}, canada,
+                         lines({10100, 12000, 15000, 43500}) + lines(kSupportCodes) +
+                             lines({49000}));
     QStringList careOf = canada;
     careOf.prepend("comm:AddressCareOfLineText");
     QTest::newRow("EFILE bankrupt and deceased, T183 and RC71")
@@ -331,6 +348,23 @@ void TestReturnXml::goldens()
         t1->spouseNetIncome = 0.5;
         t1->f30400 = 100;
         add<TaxData_T776New>(person, FormType::T776)->grossRental = 1000;
+    } else if (name.endsWith("_summaries.xml")) {
+        auto setLines = [t1](double income, double tax) {
+            t1->f10100 = income;
+            t1->f15000 = income;
+            t1->f43500 = tax;
+        };
+        t1->f12000 = 300;
+        add<TaxData_WS_D1>(person, FormType::WSD1)->f12000 = 300;
+        setLines(55000, 8000);
+        add<TaxData_T1KSNew>(person, FormType::T1KSPRIOR)->copyT1Part(*t1);
+        setLines(60000, 9000);
+        add<TaxData_T1KSNew>(person, FormType::T1KS)->copyT1Part(*t1);
+        t1->reFileFlag = 1;
+        person.afterLoad(quint8(edition)); // takes the snapshot of the summary as filed
+        QVERIFY(person.getForm(FormType::T1KSREFILE, 0, false));
+        setLines(61000, 9200);
+        static_cast<TaxData_T1KSNew *>(person.getForm(FormType::T1KS, 0, false))->copyT1Part(*t1);
     } else if (name.startsWith("usa_")) {
         t1->foreignAddress = true;
         t1->street = QString("5 Fifth Ave");
