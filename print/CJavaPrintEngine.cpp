@@ -2,6 +2,7 @@
 #include "print/CJavaPrintEngine.h"
 
 #include "app/TabWndApp.h"
+#include "ordane/PrivateFiles.h"
 
 #include <QtGlobal>
 #include <cstdio>
@@ -194,8 +195,12 @@ int CJavaPrintEngine::runPrintJob(const CString &returnFile, bool spouse, int pr
         takeException();
         return EngineException;
     }
-    return runJob(returnFile, spouse, printMode, category, entryId, optionFlags, outputFolder,
-                  pdfName);
+    const int result = runJob(returnFile, spouse, printMode, category, entryId, optionFlags,
+                              outputFolder, pdfName);
+    // The engine keeps the mode of a PDF it writes over: the printed return is private too.
+    if (result == 0 && !pdfName.isEmpty())
+        makeFilePrivate(pdfName);
+    return result;
 }
 
 int CJavaPrintEngine::runJob(const CString &returnFile, bool spouse, int printMode, int category,

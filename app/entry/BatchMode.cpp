@@ -6,6 +6,7 @@
 #include "app/TabWndApp.h"
 #include "model/FamilyTaxData.h"
 #include "model/ReturnFile.h"
+#include "ordane/PrivateFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ QString loadAndSummarise(const QString &path)
 
 void runBatch(const QString &folder, const QString &listFile)
 {
-    CFile result(std::fopen(resultFileName, "wt"));
+    CFile result(openPrivateStream(resultFileName, "wt"));
     if (!result)
         return; // nowhere to write
     if (listFile.isEmpty()) {
