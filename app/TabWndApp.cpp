@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QStandardPaths>
+#include <csignal>
 
 #include "app/ReturnFileEntriesModel.h"
 #include "ordane/CFloatField.h"
@@ -62,6 +63,9 @@ int TabWndApp::startUp()
     CStringField::setLargeSizeSerializeOption(65942, 512);
     // Everything the program writes from here on is its user's alone.
     usePrivateFileModes();
+    // A write past a file-size limit (ulimit -f) then fails with EFBIG, and the save reports it
+    // with the old file whole, instead of the signal ending the program with the return unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     separator = QDir::separator();
     programPath = QCoreApplication::applicationDirPath();
