@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "app/ReturnFileEntriesModel.h"
+#include "ordane/PrivateFiles.h"
 #include "ordane/Utilities.h"
 
 namespace {
@@ -89,7 +90,11 @@ int CSqliteDBManager::open(CString &path, bool *created)
         m_db = QSqlDatabase::addDatabase("QSQLITE");
         m_db.setDatabaseName(path);
         m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
-        if (!mayOpenAsDatabase(path) || !m_db.open())
+        if (!mayOpenAsDatabase(path))
+            return 103;
+        // SQLite gives its journals the database's mode: both private.
+        prepareFilePrivate(path);
+        if (!m_db.open())
             return 103;
 
         bool madeConfig = false;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "ordane/PrivateFiles.h"
+
 namespace {
 
 // The canonical form of a path that may not exist yet: its deepest existing folder resolved,
@@ -40,15 +42,18 @@ bool copyTree(const QString &source, const QString &destination, bool overwrite)
             return false;
         destDir.removeRecursively();
     }
-    QDir().mkpath(destination);
+    makePrivateFolder(destination);
     // A linked folder is not followed: it could lead back up the tree.
     const QStringList folders =
         sourceDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &folder : folders)
         copyTree(sourceDir.filePath(folder), destDir.filePath(folder), overwrite);
     const QStringList files = sourceDir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &file : files)
-        QFile::copy(sourceDir.filePath(file), destDir.filePath(file));
+    for (const QString &file : files) {
+        // A copy takes its source's mode; the program's own copies are private.
+        if (QFile::copy(sourceDir.filePath(file), destDir.filePath(file)))
+            makeFilePrivate(destDir.filePath(file));
+    }
     return destDir.exists();
 }
 

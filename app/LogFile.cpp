@@ -1,12 +1,14 @@
 // Log writers: each call opens, writes and closes, so nothing written is lost to a later crash.
 #include "app/LogFile.h"
 
+#include "ordane/PrivateFiles.h"
+
 #include <QDateTime>
 #include <cstdarg>
 
 void appendLogLine(const QByteArray &path, const QByteArray &utf8Text)
 {
-    FILE *file = std::fopen(path.constData(), "at");
+    FILE *file = openPrivateStream(path, "at");
     if (!file)
         return;
     const QByteArray line =

@@ -6,12 +6,14 @@
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QStandardPaths>
+#include <csignal>
 
 #include "app/ReturnFileEntriesModel.h"
 #include "ordane/CFloatField.h"
 #include "ordane/CStringField.h"
 #include "ordane/MessagePresenter.h"
 #include "ordane/MsgBox.h"
+#include "ordane/PrivateFiles.h"
 #include "ordane/Utilities.h"
 
 unsigned char AppEdition = 0;
@@ -59,6 +61,11 @@ int TabWndApp::startUp()
 {
     CFloatField::p_for_t2hollins = false;
     CStringField::setLargeSizeSerializeOption(65942, 512);
+    // Everything the program writes from here on is its user's alone.
+    usePrivateFileModes();
+    // A write past a file-size limit (ulimit -f) then fails with EFBIG, and the save reports it
+    // with the old file whole, instead of the signal ending the program with the return unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     separator = QDir::separator();
     programPath = QCoreApplication::applicationDirPath();
@@ -70,6 +77,8 @@ int TabWndApp::startUp()
     makeFolderExists(runPath);
     sysPath = appLocalPath + separator + "._sys";
     makeFolderExists(sysPath);
+    // Folders and files an earlier version left open to others (the database, the logs).
+    narrowToOwner(appLocalPath);
     logPath = runPath + separator + "log2025.txt";
 
     createLogFile();
@@ -90,6 +99,8 @@ int TabWndApp::startUp()
         screenRect = screenRect.united(screen->geometry());
 
     makeFolderExists(docPath);
+    // The returns, notices and printed forms kept in the program's document folder.
+    narrowToOwner(docPath);
     config.setDefaultPaths(programPath, docPath);
     writeLogLine("check 80");
 

@@ -5,6 +5,7 @@
 
 #include "app/LogFile.h"
 #include "app/MessageHelpers.h"
+#include "ordane/PrivateFiles.h"
 #include "ordane/SafeFileWriter.h"
 #include "ordane/Utilities.h"
 
@@ -55,7 +56,7 @@ int TabWndApp::appendFilingRecord(const CString &name, const CString &result,
 {
     CString path;
     netfileLogPath(path, false);
-    FILE *file = std::fopen(path.toUtf8().constData(), "at");
+    FILE *file = openPrivateStream(path.toUtf8(), "at");
     CString time;
     GetCurTime(time, 0);
     if (file) {

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <QSaveFile>
 #include <QSqlQuery>
 #include <QThread>
 #include <QVariant>
@@ -14,6 +13,7 @@
 #include "app/WaitCursor.h"
 #include "download/TddDataStore.h"
 #include "ordane/QWebClient.h"
+#include "ordane/SafeFileWriter.h"
 #include "ordane/Utilities.h"
 
 namespace {
@@ -102,13 +102,8 @@ int requestNoaHtml(const QString &pagePath, const QByteArray &time, const QByteA
         client.addQueryItem("xsltType", kRenderStyle);
         rendered = client.post(reply) && client.error() == QWebClient::NoError;
     }
-    if (rendered) {
-        QSaveFile page(pagePath);
-        if (page.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            page.write(reply.toUtf8());
-            page.commit();
-        }
-    }
+    if (rendered)
+        writeFileSafely(pagePath, reply.toUtf8());
     onGuiThread(&endWaitCursor);
     return 0;
 }

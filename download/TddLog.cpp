@@ -2,6 +2,7 @@
 #include "download/TddLog.h"
 
 #include "app/TabWndApp.h"
+#include "ordane/PrivateFiles.h"
 
 QByteArray tddLogFilePath(int type)
 {
@@ -16,7 +17,7 @@ QByteArray tddLogFilePath(int type)
 FILE *openTddLog(int type)
 {
     const QByteArray path = tddLogFilePath(type);
-    return path.isEmpty() ? nullptr : std::fopen(path.constData(), "at");
+    return path.isEmpty() ? nullptr : openPrivateStream(path, "at");
 }
 
 void closeTddLog(FILE *&log)

@@ -3,6 +3,7 @@
 
 #include "app/TabWndApp.h"
 #include "ordane/MyTiXmlHandle.h"
+#include "ordane/PrivateFiles.h"
 #include "ordane/QWebClient.h"
 #include "ordane/Utilities.h"
 
@@ -259,7 +260,9 @@ FilingResultFile::FilingResultFile(const QString &path, bool append)
     if (!m_file->open(mode)) {
         delete m_file;
         m_file = nullptr;
+        return;
     }
+    makeDescriptorPrivate(m_file->handle());
 }
 
 FilingResultFile::~FilingResultFile()

@@ -2,7 +2,9 @@
 #include "print/CJavaPrintEngine.h"
 
 #include "app/TabWndApp.h"
+#include "ordane/PrivateFiles.h"
 
+#include <QStandardPaths>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +20,16 @@ char kReduceSignals[] = "-Xrs";
 // The machine ends with the process, never shut down, so it could not remove its monitoring
 // file under /tmp: it makes none.
 char kNoPerfData[] = "-XX:-UsePerfData";
+const char kFontCacheOption[] = "-Dpdfbox.fontcache=";
+
+// PDFBox's font cache folder, in the user's own cache ($XDG_CACHE_HOME or ~/.cache) and made
+// private: a fixed name in a shared folder would belong to whoever made it first.
+QByteArray fontCacheFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/quorvandelle/pdfbox");
+    return makePrivateFolder(folder) ? folder.toUtf8() : QByteArray();
+}
 
 using GetDefaultInitArgs = jint(JNICALL *)(void *);
 using CreateJavaVm = jint(JNICALL *)(JavaVM **, void **, void *);
@@ -124,8 +136,19 @@ int CJavaPrintEngine::createVM()
     m_options[0] = JavaVMOption{m_classPathOption, nullptr};
     m_options[1] = JavaVMOption{kReduceSignals, nullptr};
     m_options[2] = JavaVMOption{kNoPerfData, nullptr};
-    m_vmArgs.version = JNI_VERSION_1_2;
     m_vmArgs.nOptions = 3;
+    // Without a folder, or with one too long for the buffer, the engine finds the same folder.
+    const QByteArray fontCache = fontCacheFolder();
+    const size_t fontPrefix = sizeof kFontCacheOption - 1;
+    if (!fontCache.isEmpty() &&
+        fontPrefix + size_t(fontCache.size()) + 1 <= sizeof m_fontCacheOption) {
+        std::memcpy(m_fontCacheOption, kFontCacheOption, fontPrefix);
+        std::memcpy(m_fontCacheOption + fontPrefix, fontCache.constData(),
+                    size_t(fontCache.size()));
+        m_fontCacheOption[fontPrefix + size_t(fontCache.size())] = '\0';
+        m_options[m_vmArgs.nOptions++] = JavaVMOption{m_fontCacheOption, nullptr};
+    }
+    m_vmArgs.version = JNI_VERSION_1_2;
     m_vmArgs.options = m_options;
     m_vmArgs.ignoreUnrecognized = JNI_FALSE;
     JavaVM *vm = nullptr;
@@ -194,8 +217,12 @@ int CJavaPrintEngine::runPrintJob(const CString &returnFile, bool spouse, int pr
         takeException();
         return EngineException;
     }
-    return runJob(returnFile, spouse, printMode, category, entryId, optionFlags, outputFolder,
-                  pdfName);
+    const int result = runJob(returnFile, spouse, printMode, category, entryId, optionFlags,
+                              outputFolder, pdfName);
+    // The engine keeps the mode of a PDF it writes over: the printed return is private too.
+    if (result == 0 && !pdfName.isEmpty())
+        makeFilePrivate(pdfName);
+    return result;
 }
 
 int CJavaPrintEngine::runJob(const CString &returnFile, bool spouse, int printMode, int category,

@@ -88,5 +88,6 @@ private:
     CString m_xmlPath;
     // The option texts m_vmArgs points to while the machine is created.
     char m_classPathOption[kOptionBufferSize] = {};
-    JavaVMOption m_options[3]{};
+    char m_fontCacheOption[kOptionBufferSize] = {};
+    JavaVMOption m_options[4]{};
 };

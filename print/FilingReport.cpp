@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QUrl>
 #include <QtDebug>
 
 #include <cstdio>
@@ -41,6 +42,13 @@ bool download(const QString &url, const QString &path)
     QWebClient client(url.toUtf8());
     client.setMaxReplyBytes(largestTemplateFile);
     return client.getDownloadFile(path);
+}
+
+// The template becomes the preparer's own letter in every printed return: it comes only over
+// a connection whose certificate is checked, never over plain http.
+bool isHttpsAddress(const QString &text)
+{
+    return QUrl(text).scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
 }
 
 // Renames from over to, replacing it in one step.
@@ -128,7 +136,7 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     qInfo() << "tempVer:" << version;
     const QString pdfUrl = offer.value(QLatin1String("template_pdf_url")).toString();
     const QString xmlUrl = offer.value(QLatin1String("template_xml_url")).toString();
-    if (!QWebClient::isWebAddress(pdfUrl) || !QWebClient::isWebAddress(xmlUrl))
+    if (!isHttpsAddress(pdfUrl) || !isHttpsAddress(xmlUrl))
         return 111;
     // Both files arrive beside their targets first, so the print folders hold either the old
     // pair or the new pair, never one of each.

@@ -4,8 +4,10 @@
 
 #include "app/LogFile.h"
 #include "app/TabWndApp.h"
+#include "app/entry/UnattendedPresenter.h"
 #include "model/FamilyTaxData.h"
 #include "model/ReturnFile.h"
+#include "ordane/PrivateFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,22 @@
 namespace {
 
 const char *const resultFileName = "./taxresult.txt";
+
+// No person watches a batch run: while it lasts, a box that loading would show (a damaged
+// file, a FIFO, a later version) is not shown and a password request is cancelled, so the file
+// gets its read-error line with the load's code and the run goes on.
+class UnattendedScope
+{
+public:
+    UnattendedScope() : m_previous(MessagePresenter::install(&m_presenter)) {}
+    ~UnattendedScope() { MessagePresenter::install(m_previous); }
+    UnattendedScope(const UnattendedScope &) = delete;
+    UnattendedScope &operator=(const UnattendedScope &) = delete;
+
+private:
+    UnattendedPresenter m_presenter;
+    MessagePresenter *m_previous;
+};
 
 // Closes the C file on every path.
 struct FileCloser
@@ -61,7 +79,8 @@ QString loadAndSummarise(const QString &path)
 
 void runBatch(const QString &folder, const QString &listFile)
 {
-    CFile result(std::fopen(resultFileName, "wt"));
+    const UnattendedScope unattended;
+    CFile result(openPrivateStream(resultFileName, "wt"));
     if (!result)
         return; // nowhere to write
     if (listFile.isEmpty()) {

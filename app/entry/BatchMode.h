@@ -6,7 +6,8 @@
 
 // Writes "taxresult.txt" in the current folder: for each name of the list file, the name as
 // read and the result text of the return file at folder + name. The list ends at its end or at
-// a line of two characters or fewer, line end included. Nothing is written anywhere else.
+// a line of two characters or fewer, line end included. Nothing is written anywhere else, and
+// nothing waits for a person: no box is shown and no password asked while it runs.
 void runBatch(const QString &folder, const QString &listFile);
 
 // The result text of one return file: "cannot find return file", the read-error line with the

@@ -2,6 +2,7 @@
 #include "ordane/QWebClient.h"
 
 #include "ordane/RegularFile.h"
+#include "ordane/SafeFileWriter.h"
 
 #include <QEventLoop>
 #include <QIODevice>
@@ -9,7 +10,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QSslError>
 #include <QStringList>
 #include <QTimer>
@@ -205,13 +205,7 @@ bool QWebClient::getDownloadFile(const QString &path)
         return false;
     if (m_httpStatus < 200 || m_httpStatus > 299)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        fail(NetworkFailed, QStringLiteral("The file \"%1\" cannot be written.").arg(path));
-        return false;
-    }
-    if (!file.commit()) {
+    if (!writeFileSafely(path, bytes)) {
         fail(NetworkFailed, QStringLiteral("The file \"%1\" cannot be written.").arg(path));
         return false;
     }

@@ -80,8 +80,8 @@ public:
                                     const QString &uploadName, const QByteArray &fileContents,
                                     const QList<QPair<QByteArray, QByteArray>> &fields);
 
-    // Fetches the address with GET and writes the body to path through QSaveFile, so the file
-    // is whole or untouched. True only when a 2xx reply came and the file was written.
+    // Fetches the address with GET and writes the body to path through writeFileSafely, so the file
+    // is whole and private or untouched. True only when a 2xx reply came and the file was written.
     bool getDownloadFile(const QString &path);
 
     // Posts body as it stands with the given content type. True when any HTTP reply came,

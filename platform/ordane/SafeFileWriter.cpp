@@ -1,6 +1,8 @@
 // writeFileSafely: QSaveFile with every write, the flush and the sync checked before commit.
 #include "ordane/SafeFileWriter.h"
 
+#include "ordane/PrivateFiles.h"
+
 #include <QSaveFile>
 
 #include <cerrno>
@@ -12,6 +14,9 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes)
     // Unbuffered: every write reaches the file engine, whose errors QSaveFile keeps.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+    // QSaveFile gives the new file the mode of the one it replaces; the program's files are
+    // its user's alone.
+    makeDescriptorPrivate(file.handle());
     // A write cut short by a size limit or a full disk returns a short count without error.
     const bool written =
         file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;

@@ -3,6 +3,7 @@
 
 #include "ordane/AmountTolerance.h"
 #include "ordane/Clock.h"
+#include "ordane/PrivateFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,8 +14,7 @@
 
 bool makeFolderExists(const QString &path)
 {
-    QDir().mkpath(path);
-    return QFileInfo(path).isDir();
+    return makePrivateFolder(path);
 }
 
 CString GetCurTime(CString &out, int mode)

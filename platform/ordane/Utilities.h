@@ -3,7 +3,8 @@
 
 #include "ordane/CString.h"
 
-// Makes the folder and its parents; true when the folder exists afterwards.
+// Makes the folder and its missing parents, each private (0700); true when the folder exists
+// afterwards.
 bool makeFolderExists(const QString &path);
 
 // The current local time: mode 0 gives "yyyy-MM-dd HH:mm:ss", any other mode

@@ -3,7 +3,10 @@
 // the exit code; the decoding of list lines in process.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include "CalcFixture.h"
 #include "ScenarioRunner.h"
@@ -194,6 +197,7 @@ private slots:
     void noInputFile();
     void cannotOpenInputFile();
     void readErrors();
+    void unattendedRunNeverWaits();
     void secondRunReplacesTheFile();
     void decodeListLine_data();
     void decodeListLine();
@@ -313,6 +317,40 @@ void TestBatchMode::readErrors()
     QCOMPARE(lines[4], QByteArray("return file read error, read error 112"));
     QCOMPARE(lines[6], accented.toUtf8());
     QCOMPARE(lines[7], kNsResult);
+}
+
+void TestBatchMode::unattendedRunNeverWaits()
+{
+    // The program itself, with no presenter that answers: a box or a password request would
+    // wait for a person for ever.
+    const QByteArray whole = readBytes(m_returns + "/bc.r25");
+    writeText(m_returns + "/cut.r25", whole.left(whole.size() / 2));
+    QFile::remove(m_returns + "/fifo.r25");
+    QVERIFY(::mkfifo(QFile::encodeName(m_returns + "/fifo.r25").constData(), 0600) == 0);
+    QVERIFY(
+        writeReturn(m_returns + "/locked.r25", ProvinceCode::BC, {{"box14", 45000}}, 0, "secret"));
+    writeText(m_work + "/list.txt", "bc.r25\ncut.r25\nfifo.r25\nlocked.r25\nnone.r25\n");
+
+    QProcess program;
+    program.setProcessEnvironment(testEnvironment().processEnvironment());
+    program.setWorkingDirectory(m_work);
+    program.start(QCoreApplication::applicationDirPath() + "/quorvandelle",
+                  {"printresult", m_returns + '/', m_work + "/list.txt"});
+    const bool ended = program.waitForFinished(60000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished(10000);
+    }
+    QVERIFY2(ended, "the batch run waited for a person");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(readBytes(m_work + "/taxresult.txt"),
+             "bc.r25\n" + kBcResult + "\n\n" +
+                 "cut.r25\nreturn file read error, read error -1\n\n"
+                 "fifo.r25\nreturn file read error, read error -1\n\n"
+                 "locked.r25\nreturn file read error, read error 112\n\n"
+                 "none.r25\ncannot find return file\n\n");
+    QFile::remove(m_returns + "/fifo.r25");
 }
 
 void TestBatchMode::secondRunReplacesTheFile()

@@ -4,13 +4,17 @@
 
 #include <QMainWindow>
 
+#include "FileModes.h"
 #include "ModalDriver.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
 #include "app/LogFile.h"
 #include "app/MessageHelpers.h"
 #include "app/TabWndApp.h"
+#include "download/TddLog.h"
 #include "ordane/MsgBox.h"
+
+#include <functional>
 
 namespace {
 
@@ -35,6 +39,7 @@ private slots:
     void logNames_data();
     void logNames();
     void filingRecord();
+    void logsArePrivate();
     void askQuestion_data();
     void askQuestion();
     void helperTitlesAndParents();
@@ -136,6 +141,40 @@ void TestLogsMessages::filingRecord()
                 .hasMatch());
     app->runPath = m_dir.filePath("missing");
     QCOMPARE(app->appendFilingRecord("C", "", "", ""), 0);
+}
+
+void TestLogsMessages::logsArePrivate()
+{
+    // Each log, new and written over one that others could read, is its user's alone.
+    TabWndApp *app = appInstance();
+    const QString other = m_dir.filePath("other.txt");
+    const struct
+    {
+        QString file;
+        std::function<void()> write;
+    } writers[] = {
+        {app->logPath, [app] { app->createLogFile(); }},
+        {app->logPath, [app] { app->writeLogLine("line"); }},
+        {m_dir.filePath("netfilelog.txt"), [app] { app->appendFilingRecord("A", "", "", ""); }},
+        {other, [other] { appendLogLine(other.toUtf8(), "x"); }},
+        {m_dir.filePath("tddlog.txt"),
+         [] {
+             FILE *log = openTddLog(0);
+             closeTddLog(log);
+         }},
+    };
+    for (const auto &writer : writers) {
+        for (const bool existed : {false, true}) {
+            QFile::remove(writer.file);
+            if (existed) {
+                QFile file(writer.file);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                QVERIFY(setFileMode(writer.file, 0644));
+            }
+            writer.write();
+            QCOMPARE(fileMode(writer.file), 0600);
+        }
+    }
 }
 
 void TestLogsMessages::askQuestion_data()

@@ -6,12 +6,15 @@
 #include <QSqlQuery>
 #include <QSslSocket>
 
+#include "FileModes.h"
 #include "LocalServer.h"
 #include "ScenarioRunner.h"
 #include "TestCertificates.h"
 #include "TestMain.h"
 #include "app/CSingleInstanceGuard.h"
 #include "app/CSqliteDBManager.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,6 +74,7 @@ private slots:
     void normalStart();
     void storedRowsAtStart();
     void databaseFolderBlocked();
+    void filesArePrivate();
     void variants_data();
     void variants();
     void icons();
@@ -191,6 +195,34 @@ void TestStartup::databaseFolderBlocked()
     QVERIFY(QRegularExpression("^Log: " + stamp + "Only one instance of quorvandelle can run$")
                 .match(log[1])
                 .hasMatch());
+}
+
+void TestStartup::filesArePrivate()
+{
+    // What an earlier run left open to others, under a wide umask: all of it is narrowed.
+    TestEnvironment env;
+    const QString local = env.appLocalDataPath();
+    const QString doc = env.documentsPath() + "/quorvandelle/2025";
+    writeFile(local + "/run/log2025.txt", "old log\n");
+    writeFile(local + "/run/tddlog1.txt", "old download log\n");
+    writeFile(doc + "/data/Tremblay 2025.r25", "r25");
+    writeFile(doc + "/data/noa1/notice.html", "<html/>");
+    for (const QString &folder : {local, local + "/run", doc, doc + "/data", doc + "/data/noa1"})
+        QVERIFY(setFileMode(folder, 0755));
+    for (const QString &file : {local + "/run/log2025.txt", local + "/run/tddlog1.txt",
+                                doc + "/data/Tremblay 2025.r25", doc + "/data/noa1/notice.html"})
+        QVERIFY(setFileMode(file, 0644));
+    const mode_t wide = ::umask(022);
+    const ScenarioResult r = ScenarioRunner(env).run();
+    ::umask(wide);
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    // The run log, the database and its folder are new; the rest was there.
+    QCOMPARE(modesUnder(local),
+             (QStringList{". 700", "._sys 700", "._sys/mydata2025n.db 600", "run 700",
+                          "run/log2025.txt 600", "run/tddlog1.txt 600"}));
+    QCOMPARE(modesUnder(doc), (QStringList{". 700", "data 700", "data/Tremblay 2025.r25 600",
+                                           "data/noa1 700", "data/noa1/notice.html 600"}));
 }
 
 void TestStartup::variants_data()

@@ -11,6 +11,7 @@
 #include <QUrlQuery>
 #include <cstdio>
 
+#include "FileModes.h"
 #include "TddTestSupport.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
@@ -411,6 +412,10 @@ private slots:
         QFile page(rows[0].html);
         QVERIFY(page.open(QIODevice::ReadOnly));
         QCOMPARE(page.readAll(), QByteArray("<html>Notice</html>"));
+        // The notice's folder and page, and the database that holds the download, are private.
+        QCOMPARE(fileMode(m_pages), 0700);
+        QCOMPARE(fileMode(rows[0].html), 0600);
+        QCOMPARE(fileMode(m_dir.filePath("mydata2025n.db")), 0600);
         QVERIFY2(log.endsWith("xslt=0 save into db=1\n"), log.constData());
         QCOMPARE(sink.messages(), QStringList());
     }

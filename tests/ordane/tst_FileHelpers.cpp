@@ -1,7 +1,9 @@
-// Whole-file reading of regular files only, and the safe whole-file write.
+// Whole-file reading of regular files only, the safe whole-file write and private modes.
 #include <QtTest>
 
 #include "FifoWatchdog.h"
+#include "FileModes.h"
+#include "ordane/PrivateFiles.h"
 #include "ordane/RegularFile.h"
 #include "ordane/SafeFileWriter.h"
 
@@ -16,6 +18,10 @@ private slots:
     void writeSafely();
     void writeRefused_data();
     void writeRefused();
+    void writtenFilesArePrivate();
+    void privateFolders();
+    void privateStream();
+    void narrowing();
 };
 
 void TestFileHelpers::readRegular_data()
@@ -123,6 +129,95 @@ void TestFileHelpers::writeRefused()
     QCOMPARE(
         QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
         expected);
+}
+
+void TestFileHelpers::writtenFilesArePrivate()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("return.r25");
+    QVERIFY(writeFileSafely(path, "first"));
+    QCOMPARE(fileMode(path), 0600);
+    // Replacing a file that others could read leaves one they cannot.
+    QVERIFY(setFileMode(path, 0644));
+    QVERIFY(writeFileSafely(path, "second"));
+    QCOMPARE(fileMode(path), 0600);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second"));
+}
+
+void TestFileHelpers::privateFolders()
+{
+    QTemporaryDir dir;
+    QVERIFY(setFileMode(dir.path(), 0755));
+    QVERIFY(makePrivateFolder(dir.filePath("a/b/c")));
+    QCOMPARE(fileMode(dir.filePath("a")), 0700);
+    QCOMPARE(fileMode(dir.filePath("a/b")), 0700);
+    QCOMPARE(fileMode(dir.filePath("a/b/c")), 0700);
+    // What stood before is the user's own business.
+    QCOMPARE(fileMode(dir.path()), 0755);
+    QVERIFY(setFileMode(dir.filePath("a/b"), 0750));
+    QVERIFY(makePrivateFolder(dir.filePath("a/b")));
+    QCOMPARE(fileMode(dir.filePath("a/b")), 0750);
+    // A file where a folder must be.
+    QVERIFY(writeFileSafely(dir.filePath("file"), "x"));
+    QVERIFY(!makePrivateFolder(dir.filePath("file")));
+    QVERIFY(!makePrivateFolder(dir.filePath("file/sub")));
+    QVERIFY(!makePrivateFolder(QString()));
+}
+
+void TestFileHelpers::privateStream()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
+    QVERIFY(writeFileSafely(path, "one\n"));
+    QVERIFY(setFileMode(path, 0644));
+    FILE *file = openPrivateStream(QFile::encodeName(path), "at");
+    QVERIFY(file);
+    QCOMPARE(std::fputs("two\n", file) >= 0, true);
+    QCOMPARE(std::fclose(file), 0);
+    QCOMPARE(fileMode(path), 0600);
+    QFile read(path);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    QCOMPARE(read.readAll(), QByteArray("one\ntwo\n"));
+    QVERIFY(!openPrivateStream(QFile::encodeName(dir.filePath("none/log.txt")), "at"));
+}
+
+void TestFileHelpers::narrowing()
+{
+    QTemporaryDir dir;
+    QTemporaryDir outside;
+    const QString top = dir.filePath("data");
+    QVERIFY(QDir().mkpath(top + "/sub/deeper"));
+    QVERIFY(writeFileSafely(top + "/a.r25", "a"));
+    QVERIFY(writeFileSafely(top + "/sub/deeper/b.pdf", "b"));
+    QVERIFY(writeFileSafely(top + "/own.sh", "c"));
+    QVERIFY(writeFileSafely(outside.filePath("shared.txt"), "d"));
+    QVERIFY(setFileMode(top, 0755));
+    QVERIFY(setFileMode(top + "/sub", 0775));
+    QVERIFY(setFileMode(top + "/sub/deeper", 0711));
+    QVERIFY(setFileMode(top + "/a.r25", 0644));
+    QVERIFY(setFileMode(top + "/sub/deeper/b.pdf", 0666));
+    QVERIFY(setFileMode(top + "/own.sh", 0754));
+    QVERIFY(setFileMode(outside.filePath("shared.txt"), 0644));
+    QVERIFY(setFileMode(outside.path(), 0755));
+    QVERIFY(QFile::link(outside.filePath("shared.txt"), top + "/link.txt"));
+    QVERIFY(QFile::link(outside.path(), top + "/linked-folder"));
+
+    narrowToOwner(top);
+    QCOMPARE(fileMode(top), 0700);
+    QCOMPARE(fileMode(top + "/sub"), 0700);
+    QCOMPARE(fileMode(top + "/sub/deeper"), 0700);
+    QCOMPARE(fileMode(top + "/a.r25"), 0600);
+    QCOMPARE(fileMode(top + "/sub/deeper/b.pdf"), 0600);
+    // The user's own bits stay; only others lose theirs.
+    QCOMPARE(fileMode(top + "/own.sh"), 0700);
+    // Nothing outside is reached through a link.
+    QCOMPARE(fileMode(outside.filePath("shared.txt")), 0644);
+    QCOMPARE(fileMode(outside.path()), 0755);
+    QCOMPARE(fileMode(top + "/link.txt"), 0777);
+    // A missing folder is no failure.
+    narrowToOwner(dir.filePath("none"));
 }
 
 QTEST_GUILESS_MAIN(TestFileHelpers)

@@ -679,6 +679,11 @@ void TestEsignature::clientLetter_data()
                                 << 3 << false;
     QTest::newRow("file URL") << 3 << true << templateReply(4, "file:///etc/passwd", "XML") << 111
                               << 3 << false;
+    // "HTTP-PDF" and "HTTP-XML" stand for the same addresses over plain http.
+    QTest::newRow("PDF over plain http")
+        << 3 << true << templateReply(4, "HTTP-PDF", "XML") << 111 << 3 << false;
+    QTest::newRow("XML over plain http")
+        << 3 << false << templateReply(4, "PDF", "HTTP-XML") << 111 << 3 << false;
 }
 
 void TestEsignature::clientLetter()
@@ -702,6 +707,11 @@ void TestEsignature::clientLetter()
     }
     reply.replace("\"PDF\"", "\"" + m_server->url("/files/letter.pdf") + "\"");
     reply.replace("\"XML\"", "\"" + m_server->url("/files/letter.xml") + "\"");
+    for (const QByteArray file : {"PDF", "XML"}) {
+        const QByteArray https = m_server->url("/files/letter." + file.toLower());
+        QVERIFY(https.startsWith("https:"));
+        reply.replace("\"HTTP-" + file + "\"", "\"http:" + https.mid(6) + "\"");
+    }
     m_server->setResponse("/api/user/login", LocalServer::Response::answer(200, kTokenReply));
     m_server->setResponse("/api/templates/latest", LocalServer::Response::answer(200, reply));
     m_server->setResponse("/files/letter.pdf", LocalServer::Response::answer(200, "new pdf"));

@@ -17,6 +17,7 @@
 #include "ModalDriver.h"
 #include "PrintReturns.h"
 #include "ScriptedPresenter.h"
+#include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
@@ -110,6 +111,8 @@ private:
     void triggerPrint();
     QStringList shown() const { return m_presenter->shownTexts(); }
 
+    QTemporaryDir m_certDir;
+    TestCertificates m_certs;
     std::unique_ptr<EditorFixture> m_fixture;
     std::unique_ptr<ScriptedPresenter> m_presenter;
     std::unique_ptr<LocalServer> m_server;
@@ -118,6 +121,11 @@ private:
 void TestPrintCommand::initTestCase()
 {
     installPrintServices(neighbourServices());
+    // The client-letter template comes only over https: the service is played over HTTPS with
+    // a test authority that the process's clients trust.
+    QVERIFY(m_certDir.isValid());
+    QVERIFY2(m_certs.create(m_certDir.path()), qPrintable(m_certs.errorString()));
+    QSslConfiguration::setDefaultConfiguration(m_certs.clientConfiguration());
 }
 
 void TestPrintCommand::init()
@@ -125,7 +133,7 @@ void TestPrintCommand::init()
     m_fixture = std::make_unique<EditorFixture>();
     m_presenter = std::make_unique<ScriptedPresenter>();
     m_server = std::make_unique<LocalServer>();
-    QVERIFY(m_server->listen());
+    QVERIFY(m_server->listen(m_certs.serverConfiguration()));
     CT1AppConfig &c = appInstance()->config;
     // No virtual machine starts in this process: the engine fails to load with -21.
     c.JVMPATH = testEnvironment().root() + "/no-jvm/libjvm.so";

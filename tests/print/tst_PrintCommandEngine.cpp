@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "EditorFixture.h"
+#include "FileModes.h"
 #include "LocalServer.h"
 #include "PrintReturns.h"
 #include "ScriptedPresenter.h"
@@ -186,6 +187,7 @@ private slots:
     void currentFormOnly();
     void condensedIgnoresTheOtherOptions();
     void pdfBesideTheReturn();
+    void printedFilesArePrivate();
 
     // Group "retry".
     void secondJobInLocalDataFolder();
@@ -439,6 +441,29 @@ void TestPrintCommandEngine::pdfBesideTheReturn()
     QCOMPARE(m_driver->seen().at(1).link, link(pdf));
     // The RetPdfPath folder is made by the menu command, but holds nothing.
     QCOMPARE(QDir(appInstance()->config.RetPdfPath).entryList(QDir::Files), QStringList());
+}
+
+void TestPrintCommandEngine::printedFilesArePrivate()
+{
+    // A return and a PDF of an earlier print that others could read.
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    const QString pdfFolder = appInstance()->config.RetPdfPath;
+    const QString pdf = pdfFolder + "/Tremblay 2025.pdf";
+    QVERIFY(QDir().mkpath(pdfFolder));
+    QFile old(pdf);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.close();
+    QVERIFY(setFileMode(pdf, 0644));
+    QVERIFY(setFileMode(m_returnFile, 0644));
+    m_driver->queue(generate());
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    // The print saves the return first: both files are the user's alone.
+    QCOMPARE(fileMode(pdf), 0600);
+    QCOMPARE(fileMode(m_returnFile), 0600);
 }
 
 void TestPrintCommandEngine::secondJobInLocalDataFolder()

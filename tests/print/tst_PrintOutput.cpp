@@ -1,5 +1,6 @@
 // The real print engine on a saved coupled return: the PDF's pages, titles and field lines as
 // pdfinfo and pdftotext read them. One process, one virtual machine for every job.
+#include "FileModes.h"
 #include "ReturnFixture.h"
 #include "TestEnvironment.h"
 #include "TestMain.h"
@@ -165,7 +166,7 @@ private slots:
     void unreadableFiles();
     void targetIsFolder();
     void pathsKeptFromFirstLoad();
-    void fontCacheInTemporaryFolder();
+    void fontCacheInUsersCache();
     void developerTestPrint();
 
 private:
@@ -226,11 +227,8 @@ void TestPrintOutput::wholeReturn()
     QString pdf;
     QCOMPARE(print(m_file, spouse, 0, 0, 0, flags, &pdf), 0);
     QCOMPARE(pdf, m_out + "/" + fileName);
-    // Made like any new file of the user's, not private like a temporary file.
-    QFile plain(m_out + "/plain");
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    QCOMPARE(QFile::permissions(pdf), plain.permissions());
-    plain.remove();
+    // A printed return is its user's alone, whatever the umask gives a new file.
+    QCOMPARE(fileMode(pdf), 0600);
     const IndividualTaxData &person = spouse ? *m_family.spouse() : *m_family.taxpayer();
     const QStringList expected = expectedLines(person, flags & kFullSin);
     QCOMPARE(pageCount(pdf), person.m_formList.size() + person.m_slipList.size());
@@ -389,10 +387,15 @@ void TestPrintOutput::pathsKeptFromFirstLoad()
     QCOMPARE(pageCount(pdf), 2 * pages + 1);
 }
 
-void TestPrintOutput::fontCacheInTemporaryFolder()
+void TestPrintOutput::fontCacheInUsersCache()
 {
-    // PDFBox would keep it in the user's home (the account's, not HOME's).
-    QVERIFY(QFileInfo(testEnvironment().tmp() + "/quorvandelle-pdfbox/.pdfbox.cache").isFile());
+    // PDFBox would keep it in the user's home (the account's, not HOME's); a fixed name in the
+    // shared temporary folder would belong to whoever made it first.
+    const QString folder = testEnvironment().cacheHome() + "/quorvandelle/pdfbox";
+    QVERIFY(QFileInfo(folder + "/.pdfbox.cache").isFile());
+    QCOMPARE(fileMode(folder), 0700);
+    QCOMPARE(QDir(testEnvironment().tmp()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 // The developer's test file holds every form; the engine prints a page for each, titled and in

@@ -36,6 +36,10 @@
 #include <QStackedWidget>
 #include <QTreeWidgetItem>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const char kDamagedText[] =
@@ -157,6 +161,7 @@ private slots:
     void saveProposal();
     void saveCancelChangesNothing();
     void saveFailureShowsNoSavedText();
+    void saveAtFileSizeLimitKeepsTheReturn();
 
     void importStartFolderAndFailure();
     void importNotAvailable();
@@ -635,6 +640,51 @@ void TestReturnCommands::saveFailureShowsNoSavedText()
     // The result lines' summary, not "File saved".
     QCOMPARE(w->statusTextLabel()->text(), QString(editor->family()->getPersonIncomeSummary()));
     QVERIFY(QFileInfo(target).isDir());
+}
+
+void TestReturnCommands::saveAtFileSizeLimitKeepsTheReturn()
+{
+    MainWindow *w = m_fixture->window();
+    w->addReturnPage(nullptr, EditorFixture::singleReturn());
+    Form_Return *editor = w->shownEditor();
+    const QString target = path("Limited.r25");
+    const QFileInfo file(target);
+    editor->setFilePath(&file);
+    QCOMPARE(w->saveReturn(editor, false), 0);
+    const QByteArray old = readBytes(target);
+    QVERIFY(old.size() > 1000);
+    const QString summary = editor->family()->getPersonIncomeSummary();
+
+    // The limit holds in a child only. It starts up as the program does, then saves under a
+    // limit of half the return; each failed check has its own exit code.
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        alarm(60); // never outlive a save that hangs
+        appInstance()->startUp();
+        m_presenter->clear();
+        const rlimit cap{rlim_t(old.size() / 2), rlim_t(old.size() / 2)};
+        setrlimit(RLIMIT_FSIZE, &cap);
+        const int result = w->saveReturn(editor, false);
+        int code = 0;
+        if (result != 121)
+            code = 10;
+        else if (m_presenter->shownTexts() !=
+                 QStringList{"The return file could not be saved to " + target + "."})
+            code = 11;
+        else if (w->shownEditor() != editor ||
+                 editor->family()->getPersonIncomeSummary() != summary)
+            code = 12;
+        _exit(code);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status), qPrintable(QString("ended by signal %1").arg(WTERMSIG(status))));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    // The old file whole, and nothing of the failed save beside it.
+    QCOMPARE(readBytes(target), old);
+    QCOMPARE(QDir(m_fixture->dir()).entryList({"Limited.r25*"}, QDir::Files | QDir::Hidden),
+             QStringList{"Limited.r25"});
 }
 
 // ---- import

@@ -115,18 +115,29 @@ public class g6
         }
     }
 
-    // PDFBox keeps its font cache under the user's home unless told otherwise; it goes into the
-    // temporary folder (TMPDIR when set, as the program's own temporary files do).
+    // PDFBox keeps its font cache under the user's home unless told otherwise. The program passes
+    // a folder of the user's own cache; without it, the same folder is found here from
+    // XDG_CACHE_HOME or ~/.cache. Never a shared folder such as /tmp, where another user could
+    // have made it first.
     private static void setFontCache()
     {
         try {
             if (System.getProperty("pdfbox.fontcache") != null)
                 return;
-            String tmp = System.getenv("TMPDIR");
-            if (tmp == null || tmp.isEmpty() || !new File(tmp).isDirectory())
-                tmp = System.getProperty("java.io.tmpdir");
-            File folder = new File(tmp, "quorvandelle-pdfbox");
+            String cache = System.getenv("XDG_CACHE_HOME");
+            if (cache == null || !new File(cache).isAbsolute())
+                cache = System.getProperty("user.home") + File.separator + ".cache";
+            File folder = new File(cache, "quorvandelle" + File.separator + "pdfbox");
             folder.mkdirs();
+            if (!folder.isDirectory())
+                return;
+            // For its user alone.
+            folder.setReadable(false, false);
+            folder.setWritable(false, false);
+            folder.setExecutable(false, false);
+            folder.setReadable(true, true);
+            folder.setWritable(true, true);
+            folder.setExecutable(true, true);
             System.setProperty("pdfbox.fontcache", folder.getPath());
         } catch (Throwable t) {
             // Printing works without a font cache.
