@@ -75,7 +75,8 @@ QWidget *GenericTaxPage::createEntryWidget(const CField &field, QWidget *parent)
         auto *view = new QTableWidget(table.rowCount(), table.columnCount(), parent);
         view->verticalHeader()->setDefaultSectionSize(22);
         view->setMinimumHeight(22 * (qMin(table.rowCount(), 6) + 2));
-        view->setMinimumWidth(kAmountWidth * qMin(table.columnCount(), 4));
+        // Wide tables scroll inside themselves, so the page never needs a horizontal bar.
+        view->setMinimumWidth(kAmountWidth * qMin(table.columnCount(), 2));
         return view;
     }
     }

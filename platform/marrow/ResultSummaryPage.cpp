@@ -65,6 +65,10 @@ ResultSummaryPage::ResultSummaryPage(TaxData_T1KSNew *summary, QWidget *editor)
     : BaseTaxPage(summary, editor, tr("Result")), m_summary(summary)
 {
     auto *outer = new QVBoxLayout(this);
+    // The page's style gives every widget a 1-pixel margin; a box's title needs room above it.
+    setStyleSheet(QStringLiteral("QGroupBox {margin-top: 1.6em; font-weight: bold;} "
+                                 "QGroupBox::title {subcontrol-origin: margin; left: 6px;} "
+                                 "QGroupBox QLabel {font-weight: normal;}"));
 
     auto *box = new QGroupBox(tr("Summary of the return"), this);
     box->setObjectName(QStringLiteral("grpSummary"));
