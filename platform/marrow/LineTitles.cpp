@@ -87,6 +87,7 @@ const LineTitleRow kLineTitles[] = {
     {42200, "Social benefits repayment"},
     {40900, "Federal political contributions"},
     {41000, "Federal political contribution tax credit"},
+    {42800, "Provincial or territorial tax"},
     {42900, "Basic federal tax"},
     {43500, "Total payable"},
     {43700, "Total income tax deducted"},

@@ -2,6 +2,7 @@
 // save as, import, couple, the report of returns not filed online, and the whole editing road.
 #include "EditorFixture.h"
 #include "ModalDriver.h"
+#include "PluginFolder.h"
 #include "ReturnFixture.h"
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
@@ -10,8 +11,11 @@
 #include "app/TabWndApp.h"
 #include "marrow/BusinessForms.h"
 #include "marrow/EmploymentSlips.h"
+#include "marrow/FederalSchedules.h"
+#include "marrow/ScrollTaxForm.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
+#include "model/DataDlgChangeProv.h"
 #include "model/DataNewReturnBasic.h"
 #include "model/FamilyTaxData.h"
 #include "model/ImportOptions.h"
@@ -32,8 +36,11 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTreeWidgetItem>
 
 #include <sys/resource.h>
@@ -129,6 +136,28 @@ void keepScreenshot(const QString &file)
     QVERIFY2(varied, "the screen is one colour");
     QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
     QVERIFY(image.save(file, "PNG"));
+}
+
+// Every tab of the page on screen fits the window: no horizontal scroll bar.
+void checkNoHorizontalScroll(Form_Return *editor)
+{
+    QTabWidget *tabs = editor->tabWidget();
+    for (int i = 0; i < tabs->count(); ++i) {
+        auto *scroll = qobject_cast<ScrollTaxForm *>(tabs->widget(i));
+        if (!scroll)
+            continue;
+        tabs->setCurrentIndex(i);
+        QTest::qWait(50);
+        QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(tabs->tabText(i)));
+    }
+    tabs->setCurrentIndex(0);
+}
+
+// The screenshot of one step of the road, beside the road's own screenshot.
+QString stepShot(const QString &screenshot, const QString &step)
+{
+    const QFileInfo info(screenshot);
+    return info.absolutePath() + "/editor-" + step + ".png";
 }
 
 } // namespace
@@ -935,14 +964,111 @@ void TestReturnCommands::wholeRoad()
     QCOMPARE(double(t4->box22), 7400.0);
 
     // 3. The result lines changed and show the T1's balance.
-    const QStringList lines = resultLines(editor);
+    const QStringList linesWithT4 = resultLines(editor);
+    const QStringList &lines = linesWithT4;
     QVERIFY(lines != linesBefore);
     QCOMPARE(lines, balanceTexts(family));
     double balance = 0, spouseBalance = 0, total = 0;
     family->getBalanceAmounts(balance, spouseBalance, total);
     QVERIFY(lines.first().contains(QString::asprintf("%.2f", qAbs(balance))));
-    if (!screenshot.isEmpty())
+    if (!screenshot.isEmpty()) {
         keepScreenshot(screenshot);
+        keepScreenshot(stepShot(screenshot, "t4"));
+        checkNoHorizontalScroll(editor);
+    }
+
+    // 3a. The RRSP receipt, on Schedule 7.
+    if (!family->taxpayer()->getForm(FormType::SCH7, 0, false)) {
+        QVERIFY(family->addForm(FormType::SCH7, 0, true, 0, false));
+        editor->folderView()->populateForms();
+    }
+    auto *sch7 =
+        dynamic_cast<TaxData_Sch7 *>(family->taxpayer()->getForm(FormType::SCH7, 0, false));
+    QVERIFY(sch7);
+    for (TaxDataEntryStru *e : family->taxpayer()->m_formList) {
+        if (e->type == FormType::SCH7)
+            editor->folderView()->selectEntry(FolderView::KindForm, e->id);
+    }
+    QCOMPARE(editor->currentForm(), static_cast<CTaxData_Form *>(sch7));
+    typeInto(editor, "contribMarToDec", "3000");
+    QCOMPARE(double(sch7->contribMarToDec), 3000.0);
+    if (!screenshot.isEmpty()) {
+        keepScreenshot(stepShot(screenshot, "schedule7"));
+        checkNoHorizontalScroll(editor);
+    }
+
+    // 3b. Every T1 tab, each read as the form reads.
+    editor->folderView()->selectEntry(FolderView::KindForm, 0);
+    for (TaxDataEntryStru *e : family->taxpayer()->m_formList) {
+        if (e->type == FormType::T1)
+            editor->folderView()->selectEntry(FolderView::KindForm, e->id);
+    }
+    QVERIFY(dynamic_cast<TaxData_T1New *>(editor->currentForm()));
+    QTabWidget *tabs = editor->tabWidget();
+    QCOMPARE(tabs->count(), 5);
+    auto *marital = tabs->widget(0)->findChild<QComboBox *>("maritalStatus");
+    QVERIFY(marital);
+    QCOMPARE(marital->currentText(), QString("Single"));
+    QCOMPARE(tabs->widget(0)->findChild<QComboBox *>("province")->currentText(),
+             QString("Ontario"));
+    if (!screenshot.isEmpty()) {
+        checkNoHorizontalScroll(editor);
+        const char *names[] = {"t1-identification", "t1-income", "t1-deductions",
+                               "t1-credits-and-tax", "t1-refund-or-balance"};
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            keepScreenshot(stepShot(screenshot, names[i]));
+        }
+        tabs->setCurrentIndex(0);
+    }
+
+    // 3c. The Result page: each line with its number, read-only, line 42800 among them.
+    editor->folderView()->setCurrentItem(editor->folderView()->resultSection());
+    QTabWidget *resultTabs = editor->tabWidget();
+    QCOMPARE(resultTabs->count(), 1);
+    QWidget *result = resultTabs->widget(0);
+    QVERIFY(result->findChild<QLabel *>("lblLine_42800"));
+    QCOMPARE(result->findChild<QLabel *>("lblLine_42800")->text(), QString("42800"));
+    QVERIFY(result->findChild<QLabel *>("amt1_48400"));
+    QVERIFY(result->findChildren<QLineEdit *>().size() == 2);
+    for (QLineEdit *edit : result->findChildren<QLineEdit *>())
+        QCOMPARE(edit->echoMode(), QLineEdit::Password);
+    if (!screenshot.isEmpty()) {
+        keepScreenshot(stepShot(screenshot, "result"));
+        checkNoHorizontalScroll(editor);
+    }
+
+    // 3d. Change Tax Province: the balance beside the tree follows at once.
+    {
+        PluginFolder plugins;
+        plugins.linkRealPlugin(ReturnFixture::kProvince);
+        plugins.linkRealPlugin(2);
+        neighbourServices().changeProvince = [](Form_Return *, DataDlgChangeProv &answers) {
+            answers.fld_NewTaxProv = 2;
+            answers.fld_ChgBoth = 0;
+            return 1;
+        };
+        m_fixture->action("actionChange_Tax_Province")->trigger();
+        neighbourServices().changeProvince = nullptr;
+        QCOMPARE(family->taxpayer()->m_province, 2);
+        QCOMPARE(resultLines(editor), balanceTexts(family));
+        if (!screenshot.isEmpty())
+            keepScreenshot(stepShot(screenshot, "province-changed"));
+        // Back to the road's province, so the rest of the road is as before.
+        neighbourServices().changeProvince = [](Form_Return *, DataDlgChangeProv &answers) {
+            answers.fld_NewTaxProv = ReturnFixture::kProvince;
+            answers.fld_ChgBoth = 0;
+            return 1;
+        };
+        m_fixture->action("actionChange_Tax_Province")->trigger();
+        neighbourServices().changeProvince = nullptr;
+        m_presenter->clear();
+    }
+    for (TaxDataEntryStru *e : family->taxpayer()->m_slipList) {
+        if (e->type == SlipType::T4)
+            editor->folderView()->selectEntry(FolderView::KindSlip, e->id);
+    }
+    const QStringList linesAfterProvince = resultLines(editor);
 
     // 4. A T2125.
     if (!family->taxpayer()->getForm(FormType::T2125, 0, false)) {
@@ -982,9 +1108,30 @@ void TestReturnCommands::wholeRoad()
     QVERIFY(t4Again);
     QCOMPARE(double(t4Again->box14), 52000.0);
     QCOMPARE(double(t4Again->box22), 7400.0);
-    QCOMPARE(resultLines(reopened), lines);
+    QCOMPARE(resultLines(reopened), linesAfterProvince);
     QVERIFY(!reopened->isModified());
     QCOMPARE(m_presenter->shownTexts(), QStringList());
+
+    // 7. Quit with an unsaved change: Cancel keeps the program and the change; then Save.
+    for (TaxDataEntryStru *e : reopened->family()->taxpayer()->m_slipList) {
+        if (e->type == SlipType::T4)
+            reopened->folderView()->selectEntry(FolderView::KindSlip, e->id);
+    }
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    typeInto(reopened, "box14", "53000");
+    QVERIFY(reopened->isModified());
+    m_presenter->queueAnswer(QMessageBox::Cancel);
+    m_fixture->action("actionQuit")->trigger();
+    QCOMPARE(m_presenter->shownTexts().size(), 1);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->openReturnCount(), 1);
+    QVERIFY(reopened->isModified());
+    if (!screenshot.isEmpty())
+        keepScreenshot(stepShot(screenshot, "quit-cancelled"));
+    m_presenter->clear();
+    w->actionSaveReturn();
+    QVERIFY(!reopened->isModified());
 }
 
 QV_TEST_MAIN(TestReturnCommands)
