@@ -13,18 +13,18 @@
 // - BC: the disability supplement threshold;
 // - MB: the spouse and eligible dependant amounts (no reduction point read), adoption;
 // - SK: the age amount (no reduction threshold), the caregiver, infirm dependant and disability
-//   supplement amounts (no thresholds), the donation rates, the home renovation credit and
-//   the first-time home buyers' amount;
-// - NB: the medical expense threshold, the donation rates, the low-income tax reduction;
-// - NL: the caregiver, infirm dependant (no threshold), pension, disability and medical
-//   amounts, the donation rates, the low-income tax reduction (only its end points read);
+//   supplement amounts (no thresholds), the home renovation credit and the first-time home
+//   buyers' amount;
+// - NB: the low-income tax reduction;
+// - NL: the caregiver, infirm dependant (no threshold), disability and medical amounts, the
+//   low-income tax reduction (only its end points read);
 // - NS: the age amount, the spouse and eligible dependant amounts (no reduction point), the
-//   infirm dependant amount (no threshold), pension, disability, medical, donations;
+//   infirm dependant amount (no threshold), pension, disability, medical;
 // - PE: pension, disability, caregiver, medical, donations;
-// - NT, NU: every amount beyond the basic personal amount (their age amounts only derived
-//   through two years of indexing), the non-eligible dividend credit and the cost-of-living
-//   credits (2025 rates not read), so the pass-5 hooks add no refundable credit;
-// - YT: donations;
+// - NT, NU: every amount beyond the basic personal amount and the donation rates (their age
+//   amounts only derived through two years of indexing), the non-eligible dividend credit and
+//   the cost-of-living credits (2025 rates not read), so the pass-5 hooks add no refundable
+//   credit;
 // - QC: nothing; Quebec tax is on the Quebec return, so line 42800 stays 0.
 #pragma once
 
@@ -231,6 +231,8 @@ constexpr Province newBrunswick()
     p.pensionMaximum = 1000;
     p.disabilityAmount = 10010;
     p.volunteerAmount = 5000;
+    p.medicalThreshold = 2797;
+    p.donations = {0.094, 0.1795, 0, 0};
     p.dividendEligible = 0.14;
     p.dividendNonEligible = 0.0275;
     return p;
@@ -251,7 +253,9 @@ constexpr Province newfoundland()
     p.age = {7064, 38712, 0.15};
     p.spouse = {9043, 905, 1};
     p.eligibleDependant = {9043, 905, 1};
+    p.pensionMaximum = 1000;
     p.volunteerAmount = 3000;
+    p.donations = {0.087, 0.218, 0, 0};
     p.dividendEligible = 0.063;
     p.dividendNonEligible = 0.032;
     return p;
@@ -270,6 +274,7 @@ constexpr Province novaScotia()
     p.bracketCount = countOf(kNovaScotiaBrackets);
     p.creditRate = 0.0879;
     p.basicPersonalAmount = 11744;
+    p.donations = {0.0879, 0.21, 0, 0};
     p.dividendEligible = 0.0885;
     p.dividendNonEligible = 0.015;
     p.lowIncome = {300, 300, 165, 0, 15000, 0.05};
@@ -288,6 +293,7 @@ constexpr Province northwestTerritories()
     p.bracketCount = countOf(kNorthwestBrackets);
     p.creditRate = 0.059;
     p.basicPersonalAmount = 17842;
+    p.donations = {0.059, 0.1405, 0, 0};
     p.dividendEligible = 0.115;
     return p;
 }
@@ -302,6 +308,7 @@ constexpr Province nunavut()
     p.bracketCount = countOf(kNunavutBrackets);
     p.creditRate = 0.04;
     p.basicPersonalAmount = 19274;
+    p.donations = {0.04, 0.115, 0, 0};
     p.dividendEligible = 0.0551;
     return p;
 }
@@ -410,6 +417,7 @@ constexpr Province saskatchewan()
     p.pensionMaximum = 1000;
     p.disabilityAmount = 13986;
     p.medicalThreshold = 2681;
+    p.donations = {0.105, 0.145, 0, 0};
     p.dividendEligible = 0.11;
     p.dividendNonEligible = 0.02519;
     p.special = kSaskatchewan;
@@ -426,6 +434,7 @@ constexpr Province yukon()
     p.brackets = kYukonBrackets;
     p.bracketCount = countOf(kYukonBrackets);
     p.creditRate = 0.064;
+    p.donations = {0.064, 0.128, 0, 0};
     p.dividendEligible = 0.1202;
     p.dividendNonEligible = 0.0067;
     p.special = kYukon;

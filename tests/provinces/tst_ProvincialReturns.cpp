@@ -178,9 +178,9 @@ void TestProvincialReturns::provincialLines_data()
     // amounts basic 13,396 = 13,396, x 9.4% = 1,259.22; tax 47,435.54 less credits: 46,176.32;
     // line 42800 46,176.32.
     row("NB high earner", NB, HighEarner, 0, {13396, 1259.22, 0, 0, 46176.32});
-    // amounts basic 11,067 + age 7,064 + spouse 3,948 = 22,079, x 8.7% = 1,920.87; tax 2,610 less
-    // credits: 689.13; line 42800 689.13.
-    row("NL senior couple", NL, SeniorCouple, 0, {22079, 1920.87, 0, 0, 689.13});
+    // amounts basic 11,067 + age 7,064 + spouse 3,948 + pension 1,000 = 23,079, x 8.7% =
+    // 2,007.87; tax 2,610 less credits: 602.13; line 42800 602.13.
+    row("NL senior couple", NL, SeniorCouple, 0, {23079, 2007.87, 0, 0, 602.13});
     // amounts basic 11,067 + eligible dependant 9,043 = 20,110, x 8.7% = 1,749.57; tax 3,480 less
     // credits: 1,730.43; line 42800 1,730.43.
     row("NL single parent", NL, SingleParent, 0, {20110, 1749.57, 0, 0, 1730.43});

@@ -488,14 +488,37 @@ void TestProvincialTax::creditsOfTheProvincesRows_data()
     // reduction above 40,807.
     QTest::newRow("BC") << BC << 41586.35 << 2282.39 << 188.14 << 78.5;
     // NB: 13,396 + age 6,037 - 15% x 5,055 = 5,278.75 + spouse 10,499 - 949 = 9,550 + pension
-    // 1,000 + disability 10,010 + 1,500 = 40,734.75; x 9.4% = 3,829.07. Tax 4,700.00;
-    // less credits 870.93; dividends 193.20 + 1,150 x 2.75% = 31.625: 224.83; 646.10.
-    QTest::newRow("NB") << NB << 40734.75 << 3829.07 << 224.83 << 646.1;
+    // 1,000 + disability 10,010 + 1,500 + medical 3,000 - 1,500 (3% under 2,797) = 1,500 =
+    // 42,234.75; x 9.4% = 3,970.07, gifts 200 x 9.4% + 1,000 x 17.95% = 198.30: 4,168.37. Tax
+    // 4,700.00; less credits 531.63; dividends 193.20 + 1,150 x 2.75% = 31.625: 224.83; 306.80.
+    QTest::newRow("NB") << NB << 42234.75 << 4168.37 << 224.83 << 306.8;
+    // NL: 11,067 + age 7,064 - 15% x 11,288 = 5,370.80 + spouse 9,043 - 1,095 = 7,948 +
+    // pension 1,000 + 1,500 = 26,885.80; x 8.7% = 2,339.06, gifts 200 x 8.7% + 1,000 x 21.8% =
+    // 235.40: 2,574.46. Tax 3,844.704 + 5,808 x 14.5% = 4,686.86; less credits 2,112.40;
+    // dividends 1,380 x 6.3% + 1,150 x 3.2% = 123.74: 1,988.66.
+    QTest::newRow("NL") << NL << 26885.8 << 2574.46 << 123.74 << 1988.66;
+    // NS: 11,744 + 1,500 = 13,244; x 8.79% = 1,164.15, gifts 200 x 8.79% + 1,000 x 21% =
+    // 227.58: 1,391.73. Tax 2,681.5653 + 19,493 x 14.95% = 5,595.77; less credits 4,204.04;
+    // dividends 1,380 x 8.85% + 1,150 x 1.5% = 139.38: 4,064.66; no low-income reduction on a
+    // family net income of 52,000.
+    QTest::newRow("NS") << NS << 13244.0 << 1391.73 << 139.38 << 4064.66;
+    // NT: 17,842 + 1,500 = 19,342; x 5.9% = 1,141.18, gifts 200 x 5.9% + 1,000 x 14.05% =
+    // 152.30: 1,293.48. Tax 2,950.00; less credits 1,656.52; dividends 1,380 x 11.5% = 158.70:
+    // 1,497.82.
+    QTest::newRow("NT") << NT << 19342.0 << 1293.48 << 158.7 << 1497.82;
+    // NU: 19,274 + 1,500 = 20,774; x 4% = 830.96, gifts 200 x 4% + 1,000 x 11.5% = 123.00:
+    // 953.96. Tax 2,000.00; less credits 1,046.04; dividends 1,380 x 5.51% = 76.04: 970.00.
+    QTest::newRow("NU") << NU << 20774.0 << 953.96 << 76.04 << 970.0;
     // SK: 19,491 + spouse 19,491 - 51 = 19,440 + pension 1,000 + disability 13,986 + medical
-    // 3,000 - 1,500 + 1,500 + senior supplement 2,028 = 58,945; x 10.5% = 6,189.23. Tax
-    // 5,250.00 less credits: 0 (dividends 1,380 x 11% = 151.80 + 1,150 x 2.519% = 28.97 have
-    // nothing left to reduce).
-    QTest::newRow("SK") << SK << 58945.0 << 6189.23 << 180.77 << 0.0;
+    // 3,000 - 1,500 + 1,500 + senior supplement 2,028 = 58,945; x 10.5% = 6,189.23, gifts 200
+    // x 10.5% + 1,000 x 14.5% = 166.00: 6,355.23. Tax 5,250.00 less credits: 0 (dividends
+    // 1,380 x 11% = 151.80 + 1,150 x 2.519% = 28.97 have nothing left to reduce).
+    QTest::newRow("SK") << SK << 58945.0 << 6355.23 << 180.77 << 0.0;
+    // YT takes the federal lines, which this return leaves at 0 but for the pension: 16,129 +
+    // 1,500 + 31400 2,000 = 19,629; x 6.4% = 1,256.26, gifts 200 x 6.4% + 1,000 x 12.8% =
+    // 140.80: 1,397.06. Tax 3,200.00; less credits 1,802.94; dividends 1,380 x 12.02% + 1,150 x
+    // 0.67% = 173.58: 1,629.36.
+    QTest::newRow("YT") << YT << 19629.0 << 1397.06 << 173.58 << 1629.36;
 }
 
 void TestProvincialTax::creditsOfTheProvincesRows()
