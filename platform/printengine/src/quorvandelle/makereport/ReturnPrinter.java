@@ -307,6 +307,8 @@ public final class ReturnPrinter
             } catch (ArithmeticException | NumberFormatException e) {
                 return v;
             }
+            if (f.codeTable.isEmpty()) // a tick box
+                return code != 0 ? "Yes" : null;
             String name = titles.codeName(f.codeTable, code);
             if (name != null)
                 return name.isEmpty() ? null : name;
