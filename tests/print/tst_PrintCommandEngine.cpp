@@ -11,16 +11,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUrl>
 #include <memory>
 
 #include "EditorFixture.h"
 #include "LocalServer.h"
 #include "PrintReturns.h"
+#include "ReturnFixture.h"
 #include "ScriptedPresenter.h"
 #include "TestEnvironment.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
+#include "marrow/EmploymentSlips.h"
+#include "marrow/FieldDescriptions.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
@@ -190,6 +194,7 @@ private slots:
     void currentFormOnly();
     void condensedIgnoresTheOtherOptions();
     void pdfBesideTheReturn();
+    void ontarioSingle();
 
     // Group "retry".
     void secondJobInLocalDataFolder();
@@ -361,6 +366,9 @@ void TestPrintCommandEngine::wholeReturn()
         QVERIFY2(lines.contains(line), qPrintable(line));
     for (const QString &line : absent)
         QVERIFY2(!lines.contains(line), qPrintable(line));
+    // Each person's forms under that person's name alone.
+    QCOMPARE(lines.filter(QRegularExpression("^(Élise|Marc) Tremblay S.I.N. ")).size(),
+             pageCount(pdf));
     // The hand-off beside the return is gone once the print is done.
     QVERIFY(!QFile::exists(m_returnFile + ".titles"));
     // Closed: nothing went to the e-delivery service.
@@ -445,6 +453,45 @@ void TestPrintCommandEngine::pdfBesideTheReturn()
     QCOMPARE(m_driver->seen().at(1).link, link(pdf));
     // The RetPdfPath folder is made by the menu command, but holds nothing.
     QCOMPARE(QDir(appInstance()->config.RetPdfPath).entryList(QDir::Files), QStringList());
+}
+
+// A single Ontario return with a T4 and Schedule 7 prints as the forms read: numbered lines
+// with their names and amounts, never the program's own fields or the file password.
+void TestPrintCommandEngine::ontarioSingle()
+{
+    auto *family = new FamilyTaxData(0);
+    ReturnFixture::fillSingleReturn(*family);
+    IndividualTaxData &person = *family->taxpayer();
+    static_cast<TaxData_Slip_T4 *>(person.m_slipList.first()->data)->box14 = 60000;
+    person.getForm(FormType::SCH7, 0, true);
+    person.m_password = "Maple2025";
+    ReturnFixture::bringToLoadedState(*family);
+    Form_Return *editor = openSaved(withoutErrors(family), "Nguyen 2025.r25");
+    QVERIFY(editor);
+    m_driver->queue(generate());
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    const QStringList lines = textLines(appInstance()->config.RetPdfPath + "/Nguyen 2025.pdf");
+    QVERIFY2(lines.contains("15000 Total income 60,000.00"), qPrintable(lines.join('\n')));
+    QVERIFY(lines.contains("14 Employment income 60,000.00"));
+    for (const char *block : {"T1 Summary", "T1 General", "Schedule 7", "T4 slip"})
+        QVERIFY2(lines.contains(block), block);
+    for (const char *line : {"42000", "42800", "43500", "48400"}) {
+        const FieldDescription *d = fieldDescription(0, FormType::T1, line);
+        QVERIFY2(d, line);
+        const QString title = QString(d->title).remove(QRegularExpression("^Line [0-9]+: "));
+        const QString start = QString(line) + " " + title;
+        QVERIFY2(!lines
+                      .filter(QRegularExpression("^" + QRegularExpression::escape(start) +
+                                                 " -?[0-9,]+\\.[0-9]{2}$"))
+                      .isEmpty(),
+                 qPrintable(start));
+    }
+    const QString text = lines.join('\n');
+    for (const char *own :
+         {"statusInt1", "maritalStatus", "refundIndicator", "password", "Password", "Maple2025"})
+        QVERIFY2(!text.contains(own), own);
 }
 
 void TestPrintCommandEngine::secondJobInLocalDataFolder()
