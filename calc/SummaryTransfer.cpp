@@ -56,6 +56,8 @@ void IndividualTaxData::TransferSpouseData(bool isCurrentPerson, IndividualTaxDa
     TaxData_T1KSNew *summary = summaryOf(*this);
     if (!summary)
         return;
+    // The Result page shows both persons of a coupled return side by side.
+    summary->setPartnerSummary(partner ? summaryOf(*partner) : nullptr);
     // The password typed on the summary on screen protects the whole return file.
     if (isCurrentPerson) {
         m_password = summary->password.value();

@@ -1,10 +1,9 @@
 // CTaxData_Form: the registry-driven defaults of the virtual operations and the block.
 #include "marrow/CTaxData_Form.h"
 
-#include "marrow/FieldLabels.h"
+#include "marrow/FieldDescriptions.h"
 #include "marrow/FormTables.h"
 #include "marrow/GenericTaxPage.h"
-#include "marrow/SlipBoxTitles.h"
 #include "ordane/CString.h"
 #include "ordane/CStringField.h"
 #include "ordane/MyDataStream.h"
@@ -36,12 +35,8 @@ bool CTaxData_Form::isCalculatedField(const CField &) const
 
 QString CTaxData_Form::fieldTitle(const CField &field) const
 {
-    if (m_kind == KindSlip) {
-        const QString box = slipBoxTitle(m_code, field.name());
-        if (!box.isEmpty())
-            return box;
-    }
-    return fieldLabel(field.name());
+    const FieldDescription *d = fieldDescription(m_kind, m_code, field.name());
+    return d ? d->title : QString();
 }
 
 void CTaxData_Form::copyValuesFrom(const CTaxData_Form &other)

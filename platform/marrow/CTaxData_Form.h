@@ -73,7 +73,7 @@ public:
     virtual void prepareAllForms();
     // Fields the calculation writes: pages show them read-only.
     virtual bool isCalculatedField(const CField &field) const;
-    // A field's label on a page: a slip's box title, a line title, or the field's name in words.
+    // A field's title from the form's description; empty for a field no page shows.
     virtual QString fieldTitle(const CField &field) const;
 
     // A slip's payer or description ("description"); null for other objects.

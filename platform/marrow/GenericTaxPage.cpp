@@ -1,7 +1,8 @@
-// GenericTaxPage: rows of labels and bound entry widgets, and the buttons that post events.
+// GenericTaxPage: rows of titles and bound entry widgets, and the buttons that post events.
 #include "marrow/GenericTaxPage.h"
 
 #include "marrow/CTaxData_Form.h"
+#include "marrow/FieldDescriptions.h"
 #include "marrow/FormTables.h"
 #include "ordane/CTableField.h"
 #include "ordane/DoubleLineEdit.h"
@@ -10,6 +11,7 @@
 #include "ordane/StyledCheckBox.h"
 #include "ordane/StyledDateEdit.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +25,10 @@ constexpr int kEntryColumn = 1;
 constexpr int kButtonColumn = 2;
 constexpr int kAmountWidth = 160;
 constexpr int kTextWidth = 320;
+constexpr int kChoiceWidth = 320;
+// Titles wrap inside this width, so a long title never pushes the entries off the page.
+constexpr int kTitleMinimumWidth = 300;
+constexpr int kTitleMaximumWidth = 460;
 // Int fields hold codes and counts; no stored value is negative beyond "none" (-1).
 constexpr int kIntMinimum = -1;
 constexpr int kIntMaximum = 999999999;
@@ -76,6 +82,30 @@ QWidget *GenericTaxPage::createEntryWidget(const CField &field, QWidget *parent)
     return nullptr;
 }
 
+QWidget *GenericTaxPage::createEntryWidget(const CField &field, const FieldDescription &d,
+                                           QWidget *parent)
+{
+    const bool codes = !d.codeTable.isEmpty() && field.type() == FieldType::Int &&
+                       (d.show == FieldShow::Choice || d.show == FieldShow::YesNo);
+    if (codes) {
+        // The stored code is the item's data: choosing a name stores its code unchanged, and
+        // a code the table does not name shows no choice and stays as it is.
+        auto *combo = new QComboBox(parent);
+        for (const CodeChoice &c : codeChoices(d.codeTable))
+            combo->addItem(c.name, c.code);
+        combo->setMinimumWidth(d.show == FieldShow::YesNo ? kAmountWidth : kChoiceWidth);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        return combo;
+    }
+    if (d.show == FieldShow::Amount && field.type() == FieldType::Float) {
+        auto *edit = new DoubleLineEdit(parent);
+        edit->setFixedWidth(kAmountWidth);
+        edit->setAlignment(Qt::AlignRight);
+        return edit;
+    }
+    return createEntryWidget(field, parent);
+}
+
 void GenericTaxPage::setReadOnly(QWidget *widget)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
@@ -92,20 +122,17 @@ void GenericTaxPage::setReadOnly(QWidget *widget)
         widget->setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget *GenericTaxPage::addField(const char *name, const QString &label)
+QWidget *GenericTaxPage::addRow(CField *field, QWidget *entry, const QString &title)
 {
     CTaxData_Form *owner = form();
-    CField *field = owner ? owner->findField(QByteArray(name)) : nullptr;
-    if (!field)
-        return nullptr;
-    QWidget *entry = createEntryWidget(*field, this);
-    entry->setObjectName(QString::fromLatin1(name));
-    auto *caption = new QLabel(label.isEmpty() ? owner->fieldTitle(*field) : label, this);
-    caption->setObjectName(QStringLiteral("lbl_") + QString::fromLatin1(name));
+    const QString name = QString::fromLatin1(field->nameData());
+    entry->setObjectName(name);
+    auto *caption = new QLabel(title, this);
+    caption->setObjectName(QStringLiteral("lbl_") + name);
     caption->setBuddy(entry);
     caption->setWordWrap(true);
-    caption->setMinimumWidth(340);
-    caption->setMaximumWidth(480);
+    caption->setMinimumWidth(kTitleMinimumWidth);
+    caption->setMaximumWidth(kTitleMaximumWidth);
     if (owner->isCalculatedField(*field))
         setReadOnly(entry);
     ++m_row;
@@ -114,13 +141,47 @@ QWidget *GenericTaxPage::addField(const char *name, const QString &label)
     return entry;
 }
 
-void GenericTaxPage::addAllFields()
+QWidget *GenericTaxPage::addField(const FieldDescription &description)
+{
+    CTaxData_Form *owner = form();
+    CField *field = owner ? owner->findField(description.name) : nullptr;
+    if (!field)
+        return nullptr;
+    if (!description.section.isEmpty() && description.section != m_section)
+        addHeading(description.section);
+    m_section = description.section;
+    return addRow(field, createEntryWidget(*field, description, this), description.title);
+}
+
+QWidget *GenericTaxPage::addField(const char *name, const QString &title)
+{
+    CTaxData_Form *owner = form();
+    CField *field = owner ? owner->findField(QByteArray(name)) : nullptr;
+    if (!field)
+        return nullptr;
+    return addRow(field, createEntryWidget(*field, this), title);
+}
+
+void GenericTaxPage::addAllFields(const QString &page)
 {
     CTaxData_Form *owner = form();
     if (!owner)
         return;
-    for (const CField *field : owner->fields())
-        addField(field->nameData());
+    int shown = 0;
+    for (const FieldDescription &d : fieldDescriptions(owner->getKind(), owner->getType())) {
+        if (!page.isEmpty() && d.page != page)
+            continue;
+        shown += addField(d) ? 1 : 0;
+    }
+    if (shown == 0) {
+        auto *none = new QLabel(tr("Nothing on this form is entered by hand: the program fills "
+                                   "it from the rest of the return."),
+                                this);
+        none->setObjectName(QStringLiteral("lblNothingToEnter"));
+        none->setWordWrap(true);
+        ++m_row;
+        m_grid->addWidget(none, m_row, kLabelColumn, 1, 3);
+    }
 }
 
 QPushButton *GenericTaxPage::addEventButton(const QString &text, int eventType)

@@ -80,6 +80,7 @@ const LineTitleRow kLineTitles[] = {
     {42100, "CPP contributions payable on self-employment income and other earnings"},
     {42120, "Employment insurance premiums payable on self-employment and other earnings"},
     {42200, "Social benefits repayment"},
+    {42800, "Provincial or territorial tax"},
     {42900, "Basic federal tax"},
     {43500, "Total payable"},
     {43700, "Total income tax deducted"},

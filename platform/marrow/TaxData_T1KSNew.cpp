@@ -1,6 +1,7 @@
 // TaxData_T1KSNew: the mirrored T1 part and schedule blocks, and the summary's calculation.
 #include "marrow/TaxData_T1KSNew.h"
 
+#include "marrow/ResultSummaryPage.h"
 #include "marrow/TypeCodes.h"
 
 #include <algorithm>
@@ -98,6 +99,7 @@ const std::vector<Mirror> kT1Part = {
     {"48200", "48200", FieldType::Float},
     {"48400", "48400", FieldType::Float},
     {"48500", "48500", FieldType::Float},
+    {"42800", "42800", FieldType::Float},
 };
 
 const std::vector<Mirror> kSch2 = {
@@ -263,4 +265,9 @@ void TaxData_T1KSNew::copyScheduleBlock(int formType, const CTaxData_Form *sched
 void TaxData_T1KSNew::Calculate01()
 {
     estimatedBenefits = gstCredit + childBenefit;
+}
+
+void TaxData_T1KSNew::createPages(QList<BaseTaxPage *> &pages, QWidget *parent)
+{
+    pages.append(new ResultSummaryPage(this, parent));
 }

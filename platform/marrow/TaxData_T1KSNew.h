@@ -3,6 +3,7 @@
 
 #include "marrow/FormFields.h"
 
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -74,6 +75,14 @@ public:
 
     void Calculate01();
 
+    // The Result page: the summary's lines for this person and the partner, the choices that
+    // stay editable, the file password.
+    void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;
+    // The partner's summary in a coupled return, set at each recalculation; null otherwise.
+    // Not stored and not copied.
+    TaxData_T1KSNew *partnerSummary() const { return m_partner; }
+    void setPartnerSummary(TaxData_T1KSNew *partner) { m_partner = partner; }
+
 private:
     // Where a schedule's block starts among the mirrored fields.
     static size_t blockStart(int formType);
@@ -82,6 +91,7 @@ private:
     std::vector<std::unique_ptr<CField>> m_mirrors;
     // The T1 slot of each field of the T1 part, found on the first copy.
     std::vector<size_t> m_t1Slots;
+    QPointer<TaxData_T1KSNew> m_partner;
 
 public:
     // The instalment reminder of the summary: the four quarterly amounts.

@@ -8,7 +8,7 @@
 #include "marrow/BusinessForms.h"
 #include "marrow/CTaxData_Form.h"
 #include "marrow/EmploymentSlips.h"
-#include "marrow/FieldLabels.h"
+#include "marrow/FieldDescriptions.h"
 #include "marrow/FormFactory.h"
 #include "marrow/FormTables.h"
 #include "marrow/InvestmentSlips.h"
@@ -27,6 +27,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -153,8 +154,9 @@ private slots:
     void realPagesBindEveryInput();
     void syncAndCommitChangeNothing_data();
     void syncAndCommitChangeNothing();
-    void fieldLabels_data();
-    void fieldLabels();
+    void everyShownFieldIsDescribed();
+    void choicesShowNamesAndKeepCodes_data();
+    void choicesShowNamesAndKeepCodes();
     void t1PageTabsAndButtons();
     void t2125AndNotePages();
     void slipDescription();
@@ -233,15 +235,20 @@ void TestFormPages::realPagesBindEveryInput()
     EventSink sink;
     Pages pages(form.get(), &sink);
     static const QRegularExpression lineLabel("^Line (\\d{5})$");
+    // Each described field is on exactly one page, read-only when the calculation writes it;
+    // a field without a description (the program's bookkeeping) is on none.
     int inputs = 0;
     for (const CField *field : form->fields()) {
         const QByteArray name = field->name();
+        if (!fieldDescription(kind, code, name)) {
+            QVERIFY2(pages.boundCount(field) == 0, name.constData());
+            continue;
+        }
+        QVERIFY2(pages.boundCount(field) == 1, name.constData());
         if (form->isCalculatedField(*field)) {
-            if (QObject *w = pages.widgetOf(field))
-                QVERIFY2(isReadOnly(w), name.constData());
-            QVERIFY2(pages.boundCount(field) <= 1, name.constData());
+            QVERIFY2(isReadOnly(pages.widgetOf(field)), name.constData());
         } else {
-            QVERIFY2(pages.boundCount(field) == 1, name.constData());
+            QVERIFY2(!isReadOnly(pages.widgetOf(field)), name.constData());
             ++inputs;
         }
     }
@@ -276,26 +283,98 @@ void TestFormPages::syncAndCommitChangeNothing()
     QVERIFY(!form->isDifferentFrom(*copy));
 }
 
-void TestFormPages::fieldLabels_data()
+void TestFormPages::everyShownFieldIsDescribed()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("box") << QByteArray("box14") << "Box 14";
-    QTest::newRow("box letter") << QByteArray("box16A") << "Box 16A";
-    QTest::newRow("amount") << QByteArray("amtA") << "Amount A";
-    QTest::newRow("amount number") << QByteArray("amtM1") << "Amount M1";
-    QTest::newRow("titled line") << QByteArray("12100") << "Interest and other investment income";
-    QTest::newRow("line") << QByteArray("10100") << "Employment income (box 14 of all T4 slips)";
-    QTest::newRow("untitled line") << QByteArray("67650") << "Line 67650";
-    QTest::newRow("camel case") << QByteArray("provinceOfEmployment") << "Province of employment";
-    QTest::newRow("digits") << QByteArray("box26Flag1") << "Box 26 flag 1";
-    QTest::newRow("one word") << QByteArray("description") << "Description";
+    // Every form, slip and wizard-data class the factories make: each field a page binds has
+    // a description, and its row's title is the description's.
+    EventSink sink;
+    int shown = 0;
+    auto check = [&](CTaxData_Form *form) {
+        Pages pages(form, &sink);
+        for (BaseTaxPage *page : pages.list) {
+            for (const CField *field : form->fields()) {
+                if (!page->binder().widgetOf(field))
+                    continue;
+                const FieldDescription *d =
+                    fieldDescription(form->getKind(), form->getType(), field->name());
+                const QString where = QStringLiteral("kind %1 type %2 field %3")
+                                          .arg(form->getKind())
+                                          .arg(form->getType())
+                                          .arg(QString::fromLatin1(field->name()));
+                if (form->getKind() == CTaxData_Form::KindNote)
+                    continue;
+                QVERIFY2(d, qPrintable(where));
+                auto *label = page->findChild<QLabel *>(QStringLiteral("lbl_") +
+                                                        QString::fromLatin1(field->name()));
+                QVERIFY2(label, qPrintable(where));
+                QCOMPARE(label->text(), d->title);
+                ++shown;
+            }
+        }
+    };
+    for (int code = 0; code < Global_Forms_Num; ++code) {
+        std::unique_ptr<CTaxData_Form> form(createFederalForm(code));
+        if (form)
+            check(form.get());
+    }
+    for (int code = 0; code < Global_Slips_Num; ++code) {
+        std::unique_ptr<CTaxData_Form> slip(createSlip(code));
+        if (slip)
+            check(slip.get());
+    }
+    for (int type = 1; type < Global_TaxWizard_Num; ++type) {
+        std::unique_ptr<CTaxData_Form> data(createWizardData(type));
+        if (data)
+            check(data.get());
+    }
+    QVERIFY(shown > 300);
 }
 
-void TestFormPages::fieldLabels()
+void TestFormPages::choicesShowNamesAndKeepCodes_data()
 {
-    QFETCH(QByteArray, name);
-    QTEST(fieldLabel(name), "label");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("marital status")
+        << 0 << int(FormType::T1) << QByteArray("maritalStatus") << 5 << "Single";
+    QTest::newRow("province") << 0 << int(FormType::T1) << QByteArray("province") << 9 << "Ontario";
+    QTest::newRow("mailing province")
+        << 0 << int(FormType::T1) << QByteArray("mailingProvince") << 11 << "Quebec";
+    QTest::newRow("language") << 0 << int(FormType::T1) << QByteArray("language") << 1 << "French";
+    QTest::newRow("citizen yes") << 0 << int(FormType::T1) << QByteArray("citizen") << 0 << "Yes";
+    QTest::newRow("unanswered") << 0 << int(FormType::T1) << QByteArray("foreignPropertyAnswer")
+                                << -1 << "";
+    QTest::newRow("unknown code") << 0 << int(FormType::T1) << QByteArray("maritalStatus") << 9
+                                  << "";
+    QTest::newRow("T4 province") << 1 << int(SlipType::T4) << QByteArray("provinceOfEmployment")
+                                 << 2 << "British Columbia";
+    QTest::newRow("T4 kind") << 1 << int(SlipType::T4) << QByteArray("employmentKind") << 1
+                             << "Ordinary employment";
+}
+
+void TestFormPages::choicesShowNamesAndKeepCodes()
+{
+    QFETCH(int, kind);
+    QFETCH(int, type);
+    QFETCH(QByteArray, field);
+    QFETCH(int, stored);
+    std::unique_ptr<CTaxData_Form> form(kind == 1 ? createSlip(type) : createFederalForm(type));
+    auto *value = static_cast<CIntField *>(form->findField(field));
+    value->setValue(stored);
+    EventSink sink;
+    Pages pages(form.get(), &sink);
+    auto *combo = qobject_cast<QComboBox *>(pages.widgetOf(value));
+    QVERIFY(combo);
+    QTEST(combo->currentText(), "shown");
+    // Showing and committing keep the code exactly; choosing a name stores that name's code.
+    for (BaseTaxPage *page : pages.list)
+        page->commit();
+    QCOMPARE(value->value(), stored);
+    const int last = combo->count() - 1;
+    combo->setCurrentIndex(last);
+    QCOMPARE(value->value(), combo->itemData(last).toInt());
 }
 
 void TestFormPages::t1PageTabsAndButtons()
@@ -324,7 +403,7 @@ void TestFormPages::t1PageTabsAndButtons()
     QVERIFY(isReadOnly(pages.list[1]->findChild<QLineEdit *>("12700")));
     QVERIFY(!isReadOnly(pages.list[1]->findChild<QLineEdit *>("12800")));
     QCOMPARE(pages.list[1]->findChild<QLabel *>("lbl_12700")->text(),
-             QString("Taxable capital gains"));
+             QString("Line 12700: Taxable capital gains"));
     QCOMPARE(identification->findChild<QLabel *>("lbl_sin")->text(),
              QString("Social insurance number (SIN)"));
 }
@@ -361,7 +440,7 @@ void TestFormPages::slipDescription()
     EventSink sink;
     Pages pages(&t4, &sink);
     QCOMPARE(pages.list.first()->findChild<QLabel *>("lbl_description")->text(),
-             QString("Payer or description"));
+             QString("Employer's name"));
     QCOMPARE(pages.list.first()->findChild<QLabel *>("lbl_box14")->text(),
              QString("Box 14: Employment income"));
 
