@@ -360,7 +360,6 @@ void TestPrintOutput::namesAsTyped()
     const QStringList lines = textLines(pdf);
     QCOMPARE(lines.at(1), QString::fromUtf8("Łucja Nguyễn S.I.N. ******286"));
     QVERIFY(lines.contains(QString::fromUtf8("Dear Łucja Nguyễn,")));
-    QVERIFY(!lines.join('\n').contains('?'));
     // The font is in the file: a reader without it shows the same letters.
     const QString fonts = run("pdffonts", {pdf});
     QVERIFY2(fonts.contains("DejaVuSans") && fonts.contains("CID TrueType"), qPrintable(fonts));
