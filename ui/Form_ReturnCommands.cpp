@@ -91,6 +91,7 @@ void Form_Return::shareForm()
     m_family->shareForm(form, 0);
     m_family->Recalculate(0, form);
     refreshTreeCaptions(true, false);
+    updateResultLabels();
     showInformation(tr(kSharedNotice), this);
 }
 
@@ -105,6 +106,7 @@ void Form_Return::unshareForm()
     m_family->unshareForm(form);
     m_family->Recalculate(0, form);
     refreshTreeCaptions(false, false);
+    updateResultLabels();
     showInformation(tr("Tax form is unshared from spouse's return."));
 }
 
@@ -127,6 +129,7 @@ void Form_Return::shareSlip()
     m_family->shareSlip(slip, 0);
     const int changed = m_family->Recalculate(1, slip);
     refreshTreeCaptions(changed != 0, true);
+    updateResultLabels();
     showInformation(tr(kSharedNotice));
 }
 
@@ -145,6 +148,7 @@ void Form_Return::unshareSlip()
     m_family->unshareSlip(slip);
     m_family->Recalculate(1, slip);
     refreshTreeCaptions(false, true);
+    updateResultLabels();
     showInformation(tr("Tax slip is unshared from spouse's return."));
 }
 
@@ -355,6 +359,8 @@ void Form_Return::changeProvince()
                              answers.fld_ChgBoth.value() == DataDlgChangeProv::ChangeBothPersons);
     m_family->Recalculate(0, nullptr);
     refreshTreeCaptions(true, true);
+    // The refund beside the tree and in the status bar are the new province's at once.
+    updateResultLabels();
     ui->treeFolderView->clearSelection();
     ui->treeFolderView->selectEntry(kind, id);
     showInformation(tr("Tax return file is changed to the new province, you need to save file the "

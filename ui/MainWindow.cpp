@@ -269,7 +269,9 @@ void MainWindow::actionCloseReturn()
 
 void MainWindow::actionQuit()
 {
-    QCoreApplication::exit(0);
+    // Quitting is closing the window: a modified return is shown and asked about first, and
+    // the program ends only when the window really closes.
+    close();
 }
 
 void MainWindow::actionShowWelcome()

@@ -6,7 +6,8 @@
 
 #include <cstddef>
 
-struct FieldDescriptionRow {
+struct FieldDescriptionRow
+{
     const char *name;
     // Null for a T1 line field: "Line NNNNN: " and the line's title from the line table.
     const char *title;
@@ -16,7 +17,8 @@ struct FieldDescriptionRow {
     bool total;
 };
 
-struct FieldDescriptionTable {
+struct FieldDescriptionTable
+{
     int kind; // 0 form, 1 slip, 2 wizard data
     int type;
     const FieldDescriptionRow *rows;

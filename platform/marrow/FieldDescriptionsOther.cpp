@@ -72,8 +72,10 @@ const FieldDescriptionRow kRrsp[] = {
 };
 
 const FieldDescriptionTable kTables[] = {
-    describe(2, WizardType::General, kGeneral),   describe(2, WizardType::LastYear, kLastYear),
-    describe(2, WizardType::Dependants, kDependants), describe(2, WizardType::Medical, kMedical),
+    describe(2, WizardType::General, kGeneral),
+    describe(2, WizardType::LastYear, kLastYear),
+    describe(2, WizardType::Dependants, kDependants),
+    describe(2, WizardType::Medical, kMedical),
     describe(2, WizardType::Rrsp, kRrsp),
 };
 

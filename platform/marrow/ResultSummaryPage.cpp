@@ -178,10 +178,9 @@ void ResultSummaryPage::showValues()
         for (int i = 0; i < lines().size(); ++i) {
             QLabel *label = m_amounts[i][column];
             label->setVisible(person != nullptr);
-            const auto *value =
-                person ? dynamic_cast<const CFloatField *>(
-                             person->findField(QByteArray(lines()[i].field)))
-                       : nullptr;
+            const auto *value = person ? dynamic_cast<const CFloatField *>(
+                                             person->findField(QByteArray(lines()[i].field)))
+                                       : nullptr;
             label->setText(value ? money(value->value()) : QString());
         }
     }

@@ -65,8 +65,9 @@ bool showFits(FieldShow show, const QByteArray &codeTable, FieldType type)
 
 CTaxData_Form *make(int kind, int type)
 {
-    return kind == 1 ? createSlip(type) : kind == 2 ? createWizardData(type)
-                                                    : createFederalForm(type);
+    return kind == 1   ? createSlip(type)
+           : kind == 2 ? createWizardData(type)
+                       : createFederalForm(type);
 }
 
 } // namespace
@@ -98,9 +99,10 @@ void TestFieldDescriptions::everyDescriptionNamesAField()
             QVERIFY2(form, qPrintable(QStringLiteral("kind %1 type %2").arg(kind).arg(type)));
             QSet<QByteArray> seen;
             for (const FieldDescription &d : list) {
-                const QString where =
-                    QStringLiteral("kind %1 type %2 field %3").arg(kind).arg(type).arg(
-                        QString::fromLatin1(d.name));
+                const QString where = QStringLiteral("kind %1 type %2 field %3")
+                                          .arg(kind)
+                                          .arg(type)
+                                          .arg(QString::fromLatin1(d.name));
                 const CField *field = form->findField(d.name);
                 QVERIFY2(field, qPrintable(where));
                 QVERIFY2(showFits(d.show, d.codeTable, field->type()), qPrintable(where));
@@ -122,9 +124,9 @@ void TestFieldDescriptions::covered_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("type");
     QTest::newRow("T1") << 0 << int(FormType::T1);
-    for (int type : {FormType::SCH2, FormType::SCH3, FormType::SCH5, FormType::SCH6,
-                     FormType::SCH7, FormType::SCH8, FormType::SCH9, FormType::SCH11,
-                     FormType::SCH13, FormType::SCH15})
+    for (int type :
+         {FormType::SCH2, FormType::SCH3, FormType::SCH5, FormType::SCH6, FormType::SCH7,
+          FormType::SCH8, FormType::SCH9, FormType::SCH11, FormType::SCH13, FormType::SCH15})
         QTest::newRow(qPrintable(formName(type))) << 0 << type;
     for (int type = 0; type < Global_Slips_Num; ++type) {
         std::unique_ptr<CTaxData_Form> slip(createSlip(type));
@@ -148,17 +150,20 @@ void TestFieldDescriptions::titles_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("section");
     QTest::newRow("T4 box 14") << 1 << int(SlipType::T4) << QByteArray("box14")
-                               << "Box 14: Employment income" << "Slip";
+                               << "Box 14: Employment income"
+                               << "Slip";
     QTest::newRow("T4 province") << 1 << int(SlipType::T4) << QByteArray("provinceOfEmployment")
-                                 << "Box 10: Province of employment" << "Slip";
+                                 << "Box 10: Province of employment"
+                                 << "Slip";
     QTest::newRow("T4 lettered") << 1 << int(SlipType::T4) << QByteArray("amtH")
                                  << "Box 43: Canadian Forces personnel and police deduction"
                                  << "Other information";
     QTest::newRow("T1 line") << 0 << int(FormType::T1) << QByteArray("20800")
-                             << "Line 20800: RRSP deduction" << "Net income";
-    QTest::newRow("T1 provincial tax")
-        << 0 << int(FormType::T1) << QByteArray("42800")
-        << "Line 42800: Provincial or territorial tax" << "Provincial or territorial tax";
+                             << "Line 20800: RRSP deduction"
+                             << "Net income";
+    QTest::newRow("T1 provincial tax") << 0 << int(FormType::T1) << QByteArray("42800")
+                                       << "Line 42800: Provincial or territorial tax"
+                                       << "Provincial or territorial tax";
     QTest::newRow("T1 phrase") << 0 << int(FormType::T1) << QByteArray("maritalStatus")
                                << "Marital status on December 31, 2025"
                                << "Personal information";
@@ -176,23 +181,39 @@ void TestFieldDescriptions::titles()
     QVERIFY(d);
     QTEST(d->title, "title");
     QTEST(d->section, "section");
-
 }
 
 void TestFieldDescriptions::noTitleIsTheFieldNameInWords()
 {
     // No title anywhere is the field's name in words, nor empty. Some field names are the very
     // words the paper form prints beside its box; those terms, and only those, may coincide.
-    const QSet<QString> formsOwnWords = {
-        "First name",         "Last name",               "City",
-        "Country",            "Postal code",             "Care of",
-        "Address",            "Refund",                  "Gross rents",
-        "Capital cost allowance", "Adjusted cost base",  "Earned income",
-        "Employment income",  "Split income",            "Minimum tax",
-        "Discounter code",    "EFILE number",            "Document control number",
-        "Lodging expenses",   "Functional currency",     "Housing amount",
-        "Depletion allowance", "Pension adjustment",     "RRSP deduction limit",
-        "Pensionable earnings", "Confirmation number",   "Net tax owing"};
+    const QSet<QString> formsOwnWords = {"First name",
+                                         "Last name",
+                                         "City",
+                                         "Country",
+                                         "Postal code",
+                                         "Care of",
+                                         "Address",
+                                         "Refund",
+                                         "Gross rents",
+                                         "Capital cost allowance",
+                                         "Adjusted cost base",
+                                         "Earned income",
+                                         "Employment income",
+                                         "Split income",
+                                         "Minimum tax",
+                                         "Discounter code",
+                                         "EFILE number",
+                                         "Document control number",
+                                         "Lodging expenses",
+                                         "Functional currency",
+                                         "Housing amount",
+                                         "Depletion allowance",
+                                         "Pension adjustment",
+                                         "RRSP deduction limit",
+                                         "Pensionable earnings",
+                                         "Confirmation number",
+                                         "Net tax owing"};
     QStringList coinciding;
     for (int k : {0, 1, 2}) {
         for (int t = 0; t < 256; ++t) {

@@ -29,6 +29,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -725,6 +726,13 @@ void TestEditorCommands::changeProvince()
         spouseOnScreen ? editor->family()->spouse() : editor->family()->taxpayer();
     QVERIFY(!moved->hasForm(26));
     QVERIFY(!sectionCaptions(editor->folderView()->formSection()).contains("ON(S2)"));
+    // The balance beside the tree and the status bar are the new province's at once.
+    CString taxpayer, spouse, family;
+    editor->family()->getBalanceTexts(taxpayer, spouse, family);
+    QCOMPARE(editor->findChild<QLabel *>("lblResultLine1")->text(), QString(taxpayer));
+    QCOMPARE(editor->findChild<QLabel *>("lblResultLine2")->text(), QString(spouse));
+    QCOMPARE(m_fixture->window()->statusTextLabel()->text(),
+             QString(editor->family()->getPersonIncomeSummary()));
 }
 
 // ---- de-coupling

@@ -71,7 +71,8 @@ private slots:
     void thirdReturnRefused();
     void windowsMenuAndClosingOneOfTwo();
     void closeEventDealsWithOneModifiedReturn();
-    void quitAsksNothing();
+    void quitAsksAsClosingDoes_data();
+    void quitAsksAsClosingDoes();
     void contextMenus_data();
     void contextMenus();
     void commandsNotInThisBuild();
@@ -326,18 +327,45 @@ void TestMainWindow::closeEventDealsWithOneModifiedReturn()
     QCOMPARE(m_presenter->shownTexts(), QStringList());
 }
 
-void TestMainWindow::quitAsksNothing()
+void TestMainWindow::quitAsksAsClosingDoes_data()
 {
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("openAfter");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("changed, Cancel") << true << int(QMessageBox::Cancel) << true << 1 << false;
+    QTest::newRow("changed, No") << true << int(QMessageBox::No) << true << 0 << false;
+    QTest::newRow("unchanged") << false << int(QMessageBox::NoButton) << false << 1 << true;
+}
+
+void TestMainWindow::quitAsksAsClosingDoes()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
     MainWindow *w = m_fixture->window();
+    w->show();
     w->addReturnPage(nullptr, EditorFixture::singleReturn());
-    changeEmail(w->shownEditor(), "changed@example.invalid");
-    QEventLoop loop;
-    QTimer::singleShot(0, m_fixture->action("actionQuit"), &QAction::trigger);
-    // A safety exit so a broken Quit fails rather than hangs.
-    QTimer::singleShot(5000, &loop, [&loop]() { loop.exit(99); });
-    QCOMPARE(loop.exec(), 0);
-    QCOMPARE(m_presenter->shownTexts(), QStringList());
-    QCOMPARE(w->openReturnCount(), 1);
+    Form_Return *editor = w->shownEditor();
+    const QFileInfo file(m_fixture->dir() + "/quit.r25");
+    editor->setFilePath(&file);
+    QString path;
+    QCOMPARE(editor->saveToFile(path, true), 0);
+    if (changed)
+        changeEmail(editor, "changed@example.invalid");
+    m_presenter->clear();
+    if (answer != QMessageBox::NoButton)
+        m_presenter->queueAnswer(QMessageBox::StandardButton(answer));
+    m_fixture->action("actionQuit")->trigger();
+    const QString question = "Do you want to save changed data to return file before closing?"
+                             "\n\n'Yes' to save it, 'No' to discard changes, or 'Cancel' closing";
+    QFETCH(bool, asked);
+    QCOMPARE(m_presenter->shownTexts(), asked ? QStringList{question} : QStringList());
+    QTEST(w->openReturnCount(), "openAfter");
+    // The program ends only when the window really closed; Cancel keeps it running.
+    QTEST(!w->isVisible(), "ended");
+    if (changed && answer == QMessageBox::Cancel)
+        QVERIFY(editor->isModified());
 }
 
 void TestMainWindow::contextMenus_data()
