@@ -13,6 +13,7 @@
 #include "model/IndividualTaxData.h"
 #include "model/ReturnFile.h"
 #include "ordane/SafeFileWriter.h"
+#include "print/PrintTitles.h"
 
 #include <QLibrary>
 #include <QStandardPaths>
@@ -141,7 +142,8 @@ void writeTestPrintFile()
     // other than the person's); only the print engine reads it.
     FamilyTaxData family(0);
     family.enableAllFormsMode();
-    saveReturnFile(family, path, AppEdition);
+    if (saveReturnFile(family, path, AppEdition) == 0)
+        writePrintTitles(family, path);
 }
 
 void generateSlipDataType()

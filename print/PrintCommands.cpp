@@ -14,10 +14,12 @@
 #include "print/DlgPrintOption_Info.h"
 #include "print/DlgVarnexaAfterPrint.h"
 #include "print/PrintOptions.h"
+#include "print/PrintTitles.h"
 #include "ui/FolderView.h"
 #include "ui/Form_Return.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <QtDebug>
@@ -31,6 +33,19 @@ constexpr int kKeyOtherEmail = 16;
 
 const char kFolderMessage[] =
     "Quorvandelle cannot open or create the file folder for printable tax form (.pdf) file.";
+
+// The slip printed alone: the job names the category only (a slip, entry id 0), so the slip
+// selected in the forms tree travels to the engine in the hand-off beside the return.
+int selectedSlipId(FolderView *tree, int category)
+{
+    if (category != 1 || !tree)
+        return 0;
+    int kind = -1;
+    int type = 0;
+    int id = 0;
+    tree->selectedEntry(kind, type, id);
+    return kind == 1 ? id : 0;
+}
 
 QString personText(FamilyTaxData *family, int key)
 {
@@ -145,7 +160,23 @@ void Form_Return::printToPdf(int printMode, int category, int formType, int entr
 
     QString fullPath;
     fullFilePath(fullPath);
-    const bool spouse = family && family->getCurrentPersonIndex() != PersonTaxpayer;
+    // Without its font the engine could print no name as typed.
+    const QString missingFont = missingPrintFont();
+    if (!missingFont.isEmpty()) {
+        showInformation(tr("The print font %1 is missing. Install the package fonts-dejavu-core, "
+                           "then generate the print again.")
+                            .arg(QDir::toNativeSeparators(missingFont)),
+                        this);
+        return;
+    }
+    const QString titles = printTitlesPath(fullPath);
+    if (!family || !writePrintTitles(*family, fullPath, selectedSlipId(folderView(), category))) {
+        showInformation(tr("Quorvandelle cannot write the file %1 that the print needs.")
+                            .arg(QDir::toNativeSeparators(titles)),
+                        this);
+        return;
+    }
+    const bool spouse = family->getCurrentPersonIndex() != PersonTaxpayer;
     CString pdfName;
     {
         WaitCursorScope wait;
@@ -159,6 +190,7 @@ void Form_Return::printToPdf(int printMode, int category, int formType, int entr
         }
         qInfo().noquote() << "output pdf name:" + QString(pdfName);
     }
+    QFile::remove(titles);
     if (code != 0) {
         showInformation(printFailureMessage(code), this);
         return;

@@ -176,7 +176,7 @@ ProvincialTaxInput taxInput(const TaxData_T1New &t1, const TaxData_Sch5 *sch5,
     in.cppSelfEmployed = t1.f31000;
     in.eiPremiums = t1.f31200;
     in.eiSelfEmployed = t1.f31217;
-    in.volunteerAmount = lineNamed(t1, "31220") + lineNamed(t1, "31240");
+    in.volunteerAmount = t1.f31220 + t1.f31240;
     in.adoptionAmount = t1.f31300;
     in.disability = t1.disabilityFlag != 0;
     in.medicalExpenses = t1.f33099;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUrl>
 #include <memory>
 
@@ -18,10 +19,13 @@
 #include "FileModes.h"
 #include "LocalServer.h"
 #include "PrintReturns.h"
+#include "ReturnFixture.h"
 #include "ScriptedPresenter.h"
 #include "TestEnvironment.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
+#include "marrow/EmploymentSlips.h"
+#include "marrow/FieldDescriptions.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
@@ -30,6 +34,7 @@
 #include "print/CJavaPrintEngine.h"
 #include "print/PrintOptions.h"
 #include "print/PrintServices.h"
+#include "print/PrintTitles.h"
 #include "ui/FolderView.h"
 #include "ui/Form_Return.h"
 #include "ui/MainWindow.h"
@@ -39,17 +44,18 @@ namespace {
 const char kTaxpayerSin[] = "046454286";
 const char kSpouseSin[] = "130692544";
 
-// The PDF's text lines, without blank lines and page breaks.
+// The PDF's text lines as laid out, each with its runs of blanks made one blank; without blank
+// lines and page breaks.
 QStringList textLines(const QString &pdf)
 {
     QProcess p;
-    p.start("pdftotext", {pdf, "-"});
+    p.start("pdftotext", {"-layout", pdf, "-"});
     if (!p.waitForFinished(60000))
         return {};
     QStringList lines;
     for (QString line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        line.remove('\f');
-        if (!line.trimmed().isEmpty())
+        line = line.remove('\f').simplified();
+        if (!line.isEmpty())
             lines << line;
     }
     return lines;
@@ -139,12 +145,14 @@ private:
     QList<SeenDialog> m_seen;
 };
 
-// The pages of a person's whole return: one per form and slip, and one for the summary form
-// that saving puts first in the file.
-int filedPages(const IndividualTaxData &person)
+// The line under every page's title: the person's name and masked S.I.N.
+QString personLine(const char *first, const QString &sin)
 {
-    return person.m_formList.size() + person.m_slipList.size() + 1;
+    return QString::fromUtf8(first) + " Tremblay S.I.N. " + sin;
 }
+
+const QString kElise = personLine("Élise", "******286");
+const QString kMarc = personLine("Marc", "******544");
 
 // Chooses the person shown, as the user does in the editor's person box.
 void showPerson(Form_Return *editor, PersonIndex person)
@@ -188,12 +196,17 @@ private slots:
     void condensedIgnoresTheOtherOptions();
     void pdfBesideTheReturn();
     void printedFilesArePrivate();
+    void ontarioSingle();
 
     // Group "retry".
     void secondJobInLocalDataFolder();
     void bothJobsFail();
     void singleFormDelivered();
     void pdfFolderCannotBeMade();
+
+    // Group "stub": the test engine, which names a PDF file it never writes.
+    void missingFont();
+    void zeroContentPdf();
 
 private:
     Form_Return *openSaved(FamilyTaxData *family, const QString &name = "Tremblay 2025.r25");
@@ -299,34 +312,31 @@ void TestPrintCommandEngine::wholeReturn_data()
 {
     QTest::addColumn<bool>("spouse");
     QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QString>("person"); // the line under each page's title
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QStringList>("absent");
-    QTest::addColumn<int>("extraPages");
     QTest::newRow("taxpayer, no option")
-        << false << QStringList() << QStringList{"T1 General", "sin: ******286"}
-        << QStringList{"Client letter", "Invoice", QString("sin: ") + kTaxpayerSin} << 0;
+        << false << QStringList() << kElise << QStringList{"T1 General"}
+        << QStringList{"Client letter", "Invoice", personLine("Élise", kTaxpayerSin)};
     QTest::newRow("taxpayer, client letter")
-        << false << QStringList{"fld_ClientLetter"}
-        << QStringList{"Client letter", "Dear Élise Tremblay,", "sin: ******286"}
-        << QStringList{"Invoice"} << 1;
+        << false << QStringList{"fld_ClientLetter"} << kElise
+        << QStringList{"Client letter", "Dear Élise Tremblay,"} << QStringList{"Invoice"};
     QTest::newRow("taxpayer, invoice and full S.I.N.")
-        << false << QStringList{"fld_Invoice", "fld_FullSIN"}
-        << QStringList{"Invoice", "Client: Élise Tremblay", QString("sin: ") + kTaxpayerSin}
-        << QStringList{"Client letter", "sin: ******286"} << 1;
+        << false << QStringList{"fld_Invoice", "fld_FullSIN"} << personLine("Élise", kTaxpayerSin)
+        << QStringList{"Invoice", "Client: Élise Tremblay"} << QStringList{"Client letter", kElise};
     QTest::newRow("spouse, every option")
         << true << QStringList{"fld_ClientLetter", "fld_Invoice", "fld_FullSIN"}
-        << QStringList{"Client letter", "Dear Marc Tremblay,", "Invoice",
-                       QString("sin: ") + kSpouseSin}
-        << QStringList{"sin: ******544"} << 2;
+        << personLine("Marc", kSpouseSin)
+        << QStringList{"Client letter", "Dear Marc Tremblay,", "Invoice"} << QStringList{kMarc};
 }
 
 void TestPrintCommandEngine::wholeReturn()
 {
     QFETCH(bool, spouse);
     QFETCH(QStringList, ticks);
+    QFETCH(QString, person);
     QFETCH(QStringList, present);
     QFETCH(QStringList, absent);
-    QFETCH(int, extraPages);
     FamilyTaxData *family = withoutErrors(EditorFixture::coupledReturn());
     auto *t1 = static_cast<TaxData_T1New *>(
         (spouse ? family->spouse() : family->taxpayer())->getForm(FormType::T1, 0, false));
@@ -351,38 +361,43 @@ void TestPrintCommandEngine::wholeReturn()
     QCOMPARE(m_driver->seen().at(1).link, link(pdf));
     QCOMPARE(m_driver->seen().at(1).email,
              QString(spouse ? "marc@example.org" : "elise@example.org"));
-    const IndividualTaxData &person = spouse ? *family->spouse() : *family->taxpayer();
-    QCOMPARE(pageCount(pdf), filedPages(person) + extraPages);
     const QStringList lines = textLines(pdf);
-    QCOMPARE(lines.first(), QString("T1 Summary"));
-    QVERIFY(lines.contains("T1 General"));
+    QCOMPARE(lines.mid(0, 2), (QStringList{"T1 Summary", person}));
+    QCOMPARE(lines.count(person), pageCount(pdf));
     for (const QString &line : present)
         QVERIFY2(lines.contains(line), qPrintable(line));
     for (const QString &line : absent)
         QVERIFY2(!lines.contains(line), qPrintable(line));
+    // Each person's forms under that person's name alone.
+    QCOMPARE(lines.filter(QRegularExpression("^(Élise|Marc) Tremblay S.I.N. ")).size(),
+             pageCount(pdf));
+    // The hand-off beside the return is gone once the print is done.
+    QVERIFY(!QFile::exists(m_returnFile + ".titles"));
     // Closed: nothing went to the e-delivery service.
     QCOMPARE(m_server->requests().size(), 0);
 }
 
 void TestPrintCommandEngine::currentFormOnly_data()
 {
-    QTest::addColumn<int>("kind"); // what is selected in the forms tree: 0 a form, 1 a slip
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<QString>("firstLine");
-    QTest::newRow("Schedule 3 selected") << 0 << 1 << "Schedule 3";
-    // A slip is passed as category 1 with entry id 0, which the engine prints as the whole
-    // return with the letter.
-    QTest::newRow("slip selected") << 1 << -1 << "T1 Summary";
+    QTest::addColumn<int>("kind");  // what is selected in the forms tree: 0 a form, 1 a slip
+    QTest::addColumn<int>("index"); // which of the person's slips
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Schedule 3 selected") << 0 << 0 << "Schedule 3";
+    // A slip is passed as category 1 with entry id 0; the slip selected goes to the engine in
+    // the hand-off, and it prints alone.
+    QTest::newRow("T4 slip selected") << 1 << 0 << "T4 slip";
+    QTest::newRow("T5 slip selected") << 1 << 1 << "T5 slip";
 }
 
 void TestPrintCommandEngine::currentFormOnly()
 {
     QFETCH(int, kind);
-    QFETCH(int, pages);
+    QFETCH(int, index);
+    QFETCH(QString, title);
     FamilyTaxData *family = withoutErrors(EditorFixture::coupledReturn());
     IndividualTaxData &person = *family->taxpayer();
     const TaxDataEntryStru *entry =
-        kind == 0 ? person.findFormEntry(FormType::SCH3, 0, false) : person.m_slipList.first();
+        kind == 0 ? person.findFormEntry(FormType::SCH3, 0, false) : person.m_slipList.at(index);
     QVERIFY(entry);
     Form_Return *editor = openSaved(family);
     QVERIFY(editor);
@@ -392,11 +407,11 @@ void TestPrintCommandEngine::currentFormOnly()
     triggerPrint();
     QCOMPARE(shown(), QStringList());
     const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
-    if (pages < 0)
-        pages = filedPages(person) + 1;
-    QCOMPARE(pageCount(pdf), pages);
-    QTEST(textLines(pdf).first(), "firstLine");
-    QCOMPARE(textLines(pdf).contains("Client letter"), kind == 1);
+    const QStringList lines = textLines(pdf);
+    QCOMPARE(lines.mid(0, 2), (QStringList{title, kElise}));
+    // That item alone: every page is its own, with no letter.
+    QCOMPARE(lines.count(title) + lines.count(title + " (continued)"), pageCount(pdf));
+    QVERIFY(!lines.contains("Client letter"));
 }
 
 void TestPrintCommandEngine::condensedIgnoresTheOtherOptions()
@@ -416,10 +431,9 @@ void TestPrintCommandEngine::condensedIgnoresTheOtherOptions()
     QCOMPARE(shown(), QStringList());
     const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
     QCOMPARE(pageCount(pdf), 1);
-    // Masked S.I.N., no letter or invoice page: the job had (1, 0, 0, 0, 0).
+    // The summary page with the S.I.N. masked, no letter or invoice: the job had (1, 0, 0, 0, 0).
     const QStringList lines = textLines(pdf);
-    QCOMPARE(lines.mid(0, 3),
-             (QStringList{"Return summary", "Name: Élise Tremblay", "S.I.N.: ******286"}));
+    QCOMPARE(lines.mid(0, 2), (QStringList{"T1 Summary", kElise}));
     QCOMPARE(m_server->requests().size(), 0);
     QVERIFY(!appInstance()->m_clientLetterFetched);
 }
@@ -466,6 +480,45 @@ void TestPrintCommandEngine::printedFilesArePrivate()
     QCOMPARE(fileMode(m_returnFile), 0600);
 }
 
+// A single Ontario return with a T4 and Schedule 7 prints as the forms read: numbered lines
+// with their names and amounts, never the program's own fields or the file password.
+void TestPrintCommandEngine::ontarioSingle()
+{
+    auto *family = new FamilyTaxData(0);
+    ReturnFixture::fillSingleReturn(*family);
+    IndividualTaxData &person = *family->taxpayer();
+    static_cast<TaxData_Slip_T4 *>(person.m_slipList.first()->data)->box14 = 60000;
+    person.getForm(FormType::SCH7, 0, true);
+    person.m_password = "Maple2025";
+    ReturnFixture::bringToLoadedState(*family);
+    Form_Return *editor = openSaved(withoutErrors(family), "Nguyen 2025.r25");
+    QVERIFY(editor);
+    m_driver->queue(generate());
+    m_driver->queue(closeDialog());
+    triggerPrint();
+    QCOMPARE(shown(), QStringList());
+    const QStringList lines = textLines(appInstance()->config.RetPdfPath + "/Nguyen 2025.pdf");
+    QVERIFY2(lines.contains("15000 Total income 60,000.00"), qPrintable(lines.join('\n')));
+    QVERIFY(lines.contains("14 Employment income 60,000.00"));
+    for (const char *block : {"T1 Summary", "T1 General", "Schedule 7", "T4 slip"})
+        QVERIFY2(lines.contains(block), block);
+    for (const char *line : {"42000", "42800", "43500", "48400"}) {
+        const FieldDescription *d = fieldDescription(0, FormType::T1, line);
+        QVERIFY2(d, line);
+        const QString title = QString(d->title).remove(QRegularExpression("^Line [0-9]+: "));
+        const QString start = QString(line) + " " + title;
+        QVERIFY2(!lines
+                      .filter(QRegularExpression("^" + QRegularExpression::escape(start) +
+                                                 " -?[0-9,]+\\.[0-9]{2}$"))
+                      .isEmpty(),
+                 qPrintable(start));
+    }
+    const QString text = lines.join('\n');
+    for (const char *own :
+         {"statusInt1", "maritalStatus", "refundIndicator", "password", "Password", "Maple2025"})
+        QVERIFY2(!text.contains(own), own);
+}
+
 void TestPrintCommandEngine::secondJobInLocalDataFolder()
 {
     Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
@@ -479,7 +532,7 @@ void TestPrintCommandEngine::secondJobInLocalDataFolder()
     const QString pdf = appInstance()->appLocalPath + "/Tremblay 2025.pdf";
     QCOMPARE(m_driver->seen().size(), 2);
     QCOMPARE(m_driver->seen().at(1).link, link(pdf));
-    QCOMPARE(pageCount(pdf), filedPages(*editor->family()->taxpayer()));
+    QCOMPARE(textLines(pdf).mid(0, 2), (QStringList{"T1 Summary", kElise}));
     QVERIFY(QFileInfo(blocked).isDir());
 }
 
@@ -563,6 +616,47 @@ void TestPrintCommandEngine::pdfFolderCannotBeMade()
     QVERIFY(QFileInfo(retPdfPath).isFile());
     QCOMPARE(QDir(appInstance()->appLocalPath).entryList(QDir::Files), QStringList());
     QCOMPARE(m_driver->seen().size(), 0);
+}
+
+// Without the font the engine embeds, no name could print as typed: the print stops with a
+// message that names the file and its package.
+void TestPrintCommandEngine::missingFont()
+{
+    appInstance()->config.JAVACLASSPATH =
+        QCoreApplication::applicationDirPath() + "/testengine_full.jar";
+    const QString fonts = printFontFolder();
+    setPrintFontFolder(m_fixture->dir() + "/no fonts");
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    m_driver->queue(generate());
+    triggerPrint();
+    setPrintFontFolder(fonts);
+    QCOMPARE(shown(), QStringList{"The print font " + m_fixture->dir() +
+                                  "/no fonts/DejaVuSans.ttf is missing. Install the package "
+                                  "fonts-dejavu-core, then generate the print again."});
+    QCOMPARE(m_presenter->shown().first().parent, editor);
+    QCOMPARE(m_driver->seen().size(), 1);
+    QCOMPARE(QDir(appInstance()->config.RetPdfPath).entryList(QDir::Files), QStringList());
+    QVERIFY(!QFile::exists(m_returnFile + ".titles"));
+}
+
+// The engine reports success and a PDF name, but no such file was written.
+void TestPrintCommandEngine::zeroContentPdf()
+{
+    appInstance()->config.JAVACLASSPATH =
+        QCoreApplication::applicationDirPath() + "/testengine_full.jar";
+    Form_Return *editor = openSaved(withoutErrors(EditorFixture::coupledReturn()));
+    QVERIFY(editor);
+    m_driver->queue(generate());
+    triggerPrint();
+    const QString folder = appInstance()->config.RetPdfPath;
+    QVERIFY(QFileInfo(folder + "/calls.txt").isFile()); // the test engine ran the job
+    QVERIFY(!QFile::exists(folder + "/stub.pdf"));
+    QCOMPARE(shown(), QStringList{"PDF file is created with zero content, usually it means "
+                                  "anti-virus software blocks file generation."});
+    QCOMPARE(m_presenter->shown().first().parent, nullptr);
+    // No after-print dialog.
+    QCOMPARE(m_driver->seen().size(), 1);
 }
 
 QV_TEST_MAIN(TestPrintCommandEngine)

@@ -4,9 +4,11 @@
 package a.b;
 
 import java.io.File;
+import java.io.IOException;
 import java.nio.file.Path;
 import java.util.logging.Level;
 import java.util.logging.Logger;
+import quorvandelle.makereport.PrintTitles;
 import quorvandelle.makereport.ReturnFileReader;
 import quorvandelle.makereport.ReturnPrinter;
 
@@ -14,6 +16,8 @@ public class g6
 {
     // Read results: ReturnFileReader's codes; a failure outside the reader gives this.
     private static final int READ_FAILED = 9;
+    // The program's titles beside the return file are missing or damaged.
+    private static final int READ_NO_TITLES = 6;
     private static final int WRITE_FAILED = 1;
     private static final int WRITE_NOTHING_READ = 2;
     // PDFBox reports font substitutions as warnings on the program's error stream; only its
@@ -31,6 +35,7 @@ public class g6
     private int printMode;
     private boolean headers = true;
     private ReturnFileReader data;
+    private PrintTitles titles;
     private String returnFile = "";
     private String written;
 
@@ -87,7 +92,16 @@ public class g6
             returnFile = path == null ? "" : path;
             ReturnFileReader reader = new ReturnFileReader();
             int result = reader.read(returnFile);
-            data = result == ReturnFileReader.OK ? reader : null;
+            data = null;
+            if (result != ReturnFileReader.OK)
+                return result;
+            try {
+                titles = PrintTitles.read(returnFile);
+            } catch (IOException e) {
+                System.err.println("print failed: " + e.getMessage());
+                return READ_NO_TITLES;
+            }
+            data = reader;
             return result;
         } catch (Throwable t) {
             data = null;
@@ -105,6 +119,7 @@ public class g6
             printer.outputFolder = outputFolder;
             printer.options = options;
             printer.printMode = printMode;
+            printer.titles = titles;
             Path path = printer.print(spouse != 0 ? data.spouse : data.taxpayer, returnFile,
                                       spouse != 0, category, entryId);
             written = path.toString();

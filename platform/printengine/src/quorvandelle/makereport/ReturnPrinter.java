@@ -1,21 +1,28 @@
-// ReturnPrinter: lays out the pages of one person's return and writes them as one PDF file.
+// ReturnPrinter: lays out the pages of one person's return and writes them as one PDF file. Each
+// form prints as the paper form reads (its lines in order, under their sections, each with its
+// number, name and amount); slips print as a table per slip type; what is printed and how it
+// is titled comes from the program's descriptions (PrintTitles), so a field without one (the
+// program's own bookkeeping) never prints.
 package quorvandelle.makereport;
 
 import java.io.File;
 import java.io.IOException;
+import java.math.BigDecimal;
+import java.nio.channels.FileChannel;
 import java.nio.file.Files;
 import java.nio.file.Path;
-import java.nio.channels.FileChannel;
 import java.nio.file.StandardCopyOption;
 import java.nio.file.StandardOpenOption;
+import java.text.DecimalFormat;
+import java.text.DecimalFormatSymbols;
 import java.util.ArrayList;
+import java.util.LinkedHashMap;
 import java.util.List;
+import java.util.Locale;
+import java.util.Map;
+import java.util.TreeMap;
 import org.apache.pdfbox.pdmodel.PDDocument;
 import org.apache.pdfbox.pdmodel.PDPage;
-import org.apache.pdfbox.pdmodel.PDPageContentStream;
-import org.apache.pdfbox.pdmodel.common.PDRectangle;
-import org.apache.pdfbox.pdmodel.font.PDFont;
-import org.apache.pdfbox.pdmodel.font.PDType1Font;
 
 public final class ReturnPrinter
 {
@@ -28,34 +35,19 @@ public final class ReturnPrinter
     public static final int CATEGORY_SLIP = 1;
 
     static final String CLIENT_LETTER_TEMPLATE = "t1_clientletter_own.pdf";
-    // The T1's result lines, in the order the one-page print lists them.
-    private static final String[] RESULT_LINES = {"15000", "23600", "26000", "43500", "48400", "48500"};
     private static final int T1 = 1;
-
-    private static final float MARGIN = 50;
-    private static final float TITLE_SIZE = 14;
-    private static final float TEXT_SIZE = 10;
-    private static final float LEADING = 14;
-
-    private final PDFont titleFont = PDType1Font.HELVETICA_BOLD;
-    private final PDFont textFont = PDType1Font.HELVETICA;
+    private static final int SUMMARY = 93;
+    // Slips side by side in one table; more continue in a further table below.
+    private static final int SLIPS_ACROSS = 3;
+    private static final float BOX_WIDTH = 40;
+    private static final float SLIP_WIDTH = 105;
+    private static final int TABLE_COLUMNS_ACROSS = 6;
 
     public String pdfFolder = "";
     public String outputFolder = "";
     public int options;
     public int printMode;
-
-    // One page's title and lines; a long list continues on the next page.
-    private static final class Page
-    {
-        final String title;
-        final List<String> lines = new ArrayList<>();
-
-        Page(String title)
-        {
-            this.title = title;
-        }
-    }
+    public PrintTitles titles = new PrintTitles();
 
     // The file name of the person's PDF: the return's name, the spouse's with a suffix.
     public static String pdfName(String returnFile, boolean spouse)
@@ -72,7 +64,6 @@ public final class ReturnPrinter
     public Path print(ReturnFileReader.Person person, String returnFile, boolean spouse,
                       int category, int entryId) throws IOException
     {
-        List<Page> pages = printMode == 1 ? List.of(summaryPage(person)) : pages(person, category, entryId);
         Path target = Path.of(outputFolder, pdfName(returnFile, spouse));
         if (Files.isDirectory(target))
             throw new IOException("target is a folder: " + target);
@@ -83,11 +74,13 @@ public final class ReturnPrinter
                                           + ".part");
         try {
             try (PDDocument doc = new PDDocument()) {
-                for (Page page : pages)
-                    write(doc, page);
+                boolean whole;
+                try (PageWriter writer = new PageWriter(doc, titles.regularFont, titles.boldFont)) {
+                    whole = layout(writer, person, category, entryId);
+                }
                 PDDocument template = null;
                 try {
-                    if (printMode != 1 && (options & OPTION_CLIENT_LETTER) == OPTION_CLIENT_LETTER)
+                    if (whole && (options & OPTION_CLIENT_LETTER) == OPTION_CLIENT_LETTER)
                         template = appendTemplate(doc);
                     doc.save(part.toFile());
                     // On disk before it replaces the old file (save closes its own stream).
@@ -106,87 +99,274 @@ public final class ReturnPrinter
         return target;
     }
 
-    private List<Page> pages(ReturnFileReader.Person person, int category, int entryId)
+    // The pages; true when the whole return was printed (the letter and invoice go with it).
+    private boolean layout(PageWriter w, ReturnFileReader.Person person, int category, int entryId)
+        throws IOException
     {
-        List<Page> pages = new ArrayList<>();
-        for (ReturnFileReader.Entry entry : person.entries) {
-            if (!chosen(entry, category, entryId))
-                continue;
-            Page page = new Page(title(entry));
-            for (ReturnFileReader.Field field : entry.fields) {
-                if (!field.value.isEmpty())
-                    page.lines.add(field.name + ": " + shown(field.name, field.value));
+        String who = personLine(person);
+        if (printMode == 1) {
+            ReturnFileReader.Entry summary = person.firstForm(SUMMARY);
+            if (summary != null) {
+                formBlock(w, summary, who);
+            } else {
+                w.startBlock("Return summary", who);
+                w.paragraph("This return has no summary.");
             }
-            pages.add(page);
+            return false;
         }
-        boolean whole = entryId == 0;
+        int onlyForm = category == CATEGORY_FORM ? entryId : 0;
+        int onlySlip = category == CATEGORY_SLIP ? (entryId != 0 ? entryId : titles.onlySlipId) : 0;
+        boolean whole = onlyForm == 0 && onlySlip == 0;
+        boolean printed = false;
+        Map<Integer, List<ReturnFileReader.Entry>> slipsByType = new LinkedHashMap<>();
+        for (ReturnFileReader.Entry entry : person.entries) {
+            if (!entry.slip && (whole || entry.id == onlyForm) && onlySlip == 0) {
+                formBlock(w, entry, who);
+                printed = true;
+            } else if (entry.slip && (whole || entry.id == onlySlip) && onlyForm == 0) {
+                slipsByType.computeIfAbsent(entry.type, t -> new ArrayList<>()).add(entry);
+            }
+        }
+        for (Map.Entry<Integer, List<ReturnFileReader.Entry>> slips : slipsByType.entrySet()) {
+            slipTable(w, slips.getKey(), slips.getValue(), who);
+            printed = true;
+        }
+        if (!printed) {
+            w.startBlock("Return", who);
+            w.paragraph("The item chosen for printing is not in the return.");
+        }
         if (whole && (options & OPTION_CLIENT_LETTER) == OPTION_CLIENT_LETTER)
-            pages.add(clientLetter(person));
+            clientLetter(w, person, who);
         if (whole && (options & OPTION_INVOICE) != 0)
-            pages.add(invoice(person));
-        return pages;
+            invoice(w, person, who);
+        return whole;
     }
 
-    // An entry id narrows the print to the form (category 0) or slip (category 1) of that id.
-    private static boolean chosen(ReturnFileReader.Entry entry, int category, int entryId)
+    private void formBlock(PageWriter w, ReturnFileReader.Entry entry, String who) throws IOException
     {
-        if (entryId == 0)
-            return true;
-        if (category == CATEGORY_FORM)
-            return !entry.slip && entry.id == entryId;
-        if (category == CATEGORY_SLIP)
-            return entry.slip && entry.id == entryId;
-        return true;
+        PrintTitles.EntryTitles t = titles.entry(false, entry.type);
+        w.startBlock(formTitle(t, entry.type), who);
+        String printedSection = "";
+        boolean any = false;
+        if (t != null) {
+            for (PrintTitles.FieldTitle f : t.fields) {
+                List<String[]> rows = f.show.equals("table") ? tableRows(entry, f) : null;
+                String value = rows == null ? value(entry, f) : null;
+                if (rows == null ? value == null : rows.isEmpty())
+                    continue;
+                if (!f.section.isEmpty() && !f.section.equals(printedSection))
+                    w.heading(f.section);
+                printedSection = f.section;
+                any = true;
+                if (rows == null) {
+                    w.row(f.number, f.title, value);
+                    continue;
+                }
+                w.row(f.number, f.title, "");
+                for (String[] cells : rows)
+                    tableField(w, cells);
+            }
+        }
+        if (!any)
+            w.paragraph("Nothing is entered on this form.");
     }
 
-    private static String title(ReturnFileReader.Entry entry)
+    private static String formTitle(PrintTitles.EntryTitles t, int type)
     {
-        if (entry.slip)
-            return SlipTitles.title(entry.type);
-        InfoFileItem item = TaxFormType.getFormTypeInfo(entry.type);
-        return item != null && !item.strTitle.isEmpty() ? item.strTitle : "Form " + entry.type;
+        if (t != null && !t.name.isEmpty())
+            return t.name;
+        InfoFileItem item = TaxFormType.getFormTypeInfo(type);
+        return item != null && !item.strTitle.isEmpty() ? item.strTitle : "Form " + type;
     }
 
-    private Page summaryPage(ReturnFileReader.Person person)
+    // The rows of a table field that hold a value, each as its cells' printed texts.
+    private static List<String[]> tableRows(ReturnFileReader.Entry entry, PrintTitles.FieldTitle f)
     {
-        Page page = new Page("Return summary");
+        TreeMap<Integer, TreeMap<Integer, String>> cells = new TreeMap<>();
+        String prefix = f.name + "[";
+        for (ReturnFileReader.Field field : entry.fields) {
+            if (!field.name.startsWith(prefix) || field.value.isEmpty())
+                continue;
+            String[] at = field.name.substring(prefix.length(), field.name.length() - 1).split("\\]\\[");
+            if (at.length != 2)
+                continue;
+            cells.computeIfAbsent(Integer.parseInt(at[0]), r -> new TreeMap<>())
+                .put(Integer.parseInt(at[1]), cellText(field.value));
+        }
+        int columns = 0;
+        for (TreeMap<Integer, String> row : cells.values())
+            columns = Math.max(columns, row.lastKey() + 1);
+        List<String[]> rows = new ArrayList<>();
+        for (TreeMap<Integer, String> row : cells.values()) {
+            String[] texts = new String[columns];
+            for (int c = 0; c < columns; c++)
+                texts[c] = row.getOrDefault(c, "");
+            rows.add(texts);
+        }
+        return rows;
+    }
+
+    private static void tableField(PageWriter w, String[] cells) throws IOException
+    {
+        for (int from = 0; from < cells.length; from += TABLE_COLUMNS_ACROSS) {
+            int n = Math.min(TABLE_COLUMNS_ACROSS, cells.length - from);
+            float[] widths = new float[n + 1];
+            String[] texts = new String[n + 1];
+            widths[0] = BOX_WIDTH + 12;
+            texts[0] = "";
+            for (int c = 0; c < n; c++) {
+                widths[c + 1] = (PageWriter.contentWidth() - widths[0]) / n;
+                texts[c + 1] = cells[from + c];
+            }
+            w.tableRow(widths, texts, 1, false);
+        }
+    }
+
+    // A table cell's text: amounts with thousands separators, the rest as stored.
+    private static String cellText(String value)
+    {
+        return value.matches("-?\\d+\\.\\d\\d") ? amount(value) : value;
+    }
+
+    private void slipTable(PageWriter w, int type, List<ReturnFileReader.Entry> slips, String who)
+        throws IOException
+    {
+        PrintTitles.EntryTitles t = titles.entry(true, type);
+        String name = t != null && !t.name.isEmpty() ? t.name : "Slip " + type;
+        w.startBlock(name + (slips.size() == 1 ? " slip" : " slips"), who);
+        if (t == null || !slips.stream().anyMatch(slip -> anyValue(slip, t))) {
+            w.paragraph(slips.size() == 1 ? "Nothing is entered on this slip."
+                                          : "Nothing is entered on these slips.");
+            return;
+        }
+        for (int from = 0; from < slips.size(); from += SLIPS_ACROSS) {
+            List<ReturnFileReader.Entry> group = slips.subList(from, Math.min(slips.size(), from + SLIPS_ACROSS));
+            float[] widths = new float[2 + group.size()];
+            widths[0] = BOX_WIDTH;
+            widths[1] = PageWriter.contentWidth() - BOX_WIDTH - SLIP_WIDTH * group.size();
+            String[] header = new String[widths.length];
+            header[0] = "Box";
+            header[1] = "";
+            for (int s = 0; s < group.size(); s++) {
+                widths[2 + s] = SLIP_WIDTH;
+                header[2 + s] = slips.size() == 1 ? name : name + " " + (from + s + 1);
+            }
+            w.tableRow(widths, header, 2, true);
+            String printedSection = "";
+            for (PrintTitles.FieldTitle f : t.fields) {
+                if (f.show.equals("table"))
+                    continue;
+                String[] cells = new String[widths.length];
+                cells[0] = f.number;
+                cells[1] = f.title;
+                boolean any = false;
+                for (int s = 0; s < group.size(); s++) {
+                    String v = value(group.get(s), f);
+                    cells[2 + s] = v == null ? "" : v;
+                    any |= v != null;
+                }
+                if (!any)
+                    continue;
+                if (!f.section.isEmpty() && !f.section.equals(printedSection))
+                    w.heading(f.section);
+                printedSection = f.section;
+                w.tableRow(widths, cells, 2, false);
+            }
+            w.paragraph("");
+        }
+    }
+
+    private boolean anyValue(ReturnFileReader.Entry slip, PrintTitles.EntryTitles t)
+    {
+        for (PrintTitles.FieldTitle f : t.fields) {
+            if (!f.show.equals("table") && value(slip, f) != null)
+                return true;
+        }
+        return false;
+    }
+
+    // A field's printed text; null when it is not printed (empty, a zero amount that is no
+    // total, a code without a name).
+    private String value(ReturnFileReader.Entry entry, PrintTitles.FieldTitle f)
+    {
+        String v = entry.text(f.name);
+        switch (f.show) {
+        case "amount":
+            if (v.isEmpty())
+                return f.total ? "0.00" : null;
+            return amount(v);
+        case "number":
+            if (v.isEmpty())
+                return f.total ? "0" : null;
+            return v;
+        case "yesno":
+        case "choice": {
+            int code;
+            try {
+                code = v.isEmpty() ? 0 : new BigDecimal(v).intValueExact();
+            } catch (ArithmeticException | NumberFormatException e) {
+                return v;
+            }
+            if (f.codeTable.isEmpty()) // a tick box
+                return code != 0 ? "Yes" : null;
+            String name = titles.codeName(f.codeTable, code);
+            if (name != null)
+                return name.isEmpty() ? null : name;
+            return code > 0 ? Integer.toString(code) : null;
+        }
+        default:
+            if (v.trim().isEmpty())
+                return null;
+            return isSin(f.name) ? sin(v) : v;
+        }
+    }
+
+    // "1234567.5" as "1,234,567.50"; a text that is no number as it is.
+    static String amount(String value)
+    {
+        try {
+            DecimalFormat format = new DecimalFormat("#,##0.00", DecimalFormatSymbols.getInstance(Locale.ROOT));
+            return format.format(new BigDecimal(value.trim()));
+        } catch (NumberFormatException e) {
+            return value;
+        }
+    }
+
+    private String personLine(ReturnFileReader.Person person)
+    {
         ReturnFileReader.Entry t1 = person.firstForm(T1);
         if (t1 == null)
-            return page;
-        page.lines.add("Name: " + fullName(t1));
-        page.lines.add("S.I.N.: " + shown("sin", t1.text("sin")));
-        for (String line : RESULT_LINES) {
-            String value = t1.text(line);
-            if (!value.isEmpty())
-                page.lines.add(line + ": " + value);
-        }
-        return page;
+            return "";
+        String name = fullName(t1);
+        String number = t1.text("sin");
+        if (number.isEmpty())
+            return name;
+        return name + "      S.I.N. " + sin(number);
     }
 
-    private Page clientLetter(ReturnFileReader.Person person)
+    private void clientLetter(PageWriter w, ReturnFileReader.Person person, String who)
+        throws IOException
     {
-        Page page = new Page("Client letter");
+        w.startBlock("Client letter", who);
         ReturnFileReader.Entry t1 = person.firstForm(T1);
-        page.lines.add("Dear " + (t1 == null ? "client" : fullName(t1)) + ",");
-        page.lines.add("Your 2025 income tax return has been prepared.");
+        w.paragraph("Dear " + (t1 == null ? "client" : fullName(t1)) + ",");
+        w.paragraph("Your 2025 income tax return has been prepared.");
         if (t1 != null) {
             String refund = t1.text("48400");
             String owing = t1.text("48500");
             if (!refund.isEmpty())
-                page.lines.add("Refund: " + refund);
+                w.paragraph("Refund: " + amount(refund));
             if (!owing.isEmpty())
-                page.lines.add("Balance owing: " + owing);
+                w.paragraph("Balance owing: " + amount(owing));
         }
-        return page;
     }
 
-    private Page invoice(ReturnFileReader.Person person)
+    private void invoice(PageWriter w, ReturnFileReader.Person person, String who) throws IOException
     {
-        Page page = new Page("Invoice");
+        w.startBlock("Invoice", who);
         ReturnFileReader.Entry t1 = person.firstForm(T1);
-        page.lines.add("Client: " + (t1 == null ? "" : fullName(t1)));
-        page.lines.add("Preparation of the 2025 income tax return");
-        return page;
+        w.paragraph("Client: " + (t1 == null ? "" : fullName(t1)));
+        w.paragraph("Preparation of the 2025 income tax return");
     }
 
     private static String fullName(ReturnFileReader.Entry t1)
@@ -194,12 +374,16 @@ public final class ReturnPrinter
         return (t1.text("firstName").trim() + " " + t1.text("lastName").trim()).trim();
     }
 
-    // A field named "sin" or ending in "Sin" holds an S.I.N.: all but its last three digits are
-    // hidden unless the full S.I.N. was asked for.
-    private String shown(String name, String value)
+    // A field named "sin" or ending in "Sin" holds an S.I.N.
+    private static boolean isSin(String name)
     {
-        boolean sin = name.equals("sin") || name.endsWith("Sin");
-        if (!sin || (options & OPTION_FULL_SIN) != 0)
+        return name.equals("sin") || name.endsWith("Sin");
+    }
+
+    // All but the S.I.N.'s last three digits hidden, unless the full S.I.N. was asked for.
+    private String sin(String value)
+    {
+        if ((options & OPTION_FULL_SIN) != 0)
             return value;
         StringBuilder masked = new StringBuilder(value);
         int digitsLeft = 0;
@@ -223,51 +407,5 @@ public final class ReturnPrinter
         for (PDPage page : source.getPages())
             doc.importPage(page);
         return source;
-    }
-
-    private void write(PDDocument doc, Page page) throws IOException
-    {
-        PDRectangle size = PDRectangle.LETTER;
-        int line = 0;
-        do {
-            PDPage pdfPage = new PDPage(size);
-            doc.addPage(pdfPage);
-            try (PDPageContentStream text = new PDPageContentStream(doc, pdfPage)) {
-                float y = size.getHeight() - MARGIN;
-                text.beginText();
-                text.setFont(titleFont, TITLE_SIZE);
-                text.newLineAtOffset(MARGIN, y);
-                text.showText(printable(titleFont, page.title));
-                text.setFont(textFont, TEXT_SIZE);
-                text.newLineAtOffset(0, -2 * LEADING);
-                y -= 2 * LEADING;
-                while (line < page.lines.size() && y > MARGIN) {
-                    text.showText(printable(textFont, page.lines.get(line++)));
-                    text.newLineAtOffset(0, -LEADING);
-                    y -= LEADING;
-                }
-                text.endText();
-            }
-        } while (line < page.lines.size());
-    }
-
-    // What the font cannot show prints as "?"; line breaks as blanks.
-    static String printable(PDFont font, String text)
-    {
-        StringBuilder out = new StringBuilder(text.length());
-        text.codePoints().forEach(cp -> {
-            String ch = new String(Character.toChars(cp));
-            if (cp == '\n' || cp == '\r' || cp == '\t') {
-                out.append(' ');
-                return;
-            }
-            try {
-                font.encode(ch);
-                out.append(ch);
-            } catch (IOException | IllegalArgumentException e) {
-                out.append('?');
-            }
-        });
-        return out.toString();
     }
 }
