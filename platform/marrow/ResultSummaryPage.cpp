@@ -65,12 +65,15 @@ ResultSummaryPage::ResultSummaryPage(TaxData_T1KSNew *summary, QWidget *editor)
     : BaseTaxPage(summary, editor, tr("Result")), m_summary(summary)
 {
     auto *outer = new QVBoxLayout(this);
-    // The page's style gives every widget a 1-pixel margin; a box's title needs room above it.
-    setStyleSheet(QStringLiteral("QGroupBox {margin-top: 1.6em; font-weight: bold;} "
-                                 "QGroupBox::title {subcontrol-origin: margin; left: 6px;} "
-                                 "QGroupBox QLabel {font-weight: normal;}"));
+    // The editor gives its pages a style of its own, which replaces a page's; each box keeps
+    // the room its title needs above it in a style of its own.
+    const QString boxStyle =
+        QStringLiteral("QGroupBox {margin-top: 1.6em; font-weight: bold;} "
+                       "QGroupBox::title {subcontrol-origin: margin; left: 6px;} "
+                       "QGroupBox QLabel {font-weight: normal;}");
 
     auto *box = new QGroupBox(tr("Summary of the return"), this);
+    box->setStyleSheet(boxStyle);
     box->setObjectName(QStringLiteral("grpSummary"));
     auto *grid = new QGridLayout(box);
     grid->setHorizontalSpacing(16);
@@ -109,6 +112,7 @@ ResultSummaryPage::ResultSummaryPage(TaxData_T1KSNew *summary, QWidget *editor)
 
     // What stays editable here, apart from the lines above.
     auto *choices = new QGroupBox(tr("Your choices"), this);
+    choices->setStyleSheet(boxStyle);
     choices->setObjectName(QStringLiteral("grpChoices"));
     auto *choiceGrid = new QGridLayout(choices);
     int choiceRow = 0;
@@ -129,6 +133,7 @@ ResultSummaryPage::ResultSummaryPage(TaxData_T1KSNew *summary, QWidget *editor)
     outer->addWidget(choices);
 
     auto *passwordBox = new QGroupBox(tr("Password of the return file"), this);
+    passwordBox->setStyleSheet(boxStyle);
     passwordBox->setObjectName(QStringLiteral("grpPassword"));
     auto *passwordGrid = new QGridLayout(passwordBox);
     m_password = new QLineEdit(passwordBox);
