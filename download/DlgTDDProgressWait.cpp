@@ -60,9 +60,9 @@ void DlgTDDProgressWait::setRecordCount(int count)
     onGuiThread([this, count] { m_recordCount = count; });
 }
 
-void DlgTDDProgressWait::addTaxpayerMessage(const QString &message)
+void DlgTDDProgressWait::addTaxpayerMessage(const QByteArray &sin, const QString &message)
 {
-    onGuiThread([this, message] { m_messages.append(message); });
+    onGuiThread([this, sin, message] { m_messages.insert(sin, message); });
 }
 
 QString DlgTDDProgressWait::statusText(int value, int code, const QString &current)

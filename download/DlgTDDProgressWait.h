@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QTimer>
 #include <atomic>
@@ -38,10 +39,11 @@ public:
     bool acceptsProgress() const override { return !m_detached; }
     void reportProgress(int value, int code) override;
     void setRecordCount(int count) override;
-    void addTaxpayerMessage(const QString &message) override;
+    void addTaxpayerMessage(const QByteArray &sin, const QString &message) override;
 
     int recordCount() const { return m_recordCount; }
-    QStringList taxpayerMessages() const { return m_messages; }
+    // One message per taxpayer, in S.I.N. order.
+    QStringList taxpayerMessages() const { return m_messages.values(); }
     // The status text of a report, given the text shown before it.
     static QString statusText(int value, int code, const QString &current);
 
@@ -71,7 +73,7 @@ private:
     const QList<QByteArray> &m_sins;
     qint16 m_mode;
     int m_recordCount = 0;
-    QStringList m_messages;
+    QMap<QByteArray, QString> m_messages; // by S.I.N.
     TddHttpServer *m_server = nullptr;
     std::atomic<bool> m_detached{false};
     bool m_ended = false;

@@ -74,7 +74,7 @@ private:
     QByteArray serviceUrl() const;
     // The attached sink's S.I.N.s; none without a sink.
     QList<QByteArray> requestedSins() const;
-    void addTaxpayerMessage(const QString &message);
+    void addTaxpayerMessage(const QByteArray &sin, const QString &message);
     // The start both stores share: the log lines, progress, the pause on a worker and the
     // parse; false when the reply does not parse.
     bool beginStore(FILE *log, const QByteArray &reply, TiXmlDocument &doc);

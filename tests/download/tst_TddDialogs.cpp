@@ -226,7 +226,7 @@ private slots:
         DlgTDDProgressWait dialog(2, sins);
         auto calls = [&dialog](int value) {
             dialog.reportProgress(value, 0);
-            dialog.addTaxpayerMessage(QString("m%1").arg(value));
+            dialog.addTaxpayerMessage("046454286", QString("m%1").arg(value));
             dialog.setRecordCount(value);
             dialog.reportProgress(10, 0);
         };
