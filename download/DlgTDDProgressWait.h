@@ -28,6 +28,10 @@ class DlgTDDProgressWait : public QDialog, public TddProgressSink
 public:
     static constexpr int tickMs = 1000;
     static constexpr int closeDelayMs = 3000;
+    // The end of a download whose sign-in listener could not bind its port.
+    static constexpr const char *listenFailedText =
+        "The sign-in cannot start: another program is using the port on this computer that the "
+        "browser returns to. Close that program and try again.";
 
     // mode 1 Auto-fill My Return, else Express NOA. The S.I.N. list is the caller's and must
     // outlive the dialog.
