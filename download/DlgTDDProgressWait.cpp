@@ -60,9 +60,9 @@ void DlgTDDProgressWait::setRecordCount(int count)
     onGuiThread([this, count] { m_recordCount = count; });
 }
 
-void DlgTDDProgressWait::addTaxpayerMessage(const QString &message)
+void DlgTDDProgressWait::addTaxpayerMessage(const QByteArray &sin, const QString &message)
 {
-    onGuiThread([this, message] { m_messages.append(message); });
+    onGuiThread([this, sin, message] { m_messages.insert(sin, message); });
 }
 
 QString DlgTDDProgressWait::statusText(int value, int code, const QString &current)
@@ -80,6 +80,8 @@ QString DlgTDDProgressWait::statusText(int value, int code, const QString &curre
             .arg(code >= 1000 ? code - 1000 : 0)
             .arg(code);
     case 1000:
+        if (code == TddHttpServer::listenFailed)
+            return listenFailedText;
         if (code == 100)
             return QStringLiteral("initial web service handshake failed, code = %1").arg(100);
         return QStringLiteral("some error occured, code = %1").arg(code);
@@ -108,8 +110,6 @@ void DlgTDDProgressWait::timerTimeout()
     if (v <= 98) {
         ui->progressBar->setValue(v);
         ui->lblStatus->setText(m_status);
-        if (v == 20 && m_server && !m_server->isRunning())
-            m_server->start(m_server->port());
         return;
     }
     if (v == 99) {
@@ -120,7 +120,8 @@ void DlgTDDProgressWait::timerTimeout()
     m_timer.stop();
     if (m_server)
         m_server->stop();
-    if (v != 100) {
+    // The listener's failure keeps its own text: trying again later would not help.
+    if (v != 100 && m_status != listenFailedText) {
         m_status = "Error happened in Auto-fill My Return, please try again later.";
         ui->lblStatus->setText(m_status);
     }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QTimer>
 #include <atomic>
@@ -27,6 +28,10 @@ class DlgTDDProgressWait : public QDialog, public TddProgressSink
 public:
     static constexpr int tickMs = 1000;
     static constexpr int closeDelayMs = 3000;
+    // The end of a download whose sign-in listener could not bind its port.
+    static constexpr const char *listenFailedText =
+        "The sign-in cannot start: another program is using the port on this computer that the "
+        "browser returns to. Close that program and try again.";
 
     // mode 1 Auto-fill My Return, else Express NOA. The S.I.N. list is the caller's and must
     // outlive the dialog.
@@ -38,10 +43,11 @@ public:
     bool acceptsProgress() const override { return !m_detached; }
     void reportProgress(int value, int code) override;
     void setRecordCount(int count) override;
-    void addTaxpayerMessage(const QString &message) override;
+    void addTaxpayerMessage(const QByteArray &sin, const QString &message) override;
 
     int recordCount() const { return m_recordCount; }
-    QStringList taxpayerMessages() const { return m_messages; }
+    // One message per taxpayer, in S.I.N. order.
+    QStringList taxpayerMessages() const { return m_messages.values(); }
     // The status text of a report, given the text shown before it.
     static QString statusText(int value, int code, const QString &current);
 
@@ -71,7 +77,7 @@ private:
     const QList<QByteArray> &m_sins;
     qint16 m_mode;
     int m_recordCount = 0;
-    QStringList m_messages;
+    QMap<QByteArray, QString> m_messages; // by S.I.N.
     TddHttpServer *m_server = nullptr;
     std::atomic<bool> m_detached{false};
     bool m_ended = false;

@@ -10,6 +10,7 @@
 #include "app/TabWndApp.h"
 #include "download/TddEndpoints.h"
 #include "download/TddLog.h"
+#include "download/TddProgressSink.h"
 #include "download/TddTemplate.h"
 #include "download/TddWebService.h"
 #include "download/TddWorkers.h"
@@ -37,6 +38,7 @@ TddHttpServer::TddHttpServer() : m_service(new TddWebService)
 {
     m_listenTimer.setSingleShot(true);
     connect(&m_listenTimer, &QTimer::timeout, this, &TddHttpServer::listenTimedOut);
+    m_service->setSignInGate([this] { return startForSignIn(); });
 }
 
 TddHttpServer::~TddHttpServer()
@@ -99,7 +101,7 @@ int TddHttpServer::start(int port)
     if (!listener->isListening()) {
         delete listener;
         appendLogLine(logPath(), "http server exception in start\n");
-        return 200;
+        return listenFailed;
     }
     m_listener = listener;
     connect(m_listener, &QServerSocket::dataReceived, this, &TddHttpServer::dataReceived);
@@ -118,6 +120,17 @@ void TddHttpServer::stop()
     // A connection still being answered keeps the listener until its answer is out.
     m_listener->closeAndDeleteWhenIdle();
     m_listener = nullptr;
+}
+
+bool TddHttpServer::startForSignIn()
+{
+    // A download cancelled meanwhile signs in nowhere: no listener, no browser.
+    if (!m_dialog || !m_dialog->acceptsProgress())
+        return false;
+    if (isRunning() || start(port()) == 0)
+        return true;
+    m_service->reportProgress(1000, listenFailed);
+    return false;
 }
 
 void TddHttpServer::listenTimedOut()

@@ -22,6 +22,8 @@ class TddHttpServer : public QObject
 public:
     static constexpr int defaultListenTimeoutMs = 10 * 60 * 1000;
     static constexpr int shutdownWaitMs = 15000;
+    // The result of start, and the failure code reported, when the listener cannot listen.
+    static constexpr int listenFailed = 200;
 
     // Creates the singleton on the first call; attaches the sink on every call.
     static TddHttpServer *instance(TddProgressSink *dialog);
@@ -33,7 +35,7 @@ public:
     void setProgressDialog(TddProgressSink *dialog);
     TddWebService *service() const { return m_service; }
 
-    // (Re)starts the listener: 0, or 200 when it cannot listen.
+    // (Re)starts the listener: 0, or listenFailed when it cannot listen.
     int start(int port);
     void stop();
     bool isRunning() const { return m_listener != nullptr; }
@@ -61,6 +63,9 @@ private:
     // Reads the token of a token path into the service; true when it was accepted.
     bool takeToken(const QByteArray &request, const char *path);
     void listenTimedOut();
+    // The gate before the browser opens the sign-in link: the listener for its return call
+    // runs first; a port that cannot be bound ends the download with (1000, listenFailed).
+    bool startForSignIn();
     void startWorker(QThread *worker);
     // Waits for the workers; true when none is left running.
     bool waitForWorkers(int ms);

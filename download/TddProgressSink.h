@@ -19,5 +19,6 @@ public:
     // A step (value below 99), the end (99, 1000 + records) or a failure (1000, code).
     virtual void reportProgress(int value, int code) = 0;
     virtual void setRecordCount(int count) = 0;
-    virtual void addTaxpayerMessage(const QString &message) = 0;
+    // Enters or replaces the message of the taxpayer with that S.I.N.
+    virtual void addTaxpayerMessage(const QByteArray &sin, const QString &message) = 0;
 };

@@ -301,8 +301,14 @@ int TddWebService::openAuthorizationPage()
     // The browser opens on the GUI thread; the worker does not wait for it.
     if (QCoreApplication *app = QCoreApplication::instance()) {
         const QUrl url = QUrl::fromEncoded(link);
+        const std::function<bool()> gate = m_signInGate;
         QMetaObject::invokeMethod(
-            app, [url] { QDesktopServices::openUrl(url); }, Qt::QueuedConnection);
+            app,
+            [url, gate] {
+                if (!gate || gate())
+                    QDesktopServices::openUrl(url);
+            },
+            Qt::QueuedConnection);
     }
     return 0;
 }

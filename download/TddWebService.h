@@ -7,6 +7,7 @@
 #include <QString>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 
 #include "ordane/CString.h"
 #include "ordane/QWebClient.h"
@@ -47,8 +48,12 @@ public:
     int stageRequest();
     int pollForData();
     int postSoapRequest(const QByteArray &request, QByteArray &reply);
-    // Builds the signed sign-in link and has the GUI thread open it in the browser.
+    // Builds the signed sign-in link and has the GUI thread open it in the browser, once the
+    // gate (when set) has run there and agreed.
     int openAuthorizationPage();
+    // Run on the GUI thread just before the browser opens the sign-in link; false keeps the
+    // browser closed (the gate reports why). Set once, before any step runs.
+    void setSignInGate(std::function<bool()> gate) { m_signInGate = std::move(gate); }
     // URL-decodes the browser's token and keeps it when it is 6 to 512 bytes of letters,
     // digits and "-._~+/="; true, keeping the token it had, for anything else.
     bool setReturnedToken(const QByteArray &token);
@@ -74,7 +79,7 @@ private:
     QByteArray serviceUrl() const;
     // The attached sink's S.I.N.s; none without a sink.
     QList<QByteArray> requestedSins() const;
-    void addTaxpayerMessage(const QString &message);
+    void addTaxpayerMessage(const QByteArray &sin, const QString &message);
     // The start both stores share: the log lines, progress, the pause on a worker and the
     // parse; false when the reply does not parse.
     bool beginStore(FILE *log, const QByteArray &reply, TiXmlDocument &doc);
@@ -98,4 +103,5 @@ private:
     std::atomic<bool> m_stop{false};
     int m_retryWaitMs = defaultRetryWaitMs;
     QWebClient::Limits m_limits;
+    std::function<bool()> m_signInGate;
 };

@@ -35,11 +35,11 @@ QList<QByteArray> TddWebService::requestedSins() const
     return m_sink ? m_sink->requestedSins() : QList<QByteArray>();
 }
 
-void TddWebService::addTaxpayerMessage(const QString &message)
+void TddWebService::addTaxpayerMessage(const QByteArray &sin, const QString &message)
 {
     QMutexLocker lock(&m_sinkLock);
     if (m_sink)
-        m_sink->addTaxpayerMessage(message);
+        m_sink->addTaxpayerMessage(sin, message);
 }
 
 bool TddWebService::beginStore(FILE *log, const QByteArray &reply, TiXmlDocument &doc)
@@ -159,7 +159,7 @@ int TddWebService::saveNoaResponse(FILE *log, const QByteArray &reply)
         }
         reportProgress(90, 0);
         if (!record.hasNotice)
-            addTaxpayerMessage(noaMessageText(match.value(), record.message));
+            addTaxpayerMessage(match.value(), noaMessageText(match.value(), record.message));
         QByteArray document = head + text + tail;
         TddWorkerConnection connection(TddWorkerConnection::noaName);
         saveNoaOnePerson(record, connection.database(), log, match.value(), document);

@@ -16,6 +16,9 @@
 
 namespace {
 
+// How much of a reply the HTTP layer may hold before this client has read it.
+constexpr qint64 kReadBufferBytes = 256 * 1024;
+
 // The request body as a device that refuses to rewind. Qt's HTTP layer sends a request again
 // when its connection closed before the first reply byte, rewinding the body first; a body
 // that cannot be rewound makes that a failed request instead, so a filing never reaches a
@@ -305,7 +308,16 @@ bool QWebClient::send(const QByteArray &body, const QByteArray &contentType,
         QObject::connect(networkReply, &QNetworkReply::uploadProgress, &idle, restart);
         QObject::connect(networkReply, &QNetworkReply::downloadProgress, &idle, restart);
         // The body is taken as it arrives, so an oversized one is refused before it is held.
+        // The bounded read buffer makes the HTTP layer stop reading from the connection until
+        // this loop has taken what it holds: an endless reply cannot pile up unread behind a
+        // busy loop, and the count below sees each byte soon after it came.
         const qint64 maxBytes = m_limits.maxReplyBytes;
+        networkReply->setReadBufferSize(qMin(maxBytes + 1, kReadBufferBytes));
+        QObject::connect(networkReply, &QNetworkReply::downloadProgress, &loop,
+                         [maxBytes, &abortWith](qint64 receivedSoFar, qint64) {
+                             if (receivedSoFar > maxBytes)
+                                 abortWith(Stop::TooLarge);
+                         });
         QObject::connect(networkReply, &QNetworkReply::metaDataChanged, &loop,
                          [networkReply, maxBytes, &abortWith] {
                              const QVariant length =

@@ -31,7 +31,7 @@ void RecordingSink::setRecordCount(int count)
     m_counts.append(count);
 }
 
-void RecordingSink::addTaxpayerMessage(const QString &message)
+void RecordingSink::addTaxpayerMessage(const QByteArray &, const QString &message)
 {
     QMutexLocker lock(&m_mutex);
     m_messages.append(message);

@@ -30,7 +30,7 @@ public:
     bool acceptsProgress() const override { return m_enabled; }
     void reportProgress(int value, int code) override;
     void setRecordCount(int count) override;
-    void addTaxpayerMessage(const QString &message) override;
+    void addTaxpayerMessage(const QByteArray &sin, const QString &message) override;
 
     void setEnabled(bool enabled) { m_enabled = enabled; }
     // Called after each report is recorded, on the reporting thread.

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
@@ -126,6 +127,37 @@ private slots:
         QVERIFY(!server->isRunning());
     }
 
+    // A port another program holds: the download ends with the listener's message, and the
+    // sign-in page never opens, since its return call would reach that program.
+    void occupiedPortStopsDownload()
+    {
+        TddServiceFixture fixture;
+        QString error;
+        QVERIFY2(fixture.initOnce(&error), qPrintable(error));
+        QVERIFY(fixture.startService());
+        fixture.service().enqueue(LocalServer::Response::answer(
+            200, soapReply("StageTDDNetfileResponse",
+                           "<ReturnCode>0</ReturnCode><TokenIdentifier>stage-token"
+                           "</TokenIdentifier>")));
+        QTcpServer other;
+        QVERIFY(other.listen(QHostAddress::LocalHost));
+
+        const QList<QByteArray> sins{kSinA};
+        DlgTDDProgressWait dialog(1, sins);
+        TddHttpServer *server = TddHttpServer::instance(&dialog);
+        server->setPort(other.serverPort());
+        dialog.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 15000);
+        QCOMPARE(status(dialog),
+                 QString("The sign-in cannot start: another program is using the port on this "
+                         "computer that the browser returns to. Close that program and try "
+                         "again."));
+        QVERIFY(!server->isRunning());
+        QCOMPARE(fixture.links.links.size(), 0);
+        QCOMPARE(fixture.service().requests().size(), 1); // the stage request only
+        QVERIFY(readTddLog(1).contains("http server exception in start\n"));
+    }
+
     void enterSin_data()
     {
         QTest::addColumn<QStringList>("texts");
@@ -226,7 +258,7 @@ private slots:
         DlgTDDProgressWait dialog(2, sins);
         auto calls = [&dialog](int value) {
             dialog.reportProgress(value, 0);
-            dialog.addTaxpayerMessage(QString("m%1").arg(value));
+            dialog.addTaxpayerMessage("046454286", QString("m%1").arg(value));
             dialog.setRecordCount(value);
             dialog.reportProgress(10, 0);
         };
@@ -289,8 +321,7 @@ private slots:
         dialog.show();
         TddHttpServer *server = TddHttpServer::instance(&dialog);
         server->setPort(0);
-        dialog.reportProgress(20, 0);
-        dialog.timerTimeout();
+        QCOMPARE(server->start(server->port()), 0); // as just before the browser opens
         QVERIFY(server->isRunning());
         const quint16 port = server->listeningPort();
         QVERIFY(port != 0);

@@ -15,6 +15,7 @@
 #include "TddTestSupport.h"
 #include "TestMain.h"
 #include "app/TabWndApp.h"
+#include "download/DlgTDDProgressWait.h"
 #include "download/TddWebService.h"
 
 namespace {
@@ -139,13 +140,14 @@ private:
     QString m_pages;
     int m_round = 0;
 
-    int storeNoa(RecordingSink &sink, const QByteArray &data, QByteArray *log = nullptr)
+    int storeNoa(TddProgressSink &sink, const QByteArray &data, QByteArray *log = nullptr)
     {
         return store(sink, data, log, 2);
     }
 
     // Runs the store on a worker thread as the get step does; the log's text in log.
-    int store(RecordingSink &sink, const QByteArray &data, QByteArray *log = nullptr, int mode = 1)
+    int store(TddProgressSink &sink, const QByteArray &data, QByteArray *log = nullptr,
+              int mode = 1)
     {
         TddWebService service;
         service.setTaxYearAndMode("2025", mode);
@@ -459,6 +461,24 @@ private slots:
         QCOMPARE(rows[0].data, QString(kNoaHead + noaItem(digest(kSinA), inner) + kNoaTail));
         QCOMPARE(sink.messages(), QStringList{text.arg("For tax payer (S.I.N. 046454286)")});
         QCOMPARE(m_fixture.service().requests().size(), 0);
+    }
+
+    // The progress dialog keeps one message per taxpayer, the latest, in S.I.N. order,
+    // whatever order the items arrive in.
+    void noticeMessagesOnePerTaxpayerInSinOrder()
+    {
+        const QList<QByteArray> sins{kSinC, kSinA};
+        DlgTDDProgressWait dialog(2, sins);
+        auto summary = [](const QByteArray &text) {
+            return "<AssessmentSummaryText xml:lang=\"EN\">" + text + "</AssessmentSummaryText>";
+        };
+        const QByteArray items = noaItem(digest(kSinC), summary("First")) +
+                                 noaItem(digest(kSinA), summary("Pending")) +
+                                 noaItem(digest(kSinC), summary("Second"));
+        QCOMPARE(storeNoa(dialog, noaReply(items)), 3);
+        QCOMPARE(dialog.taxpayerMessages(),
+                 QStringList({"For tax payer (S.I.N. 046454286), Pending.",
+                              "For tax payer (S.I.N. 193456787), Second."}));
     }
 
     void itemWithoutIdentifierEndsTheCall()

@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <atomic>
 #include <cctype>
 #include <memory>
 
@@ -165,8 +166,12 @@ void startDrip(QTcpSocket *socket, const LocalServer::Response &response)
 }
 
 // Keeps a little queued for the client, chunk after chunk, until it goes or the bound passes.
-void startEndless(QTcpSocket *socket, const LocalServer::Response &response)
+// Every byte the system took from the socket is added to sent.
+void startEndless(QTcpSocket *socket, const LocalServer::Response &response,
+                  std::atomic<qint64> *sent)
 {
+    QObject::connect(socket, &QIODevice::bytesWritten, socket,
+                     [sent](qint64 bytes) { sent->fetch_add(bytes); });
     socket->write(headBytes(response));
     const QByteArray chunk =
         QByteArray::number(response.body.size(), 16) + "\r\n" + response.body + "\r\n";
@@ -255,7 +260,7 @@ protected:
                 startDrip(socket, response);
                 break;
             case Response::EndlessChunked:
-                startEndless(socket, response);
+                startEndless(socket, response, &m_owner->m_endlessSent);
                 break;
             case Response::Delayed:
                 QTimer::singleShot(response.intervalMs, socket, [socket, response] {

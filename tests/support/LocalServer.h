@@ -9,6 +9,8 @@
 #include <QSslConfiguration>
 #include <QThread>
 
+#include <atomic>
+
 class QTcpServer;
 
 // Listens on 127.0.0.1 only, on a port the system picks. Each complete request is recorded
@@ -93,6 +95,9 @@ public:
     // The requests recorded so far, oldest first.
     QList<Request> requests() const;
 
+    // The bytes, head included, that endless replies have handed to the system so far.
+    qint64 endlessBytesSent() const { return m_endlessSent.load(); }
+
 private:
     class Listener;
 
@@ -110,4 +115,5 @@ private:
     QMap<QByteArray, Response> m_byPath;
     QList<Response> m_queue;
     QList<Request> m_requests;
+    std::atomic<qint64> m_endlessSent{0};
 };
