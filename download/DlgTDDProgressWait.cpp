@@ -65,6 +65,11 @@ void DlgTDDProgressWait::addTaxpayerMessage(const QString &message)
     onGuiThread([this, message] { m_messages.append(message); });
 }
 
+void DlgTDDProgressWait::reportServiceUnreachable(const QString &cause)
+{
+    onGuiThread([this, cause] { m_serviceFailure = cause; });
+}
+
 QString DlgTDDProgressWait::statusText(int value, int code, const QString &current)
 {
     switch (value) {

@@ -39,8 +39,11 @@ public:
     void reportProgress(int value, int code) override;
     void setRecordCount(int count) override;
     void addTaxpayerMessage(const QString &message) override;
+    void reportServiceUnreachable(const QString &cause) override;
 
     int recordCount() const { return m_recordCount; }
+    // Why the service could not be reached; empty when it answered or was never asked.
+    QString serviceFailure() const { return m_serviceFailure; }
     QStringList taxpayerMessages() const { return m_messages; }
     // The status text of a report, given the text shown before it.
     static QString statusText(int value, int code, const QString &current);
@@ -72,6 +75,7 @@ private:
     qint16 m_mode;
     int m_recordCount = 0;
     QStringList m_messages;
+    QString m_serviceFailure;
     TddHttpServer *m_server = nullptr;
     std::atomic<bool> m_detached{false};
     bool m_ended = false;

@@ -20,4 +20,7 @@ public:
     virtual void reportProgress(int value, int code) = 0;
     virtual void setRecordCount(int count) = 0;
     virtual void addTaxpayerMessage(const QString &message) = 0;
+    // Why the service could not be reached (no host set, no connection, an untrusted
+    // certificate, no answer), before a failure report; a sink that does not tell it ignores it.
+    virtual void reportServiceUnreachable(const QString &cause) { Q_UNUSED(cause); }
 };
