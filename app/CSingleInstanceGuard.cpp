@@ -1,4 +1,5 @@
-// CSingleInstanceGuard: an 8-byte shared segment under the key followed by "_qrvn".
+// CSingleInstanceGuard: an 8-byte shared segment under the key followed by "_qrvn" and the
+// user's id.
 #include "app/CSingleInstanceGuard.h"
 
 #include <QFile>
@@ -38,8 +39,18 @@ bool readProcessStart(qint32 pid, quint32 &startToken)
 } // namespace
 
 CSingleInstanceGuard::CSingleInstanceGuard(const QString &key, QObject *parent)
-    : QObject(parent), m_key(key), m_memKey(key + "_qrvn"), m_shared(m_memKey)
+    : CSingleInstanceGuard(key, static_cast<uint>(::getuid()), parent)
 {
+}
+
+CSingleInstanceGuard::CSingleInstanceGuard(const QString &key, uint uid, QObject *parent)
+    : QObject(parent), m_key(key), m_memKey(memoryKey(key, uid)), m_shared(m_memKey)
+{
+}
+
+QString CSingleInstanceGuard::memoryKey(const QString &key, uint uid)
+{
+    return key + QStringLiteral("_qrvn_") + QString::number(uid);
 }
 
 CSingleInstanceGuard::~CSingleInstanceGuard()

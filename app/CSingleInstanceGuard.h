@@ -11,13 +11,20 @@ class CSingleInstanceGuard : public QObject
 {
     Q_OBJECT
 public:
+    // The guard of this process's user.
     CSingleInstanceGuard(const QString &key, QObject *parent = nullptr);
+    // The guard of the user with id uid: each user's copies are counted apart, so another
+    // user's running copy on the same machine is no other instance.
+    CSingleInstanceGuard(const QString &key, uint uid, QObject *parent = nullptr);
     ~CSingleInstanceGuard() override;
 
     bool isAnotherRunning();
     // Takes the segment; false when another process holds it or it cannot be made.
     bool tryToRun();
     void release();
+
+    // The shared-memory key of a key for the user with id uid.
+    static QString memoryKey(const QString &key, uint uid);
 
     // The owner record as the segment holds it.
     struct Owner

@@ -33,6 +33,12 @@ QWidget *mainWindowWidget()
     return s_app ? s_app->mainWindow : nullptr;
 }
 
+QString governmentWebHost()
+{
+    return s_app ? QString(s_app->config.GovernmentWebServer)
+                 : QString::fromLatin1(CT1AppConfig::governmentWebHost);
+}
+
 TabWndApp *TabWndApp::createInstance(int &argc, char **argv)
 {
     if (!s_app)

@@ -93,4 +93,7 @@ private:
 TabWndApp *appInstance();
 // The main window, or null while there is none (or no application object).
 QWidget *mainWindowWidget();
+// The government's public web host: the configured `GovernmentWebServer`, or its default
+// before there is an application object.
+QString governmentWebHost();
 void closeWorkerConnection(QSqlDatabase &connection);

@@ -144,7 +144,15 @@ void DlgTDDMain::on_btnNew_clicked()
     DlgTDDProgressWait progress(m_mode, sins, this);
     progress.exec();
     if (progress.recordCount() < 1) {
-        showInformation(CString("No record is found at the CRA system, please try later!"));
+        // A service that could not be reached was not asked: say why, not that it found nothing.
+        const QString failure = progress.serviceFailure();
+        if (!failure.isEmpty())
+            showInformation(CString(QStringLiteral("%1 could not reach the CRA service.\n%2")
+                                        .arg(m_mode == 1 ? QStringLiteral("Auto-fill My Return")
+                                                         : QStringLiteral("View NOA"),
+                                             failure)));
+        else
+            showInformation(CString("No record is found at the CRA system, please try later!"));
         return;
     }
     reloadRecords();

@@ -65,6 +65,11 @@ void DlgTDDProgressWait::addTaxpayerMessage(const QByteArray &sin, const QString
     onGuiThread([this, sin, message] { m_messages.insert(sin, message); });
 }
 
+void DlgTDDProgressWait::reportServiceUnreachable(const QString &cause)
+{
+    onGuiThread([this, cause] { m_serviceFailure = cause; });
+}
+
 QString DlgTDDProgressWait::statusText(int value, int code, const QString &current)
 {
     switch (value) {

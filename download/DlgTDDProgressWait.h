@@ -44,8 +44,11 @@ public:
     void reportProgress(int value, int code) override;
     void setRecordCount(int count) override;
     void addTaxpayerMessage(const QByteArray &sin, const QString &message) override;
+    void reportServiceUnreachable(const QString &cause) override;
 
     int recordCount() const { return m_recordCount; }
+    // Why the service could not be reached; empty when it answered or was never asked.
+    QString serviceFailure() const { return m_serviceFailure; }
     // One message per taxpayer, in S.I.N. order.
     QStringList taxpayerMessages() const { return m_messages.values(); }
     // The status text of a report, given the text shown before it.
@@ -78,6 +81,7 @@ private:
     qint16 m_mode;
     int m_recordCount = 0;
     QMap<QByteArray, QString> m_messages; // by S.I.N.
+    QString m_serviceFailure;
     TddHttpServer *m_server = nullptr;
     std::atomic<bool> m_detached{false};
     bool m_ended = false;

@@ -11,9 +11,6 @@
 
 class TiXmlElement;
 
-// The government host used until a path-file value takes its place.
-constexpr const char *kGovernmentHostPlaceholder = "www.government.invalid";
-
 // The web address of the GST/HST filing page the summary names: "https://", the government's
 // host and the page's path.
 CString gstHstFilingAddress(const CString &governmentHost);
@@ -38,13 +35,13 @@ public:
     int parseSlips(const TiXmlElement *slipsElement);
 
     // Replaces page with the summary page of the record; returns 0. The GST/HST line links to
-    // the filing page on governmentHost (a deployment value).
+    // the filing page on governmentHost (the configured `GovernmentWebServer`).
     int toHtml(CString &page, const char *sin, const char *updateTime,
-               const CString &governmentHost = CString(kGovernmentHostPlaceholder)) const;
+               const CString &governmentHost) const;
 
-    // Stores the parsed record for the S.I.N.: its item text and summary page replace the
-    // taxpayer's tb_taxdata row, the taxpayer row being added when there is none. Failures
-    // are logged only; returns 0.
+    // Stores the parsed record for the S.I.N.: its item text and summary page (its GST/HST link
+    // on the configured government host) replace the taxpayer's tb_taxdata row, the taxpayer
+    // row being added when there is none. Failures are logged only; returns 0.
     int saveToDatabase(QSqlDatabase &db, FILE *log, const QByteArray &sin,
                        const QByteArray &itemXml) const;
 

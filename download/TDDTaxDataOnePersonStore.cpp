@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "app/TabWndApp.h"
 #include "download/TddDataStore.h"
 #include "ordane/Utilities.h"
 
@@ -21,7 +22,7 @@ int TDDTaxDataOnePerson::saveToDatabase(QSqlDatabase &db, FILE *log, const QByte
     try {
         const QByteArray createTime = getXMLDateTimeString(false).toUtf8();
         CString page;
-        toHtml(page, sin.constData(), createTime.constData());
+        toHtml(page, sin.constData(), createTime.constData(), CString(governmentWebHost()));
         QString name;
         int id = findTaxpayerBySin(db, sin, name);
         if (id == 0) {

@@ -21,4 +21,7 @@ public:
     virtual void setRecordCount(int count) = 0;
     // Enters or replaces the message of the taxpayer with that S.I.N.
     virtual void addTaxpayerMessage(const QByteArray &sin, const QString &message) = 0;
+    // Why the service could not be reached (no host set, no connection, an untrusted
+    // certificate, no answer), before a failure report; a sink that does not tell it ignores it.
+    virtual void reportServiceUnreachable(const QString &cause) { Q_UNUSED(cause); }
 };

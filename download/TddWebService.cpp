@@ -88,6 +88,13 @@ int TddWebService::reportProgress(int value, int code)
     return 0;
 }
 
+void TddWebService::reportServiceUnreachable(const QString &cause)
+{
+    QMutexLocker lock(&m_sinkLock);
+    if (m_sink && m_sink->acceptsProgress())
+        m_sink->reportServiceUnreachable(cause);
+}
+
 void TddWebService::setRecordCount(int count)
 {
     QMutexLocker lock(&m_sinkLock);
@@ -111,6 +118,13 @@ QByteArray TddWebService::returnedToken() const
 {
     QMutexLocker lock(&m_tokenLock);
     return m_returnedToken;
+}
+
+bool TddWebService::serviceHostMissing() const
+{
+    const TabWndApp *app = appInstance();
+    return !app ||
+           QString(app->config.downloadEndpoints[TddEndpoint::ServiceHost]).trimmed().isEmpty();
 }
 
 QByteArray TddWebService::serviceUrl() const
@@ -149,6 +163,12 @@ int TddWebService::postSoapRequest(const QByteArray &request, QByteArray &reply)
             if (log)
                 std::fprintf(log, "TDD web service step failed.\n%s\n",
                              client.errorString().toUtf8().constData());
+            // A stop the user asked for is no fault of the service.
+            if (client.error() != QWebClient::Cancelled)
+                reportServiceUnreachable(serviceHostMissing()
+                                             ? QStringLiteral("No host is set for the CRA "
+                                                              "service in the configuration.")
+                                             : client.errorString());
             result = -20;
         } else if (fullLog) {
             logText(log, reply);

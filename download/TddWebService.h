@@ -77,6 +77,8 @@ public:
 
 private:
     QByteArray serviceUrl() const;
+    // True when the configuration names no service host.
+    bool serviceHostMissing() const;
     // The attached sink's S.I.N.s; none without a sink.
     QList<QByteArray> requestedSins() const;
     void addTaxpayerMessage(const QByteArray &sin, const QString &message);
@@ -86,6 +88,7 @@ private:
     // Waits the retry time in short slices; false when a stop was requested meanwhile.
     bool waitBeforeRetry() const;
     void setRecordCount(int count);
+    void reportServiceUnreachable(const QString &cause);
 
     QString m_browserUrl;
     std::atomic<bool> m_busy{false};

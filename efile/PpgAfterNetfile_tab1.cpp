@@ -23,16 +23,9 @@ const char *const kArrangePath = "/en/revenue-agency/services/tax/individuals/to
 // anything above a cent of refund shows the payment row.
 constexpr double kCent = 0.01;
 
-QString governmentHost()
-{
-    const TabWndApp *app = appInstance();
-    return app ? QString(app->config.GovernmentWebServer)
-               : QString::fromLatin1(CT1AppConfig::governmentWebHost);
-}
-
 QString linkHtml(const char *path, const QString &text)
 {
-    const QString address = "https://" + governmentHost() + QLatin1String(path);
+    const QString address = "https://" + governmentWebHost() + QLatin1String(path);
     return QStringLiteral("<a href=\"%1\">%2</a>").arg(address.toHtmlEscaped(), text);
 }
 

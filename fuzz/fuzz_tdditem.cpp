@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (record.slipCount() > TDDTaxDataOnePerson::MaxSlips)
         __builtin_trap();
     CString page;
-    record.toHtml(page, "046454286", "2026-03-01T10:00:00");
+    record.toHtml(page, "046454286", "2026-03-01T10:00:00", "www.government.invalid");
     if (!page.endsWith(QLatin1String("</body>\n")))
         __builtin_trap();
     return 0;

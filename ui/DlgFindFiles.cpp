@@ -120,6 +120,17 @@ void DlgFindFiles::onProgressChanged(int seconds)
 
 void DlgFindFiles::onFileFound(const QString &path)
 {
+    appendOnce(path);
+}
+
+void DlgFindFiles::appendOnce(const QString &path)
+{
+    // The searched folders overlap (Documents lies in the home folder), and a search adds to the
+    // saved list: a file already listed is not listed again.
+    const QString cleaned = QDir::cleanPath(path);
+    if (m_listed.contains(cleaned))
+        return;
+    m_listed.insert(cleaned);
     m_model.appendRow(new QStandardItem(path));
 }
 
@@ -144,8 +155,10 @@ bool DlgFindFiles::isSearchIdle()
 
 void DlgFindFiles::on_btnClearResult()
 {
-    if (isSearchIdle())
+    if (isSearchIdle()) {
         m_model.removeRows(0, m_model.rowCount());
+        m_listed.clear();
+    }
 }
 
 void DlgFindFiles::on_btnOpenReturn()
@@ -204,7 +217,7 @@ void DlgFindFiles::loadResultList()
     while (in.readLineInto(&line)) {
         const QString path = line.trimmed();
         if (path.size() > kShortestIgnoredLine)
-            m_model.appendRow(new QStandardItem(path));
+            appendOnce(path);
     }
     endWaitCursor();
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QSet>
 #include <QStandardItemModel>
 #include <memory>
 
@@ -53,6 +54,8 @@ public slots:
 private:
     void onStatusChanged(const QString &status, int seconds);
     void onFileFound(const QString &path);
+    // Adds a row unless the same file is listed already.
+    void appendOnce(const QString &path);
     // Asks the worker to stop, waits for its run to end and takes in its last signals.
     void stopAndWait();
 
@@ -60,6 +63,7 @@ private:
     MainWindow *m_window;
     QStandardItemModel m_model;
     QString m_status;
+    QSet<QString> m_listed; // the cleaned paths of the rows
     QPointer<ThreadFindFiles> m_worker;
     QString m_listPath;
 };

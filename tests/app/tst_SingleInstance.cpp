@@ -48,6 +48,8 @@ private slots:
     void holderEnds();
     void reusedProcessId();
     void ownerRecord();
+    void perUser_data();
+    void perUser();
 };
 
 void TestSingleInstance::holderEnds_data()
@@ -107,7 +109,7 @@ void TestSingleInstance::reusedProcessId()
     TestEnvironment env;
     const QByteArray own = qgetenv("TMPDIR");
     qputenv("TMPDIR", env.tmp().toUtf8());
-    QSharedMemory leftOver(key + "_qrvn");
+    QSharedMemory leftOver(key + "_qrvn_" + QString::number(::getuid()));
     qputenv("TMPDIR", own);
     QVERIFY(leftOver.create(8));
     CSingleInstanceGuard::Owner stale = CSingleInstanceGuard::currentOwner();
@@ -135,6 +137,36 @@ void TestSingleInstance::ownerRecord()
     ended.pid = qint32(gone.processId());
     QVERIFY(gone.waitForFinished(10000));
     QVERIFY(!CSingleInstanceGuard::isOwnerAlive(ended));
+}
+
+void TestSingleInstance::perUser_data()
+{
+    QTest::addColumn<uint>("otherUid");
+    QTest::addColumn<QString>("otherKey");
+    QTest::addColumn<bool>("running");
+    const uint me = ::getuid();
+    QTest::newRow("same user") << me << key + "_qrvn_" + QString::number(me) << true;
+    QTest::newRow("another user") << me + 1 << key + "_qrvn_" + QString::number(me + 1) << false;
+    QTest::newRow("root") << 0u << key + "_qrvn_0" << (me == 0);
+}
+
+void TestSingleInstance::perUser()
+{
+    // This process holds its user's guard; a copy started by the other user counts another
+    // instance only when that user is this one.
+    QFETCH(uint, otherUid);
+    QFETCH(QString, otherKey);
+    QFETCH(bool, running);
+    TestEnvironment env;
+    auto mine = guardIn(env);
+    QVERIFY(mine->tryToRun());
+    QCOMPARE(CSingleInstanceGuard::memoryKey(key, otherUid), otherKey);
+    const QByteArray own = qgetenv("TMPDIR");
+    qputenv("TMPDIR", env.tmp().toUtf8());
+    CSingleInstanceGuard other(key, otherUid);
+    qputenv("TMPDIR", own);
+    QCOMPARE(other.isAnotherRunning(), running);
+    QCOMPARE(other.tryToRun(), !running);
 }
 
 int main(int argc, char **argv)

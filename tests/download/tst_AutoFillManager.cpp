@@ -17,6 +17,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWizard>
@@ -36,6 +37,7 @@
 #include "download/MergeDownloadedTaxData.h"
 #include "download/TDDDataEntriesModel.h"
 #include "download/TDDTaxDataOnePerson.h"
+#include "download/TddEndpoints.h"
 #include "download/TddHttpServer.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
@@ -635,6 +637,69 @@ private slots:
         QCOMPARE(presenter.shownTexts(), texts);
         QCOMPARE(ids("tb_taxdata"), QList<int>());
         QCOMPARE(dialog.recordsModel()->rowCount(), 0);
+    }
+
+    // A service that cannot be reached was never asked: the user is told why, not that it
+    // holds no record. The service is a local HTTPS server whose certificate this program does
+    // not trust, a port where nothing listens, a host under .invalid, or no host at all.
+    void newTellsWhyTheServiceIsUnreachable_data()
+    {
+        QTest::addColumn<QString>("service");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("no host set") << ""
+                                     << "No host is set for the CRA service in the configuration.";
+        QTest::newRow("host under .invalid")
+            << "tdd.example.invalid"
+            << "The host tdd.example.invalid is a placeholder under the reserved .invalid domain; "
+               "set the real address in the configuration.";
+        QTest::newRow("nothing listening") << "closed port"
+                                           << "The request to 127.0.0.1 failed: Connection refused";
+        QTest::newRow("untrusted certificate") << "untrusted"
+                                               << "The secure connection to 127.0.0.1 failed: ";
+    }
+
+    void newTellsWhyTheServiceIsUnreachable()
+    {
+        QFETCH(QString, service);
+        QFETCH(QString, cause);
+        QTemporaryDir certDir;
+        TestCertificates certs;
+        LocalServer server;
+        QString host = service;
+        if (service == "untrusted") {
+            QVERIFY2(certs.create(certDir.path()), qPrintable(certs.errorString()));
+            QVERIFY(server.listen(certs.serverConfiguration()));
+            host = "127.0.0.1:" + QString::number(server.port());
+        } else if (service == "closed port") {
+            QTcpServer free;
+            QVERIFY(free.listen(QHostAddress::LocalHost));
+            host = "127.0.0.1:" + QString::number(free.serverPort());
+        }
+        CString &serviceHost = appInstance()->config.downloadEndpoints[TddEndpoint::ServiceHost];
+        const CString kept = serviceHost;
+        serviceHost = host;
+
+        ScriptedPresenter presenter;
+        DlgTDDMain dialog(1, QSqlDatabase::database(), CString(), nullptr);
+        dialog.show();
+        ModalDriver driver;
+        driver.queue({{}, {{"fld_bAgree", true}}, "OK"});
+        driver.queue({{{"edtSin01", QString(kSinA)}}, {}, "OK"});
+        // The progress dialog is left to end by itself.
+        click(dialog, "btnNew");
+        serviceHost = kept;
+        QCOMPARE(driver.pendingActions(), 0);
+        QCOMPARE(driver.seen().size(), 2);
+        const QStringList shown = presenter.shownTexts();
+        QCOMPARE(shown.size(), 1);
+        const QString opening = "Auto-fill My Return could not reach the CRA service.\n";
+        QVERIFY2(shown[0].startsWith(opening + cause), qPrintable(shown[0]));
+        if (service == "untrusted")
+            QVERIFY2(shown[0].contains("certificate", Qt::CaseInsensitive), qPrintable(shown[0]));
+        else
+            QCOMPARE(shown[0], opening + cause);
+        QCOMPARE(server.requests().size(), 0);
+        QCOMPARE(ids("tb_taxdata"), QList<int>());
     }
 
     // The command opens the manager in mode 1 for the return shown, and on the start page with

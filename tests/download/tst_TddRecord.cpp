@@ -67,7 +67,7 @@ QString pageOf(const QByteArray &text)
     TDDTaxDataOnePerson record(2025);
     parseInto(record, text);
     CString page;
-    record.toHtml(page, "046454286", "2026-03-01T10:00:00");
+    record.toHtml(page, "046454286", "2026-03-01T10:00:00", "www.government.invalid");
     return page;
 }
 
@@ -459,7 +459,7 @@ void TestTddRecord::malformedItems()
     const int length = record.slipCount() ? record.slips[0]->getBoxText("14").size() : 0;
     QTEST(length, "box14Length");
     CString page;
-    QCOMPARE(record.toHtml(page, "", ""), 0);
+    QCOMPARE(record.toHtml(page, "", "", "www.government.invalid"), 0);
     QVERIFY(page.endsWith("</body>\n"));
 }
 

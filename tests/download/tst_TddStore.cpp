@@ -230,6 +230,40 @@ private slots:
                  (Reports{{80, 0}, {81, 0}, {85, 0}, {90, 0}, {85, 0}, {85, 0}, {90, 0}}));
     }
 
+    // The stored summary page's GST/HST line links to the government host the configuration
+    // names, as the after-filing page does.
+    void gstHstLinkOnTheGovernmentHost_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("configured") << "www.canada.ca"
+                                    << "https://www.canada.ca/gst-hst-filing.";
+        QTest::newRow("with a port") << "gov.example:8443"
+                                     << "https://gov.example:8443/gst-hst-filing.";
+    }
+
+    void gstHstLinkOnTheGovernmentHost()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, link);
+        TabWndApp *app = appInstance();
+        const CString kept = app->config.GovernmentWebServer;
+        app->config.GovernmentWebServer = host;
+        RecordingSink sink({kSinA});
+        const QByteArray withIndicator =
+            "<ns2:IndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>" + digest(kSinA) +
+            "</IndividualTaxpayerIdentifier><Summary><GSTHSTReturnIndicator>Y"
+            "</GSTHSTReturnIndicator></Summary></ns2:IndividualIncomeTaxDataItem>";
+        const int stored = store(sink, reply(withIndicator));
+        app->config.GovernmentWebServer = kept;
+        QCOMPARE(stored, 1);
+        const QList<Row> rows = taxDataRows();
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(rows[0].html.contains("your business GST/HST returns, visit " + link + "<br>"),
+                 qPrintable(rows[0].html));
+        QVERIFY(!rows[0].html.contains("government.invalid"));
+    }
+
     void interruptedStoreKeepsTheOldItem()
     {
         RecordingSink sink({kSinA});

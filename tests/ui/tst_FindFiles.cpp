@@ -105,30 +105,44 @@ void TestFindFiles::search(DlgFindFiles &dlg, const char *radio)
 void TestFindFiles::yearOptions_data()
 {
     QTest::addColumn<QString>("radio");
+    QTest::addColumn<QStringList>("saved");
     QTest::addColumn<QStringList>("found");
-    // Documents lies inside home, so a file of a Documents year folder comes twice; hidden
-    // entries and links never.
+    // Documents lies inside home, so a Documents year folder is walked twice, yet each file is
+    // listed once; a file the saved list holds already is not added again; hidden entries and
+    // links never come.
     const QString d = "/home/Documents";
-    QTest::newRow("current year") << "radCurYear"
-                                  << QStringList{"/home/C.R25", d + "/quorvandelle/2025/a.r25",
-                                                 d + "/quorvandelle/2025/a.r25"};
-    QTest::newRow("last year") << "radLastYear"
-                               << QStringList{d + "/quorvandelle-efile/2024/b.r24",
-                                              d + "/quorvandelle-efile/2024/b.r24"};
-    QTest::newRow("years before") << "radPriorYears" << QStringList{"/home/d.r23"};
+    QTest::newRow("current year") << "radCurYear" << QStringList()
+                                  << QStringList{"/home/C.R25", d + "/quorvandelle/2025/a.r25"};
+    QTest::newRow("last year") << "radLastYear" << QStringList()
+                               << QStringList{d + "/quorvandelle-efile/2024/b.r24"};
+    QTest::newRow("years before") << "radPriorYears" << QStringList() << QStringList{"/home/d.r23"};
+    QTest::newRow("current year, one listed before")
+        << "radCurYear" << QStringList{d + "/quorvandelle/2025/a.r25"}
+        << QStringList{"/home/C.R25", d + "/quorvandelle/2025/a.r25"};
+    QTest::newRow("saved list twice the same")
+        << "radPriorYears" << QStringList{"/home/d.r23", "/home/d.r23"}
+        << QStringList{"/home/d.r23"};
 }
 
 void TestFindFiles::yearOptions()
 {
     QFETCH(QString, radio);
+    QFETCH(QStringList, saved);
     QFETCH(QStringList, found);
+    const QString root = testEnvironment().root();
+    if (!saved.isEmpty()) {
+        QByteArray lines;
+        for (const QString &f : saved)
+            lines += (root + f + '\n').toUtf8();
+        writeFile(m_list, lines);
+    }
     DlgFindFiles dlg("Find Return Files", m_list, m_fixture->window());
     search(dlg, radio.toLatin1().constData());
     QStringList rows = rowsOf(dlg);
     rows.sort();
     QStringList expected;
     for (const QString &f : found)
-        expected.append(testEnvironment().root() + f);
+        expected.append(root + f);
     QCOMPARE(rows, expected);
     QCOMPARE(dlg.findChild<QLabel *>("lblSearching")->text(), QString("search stopped"));
     QCOMPARE(dlg.windowTitle(), QString("Find Return Files"));
