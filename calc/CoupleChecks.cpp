@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kWidowed = 2;
 constexpr int kAdoptedChildren = 6;
-// rates2025.md, federal credits: adoption_expenses.maximum (per child) and
-// home_buyers_amount (line 31270); each a limit of both returns together.
+// Adoption expenses maximum (per child) and the home buyers' amount (line 31270), each a
+// limit of both returns together: docs/TaxFigures2025.md.
 constexpr double kAdoptionMaximum = 19580;
 constexpr double kHomeBuyersMaximum = 10000;
 
