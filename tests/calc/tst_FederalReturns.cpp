@@ -14,8 +14,10 @@
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
+#include "marrow/FieldDescriptions.h"
 #include "marrow/FormTables.h"
 #include "marrow/TypeCodes.h"
+#include "marrow/WizardData.h"
 #include "model/FamilyTaxData.h"
 
 #include <vector>
@@ -233,14 +235,48 @@ const char *const kWatchedLines[] = {"12900", "15000", "23600", "25200", "26000"
                                      "33099", "33500", "35000", "41000", "42000", "48200"};
 
 // One typed amount of the T1 pages: 2,000 typed into the field moves the line by the change
-// given; a row without a line names why the field rightly changes none.
+// given; a row without a line names why the field rightly changes none. A table's cell is
+// named "table[column]" and typed into its first row. The row's own preparation, when it has
+// one, goes into the base return and the typed one alike.
 struct TypedRow
 {
     const char *field;
     const char *line;
     double change;
     const char *why;
+    void (*prepare)(Return &) = nullptr;
 };
+
+// The first dependant is a child of 10: the child's medical expenses join the person's own
+// (33099).
+void childOfTen(Return &r)
+{
+    DependantRecord &child = r.family.dependants().record(0);
+    child.birthDate = QDate(2015, 4, 1);
+    child.relationship = 1;
+}
+
+// The first dependant is a parent of 75 with 5,000 of medical expenses, claimed above the
+// dependant's own threshold (33199): 3% of the parent's net income.
+void parentWithMedical(Return &r)
+{
+    DependantRecord &parent = r.family.dependants().record(0);
+    parent.birthDate = QDate(1950, 4, 1);
+    parent.relationship = 6;
+    r.t1->dependantMedical.amountAt(0, 0) = 5000;
+}
+
+// The spouse amount is claimed on Schedule 5 (the button beside line 30300 opens it).
+void withSchedule5(Return &r)
+{
+    r.person().getForm(FormType::SCH5, 0, true);
+}
+
+// An RRSP deduction limit of 10,000, so contributions deduct.
+void rrspLimit(Return &r)
+{
+    r.t1->rrspDeductionLimit = 10000;
+}
 
 // The base return: Ontario, married (spouse's net income 30,000, so no spouse amount), one
 // T4 of 60,000 without payroll deductions: net and taxable income 60,000, credit amounts
@@ -289,13 +325,134 @@ const std::vector<TypedRow> &typedRows()
         {"instalmentInterest", nullptr, 0,
          "interest the tax authority charges; not a line of the return"},
         {"10105", nullptr, 0, "tax-exempt income, reported but not taxed"},
+        // Schedule 5's spouse amount: 16,129 less the spouse's net income, now 2,000 in place
+        // of 30,000.
+        {"spouseNetIncome", "30300", 14129, nullptr, withSchedule5},
+        {"22400", "23600", -2000, nullptr},
+        {"dependantMedical[0]", "33099", 2000, nullptr, childOfTen},
+        {"dependantMedical[1]", "33099", 2000, nullptr, childOfTen},
+        {"dependantMedical[2]", "33099", 2000, nullptr, childOfTen},
+        {"dependantMedical[3]", "33099", 2000, nullptr, childOfTen},
+        {"dependantMedical[4]", "33099", 2000, nullptr, childOfTen},
     };
     return rows;
 }
 
+// One typed amount of an Express Wizard page (wizard-data type), applied as the wizard
+// applies it when the page changes.
+struct WizardRow
+{
+    int type;
+    TypedRow row;
+};
+
+const std::vector<WizardRow> &wizardRows()
+{
+    using namespace WizardType;
+    static const std::vector<WizardRow> rows = {
+        {General, {"taxInstalmentsPaid", "48200", 2000, nullptr}},
+        {General,
+         {"instalmentInterest", nullptr, 0,
+          "interest the tax authority charges; not a line of the return"}},
+        // Schedule 9: 200 x 14.5% + 1,800 x 29% = 29 + 522 = 551.
+        {General, {"donations", "34900", 551, nullptr}},
+        {General, {"otherGifts", "34900", 551, nullptr}},
+        {General, {"politicalContributions", "41000", 650, nullptr}},
+        {LastYear,
+         {"rrspDeductionLimit", nullptr, 0, "a limit: it deducts nothing without contributions"}},
+        {LastYear,
+         {"unusedRrspContributions", nullptr, 0,
+          "deducted through Schedule 7 within the deduction limit, and the base return has no "
+          "limit"}},
+        {LastYear, {"hbpRepaymentRequired", "12900", 2000, nullptr}},
+        {LastYear, {"llpRepaymentRequired", "12900", 2000, nullptr}},
+        {LastYear, {"fedTuitionCarryForward", "32300", 2000, nullptr}},
+        {LastYear,
+         {"provTuitionCarryForward", nullptr, 0, "claimed on the provincial schedule only"}},
+        {LastYear,
+         {"t1212CarryForward", nullptr, 0,
+          "the T1212 statement's own balance; no line of this year's return"}},
+        {LastYear,
+         {"netCapitalLossCarryForward", nullptr, 0,
+          "claimed only against taxable capital gains, and the base return has none"}},
+        {LastYear, {"nonCapitalLossCarryForward", "25200", 2000, nullptr}},
+        // The parent's threshold becomes 3% x 2,000 = 60.
+        {Dependants, {"dependants[4]", "33199", -60, nullptr, parentWithMedical}},
+        {Medical, {"medSelfAmount", "33099", 2000, nullptr}},
+        {Medical,
+         {"medSelfMonths", nullptr, 0, "the months of the 12-month period, not an amount"}},
+        {Medical, {"medSelfPremiums", "33099", 2000, nullptr}},
+        {Medical, {"medSelfTravel", "33099", 2000, nullptr}},
+        {Medical, {"medSelfAttendant", "33099", 2000, nullptr}},
+        {Medical, {"medSelfOther", "33099", 2000, nullptr}},
+        {Medical, {"medSpouseAmount", "33099", 2000, nullptr}},
+        {Medical, {"medSpousePremiums", "33099", 2000, nullptr}},
+        {Medical, {"medSpouseTravel", "33099", 2000, nullptr}},
+        {Medical, {"medSpouseAttendant", "33099", 2000, nullptr}},
+        {Medical, {"medSpouseOther", "33099", 2000, nullptr}},
+        {Medical, {"dependantMedical[4]", "33099", 2000, nullptr, childOfTen}},
+        {Medical, {"dependantMedical[5]", "33099", 2000, nullptr, childOfTen}},
+        {Medical, {"dependantMedical[6]", "33099", 2000, nullptr, childOfTen}},
+        {Medical, {"dependantMedical[7]", "33099", 2000, nullptr, childOfTen}},
+        {Medical, {"dependantMedical[8]", "33099", 2000, nullptr, childOfTen}},
+        {Rrsp,
+         {"rrspDeductionLimit", nullptr, 0, "a limit: it deducts nothing without contributions"}},
+        // Within the limit of 10,000 each contribution is deducted in full (20800).
+        {Rrsp, {"unusedRrspContributions", "23600", -2000, nullptr, rrspLimit}},
+        {Rrsp, {"contribJanToMar", "23600", -2000, nullptr, rrspLimit}},
+        {Rrsp, {"contribMarToDec", "23600", -2000, nullptr, rrspLimit}},
+        {Rrsp, {"spouseContribJanToMar", "23600", -2000, nullptr, rrspLimit}},
+        {Rrsp, {"spouseContribMarToDec", "23600", -2000, nullptr, rrspLimit}},
+    };
+    return rows;
+}
+
+// The amounts a description shows for typing: amount and number fields, and each amount
+// column of a table as "table[column]". Text, dates and the coded answers are no amounts.
+QStringList typedAmountNames(const CTaxData_Form &form,
+                             bool (*typed)(const CTaxData_Form &, const CField &))
+{
+    QStringList names;
+    for (const FieldDescription &d : fieldDescriptions(form.getKind(), form.getType())) {
+        const CField *field = form.findField(d.name);
+        if (!field || !typed(form, *field))
+            continue;
+        if (d.show == FieldShow::Amount || d.show == FieldShow::Number)
+            names.append(QString::fromLatin1(d.name));
+        if (d.show != FieldShow::Table)
+            continue;
+        const auto *table = dynamic_cast<const CTableField *>(field);
+        for (int column = 0; table && column < table->columnCount(); ++column) {
+            if (table->columnType(column) == FieldType::Float)
+                names.append(QString("%1[%2]").arg(QString::fromLatin1(d.name)).arg(column));
+        }
+    }
+    return names;
+}
+
+// What is in the first list and not in the second.
+QStringList missingFrom(const QStringList &wanted, const QStringList &present)
+{
+    QStringList missing;
+    for (const QString &name : wanted) {
+        if (!present.contains(name))
+            missing.append(name);
+    }
+    return missing;
+}
+
 void setTyped(CTaxData_Form &form, const char *name, double value)
 {
-    CField *field = form.findField(name);
+    const QByteArray text(name);
+    const int bracket = text.indexOf('[');
+    if (bracket > 0) {
+        auto *table = dynamic_cast<CTableField *>(form.findField(text.left(bracket)));
+        if (!table)
+            qFatal("no typed table %s", name);
+        table->amountAt(0, text.mid(bracket + 1, text.size() - bracket - 2).toInt()) = value;
+        return;
+    }
+    CField *field = form.findField(text);
     if (auto *amount = dynamic_cast<CFloatField *>(field))
         *amount = value;
     else if (auto *count = dynamic_cast<CIntField *>(field))
@@ -315,6 +472,9 @@ private slots:
     void wholeReturns();
     void typedAmounts_data();
     void typedAmounts();
+    void wizardAmounts_data();
+    void wizardAmounts();
+    void everyTypedAmountHasARow();
 };
 
 void TestFederalReturns::wholeReturns_data()
@@ -350,27 +510,25 @@ void TestFederalReturns::typedAmounts_data()
         QTest::newRow(typedRows()[i].field) << int(i);
 }
 
-void TestFederalReturns::typedAmounts()
-{
-    QFETCH(int, index);
-    const TypedRow &row = typedRows()[size_t(index)];
-    auto build = [](Return &r) {
-        TaxData_T1New *t1 = r.setUp(ON, kBornAt40, 0);
-        t1->spouseNetIncome = 30000;
-        Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
-    };
-    Return base;
-    build(base);
-    base.family.Recalculate(0, nullptr);
-    QCOMPARE(double(base.t1->f23600), 60000.0);
-    QCOMPARE(double(base.t1->f33500), 17600.0);
+namespace {
 
-    Return typed;
-    build(typed);
-    setTyped(*typed.t1, row.field, 2000);
-    typed.family.Recalculate(0, nullptr);
+// The base return: Ontario, married (spouse's net income 30,000, so no spouse amount), one
+// T4 of 60,000 without payroll deductions, the dependants' block of a new return (empty).
+void typedBase(Return &r, const TypedRow &row)
+{
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40, 0);
+    t1->spouseNetIncome = 30000;
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+    r.family.dependants().AllocData(DependantInfoStruct::kDefaultRecords);
+    if (row.prepare)
+        row.prepare(r);
+}
+
+// The typed return against the base one: the row's line moves by exactly its change, or no
+// watched line moves at all.
+void compareTyped(const TypedRow &row, Return &base, Return &typed)
+{
     if (row.line) {
-        // The line the paper return sends the amount to moves by exactly the change.
         QCOMPARE(amountOf(*typed.t1, row.line), amountOf(*base.t1, row.line) + row.change);
         return;
     }
@@ -380,6 +538,99 @@ void TestFederalReturns::typedAmounts()
                                 .arg(line)
                                 .arg(amountOf(*typed.t1, line), 0, 'f', 2)
                                 .arg(row.why)));
+}
+
+bool typedOnT1(const CTaxData_Form &form, const CField &field)
+{
+    return !form.isCalculatedField(field);
+}
+
+bool typedOnWizard(const CTaxData_Form &, const CField &)
+{
+    return true;
+}
+
+} // namespace
+
+void TestFederalReturns::typedAmounts()
+{
+    QFETCH(int, index);
+    const TypedRow &row = typedRows()[size_t(index)];
+    Return base;
+    typedBase(base, row);
+    base.family.Recalculate(0, nullptr);
+    if (!row.prepare) {
+        QCOMPARE(double(base.t1->f23600), 60000.0);
+        QCOMPARE(double(base.t1->f33500), 17600.0);
+    }
+
+    Return typed;
+    typedBase(typed, row);
+    setTyped(*typed.t1, row.field, 2000);
+    typed.family.Recalculate(0, nullptr);
+    compareTyped(row, base, typed);
+}
+
+void TestFederalReturns::wizardAmounts_data()
+{
+    QTest::addColumn<int>("index");
+    for (size_t i = 0; i < wizardRows().size(); ++i) {
+        const WizardRow &row = wizardRows()[i];
+        const QByteArray name =
+            QByteArray(taxWizardInfo(row.type)->name) + ": " + QByteArray(row.row.field);
+        QTest::newRow(name.constData()) << int(i);
+    }
+}
+
+void TestFederalReturns::wizardAmounts()
+{
+    QFETCH(int, index);
+    const WizardRow &row = wizardRows()[size_t(index)];
+    // The page shows what the forms hold (the recalculation fills it); the value typed on it
+    // goes into the forms with the recalculation that follows the change.
+    auto run = [&row](Return &r, bool typeIt) {
+        typedBase(r, row.row);
+        CTaxData_Form *wizard = r.person().findWizardData(row.type, true);
+        QVERIFY(wizard);
+        r.family.Recalculate(0, nullptr);
+        if (typeIt)
+            setTyped(*wizard, row.row.field, 2000);
+        r.family.Recalculate(0, wizard);
+    };
+    Return base;
+    run(base, false);
+    Return typed;
+    run(typed, true);
+    compareTyped(row.row, base, typed);
+}
+
+void TestFederalReturns::everyTypedAmountHasARow()
+{
+    // The T1's pages: every amount a person types there has its row, and every row names one.
+    Return r;
+    r.setUp(ON, kBornAt40, 0);
+    QStringList rows;
+    for (const TypedRow &row : typedRows())
+        rows.append(QString::fromLatin1(row.field));
+    const QStringList onPages = typedAmountNames(*r.t1, typedOnT1);
+    QCOMPARE(missingFrom(onPages, rows), QStringList());
+    QCOMPARE(missingFrom(rows, onPages), QStringList());
+
+    // The Express Wizard's pages, each page's amounts against its rows.
+    for (const TaxWizardInfoRow &info : Global_TaxWizard_Info) {
+        if (fieldDescriptions(2, info.type).isEmpty())
+            continue;
+        CTaxData_Form *wizard = r.person().findWizardData(info.type, true);
+        QVERIFY2(wizard, info.name);
+        QStringList wizardRowNames;
+        for (const WizardRow &row : wizardRows()) {
+            if (row.type == info.type)
+                wizardRowNames.append(QString::fromLatin1(row.row.field));
+        }
+        const QStringList onPage = typedAmountNames(*wizard, typedOnWizard);
+        QCOMPARE(missingFrom(onPage, wizardRowNames), QStringList());
+        QCOMPARE(missingFrom(wizardRowNames, onPage), QStringList());
+    }
 }
 
 QV_TEST_MAIN(TestFederalReturns)
