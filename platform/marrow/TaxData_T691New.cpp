@@ -18,9 +18,9 @@ double TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
         income += std::max(0.0, netCapitalGains * kMinimumTaxGainsInclusion - taxableCapitalGains);
     // Dividends count without their gross-up.
     const double eligible = std::max(0.0, taxableDividends - otherDividends);
-    income -= eligible * kEligibleGrossUp / (1.0 + kEligibleGrossUp) +
-              std::max(0.0, otherDividends.value()) * kNonEligibleGrossUp /
-                  (1.0 + kNonEligibleGrossUp);
+    income -=
+        eligible * kEligibleGrossUp / (1.0 + kEligibleGrossUp) +
+        std::max(0.0, otherDividends.value()) * kNonEligibleGrossUp / (1.0 + kNonEligibleGrossUp);
     adjustedTaxableIncome = std::max(0.0, roundCents(income));
     netAdjustedTaxableIncome =
         std::max(0.0, roundCents(adjustedTaxableIncome - kMinimumTaxExemption));
@@ -43,8 +43,8 @@ void TaxData_T691New::CalculateToLine95()
 {
     // Part 5: the regular net federal tax against the minimum amount, each after the foreign
     // tax credit (the regular credit stands for the special one, whose figures were not read).
-    regularNetTax = std::max(
-        0.0, roundCents(basicFederalTax - f67926 - politicalCredit - investmentCredit));
+    regularNetTax =
+        std::max(0.0, roundCents(basicFederalTax - f67926 - politicalCredit - investmentCredit));
     const double netMinimum = std::max(0.0, roundCents(minimumAmount - f67926));
     minimumTax = std::max(0.0, roundCents(netMinimum - regularNetTax));
     // Part 6: the basic federal tax under minimum tax.
