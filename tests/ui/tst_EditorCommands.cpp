@@ -643,7 +643,7 @@ void TestEditorCommands::minimumTaxThroughAddForm()
     auto *sch3 = static_cast<TaxData_Sch3 *>(taxpayer->getForm(FormType::SCH3, 0, true));
     sch3->dispositions.amountAt(0, 0) = 2000000;
     editor->family()->Recalculate(-1, nullptr);
-    TaxData_T1New *t1 = taxpayer->t1Form();
+    auto *t1 = static_cast<TaxData_T1New *>(taxpayer->getForm(FormType::T1, 0, false));
     const double regular = t1->f41700;
     QCOMPARE(double(t1->minimumTaxAddition), 0.0);
 
