@@ -2,6 +2,7 @@
 // spouse's transfers; the non-refundable credits, federal tax, the Quebec abatement, the
 // foreign tax credit and the provincial tax hooks.
 #include "calc/AmountTests.h"
+#include "calc/MinimumTax.h"
 #include "calc/Pass1Steps.h"
 #include "calc/TypedAmounts.h"
 #include "model/PersonForms.h"
@@ -263,6 +264,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     t1.CalculateField404();
     auto *t1212 = formOf<TaxData_T1212New>(*this, FormType::T1212);
     t1.t1212Amount = t1212 ? t1212->getF67910() : 0.0;
+    MinimumTax::carryOver(*this, t1);
 
     t1.CalculateField429AndNonResiSurTax();
     t1.basicFederalTaxCopy = t1.f42900.value();
@@ -277,12 +279,13 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     CalculateForeignTaxCredit();
     m_provsTaxMgr.calculatePass4Begin(&t1);
 
-    t1.CalculateField417(minimumTax);
+    t1.CalculateField417(MinimumTax::compareWithRegularTax(*this, t1));
     auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206);
     t1.t1206Flag = t1206 != nullptr;
     if (t1206)
         t1206->CalculateFederal(std::end(FederalRates2025::kBrackets)[-1].rate);
     t1.splitIncomeTax = t1206 ? t1206->f68340.value() : 0.0;
+    MinimumTax::finish(*this);
     t1.CalculateFedTax();
 
     T2209FormList t2209;

@@ -68,3 +68,24 @@ void TaxData_T657New::Calculate01()
     deduction = FederalTaxRules::roundCents(
         std::max(0.0, std::min({lifetimeLeft, double(netTaxableGains), cumulativeGains})));
 }
+
+void TaxData_T2038New::CalculateToLineC()
+{
+    creditEarned = FederalTaxRules::roundCents(FederalRates2025::kMineralExplorationCreditRate *
+                                               std::max(0.0, t1229MineralExploration.value()));
+}
+
+void TaxData_T2038New::CalculateToLineD(double basicFederalTax, double foreignTaxCredit,
+                                        double politicalCredit)
+{
+    taxLimit = std::max(
+        0.0, FederalTaxRules::roundCents(basicFederalTax - foreignTaxCredit - politicalCredit));
+}
+
+void TaxData_T2038New::CalculateToEnd(bool minimumTax)
+{
+    minimumTaxApplies = minimumTax;
+    // A non-refundable credit: at most the tax it reduces; the rest is carried.
+    creditClaimed = std::min(creditEarned.value(), taxLimit.value());
+    creditUnused = FederalTaxRules::roundCents(creditEarned - creditClaimed);
+}

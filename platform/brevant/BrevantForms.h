@@ -105,9 +105,24 @@ class TaxData_T2038New : public CTaxData_Form
 public:
     TaxData_T2038New() : CTaxData_Form(20) {}
     // Given by the T1229: the mineral exploration and other flow-through expenditures. The
-    // credit rates are not in the published figures used, so no credit is computed.
+    // rate of the other qualifying expenditures is not in the published figures used, so
+    // they earn no credit (docs/TaxFigures2025.md).
     CFloatField t1229MineralExploration{this, "t1229MineralExploration"};
     CFloatField t1229OtherQualifying{this, "t1229OtherQualifying"};
+    // Results: the credit earned this year (line C), the federal tax it may reduce (the
+    // basic federal tax less the foreign tax and political contribution credits, line D),
+    // the credit claimed on line 41200 and the part left for other years.
+    CFloatField creditEarned{this, "creditEarned"};
+    CFloatField taxLimit{this, "taxLimit"};
+    CFloatField creditClaimed{this, "creditClaimed"};
+    CFloatField creditUnused{this, "creditUnused"};
+
+    void CalculateToLineC();
+    void CalculateToLineD(double basicFederalTax, double foreignTaxCredit, double politicalCredit);
+    // Under the minimum tax the credit still reduces the regular tax the minimum amount is
+    // compared with, so the claim is the same; the flag is kept for the form's own record.
+    void CalculateToEnd(bool minimumTaxApplies);
+    CBoolField minimumTaxApplies{this, "minimumTaxApplies"};
 };
 
 // T936: cumulative net investment loss.

@@ -116,16 +116,28 @@ public:
     TaxData_T626_New() : CTaxData_Form(30) {}
 };
 
-// T691: alternative minimum tax.
+// T691: alternative minimum tax. The 2025 rules (rate, basic exemption, the share of the
+// credits allowed, the full inclusion of capital gains) are in docs/TaxFigures2025.md; the
+// parts of the form whose 2025 figures were not read (the deductions allowed only in part, the
+// lifetime capital gains exemption, the special foreign tax credit) are left out and add
+// nothing (see that document).
 class TaxData_T691New : public CTaxData_Form
 {
 public:
     TaxData_T691New() : CTaxData_Form(31) {}
+    // Results: the additional tax the minimum tax makes payable this year (0 when the regular
+    // tax is higher), and the basic federal tax under minimum tax (the larger of the regular
+    // basic federal tax and the minimum amount), the base of the Quebec abatement.
     CFloatField minimumTax{this, "minimumTax"};
     CFloatField minimumTaxBase{this, "minimumTaxBase"};
+    // Entered: the minimum tax of the seven earlier years not yet applied (from the notice of
+    // assessment). Result: the part applied this year (line 40427).
     CFloatField carryOver{this, "carryOver"};
+    CFloatField carryOverApplied{this, "carryOverApplied"};
     CFloatField indicator1{this, "indicator1"};
     CFloatField indicator2{this, "indicator2"};
+    // Entered: the carrying charges and allowances of film, rental and leasing property, tax
+    // shelters and resource property beyond their income (lines 4, 7, 10 and 19 of Part 1).
     CFloatField f6783{this, "6783"};
     CFloatField f6784{this, "6784"};
     CFloatField f6786{this, "6786"};
@@ -137,6 +149,45 @@ public:
     CFloatField t4AmountG{this, "t4AmountG"};
     CFloatField slipExemptF{this, "slipExemptF"};
     CFloatField slipExemptG{this, "slipExemptG"};
+
+    // Inputs from the return (pass 4): taxable income (26000), net capital gains (Schedule 3
+    // line 19700) less the gains of foreclosures and repossessions, taxable capital gains
+    // (12700), taxable dividends (12000) and the other-than-eligible part (12010), the credits
+    // (35000) and the donations credit in them (34900), the regular tax before the basic
+    // federal tax (40400 less 35000 and 40425), the basic federal tax (42900), the political
+    // contribution credit (41000), the investment tax credit (41200) and the death of the
+    // person (the minimum tax does not apply to the final return).
+    CFloatField taxableIncome{this, "taxableIncome"};
+    CFloatField netCapitalGains{this, "netCapitalGains"};
+    CFloatField taxableCapitalGains{this, "taxableCapitalGains"};
+    CFloatField taxableDividends{this, "taxableDividends"};
+    CFloatField otherDividends{this, "otherDividends"};
+    CFloatField nonRefundableCredits{this, "nonRefundableCredits"};
+    CFloatField donationCredits{this, "donationCredits"};
+    CFloatField taxBeforeCarryOver{this, "taxBeforeCarryOver"};
+    CFloatField basicFederalTax{this, "basicFederalTax"};
+    CFloatField politicalCredit{this, "politicalCredit"};
+    CFloatField investmentCredit{this, "investmentCredit"};
+    CBoolField deceased{this, "deceased"};
+    // Results of Part 1: the adjusted taxable income, the net adjusted taxable income (above
+    // the basic exemption), the credits allowed and the minimum amount; of Part 5: the regular
+    // net federal tax it is compared with.
+    CFloatField adjustedTaxableIncome{this, "adjustedTaxableIncome"};
+    CFloatField netAdjustedTaxableIncome{this, "netAdjustedTaxableIncome"};
+    CFloatField creditsAllowed{this, "creditsAllowed"};
+    CFloatField minimumAmount{this, "minimumAmount"};
+    CFloatField regularNetTax{this, "regularNetTax"};
+    CFloatField carryOverRemaining{this, "carryOverRemaining"};
+
+    // Part 1 (adjusted taxable income, minimum amount) and Part 8 (the carry-over applied,
+    // at most the regular tax above the minimum amount). Returns the carry-over applied.
+    double CalculateToLine65andMinitaxCarryOverAndLine102();
+    // Part 5: the regular net federal tax against the minimum amount less the foreign tax
+    // credit; minimumTax is what the minimum tax adds.
+    void CalculateToLine95();
+    // Part 6 and the balance carried to later years.
+    void CalculateToEnd();
+    bool applies() const { return minimumTax >= kAmountTolerance; }
 };
 
 // T2209: federal foreign tax credits (any number per return).

@@ -6,8 +6,10 @@
 // Not published in a source found, so left out where they would apply (the step gives 0 and
 // docs/TaxFigures2025.md names them): the EI benefit repayment threshold and rate, the Canada
 // workers benefit figures for Quebec, Alberta and Nunavut and the secondary-earner exclusion,
-// the 2025 minimum tax exemption and credit share (T691), the investment tax credit rates
-// (T2038), the northern residents amounts (T2222), the TL2 meal share and flat rate, the
+// the minimum tax's 2025 figures beyond those below (the deductions it allows only in part,
+// the lifetime capital gains exemption, the special foreign tax credit), the investment tax
+// credit rate of the other qualifying expenditures (T2038), the northern residents amounts
+// (T2222), the TL2 meal share and flat rate, the
 // GST/HST rebate rates (the GST370's rebate counts as entered) and the home accessibility
 // maximum (line 31285).
 #pragma once
@@ -111,5 +113,16 @@ constexpr double kCwbWorkingIncomeFloor = 3000; // basic.working_income_floor, R
 constexpr double kCwbPhaseOutSingle = 26855;    // basic.phase_out_threshold_single, R
 constexpr double kCwbPhaseOutFamily = 30639;    // basic.phase_out_threshold_family, R
 constexpr double kCwbPhaseOutRate = 0.15;       // basic.phase_out_rate, R
+
+// Alternative minimum tax (T691).
+constexpr double kMinimumTaxRate = 0.205;         // T691 federal tax rate, R
+constexpr double kMinimumTaxExemption = 177882;   // basic exemption 2025, R
+constexpr double kMinimumTaxCreditShare = 0.5;    // credits other than donations, R
+constexpr double kMinimumTaxDonationShare = 0.8;  // donations and gifts credit, R
+constexpr double kMinimumTaxGainsInclusion = 1.0; // capital gains included in full, R
+
+// Investment tax credit (T2038): the mineral exploration tax credit on flow-through mining
+// expenditures.
+constexpr double kMineralExplorationCreditRate = 0.15; // R
 
 } // namespace FederalRates2025

@@ -524,8 +524,12 @@ public:
     CFloatField f41000{this, "41000"};
     CFloatField f45355{this, "45355"};
     CFloatField f45700{this, "45700"};
-    // The minimum tax carry-over of earlier years claimed (line 40427).
+    // The minimum tax carry-over of earlier years claimed (line 40427), the investment tax
+    // credit (line 41200) and what the minimum tax adds to the regular federal tax (0 when it
+    // does not apply).
     CFloatField f40427{this, "40427"};
+    CFloatField f41200{this, "41200"};
+    CFloatField minimumTaxAddition{this, "minimumTaxAddition"};
     STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
     bool IsBankrupt() const { return IsPostBankrupt(); }

@@ -112,7 +112,7 @@ void TaxData_T1New::CalculateField404()
 
 void TaxData_T1New::CalculateField429AndNonResiSurTax()
 {
-    f42900 = std::max(0.0, roundCents(f40400 - f35000 - f40425));
+    f42900 = std::max(0.0, roundCents(f40400 - f35000 - f40425 - f40427));
 }
 
 double TaxData_T1New::disabilitySupplement() const
@@ -126,12 +126,15 @@ double TaxData_T1New::disabilitySupplement() const
         std::max(0.0, kDisabilitySupplement - std::max(0.0, care - kDisabilitySupplementCareBase)));
 }
 
-void TaxData_T1New::CalculateField417(bool)
+void TaxData_T1New::CalculateField417(bool minimumTaxApplies)
 {
     const double afterForeign = std::max(0.0, roundCents(f42900 - foreignTaxCredit));
     // The political contribution credit is non-refundable: at most the tax left.
     f41000 = std::min(afterForeign, politicalContributionCredit(f40900));
-    f41700 = std::max(0.0, roundCents(afterForeign - f41000));
+    const double regular = std::max(0.0, roundCents(afterForeign - f41000 - f41200));
+    // Under minimum tax the federal tax is the minimum amount: the regular tax and what the
+    // minimum tax adds to it.
+    f41700 = minimumTaxApplies ? roundCents(regular + minimumTaxAddition) : regular;
 }
 
 double TaxData_T1New::politicalContributionCredit(double contributions)

@@ -57,6 +57,21 @@ void employment(IndividualTaxData &person, int province, double earnings, double
                      {"provinceOfEmployment", province}});
 }
 
+// A capital gain sold this year, typed on Schedule 3 (proceeds, no cost), and the T691 a
+// person adds for it when asked to (none when withT691 is false).
+void capitalGain(IndividualTaxData &person, double gain, bool withT691 = true)
+{
+    form<TaxData_Sch3>(person, FormType::SCH3)->dispositions.amountAt(0, 0) = gain;
+    if (withT691)
+        form<TaxData_T691New>(person, FormType::T691);
+}
+
+// The minimum tax carried from earlier years, as the notice of assessment gives it.
+void minimumTaxCarryOver(IndividualTaxData &person, double amount)
+{
+    form<TaxData_T691New>(person, FormType::T691)->carryOver = amount;
+}
+
 const std::vector<WholeReturn> &rows()
 {
     static const std::vector<WholeReturn> table = {
@@ -207,6 +222,133 @@ const std::vector<WholeReturn> &rows()
           {"45355", 7500},
           {"45700", 300},
           {"48200", 7800}}},
+        // Minimum tax (T691: 20.5% above the 177,882 exemption; 50% of the credits other than
+        // donations; capital gains in full). A gain of 800,000: 12700 = 400,000 = net and
+        // taxable income. Credits: the basic amount at 14,538 above 253,414 of net income x
+        // 14.5% = 2,108.01. Tax 8,319.375 + 11,761.875 + 16,414.32 + 21,904.28 + 146,586 x 33%
+        // = 106,773.23; regular 42900 = 104,665.22. Adjusted taxable income 400,000 + the
+        // other 400,000 of the gain = 800,000; (800,000 - 177,882) x 20.5% = 127,534.19 less
+        // 50% of 2,108.01 = 1,054.01: minimum amount 126,480.18, above the regular tax: 42000
+        // = 126,480.18 (the minimum tax adds 21,814.96).
+        {"ON, capital gain 800,000: minimum tax applies",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 800000);
+         },
+         {{"15000", 400000},
+          {"22200", 0},
+          {"23600", 400000},
+          {"26000", 400000},
+          {"31000", 0},
+          {"35000", 2108.01},
+          {"40427", 0},
+          {"42900", 104665.22},
+          {"41700", 126480.18},
+          {"42000", 126480.18},
+          {"42100", 0}}},
+        // The same gain without a T691 on the return: the regular tax alone.
+        {"ON, capital gain 800,000 without a T691",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 800000, false);
+         },
+         {{"15000", 400000}, {"35000", 2108.01}, {"40427", 0}, {"42000", 104665.22}, {"42100", 0}}},
+        // Just below: a gain of 340,000, taxable 170,000. Credits 16,129 x 14.5% = 2,338.705
+        // -> 2,338.71. Tax 20,081.25 + 55,250 x 26% = 34,446.25; regular 32,107.54. Minimum:
+        // (340,000 - 177,882) x 20.5% = 33,234.19 less 1,169.36 = 32,064.83, below the
+        // regular tax by 42.71: 42000 = 32,107.54.
+        {"ON, capital gain 340,000: just below the minimum tax",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 340000);
+         },
+         {{"15000", 170000},
+          {"22200", 0},
+          {"23600", 170000},
+          {"26000", 170000},
+          {"31000", 0},
+          {"35000", 2338.71},
+          {"40427", 0},
+          {"42000", 32107.54},
+          {"42100", 0}}},
+        // Just above: 342,000, taxable 171,000. Tax 20,081.25 + 56,250 x 26% = 34,706.25;
+        // regular 32,367.54. Minimum 164,118 x 20.5% = 33,644.19 less 1,169.36 = 32,474.83:
+        // 42000 = 32,474.83.
+        {"ON, capital gain 342,000: just above",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 342000);
+         },
+         {{"15000", 171000},
+          {"22200", 0},
+          {"23600", 171000},
+          {"26000", 171000},
+          {"31000", 0},
+          {"35000", 2338.71},
+          {"40427", 0},
+          {"42000", 32474.83},
+          {"42100", 0}}},
+        // A later year's return: 5,000 of minimum tax paid earlier, employment 150,000 and no
+        // minimum amount (adjusted taxable income 150,000 is under the exemption). Credits
+        // (16,129 + 1,471) x 14.5% = 2,552.00; tax 20,081.25 + 35,250 x 26% = 29,246.25;
+        // before the carry-over 26,694.25: all 5,000 applies (40427): 42900 = 42000 =
+        // 21,694.25.
+        {"ON, employment 150,000 with a carry-over of 5,000",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 150000}});
+             minimumTaxCarryOver(r.person(), 5000);
+         },
+         {{"15000", 150000},
+          {"22200", 0},
+          {"23600", 150000},
+          {"26000", 150000},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 5000},
+          {"42900", 21694.25},
+          {"42000", 21694.25},
+          {"42100", 0}}},
+        // The carry-over takes the regular tax down to the minimum amount and no further: a
+        // gain of 300,000, taxable 150,000: tax 29,246.25, credits 2,338.71, regular
+        // 26,907.54; minimum (300,000 - 177,882) x 20.5% = 25,034.19 less 1,169.36 =
+        // 23,864.83. Of the 5,000 carried, 3,042.71 applies: 42000 = 23,864.83.
+        {"ON, capital gain 300,000 with a carry-over of 5,000",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 300000);
+             minimumTaxCarryOver(r.person(), 5000);
+         },
+         {{"15000", 150000},
+          {"22200", 0},
+          {"23600", 150000},
+          {"26000", 150000},
+          {"31000", 0},
+          {"35000", 2338.71},
+          {"40427", 3042.71},
+          {"42900", 23864.83},
+          {"42000", 23864.83},
+          {"42100", 0}}},
+        // Investment tax credit (T2038): flow-through mining expenditures of 10,000 earn 15%
+        // = 1,500 (41200). Employment 60,000: tax 8,857.50 less credits 2,552 = 6,305.50;
+        // 42000 = 4,805.50.
+        {"ON, employment 60,000 with the mineral exploration tax credit",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             form<CTaxData_T1229>(r.person(), FormType::T1229)->mineralExploration = 10000;
+             form<TaxData_T2038New>(r.person(), FormType::T2038);
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"41200", 1500},
+          {"42000", 4805.5},
+          {"42100", 0}}},
         // A person of 15 with the disability amount: 10,138 + the supplement 5,914 = 16,052
         // (31600). Credits (16,129 + 1,471 + 16,052) x 14.5% = 4,879.54 exceed the tax
         // 20,000 x 14.5% = 2,900: 42000 = 0. No CPP under 18.

@@ -13,6 +13,7 @@
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
+#include "marrow/FederalTaxRules.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/DataDlgChangeProv.h"
@@ -129,6 +130,7 @@ private slots:
     void addTaxForm();
 
     void addTaxFormFailed();
+    void minimumTaxThroughAddForm();
     void changeFormOrderRefreshesTree();
 
     void slipSummaryFileAndLink();
@@ -591,6 +593,9 @@ void TestEditorCommands::addTaxForm_data()
                                          << "Add T2209/T2036" << true << 35 << 1 << QStringList{};
     QTest::newRow("from the list") << "T1032"
                                    << "OK" << false << FormType::T1032 << 1 << QStringList{};
+    QTest::newRow("minimum tax from the list")
+        << "T691"
+        << "OK" << false << FormType::T691 << 1 << QStringList{};
     QTest::newRow("filter matching nothing") << "zzq"
                                              << "OK" << false << 0 << 0 << QStringList{};
     QTest::newRow("cancelled") << ""
@@ -627,6 +632,41 @@ void TestEditorCommands::addTaxForm()
         QCOMPARE(sectionCaptions(editor->folderView()->formSection()).size(),
                  editor->folderView()->formSection()->childCount());
     }
+}
+
+void TestEditorCommands::minimumTaxThroughAddForm()
+{
+    // A large capital gain on Schedule 3: without a T691 only the regular tax is computed;
+    // the T691 the person adds through the command brings the minimum tax into line 41700.
+    Form_Return *editor = openEditor(EditorFixture::singleReturn());
+    IndividualTaxData *taxpayer = editor->family()->taxpayer();
+    auto *sch3 = static_cast<TaxData_Sch3 *>(taxpayer->getForm(FormType::SCH3, 0, true));
+    sch3->dispositions.amountAt(0, 0) = 2000000;
+    editor->family()->Recalculate(-1, nullptr);
+    auto *t1 = static_cast<TaxData_T1New *>(taxpayer->getForm(FormType::T1, 0, false));
+    const double regular = t1->f41700;
+    QCOMPARE(double(t1->minimumTaxAddition), 0.0);
+
+    ModalDriver driver;
+    ModalAction action;
+    action.fills.insert(QStringLiteral("edtFilter"), QStringLiteral("T691"));
+    action.button = QStringLiteral("OK");
+    driver.queue(action);
+    m_fixture->action("actionAdd_a_Tax_Form")->trigger();
+    QCOMPARE(driver.pendingActions(), 0);
+    auto *t691 = static_cast<TaxData_T691New *>(taxpayer->getForm(FormType::T691, 0, false));
+    QVERIFY(t691);
+    // The command recalculated: the whole gain counts, at 20.5% above the exemption.
+    QCOMPARE(double(t691->adjustedTaxableIncome),
+             FederalTaxRules::roundCents(t1->f26000 + 1000000));
+    QCOMPARE(double(t691->minimumAmount),
+             FederalTaxRules::roundCents(
+                 FederalTaxRules::roundCents((t691->adjustedTaxableIncome - 177882) * 0.205) -
+                 t691->creditsAllowed));
+    QVERIFY(t691->minimumTax > 0);
+    QCOMPARE(double(t1->f41700), FederalTaxRules::roundCents(regular + t691->minimumTax));
+    QCOMPARE(double(t1->f41700),
+             FederalTaxRules::roundCents(t691->minimumAmount - t1->foreignTaxCredit));
 }
 
 void TestEditorCommands::addTaxFormFailed()

@@ -1,0 +1,22 @@
+// The minimum tax (T691) and the investment tax credit (T2038) in pass 4 of the calculation.
+#pragma once
+
+class IndividualTaxData;
+class TaxData_T1New;
+
+namespace MinimumTax {
+
+// After the credits and the dividend tax credit, before the basic federal tax: the T691's
+// adjusted taxable income and minimum amount, and the carry-over of earlier years it allows
+// (line 40427; 0 without a T691).
+void carryOver(IndividualTaxData &person, TaxData_T1New &t1);
+
+// After the foreign tax credit: the investment tax credit (line 41200) and the regular tax
+// against the minimum amount. True when the minimum tax applies; the T1 then holds what it
+// adds to the regular tax.
+bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1);
+
+// After the split-income tax: the balance the T691 carries to later years.
+void finish(IndividualTaxData &person);
+
+} // namespace MinimumTax
