@@ -23,6 +23,7 @@ constexpr double kRestrictedFarmLossMax = 17500;
 
 // The person's names as their T1 holds them, read from the T1 at hand: looking the T1 up again
 // for every statement would make a return's calculation grow with the square of its forms.
+// Made once for all the statements of a kind, which then share the one text.
 CString ownerName(const TaxData_T1New &t1)
 {
     return CString(t1.firstName.value() + QLatin1Char(' ') + t1.lastName.value());
@@ -82,9 +83,10 @@ void addPartnershipForms(IndividualTaxData &person, TaxData_T1New &t1)
 
 void addRentalForms(IndividualTaxData &person, TaxData_T1New &t1, double &running)
 {
+    const CString owner = ownerName(t1);
     for (TaxData_T776New *t776 : Pass1::formsOfType<TaxData_T776New>(person, FormType::T776)) {
         ++t1.rentalCount;
-        t776->ownerName = ownerName(t1);
+        t776->ownerName = owner;
         t776->sin = t1.sin.value();
         t776->otherRental = running;
         const double before = t776->netRental;
@@ -128,9 +130,10 @@ void addFarmingForms(IndividualTaxData &person, TaxData_T1New &t1)
         t1.farmingAmount += t1163->netIncome;
         addCosts(t1, *t1163);
     }
+    const CString owner = ownerName(t1);
     for (TaxData_T2042New *t2042 : Pass1::formsOfType<TaxData_T2042New>(person, FormType::T2042)) {
         ++t1.farmingCount;
-        t2042->ownerName = ownerName(t1);
+        t2042->ownerName = owner;
         t2042->sin = t1.sin.value();
         t2042->postalCode = t1.postalCode.value();
         t2042->Calculate01();
@@ -167,9 +170,10 @@ void applyRestrictedFarmLoss(TaxData_T1New &t1)
 
 void addFishingForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
+    const CString owner = ownerName(t1);
     for (TaxData_T2121New *t2121 : Pass1::formsOfType<TaxData_T2121New>(person, FormType::T2121)) {
         ++t1.fishingCount;
-        t2121->ownerName = ownerName(t1);
+        t2121->ownerName = owner;
         t2121->sin = t1.sin.value();
         t2121->Calculate01();
         t1.f14299 += t2121->grossIncome;
@@ -196,6 +200,7 @@ void prepareT2125(TaxData_T1New &t1, TaxData_T2125_New &t2125, const CString &na
 
 void addBusinessForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
+    const CString owner = ownerName(t1);
     for (TaxData_T2125_New *t2125 :
          Pass1::formsOfType<TaxData_T2125_New>(person, FormType::T2125C)) {
         ++t1.commissionCount;
@@ -210,7 +215,7 @@ void addBusinessForms(IndividualTaxData &person, TaxData_T1New &t1)
     for (TaxData_T2125_New *t2125 :
          Pass1::formsOfType<TaxData_T2125_New>(person, FormType::T2125)) {
         ++t1.businessCount;
-        prepareT2125(t1, *t2125, ownerName(t1));
+        prepareT2125(t1, *t2125, owner);
         const int kind = t2125->kind;
         if (kind == 0)
             t1.f13499 += t2125->grossIncome;

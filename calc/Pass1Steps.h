@@ -49,9 +49,7 @@ struct Forms
 template <typename Form> QList<Form *> formsOfType(IndividualTaxData &person, int type)
 {
     QList<Form *> out;
-    for (TaxDataEntryStru *entry : person.m_formList) {
-        if (entry->type != type)
-            continue;
+    for (TaxDataEntryStru *entry : person.formEntriesOfType(type)) {
         if (auto *form = dynamic_cast<Form *>(entry->data))
             out.append(form);
     }

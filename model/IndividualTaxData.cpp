@@ -285,19 +285,16 @@ void IndividualTaxData::setUpFormObject(CTaxData_Form &form)
 
 TaxDataEntryStru *IndividualTaxData::findFormEntry(int type, int id, bool create)
 {
-    TaxDataEntryStru *only = nullptr;
-    int seen = 0;
-    for (TaxDataEntryStru *entry : m_formList) {
-        if (entry->type != type)
-            continue;
-        if (id > 0 && entry->id == id)
-            return entry;
-        only = entry;
-        ++seen;
+    const std::vector<TaxDataEntryStru *> &entries = formEntriesOfType(type);
+    if (id > 0) {
+        for (TaxDataEntryStru *entry : entries) {
+            if (entry->id == id)
+                return entry;
+        }
     }
-    if (seen == 1)
-        return only;
-    if (seen > 1 || !create)
+    if (entries.size() == 1)
+        return entries.front();
+    if (!entries.empty() || !create)
         return nullptr;
     return addForm(type, m_nextId++, true, 0, true);
 }
@@ -315,18 +312,24 @@ bool IndividualTaxData::hasForm(int type) const
 
 int IndividualTaxData::countFormsOfType(int type) const
 {
-    return countOfType(m_formList, type);
+    return int(formEntriesOfType(type).size());
+}
+
+const std::vector<TaxDataEntryStru *> &IndividualTaxData::formEntriesOfType(int type) const
+{
+    return m_formIndex.entriesOf(m_formList, type);
 }
 
 void IndividualTaxData::collectFormsOfType(int type, QList<TaxDataEntryStru *> &out) const
 {
-    collectOfType(m_formList, type, out);
+    for (TaxDataEntryStru *entry : formEntriesOfType(type))
+        out.append(entry);
 }
 
 int IndividualTaxData::collectT2209Forms(T2209FormList &out) const
 {
-    for (const TaxDataEntryStru *entry : m_formList) {
-        if (entry->type == FormType::T2209 && entry->data)
+    for (const TaxDataEntryStru *entry : formEntriesOfType(FormType::T2209)) {
+        if (entry->data)
             out.append(entry->data);
     }
     return 0;

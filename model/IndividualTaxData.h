@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/CMultiProvsTaxMgr.h"
+#include "model/FormTypeIndex.h"
 #include "model/TaxDataEntryStru.h"
 #include "ordane/CReservedArea.h"
 #include "ordane/CString.h"
@@ -71,6 +72,9 @@ public:
     CTaxData_Form *getForm(int type, int id, bool create);
     bool hasForm(int type) const;
     int countFormsOfType(int type) const;
+    // The entries of the type in list order, without a walk of the whole list. Valid until the
+    // form list next changes: copy it before adding or removing forms.
+    const std::vector<TaxDataEntryStru *> &formEntriesOfType(int type) const;
     void collectFormsOfType(int type, QList<TaxDataEntryStru *> &out) const;
     int collectT2209Forms(T2209FormList &out) const;
     void removeForm(CTaxData_Form *form, bool unlink, bool withProvincialTwin);
@@ -336,6 +340,9 @@ public:
     std::unique_ptr<CMultiProvsTaxMgr> m_allFormsMgr;
 
 private:
+    // The form list by type: every look-up of a form by its type would otherwise walk the
+    // whole list, and a return with thousands of statements looks up forms many times a pass.
+    mutable FormTypeIndex m_formIndex;
     // Null unless the slip sums are held.
     std::unique_ptr<HeldSlipSums> m_heldSlipSums;
     class RecordBudget;

@@ -4,9 +4,10 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes bytes as the whole new content of path through QSaveFile: the old file is replaced
-// only when every byte reached the disk. QSaveFile::commit alone ignores the error of its
-// final flush (a cut file would replace the good one on a full disk), so each write, the
-// flush and the sync are checked first. The file is made private (0600), also
-// when it replaces a wider one. False on any failure, with the old file untouched.
+// Writes bytes as the whole new content of path: a temporary file beside it is written, synced
+// to disk once and renamed over it, so the old file is replaced only when every byte reached
+// the disk. Each write and the sync are checked (a cut file would otherwise replace the good
+// one on a full disk or under a file-size limit). A symbolic link is followed to the file it
+// names. The file is made private (0600), also when it replaces a wider one. False on any
+// failure, with the old file untouched and nothing left beside it.
 bool writeFileSafely(const QString &path, const QByteArray &bytes);

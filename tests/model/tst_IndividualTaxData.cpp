@@ -78,6 +78,8 @@ class TestIndividualTaxData : public QObject
 private slots:
     void idsAndLookups_data();
     void idsAndLookups();
+    void lookupsFollowListChanges_data();
+    void lookupsFollowListChanges();
     void newFormGetsFlagAndDependants();
     void slipsAndLinks();
     void notesAndWizardData();
@@ -170,6 +172,88 @@ void TestIndividualTaxData::idsAndLookups()
     }
     QCOMPARE(person.m_nextId, nextId);
     QCOMPARE(person.m_formList.size(), formCount);
+}
+
+void TestIndividualTaxData::lookupsFollowListChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<int>>("typesAfter");
+    QTest::newRow("form added") << "add" << QList<int>{1, 4, 12, 7, 12, 93, 12};
+    QTest::newRow("form removed") << "remove" << QList<int>{1, 4, 7, 12, 93};
+    QTest::newRow("entry appended straight to the list")
+        << "append" << QList<int>{1, 4, 12, 7, 12, 93, 4};
+    QTest::newRow("entry taken straight from the list") << "take" << QList<int>{1, 12, 7, 12, 93};
+    QTest::newRow("entries swapped in the list") << "swap" << QList<int>{1, 4, 7, 12, 12, 93};
+    QTest::newRow("entry replaced in the list") << "replace" << QList<int>{1, 4, 3, 7, 12, 93};
+    QTest::newRow("summary moved to the front") << "front" << QList<int>{93, 1, 4, 12, 7, 12};
+    QTest::newRow("walked without a change") << "walk" << QList<int>{1, 4, 12, 7, 12, 93};
+    QTest::newRow("all freed") << "free" << QList<int>{};
+    QTest::newRow("copied from another person") << "assign" << QList<int>{12, 7};
+}
+
+// The look-ups by type answer from an index of the form list; whatever changed the list, and
+// however, they answer as a walk of the list would.
+void TestIndividualTaxData::lookupsFollowListChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<int>, typesAfter);
+    IndividualTaxData person(0, &m_dependants);
+    for (int type : {1, 4, 12, 7, 12, 93})
+        QVERIFY(person.addForm(type, 0, true, 0, false));
+    // The first look-ups build the index.
+    QCOMPARE(person.countFormsOfType(12), 2);
+    QCOMPARE(person.findFormEntry(4, 0, false)->id, 101);
+
+    std::unique_ptr<TaxDataEntryStru> taken;
+    if (change == "add") {
+        QVERIFY(person.addForm(12, 0, true, 0, false));
+    } else if (change == "remove") {
+        person.removeForm(person.m_formList[2]->data, true, false);
+    } else if (change == "append") {
+        person.m_formList.append(new TaxDataEntryStru{4, 500, 0, createFederalForm(4)});
+    } else if (change == "take") {
+        taken.reset(person.m_formList.takeAt(1));
+        delete taken->data;
+    } else if (change == "swap") {
+        std::swap(person.m_formList[2], person.m_formList[4]);
+        std::swap(person.m_formList[2], person.m_formList[3]);
+    } else if (change == "replace") {
+        taken.reset(person.m_formList[2]);
+        delete taken->data;
+        person.m_formList[2] = new TaxDataEntryStru{3, 600, 0, createFederalForm(3)};
+    } else if (change == "front") {
+        person.moveT1KSToFront();
+    } else if (change == "walk") {
+        for (TaxDataEntryStru *entry : person.m_formList)
+            QVERIFY(entry->data);
+    } else if (change == "free") {
+        person.freeAllData();
+    } else if (change == "assign") {
+        IndividualTaxData other(0, &m_dependants);
+        for (int type : {12, 7})
+            QVERIFY(other.addForm(type, 0, true, 0, false));
+        person = other;
+    }
+    QCOMPARE(typesOf(person.m_formList), typesAfter);
+
+    for (int type : {1, 3, 4, 7, 12, 93, 26}) {
+        QList<TaxDataEntryStru *> walked;
+        for (TaxDataEntryStru *entry : person.m_formList) {
+            if (entry->type == type)
+                walked.append(entry);
+        }
+        const QByteArray what = QByteArray::number(type);
+        QVERIFY2(person.countFormsOfType(type) == walked.size(), what);
+        QVERIFY2(person.hasForm(type) == !walked.isEmpty(), what);
+        QList<TaxDataEntryStru *> collected;
+        person.collectFormsOfType(type, collected);
+        QVERIFY2(collected == walked, what);
+        TaxDataEntryStru *only = walked.size() == 1 ? walked.first() : nullptr;
+        QVERIFY2(person.findFormEntry(type, 0, false) == only, what);
+        QVERIFY2(person.getForm(type, 0, false) == (only ? only->data : nullptr), what);
+        for (TaxDataEntryStru *entry : walked)
+            QVERIFY2(person.findFormEntry(type, entry->id, false) == entry, what);
+    }
 }
 
 void TestIndividualTaxData::newFormGetsFlagAndDependants()
