@@ -190,7 +190,17 @@ QString CNetfileResultDlg::failedPostBody(int status, const FilingResult &result
                   "software support.");
         break;
     }
-    return body + mayHaveReachedNote(result);
+    return body + (result.requestSent ? mayHaveReachedNote(result) : notSentNote(result));
+}
+
+QString CNetfileResultDlg::notSentNote(const FilingResult &result)
+{
+    // What the exchange saw: no host set, nothing listening, an untrusted certificate...
+    const QString cause = QString(result.resultText).trimmed();
+    if (cause.isEmpty())
+        return QString();
+    return QStringLiteral("<br/><br/>") + tr("The return was not sent to CRA.") +
+           QStringLiteral("<br/>") + cause.toHtmlEscaped().replace('\n', "<br/>");
 }
 
 void CNetfileResultDlg::submitNetfile()

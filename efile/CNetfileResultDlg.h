@@ -47,6 +47,8 @@ public:
     static QString failedPostBody(int status, const FilingResult &result);
     // The note added when the request went out but no usable reply came.
     static QString mayHaveReachedNote(const FilingResult &result);
+    // The note added when the request never went out: why the service could not be reached.
+    static QString notSentNote(const FilingResult &result);
 
 protected:
     void showEvent(QShowEvent *event) override;

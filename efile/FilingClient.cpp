@@ -239,6 +239,12 @@ SoapPostOutcome postFilingSoap(const FilingSetup &setup, const CString &host, co
                                const QByteArray &request, QByteArray &reply)
 {
     SoapPostOutcome outcome;
+    // An empty host would make "https://" + path, which the client refuses as no web address:
+    // the user is told what is really wrong.
+    if (host.trimmed().isEmpty()) {
+        outcome.error = QStringLiteral("No host is set for the CRA service in the configuration.");
+        return outcome;
+    }
     QWebClient client(QByteArray("https://") + host.toUtf8() + path, false);
     client.setLimits(QWebClient::filingLimits());
     client.setSslConfiguration(setup.ssl);

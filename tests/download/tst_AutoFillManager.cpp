@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWizard>
+#include <QWizardPage>
 #include <functional>
 
 #include "EditorFixture.h"
@@ -861,6 +862,71 @@ private slots:
         QTEST(column, "column");
         QTEST(columnSpan, "columnSpan");
         QCOMPARE(rowSpan, 1);
+    }
+
+    // A wizard grows to the page on screen: under a larger application font each page of the
+    // manager's wizard (summary, notice, options) gets at least its minimum size, so the
+    // options page's "HBP/LLP required repayment from CRA records" is not cut off.
+    void wizardGrowsToItsPage_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("the font as it is") << 0;
+        QTest::newRow("16 points") << 16;
+        QTest::newRow("22 points") << 22;
+    }
+
+    void wizardGrowsToItsPage()
+    {
+        QFETCH(int, points);
+        const QFont kept = QApplication::font();
+        if (points > 0) {
+            QFont larger = kept;
+            larger.setPointSize(points);
+            QApplication::setFont(larger);
+        }
+        g_merges.clear();
+        setAutoFillMerge(recordMerge);
+        Form_Return *editor = openReturn();
+        CString openSin;
+        QVERIFY(editor->getFieldText(1, openSin));
+        addTaxData(addTaxpayer(kSinA), "2026-03-02", 2025, storedItem(kSinA), "<p>Summary</p>");
+        DlgTDDMain dialog(1, QSqlDatabase::database(), openSin, editor);
+        dialog.show();
+        table(dialog)->selectRow(0);
+        QStringList pages;
+        QStringList cut;
+        ModalDriver driver;
+        driver.setInspector([&](QWidget *modal) {
+            auto *wizard = qobject_cast<QWizard *>(modal);
+            if (!wizard || !wizard->currentPage())
+                return;
+            QWizardPage *page = wizard->currentPage();
+            pages.append(page->objectName());
+            const QSize needed = page->minimumSizeHint();
+            if (page->width() < needed.width() || page->height() < needed.height())
+                cut.append(QStringLiteral("%1 %2x%3 in a wizard of %4x%5 needs %6x%7")
+                               .arg(page->objectName())
+                               .arg(page->width())
+                               .arg(page->height())
+                               .arg(wizard->width())
+                               .arg(wizard->height())
+                               .arg(needed.width())
+                               .arg(needed.height()));
+            for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
+                if (button->isVisible() && button->width() < button->minimumSizeHint().width())
+                    cut.append(page->objectName() + ": " + button->text());
+            }
+        });
+        driver.pressButton("Next >");
+        driver.pressButton("Next >");
+        driver.queue({{}, {}, "Auto-fill My Return"});
+        click(dialog, "btnView");
+        QApplication::setFont(kept);
+        setAutoFillMerge(nullptr);
+        QCOMPARE(driver.pendingActions(), 0);
+        QCOMPARE(pages, (QStringList{"AFR_Data", "AFR_Message", "AFR_Option"}));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        QCOMPARE(g_merges, QStringList{digest(kSinA) + " 1 0 "});
     }
 
     // The open return's own download: summary, notice and options, and finishing hands the

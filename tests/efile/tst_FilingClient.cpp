@@ -5,6 +5,7 @@
 #include "TestCertificates.h"
 #include "TestMain.h"
 #include "app/CT1AppConfig.h"
+#include "efile/CNetfileResultDlg.h"
 #include "efile/DlgFilingTerm.h"
 #include "efile/FilingExchanges.h"
 #include "ordane/MyTiXmlHandle.h"
@@ -15,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTcpServer>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -137,6 +139,8 @@ private slots:
     void wrongServers();
     void slowServers_data();
     void slowServers();
+    void unreachableService_data();
+    void unreachableService();
     void resultFile_data();
     void resultFile();
     void termsReplies();
@@ -529,6 +533,75 @@ void TestFilingClient::slowServers()
     QCOMPARE(r.accepted, true);
     QCOMPARE(r.confirmation, CString("SLOW1"));
     QCOMPARE(m_server->requests().size(), 1);
+}
+
+void TestFilingClient::unreachableService_data()
+{
+    QTest::addColumn<QString>("service");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("no host set") << ""
+                                 << "No host is set for the CRA service in the configuration.";
+    QTest::newRow("refused port") << "refused"
+                                  << "The request to 127.0.0.1 failed: Connection refused";
+    QTest::newRow("untrusted certificate") << "untrusted"
+                                           << "The secure connection to 127.0.0.1 failed: ";
+}
+
+// A service that cannot be reached never got the return: the failure dialog's body tells the
+// cause instead of the bare "cannot connect" text, and does not say the return may have
+// arrived. The server is a real HTTPS server on 127.0.0.1 whose certificate the client does
+// not trust, a port where nothing listens, or no host at all.
+void TestFilingClient::unreachableService()
+{
+    QFETCH(QString, service);
+    QFETCH(QString, cause);
+    FilingSetup s = setup();
+    QTcpServer closed;
+    if (service.isEmpty()) {
+        s.netfileServer = s.eolServer = CString();
+    } else if (service == "refused") {
+        // A port the system handed out and nobody listens on any more.
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        s.netfileServer = s.eolServer = "127.0.0.1:" + QString::number(port);
+    } else {
+        // The system's authorities only: the test authority's certificate is not trusted.
+        s.ssl = QSslConfiguration::defaultConfiguration();
+        s.ssl.setCaCertificates(QSslConfiguration::systemCaCertificates());
+    }
+    m_server->setResponse(kNetfilePath,
+                          LocalServer::Response::answer(
+                              200, netfileReply("0", "<t1rsp:Confirmation><t1rsp:Confirmation"
+                                                     "Code>NO</t1rsp:ConfirmationCode>"
+                                                     "</t1rsp:Confirmation>")));
+    TemplateValues values = netfileValues();
+    FilingResult r(1);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, s), -20);
+    QCOMPARE(r.requestSent, false);
+    QCOMPARE(r.accepted, false);
+    QCOMPARE(m_server->requests().size(), 0);
+    const QString noted = " Online filing failed.\n" + cause;
+    QVERIFY2(QString(r.resultText).startsWith(noted), qPrintable(r.resultText));
+
+    const QString body = CNetfileResultDlg::failedPostBody(-20, r);
+    const QString opening = "Msg: cannot connect to CRA server, check firewall and CRA system "
+                            "status; Code: -20.<br/><br/>The return was not sent to CRA.<br/>"
+                            "Online filing failed.<br/>" +
+                            cause.toHtmlEscaped();
+    QVERIFY2(body.startsWith(opening), qPrintable(body));
+    QVERIFY2(!body.contains("may have reached"), qPrintable(body));
+    if (service == "untrusted")
+        QVERIFY2(body.contains("certificate", Qt::CaseInsensitive), qPrintable(body));
+    else
+        QCOMPARE(body, opening);
+
+    // The EFILE exchange meets the same service and keeps the same cause.
+    TemplateValues efile = efileValues(false);
+    FilingResult e(1);
+    QCOMPARE(postEfileReturn(efile, kReturnXml, e, s), 106);
+    QVERIFY2(QString(e.resultText).startsWith(cause), qPrintable(e.resultText));
+    QCOMPARE(m_server->requests().size(), 0);
 }
 
 void TestFilingClient::resultFile_data()

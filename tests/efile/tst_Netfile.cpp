@@ -215,6 +215,8 @@ private slots:
     void validationErrorsStop();
     void outcomes_data();
     void outcomes();
+    void unreachableService_data();
+    void unreachableService();
     void rejectionKeepsAnEarlierConfirmation();
     void failedSaveAfterFilingGivesTheCode();
     void secondOkWhilePostIsHeld();
@@ -722,6 +724,91 @@ void TestNetfile::outcomes()
     QCOMPARE(QString(t1->confirmation.value()), QString());
     QCOMPARE(QString(t1->filingTime.value()),
              recordsAttempt ? QString("2026-03-15 14:30:12") : QString());
+}
+
+void TestNetfile::unreachableService_data()
+{
+    QTest::addColumn<QString>("service");
+    QTest::addColumn<QString>("shown");  // the message box, or empty
+    QTest::addColumn<QString>("result"); // the result dialog, or empty
+    const QString terms = "Msg:  read Netfile Term failed or network interruption.\n";
+    QTest::newRow("no host set")
+        << "" << terms + "No host is set for the CRA service in the configuration.\n; Code: -50."
+        << "";
+    QTest::newRow("untrusted certificate")
+        << "untrusted" << terms + "The secure connection to 127.0.0.1 failed: "
+        << "";
+    QTest::newRow("refused once the terms are read")
+        << "refused"
+        << ""
+        << "NetFile Filing Failed|Msg: cannot connect to CRA server, check firewall and CRA "
+           "system status; Code: -20.\n\nThe return was not sent to CRA.\nOnline filing "
+           "failed.\nThe request to 127.0.0.1 failed: Connection refused|Check filing result "
+           "file|<a href=\"file://RUN/netfileresult.txt\">RUN/netfileresult.txt</a>";
+}
+
+// NETFILE from the editor when the CRA service cannot be reached: the user is told the cause.
+// With no host or an untrusted certificate the terms cannot be read, and their message says
+// why; a server that goes away once its terms are read refuses the return, and the failure
+// dialog says the return was not sent and why.
+void TestNetfile::unreachableService()
+{
+    QFETCH(QString, service);
+    QFETCH(QString, shown);
+    QFETCH(QString, result);
+    Form_Return *editor = openSaved();
+    QVERIFY(editor);
+    const QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
+    if (service.isEmpty()) {
+        setServer(QString());
+    } else if (service == "untrusted") {
+        QSslConfiguration system = trusted;
+        system.setCaCertificates(QSslConfiguration::systemCaCertificates());
+        QSslConfiguration::setDefaultConfiguration(system);
+    } else {
+        m_server->enqueue(LocalServer::Response::answer(200, termsReply()));
+    }
+    TaxData_T1New *t1 = t1Of(editor->family());
+    const int status = t1->filingStatus;
+    const QByteArray before = readAll(filePath());
+
+    m_presenter->queueAnswer(QMessageBox::No);
+    ResultRecorder recorder;
+    ModalDriver driver;
+    driver.setInspector([&](QWidget *w) {
+        // The terms are on screen: the server goes away before the return is posted.
+        if (w->objectName() == "DlgFilingTerm")
+            m_server.reset();
+        recorder.inspect(w);
+    });
+    driver.queue(press("NetFile Return"));
+    if (service == "refused") {
+        driver.queue(agree());
+        driver.queue(press("OK"));
+    }
+    editor->internetFiling();
+    QSslConfiguration::setDefaultConfiguration(trusted);
+    QCOMPARE(driver.pendingActions(), 0);
+
+    QStringList messages = m_presenter->shownTexts();
+    QVERIFY(!messages.isEmpty());
+    messages.removeFirst(); // the multi-year question
+    if (shown.isEmpty()) {
+        QCOMPARE(messages, QStringList());
+    } else {
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(shown), qPrintable(messages[0]));
+        if (service == "untrusted")
+            QVERIFY2(messages[0].contains("certificate", Qt::CaseInsensitive),
+                     qPrintable(messages[0]));
+    }
+    result.replace("RUN", runPath());
+    QCOMPARE(recorder.results, result.isEmpty() ? QStringList() : QStringList{result});
+    if (m_server)
+        QCOMPARE(returnPosts(), 0);
+    QCOMPARE(readAll(filePath()), before);
+    QCOMPARE(int(t1->filingStatus), status);
+    QCOMPARE(QString(t1->confirmation.value()), QString());
 }
 
 void TestNetfile::rejectionKeepsAnEarlierConfirmation()

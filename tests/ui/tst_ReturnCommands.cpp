@@ -28,6 +28,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NeighbourServices.h"
 #include "wizards/NewReturnWizard.h"
+#include "wizards/WizardServices.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -929,9 +930,16 @@ void TestReturnCommands::wholeRoad()
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    // 1. New Return through the wizard.
+    // 1. New Return through the wizard, each of its pages kept as it is answered.
     {
         ModalDriver driver;
+        int wizardPage = 0;
+        if (!screenshot.isEmpty()) {
+            driver.setInspector([&](QWidget *) {
+                keepScreenshot(
+                    stepShot(screenshot, QStringLiteral("new-return-%1").arg(++wizardPage)));
+            });
+        }
         driver.queue(taxpayerPage("Ann", "Road", ReturnFixture::kProvince, "fld_MaritalStatus_5"));
         driver.pressButton("Finish");
         runDriven(driver, [w] { w->actionNewReturn(); });
@@ -1038,17 +1046,24 @@ void TestReturnCommands::wholeRoad()
         checkNoHorizontalScroll(editor);
     }
 
-    // 3d. Change Tax Province: the balance beside the tree follows at once.
+    // 3d. Change Tax Province through its wizard: the balance beside the tree follows at once.
     {
         PluginFolder plugins;
         plugins.linkRealPlugin(ReturnFixture::kProvince);
         plugins.linkRealPlugin(2);
-        neighbourServices().changeProvince = [](Form_Return *, DataDlgChangeProv &answers) {
-            answers.fld_NewTaxProv = 2;
-            answers.fld_ChgBoth = 0;
-            return 1;
+        neighbourServices().changeProvince = [](Form_Return *editor, DataDlgChangeProv &answers) {
+            return runChangeProvinceWizard(answers, editor);
         };
-        m_fixture->action("actionChange_Tax_Province")->trigger();
+        ModalDriver driver;
+        if (!screenshot.isEmpty())
+            driver.setInspector(
+                [&](QWidget *) { keepScreenshot(stepShot(screenshot, "change-province")); });
+        ModalAction province;
+        province.fills = {{"fld_NewTaxProv", "2"}};
+        province.ticks = {{"fld_ChgBoth_1", true}};
+        province.button = "Finish";
+        driver.queue(province);
+        runDriven(driver, [this] { m_fixture->action("actionChange_Tax_Province")->trigger(); });
         neighbourServices().changeProvince = nullptr;
         QCOMPARE(family->taxpayer()->m_province, 2);
         QCOMPARE(resultLines(editor), balanceTexts(family));
@@ -1129,9 +1144,26 @@ void TestReturnCommands::wholeRoad()
     QVERIFY(reopened->isModified());
     if (!screenshot.isEmpty())
         keepScreenshot(stepShot(screenshot, "quit-cancelled"));
+    // Quit again and answer Save: the change is written and the return closed, as closing
+    // the window does; a last Quit with nothing left to ask about ends the program.
     m_presenter->clear();
-    w->actionSaveReturn();
-    QVERIFY(!reopened->isModified());
+    m_presenter->queueAnswer(QMessageBox::Yes);
+    m_fixture->action("actionQuit")->trigger();
+    QCOMPARE(m_presenter->shownTexts().size(), 1);
+    QCOMPARE(w->openReturnCount(), 0);
+    if (!screenshot.isEmpty())
+        keepScreenshot(stepShot(screenshot, "quit-saved"));
+    m_presenter->clear();
+    m_fixture->action("actionQuit")->trigger();
+    QCOMPARE(m_presenter->shownTexts(), QStringList());
+    QVERIFY(!w->isVisible());
+    w->openReturnFile(file);
+    QVERIFY(w->shownEditor());
+    for (TaxDataEntryStru *e : w->shownEditor()->family()->taxpayer()->m_slipList) {
+        if (e->type == SlipType::T4)
+            QCOMPARE(double(static_cast<TaxData_Slip_T4 *>(e->data)->box14), 53000.0);
+    }
+    QCOMPARE(m_presenter->shownTexts(), QStringList());
 }
 
 QV_TEST_MAIN(TestReturnCommands)
