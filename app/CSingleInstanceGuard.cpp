@@ -29,7 +29,7 @@ bool readProcessStart(qint32 pid, quint32 &startToken)
     // fields[0] is the state (field 3), fields[19] the start time (field 22).
     if (fields.size() < 20)
         return false;
-    const QByteArray state = fields[0];
+    const QByteArray &state = fields[0];
     if (state == "Z" || state == "X" || state == "x")
         return false;
     startToken = static_cast<quint32>(fields[19].toULongLong());

@@ -153,8 +153,8 @@ bool CSqliteDBManager::makeMissingTables(const TableState (&states)[kTables], bo
         run("create index idx_tb_config_name on tb_config (name)");
     }
     const char *createRetfile[] = {
-        "create table tb_retfile (id integer primary key autoincrement, name1 varchar(100), name2 "
-        "varchar(100), uid1 integer, uid2 integer, filepath varchar(200), open_time datetime)",
+        ("create table tb_retfile (id integer primary key autoincrement, name1 varchar(100), name2 "
+         "varchar(100), uid1 integer, uid2 integer, filepath varchar(200), open_time datetime)"),
         "create index idx_tb_retfile_filepath on tb_retfile (filepath)",
         "create index idx_tb_retfile_names on tb_retfile (name1, name2)",
         "create index idx_tb_retfile_uid on tb_retfile (uid1, uid2)"};

@@ -13,6 +13,7 @@
 #include "marrow/WizardData.h"
 #include "model/AutoFillMerge.h"
 #include "model/IndividualTaxData.h"
+#include "ordane/AmountTolerance.h"
 #include "ordane/Clock.h"
 #include "ordane/Utilities.h"
 
@@ -20,8 +21,6 @@
 
 namespace {
 
-// A downloaded amount counts from here on.
-constexpr double kCountingAmount = 0.009;
 // The province plug-in's field for the provincial tuition carry-forward.
 constexpr int kProvincialTuitionField = 11001;
 // The carry-forward rows and the repayments the record gives for this return's year.
@@ -36,7 +35,7 @@ double amountOf(const QByteArray &text)
 
 bool counts(double amount)
 {
-    return amount >= kCountingAmount;
+    return amount >= kAmountTolerance;
 }
 
 // Removes, one at a time from the start, the marked entries the test picks, so that the list

@@ -1,6 +1,7 @@
 // The groups' lookups: the first row of a year, the FHSA amounts, an empty RRSP row.
 #include "download/TDDRecordGroups.h"
 
+#include "ordane/AmountTolerance.h"
 #include "ordane/Utilities.h"
 
 namespace {
@@ -48,7 +49,7 @@ bool TDDFhsaPlanData::hasFhsaAmounts()
     bool any = false;
     for (TDDFhsaItem &item : items) {
         item.amount = myStringToDouble(CString(item.text));
-        if (item.amount >= 0.009)
+        if (item.amount >= kAmountTolerance)
             any = true;
     }
     return any;

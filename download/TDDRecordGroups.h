@@ -45,7 +45,7 @@ struct TDDFhsaPlanData
     bool present = false;
     TDDFhsaItem items[ItemCount];
 
-    // Reads all twelve texts into their amounts; true when any amount is at least 0.009.
+    // Reads all twelve texts into their amounts; true when any amount is at least kAmountTolerance.
     bool hasFhsaAmounts();
 };
 

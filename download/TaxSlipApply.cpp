@@ -5,15 +5,13 @@
 
 #include "marrow/EmploymentSlips.h"
 #include "marrow/InvestmentSlips.h"
+#include "ordane/AmountTolerance.h"
 #include "ordane/ProvinceText.h"
 #include "ordane/Utilities.h"
 
 #include <initializer_list>
 
 namespace {
-
-// Below this a downloaded amount does not count (the T4 boxes 24 and 26 only).
-constexpr double kCountingAmount = 0.009;
 
 double amountOf(const QByteArray &text)
 {
@@ -44,11 +42,12 @@ void writeName(CTaxData_Form &form, const QByteArray &utf8)
         *name = CString(utf8);
 }
 
-// A box that only counts from kCountingAmount: below it, the form keeps its own value and flag.
+// A box that only counts from kAmountTolerance (the T4 boxes 24 and 26 only): below it, the
+// form keeps its own value and flag.
 void writeCountedBox(const TaxSlip &slip, const char *box, CFloatField &field, CBoolField &entered)
 {
     const double amount = slip.getBoxAmount(box);
-    if (amount < kCountingAmount)
+    if (amount < kAmountTolerance)
         return;
     field = amount;
     entered = true;

@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/TabWndApp.h"
+#include "marrow/TypeCodes.h"
 #include "ui/Form_Return.h"
 
 void MainWindow::addSlip(int slipCode)
@@ -115,119 +116,119 @@ void MainWindow::on_actionUn_set_Return_for_ReFile_triggered()
     updateTitleAndActions();
 }
 
-// ---- adding slips, by the codes of the slip factory
+// ---- adding slips, by the named codes of the slip factory
 
 void MainWindow::on_actionAdd_T4_slip_triggered()
 {
-    addSlip(1);
+    addSlip(SlipType::T4);
 }
 
 void MainWindow::on_actionAdd_T4A_slip_triggered()
 {
-    addSlip(2);
+    addSlip(SlipType::T4A);
 }
 
 void MainWindow::on_actionAdd_T4A_P_slip_triggered()
 {
-    addSlip(3);
+    addSlip(SlipType::T4AP);
 }
 
 void MainWindow::on_actionAdd_T4RSP_slip_triggered()
 {
-    addSlip(4);
+    addSlip(SlipType::T4RSP);
 }
 
 void MainWindow::on_actionAdd_T4E_slip_triggered()
 {
-    addSlip(5);
+    addSlip(SlipType::T4E);
 }
 
 void MainWindow::on_actionAdd_T4A_OAS_slip_triggered()
 {
-    addSlip(6);
+    addSlip(SlipType::T4AOAS);
 }
 
 void MainWindow::on_actionAdd_T4RIF_slip_triggered()
 {
-    addSlip(7);
+    addSlip(SlipType::T4RIF);
 }
 
 void MainWindow::on_actionAdd_T5_slip_triggered()
 {
-    addSlip(8);
+    addSlip(SlipType::T5);
 }
 
 void MainWindow::on_actionAdd_T3_slip_triggered()
 {
-    addSlip(9);
+    addSlip(SlipType::T3);
 }
 
 void MainWindow::on_actionAdd_T5003_slip_triggered()
 {
-    addSlip(10);
+    addSlip(SlipType::T5003);
 }
 
 void MainWindow::on_actionAdd_T5007_triggered()
 {
-    addSlip(11);
+    addSlip(SlipType::T5007);
 }
 
 void MainWindow::on_actionAdd_T5013_slip_triggered()
 {
-    addSlip(13);
+    addSlip(SlipType::T5013);
 }
 
 void MainWindow::on_actionAdd_T4PS_slip_triggered()
 {
-    addSlip(14);
+    addSlip(SlipType::T4PS);
 }
 
 void MainWindow::on_actionAdd_T4A_RCA_slip_triggered()
 {
-    addSlip(15);
+    addSlip(SlipType::T4ARCA);
 }
 
 void MainWindow::on_actionAdd_T5006_slip_triggered()
 {
-    addSlip(16);
+    addSlip(SlipType::T5006);
 }
 
 void MainWindow::on_actionAdd_RC62_slip_triggered()
 {
-    addSlip(17);
+    addSlip(SlipType::RC62);
 }
 
 void MainWindow::on_actionAdd_RC210_slip_triggered()
 {
-    addSlip(18);
+    addSlip(SlipType::RC210);
 }
 
 void MainWindow::on_actionAdd_Manitoba_shelter_benefit_slip_triggered()
 {
-    addSlip(21);
+    addSlip(SlipType::MBSHELTERASSIST);
 }
 
 void MainWindow::on_actionAdd_PRPP_slip_triggered()
 {
-    addSlip(22);
+    addSlip(SlipType::PRPP);
 }
 
 void MainWindow::on_actionAdd_T1204_slip_triggered()
 {
-    addSlip(23);
+    addSlip(SlipType::T1204);
 }
 
 void MainWindow::on_actionAdd_NR4_slip_triggered()
 {
-    addSlip(24);
+    addSlip(SlipType::NR4);
 }
 
 void MainWindow::on_actionAdd_T2202_slip_triggered()
 {
-    addSlip(25);
+    addSlip(SlipType::T2202);
 }
 
 void MainWindow::onAddSlip_T4FHSA()
 {
-    addSlip(26);
+    addSlip(SlipType::T4FHSA);
 }

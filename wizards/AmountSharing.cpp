@@ -10,15 +10,13 @@
 #include "model/DataShareAmtDlg.h"
 #include "model/IndividualTaxData.h"
 #include "model/PersonForms.h"
+#include "ordane/AmountTolerance.h"
 #include "wizards/CBracketList.h"
 #include "wizards/SplitSearch.h"
 
 #include <algorithm>
 
 namespace {
-
-// An amount counts from this much on.
-constexpr double kPresent = 0.009;
 
 double familyBalance(FamilyTaxData &family)
 {
@@ -160,9 +158,9 @@ void FamilyTaxData::ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *tr
         Recalculate(0, electionMine);
     }
 
-    if (donations >= kPresent) {
+    if (donations >= kAmountTolerance) {
         // The donations go to the spouse with the higher taxable income, first.
-        const bool spouseReceives = theirs.t1->f26000 - mine.t1->f26000 >= kPresent;
+        const bool spouseReceives = theirs.t1->f26000 - mine.t1->f26000 >= kAmountTolerance;
         if (spouseReceives) {
             giftsMine->donationSharing = -donation1;
             giftsTheirs->donationSharing = donation1 + jointDonations;

@@ -145,10 +145,9 @@ bool PreferenceDlg::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ContextMenu:
-        return true;
     case QEvent::InputMethod:
-        // Text committed by an input method arrives without a key press; it must not type
-        // into the field either.
+        // No context menu; and text committed by an input method arrives without a key press,
+        // it must not type into the field either.
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

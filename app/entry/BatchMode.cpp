@@ -57,7 +57,7 @@ QByteArray readListLine(QFile &list)
 QString decodeListLine(const QByteArray &line)
 {
     QTextCodec::ConverterState state;
-    const QString text =
+    QString text =
         QTextCodec::codecForName("UTF-8")->toUnicode(line.constData(), line.size(), &state);
     if (state.invalidChars == 0 && state.remainingChars == 0)
         return text;

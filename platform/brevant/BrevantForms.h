@@ -2,6 +2,7 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/TemplateEngine.h"
 
 #include <QDateTime>
@@ -11,7 +12,7 @@
 class TaxData_Sch12_MultigHomeReno : public CTaxData_Form
 {
 public:
-    TaxData_Sch12_MultigHomeReno() : CTaxData_Form(133) {}
+    TaxData_Sch12_MultigHomeReno() : CTaxData_Form(FormType::SCH12MHR) {}
     // Entered: the qualifying expenditures of the renovation. Result: the refundable credit
     // (line 45355), 15% of at most 50,000 (docs/TaxFigures2025.md).
     CFloatField qualifyingExpenditures{this, "qualifyingExpenditures"};
@@ -23,7 +24,7 @@ public:
 class TaxData_Sch15 : public CTaxData_Form
 {
 public:
-    TaxData_Sch15() : CTaxData_Form(205) {}
+    TaxData_Sch15() : CTaxData_Form(FormType::SCH15) {}
     CFloatField fhsaBox18{this, "fhsaBox18"};
     CFloatField fhsaBox38{this, "fhsaBox38"};
     CFloatField fhsaBox32And34{this, "fhsaBox32And34"};
@@ -51,7 +52,7 @@ public:
 class TaxData_T185 : public CTaxData_Form
 {
 public:
-    TaxData_T185() : CTaxData_Form(181) {}
+    TaxData_T185() : CTaxData_Form(FormType::T185) {}
     CStringField businessName{this, "businessName"};
     CStringField efileNumber{this, "efileNumber", 10};
     CStringField efilePassword{this, "efilePassword", 20};
@@ -74,7 +75,7 @@ public:
 class TaxData_T1172New : public CTaxData_Form
 {
 public:
-    TaxData_T1172New() : CTaxData_Form(17) {}
+    TaxData_T1172New() : CTaxData_Form(FormType::T1172) {}
     CIntField province{this, "province"};
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
@@ -89,7 +90,7 @@ public:
 class TaxData_T1212New : public CTaxData_Form
 {
 public:
-    TaxData_T1212New() : CTaxData_Form(18) {}
+    TaxData_T1212New() : CTaxData_Form(FormType::T1212) {}
     CFloatField carryAmount{this, "carryAmount"};
     CFloatField f65210{this, "65210"};
     CFloatField f67910{this, "67910"};
@@ -103,7 +104,7 @@ public:
 class TaxData_T2038New : public CTaxData_Form
 {
 public:
-    TaxData_T2038New() : CTaxData_Form(20) {}
+    TaxData_T2038New() : CTaxData_Form(FormType::T2038) {}
     // Given by the T1229: the mineral exploration and other flow-through expenditures. The
     // rate of the other qualifying expenditures is not in the published figures used, so
     // they earn no credit (docs/TaxFigures2025.md).
@@ -129,7 +130,7 @@ public:
 class TaxData_T936New : public CTaxData_Form
 {
 public:
-    TaxData_T936New() : CTaxData_Form(32) {}
+    TaxData_T936New() : CTaxData_Form(FormType::T936) {}
     CFloatField t3Box21{this, "t3Box21"};
     CFloatField t3Box30{this, "t3Box30"};
     CFloatField f68080{this, "68080"};
@@ -163,7 +164,7 @@ public:
 class TaxData_T657New : public CTaxData_Form
 {
 public:
-    TaxData_T657New() : CTaxData_Form(40) {}
+    TaxData_T657New() : CTaxData_Form(FormType::T657) {}
     // Given by pass 2: the gains on qualified property (Schedule 3 lines 10700 and 11000), the
     // year's net taxable capital gains (line 12700 less line 25300) and the cumulative net
     // investment loss (T936). Entered: the deductions claimed in earlier years.
@@ -183,7 +184,7 @@ public:
 class CTaxData_RC71 : public CTaxData_Form
 {
 public:
-    CTaxData_RC71() : CTaxData_Form(53) {}
+    CTaxData_RC71() : CTaxData_Form(FormType::RC71) {}
     CStringField esignRequestId{this, "esignRequestId", 80};
     CStringField businessName{this, "businessName"};
     CStringField discounterCode{this, "discounterCode", 10};
@@ -208,7 +209,7 @@ public:
 class TaxData_T5004 : public CTaxData_Form
 {
 public:
-    TaxData_T5004() : CTaxData_Form(55) {}
+    TaxData_T5004() : CTaxData_Form(FormType::T5004) {}
     CStringField address{this, "address"};
     CStringField fullName{this, "fullName"};
     CFloatField f6765{this, "6765"};
@@ -218,7 +219,7 @@ public:
 class TaxData_T183New : public CTaxData_Form
 {
 public:
-    TaxData_T183New() : CTaxData_Form(96) {}
+    TaxData_T183New() : CTaxData_Form(FormType::T183) {}
     CStringField businessName{this, "businessName"};
     CStringField efileNumber{this, "efileNumber", 10};
     CStringField efilePassword{this, "efilePassword", 20};
@@ -262,7 +263,7 @@ public:
 class TaxData_T1135New : public CTaxData_Form
 {
 public:
-    TaxData_T1135New() : CTaxData_Form(101) {}
+    TaxData_T1135New() : CTaxData_Form(FormType::T1135) {}
     CIntField filingStatus{this, "filingStatus"};
     CStringField filingTime{this, "filingTime", 30};
     CStringField confirmation{this, "confirmation", 80};
@@ -383,7 +384,7 @@ public:
 class TaxData_T746New : public CTaxData_Form
 {
 public:
-    TaxData_T746New() : CTaxData_Form(105) {}
+    TaxData_T746New() : CTaxData_Form(FormType::T746) {}
     // Entered: the refund of unused RRSP contributions included in income this year, and the
     // unused contributions it refunds.
     CFloatField refundIncluded{this, "refundIncluded"};
@@ -401,7 +402,7 @@ public:
 class CTaxData_T1ADJ : public CTaxData_Form
 {
 public:
-    CTaxData_T1ADJ() : CTaxData_Form(116) {}
+    CTaxData_T1ADJ() : CTaxData_Form(FormType::T1ADJ) {}
     CDateField requestDate{this, "requestDate"};
     CStringField efileNumber{this, "efileNumber", 10};
     CStringField yearText{this, "yearText", 4};
@@ -413,7 +414,7 @@ public:
 class TaxData_T1013New : public CTaxData_Form
 {
 public:
-    TaxData_T1013New() : CTaxData_Form(117) {}
+    TaxData_T1013New() : CTaxData_Form(FormType::T1013) {}
     CIntField filingStatus{this, "filingStatus"};
     CStringField filingTime{this, "filingTime", 30};
     CStringField confirmation{this, "confirmation", 80};
@@ -435,7 +436,7 @@ public:
 class CTaxData_T2205 : public CTaxData_Form
 {
 public:
-    CTaxData_T2205() : CTaxData_Form(124) {}
+    CTaxData_T2205() : CTaxData_Form(FormType::T2205) {}
     CStringField spouseName{this, "spouseName"};
     CStringField yearText{this, "yearText", 4};
     CStringField fullName{this, "fullName"};
@@ -461,35 +462,35 @@ public:
 class TaxData_T777Covid19 : public CTaxData_Form
 {
 public:
-    TaxData_T777Covid19() : CTaxData_Form(179) {}
+    TaxData_T777Covid19() : CTaxData_Form(FormType::T777S) {}
 };
 
 // RC59: business consent.
 class TaxData_RC59_e : public CTaxData_Form
 {
 public:
-    TaxData_RC59_e() : CTaxData_Form(184) {}
+    TaxData_RC59_e() : CTaxData_Form(FormType::RC59) {}
 };
 
 // RC59X: cancel business consent.
 class TaxData_RC59X_e : public CTaxData_Form
 {
 public:
-    TaxData_RC59X_e() : CTaxData_Form(185) {}
+    TaxData_RC59X_e() : CTaxData_Form(FormType::RC59X) {}
 };
 
 // T1044: non-profit organisation information return.
 class TaxData_T1044 : public CTaxData_Form
 {
 public:
-    TaxData_T1044() : CTaxData_Form(186) {}
+    TaxData_T1044() : CTaxData_Form(FormType::T1044) {}
 };
 
 // T2043: return of fuel charge proceeds to farmers.
 class TaxData_T2043 : public CTaxData_Form
 {
 public:
-    TaxData_T2043() : CTaxData_Form(193) {}
+    TaxData_T2043() : CTaxData_Form(FormType::T2043) {}
     CFloatField result{this, "result"};
     // Entered: the fuel charge proceeds received in the year.
     CFloatField proceeds{this, "proceeds"};
@@ -502,14 +503,14 @@ public:
 class TaxData_T2039 : public CTaxData_Form
 {
 public:
-    TaxData_T2039() : CTaxData_Form(199) {}
+    TaxData_T2039() : CTaxData_Form(FormType::T2039) {}
 };
 
 // T1248 Schedule D: residency information.
 class TaxData_T1248SchD : public CTaxData_Form
 {
 public:
-    TaxData_T1248SchD() : CTaxData_Form(207) {}
+    TaxData_T1248SchD() : CTaxData_Form(FormType::T1248SCHD) {}
     // The residency answer: 1 factual resident, 2 deemed resident, 0 not answered.
     CIntField residencyStatus{this, "residencyStatus"};
 
@@ -526,7 +527,7 @@ public:
 class TaxData_InstalmentCalc : public CTaxData_Form
 {
 public:
-    TaxData_InstalmentCalc() : CTaxData_Form(209) {}
+    TaxData_InstalmentCalc() : CTaxData_Form(FormType::INSTCALC) {}
     CFloatField provincialAmount1{this, "provincialAmount1"};
     CFloatField provincialAmount2{this, "provincialAmount2"};
     CFloatField netTaxOwing{this, "netTaxOwing"};
@@ -551,14 +552,14 @@ public:
 class TaxData_T2048 : public CTaxData_Form
 {
 public:
-    TaxData_T2048() : CTaxData_Form(212) {}
+    TaxData_T2048() : CTaxData_Form(FormType::T2048) {}
 };
 
 // T1198: statement of qualifying retroactive lump-sum payment.
 class TaxData_T1198 : public CTaxData_Form
 {
 public:
-    TaxData_T1198() : CTaxData_Form(213) {}
+    TaxData_T1198() : CTaxData_Form(FormType::T1198) {}
     CStringField name{this, "name"};
     CStringField sin{this, "sin", 11};
     // The payment's portions by the year they relate to (year, amount); the total is their sum.

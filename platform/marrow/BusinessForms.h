@@ -3,6 +3,7 @@
 
 #include "marrow/CSharableTaxData_Form.h"
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/AmountTolerance.h"
 
 #include <QtGlobal>
@@ -91,7 +92,7 @@ struct StatementIdentification
 class TaxData_T776New : public CSharableTaxData_Form
 {
 public:
-    TaxData_T776New() : CSharableTaxData_Form(12) {}
+    TaxData_T776New() : CSharableTaxData_Form(FormType::T776) {}
     CStringField ownerName{this, "ownerName"};
     CStringField sin{this, "sin", 11};
     CFloatField otherRental{this, "otherRental"};
@@ -124,7 +125,7 @@ public:
 class TaxData_T1163New : public CSharableTaxData_Form
 {
 public:
-    TaxData_T1163New() : CSharableTaxData_Form(15) {}
+    TaxData_T1163New() : CSharableTaxData_Form(FormType::T1163) {}
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
     CStringField sin{this, "sin", 11};
@@ -150,7 +151,7 @@ public:
 class TaxData_T2042New : public CSharableTaxData_Form
 {
 public:
-    TaxData_T2042New() : CSharableTaxData_Form(21) {}
+    TaxData_T2042New() : CSharableTaxData_Form(FormType::T2042) {}
     CStringField ownerName{this, "ownerName"};
     CStringField sin{this, "sin", 11};
     CStringField postalCode{this, "postalCode", 10};
@@ -182,7 +183,7 @@ public:
 class TaxData_T2121New : public CSharableTaxData_Form
 {
 public:
-    TaxData_T2121New() : CSharableTaxData_Form(51) {}
+    TaxData_T2121New() : CSharableTaxData_Form(FormType::T2121) {}
     CStringField ownerName{this, "ownerName"};
     CStringField sin{this, "sin", 11};
     CFloatField grossIncome{this, "grossIncome"};
@@ -301,7 +302,7 @@ public:
 class CTaxData_T5013 : public CTaxData_Form
 {
 public:
-    CTaxData_T5013() : CTaxData_Form(38) {}
+    CTaxData_T5013() : CTaxData_Form(FormType::T5013) {}
     CIntField province{this, "province"};
     CStringField sin{this, "sin", 11};
     CStringField partnershipName{this, "partnershipName"};

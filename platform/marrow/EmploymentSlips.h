@@ -5,12 +5,13 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 
 // T4: statement of remuneration paid.
 class TaxData_Slip_T4 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4() : CTaxData_Form(1, KindSlip) {}
+    TaxData_Slip_T4() : CTaxData_Form(SlipType::T4, KindSlip) {}
     CFloatField box14{this, "box14"};
     CFloatField box16{this, "box16"};
     CFloatField box16A{this, "box16A"};
@@ -69,7 +70,7 @@ public:
 class TaxData_Slip_T4A : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4A() : CTaxData_Form(2, KindSlip) {}
+    TaxData_Slip_T4A() : CTaxData_Form(SlipType::T4A, KindSlip) {}
     CFloatField box16{this, "box16"};
     CFloatField box18{this, "box18"};
     CFloatField box20{this, "box20"};
@@ -144,7 +145,7 @@ public:
 class TaxData_Slip_T4AP : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4AP() : CTaxData_Form(3, KindSlip) {}
+    TaxData_Slip_T4AP() : CTaxData_Form(SlipType::T4AP, KindSlip) {}
     CFloatField box14{this, "box14"};
     CFloatField box15{this, "box15"};
     CFloatField box16{this, "box16"};
@@ -166,7 +167,7 @@ public:
 class TaxData_Slip_T4E : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4E() : CTaxData_Form(5, KindSlip) {}
+    TaxData_Slip_T4E() : CTaxData_Form(SlipType::T4E, KindSlip) {}
     CFloatField box7{this, "box7"};
     CFloatField box14{this, "box14"};
     CFloatField box15{this, "box15"};
@@ -189,7 +190,7 @@ public:
 class CSlipData_T4AOAS : public CTaxData_Form
 {
 public:
-    CSlipData_T4AOAS() : CTaxData_Form(6, KindSlip) {}
+    CSlipData_T4AOAS() : CTaxData_Form(SlipType::T4AOAS, KindSlip) {}
     CFloatField box18{this, "box18"};
     CFloatField box19{this, "box19"};
     CFloatField box20{this, "box20"};
@@ -202,7 +203,7 @@ public:
 class TaxData_Slip_T4PS : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4PS() : CTaxData_Form(14, KindSlip) {}
+    TaxData_Slip_T4PS() : CTaxData_Form(SlipType::T4PS, KindSlip) {}
     CFloatField amtA{this, "amtA"};
     CFloatField amtB{this, "amtB"};
     CFloatField amtC{this, "amtC"};
@@ -223,7 +224,7 @@ public:
 class TaxData_Slip_T4ARCA : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4ARCA() : CTaxData_Form(15, KindSlip) {}
+    TaxData_Slip_T4ARCA() : CTaxData_Form(SlipType::T4ARCA, KindSlip) {}
     CFloatField amtA{this, "amtA"};
     CFloatField amtB{this, "amtB"};
     CFloatField amtC{this, "amtC"};
@@ -237,7 +238,7 @@ public:
 class TaxData_Slip_RC62 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_RC62() : CTaxData_Form(17, KindSlip) {}
+    TaxData_Slip_RC62() : CTaxData_Form(SlipType::RC62, KindSlip) {}
     CFloatField box10{this, "box10"};
     CFloatField box12{this, "box12"};
 };
@@ -246,7 +247,7 @@ public:
 class TaxData_Slip_RC210 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_RC210() : CTaxData_Form(18, KindSlip) {}
+    TaxData_Slip_RC210() : CTaxData_Form(SlipType::RC210, KindSlip) {}
     CFloatField box10{this, "box10"};
     CFloatField box11{this, "box11"};
 };
@@ -255,7 +256,7 @@ public:
 class TaxData_Slip_MBShelterAssist : public CTaxData_Form
 {
 public:
-    TaxData_Slip_MBShelterAssist() : CTaxData_Form(21, KindSlip) {}
+    TaxData_Slip_MBShelterAssist() : CTaxData_Form(SlipType::MBSHELTERASSIST, KindSlip) {}
     CFloatField benefit{this, "benefit"};
 };
 
@@ -263,7 +264,7 @@ public:
 class TaxData_Slip_PRPP : public CTaxData_Form
 {
 public:
-    TaxData_Slip_PRPP() : CTaxData_Form(22, KindSlip) {}
+    TaxData_Slip_PRPP() : CTaxData_Form(SlipType::PRPP, KindSlip) {}
     CStringField contractNumber{this, "contractNumber", 40};
     CStringField versionDescription{this, "versionDescription", 80};
     CFloatField employeeCurrentYear{this, "employeeCurrentYear"};

@@ -3,6 +3,7 @@
 
 #include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/AmountTolerance.h"
 
 #include <QtGlobal>
@@ -18,7 +19,7 @@ public:
 class TaxData_T778New : public CTaxData_Form
 {
 public:
-    TaxData_T778New() : CTaxData_Form(13) {}
+    TaxData_T778New() : CTaxData_Form(FormType::T778) {}
     CIntField higherIncomeFlag1{this, "higherIncomeFlag1"};
     CIntField higherIncomeFlag2{this, "higherIncomeFlag2"};
     CFloatField partnerAmount{this, "partnerAmount"};
@@ -38,7 +39,7 @@ public:
 class TaxData_T929New : public CTaxData_Form
 {
 public:
-    TaxData_T929New() : CTaxData_Form(14) {}
+    TaxData_T929New() : CTaxData_Form(FormType::T929) {}
     CFloatField expenses{this, "expenses"};
     CFloatField earnedIncome{this, "earnedIncome"};
     CFloatField deduction{this, "deduction"};
@@ -51,7 +52,7 @@ public:
 class TaxData_T2204_New : public CTaxData_Form
 {
 public:
-    TaxData_T2204_New() : CTaxData_Form(23) {}
+    TaxData_T2204_New() : CTaxData_Form(FormType::T2204) {}
     CFloatField insurableEarnings{this, "insurableEarnings"};
     CFloatField insurableEarnings2{this, "insurableEarnings2"};
     CBoolField eiExempt{this, "eiExempt"};
@@ -78,7 +79,7 @@ public:
 class CTaxData_GST370 : public CTaxData_Form
 {
 public:
-    CTaxData_GST370() : CTaxData_Form(28) {}
+    CTaxData_GST370() : CTaxData_Form(FormType::GST370) {}
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
     CStringField sin{this, "sin", 11};
@@ -90,7 +91,7 @@ public:
 class TaxData_T1206New : public CTaxData_Form
 {
 public:
-    TaxData_T1206New() : CTaxData_Form(29) {}
+    TaxData_T1206New() : CTaxData_Form(FormType::T1206) {}
     CFloatField f68330{this, "68330"};
     CFloatField f68340{this, "68340"};
     CFloatField f68360{this, "68360"};
@@ -113,7 +114,7 @@ public:
 class TaxData_T626_New : public CTaxData_Form
 {
 public:
-    TaxData_T626_New() : CTaxData_Form(30) {}
+    TaxData_T626_New() : CTaxData_Form(FormType::T626) {}
 };
 
 // T691: alternative minimum tax. The 2025 rules (rate, basic exemption, the share of the
@@ -124,7 +125,7 @@ public:
 class TaxData_T691New : public CTaxData_Form
 {
 public:
-    TaxData_T691New() : CTaxData_Form(31) {}
+    TaxData_T691New() : CTaxData_Form(FormType::T691) {}
     // Results: the additional tax the minimum tax makes payable this year (0 when the regular
     // tax is higher), and the basic federal tax under minimum tax (the larger of the regular
     // basic federal tax and the minimum amount), the base of the Quebec abatement.
@@ -194,7 +195,7 @@ public:
 class TaxData_T2209_2036 : public CTaxData_Form
 {
 public:
-    TaxData_T2209_2036() : CTaxData_Form(35) {}
+    TaxData_T2209_2036() : CTaxData_Form(FormType::T2209) {}
     CBoolField overrideBase{this, "overrideBase"};
     CFloatField incomeBase{this, "incomeBase"};
     CFloatField slipAmount1{this, "slipAmount1"};
@@ -237,7 +238,7 @@ public:
 class TaxData_T2017New : public CTaxData_Form
 {
 public:
-    TaxData_T2017New() : CTaxData_Form(37) {}
+    TaxData_T2017New() : CTaxData_Form(FormType::T2017) {}
     CFloatField result{this, "result"};
     CFloatField f66843{this, "66843"};
     CFloatField f66844{this, "66844"};
@@ -256,7 +257,7 @@ public:
 class TaxData_T1ANew : public CTaxData_Form
 {
 public:
-    TaxData_T1ANew() : CTaxData_Form(39) {}
+    TaxData_T1ANew() : CTaxData_Form(FormType::T1A) {}
     CStringField fullName{this, "fullName"};
     CStringField address{this, "address"};
     CStringField city{this, "city"};
@@ -275,7 +276,7 @@ public:
 class CTaxData_T2222 : public CTaxData_Form
 {
 public:
-    CTaxData_T2222() : CTaxData_Form(49) {}
+    CTaxData_T2222() : CTaxData_Form(FormType::T2222) {}
     CFloatField slipAmount1{this, "slipAmount1"};
     CFloatField slipAmount2{this, "slipAmount2"};
     CFloatField days1{this, "days1"};
@@ -288,7 +289,7 @@ public:
 class CTaxData_T1DD : public CTaxData_Form
 {
 public:
-    CTaxData_T1DD() : CTaxData_Form(52) {}
+    CTaxData_T1DD() : CTaxData_Form(FormType::T1DD) {}
     CStringField branch{this, "branch", 5};
     CStringField institution{this, "institution", 3};
     CStringField account{this, "account", 12};
@@ -305,7 +306,7 @@ public:
 class TaxData_CPT20_New : public CTaxData_Form
 {
 public:
-    TaxData_CPT20_New() : CTaxData_Form(57) {}
+    TaxData_CPT20_New() : CTaxData_Form(FormType::CPT20) {}
     CIntField option{this, "option"};
     // One entry per T4 slip, at most six: pensionable earnings, box 16, box 16A, box 17.
     static constexpr int kEntries = 6;
@@ -353,7 +354,7 @@ public:
 class TaxData_T777New : public CTaxData_Form
 {
 public:
-    TaxData_T777New() : CTaxData_Form(59) {}
+    TaxData_T777New() : CTaxData_Form(FormType::T777) {}
     CStringField employerName{this, "employerName"};
     void getDescription(CString &out) const override { out = employerName.value(); }
     CFloatField employmentIncome{this, "employmentIncome"};
@@ -368,14 +369,14 @@ public:
 class CTaxData_T1219 : public CTaxData_Form
 {
 public:
-    CTaxData_T1219() : CTaxData_Form(89) {}
+    CTaxData_T1219() : CTaxData_Form(FormType::T1219) {}
 };
 
 // TL2: meals and lodging expenses.
 class TaxData_TL2_New : public CTaxData_Form
 {
 public:
-    TaxData_TL2_New() : CTaxData_Form(92) {}
+    TaxData_TL2_New() : CTaxData_Form(FormType::TL2) {}
     CStringField sin{this, "sin", 11};
     CStringField employerName{this, "employerName"};
     void getDescription(CString &out) const override { out = employerName.value(); }
@@ -398,7 +399,7 @@ public:
 class CTaxData_T1153 : public CTaxData_Form
 {
 public:
-    CTaxData_T1153() : CTaxData_Form(97) {}
+    CTaxData_T1153() : CTaxData_Form(FormType::T1153) {}
     CStringField businessName{this, "businessName"};
     CStringField discounterCode{this, "discounterCode", 10};
     CStringField businessAddress{this, "businessAddress"};
@@ -419,7 +420,7 @@ public:
 class TaxData_T1MNew : public CTaxData_Form
 {
 public:
-    TaxData_T1MNew() : CTaxData_Form(102) {}
+    TaxData_T1MNew() : CTaxData_Form(FormType::T1M) {}
     CFloatField amount1{this, "amount1"};
     CFloatField amount2{this, "amount2"};
     CStringField newAddress{this, "newAddress"};
@@ -447,7 +448,7 @@ public:
 class CTaxData_T1223 : public CTaxData_Form
 {
 public:
-    CTaxData_T1223() : CTaxData_Form(103) {}
+    CTaxData_T1223() : CTaxData_Form(FormType::T1223) {}
     CFloatField housingAmount{this, "housingAmount"};
     CStringField lastName{this, "lastName"};
     CStringField firstName{this, "firstName"};
@@ -466,7 +467,7 @@ public:
 class CTaxData_T1229 : public CTaxData_Form
 {
 public:
-    CTaxData_T1229() : CTaxData_Form(107) {}
+    CTaxData_T1229() : CTaxData_Form(FormType::T1229) {}
     // Entered from the T101 and T5013 slips: the exploration and development expenses, the
     // depletion allowance, the assistance that reduces them, and the two expenditures that
     // qualify for the investment tax credit (mineral exploration; other flow-through).
@@ -493,7 +494,7 @@ public:
 class TaxData_T1170 : public CTaxData_Form
 {
 public:
-    TaxData_T1170() : CTaxData_Form(113) {}
+    TaxData_T1170() : CTaxData_Form(FormType::T1170) {}
     // Entered: the sale of the gifted property, its cost and the outlays.
     CFloatField proceeds{this, "proceeds"};
     CFloatField adjustedCostBase{this, "adjustedCostBase"};
@@ -509,7 +510,7 @@ public:
 class TaxData_T1032_New : public CTaxData_Form
 {
 public:
-    TaxData_T1032_New() : CTaxData_Form(118) {}
+    TaxData_T1032_New() : CTaxData_Form(FormType::T1032) {}
     CIntField transferer{this, "transferer", -1};
     CBoolField election{this, "election"};
     CFloatField electedAmount{this, "electedAmount"};
@@ -578,7 +579,7 @@ public:
 class TaxData_RC267New : public CTaxData_Form
 {
 public:
-    TaxData_RC267New() : CTaxData_Form(136) {}
+    TaxData_RC267New() : CTaxData_Form(FormType::RC267) {}
     // Entered: the contributions to the US plan and the employer's share, which together are
     // the pension adjustment the plan reports.
     CFloatField contributions{this, "contributions"};
@@ -598,7 +599,7 @@ public:
 class TaxData_RC268New : public CTaxData_Form
 {
 public:
-    TaxData_RC268New() : CTaxData_Form(137) {}
+    TaxData_RC268New() : CTaxData_Form(FormType::RC268) {}
     // Entered: the contributions to the Roth IRA. Given: the RRSP deduction limit.
     CFloatField contributions{this, "contributions"};
     CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
@@ -618,7 +619,7 @@ public:
 class TaxData_RC269 : public CTaxData_Form
 {
 public:
-    TaxData_RC269() : CTaxData_Form(138) {}
+    TaxData_RC269() : CTaxData_Form(FormType::RC269) {}
     // Entered: the contributions to the foreign pension plan. Given: the CPP form's
     // pensionable earnings and its base and enhanced contributions (for the record).
     CFloatField contributions{this, "contributions"};
@@ -641,7 +642,7 @@ public:
 class TaxData_RC359 : public CTaxData_Form
 {
 public:
-    TaxData_RC359() : CTaxData_Form(145) {}
+    TaxData_RC359() : CTaxData_Form(FormType::RC359) {}
     // Given: the person's province. Entered: the excessive EPSP amount of the year.
     CIntField province{this, "province"};
     CFloatField excessiveAmount{this, "excessiveAmount"};
@@ -658,7 +659,7 @@ public:
 class TaxData_RC381 : public CTaxData_Form
 {
 public:
-    TaxData_RC381() : CTaxData_Form(148) {}
+    TaxData_RC381() : CTaxData_Form(FormType::RC381) {}
     CBoolField line10100Flag{this, "line10100Flag"};
     CBoolField cppExempt{this, "cppExempt"};
     CBoolField qppExempt{this, "qppExempt"};
@@ -690,7 +691,7 @@ public:
 class TaxData_RC383 : public CTaxData_Form
 {
 public:
-    TaxData_RC383() : CTaxData_Form(149) {}
+    TaxData_RC383() : CTaxData_Form(FormType::RC383) {}
     CFloatField exemptIncome{this, "exemptIncome"};
     CFloatField exemptPriorYear{this, "exemptPriorYear"};
     CFloatField exemptCurrentYear{this, "exemptCurrentYear"};
@@ -709,7 +710,7 @@ public:
 class TaxData_T90 : public CTaxData_Form
 {
 public:
-    TaxData_T90() : CTaxData_Form(171) {}
+    TaxData_T90() : CTaxData_Form(FormType::T90) {}
     CFloatField exemptAmount{this, "exemptAmount"};
     CBoolField exemptFlag{this, "exemptFlag"};
     CFloatField secondAmount{this, "secondAmount"};
@@ -722,14 +723,14 @@ public:
 class TaxData_T224 : public CTaxData_Form
 {
 public:
-    TaxData_T224() : CTaxData_Form(173) {}
+    TaxData_T224() : CTaxData_Form(FormType::T224) {}
 };
 
 // T225: carbon price rebate for farmers in the territories.
 class TaxData_T225 : public CTaxData_Form
 {
 public:
-    TaxData_T225() : CTaxData_Form(174) {}
+    TaxData_T225() : CTaxData_Form(FormType::T225) {}
     CIntField age{this, "age"};
 };
 
@@ -737,7 +738,7 @@ public:
 class TaxData_WS_D1 : public CTaxData_Form
 {
 public:
-    TaxData_WS_D1() : CTaxData_Form(210) {}
+    TaxData_WS_D1() : CTaxData_Form(FormType::WSD1) {}
     // Amounts the slips carry, reset before every pass: taxable dividends (already grossed
     // up by the payer), interest and other investment income, foreign income.
     CFloatField t3ForeignIncome{this, "t3ForeignIncome"};

@@ -3,13 +3,14 @@
 
 #include "marrow/CppContributionFields.h"
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/AmountTolerance.h"
 
 // Schedule 2: amounts transferred from the spouse.
 class TaxData_Sch2 : public CTaxData_Form
 {
 public:
-    TaxData_Sch2() : CTaxData_Form(3) {}
+    TaxData_Sch2() : CTaxData_Form(FormType::SCH2) {}
     CFloatField ageAmount{this, "ageAmount"};
     CFloatField caregiverAmount{this, "caregiverAmount"};
     CFloatField pensionAmount{this, "pensionAmount"};
@@ -38,7 +39,7 @@ public:
 class TaxData_Sch3 : public CTaxData_Form
 {
 public:
-    TaxData_Sch3() : CTaxData_Form(4) {}
+    TaxData_Sch3() : CTaxData_Form(FormType::SCH3) {}
     CFloatField netResult{this, "netResult"};
     CBoolField t3Flag{this, "t3Flag"};
     CFloatField principalResidenceTotal{this, "principalResidenceTotal"};
@@ -134,7 +135,7 @@ public:
 class TaxData_Sch5 : public CTaxData_Form
 {
 public:
-    TaxData_Sch5() : CTaxData_Form(6) {}
+    TaxData_Sch5() : CTaxData_Form(FormType::SCH5) {}
     CIntField spouseClaim{this, "spouseClaim"};
     CFloatField sharedValue{this, "sharedValue"};
     CFloatField dayBasis{this, "dayBasis"};
@@ -162,7 +163,7 @@ public:
 class TaxData_Sch6 : public CTaxData_Form
 {
 public:
-    TaxData_Sch6() : CTaxData_Form(119) {}
+    TaxData_Sch6() : CTaxData_Form(FormType::SCH6) {}
     CIntField noEligibleSpouse{this, "noEligibleSpouse"};
     CIntField ownAnswer{this, "ownAnswer"};
     CIntField partnerAnswer{this, "partnerAnswer"};
@@ -215,7 +216,7 @@ public:
 class TaxData_Sch7 : public CTaxData_Form
 {
 public:
-    TaxData_Sch7() : CTaxData_Form(7) {}
+    TaxData_Sch7() : CTaxData_Form(FormType::SCH7) {}
     CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
     CFloatField unusedRrspContributions{this, "unusedRrspContributions"};
     CFloatField contribMarToDec{this, "contribMarToDec"};
@@ -239,7 +240,7 @@ public:
 class TaxData_Sch8_14 : public CTaxData_Form
 {
 public:
-    TaxData_Sch8_14() : CTaxData_Form(150) {}
+    TaxData_Sch8_14() : CTaxData_Form(FormType::SCH8) {}
     CBoolField line10100Flag{this, "line10100Flag"};
     CBoolField cppExempt{this, "cppExempt"};
     CIntField t4Count{this, "t4Count"};
@@ -263,7 +264,7 @@ public:
 class TaxData_Sch9 : public CTaxData_Form
 {
 public:
-    TaxData_Sch9() : CTaxData_Form(9) {}
+    TaxData_Sch9() : CTaxData_Form(FormType::SCH9) {}
     CFloatField donations{this, "donations"};
     CFloatField otherGifts{this, "otherGifts"};
     CFloatField netIncome{this, "netIncome"};
@@ -289,14 +290,14 @@ public:
 class TaxData_Sch10 : public CTaxData_Form
 {
 public:
-    TaxData_Sch10() : CTaxData_Form(10) {}
+    TaxData_Sch10() : CTaxData_Form(FormType::SCH10) {}
 };
 
 // Schedule 11: tuition, education and textbook amounts.
 class TaxData_Sch11 : public CTaxData_Form
 {
 public:
-    TaxData_Sch11() : CTaxData_Form(11) {}
+    TaxData_Sch11() : CTaxData_Form(FormType::SCH11) {}
     CFloatField carryForward{this, "carryForward"};
     CFloatField transferToSpouse{this, "transferToSpouse"};
     CFloatField partTimeMonths{this, "partTimeMonths"};
@@ -328,14 +329,14 @@ public:
 class TaxData_Sch12_2016 : public CTaxData_Form
 {
 public:
-    TaxData_Sch12_2016() : CTaxData_Form(157) {}
+    TaxData_Sch12_2016() : CTaxData_Form(FormType::SCH12HA) {}
 };
 
 // Schedule 13: employment insurance on self-employment.
 class TaxData_Sch13 : public CTaxData_Form
 {
 public:
-    TaxData_Sch13() : CTaxData_Form(139) {}
+    TaxData_Sch13() : CTaxData_Form(FormType::SCH13) {}
     CIntField ownFlag{this, "ownFlag"};
     CFloatField insurableEarnings{this, "insurableEarnings"};
     CFloatField f54493{this, "54493"};

@@ -6,12 +6,13 @@
 
 #include "marrow/CSharableTaxData_Form.h"
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 
 // T4RSP: RRSP income.
 class TaxData_Slip_T4RSP : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4RSP() : CTaxData_Form(4, KindSlip) {}
+    TaxData_Slip_T4RSP() : CTaxData_Form(SlipType::T4RSP, KindSlip) {}
     CFloatField box16{this, "box16"};
     CFloatField box18{this, "box18"};
     CFloatField box20{this, "box20"};
@@ -33,7 +34,7 @@ public:
 class TaxData_Slip_T4RIF : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4RIF() : CTaxData_Form(7, KindSlip) {}
+    TaxData_Slip_T4RIF() : CTaxData_Form(SlipType::T4RIF, KindSlip) {}
     CFloatField box16{this, "box16"};
     CFloatField box18{this, "box18"};
     CFloatField box20{this, "box20"};
@@ -50,7 +51,7 @@ public:
 class TaxData_Slip_T5 : public CSharableTaxData_Form
 {
 public:
-    TaxData_Slip_T5() : CSharableTaxData_Form(8, KindSlip) {}
+    TaxData_Slip_T5() : CSharableTaxData_Form(SlipType::T5, KindSlip) {}
     CFloatField box10{this, "box10"};
     CFloatField box11{this, "box11"};
     CFloatField box12{this, "box12"};
@@ -99,7 +100,7 @@ public:
 class TaxData_Slip_T3 : public CSharableTaxData_Form
 {
 public:
-    TaxData_Slip_T3() : CSharableTaxData_Form(9, KindSlip) {}
+    TaxData_Slip_T3() : CSharableTaxData_Form(SlipType::T3, KindSlip) {}
     CFloatField box21{this, "box21"};
     CFloatField amtA{this, "amtA"};
     CFloatField box23{this, "box23"};
@@ -157,7 +158,7 @@ public:
 class CSlipData_T5003 : public CTaxData_Form
 {
 public:
-    CSlipData_T5003() : CTaxData_Form(10, KindSlip) {}
+    CSlipData_T5003() : CTaxData_Form(SlipType::T5003, KindSlip) {}
     CFloatField amtA{this, "amtA"};
 };
 
@@ -165,7 +166,7 @@ public:
 class CSlipData_T5007 : public CTaxData_Form
 {
 public:
-    CSlipData_T5007() : CTaxData_Form(11, KindSlip) {}
+    CSlipData_T5007() : CTaxData_Form(SlipType::T5007, KindSlip) {}
     CFloatField box10{this, "box10"};
     CFloatField box11{this, "box11"};
     CFloatField amtA{this, "amtA"};
@@ -177,7 +178,7 @@ public:
 class TaxData_Slip_T5013 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T5013() : CTaxData_Form(13, KindSlip) {}
+    TaxData_Slip_T5013() : CTaxData_Form(SlipType::T5013, KindSlip) {}
     CFloatField box5{this, "box5"};
     CFloatField amtA{this, "amtA"};
     CFloatField amtB{this, "amtB"};
@@ -214,7 +215,7 @@ public:
 class TaxData_Slip_T5006 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T5006() : CTaxData_Form(16, KindSlip) {}
+    TaxData_Slip_T5006() : CTaxData_Form(SlipType::T5006, KindSlip) {}
     CFloatField amtA{this, "amtA"};
     CFloatField amtB{this, "amtB"};
     CFloatField amtC{this, "amtC"};
@@ -226,7 +227,7 @@ public:
 class TaxData_Slip_T1204 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T1204() : CTaxData_Form(23, KindSlip) {}
+    TaxData_Slip_T1204() : CTaxData_Form(SlipType::T1204, KindSlip) {}
     CFloatField box82{this, "box82"};
     CFloatField box84{this, "box84"};
 };
@@ -235,7 +236,7 @@ public:
 class TaxData_Slip_NR4 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_NR4() : CTaxData_Form(24, KindSlip) {}
+    TaxData_Slip_NR4() : CTaxData_Form(SlipType::NR4, KindSlip) {}
     CFloatField amtA{this, "amtA"};
     CFloatField amtB{this, "amtB"};
     CFloatField amtC{this, "amtC"};
@@ -247,7 +248,7 @@ public:
 class TaxData_Slip_T2202 : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T2202() : CTaxData_Form(25, KindSlip) {}
+    TaxData_Slip_T2202() : CTaxData_Form(SlipType::T2202, KindSlip) {}
     // The certificate's identification boxes 10 to 15, kept as the texts the slip gives.
     CStringField box10{this, "box10", 80};
     CStringField box11{this, "box11", 80};
@@ -265,7 +266,7 @@ public:
 class TaxData_Slip_T4FHSA : public CTaxData_Form
 {
 public:
-    TaxData_Slip_T4FHSA() : CTaxData_Form(26, KindSlip) {}
+    TaxData_Slip_T4FHSA() : CTaxData_Form(SlipType::T4FHSA, KindSlip) {}
     CFloatField box18{this, "box18"};
     CFloatField box20{this, "box20"};
     CFloatField box22{this, "box22"};

@@ -3,6 +3,7 @@
 
 #include "marrow/FederalTaxRules.h"
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/AmountTolerance.h"
 
 #include <QStringList>
@@ -11,7 +12,7 @@
 class TaxData_T1New : public CTaxData_Form
 {
 public:
-    TaxData_T1New() : CTaxData_Form(1) {}
+    TaxData_T1New() : CTaxData_Form(FormType::T1) {}
     // The five tabs; only the fields the tabs name as the user's are typed in.
     void createPages(QList<BaseTaxPage *> &pages, QWidget *parent) override;
     bool isCalculatedField(const CField &field) const override;

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/CString.h"
 
 class TaxData_TaxNote : public CTaxData_Form
 {
 public:
-    TaxData_TaxNote() : CTaxData_Form(1, KindNote) {}
+    TaxData_TaxNote() : CTaxData_Form(NoteType::Note, KindNote) {}
 
     CStringField description{this, "description", 80};
     CStringField text{this, "text", 0};

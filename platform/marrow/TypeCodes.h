@@ -129,6 +129,14 @@ constexpr int FORM_134 = 134;
 constexpr int FORM_141 = 141;
 constexpr int FORM_177 = 177;
 constexpr int FORM_178 = 178;
+
+// Codes the table keeps as "Unused form": the factory makes an empty form that only carries
+// its code, so a file that lists one still reads.
+constexpr int UNUSED_2 = 2;
+constexpr int UNUSED_5 = 5;
+constexpr int UNUSED_151 = 151;
+constexpr int UNUSED_166 = 166;
+constexpr int UNUSED_198 = 198;
 } // namespace FormType
 
 // Slip codes: the name column of Global_Slips_Info.
@@ -167,6 +175,11 @@ constexpr int Medical = 4;
 constexpr int Rrsp = 5;
 constexpr int Provincial = 6;
 } // namespace WizardType
+
+// The type every note carries (a return's notes are told apart by their keys).
+namespace NoteType {
+constexpr int Note = 1;
+} // namespace NoteType
 
 // Province and territory codes: the row numbers of Global_Provs_Info.
 namespace ProvinceCode {

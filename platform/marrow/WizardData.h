@@ -2,12 +2,13 @@
 #pragma once
 
 #include "marrow/FormFields.h"
+#include "marrow/TypeCodes.h"
 
 // Interview: general questions (wizard-data type 1).
 class TaxData_Wizard_General : public CTaxData_Form
 {
 public:
-    TaxData_Wizard_General() : CTaxData_Form(1, KindWizard) {}
+    TaxData_Wizard_General() : CTaxData_Form(WizardType::General, KindWizard) {}
     CIntField language{this, "language"};
     CIntField citizen{this, "citizen"};
     CIntField elecanauth{this, "elecanauth"};
@@ -29,7 +30,7 @@ public:
 class TaxData_LastYearAmounts : public CTaxData_Form
 {
 public:
-    TaxData_LastYearAmounts() : CTaxData_Form(2, KindWizard) {}
+    TaxData_LastYearAmounts() : CTaxData_Form(WizardType::LastYear, KindWizard) {}
     CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
     CFloatField unusedRrspContributions{this, "unusedRrspContributions"};
     CFloatField hbpRepaymentRequired{this, "hbpRepaymentRequired"};
@@ -45,7 +46,7 @@ public:
 class CWizData_Dependant : public CTaxData_Form
 {
 public:
-    CWizData_Dependant() : CTaxData_Form(3, KindWizard) {}
+    CWizData_Dependant() : CTaxData_Form(WizardType::Dependants, KindWizard) {}
     // Columns: first name, last name, birth date, int, amount, second int, two texts, and the
     // record's second amount kept as an int.
     CTableField dependants{this,
@@ -60,7 +61,7 @@ public:
 class CWizData_MedExp : public CTaxData_Form
 {
 public:
-    CWizData_MedExp() : CTaxData_Form(4, KindWizard) {}
+    CWizData_MedExp() : CTaxData_Form(WizardType::Medical, KindWizard) {}
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
     CDateField birthDate{this, "birthDate"};
@@ -95,7 +96,7 @@ public:
 class TaxData_RRSPContrib : public CTaxData_Form
 {
 public:
-    TaxData_RRSPContrib() : CTaxData_Form(5, KindWizard) {}
+    TaxData_RRSPContrib() : CTaxData_Form(WizardType::Rrsp, KindWizard) {}
     CFloatField rrspDeductionLimit{this, "rrspDeductionLimit"};
     CFloatField unusedRrspContributions{this, "unusedRrspContributions"};
     CFloatField contribMarToDec{this, "contribMarToDec"};

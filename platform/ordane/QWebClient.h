@@ -35,7 +35,7 @@ public:
 
     static constexpr int DefaultTimeoutMs = 10000;
     static constexpr int DefaultTotalLimitMs = 30000;
-    static constexpr qint64 DefaultMaxReplyBytes = 2 * 1024 * 1024;
+    static constexpr qint64 DefaultMaxReplyBytes = qint64(2) * 1024 * 1024;
     // A filing service may take long to check a return: 60 s of silence, 3 minutes overall.
     static constexpr int FilingIdleMs = 60000;
     static constexpr int FilingTotalMs = 180000;

@@ -69,7 +69,7 @@ public:
 class TaxData_ONWizard : public CTaxData_Form
 {
 public:
-    TaxData_ONWizard() : CTaxData_Form(6, KindWizard) {}
+    TaxData_ONWizard() : CTaxData_Form(WizardType::Provincial, KindWizard) {}
 
     CFloatField rentPaid{this, "rentPaid"};
     CFloatField propertyTaxPaid{this, "propertyTaxPaid"};

@@ -384,7 +384,7 @@ const std::vector<Member> &members()
     return table;
 }
 
-// Sets the members the Part routes the slip's amounts to, over the totals of a slip holding
+// Sets the members slip routing gives the slip's amounts to, over the totals of a slip holding
 // nothing.
 using Expectation = void (*)(SlipTotals &);
 

@@ -455,6 +455,11 @@ void TestFormTables::formTypeNames_data()
     FORM(FORM_141);
     FORM(FORM_177);
     FORM(FORM_178);
+    FORM(UNUSED_2);
+    FORM(UNUSED_5);
+    FORM(UNUSED_151);
+    FORM(UNUSED_166);
+    FORM(UNUSED_198);
 #undef FORM
 }
 
