@@ -5,7 +5,7 @@
 #include "TestCertificates.h"
 #include "TestMain.h"
 #include "app/CT1AppConfig.h"
-#include "efile/DlgFilingTerm.h"
+#include "app/dialogs/DlgFilingTerm.h"
 #include "efile/FilingExchanges.h"
 #include "ordane/MyTiXmlHandle.h"
 #include "ordane/QWebClient.h"
