@@ -14,6 +14,7 @@
 
 #include "app/MessageHelpers.h"
 #include "app/WaitCursor.h"
+#include "app/dialogs/DlgFilingTerm.h"
 #include "download/AFR_Data.h"
 #include "download/AFR_Message.h"
 #include "download/AFR_Option.h"
@@ -22,7 +23,6 @@
 #include "download/DlgTDDProgressWait.h"
 #include "download/TDDDataEntriesModel.h"
 #include "download/TDDTaxDataOnePerson.h"
-#include "efile/DlgFilingTerm.h"
 #include "model/FamilyTaxData.h"
 #include "ordane/WizardBase.h"
 #include "ui/Form_Return.h"

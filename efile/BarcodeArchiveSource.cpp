@@ -43,6 +43,64 @@ int IndividualTaxData::countBarcodeSFDForms()
     return qMax(0, count);
 }
 
+namespace {
+
+// One statement's block for a row of the archive's order; false when the form is not of the
+// row's class.
+bool writeStatementBlock(IndividualTaxData &person, int row, CTaxData_Form &form,
+                         CMemoryBlock &block, int blockNumber)
+{
+    switch (row) {
+    case FormType::T776:
+        if (auto *t776 = dynamic_cast<TaxData_T776New *>(&form)) {
+            person.writeT776BarcodeBlock(*t776, block, blockNumber);
+            return true;
+        }
+        return false;
+    case FormType::T2042:
+        if (auto *t2042 = dynamic_cast<TaxData_T2042New *>(&form)) {
+            person.writeT2042BarcodeBlock(*t2042, block, blockNumber);
+            return true;
+        }
+        return false;
+    case FormType::T2121:
+        if (auto *t2121 = dynamic_cast<TaxData_T2121New *>(&form)) {
+            person.writeT2121BarcodeBlock(*t2121, block, blockNumber);
+            return true;
+        }
+        return false;
+    case FormType::T2125:
+    case FormType::T2125C:
+        if (auto *t2125 = dynamic_cast<TaxData_T2125_New *>(&form)) {
+            person.writeT2125BarcodeBlock(row, *t2125, block, blockNumber);
+            return true;
+        }
+        return false;
+    case FormType::T777:
+        if (auto *t777 = dynamic_cast<TaxData_T777New *>(&form)) {
+            person.writeT777BarcodeBlock(*t777, block, blockNumber);
+            return true;
+        }
+        return false;
+    case FormType::TL2:
+        if (auto *tl2 = dynamic_cast<TaxData_TL2_New *>(&form)) {
+            person.writeTL2BarcodeBlock(*tl2, block, blockNumber);
+            return true;
+        }
+        return false;
+    case FormType::T2091:
+        if (auto *t2091 = dynamic_cast<TaxData_T2091 *>(&form)) {
+            person.writeT2091BarcodeBlock(*t2091, block, blockNumber);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void IndividualTaxData::writeBarcodeStatementBlocks(std::vector<QByteArray> &blocks)
 {
     // The rows of the archive's order; the last takes both T2091 types, in list order.
@@ -64,63 +122,11 @@ void IndividualTaxData::writeBarcodeStatementBlocks(std::vector<QByteArray> &blo
                 continue;
             }
             block.Init();
-            if (!writeStatementBlock(row, *entry->data, block, blockNumber + 1))
+            if (!writeStatementBlock(*this, row, *entry->data, block, blockNumber + 1))
                 continue; // another class than the row's: passed over
             ++blockNumber;
             blocks.push_back(block.bytes());
         }
-    }
-}
-
-bool IndividualTaxData::writeStatementBlock(int row, CTaxData_Form &form, CMemoryBlock &block,
-                                            int blockNumber)
-{
-    switch (row) {
-    case FormType::T776:
-        if (auto *t776 = dynamic_cast<TaxData_T776New *>(&form)) {
-            writeT776BarcodeBlock(*t776, block, blockNumber);
-            return true;
-        }
-        return false;
-    case FormType::T2042:
-        if (auto *t2042 = dynamic_cast<TaxData_T2042New *>(&form)) {
-            writeT2042BarcodeBlock(*t2042, block, blockNumber);
-            return true;
-        }
-        return false;
-    case FormType::T2121:
-        if (auto *t2121 = dynamic_cast<TaxData_T2121New *>(&form)) {
-            writeT2121BarcodeBlock(*t2121, block, blockNumber);
-            return true;
-        }
-        return false;
-    case FormType::T2125:
-    case FormType::T2125C:
-        if (auto *t2125 = dynamic_cast<TaxData_T2125_New *>(&form)) {
-            writeT2125BarcodeBlock(row, *t2125, block, blockNumber);
-            return true;
-        }
-        return false;
-    case FormType::T777:
-        if (auto *t777 = dynamic_cast<TaxData_T777New *>(&form)) {
-            writeT777BarcodeBlock(*t777, block, blockNumber);
-            return true;
-        }
-        return false;
-    case FormType::TL2:
-        if (auto *tl2 = dynamic_cast<TaxData_TL2_New *>(&form)) {
-            writeTL2BarcodeBlock(*tl2, block, blockNumber);
-            return true;
-        }
-        return false;
-    case FormType::T2091:
-        if (auto *t2091 = dynamic_cast<TaxData_T2091 *>(&form)) {
-            writeT2091BarcodeBlock(*t2091, block, blockNumber);
-            return true;
-        }
-        return false;
-    default:
-        return false;
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include <QUrl>
 
-#include "efile/FilingLinks.h"
+#include "app/dialogs/FilingLinks.h"
 #include "ui_DlgFilingResult.h"
 
 DlgFilingResult::DlgFilingResult(const QString &title, QWidget *parent)

@@ -2,7 +2,7 @@
 #include "efile/FilingExchanges.h"
 
 #include "app/MessageHelpers.h"
-#include "efile/DlgFilingTerm.h"
+#include "app/dialogs/DlgFilingTerm.h"
 #include "ordane/MyTiXmlHandle.h"
 #include "ordane/Utilities.h"
 #include "ordane/XmlParse.h"

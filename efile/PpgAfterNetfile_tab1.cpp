@@ -3,7 +3,7 @@
 #include "ui_PpgAfterNetfile_tab1.h"
 
 #include "app/TabWndApp.h"
-#include "efile/FilingLinks.h"
+#include "app/dialogs/FilingLinks.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // re-filing and leaves the file the return was opened from as it was.
 #include "app/MessageHelpers.h"
 #include "app/WaitCursor.h"
-#include "efile/DlgFilingTerm.h"
+#include "app/dialogs/DlgFilingTerm.h"
 #include "efile/FilingChecks.h"
 #include "model/FamilyTaxData.h"
 #include "ordane/Clock.h"

@@ -56,20 +56,6 @@ public:
     int getCurrentPersonIndex() const { return m_currentPerson; }
     IndividualTaxData *getCurrentPersonData() const { return getPersonData(m_currentPerson); }
     IndividualTaxData *getPartnerData() const;
-    // The electronic return of the person on screen (efile/); nothing without one.
-    void generateReturnXml(QString &out, int edition);
-    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
-                                 double &balance, int testCase);
-    void fillEfileHeaderValues(TemplateValues &values, int esign);
-    // The T1135 statement and its check, of the person on screen (efile/).
-    int generateT1135Xml(QString &out);
-    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
-    // Filing checks and ReFile of the person on screen (efile/).
-    int checkNetfileEligibility(int edition, std::list<CString> &messages);
-    int checkReFileBankruptcy(int edition, std::list<CString> &messages);
-    int checkReFileRestrictions(std::list<CString> &messages);
-    int prepareReFile();
-    int clearReFileFlag();
     bool isCoupled() const;
     void getLoadedProvinces(QList<int> &out) const;
 
@@ -170,8 +156,38 @@ public:
     int syncSpouseT778();
     void getBalanceAmounts(double &taxpayer, double &spouse, double &total);
 
-    // Sharing amounts between the spouses (wizards/AmountSharing.cpp), on a copy of the open
-    // return. Each adds the number of recalculated trials to the count when one is given.
+    IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
+    IndividualTaxData *spouse() const { return m_spouse.get(); }
+    DependantInfoStruct &dependants() { return m_dependants; }
+    const DependantInfoStruct &dependants() const { return m_dependants; }
+    CPersonalSettings &personalSettings() { return m_settings; }
+    int routingFlag() const { return m_routingFlag; }
+
+    // ==== Defined in qv_efile (efile/), not in this library. The model links no filing code:
+    // only qv_efile and what links it may call these. tests/efile/tst_EfileMembers.cpp takes
+    // the address of each, so a definition that goes missing fails that test's link.
+
+    // The electronic return of the person on screen; nothing without one.
+    void generateReturnXml(QString &out, int edition);
+    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
+                                 double &balance, int testCase);
+    void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // The T1135 statement and its check, of the person on screen.
+    int generateT1135Xml(QString &out);
+    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
+    // Filing checks and ReFile of the person on screen.
+    int checkNetfileEligibility(int edition, std::list<CString> &messages);
+    int checkReFileBankruptcy(int edition, std::list<CString> &messages);
+    int checkReFileRestrictions(std::list<CString> &messages);
+    int prepareReFile();
+    int clearReFileFlag();
+
+    // ==== Defined in qv_wizards (wizards/AmountSharing.cpp), not in this library: only
+    // qv_wizards and what links it may call these. tests/wizards/tst_WizardsMembers.cpp takes
+    // the address of each, so a definition that goes missing fails that test's link.
+
+    // Sharing amounts between the spouses, on a copy of the open return. Each adds the number
+    // of recalculated trials to the count when one is given.
     // Divides interest, capital gains, the pension split and donations for the lowest family
     // balance; a family that is not coupled, or without both T1s, is left as it is.
     void ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *trials = nullptr);
@@ -182,13 +198,6 @@ public:
     // balance, the spouse's being joint minus it; best is the one in effect on entry.
     void OptimizeDonationSplit(double low, double high, double joint, double &best,
                                int *trials = nullptr);
-
-    IndividualTaxData *taxpayer() const { return m_taxpayer.get(); }
-    IndividualTaxData *spouse() const { return m_spouse.get(); }
-    DependantInfoStruct &dependants() { return m_dependants; }
-    const DependantInfoStruct &dependants() const { return m_dependants; }
-    CPersonalSettings &personalSettings() { return m_settings; }
-    int routingFlag() const { return m_routingFlag; }
 
 private:
     int writeFile(unsigned char edition, MyDataStream &stream);

@@ -237,52 +237,6 @@ public:
     void collectProvinceFormEntries(int province, QList<TaxDataEntryStru> &out) const;
     bool acceptsAnyValue(int) const { return true; }
 
-    // The electronic return (efile/): the T1 return XML and its pieces, the line records and
-    // the filing envelope's header values.
-    void generateReturnXml(QString &out, int edition);
-    void makeReturnPart1Xml(QString &out, int edition);
-    void makeSpouseDataXml(QString &out);
-    void makeMailingAddressXml(QString &out);
-    void makeDeceasedPartXml(QString &out);
-    void makeBankruptcyPartXml(QString &out);
-    void generateNetfileRecords(int edition, NetfileGenObjParamStru &param);
-    int makeSFDRecordsXml(int edition, NetfileGenObjParamStru &param);
-    int makeSFDWrapperXml(int edition, NetfileGenObjParamStru &param);
-    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
-                                 double &balance, int testCase);
-    void fillEfileHeaderValues(TemplateValues &values, int esign);
-    // The T1135 statement on its own (efile/): 0, -100 without a T1135, else the first
-    // failing step's code. The check returns the form's validation result (0 without one).
-    int generateT1135Xml(QString &out);
-    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
-    // Filing checks and ReFile (efile/). Each check appends its messages to the list and
-    // returns how many the list holds; edition 1 EFILE, 2 NETFILE.
-    int checkNetfileEligibility(int edition, std::list<CString> &messages);
-    int checkReFileBankruptcy(int edition, std::list<CString> &messages);
-    int checkReFileRestrictions(std::list<CString> &messages);
-    // Snapshot of the summary, re-file flag 1, filing status 2: 0, or -1 without the summary.
-    int prepareReFile();
-    int clearReFileFlag();
-    // The barcode archive's blocks (efile/): who is eligible, the statement count, the T1
-    // record and block, and the statement blocks in the archive's order. They change nothing
-    // in the return.
-    bool isBarcodeEligible();
-    int countBarcodeSFDForms();
-    void fillT1BarcodeFixedData(T1ReturnBarcodeFixedData &record);
-    void writeT1BarcodeBlock(CMemoryBlock &block);
-    void fillSFDBarcodeFixedData(SFDBarcodeFixedData &record);
-    void writeBarcodeStatementBlocks(std::vector<QByteArray> &blocks);
-    void writeT776BarcodeBlock(TaxData_T776New &form, CMemoryBlock &block, int blockNumber);
-    void writeT2042BarcodeBlock(TaxData_T2042New &form, CMemoryBlock &block, int blockNumber);
-    void writeT2121BarcodeBlock(TaxData_T2121New &form, CMemoryBlock &block, int blockNumber);
-    void writeT2125BarcodeBlock(int type, TaxData_T2125_New &form, CMemoryBlock &block,
-                                int blockNumber);
-    void writeT777BarcodeBlock(TaxData_T777New &form, CMemoryBlock &block, int blockNumber);
-    void writeTL2BarcodeBlock(TaxData_TL2_New &form, CMemoryBlock &block, int blockNumber);
-    void writeT2091BarcodeBlock(TaxData_T2091 &form, CMemoryBlock &block, int blockNumber);
-    // Appends a block per active part, numbering on from the counter.
-    void writeT5013BarcodeBlocks(CTaxData_T5013 &form, std::vector<QByteArray> &blocks,
-                                 int &counter);
     // New return, province change, prior-year import (IndividualTaxDataNewReturn.cpp,
     // IndividualTaxDataImport.cpp). None of them recalculates.
     void setupNewReturn(int province, const QString &firstName, const QString &lastName,
@@ -300,12 +254,6 @@ public:
     // Every form once, from the federal library or any plug-in (the test print).
     void createAllForms();
 
-    // Applies a downloaded Auto-fill record as the options choose: the slips an earlier
-    // Auto-fill made are replaced, the chosen slips become marked slip forms and the amounts go
-    // into their schedules and the T1. Defined by the download library (download/), which
-    // installs it as the model's Auto-fill merge; the caller recalculates. Always 0.
-    int mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR *options);
-
     // Wizard data into the forms and back (IndividualTaxDataWizard.cpp).
     void applyWizardData(int type);
     void updateWizardData();
@@ -320,6 +268,67 @@ public:
     QString getSpouseFirstName();
     QString getSpouseLastName();
     QDate getSpouseBirthDate();
+
+    // ==== Defined in qv_efile (efile/), not in this library. The model links no filing code:
+    // only qv_efile and what links it may call these. tests/efile/tst_EfileMembers.cpp takes
+    // the address of each, so a definition that goes missing fails that test's link.
+
+    // The T1 return XML and its pieces, the line records and the filing envelope's header
+    // values.
+    void generateReturnXml(QString &out, int edition);
+    void makeReturnPart1Xml(QString &out, int edition);
+    void makeSpouseDataXml(QString &out);
+    void makeMailingAddressXml(QString &out);
+    void makeDeceasedPartXml(QString &out);
+    void makeBankruptcyPartXml(QString &out);
+    void generateNetfileRecords(int edition, NetfileGenObjParamStru &param);
+    int makeSFDRecordsXml(int edition, NetfileGenObjParamStru &param);
+    int makeSFDWrapperXml(int edition, NetfileGenObjParamStru &param);
+    void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
+                                 double &balance, int testCase);
+    void fillEfileHeaderValues(TemplateValues &values, int esign);
+    // The T1135 statement on its own: 0, -100 without a T1135, else the first failing step's
+    // code. The check returns the form's validation result (0 without one).
+    int generateT1135Xml(QString &out);
+    int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
+    // Filing checks and ReFile. Each check appends its messages to the list and returns how
+    // many the list holds; edition 1 EFILE, 2 NETFILE.
+    int checkNetfileEligibility(int edition, std::list<CString> &messages);
+    int checkReFileBankruptcy(int edition, std::list<CString> &messages);
+    int checkReFileRestrictions(std::list<CString> &messages);
+    // Snapshot of the summary, re-file flag 1, filing status 2: 0, or -1 without the summary.
+    int prepareReFile();
+    int clearReFileFlag();
+    // The barcode archive's blocks: who is eligible, the statement count, the T1 record and
+    // block, and the statement blocks in the archive's order. They change nothing in the
+    // return.
+    bool isBarcodeEligible();
+    int countBarcodeSFDForms();
+    void fillT1BarcodeFixedData(T1ReturnBarcodeFixedData &record);
+    void writeT1BarcodeBlock(CMemoryBlock &block);
+    void fillSFDBarcodeFixedData(SFDBarcodeFixedData &record);
+    void writeBarcodeStatementBlocks(std::vector<QByteArray> &blocks);
+    void writeT776BarcodeBlock(TaxData_T776New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2042BarcodeBlock(TaxData_T2042New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2121BarcodeBlock(TaxData_T2121New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2125BarcodeBlock(int type, TaxData_T2125_New &form, CMemoryBlock &block,
+                                int blockNumber);
+    void writeT777BarcodeBlock(TaxData_T777New &form, CMemoryBlock &block, int blockNumber);
+    void writeTL2BarcodeBlock(TaxData_TL2_New &form, CMemoryBlock &block, int blockNumber);
+    void writeT2091BarcodeBlock(TaxData_T2091 &form, CMemoryBlock &block, int blockNumber);
+    // Appends a block per active part, numbering on from the counter.
+    void writeT5013BarcodeBlocks(CTaxData_T5013 &form, std::vector<QByteArray> &blocks,
+                                 int &counter);
+
+    // ==== Defined in qv_download (download/), not in this library; the model reaches it only
+    // through the Auto-fill merge hook. tests/download/tst_DownloadMembers.cpp takes its
+    // address.
+
+    // Applies a downloaded Auto-fill record as the options choose: the slips an earlier
+    // Auto-fill made are replaced, the chosen slips become marked slip forms and the amounts go
+    // into their schedules and the T1. installAutoFillMerge puts it in the model's Auto-fill
+    // merge (model/AutoFillMerge.h); the caller recalculates. Always 0.
+    int mergeDownloadedTaxData(TDDTaxDataOnePerson *data, DataAFR *options);
 
     double m_t1mCarryAmount = 0;
     CMultiProvsTaxMgr m_provsTaxMgr;
@@ -356,9 +365,6 @@ private:
     bool isFormNeeded(int type, const std::set<int> &slipForms);
 
     int takeId(int id);
-    // One statement's block for a row of the archive's order; false when the form is not of
-    // the row's class.
-    bool writeStatementBlock(int row, CTaxData_Form &form, CMemoryBlock &block, int blockNumber);
     // The passes after the entry (calc/); the T1 is there when they run.
     int CalculatePass0(bool wizardChanged, int changedType, TaxData_T1New &t1);
     int CalculatePass1(bool wizardChanged, int changedType, TaxData_T1New &t1);

@@ -2,7 +2,7 @@
 #include "ui/AddTaxFormDlg.h"
 #include "ui_AddTaxFormDlg.h"
 
-#include "app/TabWndApp.h"
+#include "marrow/ComboChoices.h"
 #include "marrow/TypeCodes.h"
 
 QString AddTaxFormDlg::s_filter;
@@ -36,7 +36,7 @@ int AddTaxFormDlg::selectedFormType() const
 void AddTaxFormDlg::reloadForms()
 {
     ui->cmbTaxForms->clear();
-    ui->cmbTaxForms->LoadTaxForms(AppEdition, m_formTypes, s_filter);
+    ui->cmbTaxForms->setChoices(formChoices(m_formTypes), s_filter);
 }
 
 void AddTaxFormDlg::on_edtFilter_textChanged(const QString &text)

@@ -54,46 +54,11 @@ public:
     int saveAfterFiling(bool backupAllowed);
     bool confirmClose(QString &path);
 
-    // ReFile (efile/): terms, checks, then the return saved under a copy's name and marked for
-    // re-filing; the file it was opened from is never written.
-    void setReFile();
-    bool checkReFileAllowed();
-    // NETFILE (efile/): the season, eligibility, ReFile and validation gates, the sign-up and
-    // multi-year steps and the review, then one submission; the outcome goes into the return,
-    // the database and the filing log.
-    void internetFiling();
-
     int copyAddressToBusinessForm(int formType, CTaxData_Form *form);
     // The e-signature commands of the printing library (command: the menu text for the
     // message when that library is not in this build).
     void requestSignature(int formType, const QString &command);
     void requestSignatureStatus(int formType);
-
-    // The e-signature service (print/): each operation logs in afresh and blocks under the
-    // wait cursor until the reply has come.
-    bool hasVarnexaCredentials();
-    // 0 with the token set, 112 without an account, 99 when the login failed.
-    int loginVarnexa(QString &token);
-    void sendVarnexaDelivery(int formType, const QString &email, const QString &sin,
-                             const QString &firstName, const QString &pdfPath);
-    // formType: 96 (T183) or 53 (RC71).
-    void querySignatureStatus(int formType);
-    // 0 reported or reports off, -1 no account, -99 a reply of more than 200 characters, -100
-    // no 2xx reply.
-    int reportFiling(int formType, bool accepted, const QString &confirmation,
-                     const QString &message);
-    // 100 deployed, 0 nothing newer, 106 request or download failed, 111 unreadable reply,
-    // or the login's 112 or 99.
-    int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
-
-    // Printing (print/): the print command asks for the options and prints; printToPdf saves the
-    // return and has the print engine write the PDF (into pdfFile, native separators, when it
-    // succeeded), then offers the after-print dialog; printMode 1 is the condensed barcode print.
-    void generatePrint();
-    void printToPdf(int printMode, int category, int formType, int entryId, int optionFlags,
-                    QString *pdfFile = nullptr);
-    // Prints the person's one form of that type (96 T183, 53 RC71), or says it is missing.
-    void sendFormForSignature(int formType);
     void gotoForm(int formType);
 
     // Commands on the forms, slips and notes of the person on screen (Form_ReturnCommands.cpp).
@@ -114,11 +79,6 @@ public:
     // The number of review messages; 0 when the return passes.
     int validateReturn(unsigned char edition, bool offerWarnings, bool askBeforeErrors);
     void unsetReFile();
-    // The T1135 on its own (efile/): its check, with the messages shown, returns how many
-    // there are; filing returns 0 once the filing dialog ran, 111 without a T1135 or its XML,
-    // 118 when the form has errors.
-    int validateT1135(unsigned char edition, int formType, bool showSuccess, bool askFirst);
-    int fileT1135Online();
     // "<return folder>/<person's default file name>_SlipSummary.html".
     QString slipSummaryPath();
 
@@ -156,6 +116,53 @@ public:
         HelpForms
     };
     static QString helpAddress(HelpSection section);
+
+    // ==== Defined in qv_efile (efile/), not in this library. The editor links no filing code:
+    // it reaches these through the entries of NeighbourServices.h, and only qv_efile and what
+    // links it may call them. tests/efile/tst_EfileMembers.cpp takes the address of each, so a
+    // definition that goes missing fails that test's link.
+
+    // ReFile: terms, checks, then the return saved under a copy's name and marked for
+    // re-filing; the file it was opened from is never written.
+    void setReFile();
+    bool checkReFileAllowed();
+    // NETFILE: the season, eligibility, ReFile and validation gates, the sign-up and
+    // multi-year steps and the review, then one submission; the outcome goes into the return,
+    // the database and the filing log.
+    void internetFiling();
+    // The T1135 on its own: its check, with the messages shown, returns how many there are;
+    // filing returns 0 once the filing dialog ran, 111 without a T1135 or its XML, 118 when the
+    // form has errors.
+    int validateT1135(unsigned char edition, int formType, bool showSuccess, bool askFirst);
+    int fileT1135Online();
+
+    // ==== Defined in qv_print (print/), not in this library; reached the same way.
+    // tests/print/tst_PrintMembers.cpp takes the address of each.
+
+    // The e-signature service: each operation logs in afresh and blocks under the wait cursor
+    // until the reply has come.
+    bool hasVarnexaCredentials();
+    // 0 with the token set, 112 without an account, 99 when the login failed.
+    int loginVarnexa(QString &token);
+    void sendVarnexaDelivery(int formType, const QString &email, const QString &sin,
+                             const QString &firstName, const QString &pdfPath);
+    // formType: 96 (T183) or 53 (RC71).
+    void querySignatureStatus(int formType);
+    // 0 reported or reports off, -1 no account, -99 a reply of more than 200 characters, -100
+    // no 2xx reply.
+    int reportFiling(int formType, bool accepted, const QString &confirmation,
+                     const QString &message);
+    // 100 deployed, 0 nothing newer, 106 request or download failed, 111 unreadable reply,
+    // or the login's 112 or 99.
+    int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
+    // Printing: the print command asks for the options and prints; printToPdf saves the
+    // return and has the print engine write the PDF (into pdfFile, native separators, when it
+    // succeeded), then offers the after-print dialog; printMode 1 is the condensed barcode print.
+    void generatePrint();
+    void printToPdf(int printMode, int category, int formType, int entryId, int optionFlags,
+                    QString *pdfFile = nullptr);
+    // Prints the person's one form of that type (96 T183, 53 RC71), or says it is missing.
+    void sendFormForSignature(int formType);
 
 public slots:
     void onFolderViewSelChange(const QItemSelection &selected, const QItemSelection &deselected);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class DataDlgChangeProv;
@@ -61,6 +62,10 @@ struct NeighbourServices
 
 // The one table of the run.
 NeighbourServices &neighbourServices();
+// The names of the table's empty entries, in its order; none once start-up installed every
+// library above ui/ (the start-up test checks it). An entry added to the table must be named
+// in it too: a size check in NeighbourServices.cpp refuses to build until it is.
+QStringList emptyEntries(const NeighbourServices &services);
 
 // "%1 is not available in this build yet." with the command's menu text.
 QString notAvailableText(const QString &command);

@@ -2,6 +2,7 @@
 #include "wizards/DlgChangeProv_tab1.h"
 #include "ui_DlgChangeProv_tab1.h"
 
+#include "marrow/ComboChoices.h"
 #include "model/DataDlgChangeProv.h"
 
 DlgChangeProv_tab1::DlgChangeProv_tab1(DataDlgChangeProv *data, QWidget *wizard)
@@ -15,7 +16,7 @@ DlgChangeProv_tab1::~DlgChangeProv_tab1() = default;
 void DlgChangeProv_tab1::bindFields()
 {
     // The items first, so the binding shows the answer among them.
-    ui->fld_NewTaxProv->LoadProvs();
+    ui->fld_NewTaxProv->setChoices(provinceChoices());
     FieldBinder &fields = binder();
     fields.bind(ui->fld_NewTaxProv, &m_answers->fld_NewTaxProv);
     fields.bind(ui->fld_ChgBoth, &m_answers->fld_ChgBoth);

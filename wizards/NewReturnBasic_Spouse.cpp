@@ -2,6 +2,7 @@
 #include "wizards/NewReturnBasic_Spouse.h"
 #include "ui_NewReturnBasic_Spouse.h"
 
+#include "marrow/ComboChoices.h"
 #include "model/DataNewReturnBasic.h"
 
 NewReturnBasic_Spouse::NewReturnBasic_Spouse(DataNewReturnBasic *data, QWidget *wizard)
@@ -21,7 +22,7 @@ void NewReturnBasic_Spouse::bindFields()
     fields.bind(ui->fld_SpouseNonResident, &m_answers->fld_SpouseNonResident);
     fields.bind(ui->fld_sinSpouse, &m_answers->fld_sinSpouse);
     fields.bind(ui->fld_dobSpouse, &m_answers->fld_dobSpouse);
-    ui->fld_TaxPronvSpouse->LoadProvs();
+    ui->fld_TaxPronvSpouse->setChoices(provinceChoices());
     fields.bind(ui->fld_TaxPronvSpouse, &m_answers->fld_TaxPronvSpouse);
 }
 

@@ -2,6 +2,7 @@
 #include "wizards/NewReturnBasic_tab1.h"
 #include "ui_NewReturnBasic_tab1.h"
 
+#include "marrow/ComboChoices.h"
 #include "model/DataNewReturnBasic.h"
 #include "wizards/NewReturnPageIds.h"
 
@@ -22,7 +23,7 @@ void NewReturnBasic_tab1::bindFields()
     fields.bind(ui->fld_dob, &m_answers->fld_dob);
     fields.bind(ui->fld_TaxPronv, &m_answers->fld_TaxPronv);
     fields.bind(ui->fld_MaritalStatus, &m_answers->fld_MaritalStatus);
-    ui->fld_TaxPronv->LoadProvs();
+    ui->fld_TaxPronv->setChoices(provinceChoices());
 }
 
 bool NewReturnBasic_tab1::validatePage()

@@ -1,21 +1,29 @@
-// CT1ComboBox: province and form lists from the form tables.
+// CT1ComboBox: a list of the caller's choices, filtered, bound by its items' data.
 #include "ordane/CT1ComboBox.h"
-
-#include "marrow/FormTables.h"
 
 CT1ComboBox::CT1ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void CT1ComboBox::LoadProvs()
+int CT1ComboBox::setChoices(const QList<ComboChoice> &choices, const QString &filter)
 {
     const QSignalBlocker quiet(this);
     clear();
-    addItem(QString(), 0);
-    for (int code = 1; code < Global_Provs_Num; ++code)
-        addItem(QString::fromUtf8(Global_Provs_Info[code].name), code);
-    setCurrentIndex(0);
+    const QString wanted = filter.trimmed();
+    for (const ComboChoice &choice : choices) {
+        if (!wanted.isEmpty() && !choice.text.contains(wanted, Qt::CaseInsensitive)) {
+            bool matched = false;
+            for (const QString &text : choice.alsoMatches)
+                matched = matched || text.contains(wanted, Qt::CaseInsensitive);
+            if (!matched)
+                continue;
+        }
+        addItem(choice.text, choice.data);
+    }
+    if (count() > 0)
+        setCurrentIndex(0);
+    return count();
 }
 
 bool CT1ComboBox::SetCurSelData(int data)
@@ -30,24 +38,4 @@ bool CT1ComboBox::SetCurSelData(int data)
 int CT1ComboBox::curSelData() const
 {
     return currentIndex() < 0 ? 0 : currentData().toInt();
-}
-
-int CT1ComboBox::LoadTaxForms(int /*edition: the caller's list already suits it*/,
-                              const QList<int> &types, const QString &filter)
-{
-    const QSignalBlocker quiet(this);
-    clear();
-    const QString wanted = filter.trimmed();
-    for (int type : types) {
-        const FormInfoRow *row = formInfo(type);
-        if (!row)
-            continue;
-        const QString name = QString::fromUtf8(row->name);
-        if (!wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive) &&
-            !QString::fromUtf8(row->identifier).contains(wanted, Qt::CaseInsensitive) &&
-            !QString::fromUtf8(row->code).contains(wanted, Qt::CaseInsensitive))
-            continue;
-        addItem(name, type);
-    }
-    return count();
 }

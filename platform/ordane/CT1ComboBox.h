@@ -3,21 +3,31 @@
 
 #include <QComboBox>
 #include <QList>
+#include <QStringList>
 
+// One item of the list its caller gives: the text shown, the data stored, and the further texts
+// a filter also matches (a form's short code and identifier).
+struct ComboChoice
+{
+    QString text;
+    int data = 0;
+    QStringList alsoMatches;
+};
+
+// The framework knows no form or province: the layer that owns those tables gives the rows
+// (marrow/ComboChoices.h).
 class CT1ComboBox : public QComboBox
 {
     Q_OBJECT
 public:
     explicit CT1ComboBox(QWidget *parent = nullptr);
 
-    // An empty first item (data 0: no province), then each province with its code.
-    void LoadProvs();
+    // Replaces the items by the choices, in order, each text shown and its data as
+    // Qt::UserRole; with a filter only the choices whose text or further texts contain it, case
+    // ignored. No signal is sent. Returns the number of items.
+    int setChoices(const QList<ComboChoice> &choices, const QString &filter = QString());
     // Makes the item whose data equals the value current; false (nothing changes) when none.
     bool SetCurSelData(int data);
     // The current item's data, or 0 when nothing is current.
     int curSelData() const;
-    // One item per form type of the list, in order, its name shown and its type as
-    // Qt::UserRole; with a filter only the types whose form number, name or short code
-    // contains it, case ignored. Returns the number of items.
-    int LoadTaxForms(int edition, const QList<int> &types, const QString &filter);
 };

@@ -13,6 +13,7 @@
 #include "TestMain.h"
 #include "app/CSingleInstanceGuard.h"
 #include "app/CSqliteDBManager.h"
+#include "ui/NeighbourServices.h"
 
 #include <sys/stat.h>
 
@@ -79,6 +80,8 @@ private slots:
     void variants();
     void icons();
     void releaseCheckTalksToServer();
+    void everyNeighbourEntryFilled();
+    void emptyEntriesNamed();
 };
 
 void TestStartup::normalStart()
@@ -305,6 +308,54 @@ void TestStartup::releaseCheckTalksToServer()
     const QList<LocalServer::Request> requests = server.requests();
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests[0].body, QByteArray("kw1=QT1N-2025&kw2=latest"));
+}
+
+void TestStartup::everyNeighbourEntryFilled()
+{
+    // Start-up installs every library above the editor before the window shows: no command of
+    // the menus tells the user it is not available in this build.
+    TestEnvironment env;
+    const ScenarioResult r = ScenarioRunner(env).run();
+    QVERIFY2(r.finished, r.standardError.constData());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.texts("window"),
+             QStringList{"Quorvandelle 2025 NETFILE - Release date: 2026-03-03"});
+    QCOMPARE(r.texts("empty entries"), QStringList{QString()});
+}
+
+void TestStartup::emptyEntriesNamed()
+{
+    // A table no library filled names every entry once, in its order.
+    NeighbourServices services;
+    const QStringList all{"autoFillMyReturn",
+                          "newReturnWizard",
+                          "coupleReturnsWizard",
+                          "importPriorYearReturn",
+                          "changeProvince",
+                          "decoupleReturn",
+                          "shareAmounts",
+                          "taxPlanning",
+                          "optimizeReturn",
+                          "generatePrint",
+                          "printToPdf",
+                          "sendFormForSignature",
+                          "querySignatureStatus",
+                          "reportFiling",
+                          "generateDeveloperFiles",
+                          "setReFile",
+                          "clearReFileFlag",
+                          "fileT1135Online",
+                          "internetFiling"};
+    QCOMPARE(emptyEntries(services), all);
+
+    // Each filled entry leaves the list under its own name.
+    services.taxPlanning = [](FamilyTaxData &, QWidget *) { return 1; };
+    services.internetFiling = [](Form_Return *) {};
+    services.autoFillMyReturn = [](Form_Return *, QWidget *) {};
+    QStringList rest = all;
+    for (const char *filled : {"taxPlanning", "internetFiling", "autoFillMyReturn"})
+        rest.removeOne(filled);
+    QCOMPARE(emptyEntries(services), rest);
 }
 
 QV_TEST_MAIN(TestStartup)

@@ -3,8 +3,8 @@
 #include "ModalDriver.h"
 #include "TestMain.h"
 
+#include "app/dialogs/DlgFilingTerm.h"
 #include "efile/DlgFilingResult.h"
-#include "efile/DlgFilingTerm.h"
 #include "efile/FilingClient.h"
 #include "ordane/FileHelpers.h"
 

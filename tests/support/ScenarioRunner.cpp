@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/entry/QuorvandelleMain.h"
+#include "ui/NeighbourServices.h"
 
 namespace {
 
@@ -38,8 +39,13 @@ protected:
         if (!window || !window->isWindow())
             return false;
         if (event->type() == QEvent::Show) {
-            ScriptedPresenter::appendRecord(qEnvironmentVariable(recordVariable),
+            const QString record = qEnvironmentVariable(recordVariable);
+            ScriptedPresenter::appendRecord(record,
                                             {"window", window->windowTitle(), QString(), nullptr});
+            // Start-up has installed the libraries above the editor by now.
+            ScriptedPresenter::appendRecord(
+                record,
+                {"empty entries", QString(), emptyEntries(neighbourServices()).join(','), nullptr});
             m_showing.insert(window);
             closeLater(window);
         } else if (event->type() == QEvent::ShowToParent) {

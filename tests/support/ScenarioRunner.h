@@ -13,7 +13,9 @@ struct ScenarioResult
     bool finished = false;     // false: the child did not end normally (crash or time-out)
     int exitCode = -1;         // the process exit status (a return of -1 reads 255)
     QList<ShownMessage> shown; // boxes answered by the scripted presenter, and "window"
-                               // entries (title = window title) for each main window shown
+                               // entries (title = window title) for each main window shown,
+                               // each followed by an "empty entries" one (text = the names of
+                               // the NeighbourServices entries still empty, joined by ",")
     QByteArray standardError;
 
     QStringList texts(const QString &kind) const;

@@ -17,9 +17,10 @@ struct ShownMessage
     {
     }
 
-    // "information", "question", "warning", "critical", "input", "window", "checkquestion"
-    // (a question with a check box), "link" (a message with a link) or "continue" (a warning of
-    // numbered lines, CYesNoContinueDlg)
+    // "information", "question", "warning", "critical", "input", "window", "empty entries"
+    // (both from a scenario child, ScenarioRunner.h), "checkquestion" (a question with a check
+    // box), "link" (a message with a link) or "continue" (a warning of numbered lines,
+    // CYesNoContinueDlg)
     QString kind;
     QString title;
     QString text; // a link message's two lines are joined by "\n"

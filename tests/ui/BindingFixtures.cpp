@@ -1,6 +1,7 @@
 // The binding tests' widgets and pages.
 #include "BindingFixtures.h"
 
+#include "marrow/ComboChoices.h"
 #include "ordane/CT1ComboBox.h"
 #include "ordane/DoubleLineEdit.h"
 #include "ordane/StringLineEdit.h"
@@ -35,7 +36,7 @@ QWidget *makeBindingWidgets(QWidget *parent)
     group->setObjectName("fld_choice");
     for (const char *name : {"fld_choice_0", "fld_choice_1", "fld_choice_2"})
         group->addButton(named<QRadioButton>(w, name));
-    named<CT1ComboBox>(w, "fld_province")->LoadProvs();
+    named<CT1ComboBox>(w, "fld_province")->setChoices(provinceChoices());
     return w;
 }
 

@@ -5,6 +5,7 @@
 #include "ScriptedPresenter.h"
 #include "TestMain.h"
 
+#include "marrow/ComboChoices.h"
 #include "marrow/ScrollTaxForm.h"
 #include "ordane/COneQOneChkboxDialog.h"
 #include "ordane/CT1ComboBox.h"
@@ -406,13 +407,13 @@ void TestFieldBinding::comboLists()
     QFETCH(QList<int>, types);
 
     CT1ComboBox combo;
-    QCOMPARE(combo.LoadTaxForms(2, {4, 125, 101, 26, 9999}, filter), texts.size());
+    QCOMPARE(combo.setChoices(formChoices({4, 125, 101, 26, 9999}), filter), texts.size());
     for (int i = 0; i < texts.size(); ++i) {
         QCOMPARE(combo.itemText(i), texts[i]);
         QCOMPARE(combo.itemData(i, Qt::UserRole).toInt(), types[i]);
     }
 
-    combo.LoadProvs();
+    combo.setChoices(provinceChoices());
     QCOMPARE(combo.count(), 14);
     QCOMPARE(combo.itemData(0).toInt(), 0);
     QVERIFY(combo.SetCurSelData(9));

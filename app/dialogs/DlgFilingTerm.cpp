@@ -1,9 +1,9 @@
 // DlgFilingTerm: terms and conditions the user must agree to before a filing or a download.
-#include "efile/DlgFilingTerm.h"
+#include "app/dialogs/DlgFilingTerm.h"
 
 #include <QUrl>
 
-#include "efile/FilingLinks.h"
+#include "app/dialogs/FilingLinks.h"
 #include "ordane/FileHelpers.h"
 #include "ordane/QWebClient.h"
 #include "ui_DlgFilingTerm.h"

@@ -1,5 +1,6 @@
-// FilingLinks: how the filing dialogs show links: selectable, usable by mouse and keyboard.
-#include "efile/FilingLinks.h"
+// FilingLinks: how the filing and download dialogs show links: selectable, usable by mouse and
+// keyboard.
+#include "app/dialogs/FilingLinks.h"
 
 #include <QLabel>
 

@@ -1,4 +1,5 @@
-// FilingLinks: how the filing dialogs show links: selectable, usable by mouse and keyboard.
+// FilingLinks: how the filing and download dialogs show links: selectable, usable by mouse and
+// keyboard.
 #pragma once
 
 #include <Qt>
