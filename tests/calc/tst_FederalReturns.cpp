@@ -454,6 +454,9 @@ private slots:
     void wholeReturns();
     void typedAmounts_data();
     void typedAmounts();
+    void lossCarrybackRequest();
+    void exemptIncomeForTheWorkersBenefit();
+    void pensionSplitTaxesAfterTheBalance();
 };
 
 void TestFederalReturns::wholeReturns_data()
@@ -519,6 +522,71 @@ void TestFederalReturns::typedAmounts()
                                 .arg(line)
                                 .arg(amountOf(*typed.t1, line), 0, 'f', 2)
                                 .arg(row.why)));
+}
+
+// A business loss of 30,000 beside employment income of 10,000: the T1A takes each income
+// split into its income and loss parts, and the year's non-capital loss of 20,000 caps the
+// 25,000 asked for.
+void TestFederalReturns::lossCarrybackRequest()
+{
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 10000}});
+    TaxDataEntryStru *entry = r.person().addForm(FormType::T2125, 0, true, 0, false);
+    auto *t2125 = static_cast<TaxData_T2125_New *>(entry->data);
+    t2125->grossIncome = 5000;
+    t2125->expenses = 35000;
+    auto *t1a = form<TaxData_T1ANew>(r.person(), FormType::T1A);
+    t1a->lossAmount = 25000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(r.t1->f13500), -30000.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(0, 0)), 10000.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(0, 1)), 0.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(4, 0)), 0.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(4, 1)), 30000.0);
+    QCOMPARE(double(t1a->otherIncome), 0.0);
+    QCOMPARE(double(t1a->nonCapitalLoss), 20000.0);
+    QCOMPARE(double(t1a->lossCarriedBack), 20000.0);
+    QCOMPARE(double(t1a->lossCarriedForward), 0.0);
+}
+
+// Income exempt under the Indian Act (T90) counts as working income for the Canada workers
+// benefit: 8,000 on the T4 and 4,000 exempt give Schedule 6 12,000 of working income; 27% of
+// (12,000 - 3,000) = 2,430, at most 1,633 (45300).
+void TestFederalReturns::exemptIncomeForTheWorkersBenefit()
+{
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 8000}});
+    auto *sch6 = form<TaxData_Sch6>(r.person(), FormType::SCH6);
+    auto *t90 = form<TaxData_T90>(r.person(), FormType::T90);
+    t90->exemptFlag = true;
+    t90->exemptAmount = 4000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(int(r.t1->t90Flag), 1);
+    QCOMPARE(double(sch6->workingIncome), 12000.0);
+    QCOMPARE(double(r.t1->f45300), 1633.0);
+}
+
+// The T1032 takes the person's income taxes after the split (42000 + 42800 + 42200) into the
+// field of the person's part: the pensioner's for answer 0, the transferee's otherwise.
+void TestFederalReturns::pensionSplitTaxesAfterTheBalance()
+{
+    for (int answer : {0, 1}) {
+        Return r;
+        QVERIFY(r.setUp(ON, kBornAt40, 0));
+        Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+        auto *t1032 = form<TaxData_T1032_New>(r.person(), FormType::T1032);
+        t1032->transferer = answer;
+        r.family.Recalculate(0, nullptr);
+        const double taxes =
+            FederalTaxRules::roundCents(r.t1->f42000 + r.t1->f42800 + r.t1->f42200);
+        QVERIFY(taxes > 6000);
+        QCOMPARE(
+            double(answer == 0 ? t1032->pensionerTaxAfterSplit : t1032->transfereeTaxAfterSplit),
+            taxes);
+        QCOMPARE(double(t1032->combinedTaxAfterSplit), taxes);
+    }
 }
 
 QV_TEST_MAIN(TestFederalReturns)
