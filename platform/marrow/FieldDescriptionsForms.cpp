@@ -378,9 +378,9 @@ const FieldDescriptionRow kT1A[] = {
     result("capitalLoss", "Net capital loss of 2025"),
     table("incomeParts", "Incomes and losses of 2025 (employment, investment, partnership, "
                          "rental, business, professional, commission, farming, fishing)"),
-    result("otherIncome", "Other income"),
-    tick("ownSwitch", "You enter the deductions yourself"),
-    amount("deductions", "Deductions"),
+    result("otherIncome", "Other income of 2025 (total income less the incomes above)"),
+    answer("ownSwitch", "You enter the deductions yourself", "noYes"),
+    amount("deductions", "Deductions from total income"),
     result("nonCapitalLoss", "Non-capital loss of 2025"),
     amount("lossAmount", "Non-capital loss to carry back"),
     result("lossCarriedBack", "Non-capital loss carried back"),
@@ -395,7 +395,7 @@ const FieldDescriptionRow kT2222[] = {
     number("days2", "Days you lived in a prescribed intermediate zone (Zone B) in 2025"),
     number("days3", "Days in Zone A that qualify for the additional residency amount"),
     number("days4", "Days in Zone B that qualify for the additional residency amount"),
-    result("residencyDeduction", "Residency deduction"),
+    result("residencyDeduction", "Residency deduction (at most 20% of net income)"),
     result("slipAmount1", "Taxable travel benefits (T4 and T4A slips)", "Travel deduction"),
     result("slipAmount2", "Other taxable travel benefits (T4 and T4A slips)"),
     tick("standardAmount", "You use the $1,200 standard amount instead of the travel benefits"),
@@ -403,7 +403,7 @@ const FieldDescriptionRow kT2222[] = {
     amount("lowestAirfareA", "Lowest return airfare of the trips from Zone A"),
     amount("travelExpensesB", "Travel expenses of the trips from Zone B"),
     amount("lowestAirfareB", "Lowest return airfare of the trips from Zone B"),
-    result("travelDeduction", "Travel deduction"),
+    result("travelDeduction", "Travel deduction (half for the trips from Zone B)"),
     result("deduction", "Line 25500: Northern residents deductions"),
 };
 
