@@ -455,7 +455,6 @@ private slots:
     void typedAmounts_data();
     void typedAmounts();
     void lossCarrybackRequest();
-    void exemptIncomeForTheWorkersBenefit();
     void pensionSplitTaxesAfterTheBalance();
 };
 
@@ -548,24 +547,6 @@ void TestFederalReturns::lossCarrybackRequest()
     QCOMPARE(double(t1a->nonCapitalLoss), 20000.0);
     QCOMPARE(double(t1a->lossCarriedBack), 20000.0);
     QCOMPARE(double(t1a->lossCarriedForward), 0.0);
-}
-
-// Income exempt under the Indian Act (T90) counts as working income for the Canada workers
-// benefit: 8,000 on the T4 and 4,000 exempt give Schedule 6 12,000 of working income; 27% of
-// (12,000 - 3,000) = 2,430, at most 1,633 (45300).
-void TestFederalReturns::exemptIncomeForTheWorkersBenefit()
-{
-    Return r;
-    QVERIFY(r.setUp(ON, kBornAt40));
-    Return::addSlip(r.person(), SlipType::T4, {{"box14", 8000}});
-    auto *sch6 = form<TaxData_Sch6>(r.person(), FormType::SCH6);
-    auto *t90 = form<TaxData_T90>(r.person(), FormType::T90);
-    t90->exemptFlag = true;
-    t90->exemptAmount = 4000;
-    r.family.Recalculate(0, nullptr);
-    QCOMPARE(int(r.t1->t90Flag), 1);
-    QCOMPARE(double(sch6->workingIncome), 12000.0);
-    QCOMPARE(double(r.t1->f45300), 1633.0);
 }
 
 // The T1032 takes the person's income taxes after the split (42000 + 42800 + 42200) into the
