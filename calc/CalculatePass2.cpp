@@ -1,6 +1,7 @@
 // Calculation pass 2: total income, the deductions, the CPP/QPP and EI contributions, net
 // income and taxable income; the helpers of the contribution months and earnings.
 #include "calc/AmountTests.h"
+#include "calc/FederalFormSteps.h"
 #include "calc/Pass1Steps.h"
 #include "calc/Pass2Steps.h"
 #include "calc/SlipTotals.h"
@@ -335,6 +336,7 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     t1.CalculateNetIncomeAfterCCT(true);
     Pass2::investmentLoss(*this, t1);
     Pass2::capitalGainsDeduction(*this, t1);
+    FederalFormSteps::northernResidents(*this, t1);
     TypedAmounts::lossesCarriedForward(t1);
     t1.CalculateTaxableIncome(true);
     return 0;

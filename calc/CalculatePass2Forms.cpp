@@ -2,8 +2,7 @@
 // EPSP amounts, EI on self-employment, the CPP election, foreign plans, the cumulative net
 // investment loss and the capital gains deduction.
 //
-// Left out for want of published figures or settled roles: the northern residents deduction
-// (T2222: its daily amounts are not in the figures used), the T1229 amount the minimum tax
+// Left out for want of published figures or settled roles: the T1229 amount the minimum tax
 // would add back, the T4 and T4PS total of the typed amount, the T691 amount copied before
 // the capital gains deduction, the T2048's amount and the spouse's split-income values.
 #include "calc/Pass2Steps.h"

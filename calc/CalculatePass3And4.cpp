@@ -3,6 +3,7 @@
 // foreign tax credit and the provincial tax hooks.
 #include "calc/AmountTests.h"
 #include "calc/MinimumTax.h"
+#include "calc/FederalFormSteps.h"
 #include "calc/Pass1Steps.h"
 #include "calc/TypedAmounts.h"
 #include "model/PersonForms.h"
@@ -75,9 +76,9 @@ void schedule11(IndividualTaxData &person, TaxData_T1New &t1)
     sch11->claimAllowed = true;
     double others = 0;
     for (const CFloatField *amount :
-         {&t1.f30000, &t1.f30100, &t1.f30300, &t1.f30400, &t1.f30500, &t1.f30800, &t1.f31200,
-          &t1.f31000, &t1.f31205, &t1.f31217, &t1.f31220, &t1.f31240, &t1.f31260, &t1.f31270,
-          &t1.f31285, &t1.f31300, &t1.f31400, &t1.f31600})
+         {&t1.f30000, &t1.f30100, &t1.f30300, &t1.f30400, &t1.f30425, &t1.f30450, &t1.f30500,
+          &t1.f30800, &t1.f31200, &t1.f31000, &t1.f31205, &t1.f31217, &t1.f31220, &t1.f31240,
+          &t1.f31260, &t1.f31270, &t1.f31285, &t1.f31300, &t1.f31400, &t1.f31600})
         others += *amount;
     sch11->creditsSum = others;
     sch11->Calculate01();
@@ -150,6 +151,7 @@ int IndividualTaxData::CalculatePass3(bool, int, TaxData_T1New &t1)
     t1.daysInCanada2 = t1.daysInCanada.value();
     t1.dayBasis = std::min(double(t1.daysInCanada), effectiveBankruptDays(t1));
     schedule5(*this, t1);
+    FederalFormSteps::caregiverAndAccessibility(*this, t1);
     schedule11(*this, t1);
     spouseDataOfSchedule2(*this, t1);
     return 0;
@@ -286,6 +288,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
         t1206->CalculateFederal(std::end(FederalRates2025::kBrackets)[-1].rate);
     t1.splitIncomeTax = t1206 ? t1206->f68340.value() : 0.0;
     MinimumTax::finish(*this);
+    FederalFormSteps::respAccumulatedIncome(*this, t1);
     t1.CalculateFedTax();
 
     T2209FormList t2209;
@@ -308,7 +311,6 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
         sch6->adjustedFamilyIncome =
             t1.f23600 + (t1.HasSpouse() ? double(t1.spouseNetIncome) : 0.0);
     }
-    if (hasForm(FormType::T90))
-        t1.t90Flag = 1;
+    FederalFormSteps::indianActIncome(*this, t1);
     return 0;
 }

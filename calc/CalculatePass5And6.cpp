@@ -2,6 +2,7 @@
 // and the filing forms' amounts; the minimum-tax indicators, the unused CPP form and the
 // instalments.
 #include "calc/AmountTests.h"
+#include "calc/FederalFormSteps.h"
 #include "calc/Pass1Steps.h"
 #include "model/PersonForms.h"
 
@@ -183,13 +184,13 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
         gst370->firstName = t1.firstName.value();
         gst370->sin = t1.sin.value();
         gst370->yearText = QString::number(TaxData_T1New::kTaxYear);
-        t1.f45700 = FederalTaxRules::roundCents(std::max(0.0, gst370->rebate.value()));
-    } else {
-        t1.f45700 = 0.0;
     }
+    FederalFormSteps::gstRebate(*this, t1);
     t1.CalculateBeforeLine437(true);
+    FederalFormSteps::pensionSplitAfterTax(*this, t1);
     t1.CalculateBalance(true);
     identificationIntoFilingForms(*this, t1);
+    FederalFormSteps::lossCarrybackAndShelters(*this, t1);
 
     updateWizardData();
     for (TaxWizardEntryStru *entry : m_wizardList)

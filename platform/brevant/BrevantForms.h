@@ -84,6 +84,21 @@ public:
     CFloatField t4aBox40{this, "t4aBox40"};
     CFloatField f68270{this, "68270"};
     CFloatField f68280{this, "68280"};
+    // Entered: whether Part A applies (the original subscriber, or the spouse of a deceased
+    // one; -1 unanswered, 0 no, 1 yes), the RRSP, PRPP or SPP contributions deducted that
+    // reduce the payments taxed (Part A) and the reductions used in earlier years.
+    CIntField partA{this, "partA", -1};
+    CFloatField contributionsDeducted{this, "contributionsDeducted"};
+    CFloatField earlierReductions{this, "earlierReductions"};
+    // Results: the payments (68270), the payments taxed after the reduction (68280), and the
+    // tax of Part A, of Part B and of a resident of Quebec; additionalTax is the one that
+    // applies.
+    CFloatField partATax{this, "partATax"};
+    CFloatField partBTax{this, "partBTax"};
+    CFloatField quebecTax{this, "quebecTax"};
+    CFloatField additionalTax{this, "additionalTax"};
+
+    void Calculate01();
 };
 
 // T1212: investment tax credit carry-forward statement.
@@ -213,6 +228,11 @@ public:
     CStringField address{this, "address"};
     CStringField fullName{this, "fullName"};
     CFloatField f6765{this, "6765"};
+    // Entered: each tax shelter's identification number and the loss or deduction claimed for
+    // it. Result: the total claimed (6765).
+    static constexpr int kShelters = 10;
+    CTableField shelters{this, "shelters", kShelters, {FieldType::String, FieldType::Float}};
+    void Calculate01();
 };
 
 // T183: authorisation to file electronically.

@@ -84,7 +84,25 @@ public:
     CStringField lastName{this, "lastName"};
     CStringField sin{this, "sin", 11};
     CStringField yearText{this, "yearText", 4};
+    // Entered: the eligible expenses (other than capital cost allowance) and the eligible
+    // capital cost allowance on which the GST (5%) or the HST (13%, 14%, 15%) was paid.
+    CFloatField gstExpenses{this, "gstExpenses"};
+    CFloatField gstCca{this, "gstCca"};
+    CFloatField hst13Expenses{this, "hst13Expenses"};
+    CFloatField hst13Cca{this, "hst13Cca"};
+    CFloatField hst14Expenses{this, "hst14Expenses"};
+    CFloatField hst14Cca{this, "hst14Cca"};
+    CFloatField hst15Expenses{this, "hst15Expenses"};
+    CFloatField hst15Cca{this, "hst15Cca"};
+    // Results: the tax included in the expenses at each rate, and their total, the rebate
+    // (line 45700).
+    CFloatField gstRebate{this, "gstRebate"};
+    CFloatField hst13Rebate{this, "hst13Rebate"};
+    CFloatField hst14Rebate{this, "hst14Rebate"};
+    CFloatField hst15Rebate{this, "hst15Rebate"};
     CFloatField rebate{this, "rebate"};
+
+    void Calculate01();
 };
 
 // T1206: tax on split income.
@@ -270,6 +288,25 @@ public:
     CIntField ownSwitch{this, "ownSwitch"};
     CFloatField capitalLoss{this, "capitalLoss"};
     CFloatField lossAmount{this, "lossAmount"};
+    // Given by pass 5: the incomes of the year, each split into its income part (column 0)
+    // and its loss part (column 1): employment, investment, partnership, rental, business,
+    // professional, commission, farming and fishing; the other income; the deductions (the
+    // T1's own unless the form's switch is set, then typed); the non-capital losses of other
+    // years claimed.
+    static constexpr int kIncomeRows = 9;
+    CTableField incomeParts{this, "incomeParts", kIncomeRows, {FieldType::Float, FieldType::Float}};
+    CFloatField otherIncome{this, "otherIncome"};
+    CFloatField deductions{this, "deductions"};
+    // Results: the non-capital loss of the year, the part of it carried back (the loss asked
+    // for, at most the year's loss) and the part left to carry forward; the net capital loss
+    // carried back is at most the year's net capital loss.
+    CFloatField nonCapitalLoss{this, "nonCapitalLoss"};
+    CFloatField lossCarriedBack{this, "lossCarriedBack"};
+    CFloatField lossCarriedForward{this, "lossCarriedForward"};
+    CFloatField capitalLossRequested{this, "capitalLossRequested"};
+    CFloatField capitalLossCarriedBack{this, "capitalLossCarriedBack"};
+
+    void Calculate01();
 };
 
 // T2222: northern residents deductions.
@@ -283,6 +320,25 @@ public:
     CFloatField days2{this, "days2"};
     CFloatField days3{this, "days3"};
     CFloatField days4{this, "days4"};
+    // The days are the basic residency days of the northern zone (days1) and of the
+    // intermediate zone (days2), and the days of each that qualify for the additional
+    // residency amount (days3, days4). The slip amounts are the taxable travel benefits (T4
+    // and T4A). Entered for the travel deduction: the travel expenses and the lowest return
+    // airfare of the trips from each zone, and whether the $1,200 standard amount is used in
+    // place of the benefits.
+    CFloatField travelExpensesA{this, "travelExpensesA"};
+    CFloatField lowestAirfareA{this, "lowestAirfareA"};
+    CFloatField travelExpensesB{this, "travelExpensesB"};
+    CFloatField lowestAirfareB{this, "lowestAirfareB"};
+    CBoolField standardAmount{this, "standardAmount"};
+    // Given: net income (line 23600). Results: the residency deduction, the travel deduction
+    // and their sum (line 25500).
+    CFloatField netIncome{this, "netIncome"};
+    CFloatField residencyDeduction{this, "residencyDeduction"};
+    CFloatField travelDeduction{this, "travelDeduction"};
+    CFloatField deduction{this, "deduction"};
+
+    void Calculate01();
 };
 
 // T1-DD(1): direct deposit.
@@ -382,17 +438,22 @@ public:
     void getDescription(CString &out) const override { out = employerName.value(); }
     CStringField firstName{this, "firstName"};
     CStringField lastName{this, "lastName"};
-    // Entered: the lodging paid and the deductible part of the meals. The share of meal costs
-    // that may be deducted (and the flat meal rate) is not in the published figures used, so
-    // the meals count as entered.
+    // Entered: the lodging paid, and the meals: their cost (detailed method) or the number of
+    // meals at the flat rate (simplified method, at most three a day over the days away), and
+    // whether the meals were bought during a long-haul truck driver's eligible travel periods.
+    // A meal amount already at its deductible share (as files before the share was computed
+    // hold it) counts as entered.
     CFloatField lodgingExpenses{this, "lodgingExpenses"};
     CFloatField deductibleMeals{this, "deductibleMeals"};
+    CFloatField mealsBought{this, "mealsBought"};
+    CIntField simplifiedMeals{this, "simplifiedMeals"};
+    CIntField daysAway{this, "daysAway"};
+    CBoolField longHaul{this, "longHaul"};
+    // Results: the meals at their deductible share, and the claim (lodging plus meals).
+    CFloatField mealsClaim{this, "mealsClaim"};
     CFloatField deduction{this, "deduction"};
 
-    void Calculate01()
-    {
-        deduction = qMax(0.0, lodgingExpenses.value()) + qMax(0.0, deductibleMeals.value());
-    }
+    void Calculate01();
 };
 
 // T1153: consent for a discounter (filing form).
@@ -564,6 +625,18 @@ public:
     CIntField transfereeAge{this, "transfereeAge"};
     CFloatField maxSplit{this, "maxSplit"};
 
+    // The person's income taxes after the split (net federal, provincial tax and the social
+    // benefits repayment): the pensioner's on the pensioner's form, the transferee's on the
+    // transferee's; with the partner's mirrored, the two and their sum.
+    CFloatField pensionerTaxAfterSplit{this, "pensionerTaxAfterSplit"};
+    CFloatField transfereeTaxAfterSplit{this, "transfereeTaxAfterSplit"};
+    CFloatField combinedTaxAfterSplit{this, "combinedTaxAfterSplit"};
+    void CalculateIncomeTaxAfterAdjustment()
+    {
+        combinedTaxAfterSplit =
+            qRound64((pensionerTaxAfterSplit + transfereeTaxAfterSplit) * 100.0) / 100.0;
+    }
+
     // At most half of the eligible pension income may be split; the elected amount is kept
     // within it.
     double CalculateMaxSplitInc()
@@ -717,6 +790,12 @@ public:
     CFloatField eiAmount{this, "eiAmount"};
     CFloatField f10000{this, "10000"};
     CFloatField f10026{this, "10026"};
+    // Entered: the exempt employment income (exemptAmount) and the exempt self-employment
+    // income (secondAmount), the exempt EI benefits. Results: the exempt working income the
+    // Canada workers benefit counts, employment and self-employment.
+    CFloatField cwbEmployment{this, "cwbEmployment"};
+    CFloatField cwbSelfEmployment{this, "cwbSelfEmployment"};
+    void Calculate01();
 };
 
 // T224: Yukon business carbon price rebate.

@@ -7,11 +7,8 @@
 // docs/TaxFigures2025.md names them): the EI benefit repayment threshold and rate, the Canada
 // workers benefit figures for Quebec, Alberta and Nunavut and the secondary-earner exclusion,
 // the minimum tax's 2025 figures beyond those below (the deductions it allows only in part,
-// the lifetime capital gains exemption, the special foreign tax credit), the investment tax
-// credit rate of the other qualifying expenditures (T2038), the northern residents amounts
-// (T2222), the TL2 meal share and flat rate, the
-// GST/HST rebate rates (the GST370's rebate counts as entered) and the home accessibility
-// maximum (line 31285).
+// the lifetime capital gains exemption, the special foreign tax credit) and the investment tax
+// credit rate of the other qualifying expenditures (T2038).
 #pragma once
 
 namespace FederalRates2025 {
@@ -90,6 +87,13 @@ constexpr double kAdoptionMaximum = 19580;             // adoption expenses per 
 constexpr double kVolunteerAmount = 6000;              // firefighter / search and rescue, R
 constexpr double kMultigenerationalRate = 0.15;        // renovation credit rate, R
 constexpr double kMultigenerationalMaximum = 50000;    // qualifying expenditures per claim, R
+constexpr double kHomeAccessibilityMaximum = 10000;    // home accessibility expenses, R
+// Canada caregiver amount for a dependant 18 or older (lines 30425 and 30450): the amount,
+// reduced by each dollar of the dependant's net income above the threshold; the addition to
+// the spouse or eligible dependant amount for an infirm person.
+constexpr double kCaregiverInfirmAmount = 8601;     // infirm_dependant_18_plus, R
+constexpr double kCaregiverInfirmThreshold = 20197; // reduced_over_net_income, R
+constexpr double kCaregiverSpouseAddition = 2687;   // spouse_or_eligible_dependant, R
 // Political contribution credit: 75% of the first 400, 50% of the next 350, one third of
 // the rest, at most 650.
 constexpr double kPoliticalFirstBand = 400;       // R
@@ -124,5 +128,34 @@ constexpr double kMinimumTaxGainsInclusion = 1.0; // capital gains included in f
 // Investment tax credit (T2038): the mineral exploration tax credit on flow-through mining
 // expenditures.
 constexpr double kMineralExplorationCreditRate = 0.15; // R
+
+// Northern residents deductions (T2222): the daily residency amounts of the northern zone (the
+// intermediate zone takes half of every amount), the income limit of the residency deduction
+// and the standard amount of the travel deduction.
+constexpr double kNorthernBasicDaily = 11.0;          // basic residency amount, D (unchanged)
+constexpr double kNorthernAdditionalDaily = 11.0;     // additional residency amount, D
+constexpr double kNorthernIntermediateShare = 0.5;    // Zone B, R
+constexpr double kNorthernResidencyIncomeRate = 0.20; // 20% of net income, R
+constexpr double kNorthernTravelStandard = 1200;      // standard amount per person, R
+
+// Meals of transport employees (TL2): the simplified rate per meal, at most three meals a day,
+// and the deductible share (80% for a long-haul truck driver's eligible travel period).
+constexpr double kTl2MealRate = 23;           // simplified method, R
+constexpr double kTl2MealsPerDay = 3;         // R
+constexpr double kTl2MealShare = 0.5;         // R
+constexpr double kTl2LongHaulMealShare = 0.8; // R
+
+// Employee and partner GST/HST rebate (GST370): the tax fraction of the eligible expenses at
+// each rate (5% GST; 13%, 14% and 15% HST).
+constexpr double kGstRebateFraction = 5.0 / 105.0;    // R
+constexpr double kHst13RebateFraction = 13.0 / 113.0; // R
+constexpr double kHst14RebateFraction = 14.0 / 114.0; // R
+constexpr double kHst15RebateFraction = 15.0 / 115.0; // R
+
+// Additional tax on RESP accumulated income payments (T1172): 20%, 12% for a resident of
+// Quebec; the lifetime RRSP contributions that may reduce the payments taxed.
+constexpr double kRespAipTaxRate = 0.20;        // R
+constexpr double kRespAipTaxRateQuebec = 0.12;  // R
+constexpr double kRespAipLifetimeLimit = 50000; // R
 
 } // namespace FederalRates2025

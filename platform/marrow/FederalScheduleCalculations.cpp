@@ -77,10 +77,14 @@ void TaxData_Sch5::Calculate01()
     const double base = FederalTaxRules::basicPersonalAmount(claimantNetIncome);
     f30300 = 0.0;
     f30400 = 0.0;
+    // An infirm spouse or eligible dependant adds the caregiver addition to the base.
     if (canClaimSpouse)
-        f30300 = roundCents(std::max(0.0, base - spouseNetIncome));
+        f30300 = roundCents(std::max(0.0, base + (spouseInfirm ? kCaregiverSpouseAddition : 0.0) -
+                                              spouseNetIncome));
     else if (eligibleDependants > 0)
-        f30400 = roundCents(std::max(0.0, base - dependantNetIncome));
+        f30400 = roundCents(std::max(
+            0.0, base + (dependantInfirm ? kCaregiverSpouseAddition : 0.0) - dependantNetIncome));
+    CalculateCaregiver();
 }
 
 void TaxData_Sch9::Calculate01()

@@ -153,10 +153,21 @@ public:
     CFloatField claimantNetIncome{this, "claimantNetIncome"};
     CFloatField dependantNetIncome{this, "dependantNetIncome"};
     CFloatField f30400{this, "30400"};
+    // The Canada caregiver amount: the spouse or the eligible dependant (18 or older) has an
+    // impairment in physical or mental functions. Results: the top-up for that person (line
+    // 30425) and the amount for the other infirm dependants 18 or older of the dependants
+    // block (line 30450).
+    CBoolField spouseInfirm{this, "spouseInfirm"};
+    CBoolField dependantInfirm{this, "dependantInfirm"};
+    CFloatField f30425{this, "30425"};
+    CFloatField f30450{this, "30450"};
 
     // The spouse amount, or the amount for an eligible dependant when there is no spouse to
-    // claim: the claimant's basic personal amount less the other person's net income.
+    // claim: the claimant's basic personal amount (with the caregiver addition for an infirm
+    // person) less the other person's net income; then the caregiver amounts.
     void Calculate01();
+    // Lines 30425 and 30450 (FederalFormCalculations.cpp).
+    void CalculateCaregiver();
 };
 
 // Schedule 6: Canada Workers Benefit.
@@ -330,6 +341,11 @@ class TaxData_Sch12_2016 : public CTaxData_Form
 {
 public:
     TaxData_Sch12_2016() : CTaxData_Form(FormType::SCH12HA) {}
+    // Entered: the eligible expenses of the renovation. Result: the amount claimed (line
+    // 31285), at most the yearly maximum (docs/TaxFigures2025.md).
+    CFloatField eligibleExpenses{this, "eligibleExpenses"};
+    CFloatField f31285{this, "31285"};
+    void Calculate01();
 };
 
 // Schedule 13: employment insurance on self-employment.

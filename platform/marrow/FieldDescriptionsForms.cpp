@@ -121,8 +121,16 @@ const FieldDescriptionRow kT185[] = {
 
 const FieldDescriptionRow kT1172[] = {
     amount("t4aBox40", "Accumulated income payments (box 40 of your T4A slips)"),
-    amount("68270", "Line 68270: Amount contributed to an RDSP or your RRSP"),
-    result("68280", "Line 68280: Additional tax on accumulated income payments"),
+    answer("partA",
+           "Part A applies to you (you are the original subscriber, or the spouse of a deceased "
+           "original subscriber)",
+           "noYes"),
+    amount("contributionsDeducted",
+           "RRSP, PRPP or SPP contributions deducted on line 20800 that reduce the payments taxed"),
+    amount("earlierReductions", "Reductions used for payments of earlier years"),
+    result("68270", "Line 68270: Accumulated income payments"),
+    result("68280", "Accumulated income payments subject to the additional tax"),
+    result("additionalTax", "Additional tax on accumulated income payments"),
 };
 
 const FieldDescriptionRow kT1212[] = {
@@ -172,7 +180,8 @@ const FieldDescriptionRow kRC71[] = {
 const FieldDescriptionRow kT5004[] = {
     text("fullName", "Your name"),
     text("address", "Address"),
-    amount("6765", "Line 6765: Tax shelter loss or deduction claimed"),
+    table("shelters", "Tax shelters: identification number and loss or deduction claimed"),
+    result("6765", "Total tax shelter losses or deductions claimed"),
 };
 
 const FieldDescriptionRow kT183[] = {
@@ -310,7 +319,20 @@ const FieldDescriptionRow kGST370[] = {
     text("lastName", "Last name"),
     text("sin", "Social insurance number (SIN)"),
     text("yearText", "Tax year"),
-    amount("rebate", "GST/HST rebate"),
+    amount("gstExpenses", "Eligible expenses, other than CCA, on which you paid the GST (5%)",
+           "Rebate calculation"),
+    amount("gstCca", "Eligible CCA on which you paid the GST (5%)"),
+    amount("hst13Expenses", "Eligible expenses, other than CCA, on which you paid the 13% HST"),
+    amount("hst13Cca", "Eligible CCA on which you paid the 13% HST"),
+    amount("hst14Expenses", "Eligible expenses, other than CCA, on which you paid the 14% HST"),
+    amount("hst14Cca", "Eligible CCA on which you paid the 14% HST"),
+    amount("hst15Expenses", "Eligible expenses, other than CCA, on which you paid the 15% HST"),
+    amount("hst15Cca", "Eligible CCA on which you paid the 15% HST"),
+    result("gstRebate", "Eligible GST (5/105 of the expenses)"),
+    result("hst13Rebate", "Eligible HST at 13% (13/113 of the expenses)"),
+    result("hst14Rebate", "Eligible HST at 14% (14/114 of the expenses)"),
+    result("hst15Rebate", "Eligible HST at 15% (15/115 of the expenses)"),
+    result("rebate", "Line 45700: GST/HST rebate"),
 };
 
 const FieldDescriptionRow kSch12Mhr[] = {
@@ -373,15 +395,36 @@ const FieldDescriptionRow kT1A[] = {
     choice("mailingProvince", "Province or territory", "province"),
     text("postalCode", "Postal code"),
     text("phone", "Telephone number"),
-    amount("capitalLoss", "Net capital loss of 2025"),
-    amount("lossAmount", "Loss to carry back"),
+    result("capitalLoss", "Net capital loss of 2025"),
+    table("incomeParts", "Incomes and losses of 2025 (employment, investment, partnership, "
+                         "rental, business, professional, commission, farming, fishing)"),
+    result("otherIncome", "Other income of 2025 (total income less the incomes above)"),
+    answer("ownSwitch", "You enter the deductions yourself", "noYes"),
+    amount("deductions", "Deductions from total income"),
+    result("nonCapitalLoss", "Non-capital loss of 2025"),
+    amount("lossAmount", "Non-capital loss to carry back"),
+    result("lossCarriedBack", "Non-capital loss carried back"),
+    result("lossCarriedForward", "Non-capital loss left to carry forward"),
+    amount("capitalLossRequested", "Net capital loss to carry back"),
+    result("capitalLossCarriedBack", "Net capital loss carried back"),
 };
 
 const FieldDescriptionRow kT2222[] = {
-    number("days1", "Days you lived in the northern zone"),
-    number("days2", "Days you lived in the intermediate zone"),
-    number("days3", "Days in the northern zone in 2025 (other)"),
-    number("days4", "Days in the intermediate zone in 2025 (other)"),
+    number("days1", "Days you lived in a prescribed northern zone (Zone A) in 2025",
+           "Residency deduction"),
+    number("days2", "Days you lived in a prescribed intermediate zone (Zone B) in 2025"),
+    number("days3", "Days in Zone A that qualify for the additional residency amount"),
+    number("days4", "Days in Zone B that qualify for the additional residency amount"),
+    result("residencyDeduction", "Residency deduction (at most 20% of net income)"),
+    result("slipAmount1", "Taxable travel benefits (T4 and T4A slips)", "Travel deduction"),
+    result("slipAmount2", "Other taxable travel benefits (T4 and T4A slips)"),
+    tick("standardAmount", "You use the $1,200 standard amount instead of the travel benefits"),
+    amount("travelExpensesA", "Travel expenses of the trips from Zone A"),
+    amount("lowestAirfareA", "Lowest return airfare of the trips from Zone A"),
+    amount("travelExpensesB", "Travel expenses of the trips from Zone B"),
+    amount("lowestAirfareB", "Lowest return airfare of the trips from Zone B"),
+    result("travelDeduction", "Travel deduction (half for the trips from Zone B)"),
+    result("deduction", "Line 25500: Northern residents deductions"),
 };
 
 const FieldDescriptionRow kT1DD[] = {
@@ -418,7 +461,13 @@ const FieldDescriptionRow kT777[] = {
 const FieldDescriptionRow kTL2[] = {
     text("employerName", "Employer's name"),
     amount("lodgingExpenses", "Lodging expenses"),
-    amount("deductibleMeals", "Deductible meal expenses"),
+    amount("mealsBought", "Meals bought (detailed method: their cost)"),
+    number("simplifiedMeals", "Number of meals (simplified method, $23 a meal)"),
+    number("daysAway", "Days away (at most three meals a day)"),
+    tick("longHaul",
+         "Long-haul truck driver: the meals were bought during eligible travel periods"),
+    amount("deductibleMeals", "Meal expenses already at their deductible share"),
+    result("mealsClaim", "Deductible part of the meals (50%, 80% for a long-haul truck driver)"),
     result("deduction", "Claim for meals and lodging"),
 };
 
@@ -483,6 +532,9 @@ const FieldDescriptionRow kT1032[] = {
     text("transfereeSin", "Pension transferee's social insurance number"),
     result("eligiblePension", "Eligible pension income"),
     result("maxSplit", "Largest amount that can be split"),
+    result("pensionerTaxAfterSplit", "Pensioner's income taxes after the split"),
+    result("transfereeTaxAfterSplit", "Pension transferee's income taxes after the split"),
+    result("combinedTaxAfterSplit", "Income taxes after the split, together"),
     amount("68050", "Line 68050: Tax deducted on the split pension"),
 };
 
@@ -534,8 +586,10 @@ const FieldDescriptionRow kRC383[] = {
 const FieldDescriptionRow kT90[] = {
     tick("exemptFlag", "You have income exempt under the Indian Act"),
     amount("exemptAmount", "Exempt employment income"),
-    amount("secondAmount", "Other exempt income"),
+    amount("secondAmount", "Exempt self-employment income"),
     amount("eiAmount", "Exempt employment insurance benefits"),
+    result("cwbEmployment", "Exempt employment income for the Canada workers benefit"),
+    result("cwbSelfEmployment", "Exempt self-employment income for the Canada workers benefit"),
 };
 
 const FieldDescriptionRow kWSD1[] = {

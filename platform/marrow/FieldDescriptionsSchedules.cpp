@@ -51,6 +51,20 @@ const FieldDescriptionRow kSch5[] = {
     text("55295", "Eligible dependant's social insurance number"),
     amount("dependantNetIncome", "Eligible dependant's net income"),
     result("30400", "Line 30400: Amount for an eligible dependant"),
+    tick("spouseInfirm",
+         "Your spouse or common-law partner has an impairment in physical or mental functions",
+         "Canada caregiver amount"),
+    tick("dependantInfirm", "Your eligible dependant is 18 or older and has an impairment in "
+                            "physical or mental functions"),
+    result("30425", "Line 30425: Canada caregiver amount for spouse or common-law partner, or "
+                    "eligible dependant age 18 or older"),
+    result("30450", "Line 30450: Canada caregiver amount for other infirm dependants age 18 or "
+                    "older"),
+};
+
+const FieldDescriptionRow kSch12Ha[] = {
+    amount("eligibleExpenses", "Eligible home accessibility expenses"),
+    result("31285", "Line 31285: Home accessibility expenses"),
 };
 
 const FieldDescriptionRow kSch6[] = {
@@ -143,11 +157,12 @@ const FieldDescriptionRow kSch15[] = {
 };
 
 const FieldDescriptionTable kTables[] = {
-    describe(0, FormType::SCH2, kSch2),   describe(0, FormType::SCH3, kSch3),
-    describe(0, FormType::SCH5, kSch5),   describe(0, FormType::SCH6, kSch6),
-    describe(0, FormType::SCH7, kSch7),   describe(0, FormType::SCH8, kSch8),
-    describe(0, FormType::SCH9, kSch9),   describe(0, FormType::SCH11, kSch11),
-    describe(0, FormType::SCH13, kSch13), describe(0, FormType::SCH15, kSch15),
+    describe(0, FormType::SCH2, kSch2),       describe(0, FormType::SCH3, kSch3),
+    describe(0, FormType::SCH5, kSch5),       describe(0, FormType::SCH6, kSch6),
+    describe(0, FormType::SCH7, kSch7),       describe(0, FormType::SCH8, kSch8),
+    describe(0, FormType::SCH9, kSch9),       describe(0, FormType::SCH11, kSch11),
+    describe(0, FormType::SCH13, kSch13),     describe(0, FormType::SCH15, kSch15),
+    describe(0, FormType::SCH12HA, kSch12Ha),
 };
 
 } // namespace

@@ -531,6 +531,10 @@ public:
     CFloatField f40427{this, "40427"};
     CFloatField f41200{this, "41200"};
     CFloatField minimumTaxAddition{this, "minimumTaxAddition"};
+    // The Canada caregiver amounts of Schedule 5: for an infirm spouse or eligible dependant
+    // 18 or older (line 30425) and for other infirm dependants 18 or older (line 30450).
+    CFloatField f30425{this, "30425"};
+    CFloatField f30450{this, "30450"};
     STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
     bool IsBankrupt() const { return IsPostBankrupt(); }

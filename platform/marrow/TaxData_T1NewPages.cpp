@@ -106,14 +106,15 @@ struct GotoRow
 };
 
 const GotoRow kGotoForms[] = {
-    {"11600", FormType::T1032},  {"12600", FormType::T776},  {"12700", FormType::SCH3},
-    {"13500", FormType::T2125},  {"13700", FormType::T2125}, {"13900", FormType::T2125C},
-    {"14100", FormType::T2042},  {"14300", FormType::T2121}, {"20800", FormType::SCH7},
-    {"21000", FormType::T1032},  {"22200", FormType::SCH8},  {"22900", FormType::T777},
-    {"30300", FormType::SCH5},   {"31000", FormType::SCH8},  {"45355", FormType::SCH12MHR},
-    {"45700", FormType::GST370}, {"30400", FormType::SCH5},  {"31217", FormType::SCH13},
-    {"32600", FormType::SCH2},   {"42100", FormType::SCH8},  {"42120", FormType::SCH13},
-    {"45300", FormType::SCH6},
+    {"11600", FormType::T1032},  {"12600", FormType::T776},    {"12700", FormType::SCH3},
+    {"13500", FormType::T2125},  {"13700", FormType::T2125},   {"13900", FormType::T2125C},
+    {"14100", FormType::T2042},  {"14300", FormType::T2121},   {"20800", FormType::SCH7},
+    {"21000", FormType::T1032},  {"22200", FormType::SCH8},    {"22900", FormType::T777},
+    {"30300", FormType::SCH5},   {"31000", FormType::SCH8},    {"45355", FormType::SCH12MHR},
+    {"45700", FormType::GST370}, {"30400", FormType::SCH5},    {"31217", FormType::SCH13},
+    {"32600", FormType::SCH2},   {"42100", FormType::SCH8},    {"42120", FormType::SCH13},
+    {"45300", FormType::SCH6},   {"25500", FormType::T2222},   {"30425", FormType::SCH5},
+    {"30450", FormType::SCH5},   {"31285", FormType::SCH12HA},
 };
 
 const char *const kPages[] = {"Identification", "Income", "Deductions", "Credits and Tax",

@@ -84,9 +84,10 @@ void TaxData_T1New::CalculateField338AndField410_414()
     f31260 = roundCents(FederalTaxRules::canadaEmploymentAmount(canadaEmploymentBase));
     f31600 = disabilityFlag != 0 ? kDisabilityAmount + disabilitySupplement() : 0.0;
     f33200 = roundCents(FederalTaxRules::allowableMedicalExpenses(f33099, f23600) + f33199.value());
-    f33500 = roundCents(sumOf({&f30000, &f30100, &f30300, &f30400, &f30500, &f30800, &f31000,
-                               &f31200, &f31205, &f31217, &f31220, &f31240, &f31260, &f31270,
-                               &f31285, &f31300, &f31400, &f31600, &f32300, &f32600, &f33200}));
+    f33500 =
+        roundCents(sumOf({&f30000, &f30100, &f30300, &f30400, &f30425, &f30450, &f30500, &f30800,
+                          &f31000, &f31200, &f31205, &f31217, &f31220, &f31240, &f31260, &f31270,
+                          &f31285, &f31300, &f31400, &f31600, &f32300, &f32600, &f33200}));
     f33800 = roundCents(f33500 * kCreditRate);
 }
 

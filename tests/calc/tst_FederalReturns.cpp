@@ -11,6 +11,7 @@
 #include "TestMain.h"
 #include "brevant/BrevantForms.h"
 #include "marrow/BusinessForms.h"
+#include "marrow/DependantInfoStruct.h"
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
@@ -197,7 +198,8 @@ const std::vector<WholeReturn> &rows()
         // Adoption 10,000 (31300, under the 19,580 maximum) and a volunteer firefighter's
         // 6,000 (31220): credits (16,129 + 1,471 + 6,000 + 10,000) x 14.5% = 4,872.00. Tax
         // 8,319.375 + 2,625 x 20.5% = 8,857.50; 42000 = 3,985.50. Refundable: renovation
-        // 15% x 50,000 = 7,500 (45355) and the GST/HST rebate 300 (45700): 48200 = 7,800.
+        // 15% x 50,000 = 7,500 (45355) and the GST/HST rebate 6,300 x 5/105 = 300 (45700):
+        // 48200 = 7,800.
         {"ON, 60,000 with adoption, firefighter, renovation and rebate",
          [](Return &r) {
              TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
@@ -206,7 +208,7 @@ const std::vector<WholeReturn> &rows()
              t1->f31220 = 6000;
              form<TaxData_Sch12_MultigHomeReno>(r.person(), FormType::SCH12MHR)
                  ->qualifyingExpenditures = 50000;
-             form<CTaxData_GST370>(r.person(), FormType::GST370)->rebate = 300;
+             form<CTaxData_GST370>(r.person(), FormType::GST370)->gstExpenses = 6300;
          },
          {{"15000", 60000},
           {"22200", 0},
@@ -222,6 +224,143 @@ const std::vector<WholeReturn> &rows()
           {"45355", 7500},
           {"45700", 300},
           {"48200", 7800}}},
+        // The GST/HST rebate: 1,050 x 5/105 = 50.00 and 2,260 x 13/113 = 260.00: 45700 =
+        // 310.00, refunded with nothing else paid (48200). Credits (16,129 + 1,471) x 14.5% =
+        // 2,552.00. Tax 8,319.375 + 2,625 x 20.5% = 8,857.50; 42000 = 6,305.50.
+        {"ON, 60,000 with a GST370 rebate",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             auto *gst370 = form<CTaxData_GST370>(r.person(), FormType::GST370);
+             gst370->gstExpenses = 1050;
+             gst370->hst13Expenses = 2000;
+             gst370->hst13Cca = 260;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"42000", 6305.5},
+          {"42100", 0},
+          {"45700", 310},
+          {"48200", 310}}},
+        // Schedule 5: an infirm spouse of 15,000: 30300 = 16,129 + 2,687 - 15,000 = 3,816;
+        // top-up 30425 = 8,601 - 3,816 = 4,785. An infirm parent of 22,001: 30450 = 8,601 -
+        // (22,001 - 20,197) = 6,797. Credits (16,129 + 3,816 + 4,785 + 6,797 + 1,471 = 32,998)
+        // x 14.5% = 4,784.71. Tax 8,857.50; 42000 = 4,072.79.
+        {"ON, 60,000 with an infirm spouse and an infirm parent",
+         [](Return &r) {
+             TaxData_T1New *t1 = r.setUp(ON, kBornAt40, 0);
+             t1->spouseNetIncome = 15000;
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             form<TaxData_Sch5>(r.person(), FormType::SCH5)->spouseInfirm = true;
+             DependantInfoStruct &dependants = r.family.dependants();
+             dependants.AllocData(1);
+             DependantRecord &parent = dependants.record(0);
+             DependantRecord::setName(parent.firstName, "Rose");
+             parent.birthDate = QDate(1950, 4, 1);
+             parent.relationship = 5;
+             parent.infirm = 1;
+             parent.netIncome = 22001;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"30300", 3816},
+          {"30425", 4785},
+          {"30450", 6797},
+          {"31000", 0},
+          {"33500", 32998},
+          {"35000", 4784.71},
+          {"40427", 0},
+          {"42000", 4072.79},
+          {"42100", 0}}},
+        // Northern residents, Zone A all year: 365 x 11 + 365 x 11 = 8,030 (under 20% of
+        // 60,000); travel: the least of the standard 1,200, expenses 1,500 and airfare 1,000 =
+        // 1,000: 25500 = 9,030. Taxable 50,970 x 14.5% = 7,390.65; credits 2,552.00; 42000 =
+        // 4,838.65.
+        {"ON, 60,000 with the northern residents deductions",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             auto *t2222 = form<CTaxData_T2222>(r.person(), FormType::T2222);
+             t2222->days1 = 365;
+             t2222->days3 = 365;
+             t2222->standardAmount = true;
+             t2222->travelExpensesA = 1500;
+             t2222->lowestAirfareA = 1000;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"25500", 9030},
+          {"26000", 50970},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"42000", 4838.65},
+          {"42100", 0}}},
+        // Home accessibility expenses of 12,000, at most 10,000 (31285): credits (17,600 +
+        // 10,000) x 14.5% = 4,002.00; 42000 = 8,857.50 - 4,002 = 4,855.50.
+        {"ON, 60,000 with home accessibility expenses",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             form<TaxData_Sch12_2016>(r.person(), FormType::SCH12HA)->eligibleExpenses = 12000;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"31000", 0},
+          {"31285", 10000},
+          {"35000", 4002},
+          {"40427", 0},
+          {"42000", 4855.5},
+          {"42100", 0}}},
+        // RESP accumulated income payments 10,000 (T4A box 40, income on line 13000); the
+        // T1172 the slip makes is Part B: 20% = 2,000 more tax. Taxable 70,000: 8,319.375 +
+        // 12,625 x 20.5% = 10,907.50; credits 2,552.00; 42000 = 8,355.50 + 2,000 = 10,355.50.
+        {"ON, 60,000 with RESP accumulated income payments",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             Return::addSlip(r.person(), SlipType::T4A, {{"box40", 10000}});
+         },
+         {{"15000", 70000},
+          {"22200", 0},
+          {"23600", 70000},
+          {"26000", 70000},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"42000", 10355.5},
+          {"42100", 0}}},
+        // A long-haul truck driver's TL2: 100 meals x 23 x 80% = 1,840 and lodging 500: 2,340
+        // of employment expenses. Net 57,660; tax 8,319.375 + 285 x 20.5% = 8,377.80; credits
+        // 2,552.00; 42000 = 5,825.80.
+        {"ON, 60,000 with a long-haul driver's meals and lodging",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             auto *tl2 = form<TaxData_TL2_New>(r.person(), FormType::TL2);
+             tl2->simplifiedMeals = 100;
+             tl2->longHaul = true;
+             tl2->lodgingExpenses = 500;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 57660},
+          {"26000", 57660},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"42000", 5825.8},
+          {"42100", 0}}},
         // Minimum tax (T691: 20.5% above the 177,882 exemption; 50% of the credits other than
         // donations; capital gains in full). A gain of 800,000: 12700 = 400,000 = net and
         // taxable income. Credits: the basic amount at 14,538 above 253,414 of net income x
@@ -617,6 +756,8 @@ private slots:
     void wizardAmounts_data();
     void wizardAmounts();
     void everyTypedAmountHasARow();
+    void lossCarrybackRequest();
+    void pensionSplitTaxesAfterTheBalance();
 };
 
 void TestFederalReturns::wholeReturns_data()
@@ -772,6 +913,53 @@ void TestFederalReturns::everyTypedAmountHasARow()
         const QStringList onPage = typedAmountNames(*wizard, typedOnWizard);
         QCOMPARE(missingFrom(onPage, wizardRowNames), QStringList());
         QCOMPARE(missingFrom(wizardRowNames, onPage), QStringList());
+    }
+}
+
+// A business loss of 30,000 beside employment income of 10,000: the T1A takes each income
+// split into its income and loss parts, and the year's non-capital loss of 20,000 caps the
+// 25,000 asked for.
+void TestFederalReturns::lossCarrybackRequest()
+{
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 10000}});
+    TaxDataEntryStru *entry = r.person().addForm(FormType::T2125, 0, true, 0, false);
+    auto *t2125 = static_cast<TaxData_T2125_New *>(entry->data);
+    t2125->grossIncome = 5000;
+    t2125->expenses = 35000;
+    auto *t1a = form<TaxData_T1ANew>(r.person(), FormType::T1A);
+    t1a->lossAmount = 25000;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(r.t1->f13500), -30000.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(0, 0)), 10000.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(0, 1)), 0.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(4, 0)), 0.0);
+    QCOMPARE(double(t1a->incomeParts.amountAt(4, 1)), 30000.0);
+    QCOMPARE(double(t1a->otherIncome), 0.0);
+    QCOMPARE(double(t1a->nonCapitalLoss), 20000.0);
+    QCOMPARE(double(t1a->lossCarriedBack), 20000.0);
+    QCOMPARE(double(t1a->lossCarriedForward), 0.0);
+}
+
+// The T1032 takes the person's income taxes after the split (42000 + 42800 + 42200) into the
+// field of the person's part: the pensioner's for answer 0, the transferee's otherwise.
+void TestFederalReturns::pensionSplitTaxesAfterTheBalance()
+{
+    for (int answer : {0, 1}) {
+        Return r;
+        QVERIFY(r.setUp(ON, kBornAt40, 0));
+        Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+        auto *t1032 = form<TaxData_T1032_New>(r.person(), FormType::T1032);
+        t1032->transferer = answer;
+        r.family.Recalculate(0, nullptr);
+        const double taxes =
+            FederalTaxRules::roundCents(r.t1->f42000 + r.t1->f42800 + r.t1->f42200);
+        QVERIFY(taxes > 6000);
+        QCOMPARE(
+            double(answer == 0 ? t1032->pensionerTaxAfterSplit : t1032->transfereeTaxAfterSplit),
+            taxes);
+        QCOMPARE(double(t1032->combinedTaxAfterSplit), taxes);
     }
 }
 

@@ -93,6 +93,8 @@ private slots:
     void addableFormsOrder();
     void addableFormsNeverOffered_data();
     void addableFormsNeverOffered();
+    void addableFormsOfTheFederalLines_data();
+    void addableFormsOfTheFederalLines();
 
     void filterRememberedAndCleared();
     void filterMatchingNothingGivesZero();
@@ -166,6 +168,31 @@ void TestEditorDialogs::addableFormsNeverOffered()
     QList<int> types;
     collectAddableForms({9, 2}, types);
     QVERIFY(!types.contains(type));
+}
+
+// The forms that compute a federal line a person claims by hand are offered, each once.
+void TestEditorDialogs::addableFormsOfTheFederalLines_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("Schedule 5 (30300 to 30450)") << FormType::SCH5;
+    QTest::newRow("T1172 (additional tax on RESP payments)") << FormType::T1172;
+    QTest::newRow("GST370 (45700)") << FormType::GST370;
+    QTest::newRow("T1A (loss carryback)") << FormType::T1A;
+    QTest::newRow("T2222 (25500)") << FormType::T2222;
+    QTest::newRow("T5004 (tax shelters)") << FormType::T5004;
+    QTest::newRow("TL2 (meals and lodging)") << FormType::TL2;
+    QTest::newRow("T1032 (pension split)") << FormType::T1032;
+    QTest::newRow("Schedule 12 (45355)") << FormType::SCH12MHR;
+    QTest::newRow("home accessibility (31285)") << FormType::SCH12HA;
+    QTest::newRow("T90 (exempt income)") << FormType::T90;
+}
+
+void TestEditorDialogs::addableFormsOfTheFederalLines()
+{
+    QFETCH(int, type);
+    QList<int> types;
+    collectAddableForms({9}, types);
+    QCOMPARE(types.count(type), 1);
 }
 
 // ---- add-form dialog
