@@ -43,6 +43,7 @@ Form_Return::Form_Return(const QFileInfo *file, FamilyTaxData *family, MainWindo
     ui->setupUi(this);
     ui->tabForm->setUsesScrollButtons(true);
     ui->tabForm->setElideMode(Qt::ElideRight);
+    connect(ui->tabForm, &QTabWidget::currentChanged, this, &Form_Return::syncPageAt);
 
     m_label = QStringLiteral("Return %1").arg(returnNumber);
     m_showAction = new ActionShowReturn(this, QString(), window);
@@ -78,6 +79,8 @@ Form_Return::Form_Return(const QFileInfo *file, FamilyTaxData *family, MainWindo
 
 Form_Return::~Form_Return()
 {
+    // The tabs go after this object's own members: their removal must not reach it.
+    disconnect(ui->tabForm, nullptr, this, nullptr);
     for (FamilyTaxData *data : {m_family, m_snapshot}) {
         if (data) {
             data->freeAllData();

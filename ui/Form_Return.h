@@ -100,7 +100,9 @@ public:
     ActionShowReturn *showAction() const;
     const QString &returnLabel() const { return m_label; }
     CTaxData_Form *currentForm() const { return m_currentForm; }
-    const QList<BaseTaxPage *> &pages() const { return m_pages; }
+    // The pages of the form on screen, in tab order. A page makes its rows when first shown;
+    // one not shown yet makes them here, so a caller always reaches complete, bound pages.
+    const QList<BaseTaxPage *> &pages() const;
     int fontSize() const { return m_fontSize; }
     FolderView *folderView() const;
     QTabWidget *tabWidget() const;
@@ -178,12 +180,17 @@ protected:
 private:
     void askGotoForm(int formType);
     QString backgroundSetting() const;
+    // A page of the current form shown for the first time takes its form's values (and makes
+    // its rows, when it left them for then).
+    void syncPageAt(int index);
 
     QString m_label;
     std::unique_ptr<Ui::Form_Return> ui;
     // A page may free its form (removal, de-coupling) while the editor still points at it.
     QPointer<CTaxData_Form> m_currentForm;
     bool m_switching = false;
+    // Set while openForm and clearFormTabs add or remove tabs.
+    bool m_fillingTabs = false;
     int m_fontSize;
     int m_returnNumber;
     // The main window destroys it when the return is closed.

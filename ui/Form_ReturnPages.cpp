@@ -74,7 +74,11 @@ int Form_Return::openForm(int mode, CTaxData_Form *form)
         endWaitCursor();
         return -1;
     }
+    // The pages are still empty (a page of many rows makes them when first synchronised), so
+    // the sheet and the moves into their tabs cost little, and each row is styled once, in
+    // its final place, when it is made.
     const QString sheet = buildPageStyleSheet(m_fontSize, dark);
+    m_fillingTabs = true;
     for (BaseTaxPage *page : qAsConst(m_pages)) {
         page->setStyleSheet(sheet);
         auto *scroll = new ScrollTaxForm(background, this, page);
@@ -82,9 +86,14 @@ int Form_Return::openForm(int mode, CTaxData_Form *form)
         const int index = ui->tabForm->addTab(scroll, page->getTitle());
         ui->tabForm->setTabToolTip(index, page->getTitle());
     }
-    for (BaseTaxPage *page : qAsConst(m_pages)) {
-        page->syncData();
-        connect(page, &BaseTaxPage::signalCalc, this, &Form_Return::onSignalCalc);
+    m_fillingTabs = false;
+    // The page on screen takes its values now; every other one when it is first shown
+    // (syncPageAt). All of them report their changes from the start.
+    const int shown = ui->tabForm->currentIndex();
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (i == shown)
+            m_pages.at(i)->syncData();
+        connect(m_pages.at(i), &BaseTaxPage::signalCalc, this, &Form_Return::onSignalCalc);
     }
     ui->lblFormDesc->setText(titleOf(form));
     ui->tabForm->setCurrentIndex(0);
@@ -96,13 +105,35 @@ void Form_Return::clearFormTabs()
 {
     ui->lblFormDesc->clear();
     QTabWidget *tabs = ui->tabForm;
+    // Each removal makes the next tab current: none of them is to be synchronised now.
+    m_fillingTabs = true;
     while (tabs->count() > 0) {
         QWidget *w = tabs->widget(0);
         tabs->removeTab(0);
         w->hide();
         w->deleteLater();
     }
+    m_fillingTabs = false;
     m_pages.clear();
+}
+
+void Form_Return::syncPageAt(int index)
+{
+    if (m_fillingTabs)
+        return;
+    auto *scroll = qobject_cast<ScrollTaxForm *>(ui->tabForm->widget(index));
+    auto *page = scroll ? qobject_cast<BaseTaxPage *>(scroll->getCtntWgt()) : nullptr;
+    if (page && !page->isSynced() && m_pages.contains(page))
+        page->syncData();
+}
+
+const QList<BaseTaxPage *> &Form_Return::pages() const
+{
+    for (BaseTaxPage *page : m_pages) {
+        if (!page->isSynced())
+            page->syncData();
+    }
+    return m_pages;
 }
 
 void Form_Return::refreshPages()

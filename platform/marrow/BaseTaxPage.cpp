@@ -30,11 +30,28 @@ void BaseTaxPage::bindFields()
         m_binder.bindOwner(this, *m_form);
 }
 
+void BaseTaxPage::setDeferredRows(std::function<void()> rows)
+{
+    m_deferredRows = std::move(rows);
+}
+
 void BaseTaxPage::syncData()
 {
     if (!m_form)
         return;
     if (!m_bound) {
+        if (m_deferredRows) {
+            const std::function<void()> rows = std::move(m_deferredRows);
+            m_deferredRows = nullptr;
+            // Widgets made inside a page on screen would only show after a later turn of
+            // the event loop; made inside a hidden one, they show with it at once.
+            const bool onScreen = isVisible();
+            if (onScreen)
+                hide();
+            rows();
+            if (onScreen)
+                show();
+        }
         bindFields();
         m_bound = true;
     }
@@ -43,13 +60,13 @@ void BaseTaxPage::syncData()
 
 void BaseTaxPage::refresh()
 {
-    if (m_form)
+    if (m_form && m_bound)
         m_binder.showAll();
 }
 
 void BaseTaxPage::commit()
 {
-    if (m_form)
+    if (m_form && m_bound)
         m_binder.storeAll();
 }
 

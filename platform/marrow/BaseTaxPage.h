@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "ordane/CField.h"
 class CTaxData_Form;
@@ -21,12 +22,20 @@ public:
 
     // The tab text.
     virtual QString getTitle() const;
-    // Binds the widgets (the first time) and shows the form's values.
+    // Makes the deferred rows and binds the widgets (the first time), and shows the form's
+    // values.
     virtual void syncData();
-    // Shows the form's values again.
+    // Shows the form's values again; a page never synchronised has nothing to show yet.
     virtual void refresh();
     // Stores every bound widget in the form, the one being edited included; no signal.
     virtual void commit();
+
+    // Rows that cost much to make (a form of many pages) may wait until the page is first
+    // synchronised, which the editor does when the page is first shown: the factory hands them
+    // over here, and they are made once, before the widgets are bound.
+    void setDeferredRows(std::function<void()> rows);
+    // True once syncData has run: the rows exist and the widgets are bound.
+    bool isSynced() const { return m_bound; }
 
     // Null once the form is gone: the return frees forms while their pages wait for deletion.
     CTaxData_Form *form() const { return m_form; }
@@ -50,5 +59,6 @@ private:
     QPointer<QWidget> m_editor;
     FieldBinder m_binder;
     QString m_title;
+    std::function<void()> m_deferredRows;
     bool m_bound = false;
 };

@@ -129,32 +129,40 @@ bool isInput(const CField &field)
     return false;
 }
 
+// The rows of one T1 page, in the description's order, with the buttons beside their lines.
+void addT1Rows(GenericTaxPage &page, const QString &pageTitle)
+{
+    const CTaxData_Form *form = page.form();
+    if (!form)
+        return;
+    for (const FieldDescription &d : fieldDescriptions(form->getKind(), form->getType())) {
+        if (d.page != pageTitle)
+            continue;
+        page.addField(d);
+        for (const GotoRow &g : kGotoForms) {
+            if (d.name == g.field)
+                page.addGotoButton(g.form);
+        }
+        if (d.name == "postalCode")
+            page.addEventButton(QObject::tr("Copy address to spouse"), MyEvent::CopyAddressToSpouse)
+                ->setObjectName(QStringLiteral("btnCopyAddressToSpouse"));
+        if (d.name == "preparerEfileNumber")
+            page.addEventButton(QObject::tr("Fill in from preferences"),
+                                MyEvent::CopyPreparerToBoth)
+                ->setObjectName(QStringLiteral("btnFillPreparer"));
+    }
+    page.finishRows();
+}
+
 } // namespace
 
 void TaxData_T1New::createPages(QList<BaseTaxPage *> &pages, QWidget *parent)
 {
-    const QVector<FieldDescription> &shown = fieldDescriptions(getKind(), getType());
     for (const char *title : kPages) {
-        const QString pageTitle = QString::fromLatin1(title);
         auto *page = new GenericTaxPage(this, parent, QObject::tr(title));
-        for (const FieldDescription &d : shown) {
-            if (d.page != pageTitle)
-                continue;
-            page->addField(d);
-            for (const GotoRow &g : kGotoForms) {
-                if (d.name == g.field)
-                    page->addGotoButton(g.form);
-            }
-            if (d.name == "postalCode")
-                page->addEventButton(QObject::tr("Copy address to spouse"),
-                                     MyEvent::CopyAddressToSpouse)
-                    ->setObjectName(QStringLiteral("btnCopyAddressToSpouse"));
-            if (d.name == "preparerEfileNumber")
-                page->addEventButton(QObject::tr("Fill in from preferences"),
-                                     MyEvent::CopyPreparerToBoth)
-                    ->setObjectName(QStringLiteral("btnFillPreparer"));
-        }
-        page->finishRows();
+        // The T1's pages are many rows each and only one shows at a time: each makes its rows
+        // when it is first shown.
+        page->setDeferredRows([page, title]() { addT1Rows(*page, QString::fromLatin1(title)); });
         pages.append(page);
     }
 }

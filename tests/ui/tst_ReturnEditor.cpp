@@ -15,6 +15,7 @@
 #include "model/FamilyTaxData.h"
 #include "model/IndividualTaxData.h"
 #include "model/TaxDataEntryStru.h"
+#include "ordane/CFloatField.h"
 #include "ordane/MyEvent.h"
 #include "ui/ActionShowReturn.h"
 #include "ui/EditorRules.h"
@@ -101,6 +102,8 @@ private slots:
     void closeQuestions();
 
     void fontChangeRebuildsPages();
+    void t1TabShownLaterBindsItsFields_data();
+    void t1TabShownLaterBindsItsFields();
     void quickHelpAndNotes();
     void treeToolTipOnlyWhenCut();
 
@@ -770,6 +773,120 @@ void TestReturnEditor::fontChangeRebuildsPages()
     editor->folderView()->clearSelection();
     editor->folderView()->selectEntry(FolderView::KindForm, 0);
     QCOMPARE(editor->pages().first(), page);
+}
+
+// Each T1 tab makes its rows when it is first shown: it shows the return's values as they are
+// then, and what is typed there reaches the return and its recalculation.
+void TestReturnEditor::t1TabShownLaterBindsItsFields_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("field");
+    // Put into the return after the open, before the tab first shows (none for the tab on
+    // screen at the open).
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("presetShown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    // Whether the typed value moves the balance.
+    QTest::addColumn<bool>("movesBalance");
+    QTest::newRow("Identification") << 0 << "firstName" << QString() << QString() << "Robin"
+                                    << "Robin" << false;
+    QTest::newRow("Income") << 1 << "12800"
+                            << "222"
+                            << "222.00"
+                            << "1234.5"
+                            << "1234.50" << true;
+    QTest::newRow("Deductions") << 2 << "22100"
+                                << "310"
+                                << "310.00"
+                                << "2500"
+                                << "2500.00" << true;
+    QTest::newRow("Credits and Tax") << 3 << "politicalContributions"
+                                     << "75"
+                                     << "75.00"
+                                     << "400"
+                                     << "400.00" << true;
+    QTest::newRow("Refund or Balance") << 4 << "taxInstalmentsPaid"
+                                       << "125"
+                                       << "125.00"
+                                       << "750"
+                                       << "750.00" << true;
+}
+
+void TestReturnEditor::t1TabShownLaterBindsItsFields()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, field);
+    QFETCH(QString, preset);
+    QFETCH(QString, presetShown);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(bool, movesBalance);
+    FamilyTaxData *family = EditorFixture::singleReturn();
+    Form_Return *editor = openEditor(family);
+    TaxData_T1New *t1 = t1Of(family->taxpayer());
+    QCOMPARE(editor->currentForm(), static_cast<CTaxData_Form *>(t1));
+    QTabWidget *tabs = editor->tabWidget();
+    QCOMPARE(tabs->count(), 5);
+    QCOMPARE(tabs->currentIndex(), 0);
+    // The pages as the tabs hold them (asking the editor for its pages completes them all).
+    const auto pageAt = [tabs](int i) {
+        auto *scroll = qobject_cast<ScrollTaxForm *>(tabs->widget(i));
+        return scroll ? qobject_cast<BaseTaxPage *>(scroll->getCtntWgt()) : nullptr;
+    };
+    BaseTaxPage *page = pageAt(tab);
+    QVERIFY(page);
+    const QByteArray name = field.toLatin1();
+    CField *target = t1->findField(name);
+    QVERIFY(target);
+    // Only the tab on screen has its rows.
+    for (int i = 0; i < tabs->count(); ++i) {
+        QCOMPARE(pageAt(i)->isSynced(), i == 0);
+        QCOMPARE(pageAt(i)->findChildren<QLineEdit *>().isEmpty(), i != 0);
+    }
+    if (!preset.isEmpty()) {
+        static_cast<CFloatField *>(target)->setValue(preset.toDouble());
+        QCOMPARE(target->toText(), presetShown);
+    }
+
+    tabs->setCurrentIndex(tab);
+    QVERIFY(page->isSynced());
+    QVERIFY(page->isVisible());
+    auto *edit = page->findChild<QLineEdit *>(field);
+    QVERIFY(edit);
+    QVERIFY(edit->isVisible());
+    QVERIFY(edit->width() > 0);
+    QCOMPARE(page->binder().fieldOf(edit), target);
+    if (!preset.isEmpty())
+        QCOMPARE(edit->text(), presetShown);
+    // Every widget of the page shows its field's value: storing them all changes nothing.
+    QVERIFY(page->binder().count() > 0);
+    QVERIFY(!page->binder().storeAll());
+    // The other tabs still wait.
+    for (int i = 1; i < tabs->count(); ++i)
+        QCOMPARE(pageAt(i)->isSynced(), i == tab);
+
+    double balanceBefore = 0, spouseBalance = 0, totalBefore = 0;
+    family->getBalanceAmounts(balanceBefore, spouseBalance, totalBefore);
+    QVERIFY(!editor->isModified() || !preset.isEmpty());
+    typeInto(editor, name.constData(), typed);
+    QCOMPARE(target->toText(), stored);
+    QVERIFY(editor->isModified());
+    double balanceAfter = 0, totalAfter = 0;
+    family->getBalanceAmounts(balanceAfter, spouseBalance, totalAfter);
+    QCOMPARE(qAbs(balanceAfter - balanceBefore) >= 0.01, movesBalance);
+    QCOMPARE(resultLines(editor), balanceTexts(family));
+    // Shown again later, the tab keeps its rows and shows the recalculated values.
+    tabs->setCurrentIndex(tab == 0 ? 1 : 0);
+    tabs->setCurrentIndex(tab);
+    QCOMPARE(page->findChild<QLineEdit *>(field), edit);
+    QVERIFY(!page->binder().storeAll());
+    // Asking the editor for its pages completes those never shown, with the return's values.
+    for (BaseTaxPage *p : editor->pages()) {
+        QVERIFY(p->isSynced());
+        QVERIFY(p->binder().count() > 0);
+        QVERIFY(!p->binder().storeAll());
+    }
 }
 
 void TestReturnEditor::quickHelpAndNotes()
