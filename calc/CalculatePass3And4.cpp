@@ -2,8 +2,8 @@
 // spouse's transfers; the non-refundable credits, federal tax, the Quebec abatement, the
 // foreign tax credit and the provincial tax hooks.
 #include "calc/AmountTests.h"
-#include "calc/MinimumTax.h"
 #include "calc/FederalFormSteps.h"
+#include "calc/MinimumTax.h"
 #include "calc/Pass1Steps.h"
 #include "calc/TypedAmounts.h"
 #include "model/PersonForms.h"

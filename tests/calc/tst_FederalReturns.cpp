@@ -757,6 +757,7 @@ private slots:
     void wizardAmounts();
     void everyTypedAmountHasARow();
     void lossCarrybackRequest();
+    void exemptIncomeForTheWorkersBenefit();
     void pensionSplitTaxesAfterTheBalance();
 };
 
@@ -940,6 +941,27 @@ void TestFederalReturns::lossCarrybackRequest()
     QCOMPARE(double(t1a->nonCapitalLoss), 20000.0);
     QCOMPARE(double(t1a->lossCarriedBack), 20000.0);
     QCOMPARE(double(t1a->lossCarriedForward), 0.0);
+}
+
+// Income exempt under the Indian Act (T4 box 71, carried by the T90 the slip makes) counts as
+// working income for the Canada workers benefit: 8,000 on one T4 and 4,000 exempt on another
+// give Schedule 6 12,000 of working income; 27% of (12,000 - 3,000) = 2,430, at most 1,633
+// (45300); the net income of 8,000 is under the phase-out threshold.
+void TestFederalReturns::exemptIncomeForTheWorkersBenefit()
+{
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 8000}});
+    Return::addSlip(r.person(), SlipType::T4, {{"box71", 4000}});
+    auto *sch6 = form<TaxData_Sch6>(r.person(), FormType::SCH6);
+    r.family.Recalculate(0, nullptr);
+    auto *t90 = static_cast<TaxData_T90 *>(r.person().getForm(FormType::T90, 0, false));
+    QVERIFY(t90);
+    QCOMPARE(int(r.t1->t90Flag), 1);
+    QCOMPARE(double(t90->exemptAmount), 4000.0);
+    QCOMPARE(double(sch6->workingIncome), 12000.0);
+    QCOMPARE(double(r.t1->f23600), 8000.0);
+    QCOMPARE(double(r.t1->f45300), 1633.0);
 }
 
 // The T1032 takes the person's income taxes after the split (42000 + 42800 + 42200) into the
