@@ -74,6 +74,10 @@ void schedule11(IndividualTaxData &person, TaxData_T1New &t1)
         base += t1206->f68330;
     sch11->incomeBase = std::max(0.0, base);
     sch11->claimAllowed = true;
+    const int age = t1.GetAge();
+    sch11->trainingCreditEligible = age >= FederalRates2025::kTrainingCreditMinAge &&
+                                    age <= FederalRates2025::kTrainingCreditMaxAge &&
+                                    !t1.shouldProrateAsImmigrant() && !t1.IsEmmigrant();
     double others = 0;
     for (const CFloatField *amount :
          {&t1.f30000, &t1.f30100, &t1.f30300, &t1.f30400, &t1.f30425, &t1.f30450, &t1.f30500,

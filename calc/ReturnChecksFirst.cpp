@@ -6,6 +6,7 @@
 #include "marrow/CSharableTaxData_Form.h"
 #include "marrow/DependantInfoStruct.h"
 #include "marrow/FederalForms.h"
+#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/InvestmentSlips.h"
 #include "marrow/TypeCodes.h"
@@ -26,8 +27,6 @@ constexpr double kSch2F36100Maximum = 59114;
 constexpr int kQuebec = 11;
 constexpr double kLine438Share = 0.45;
 // Canada training credit ages, inclusive.
-constexpr int kTrainingCreditMinAge = 26;
-constexpr int kTrainingCreditMaxAge = 65;
 // Schedule 15 before 18.
 constexpr int kAdultAge = 18;
 constexpr int kSpouseMinorAge = 17;
@@ -199,7 +198,8 @@ void ageAndImmigrationChecks(ReturnCheckContext &c)
         c.group.addMsg("Line 438 on page 4 of T1 cannot exceed 45 percent of the income tax "
                        "deducted on Non-Quebec T4 slips.");
     const int age = t1.GetAge();
-    if (isNonZero(t1.f45350) && (age < kTrainingCreditMinAge || age > kTrainingCreditMaxAge))
+    if (isNonZero(t1.f45350) && (age < FederalRates2025::kTrainingCreditMinAge ||
+                                 age > FederalRates2025::kTrainingCreditMaxAge))
         c.group.addMsg("Canada traing credit (Field 45350) cannot be claimed if tax payer's age "
                        "is not between 26 and 65.");
     if (isNonZero(t1.f45350) && c.isNewImmigrant())

@@ -118,6 +118,12 @@ constexpr double kCwbPhaseOutSingle = 26855;    // basic.phase_out_threshold_sin
 constexpr double kCwbPhaseOutFamily = 30639;    // basic.phase_out_threshold_family, R
 constexpr double kCwbPhaseOutRate = 0.15;       // basic.phase_out_rate, R
 
+// Canada training credit (line 45350): half of the year's eligible tuition fees, at most the
+// limit on the notice of assessment, for a resident all year aged 26 to 65 at the end of it.
+constexpr double kTrainingCreditShare = 0.5; // R
+constexpr int kTrainingCreditMinAge = 26;    // R
+constexpr int kTrainingCreditMaxAge = 65;    // R ("less than 66 years of age")
+
 // Alternative minimum tax (T691).
 constexpr double kMinimumTaxRate = 0.205;         // T691 federal tax rate, R
 constexpr double kMinimumTaxExemption = 177882;   // basic exemption 2025, R

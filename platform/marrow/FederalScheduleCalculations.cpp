@@ -97,13 +97,19 @@ void TaxData_Sch9::Calculate01()
 
 void TaxData_Sch11::Calculate01()
 {
-    available = std::max(0.0, fees + carryForward);
+    const double trainingCredit =
+        trainingCreditEligible
+            ? roundCents(
+                  std::max(0.0, std::min(double(canadaTrainingCreditLimit),
+                                         kTrainingCreditShare * std::max(0.0, double(fees)))))
+            : 0.0;
+    available = std::max(0.0, fees - trainingCredit + carryForward);
     const double room = claimAllowed ? std::max(0.0, incomeBase - creditsSum) : 0.0;
     f32700 = roundCents(std::min(double(available), room));
     f59140 = roundCents(available - f32700 - transferToSpouse);
     if (f59140 < 0)
         f59140 = 0.0;
-    f45350 = 0.0;
+    f45350 = trainingCredit;
 }
 
 void TaxData_Sch2::Calculate01()

@@ -321,8 +321,11 @@ public:
     CFloatField f32700{this, "32700"};
     // The unused amount carried forward to the next year.
     CFloatField f59140{this, "59140"};
-    // The Canada training credit limit the tax authority has on file (kept, not computed).
+    // The Canada training credit limit on the notice of assessment (typed, or filled by
+    // Auto-fill), and whether the person may claim the credit this year (set by the
+    // calculation: resident all year and of the age the credit asks).
     CFloatField canadaTrainingCreditLimit{this, "canadaTrainingCreditLimit"};
+    CBoolField trainingCreditEligible{this, "trainingCreditEligible"};
 
     double getF59140() const { return f59140; }
     // The tax on taxable income the base is taken from above the first threshold.
@@ -330,9 +333,10 @@ public:
     CFloatField available{this, "available"};
     CFloatField f45350{this, "45350"};
 
-    // The tuition claimed this year: what is available, at most what reduces the base to the
-    // other credits; the rest is carried forward. The Canada training credit is not computed
-    // (its figures are not in the published figures used) and stays 0.
+    // The Canada training credit (line 45350): half of the year's fees, at most the limit; the
+    // fees it is claimed on leave the tuition amount. The tuition claimed this year: what is
+    // available, at most what reduces the base to the other credits; the rest is carried
+    // forward.
     void Calculate01();
 };
 

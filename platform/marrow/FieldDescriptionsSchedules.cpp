@@ -130,6 +130,9 @@ const FieldDescriptionRow kSch11[] = {
     amount("transferToSpouse", "Amount transferred to a spouse, parent or grandparent"),
     amount("32700", "Line 32700: Amount transferred"),
     amount("59140", "Line 59140: Unused amount carried forward to 2026"),
+    amount("canadaTrainingCreditLimit",
+           "Canada training credit limit for 2025 (from your notice of assessment)"),
+    result("45350", "Line 45350: Canada training credit"),
 };
 
 const FieldDescriptionRow kSch13[] = {

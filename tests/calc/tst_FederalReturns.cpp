@@ -224,6 +224,41 @@ const std::vector<WholeReturn> &rows()
           {"45355", 7500},
           {"45700", 300},
           {"48200", 7800}}},
+        // The Canada training credit: fees of 3,000 and a limit of 1,000 on the notice of
+        // assessment: the lesser of 1,500 (half the fees) and 1,000 = 1,000 (45350), refunded
+        // (48200); the other 2,000 of fees is the tuition amount (32300). Credits (16,129 +
+        // 1,471 + 2,000) x 14.5% = 2,842.00; tax 8,857.50; 42000 = 6,015.50.
+        {"ON, 60,000 with tuition fees and a training credit limit",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             auto *sch11 = form<TaxData_Sch11>(r.person(), FormType::SCH11);
+             sch11->fees = 3000;
+             sch11->canadaTrainingCreditLimit = 1000;
+         },
+         {{"15000", 60000},
+          {"22200", 0},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"31000", 0},
+          {"32300", 2000},
+          {"35000", 2842},
+          {"40427", 0},
+          {"42000", 6015.5},
+          {"42100", 0},
+          {"45350", 1000},
+          {"48200", 1000}}},
+        // At 66 at the end of the year the training credit cannot be claimed: all 3,000 of
+        // fees stay in the tuition amount.
+        {"ON, 60,000 with tuition fees and a training credit limit at 66",
+         [](Return &r) {
+             r.setUp(ON, QDate(1959, 3, 1));
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             auto *sch11 = form<TaxData_Sch11>(r.person(), FormType::SCH11);
+             sch11->fees = 3000;
+             sch11->canadaTrainingCreditLimit = 1000;
+         },
+         {{"15000", 60000}, {"32300", 3000}, {"45350", 0}, {"48200", 0}}},
         // The GST/HST rebate: 1,050 x 5/105 = 50.00 and 2,260 x 13/113 = 260.00: 45700 =
         // 310.00, refunded with nothing else paid (48200). Credits (16,129 + 1,471) x 14.5% =
         // 2,552.00. Tax 8,319.375 + 2,625 x 20.5% = 8,857.50; 42000 = 6,305.50.
