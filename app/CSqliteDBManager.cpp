@@ -71,7 +71,7 @@ void CSqliteDBManager::dbFileName(CString &name)
     name = CString("mydata") + "2025" + "n" + ".db";
 }
 
-int CSqliteDBManager::open(CString &path, bool *created)
+DatabaseResult CSqliteDBManager::open(CString &path, bool *created)
 {
     try {
         m_opened = false;
@@ -91,26 +91,26 @@ int CSqliteDBManager::open(CString &path, bool *created)
         m_db.setDatabaseName(path);
         m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
         if (!mayOpenAsDatabase(path))
-            return 103;
+            return DatabaseResult::CannotOpen;
         // SQLite gives its journals the database's mode: both private.
         prepareFilePrivate(path);
         if (!m_db.open())
-            return 103;
+            return DatabaseResult::CannotOpen;
 
         bool madeConfig = false;
         // A file that could not be asked (locked, damaged, not a database) or that still lacks
         // a table is left as it is: starting on it would store nothing.
         if (!createTables(madeConfig) || !allTablesPresent()) {
             releaseConnection();
-            return 103;
+            return DatabaseResult::CannotOpen;
         }
         if (created)
             *created = madeConfig;
         m_opened = true;
-        return 0;
+        return DatabaseResult::Open;
     } catch (const std::exception &) {
         m_opened = false;
-        return 99;
+        return DatabaseResult::Exception;
     }
 }
 

@@ -8,6 +8,16 @@
 
 class ReturnFileEntriesModel;
 
+// What opening the database file gave.
+enum class DatabaseResult : int
+{
+    Open = 0,
+    // The file could not be opened, asked (locked, damaged, not a database) or given its tables;
+    // nothing was dropped.
+    CannotOpen = 103,
+    Exception = 99,
+};
+
 class CSqliteDBManager
 {
 public:
@@ -18,9 +28,8 @@ public:
 
     static void dbFileName(CString &name);
     // path holds the folder on entry and the file's full native path on return.
-    // 0 open with its six tables, 103 the file could not be opened, asked (locked, damaged, not
-    // a database) or given its tables, 99 an exception. On 103 nothing was dropped.
-    int open(CString &path, bool *created = nullptr);
+    // Open with its six tables, or why not.
+    DatabaseResult open(CString &path, bool *created = nullptr);
     bool isOpened() const { return m_opened; }
     // How long a statement waits for another connection's lock before it fails; for the next
     // open.

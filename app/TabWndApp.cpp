@@ -63,7 +63,7 @@ TabWndApp::~TabWndApp()
     s_app = nullptr;
 }
 
-int TabWndApp::startUp()
+StartUpResult TabWndApp::startUp()
 {
     CFloatField::p_for_t2hollins = false;
     CStringField::setLargeSizeSerializeOption(65942, 512);
@@ -91,11 +91,11 @@ int TabWndApp::startUp()
     writeLogLine("Only one instance of quorvandelle can run");
 
     dbPath = sysPath;
-    if (openDatabase(dbPath) != 0) {
+    if (openDatabase(dbPath) != OpenDatabaseResult::Open) {
         presentMessage(QMessageBox::Critical, nullptr, tr("Error"),
                        QString("Program cannot read/write config file %1.").arg(dbPath),
                        QMessageBox::Ok);
-        return 101;
+        return StartUpResult::DatabaseNotOpen;
     }
     writeLogLine("check 70");
 
@@ -124,17 +124,17 @@ int TabWndApp::startUp()
     writeLogLine("check 90");
     writeLogLine("check 120");
     writeLogLine("check 130");
-    return 0;
+    return StartUpResult::Done;
 }
 
-int TabWndApp::openDatabase(const CString &folder)
+OpenDatabaseResult TabWndApp::openDatabase(const CString &folder)
 {
     dbPath = folder;
     dbManager.open(dbPath);
     if (!dbManager.isOpened())
-        return 99;
+        return OpenDatabaseResult::NotOpen;
     CSqliteDBManager::purgeMissingRetFiles();
-    return 0;
+    return OpenDatabaseResult::Open;
 }
 
 QRect TabWndApp::mainWindowRect() const

@@ -19,6 +19,20 @@ extern unsigned char AppEdition;
 // The edition's title, with " - Testing" in testing mode; the main window's title.
 extern CString appTitle;
 
+// Start-up's result; the program ends at once on anything but Done.
+enum class StartUpResult : int
+{
+    Done = 0,
+    DatabaseNotOpen = 101,
+};
+
+// Whether the database of a folder is open.
+enum class OpenDatabaseResult : int
+{
+    Open = 0,
+    NotOpen = 99,
+};
+
 class TabWndApp : public QApplication
 {
     Q_OBJECT
@@ -28,8 +42,8 @@ public:
     // Stores the settings (saveSettingsOnExit), then deletes the main window.
     ~TabWndApp() override;
 
-    int startUp();                           // 0 done, 101 database not open
-    int openDatabase(const CString &folder); // 0 open, 99 not
+    StartUpResult startUp();
+    OpenDatabaseResult openDatabase(const CString &folder);
     bool allowSecondInstance() const { return config.Allow2nd; }
     QRect mainWindowRect() const;
 

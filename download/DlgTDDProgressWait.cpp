@@ -87,8 +87,8 @@ QString DlgTDDProgressWait::statusText(int value, int code, const QString &curre
     case 1000:
         if (code == TddHttpServer::listenFailed)
             return listenFailedText;
-        if (code == 100)
-            return QStringLiteral("initial web service handshake failed, code = %1").arg(100);
+        if (code == resultNumber(TddExchangeResult::HandshakeRefused))
+            return QStringLiteral("initial web service handshake failed, code = %1").arg(code);
         return QStringLiteral("some error occured, code = %1").arg(code);
     default:
         if (value > 100)

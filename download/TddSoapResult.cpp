@@ -6,27 +6,27 @@
 #include "ordane/MyTiXmlHandle.h"
 #include "ordane/XmlParse.h"
 
-int parseSoapResponse(const QByteArray &reply, const char *responseName, const char *tokenName,
-                      TddSoapResult &result)
+TddReplyRead parseSoapResponse(const QByteArray &reply, const char *responseName,
+                               const char *tokenName, TddSoapResult &result)
 {
     TiXmlDocument doc;
     if (!parseXmlDocument(doc, reply)) {
         result.faultText = "response parse error";
-        return 1;
+        return TddReplyRead::NotParsed;
     }
     const MyTiXmlHandle body =
         MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement("soapenv:Body");
     if (const TiXmlElement *response = body.FirstChildElement(responseName, "ns").ToElement()) {
         result.ReturnCode = getElementSubEleStringText(response, "ReturnCode");
         result.TokenIdentifier = getElementSubEleStringText(response, tokenName).toUtf8();
-        return 0;
+        return TddReplyRead::Found;
     }
     if (const TiXmlElement *fault = body.FirstChildElement("soapenv:Fault").ToElement()) {
         if (fault->FirstChildElement("faultstring")) {
             result.faultText = getElementSubEleStringText(fault, "faultstring");
-            return 10;
+            return TddReplyRead::NoAnswer;
         }
     }
     result.faultText = "Error: no response and Fault";
-    return 10;
+    return TddReplyRead::NoAnswer;
 }

@@ -12,7 +12,13 @@ struct TddSoapResult
     CString faultText;          // why the reply held no answer
 };
 
-// 0 the response element was found, 1 the reply does not parse (or is nested too deep),
-// 10 a SOAP fault or no response element.
-int parseSoapResponse(const QByteArray &reply, const char *responseName, const char *tokenName,
-                      TddSoapResult &result);
+// What reading a reply found.
+enum class TddReplyRead : int
+{
+    Found = 0,     // the response element
+    NotParsed = 1, // or nested too deep
+    NoAnswer = 10, // a SOAP fault or no response element
+};
+
+TddReplyRead parseSoapResponse(const QByteArray &reply, const char *responseName,
+                               const char *tokenName, TddSoapResult &result);

@@ -139,7 +139,7 @@ QByteArray TddWebService::serviceUrl() const
         .toUtf8();
 }
 
-int TddWebService::postSoapRequest(const QByteArray &request, QByteArray &reply)
+TddExchangeResult TddWebService::postSoapRequest(const QByteArray &request, QByteArray &reply)
 {
     FILE *log = openTddLog(0);
     const TabWndApp *app = appInstance();
@@ -152,7 +152,7 @@ int TddWebService::postSoapRequest(const QByteArray &request, QByteArray &reply)
         std::fputs("\n\n", log);
         std::fflush(log);
     }
-    int result = 0;
+    TddExchangeResult result = TddExchangeResult::Done;
     try {
         const QByteArray url = serviceUrl();
         qDebug("url: %s", url.constData());
@@ -169,7 +169,7 @@ int TddWebService::postSoapRequest(const QByteArray &request, QByteArray &reply)
                                              ? QStringLiteral("No host is set for the CRA "
                                                               "service in the configuration.")
                                              : client.errorString());
-            result = -20;
+            result = TddExchangeResult::PostFailed;
         } else if (fullLog) {
             logText(log, reply);
         }
@@ -178,35 +178,35 @@ int TddWebService::postSoapRequest(const QByteArray &request, QByteArray &reply)
             std::fputs("Please try again, make sure Quorvandelle is permitted by firewall to use "
                        "Internet.\n",
                        log);
-        result = -99;
+        result = TddExchangeResult::Interrupted;
     }
     closeTddLog(log);
     return result;
 }
 
-int TddWebService::stageRequest()
+TddExchangeResult TddWebService::stageRequest()
 {
     QList<QByteArray> sins;
     {
         QMutexLocker lock(&m_sinkLock);
         if (!m_sink)
-            return -5;
+            return TddExchangeResult::NoSink;
         sins = m_sink->requestedSins();
     }
     reportProgress(5, 0);
     QByteArray request;
     if (buildStageRequest(m_taxYear, m_mode, request) != 0) {
-        reportProgress(1000, -10);
-        return -10;
+        reportProgress(1000, resultNumber(TddExchangeResult::RequestNotBuilt));
+        return TddExchangeResult::RequestNotBuilt;
     }
     for (const QByteArray &sin : qAsConst(sins))
         request += "<Sin>" + xmlEscaped(sin) + "</Sin>";
     request += m_mode == 1 ? "</StageTDDNetfile></S:Body></S:Envelope>"
                            : "</StageNOA></S:Body></S:Envelope>";
     QByteArray reply;
-    const int posted = postSoapRequest(request, reply);
-    if (posted != 0) {
-        reportProgress(1000, posted);
+    const TddExchangeResult posted = postSoapRequest(request, reply);
+    if (posted != TddExchangeResult::Done) {
+        reportProgress(1000, resultNumber(posted));
         return posted;
     }
     reportProgress(10, 0);
@@ -214,13 +214,13 @@ int TddWebService::stageRequest()
     parseSoapResponse(reply, m_mode == 1 ? "StageTDDNetfileResponse" : "StageNOAResponse",
                       "TokenIdentifier", result);
     if (result.ReturnCode.compare(QLatin1String("0"), Qt::CaseInsensitive) != 0) {
-        reportProgress(1000, 100);
-        return 100;
+        reportProgress(1000, resultNumber(TddExchangeResult::HandshakeRefused));
+        return TddExchangeResult::HandshakeRefused;
     }
     reportProgress(15, 0);
     QMutexLocker lock(&m_tokenLock);
     m_stageToken = result.TokenIdentifier;
-    return 0;
+    return TddExchangeResult::Done;
 }
 
 bool TddWebService::waitBeforeRetry() const
@@ -246,17 +246,17 @@ int TddWebService::pollForData()
         }
         QByteArray request;
         if (buildGetRequest(m_taxYear, m_mode, token, request) != 0) {
-            reportProgress(1000, -10);
+            reportProgress(1000, resultNumber(TddExchangeResult::RequestNotBuilt));
             closeTddLog(log);
-            return -10;
+            return resultNumber(TddExchangeResult::RequestNotBuilt);
         }
         reportProgress(v - 6, 0);
         QByteArray reply;
-        const int posted = postSoapRequest(request, reply);
-        if (posted != 0) {
-            reportProgress(1000, posted);
+        const TddExchangeResult posted = postSoapRequest(request, reply);
+        if (posted != TddExchangeResult::Done) {
+            reportProgress(1000, resultNumber(posted));
             closeTddLog(log);
-            return posted;
+            return resultNumber(posted);
         }
         reportProgress(v - 1, 0);
         TddSoapResult result;

@@ -11,9 +11,23 @@
 
 #include "ordane/CString.h"
 #include "ordane/QWebClient.h"
+#include "ordane/ResultNumber.h"
 
 class TddProgressSink;
 class TiXmlDocument;
+
+// The results of the stage step and of one SOAP exchange, also the code of their final
+// progress report. The get step ends with the service's own return code instead, or with these
+// numbers.
+enum class TddExchangeResult : int
+{
+    Done = 0,
+    NoSink = -5,
+    RequestNotBuilt = -10,
+    PostFailed = -20,
+    Interrupted = -99,
+    HandshakeRefused = 100, // the stage reply's return code was not 0
+};
 
 // One exists for the whole run, inside TddHttpServer. A download runs the stage step (which
 // ends by opening the sign-in link) and, after the browser's return call, the get step; each
@@ -45,9 +59,9 @@ public:
     int reportProgress(int value, int code);
 
     // The two steps and one SOAP exchange; results as the progress table gives them.
-    int stageRequest();
+    TddExchangeResult stageRequest();
     int pollForData();
-    int postSoapRequest(const QByteArray &request, QByteArray &reply);
+    TddExchangeResult postSoapRequest(const QByteArray &request, QByteArray &reply);
     // Builds the signed sign-in link and has the GUI thread open it in the browser, once the
     // gate (when set) has run there and agreed.
     int openAuthorizationPage();

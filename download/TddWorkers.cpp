@@ -26,7 +26,7 @@ void ThreadTDDGetWebAuth::run()
     }
     BusyRelease release{m_service};
     try {
-        if (m_service->stageRequest() == 0)
+        if (m_service->stageRequest() == TddExchangeResult::Done)
             m_service->openAuthorizationPage();
     } catch (...) {
     }

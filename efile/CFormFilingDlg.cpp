@@ -213,8 +213,9 @@ int CFormFilingDlg::fileT1135(TemplateValues &values)
     }
 
     int agreement = 0;
-    if (const int terms = confirmNetfileTerms(agreement, false, this))
-        return terms;
+    const NetfileTermsResult terms = confirmNetfileTerms(agreement, false, this);
+    if (terms != NetfileTermsResult::Agreed)
+        return resultNumber(terms);
 
     CString email;
     double balance = 0;

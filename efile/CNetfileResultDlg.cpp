@@ -207,7 +207,7 @@ void CNetfileResultDlg::submitNetfile()
 {
     const FilingSetup setup = FilingSetup::fromApplication();
     int agreement = 0;
-    if (confirmNetfileTerms(agreement, m_amended != 0, this, setup) != 0)
+    if (confirmNetfileTerms(agreement, m_amended != 0, this, setup) != NetfileTermsResult::Agreed)
         return;
 
     FilingResult result(1);
@@ -293,7 +293,7 @@ void CNetfileResultDlg::submitEfile(const QString &efilerNumber, const QString &
     const QString dcn = efilerNumber + values.value("dcn");
 
     FilingResult result(1);
-    int status = 0;
+    EfileResult status = EfileResult::Read;
     {
         WaitCursorScope wait;
         status =
@@ -303,10 +303,11 @@ void CNetfileResultDlg::submitEfile(const QString &efilerNumber, const QString &
     CString time;
     GetCurTime(time, 0);
 
-    if (status != 0) {
-        showResult(kEfileResultTitle, tr("EFile Filing Failed"),
-                   msgCode("efile failed, check firewall and write file access", status),
-                   tr("Check filing result file"), resultFile, this);
+    if (status != EfileResult::Read) {
+        showResult(
+            kEfileResultTitle, tr("EFile Filing Failed"),
+            msgCode("efile failed, check firewall and write file access", resultNumber(status)),
+            tr("Check filing result file"), resultFile, this);
         return;
     }
 

@@ -19,15 +19,16 @@ QString textOf(const TiXmlElement *element)
 
 } // namespace
 
-int parseEfileResponse(FilingResultFile *file, const QByteArray &reply, FilingResult &result)
+EfileResult parseEfileResponse(FilingResultFile *file, const QByteArray &reply,
+                               FilingResult &result)
 {
     TiXmlDocument doc;
     if (!parseXmlDocument(doc, reply)) {
         result.code = "-1";
         result.resultText = "response error";
-        return 113;
+        return EfileResult::NotXml;
     }
-    int status = 0;
+    EfileResult status = EfileResult::Read;
     const MyTiXmlHandle body =
         MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement("soapenv:Body");
     const MyTiXmlHandle response = body.FirstChildElement("t1ersp:EfileReturnResponse");
@@ -60,7 +61,7 @@ int parseEfileResponse(FilingResultFile *file, const QByteArray &reply, FilingRe
             MyTiXmlHandle(fault).FirstChildElement("faultstring").ToElement();
         result.details =
             text ? replyTextToHtml(textOf(text)) : CString("XML fault error, no details.");
-        status = 190;
+        status = EfileResult::SoapFault;
     } else if (const TiXmlElement *frrms =
                    body.FirstChildElement("FrrmsEfileReturnResponse").ToElement()) {
         result.code = getElementSubEleStringText(frrms, "ResultCode");
@@ -76,15 +77,15 @@ int parseEfileResponse(FilingResultFile *file, const QByteArray &reply, FilingRe
     } else {
         result.code = "-1";
         result.details = "Efile error, no response, nor fault error";
-        status = 111;
+        status = EfileResult::NothingExpected;
     }
     if (file)
         file->write(result.details + QLatin1String("\n"));
     return status;
 }
 
-int postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
-                    const FilingSetup &setup)
+EfileResult postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
+                            const FilingSetup &setup)
 {
     CString time;
     GetCurTime(time, 0);
@@ -93,7 +94,7 @@ int postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult 
     QByteArray request;
     if (buildEfileRequest(true, values, xml, request) != 0) {
         file.write("Efile request creation failed.\n");
-        return 104;
+        return EfileResult::NotBuilt;
     }
     writeRequestHead(file, setup.modeDebug || setup.fullLog, setup.fullLog, request,
                      setup.eolServer, time);
@@ -106,18 +107,19 @@ int postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult 
             // The record carries what the web client saw; the caller shows the result number.
             result.resultText += outcome.error;
             file.write("EFile web service failed.\n" + outcome.error.toUtf8() + "\n");
-            return 106;
+            return EfileResult::PostFailed;
         }
         if (setup.modeDebug || setup.fullLog)
             file.write(reply + ".\n\n");
-        const int status = parseEfileResponse(file.isOpen() ? &file : nullptr, reply, result);
-        if (status == 113 && (outcome.httpStatus < 200 || outcome.httpStatus > 299))
+        const EfileResult status =
+            parseEfileResponse(file.isOpen() ? &file : nullptr, reply, result);
+        if (status == EfileResult::NotXml && (outcome.httpStatus < 200 || outcome.httpStatus > 299))
             result.resultText += QStringLiteral(" (HTTP status %1)").arg(outcome.httpStatus);
         return status;
     } catch (...) {
         file.write(QByteArray("Please try again, make sure Quorvandelle is permitted by "
                               "firewall to use Internet.\n"));
         file.flush();
-        return 200;
+        return EfileResult::Interrupted;
     }
 }

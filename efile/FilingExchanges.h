@@ -2,15 +2,39 @@
 #pragma once
 
 #include "efile/FilingClient.h"
+#include "ordane/ResultNumber.h"
 
 class QWidget;
 
-// Terms: fetches them, shows them and asks for agreement. 0 agreed (agreement 1), 10 declined
-// (agreement 2), otherwise the failed request's result after a message.
-int confirmNetfileTerms(int &agreement, bool reFile, QWidget *parent,
-                        const FilingSetup &setup = FilingSetup::fromApplication());
-// 0, -9 request not assembled, -50 post failed, 51 reply unreadable or without terms, -99.
-int requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &setup);
+// The EFILE return exchange's results; the user and the result file see the number.
+enum class EfileResult : int
+{
+    Read = 0,
+    NotBuilt = 104,
+    PostFailed = 106,
+    NothingExpected = 111, // neither a response nor a fault
+    NotXml = 113,
+    SoapFault = 190,
+    Interrupted = 200,
+};
+
+// The NETFILE terms request and the user's answer; shown to the user by number.
+enum class NetfileTermsResult : int
+{
+    Received = 0,  // the request's success
+    Agreed = 0,    // agreement 1
+    Declined = 10, // agreement 2
+    RequestNotBuilt = -9,
+    PostFailed = -50,
+    NoTerms = 51, // the reply is unreadable or holds no terms
+    Interrupted = -99,
+};
+
+// Terms: fetches them, shows them and asks for agreement: agreed, declined, otherwise the
+// failed request's result after a message.
+NetfileTermsResult confirmNetfileTerms(int &agreement, bool reFile, QWidget *parent,
+                                       const FilingSetup &setup = FilingSetup::fromApplication());
+NetfileTermsResult requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &setup);
 // 0 when the reply held terms, -1 otherwise.
 int parseTermsResponse(const QByteArray &reply, FilingResult &result);
 
@@ -21,8 +45,9 @@ int postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResul
 int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray &reply,
                          FilingResult &result, bool modeDebug);
 
-// EFILE return: 104 not built, 106 post failed, 200, or the parser's result.
-int postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
-                    const FilingSetup &setup);
-// 0 read, 111 nothing expected, 113 not XML, 190 SOAP fault.
-int parseEfileResponse(FilingResultFile *file, const QByteArray &reply, FilingResult &result);
+// EFILE return: not built, post failed, interrupted, or the parser's result.
+EfileResult postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
+                            const FilingSetup &setup);
+// Read, nothing expected, not XML or a SOAP fault.
+EfileResult parseEfileResponse(FilingResultFile *file, const QByteArray &reply,
+                               FilingResult &result);

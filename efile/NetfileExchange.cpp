@@ -65,7 +65,7 @@ int parseTermsResponse(const QByteArray &reply, FilingResult &result)
     return status;
 }
 
-int requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &setup)
+NetfileTermsResult requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &setup)
 {
     CString time;
     GetCurTime(time, 0);
@@ -81,7 +81,7 @@ int requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &se
     if (processTemplatePart(request, ":/net/net/nwsreq.xmt", values, TemplatePlain) != 0) {
         result.resultText += " cannot assemble request of Netfile Term and Agreement.\n";
         file.write(result.resultText);
-        return -9;
+        return NetfileTermsResult::RequestNotBuilt;
     }
     try {
         file.write(setup.netfileServer.toUtf8() + "\n");
@@ -95,7 +95,7 @@ int requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &se
                 transportNote(" read Netfile Term failed or network interruption.\n", outcome);
             file.write(result.resultText);
             file.flush();
-            return -50;
+            return NetfileTermsResult::PostFailed;
         }
         if (setup.modeDebug)
             file.write(reply);
@@ -103,25 +103,27 @@ int requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &se
             result.resultText += " parses Netfile Term failed.\n";
             file.write(result.resultText);
             file.flush();
-            return 51;
+            return NetfileTermsResult::NoTerms;
         }
-        return 0;
+        return NetfileTermsResult::Received;
     } catch (...) {
         file.write(QByteArray(kFirewallHint));
         file.flush();
-        return -99;
+        return NetfileTermsResult::Interrupted;
     }
 }
 
-int confirmNetfileTerms(int &agreement, bool reFile, QWidget *parent, const FilingSetup &setup)
+NetfileTermsResult confirmNetfileTerms(int &agreement, bool reFile, QWidget *parent,
+                                       const FilingSetup &setup)
 {
     FilingResult result(0);
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const int status = requestNetfileTerms(result, reFile, setup);
+    const NetfileTermsResult status = requestNetfileTerms(result, reFile, setup);
     QApplication::restoreOverrideCursor();
-    if (status != 0) {
+    if (status != NetfileTermsResult::Received) {
         showInformation(CString::formatted("Msg: %s; Code: %d.",
-                                           result.resultText.toUtf8().constData(), status),
+                                           result.resultText.toUtf8().constData(),
+                                           resultNumber(status)),
                         parent);
         return status;
     }
@@ -130,10 +132,10 @@ int confirmNetfileTerms(int &agreement, bool reFile, QWidget *parent, const Fili
                     result.confirmation, ":/net/net/netfileterm.txt");
     if (dialog.exec() == QDialog::Accepted) {
         agreement = 1;
-        return 0;
+        return NetfileTermsResult::Agreed;
     }
     agreement = 2;
-    return 10;
+    return NetfileTermsResult::Declined;
 }
 
 int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray &reply,

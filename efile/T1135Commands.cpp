@@ -34,15 +34,15 @@ int Form_Return::validateT1135(unsigned char edition, int formType, bool showSuc
     return 0;
 }
 
-int Form_Return::fileT1135Online()
+T1135FilingStart Form_Return::fileT1135Online()
 {
     refreshPages();
     if (!m_family || !m_family->hasForm(FormType::T1135)) {
         showInformation(CString(tr("Please add form T1135 into tax return first!")), this);
-        return 111;
+        return T1135FilingStart::NoT1135;
     }
     if (validateT1135(AppEdition, FormType::T1135, false, false) > 0)
-        return 118;
+        return T1135FilingStart::FormHasErrors;
 
     CString sin, firstName, lastName;
     m_family->getTextByKey(1, sin);
@@ -55,7 +55,7 @@ int Form_Return::fileT1135Online()
         showInformation(CString::formatted("%s message creation failed, error code=[%d].",
                                            "T1135 Filing", code),
                         this);
-        return 111;
+        return T1135FilingStart::XmlNotMade;
     }
     {
         CFormFilingDlg dialog(CString(), CString(), FormType::T1135, &xml, m_family, this);
@@ -63,5 +63,5 @@ int Form_Return::fileT1135Online()
         dialog.exec();
     }
     refreshPages();
-    return 0;
+    return T1135FilingStart::DialogRan;
 }

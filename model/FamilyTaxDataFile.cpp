@@ -20,11 +20,11 @@ bool recordRead(int result)
 // The box and result for a person record that did not read whole.
 int refuseRecord(int result, const IndividualTaxData &person)
 {
-    if (result == ReturnFileNotForThisVersion) {
+    if (result == resultNumber(ReturnFileResult::NotForThisVersion)) {
         qInfo("data file not for this version");
-        return ReturnFileNotForThisVersion;
+        return resultNumber(ReturnFileResult::NotForThisVersion);
     }
-    if (result == ReturnFileProvinceNotLoaded) {
+    if (result == resultNumber(ReturnFileResult::ProvinceNotLoaded)) {
         const ProvInfoRow *row = provInfo(person.m_province);
         const QString name =
             row ? QString::fromUtf8(row->name) : QString::number(person.m_province);
@@ -33,10 +33,10 @@ int refuseRecord(int result, const IndividualTaxData &person)
                 "This return file cannot be opened: the provincial tax module for %1 "
                 "could not be loaded. Please reinstall Quorvandelle and open the file again.")
                 .arg(name));
-        return ReturnFileProvinceNotLoaded;
+        return resultNumber(ReturnFileResult::ProvinceNotLoaded);
     }
     showReturnFileDamaged();
-    return ReturnFileDamaged;
+    return resultNumber(ReturnFileResult::Damaged);
 }
 } // namespace
 
@@ -52,7 +52,7 @@ int FamilyTaxData::writeFile(unsigned char edition, MyDataStream &stream)
     m_dependants.serilize(IndividualTaxData::kCurrentDataVersion, stream);
     setCoupledFlags();
     serializeSettings(edition, stream);
-    return stream.status() == QDataStream::Ok ? 0 : int(ReturnFileWriteFailed);
+    return stream.status() == QDataStream::Ok ? 0 : resultNumber(ReturnFileResult::WriteFailed);
 }
 
 int FamilyTaxData::readFile(unsigned char edition, MyDataStream &stream)
@@ -64,7 +64,7 @@ int FamilyTaxData::readFile(unsigned char edition, MyDataStream &stream)
         // Never success on a file read only in part.
         qInfo("serize exception happens");
         showReturnFileDamaged();
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     }
 }
 
@@ -81,7 +81,7 @@ int FamilyTaxData::readWhole(unsigned char edition, MyDataStream &stream)
         dialog.setPasswordEntry(true);
         QString text;
         if (!dialog.getInput(text) || !checkPassword(CString(text)))
-            return ReturnFilePasswordRefused;
+            return resultNumber(ReturnFileResult::PasswordRefused);
     }
     m_taxpayer->afterLoad(edition);
     m_spouse->afterLoad(edition);
@@ -90,7 +90,7 @@ int FamilyTaxData::readWhole(unsigned char edition, MyDataStream &stream)
     serializeSettings(edition, stream);
     if (stream.status() != QDataStream::Ok) {
         showReturnFileDamaged();
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     }
     return 0;
 }
@@ -108,7 +108,7 @@ int FamilyTaxData::readRecords(unsigned char edition, MyDataStream &stream)
     m_dependants.serilize(taxpayer, stream);
     if (stream.status() != QDataStream::Ok) {
         showReturnFileDamaged();
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     }
     return 0;
 }

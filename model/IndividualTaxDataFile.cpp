@@ -132,16 +132,16 @@ int readEntries(int v, CString &tag, MyDataStream &ar, qint32 limit, Budget &bud
 {
     qint32 count = 0;
     if (!readCount(ar, limit, count))
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     for (qint32 i = 0; i < count; ++i) {
         CTaxData_Form *object = nullptr;
         if (const int result = makeOne(object))
             return result;
         if (!budget.admit(ar, *object, v))
-            return ReturnFileDamaged;
+            return resultNumber(ReturnFileResult::Damaged);
         object->Serialize(v, tag, ar);
         if (!streamOk(ar))
-            return ReturnFileDamaged;
+            return resultNumber(ReturnFileResult::Damaged);
     }
     return 0;
 }
@@ -190,7 +190,7 @@ int IndividualTaxData::writeRecord(MyDataStream &ar)
     writeMarker(ar);
     writeBarcodeArchive(0, ar);
     writeMarker(ar);
-    return streamOk(ar) ? kCurrentDataVersion : int(ReturnFileWriteFailed);
+    return streamOk(ar) ? kCurrentDataVersion : resultNumber(ReturnFileResult::WriteFailed);
 }
 
 int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
@@ -205,13 +205,13 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     m_taxYear = taxYear;
     if (version < kLowestDataVersion || version > kHighestVersion) {
         showReturnFileDamaged();
-        return ReturnFileVersionRefused;
+        return resultNumber(ReturnFileResult::VersionRefused);
     }
     if (version > kCurrentDataVersion) {
         showReturnFileMessage(QStringLiteral(
             "The tax return file is prepared by a much later version of Quorvandelle. Please use "
             "the right version of Quorvandelle to open the tax return file."));
-        return ReturnFileVersionRefused;
+        return resultNumber(ReturnFileResult::VersionRefused);
     }
     const int v = version;
     if (v >= kReservedIntFrom) {
@@ -225,7 +225,7 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
         m_allFormsFlag = flag;
     }
     if (!streamOk(ar) || !m_reservedArea.readFromArchive(ar))
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     m_password = m_reservedArea.getString(kPasswordString);
     if (v < kPasswordFromVersion)
         m_password.clear();
@@ -235,12 +235,12 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
     qint32 province = 0;
     ar >> nextId >> province;
     if (!streamOk(ar) || nextId < 0 || nextId > kHighestNextId || province < 0)
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     m_nextId = nextId;
     m_province = province;
     m_provsTaxMgr.setMainProvince(province);
     if (province > kLastProvince)
-        return ReturnFileNotForThisVersion;
+        return resultNumber(ReturnFileResult::NotForThisVersion);
     const bool loaded = m_provsTaxMgr.getProvinceManager(province, true) != nullptr;
 
     RecordBudget budget(ar);
@@ -256,7 +256,7 @@ int IndividualTaxData::readRecord(unsigned char edition, MyDataStream &ar)
         skipBarcodeArchive(ar);
         readMarker(ar);
         if (!streamOk(ar))
-            return ReturnFileDamaged;
+            return resultNumber(ReturnFileResult::Damaged);
     }
     afterLoad(edition);
     return v;
@@ -267,7 +267,7 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, RecordBudget 
 {
     qint32 count = 0;
     if (!readCount(ar, kMaxFormsPerPerson, count))
-        return ReturnFileDamaged;
+        return resultNumber(ReturnFileResult::Damaged);
     bool summarySeen = false;
     for (qint32 i = 0; i < count; ++i) {
         qint32 type = 0;
@@ -279,7 +279,7 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, RecordBudget 
         else
             id = m_nextId++;
         if (!streamOk(ar))
-            return ReturnFileDamaged;
+            return resultNumber(ReturnFileResult::Damaged);
         const bool obsolete = isObsoleteFormType(type);
         bool keep = !obsolete;
         if (keep && type == FormType::T1KS) {
@@ -299,10 +299,10 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, RecordBudget 
             unmade = std::make_unique<CTaxData_Form>(type);
         } else if (!entry) {
             // Only a form a plug-in makes needs the plug-in: a federal form always reads.
-            return !loaded && m_province != 0 ? int(ReturnFileProvinceNotLoaded)
-                                              : int(ReturnFileFormNotMade);
+            return !loaded && m_province != 0 ? resultNumber(ReturnFileResult::ProvinceNotLoaded)
+                                              : resultNumber(ReturnFileResult::FormNotMade);
         } else if (made && keep && !budget.admit(ar, *entry->data, v)) {
-            return ReturnFileDamaged;
+            return resultNumber(ReturnFileResult::Damaged);
         }
         CTaxData_Form *object = entry ? entry->data : unmade.get();
         object->Serialize(v, tag, ar);
@@ -315,7 +315,7 @@ int IndividualTaxData::readForms(int v, CString &tag, bool loaded, RecordBudget 
             delete entry;
         }
         if (!streamOk(ar))
-            return ReturnFileDamaged;
+            return resultNumber(ReturnFileResult::Damaged);
     }
     return 0;
 }
@@ -330,10 +330,10 @@ int IndividualTaxData::readSlips(int v, CString &tag, RecordBudget &budget, MyDa
         if (v >= kSlipLinksFrom)
             ar >> linkedId;
         if (!streamOk(ar))
-            return int(ReturnFileDamaged);
+            return resultNumber(ReturnFileResult::Damaged);
         TaxDataEntryStru *entry = addSlip(type, id, linkedId);
         object = entry ? entry->data : nullptr;
-        return object ? 0 : int(ReturnFileSlipNotMade);
+        return object ? 0 : resultNumber(ReturnFileResult::SlipNotMade);
     });
 }
 
@@ -344,10 +344,10 @@ int IndividualTaxData::readNotes(int v, CString &tag, RecordBudget &budget, MyDa
         qint32 key = 0;
         ar >> ignored >> key;
         if (!streamOk(ar))
-            return int(ReturnFileDamaged);
+            return resultNumber(ReturnFileResult::Damaged);
         TaxNoteEntryStru *entry = addNote(key);
         object = entry ? entry->data : nullptr;
-        return object ? 0 : int(ReturnFileNoteNotMade);
+        return object ? 0 : resultNumber(ReturnFileResult::NoteNotMade);
     });
 }
 

@@ -10,7 +10,7 @@
 std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
                                               unsigned char edition)
 {
-    *result = ReturnFileCannotOpen;
+    *result = resultNumber(ReturnFileResult::CannotOpen);
     // The whole file at once: parsing from memory is far quicker than many small reads.
     QByteArray bytes;
     const RegularFileRead read = readRegularFile(path, bytes);
@@ -20,7 +20,7 @@ std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
     if (read != RegularFileRead::Read) {
         // Something that exists but is no readable file (a FIFO, a device, an I/O error).
         showReturnFileDamaged();
-        *result = ReturnFileDamaged;
+        *result = resultNumber(ReturnFileResult::Damaged);
         return family;
     }
     MyDataStream stream(bytes);
@@ -36,7 +36,7 @@ int saveReturnFile(FamilyTaxData &family, const QString &path, unsigned char edi
     const int result = family.Serialize(edition, stream);
     if (result != 0)
         return result;
-    return writeFileSafely(path, bytes) ? 0 : int(ReturnFileWriteFailed);
+    return writeFileSafely(path, bytes) ? 0 : resultNumber(ReturnFileResult::WriteFailed);
 }
 
 void showReturnFileMessage(const QString &text)

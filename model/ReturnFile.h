@@ -4,22 +4,24 @@
 #include <QString>
 #include <memory>
 
+#include "ordane/ResultNumber.h"
+
 class FamilyTaxData;
 
 // Results of the return-file operations (0 is success; a person record read whole gives its
-// data version).
-enum ReturnFileResult : int
+// data version, so the operations give these as numbers: resultNumber).
+enum class ReturnFileResult : int
 {
-    ReturnFileDamaged = -1,
-    ReturnFileFormNotMade = -3,
-    ReturnFileSlipNotMade = -4,
-    ReturnFileNoteNotMade = -5,
-    ReturnFileCannotOpen = 107,
-    ReturnFileVersionRefused = 111,
-    ReturnFilePasswordRefused = 112,
-    ReturnFileNotForThisVersion = 119,
-    ReturnFileProvinceNotLoaded = 120,
-    ReturnFileWriteFailed = 121,
+    Damaged = -1,
+    FormNotMade = -3,
+    SlipNotMade = -4,
+    NoteNotMade = -5,
+    CannotOpen = 107,
+    VersionRefused = 111,
+    PasswordRefused = 112,
+    NotForThisVersion = 119,
+    ProvinceNotLoaded = 120,
+    WriteFailed = 121,
 };
 
 // Reads a return file into a new object that the caller owns whatever *result says: 107

@@ -9,6 +9,7 @@
 #include "app/WaitCursor.h"
 #include "model/FamilyTaxData.h"
 #include "ordane/QWebClient.h"
+#include "ordane/ResultNumber.h"
 #include "ui/Form_Return.h"
 
 #include <QDir>
@@ -101,14 +102,16 @@ int Form_Return::reportFiling(int formType, bool accepted, const QString &confir
     return reply.size() > longestFilingReply ? -99 : 0;
 }
 
-int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder)
+ClientLetterFetch Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder,
+                                                           const QString &xmlFolder)
 {
     qInfo() << "fetchCustomizedClientLetter";
     QString token;
-    const int login = loginVarnexa(token);
-    if (login != 0) {
-        qInfo() << "cannot get varnexa token:" << login;
-        return login;
+    const VarnexaLogin login = loginVarnexa(token);
+    if (login != VarnexaLogin::LoggedIn) {
+        qInfo() << "cannot get varnexa token:" << resultNumber(login);
+        return login == VarnexaLogin::NoAccount ? ClientLetterFetch::NoAccount
+                                                : ClientLetterFetch::LoginFailed;
     }
     WaitCursorScope wait;
     QWebClient client(serviceUrl("%1/api/templates/latest"));
@@ -118,26 +121,26 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     client.addQueryItem("version_info_only", "0");
     QString reply;
     if (!answered(client, client.post(reply, token.toUtf8(), "Bearer")))
-        return 106;
+        return ClientLetterFetch::RequestFailed;
     CJsonUtil json;
     if (json.parse(CString(reply)) != CJsonUtil::Ok || !json.getBool("success"))
-        return 111;
+        return ClientLetterFetch::UnreadableReply;
     const QJsonArray data = json.getArray("data");
     if (data.isEmpty())
-        return 0;
+        return ClientLetterFetch::NothingNewer;
     const QJsonObject offer = data.first().toObject();
     const int version = offer.value(QLatin1String("template_version")).toInt(0);
 
     CT1AppConfig &config = appInstance()->config;
     const QString pdfPath = targetPath(pdfFolder, clientLetterPdf);
     if (version <= config.CustomizedClientLetter_Ver && QFile::exists(pdfPath))
-        return 0;
+        return ClientLetterFetch::NothingNewer;
 
     qInfo() << "tempVer:" << version;
     const QString pdfUrl = offer.value(QLatin1String("template_pdf_url")).toString();
     const QString xmlUrl = offer.value(QLatin1String("template_xml_url")).toString();
     if (!isHttpsAddress(pdfUrl) || !isHttpsAddress(xmlUrl))
-        return 111;
+        return ClientLetterFetch::UnreadableReply;
     // Both files arrive beside their targets first, so the print folders hold either the old
     // pair or the new pair, never one of each.
     const QString xmlPath = targetPath(xmlFolder, clientLetterXml);
@@ -147,9 +150,9 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
         !replaceFile(pdfTemp, pdfPath) || !replaceFile(xmlTemp, xmlPath)) {
         QFile::remove(pdfTemp);
         QFile::remove(xmlTemp);
-        return 106;
+        return ClientLetterFetch::RequestFailed;
     }
     config.CustomizedClientLetter_Ver = version;
     CSqliteDBManager::setConfigInt("CustomizedClientLetter_Ver", version);
-    return 100;
+    return ClientLetterFetch::Deployed;
 }

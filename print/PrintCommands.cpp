@@ -95,7 +95,8 @@ void Form_Return::generatePrint()
     }
     TabWndApp *app = appInstance();
     if (app && app->config.CustomizedClientLetter && !app->m_clientLetterFetched) {
-        if (fetchCustomizedClientLetter(app->config.PDFPATH, app->config.XMLPATH) == 100)
+        if (fetchCustomizedClientLetter(app->config.PDFPATH, app->config.XMLPATH) ==
+            ClientLetterFetch::Deployed)
             showInformation(tr("Customized client letter is deployed!"), this);
         // Whatever the fetch gave: one attempt per run.
         app->m_clientLetterFetched = true;

@@ -28,12 +28,12 @@ bool Form_Return::hasVarnexaCredentials()
     return false;
 }
 
-int Form_Return::loginVarnexa(QString &token)
+VarnexaLogin Form_Return::loginVarnexa(QString &token)
 {
     if (!hasVarnexaCredentials())
-        return 112;
+        return VarnexaLogin::NoAccount;
     const CT1AppConfig &config = appInstance()->config;
-    int result = 99;
+    VarnexaLogin result = VarnexaLogin::Failed;
     {
         WaitCursorScope wait;
         QWebClient client(serviceUrl("%1/api/user/login"));
@@ -46,11 +46,11 @@ int Form_Return::loginVarnexa(QString &token)
             if (json.parse(CString(reply)) == CJsonUtil::Ok &&
                 json.getString("access_token", value) == CJsonUtil::Ok) {
                 token = value;
-                result = 0;
+                result = VarnexaLogin::LoggedIn;
             }
         }
     }
-    if (result != 0)
+    if (result != VarnexaLogin::LoggedIn)
         showInformation(CString(tr("The login into the Varnexa service failed. Check the Varnexa "
                                    "email and password in the preferences.")),
                         nullptr);
@@ -146,7 +146,7 @@ void Form_Return::querySignatureStatus(int formType)
     {
         WaitCursorScope wait;
         QString token;
-        if (loginVarnexa(token) != 0)
+        if (loginVarnexa(token) != VarnexaLogin::LoggedIn)
             return;
         QWebClient client(serviceUrl("%1/api/signature-requests/%2", requestId));
         QString reply;

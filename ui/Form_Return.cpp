@@ -281,7 +281,7 @@ int Form_Return::saveToFile(QString &path, bool backupAllowed)
             m_family->getCurrentPersonIndex() == PersonSpouse, kind, id);
     }
     fullFilePath(path);
-    int result = ReturnFileWriteFailed;
+    int result = resultNumber(ReturnFileResult::WriteFailed);
     TabWndApp *app = appInstance();
     if (m_family) {
         const QFileInfo file(path);

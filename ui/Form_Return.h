@@ -25,6 +25,34 @@ namespace Ui {
 class Form_Return;
 }
 
+// What filing the T1135 on its own came to before or after its filing dialog.
+enum class T1135FilingStart : int
+{
+    DialogRan = 0,
+    NoT1135 = 111,
+    XmlNotMade = 111,
+    FormHasErrors = 118,
+};
+
+// Logging into the e-signature service.
+enum class VarnexaLogin : int
+{
+    LoggedIn = 0, // the token is set
+    NoAccount = 112,
+    Failed = 99,
+};
+
+// Fetching the customized client letter.
+enum class ClientLetterFetch : int
+{
+    NothingNewer = 0,
+    Deployed = 100,
+    RequestFailed = 106, // the request or a download failed
+    UnreadableReply = 111,
+    NoAccount = 112, // the login's
+    LoginFailed = 99,
+};
+
 class Form_Return : public QWidget
 {
     Q_OBJECT
@@ -133,10 +161,9 @@ public:
     // the database and the filing log.
     void internetFiling();
     // The T1135 on its own: its check, with the messages shown, returns how many there are;
-    // filing returns 0 once the filing dialog ran, 111 without a T1135 or its XML, 118 when the
-    // form has errors.
+    // filing tells whether the filing dialog ran.
     int validateT1135(unsigned char edition, int formType, bool showSuccess, bool askFirst);
-    int fileT1135Online();
+    T1135FilingStart fileT1135Online();
 
     // ==== Defined in qv_print (print/), not in this library; reached the same way.
     // tests/print/tst_PrintMembers.cpp takes the address of each.
@@ -144,8 +171,7 @@ public:
     // The e-signature service: each operation logs in afresh and blocks under the wait cursor
     // until the reply has come.
     bool hasVarnexaCredentials();
-    // 0 with the token set, 112 without an account, 99 when the login failed.
-    int loginVarnexa(QString &token);
+    VarnexaLogin loginVarnexa(QString &token);
     void sendVarnexaDelivery(int formType, const QString &email, const QString &sin,
                              const QString &firstName, const QString &pdfPath);
     // formType: 96 (T183) or 53 (RC71).
@@ -154,9 +180,8 @@ public:
     // no 2xx reply.
     int reportFiling(int formType, bool accepted, const QString &confirmation,
                      const QString &message);
-    // 100 deployed, 0 nothing newer, 106 request or download failed, 111 unreadable reply,
-    // or the login's 112 or 99.
-    int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
+    ClientLetterFetch fetchCustomizedClientLetter(const QString &pdfFolder,
+                                                  const QString &xmlFolder);
     // Printing: the print command asks for the options and prints; printToPdf saves the
     // return and has the print engine write the PDF (into pdfFile, native separators, when it
     // succeeded), then offers the after-print dialog; printMode 1 is the condensed barcode print.

@@ -82,7 +82,7 @@ void MainWindow::actionOpenReturn()
 void MainWindow::openReturnFile(const QString &path)
 {
     std::unique_ptr<FamilyTaxData> family;
-    int result = ReturnFileCannotOpen;
+    int result = resultNumber(ReturnFileResult::CannotOpen);
     bool handedOver = false;
     try {
         {
@@ -93,7 +93,7 @@ void MainWindow::openReturnFile(const QString &path)
             showInformation(tr("Open return file failed!"));
             return;
         }
-        if (result == ReturnFileNotForThisVersion) {
+        if (result == resultNumber(ReturnFileResult::NotForThisVersion)) {
             showInformation(tr("The return file is not meant for this version of software!"));
             return;
         }
@@ -220,7 +220,7 @@ void MainWindow::importPriorYearReturn(const QString &path)
         notAvailable(ui->actionImport_Prior_Year_s_Return);
         return;
     }
-    int result = ReturnFileCannotOpen;
+    int result = resultNumber(ReturnFileResult::CannotOpen);
     std::unique_ptr<FamilyTaxData> family;
     {
         WaitCursorScope wait;
@@ -262,7 +262,7 @@ void MainWindow::on_actionCouple_Returns_2to1_triggered()
 void MainWindow::coupleReturnFiles(const QString &firstPath, const QString &secondPath)
 {
     WaitCursorScope wait;
-    int result = ReturnFileCannotOpen;
+    int result = resultNumber(ReturnFileResult::CannotOpen);
     std::unique_ptr<FamilyTaxData> first = loadReturnFile(firstPath, &result, AppEdition);
     if (!first || result != 0) {
         showInformation(tr("First return file cannot be read properly, Couple return failed."));

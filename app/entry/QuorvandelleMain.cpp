@@ -32,7 +32,7 @@ int quorvandelleMain(int &argc, char **argv)
     installBarcodeArchiveSource();
     // Freed on every path; a failed start-up stores nothing, as its database never opened.
     std::unique_ptr<TabWndApp> app(TabWndApp::createInstance(argc, argv));
-    if (app->startUp() != 0)
+    if (app->startUp() != StartUpResult::Done)
         return -1;
 
     // The batch result mode: "printresult" (any letter case), a folder and a list file.

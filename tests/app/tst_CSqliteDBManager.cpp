@@ -54,7 +54,7 @@ void makeFilledDatabase(const QString &folder)
     QDir().mkpath(folder);
     CSqliteDBManager db;
     CString path = folder;
-    QCOMPARE(db.open(path), 0);
+    QCOMPARE(db.open(path), DatabaseResult::Open);
     for (const QString &t : tables)
         QVERIFY(QSqlQuery().exec("insert into " + t + " (id) values (1)"));
 }
@@ -87,7 +87,7 @@ void expectRefused(const QString &folder, int busyTimeoutMs)
     db.setBusyTimeout(busyTimeoutMs);
     CString path = folder;
     bool created = true;
-    QCOMPARE(db.open(path, &created), 103);
+    QCOMPARE(db.open(path, &created), DatabaseResult::CannotOpen);
     QVERIFY(!db.isOpened());
     QVERIFY(!created);
 }
@@ -160,7 +160,7 @@ void TestCSqliteDBManager::freshFile()
     CSqliteDBManager db;
     CString path = dir.path();
     bool created = false;
-    QCOMPARE(db.open(path, &created), 0);
+    QCOMPARE(db.open(path, &created), DatabaseResult::Open);
     QVERIFY(created);
     QVERIFY(db.isOpened());
     QCOMPARE(QString(path), dir.path() + "/mydata2025n.db");
@@ -228,7 +228,7 @@ void TestCSqliteDBManager::preparedFiles()
     CString path = dir.path();
     {
         CSqliteDBManager first;
-        QCOMPARE(first.open(path), 0);
+        QCOMPARE(first.open(path), DatabaseResult::Open);
         for (const QString &t : tables)
             QVERIFY(QSqlQuery().exec("insert into " + t + " (id) values (1)"));
         for (const QString &t : dropped)
@@ -237,7 +237,7 @@ void TestCSqliteDBManager::preparedFiles()
     CSqliteDBManager second;
     CString again = dir.path();
     bool created = false;
-    QCOMPARE(second.open(again, &created), 0);
+    QCOMPARE(second.open(again, &created), DatabaseResult::Open);
     QTEST(created, "created");
     QTEST(rowCounts(), "counts");
     // Whatever was recreated or kept, every table and index is in place again.
@@ -253,7 +253,7 @@ void TestCSqliteDBManager::openFailsWhereFolderIsAFile()
     blocker.close();
     CSqliteDBManager db;
     CString path = dir.filePath("._sys");
-    QCOMPARE(db.open(path), 103);
+    QCOMPARE(db.open(path), DatabaseResult::CannotOpen);
     QVERIFY(!db.isOpened());
     QCOMPARE(QString(path), dir.filePath("._sys/mydata2025n.db"));
 }
@@ -272,7 +272,7 @@ void TestCSqliteDBManager::lockedFileKeepsRows()
     // Once the lock is gone the same file opens with its rows.
     CSqliteDBManager db;
     CString path = dir.path();
-    QCOMPARE(db.open(path), 0);
+    QCOMPARE(db.open(path), DatabaseResult::Open);
     QCOMPARE(rowCounts(), (QList<int>{1, 1, 1, 1, 1, 1}));
 }
 
@@ -329,7 +329,7 @@ void TestCSqliteDBManager::notADatabase()
     {
         CSqliteDBManager db;
         CString path = dir.path();
-        QCOMPARE(db.open(path), 103);
+        QCOMPARE(db.open(path), DatabaseResult::CannotOpen);
         QVERIFY(!db.isOpened());
     }
     QCOMPARE(readAll(file), content);
@@ -367,10 +367,10 @@ void TestCSqliteDBManager::startUpRefusesUnusableFile()
         QVERIFY(lock->isLocked());
     }
     app->dbManager.setBusyTimeout(50);
-    const int result = app->startUp();
+    const StartUpResult result = app->startUp();
     app->dbManager.setBusyTimeout(5000);
     lock.reset();
-    QCOMPARE(result, 101);
+    QCOMPARE(result, StartUpResult::DatabaseNotOpen);
     QVERIFY(!app->dbManager.isOpened());
     QCOMPARE(presenter.shown().size(), 1);
     QCOMPARE(presenter.shown()[0].kind, QString("critical"));
@@ -388,7 +388,7 @@ void TestCSqliteDBManager::findKeepsNewestRow()
     QTemporaryDir dir;
     CSqliteDBManager db;
     CString path = dir.path();
-    QCOMPARE(db.open(path), 0);
+    QCOMPARE(db.open(path), DatabaseResult::Open);
     for (const char *time : {"2025-03-01 10:00:00", "2025-05-01 10:00:00", "2025-04-01 10:00:00"})
         QVERIFY(QSqlQuery().exec(QString("insert into tb_retfile (name1, filepath, open_time) "
                                          "values ('A', '/r/a.r25', '%1')")
@@ -406,7 +406,7 @@ void TestCSqliteDBManager::saveUpdatesOrInserts()
     QTemporaryDir dir;
     CSqliteDBManager db;
     CString path = dir.path();
-    QCOMPARE(db.open(path), 0);
+    QCOMPARE(db.open(path), DatabaseResult::Open);
     const int id = CSqliteDBManager::saveRetFile("Jane Roe", "", QString::fromUtf8("/r/é.r25"));
     QCOMPARE(id, 1);
     QVERIFY(QSqlQuery().exec("update tb_retfile set open_time='2000-01-01 00:00:00'"));
@@ -424,7 +424,7 @@ void TestCSqliteDBManager::deleteAndPurge()
     QTemporaryDir dir;
     CSqliteDBManager db;
     CString path = dir.path();
-    QCOMPARE(db.open(path), 0);
+    QCOMPARE(db.open(path), DatabaseResult::Open);
     QFile kept(dir.filePath("kept.r25"));
     QVERIFY(kept.open(QIODevice::WriteOnly));
     kept.close();
@@ -446,7 +446,7 @@ void TestCSqliteDBManager::workerConnection()
 {
     TabWndApp *app = appInstance();
     QTemporaryDir dir;
-    QCOMPARE(app->openDatabase(dir.path()), 0);
+    QCOMPARE(app->openDatabase(dir.path()), OpenDatabaseResult::Open);
     QCOMPARE(QString(app->dbPath), dir.filePath("mydata2025n.db"));
 
     // The worker writes a row, the GUI thread reads it on its own connection, in turn.

@@ -112,7 +112,7 @@ private:
 void TestHistory::init()
 {
     m_dir.reset(new QTemporaryDir);
-    QCOMPARE(appInstance()->openDatabase(m_dir->path()), 0);
+    QCOMPARE(appInstance()->openDatabase(m_dir->path()), OpenDatabaseResult::Open);
     m_db = QSqlDatabase::database();
 }
 

@@ -185,7 +185,7 @@ void TestPreferences::init()
 {
     m_dir.reset(new QTemporaryDir);
     TabWndApp *app = appInstance();
-    QCOMPARE(app->openDatabase(m_dir->path()), 0);
+    QCOMPARE(app->openDatabase(m_dir->path()), OpenDatabaseResult::Open);
     resetConfig();
     app->config.setDefaultServers();
     m_presenter = std::make_unique<ScriptedPresenter>();

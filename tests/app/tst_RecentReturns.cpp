@@ -81,7 +81,7 @@ private:
 void TestRecentReturns::init()
 {
     m_dir.reset(new QTemporaryDir);
-    QCOMPARE(appInstance()->openDatabase(m_dir->path()), 0);
+    QCOMPARE(appInstance()->openDatabase(m_dir->path()), OpenDatabaseResult::Open);
     appInstance()->retFileModel->clearEntries();
 }
 

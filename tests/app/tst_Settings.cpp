@@ -112,7 +112,7 @@ private:
 void TestSettings::init()
 {
     m_dir = new QTemporaryDir;
-    QCOMPARE(appInstance()->openDatabase(m_dir->path()), 0);
+    QCOMPARE(appInstance()->openDatabase(m_dir->path()), OpenDatabaseResult::Open);
     CT1AppConfig &c = appInstance()->config;
     c.setDefaultPaths("/p", "/d");
     c.LeftPaneSize = "270";
@@ -244,7 +244,7 @@ void TestSettings::testingModeKeys()
     c.BKColor = "#000000";
     app->saveSettingsOnExit();
     QVERIFY(!app->dbManager.isOpened());
-    QCOMPARE(appInstance()->openDatabase(m_dir->path()), 0);
+    QCOMPARE(appInstance()->openDatabase(m_dir->path()), OpenDatabaseResult::Open);
     rows = configRows();
     QVERIFY(rows.contains("LastOpenPath=/open"));
     QVERIFY(rows.contains("LeftX=5"));

@@ -159,7 +159,7 @@ void TestStartup::storedRowsAtStart()
         QDir().mkpath(sys);
         CSqliteDBManager db;
         CString path = sys;
-        QCOMPARE(db.open(path), 0);
+        QCOMPARE(db.open(path), DatabaseResult::Open);
         for (const QString &file : {kept, env.root() + "/folder.r25", env.root() + "/gone.r25"})
             QVERIFY(CSqliteDBManager::insertRetFile("A", "", file.toUtf8()) > 0);
         CSqliteDBManager::setConfig("RetPath", stored, 1);

@@ -706,7 +706,7 @@ void TestAutoFillMerge::savedAndReadBack()
     int result = -99;
     std::unique_ptr<FamilyTaxData> loaded = loadReturnFile(path, &result, kEdition);
     QVERIFY(loaded);
-    QVERIFY2(result >= 0 && result != ReturnFileVersionRefused,
+    QVERIFY2(result >= 0 && result != resultNumber(ReturnFileResult::VersionRefused),
              qPrintable(QString::number(result)));
     IndividualTaxData &back = *loaded->taxpayer();
     QCOMPARE(slipsOf(back), slips);

@@ -75,7 +75,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QCOMPARE(appInstance()->openDatabase(CString(m_dir.path())), 0);
+        QCOMPARE(appInstance()->openDatabase(CString(m_dir.path())), OpenDatabaseResult::Open);
         configureService(0, "095", QByteArray());
     }
 

@@ -182,8 +182,8 @@ void TestTddProtocol::stageOnTheWire()
     m_service = makeService(mode);
     m_fixture.service().enqueue(LocalServer::Response::answer(500, soapFault("no")));
     m_fixture.service().enqueue(LocalServer::Response::answer(500, soapFault("no")));
-    QCOMPARE(m_service->stageRequest(), 100);
-    QCOMPARE(m_service->stageRequest(), 100);
+    QCOMPARE(m_service->stageRequest(), TddExchangeResult::HandshakeRefused);
+    QCOMPARE(m_service->stageRequest(), TddExchangeResult::HandshakeRefused);
 
     const QList<LocalServer::Request> requests = m_fixture.service().requests();
     QCOMPARE(requests.size(), 2);
@@ -362,7 +362,7 @@ void TestTddProtocol::silentServerTimesOut()
     limits.idleMs = 300;
     m_service->setRequestLimits(limits);
     m_fixture.service().enqueue(LocalServer::Response::neverAnswer());
-    QCOMPARE(m_service->stageRequest(), -20);
+    QCOMPARE(m_service->stageRequest(), TddExchangeResult::PostFailed);
     QCOMPARE(m_sink->reports(), (Reports{{5, 0}, {1000, -20}}));
     QVERIFY(readTddLog(0).contains("No answer from 127.0.0.1 within 300 ms."));
 }
@@ -389,7 +389,7 @@ void TestTddProtocol::fullLog()
                      keys + "TDDEndpointTest8=127.0.0.1:" + port + "\nTDDEndpointTest0=" +
                          kPassword095 + "\nTDDEndpointTest10=/TaxDataDeliveryService\n");
     m_fixture.service().enqueue(LocalServer::Response::answer(200, stageOk()));
-    QCOMPARE(m_service->stageRequest(), 0);
+    QCOMPARE(m_service->stageRequest(), TddExchangeResult::Done);
     const QByteArray log = readTddLog(0);
     QVERIFY(log.startsWith("\n\n"));
     QCOMPARE(log.contains("<wsse:Username>095N</wsse:Username>"), requestLogged);
@@ -427,7 +427,8 @@ void TestTddProtocol::malformedReplies()
     QFETCH(int, parsed);
     QFETCH(QString, fault);
     TddSoapResult result;
-    QCOMPARE(parseSoapResponse(reply, "StageTDDNetfileResponse", "TokenIdentifier", result),
+    QCOMPARE(resultNumber(
+                 parseSoapResponse(reply, "StageTDDNetfileResponse", "TokenIdentifier", result)),
              parsed);
     QCOMPARE(QString(result.faultText), fault);
     QVERIFY(result.ReturnCode.isEmpty());
@@ -435,7 +436,7 @@ void TestTddProtocol::malformedReplies()
     // Through the wire too: a failure pair, never a crash.
     for (int i = 0; i < 4; ++i)
         m_fixture.service().enqueue(LocalServer::Response::answer(200, reply));
-    QCOMPARE(m_service->stageRequest(), 100);
+    QCOMPARE(m_service->stageRequest(), TddExchangeResult::HandshakeRefused);
     QCOMPARE(m_sink->reports(), (Reports{{5, 0}, {10, 0}, {1000, 100}}));
     // As a get reply it is "not ready" each time, and the download ends after three.
     m_sink = std::make_unique<RecordingSink>();
@@ -504,7 +505,8 @@ void TestTddProtocol::sinkAttachment()
     QVERIFY(reporter->wait(10000));
     QCOMPARE(m_sink->reports(), (Reports{{30, 0}, {1000, 0}}));
     QCOMPARE(m_service->reportProgress(50, 0), 1);
-    QCOMPARE(m_service->stageRequest(), -5); // no sink: the stage step does not start
+    // No sink: the stage step does not start.
+    QCOMPARE(m_service->stageRequest(), TddExchangeResult::NoSink);
     QVERIFY(m_fixture.service().requests().isEmpty());
 }
 

@@ -177,7 +177,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_logPath = m_dir.filePath("tddlog.txt");
-        QCOMPARE(appInstance()->openDatabase(CString(m_dir.path())), 0);
+        QCOMPARE(appInstance()->openDatabase(CString(m_dir.path())), OpenDatabaseResult::Open);
         QString error;
         QVERIFY2(m_fixture.initOnce(&error), qPrintable(error));
     }

@@ -254,7 +254,7 @@ void TestFilingClient::bodyMarkers()
         QCOMPARE(postNetfileReturn(v, xml, r, setup()), -10);
         QCOMPARE(r.resultText, CString(" cannot assemble Netfile request.\n"));
         FilingResult e(1);
-        QCOMPARE(postEfileReturn(v, xml, e, setup()), 104);
+        QCOMPARE(postEfileReturn(v, xml, e, setup()), EfileResult::NotBuilt);
         QCOMPARE(readFile(m_dir.filePath("result.txt")),
                  QByteArray("Efile request creation failed.\n"));
         QCOMPARE(m_server->requests().size(), 0);
@@ -429,7 +429,7 @@ void TestFilingClient::efileReplies()
     m_server->setResponse(kEfilePath, LocalServer::Response::answer(200, reply));
     TemplateValues values = efileValues(false);
     FilingResult r(1);
-    QCOMPARE(postEfileReturn(values, kReturnXml, r, setup()), status);
+    QCOMPARE(resultNumber(postEfileReturn(values, kReturnXml, r, setup())), status);
     QTEST(bool(r.accepted), "accepted");
     QTEST(QString(r.code), "code");
     QTEST(QString(r.confirmation), "confirmation");
@@ -501,7 +501,8 @@ void TestFilingClient::wrongServers()
     TemplateValues efile = efileValues(false);
     FilingResult e(1);
     const QString failedNote = QStringLiteral(" Online filing failed.\n");
-    QCOMPARE(postEfileReturn(efile, kReturnXml, e, setup()), status == 1 ? 113 : 106);
+    QCOMPARE(postEfileReturn(efile, kReturnXml, e, setup()),
+             status == 1 ? EfileResult::NotXml : EfileResult::PostFailed);
     QCOMPARE(QString(e.resultText),
              status == 1 ? resultText : resultText.mid(failedNote.size()).chopped(1));
     QCOMPARE(e.accepted, false);
@@ -599,7 +600,7 @@ void TestFilingClient::unreachableService()
     // The EFILE exchange meets the same service and keeps the same cause.
     TemplateValues efile = efileValues(false);
     FilingResult e(1);
-    QCOMPARE(postEfileReturn(efile, kReturnXml, e, s), 106);
+    QCOMPARE(postEfileReturn(efile, kReturnXml, e, s), EfileResult::PostFailed);
     QVERIFY2(QString(e.resultText).startsWith(cause), qPrintable(e.resultText));
     QCOMPARE(m_server->requests().size(), 0);
 }
@@ -662,13 +663,14 @@ void TestFilingClient::termsReplies()
 {
     m_server->setResponse(kNetfilePath, LocalServer::Response::answer(200, envelope("<Other/>")));
     FilingResult r(0);
-    QCOMPARE(requestNetfileTerms(r, false, setup()), 51);
+    QCOMPARE(requestNetfileTerms(r, false, setup()), NetfileTermsResult::NoTerms);
     QCOMPARE(r.resultText, CString("unknown response error parses Netfile Term failed.\n"));
     QVERIFY(m_server->requests().value(0).body.contains("<t1rq:TermsAndConditionsRequest/>"));
     {
         ScriptedPresenter presenter;
         int agreement = 7;
-        QCOMPARE(confirmNetfileTerms(agreement, false, nullptr, setup()), 51);
+        QCOMPARE(confirmNetfileTerms(agreement, false, nullptr, setup()),
+                 NetfileTermsResult::NoTerms);
         QCOMPARE(agreement, 7);
         QCOMPARE(
             presenter.shownTexts(),
@@ -684,7 +686,7 @@ void TestFilingClient::termsReplies()
                           "</t1rsp:EnglishMessage></t1rsp:TermsAndConditions>"
                           "</t1rsp:TermsAndConditionsResponse>")));
     FilingResult ok(0);
-    QCOMPARE(requestNetfileTerms(ok, true, setup()), 0);
+    QCOMPARE(requestNetfileTerms(ok, true, setup()), NetfileTermsResult::Received);
     QCOMPARE(ok.accepted, true);
     // Every sibling of the first message text is a line, the link element's empty one included.
     QCOMPARE(ok.details, CString("Agree\r\n\r\n"));
@@ -696,7 +698,7 @@ void TestFilingClient::termsReplies()
     FilingSetup placeholder = setup();
     placeholder.netfileServer = CT1AppConfig::productionHost;
     FilingResult refused(0);
-    QCOMPARE(requestNetfileTerms(refused, false, placeholder), -50);
+    QCOMPARE(requestNetfileTerms(refused, false, placeholder), NetfileTermsResult::PostFailed);
     QCOMPARE(refused.requestSent, false);
     QVERIFY(refused.resultText.startsWith(
         " read Netfile Term failed or network interruption.\nThe host ws.tax-authority.invalid"));
@@ -704,7 +706,7 @@ void TestFilingClient::termsReplies()
     FilingSetup untrusted = setup();
     untrusted.ssl = QSslConfiguration::defaultConfiguration();
     FilingResult ssl(0);
-    QCOMPARE(requestNetfileTerms(ssl, false, untrusted), -50);
+    QCOMPARE(requestNetfileTerms(ssl, false, untrusted), NetfileTermsResult::PostFailed);
     QVERIFY2(ssl.resultText.contains("The secure connection to 127.0.0.1 failed"),
              qPrintable(ssl.resultText));
     QCOMPARE(m_server->requests().size(), 3);
@@ -754,7 +756,7 @@ void TestFilingClient::confirmTerms()
     });
     answer.start(10);
     int agreement = 0;
-    QTEST(confirmNetfileTerms(agreement, reFile, nullptr, setup()), "status");
+    QTEST(resultNumber(confirmNetfileTerms(agreement, reFile, nullptr, setup())), "status");
     QTEST(agreement, "agreement");
     QCOMPARE(title, QString("Terms"));
     QCOMPARE(shownLink, DlgFilingTerm::linkHtml(shown));

@@ -1052,7 +1052,7 @@ void TestFormFiling::commandWithoutT1135()
 {
     Form_Return *editor = openEditor(false);
     Steps steps;
-    QCOMPARE(editor->fileT1135Online(), 111);
+    QCOMPARE(editor->fileT1135Online(), T1135FilingStart::NoT1135);
     QCOMPARE(m_presenter->shownTexts(),
              QStringList{"Please add form T1135 into tax return first!"});
     // Reached from the main window: the same message, and no window opens.
@@ -1072,7 +1072,7 @@ void TestFormFiling::commandWithErrorsShowsThemOnly()
     form->certificationDate.reset();
     Steps steps;
     steps.add(Steps::close());
-    QCOMPARE(editor->fileT1135Online(), 118);
+    QCOMPARE(editor->fileT1135Online(), T1135FilingStart::FormHasErrors);
     QCOMPARE(steps.seen.size(), 1);
     QCOMPARE(steps.seen.first().className, QString("DlgValidationMsgs"));
     QCOMPARE(steps.seen.first().tabs, QStringList{"T1135"});

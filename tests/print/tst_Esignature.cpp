@@ -20,6 +20,7 @@
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 #include "model/ReturnFile.h"
+#include "ordane/ResultNumber.h"
 #include "print/PrintServices.h"
 #include "print/VarnexaRequests.h"
 #include "ui/Form_Return.h"
@@ -319,7 +320,7 @@ void TestEsignature::login()
     m_server->setResponse("/api/user/login", reply);
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
     QString token;
-    QTEST(editor->loginVarnexa(token), "result");
+    QTEST(resultNumber(editor->loginVarnexa(token)), "result");
     QTEST(token, "token");
     QTEST(shown(), "messages");
     const QList<LocalServer::Request> sent = requestsFor("/api/user/login");
@@ -718,7 +719,7 @@ void TestEsignature::clientLetter()
     m_server->setResponse("/files/letter.xml", LocalServer::Response::answer(200, "<new/>"));
 
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
-    QTEST(editor->fetchCustomizedClientLetter(pdfDir, xmlDir), "result");
+    QTEST(resultNumber(editor->fetchCustomizedClientLetter(pdfDir, xmlDir)), "result");
     QCOMPARE(shown(), QStringList());
 
     const QList<LocalServer::Request> query = requestsFor("/api/templates/latest");
@@ -764,7 +765,7 @@ void TestEsignature::clientLetterFailedDownloadChangesNothing()
                                                          m_server->url("/files/missing.xml"))));
     m_server->setResponse("/files/letter.pdf", LocalServer::Response::answer(200, "new pdf"));
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
-    QCOMPARE(editor->fetchCustomizedClientLetter(dir, dir), 106);
+    QCOMPARE(editor->fetchCustomizedClientLetter(dir, dir), ClientLetterFetch::RequestFailed);
     QCOMPARE(readAll(dir + "/t1_clientletter_own.pdf"), QByteArray("old"));
     QCOMPARE(readAll(dir + "/t1_clientletter_own.xml"), QByteArray("old"));
     QCOMPARE(c.CustomizedClientLetter_Ver, 3);
