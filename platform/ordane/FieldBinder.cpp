@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -35,12 +36,88 @@ void numberRadioButtons(QButtonGroup *group, const QString &fieldName)
     }
 }
 
-// A designer form may leave its radio buttons without a group: one is made for them.
-QButtonGroup *groupRadioButtons(QObject *root, const QString &fieldName)
+// The widgets and radio groups under a root by name, each name giving the object root's own
+// findChild would give: a parent's direct children before their descendants, an earlier child's
+// whole subtree before a later child's.
+class NamedChildren
 {
-    const QRegularExpression pattern(
-        QStringLiteral("^%1_\\d+$").arg(QRegularExpression::escape(fieldName)));
-    const QList<QAbstractButton *> buttons = root->findChildren<QAbstractButton *>(pattern);
+public:
+    explicit NamedChildren(const QObject *root)
+    {
+        collect(root);
+        collectButtons(root);
+    }
+    QObject *widget(const QString &name) const { return m_widgets.value(name); }
+    QObject *group(const QString &name) const { return m_groups.value(name); }
+    void addGroup(QButtonGroup *group)
+    {
+        if (!m_groups.contains(group->objectName()))
+            m_groups.insert(group->objectName(), group);
+    }
+    // The buttons named after a field with "_" and a number ("fld_x_0"), in the order of
+    // findChildren: each child, then its own descendants.
+    QList<QAbstractButton *> numberedButtons(const QString &fieldName) const
+    {
+        return m_numbered.value(fieldName);
+    }
+
+private:
+    // The field a numbered button's name belongs to: the name before its last "_", when only
+    // digits follow it (a single final line break aside, as a "$" anchor allows).
+    static QString numberedField(QString name)
+    {
+        if (name.endsWith(QLatin1Char('\n')))
+            name.chop(1);
+        const int underscore = name.lastIndexOf(QLatin1Char('_'));
+        if (underscore <= 0 || underscore == name.size() - 1)
+            return QString();
+        for (int i = underscore + 1; i < name.size(); ++i) {
+            const QChar c = name.at(i);
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return QString();
+        }
+        return name.left(underscore);
+    }
+
+    void collectButtons(const QObject *parent)
+    {
+        for (QObject *child : parent->children()) {
+            if (auto *button = qobject_cast<QAbstractButton *>(child)) {
+                const QString field = numberedField(button->objectName());
+                if (!field.isEmpty())
+                    m_numbered[field].append(button);
+            }
+            collectButtons(child);
+        }
+    }
+
+    void collect(const QObject *parent)
+    {
+        const QObjectList &children = parent->children();
+        for (QObject *child : children) {
+            const QString name = child->objectName();
+            if (name.isEmpty())
+                continue;
+            if (child->isWidgetType()) {
+                if (!m_widgets.contains(name))
+                    m_widgets.insert(name, child);
+            } else if (qobject_cast<QButtonGroup *>(child) && !m_groups.contains(name)) {
+                m_groups.insert(name, child);
+            }
+        }
+        for (const QObject *child : children)
+            collect(child);
+    }
+
+    QHash<QString, QObject *> m_widgets;
+    QHash<QString, QObject *> m_groups;
+    QHash<QString, QList<QAbstractButton *>> m_numbered;
+};
+
+// A designer form may leave its radio buttons without a group: one is made for them.
+QButtonGroup *groupRadioButtons(QObject *root, const QString &fieldName,
+                                const QList<QAbstractButton *> &buttons)
+{
     if (buttons.isEmpty())
         return nullptr;
     auto *group = new QButtonGroup(root);
@@ -174,14 +251,21 @@ bool FieldBinder::bind(QObject *widget, CField *field)
 
 int FieldBinder::bindOwner(QObject *root, const FieldOwner &owner)
 {
+    // One walk of the tree names every widget and group a field may bind to; a search per field
+    // walked the whole page again for each of its fields.
+    NamedChildren named(root);
     int bound = 0;
     for (CField *field : owner.fields()) {
         const QString name = QString::fromUtf8(field->name());
-        QObject *widget = root->findChild<QWidget *>(name);
+        QObject *widget = named.widget(name);
         if (!widget)
-            widget = root->findChild<QButtonGroup *>(name);
-        if (!widget && field->type() == FieldType::Int)
-            widget = groupRadioButtons(root, name);
+            widget = named.group(name);
+        if (!widget && field->type() == FieldType::Int) {
+            QButtonGroup *made = groupRadioButtons(root, name, named.numberedButtons(name));
+            if (made)
+                named.addGroup(made);
+            widget = made;
+        }
         if (widget && bind(widget, field))
             ++bound;
     }
