@@ -1,7 +1,7 @@
 // The history's message codec.
 #include "app/MsgTextCodec.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -11,8 +11,9 @@ const char alphabet[] = "QWERTYUIOPASDFGHJKLZXCVBNMqwertyuiopasdfghjklzxcvbnm753
 // Symbol value of a byte, -1 for a byte outside the alphabet.
 int symbolValue(unsigned char byte)
 {
-    const void *at = byte ? std::memchr(alphabet, byte, 64) : nullptr;
-    return at ? static_cast<int>(static_cast<const char *>(at) - alphabet) : -1;
+    const char *const end = alphabet + 64; // the symbols, not the terminator
+    const char *const at = std::find(alphabet, end, static_cast<char>(byte));
+    return at != end ? static_cast<int>(at - alphabet) : -1;
 }
 
 } // namespace

@@ -165,7 +165,7 @@ bool TddHttpServer::takeToken(const QByteArray &request, const char *path)
     return !m_service->setReturnedToken(token);
 }
 
-void TddHttpServer::dataReceived(QTcpSocket *socket, QByteArray data)
+void TddHttpServer::dataReceived(QTcpSocket *socket, const QByteArray &data)
 {
     try {
         m_service->reportProgress(25, 0);

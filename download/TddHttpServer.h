@@ -52,7 +52,7 @@ public:
     void startStage();
 
 public slots:
-    void dataReceived(QTcpSocket *socket, QByteArray data);
+    void dataReceived(QTcpSocket *socket, const QByteArray &data);
 
 private:
     TddHttpServer();

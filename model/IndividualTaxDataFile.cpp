@@ -54,7 +54,7 @@ constexpr qint32 kMaxNotesPerPerson = 5000;
 // eight times its whole block in memory, so a file never builds more than about 50 times its
 // own size.
 constexpr qint64 kMaxBuiltPerByte = 6;
-constexpr qint64 kBuiltAllowance = 32 * 1024;
+constexpr qint64 kBuiltAllowance = qint64{32} * 1024;
 
 bool streamOk(const MyDataStream &ar)
 {

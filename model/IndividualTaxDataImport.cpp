@@ -67,9 +67,8 @@ void IndividualTaxData::convertFromPriorYear(const ImportOptions &options)
         if (!form)
             continue;
         const int type = form->getType();
-        if (!options.keepForms && !form->keepForNewYear(kNetfileEdition, m_province)) {
-            dropped.append(form);
-        } else if (alwaysDropped(type)) {
+        if ((!options.keepForms && !form->keepForNewYear(kNetfileEdition, m_province)) ||
+            alwaysDropped(type)) {
             dropped.append(form);
         } else if (type == FormType::RC381) {
             dropped.append(form);

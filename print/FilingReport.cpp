@@ -28,7 +28,7 @@ namespace {
 // A reply longer than this is not the service's acknowledgement.
 constexpr int longestFilingReply = 200;
 // Template files can be larger than a service reply.
-constexpr qint64 largestTemplateFile = 64 * 1024 * 1024;
+constexpr qint64 largestTemplateFile = qint64{64} * 1024 * 1024;
 
 const char *const clientLetterPdf = "t1_clientletter_own.pdf";
 const char *const clientLetterXml = "t1_clientletter_own.xml";

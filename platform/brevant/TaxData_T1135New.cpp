@@ -169,8 +169,9 @@ int TaxData_T1135New::getT1135XMLContent(CString &content, TemplateValues &value
     if (part2 == values.constEnd() || part2->isEmpty() || part3 == values.constEnd() ||
         part3->isEmpty())
         return 1;
-    const QString part2Text = *part2;
-    const QString part3Text = *part3;
+    // Copies on purpose: the inserts below may reallocate values under a reference.
+    const QString part2Text = *part2; // NOLINT(performance-unnecessary-copy-initialization)
+    const QString part3Text = *part3; // NOLINT(performance-unnecessary-copy-initialization)
 
     putOptional(values, "currency", functionalCurrency.value().toUpper());
     values.remove("amended");

@@ -17,4 +17,4 @@ bool showInFolder(const QString &path);
 bool loadFileToQString(const QString &path, QString &out, int flags = 0);
 // The same for bytes kept as they are (a file in another encoding than UTF-8).
 bool loadFileToString(const QString &path, QByteArray &out, int flags = 0);
-constexpr long long kMaxTextFileBytes = 16 * 1024 * 1024;
+constexpr long long kMaxTextFileBytes = 16LL * 1024 * 1024;

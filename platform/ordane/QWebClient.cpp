@@ -17,7 +17,7 @@
 namespace {
 
 // How much of a reply the HTTP layer may hold before this client has read it.
-constexpr qint64 kReadBufferBytes = 256 * 1024;
+constexpr qint64 kReadBufferBytes = qint64{256} * 1024;
 
 // The request body as a device that refuses to rewind. Qt's HTTP layer sends a request again
 // when its connection closed before the first reply byte, rewinding the body first; a body

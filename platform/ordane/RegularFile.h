@@ -13,7 +13,7 @@ enum class RegularFileRead
 };
 
 // Largest file readRegularFile takes by default, far above any return or path file.
-constexpr qint64 kMaxRegularFileBytes = 256 * 1024 * 1024;
+constexpr qint64 kMaxRegularFileBytes = qint64{256} * 1024 * 1024;
 
 // Reads the whole file into contents. The file is opened without blocking and checked to be
 // a regular file before anything is read, so that a FIFO never hangs the program.

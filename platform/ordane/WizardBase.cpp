@@ -52,5 +52,5 @@ void WizardBase::done(int result)
     for (PpgWizardPage *page : qAsConst(m_pages))
         page->GetDataFromDoc();
     // Not QWizard::done: it would test the page a second time.
-    QDialog::done(result);
+    QDialog::done(result); // NOLINT(bugprone-parent-virtual-call): skips QWizard::done
 }

@@ -131,7 +131,7 @@ void TestHistory::saveTaxpayer()
     QCOMPARE(rows("select id, name, sin, phone, email from tb_taxpayers order by id"),
              (QStringList{"1|Ann B|046454286|1|b@x.invalid", "2|Bo|111||"}));
     // The newest row of a S.I.N. is the one updated.
-    QSqlQuery("insert into tb_taxpayers (name, sin) values ('Dup', '111')");
+    QSqlQuery().exec("insert into tb_taxpayers (name, sin) values ('Dup', '111')");
     QCOMPARE(CBasicEvent::saveTaxpayer(m_db, "111", "Bo 2", "", ""), 3);
     QCOMPARE(rows("select name from tb_taxpayers where sin='111' order by id"),
              (QStringList{"Bo", "Bo 2"}));
@@ -201,7 +201,7 @@ void TestHistory::countAndDelete()
     QCOMPARE(CBasicEvent::deleteEvents(m_db, 1018), 1);
     QCOMPARE(CBasicEvent::countEvents(m_db, 1018), 0);
     QCOMPARE(CBasicEvent::countEvents(m_db, 1019), 1);
-    QSqlQuery("drop table tb_history");
+    QSqlQuery().exec("drop table tb_history");
     QCOMPARE(CBasicEvent::deleteEvents(m_db, 1019), 0);
     QCOMPARE(CBasicEvent::addEvent(m_db, 1, 1019, "x", false, false, true), 0);
 }

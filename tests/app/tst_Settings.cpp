@@ -516,7 +516,7 @@ void TestSettings::windowReadIntoScreen()
     QFETCH(QString, window);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     // "R-10" is ten pixels left of the area's right edge, and so on.
-    auto value = [&area](QString text) {
+    auto value = [&area](const QString &text) {
         if (text.startsWith('R'))
             return area.right() + text.mid(1).toInt();
         if (text.startsWith('B'))

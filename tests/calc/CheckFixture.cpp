@@ -36,7 +36,7 @@ QStringList returnTexts(IndividualTaxData &person, unsigned char edition)
 {
     std::list<ValidationMsgGroup *> groups;
     person.CheckSingleReturn(edition, groups);
-    const QStringList texts = textsOf(groups, ValidationMsgGroup::KindReturn);
+    QStringList texts = textsOf(groups, ValidationMsgGroup::KindReturn);
     freeValidationMsgGroups(groups);
     return texts;
 }

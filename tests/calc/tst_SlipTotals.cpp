@@ -775,6 +775,7 @@ void TestSlipTotals::summary()
     t4e.box14 = 3000;
     const std::vector<SlipRef> slips = {{1, &t4a}, {9, &t3}, {5, &t4e}, {8, &t5}, {1, &t4b}};
     std::vector<int> codes;
+    codes.reserve(slips.size());
     for (const SlipRef &ref : slips)
         codes.push_back(ref.code);
 

@@ -163,6 +163,7 @@ const char *const kCanadianAddress[] = {"comm:CanadianMailingAddress",
 const char *const kUsaAddress[] = {"comm:NonCanadianMailingAddress",
                                    "comm:NonCanadianMailingAddress/comm:AddressStreetText",
                                    "comm:NonCanadianMailingAddress/"
+                                   // NOLINTNEXTLINE(clang-diagnostic-string-concatenation)
                                    "comm:GlobalAddressMunicipalityName",
                                    "comm:NonCanadianMailingAddress/comm:StateCode",
                                    "comm:NonCanadianMailingAddress/comm:USZipCode",

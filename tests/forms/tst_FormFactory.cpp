@@ -171,7 +171,8 @@ void TestFormFactory::factories()
     }
     QVERIFY(a && b);
     QVERIFY(a.get() != b.get());
-    QVERIFY(std::type_index(typeid(*a)) == it->second);
+    const CTaxData_Form &made = *a;
+    QVERIFY(std::type_index(typeid(made)) == it->second);
     QCOMPARE(a->getType(), code);
     QCOMPARE(a->getKind(), int(slip ? CTaxData_Form::KindSlip : CTaxData_Form::KindForm));
 }
@@ -215,7 +216,8 @@ void TestFormFactory::noteAndWizardData()
     for (int type = 1; type <= 5; ++type) {
         std::unique_ptr<CTaxData_Form> w(createWizardData(type));
         QVERIFY(w);
-        QVERIFY(std::type_index(typeid(*w)) == expected[type - 1]);
+        const CTaxData_Form &made = *w;
+        QVERIFY(std::type_index(typeid(made)) == expected[type - 1]);
         QCOMPARE(w->getType(), type);
         QCOMPARE(w->getKind(), int(CTaxData_Form::KindWizard));
     }
