@@ -47,12 +47,12 @@ const char *const kPageRules[] = {
 
 const char *const kTabRules[] = {
     "QTabWidget::pane {border-top: 1px solid %2;background: %3;padding: 4px;}",
-    "QTabBar::tab {background: %4;border: 1px solid %5;border-bottom-color: "
-    "%2;border-top-left-radius: 3px;border-top-right-radius: 3px;min-width: 50px;height: "
-    "18px;padding: 1px 6px;color: %6;font-weight: normal;font-size: %1pt;}",
+    ("QTabBar::tab {background: %4;border: 1px solid %5;border-bottom-color: "
+     "%2;border-top-left-radius: 3px;border-top-right-radius: 3px;min-width: 50px;height: "
+     "18px;padding: 1px 6px;color: %6;font-weight: normal;font-size: %1pt;}"),
     "QTabBar::tab:selected, QTabBar::tab:hover {background: %7;}",
-    "QTabBar::tab:selected {border-color: %2;border-bottom-color: %3;color: %8;font-weight: "
-    "bold;}",
+    ("QTabBar::tab:selected {border-color: %2;border-bottom-color: %3;color: %8;font-weight: "
+     "bold;}"),
     "QTabBar::tab:!selected {margin-top: 2px;}",
 };
 

@@ -162,9 +162,8 @@ const char *const kCanadianAddress[] = {"comm:CanadianMailingAddress",
                                         "tp:HomeAddressSameAsMailingAddressIndicator"};
 const char *const kUsaAddress[] = {"comm:NonCanadianMailingAddress",
                                    "comm:NonCanadianMailingAddress/comm:AddressStreetText",
-                                   "comm:NonCanadianMailingAddress/"
-                                   // NOLINTNEXTLINE(clang-diagnostic-string-concatenation)
-                                   "comm:GlobalAddressMunicipalityName",
+                                   ("comm:NonCanadianMailingAddress/"
+                                    "comm:GlobalAddressMunicipalityName"),
                                    "comm:NonCanadianMailingAddress/comm:StateCode",
                                    "comm:NonCanadianMailingAddress/comm:USZipCode",
                                    "comm:NonCanadianMailingAddress/comm:USZipCode/comm:ZipCode",

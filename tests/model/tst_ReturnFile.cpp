@@ -127,7 +127,7 @@ void fillEveryClass(IndividualTaxData &person, int province, int &value)
 // A taxpayer record naming many records whose blocks hold no fields: T2125 forms, T4 slips
 // and notes. With slipBlock, every T4 slip holds that block (another class's fields).
 QByteArray manyEmptyRecords(int forms, int slips, int notes,
-                            std::shared_ptr<CTaxData_Form> slipBlock = {})
+                            const std::shared_ptr<CTaxData_Form> &slipBlock = {})
 {
     Record r = baseRecord(66098);
     r.forms = {{93, 101, 0, {}, false}};
@@ -903,7 +903,7 @@ void TestReturnFile::changedBytesNeverCrash()
     QVERIFY(status.open(QIODevice::ReadOnly));
     const qint64 pages = status.readAll().split(' ').first().toLongLong();
     rlimit capped = before;
-    capped.rlim_cur = rlim_t(pages * 4096 + 256 * 1024 * 1024);
+    capped.rlim_cur = rlim_t(pages * 4096 + qint64{256} * 1024 * 1024);
     setrlimit(RLIMIT_AS, &capped);
 #endif
     int loaded = 0;
@@ -1194,7 +1194,7 @@ void TestReturnFile::loadBuildsBoundedByFileSize()
         }
         ++opened;
         QCOMPARE(family->taxpayer()->m_slipList.size(), 4000);
-        QVERIFY2(held <= 50 * size_t(file.size()) + 512 * 1024,
+        QVERIFY2(held <= 50 * size_t(file.size()) + size_t{512} * 1024,
                  qPrintable(QString("blocks of slip %1: %2 bytes held for a file of %3")
                                 .arg(donor)
                                 .arg(held)

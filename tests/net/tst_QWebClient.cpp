@@ -493,7 +493,7 @@ void TestQWebClient::endlessChunkedReply()
     if (error == QWebClient::ReplyTooLarge) {
         // The client stopped reading near the limit: the server could not push far past it.
         const qint64 sent = m_server->endlessBytesSent();
-        QVERIFY2(sent < maxBytes + 4 * 1024 * 1024, qPrintable(QString::number(sent)));
+        QVERIFY2(sent < maxBytes + qint64{4} * 1024 * 1024, qPrintable(QString::number(sent)));
     }
 }
 

@@ -16,7 +16,7 @@
 namespace {
 QString folder(const QString &name)
 {
-    const QString path = testEnvironment().root() + "/" + name;
+    QString path = testEnvironment().root() + "/" + name;
     QDir().mkpath(path);
     return path;
 }

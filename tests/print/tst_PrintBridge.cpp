@@ -28,7 +28,7 @@ QString testEngine(const char *variant)
 
 QString folder(const QString &name)
 {
-    const QString path = testEnvironment().root() + "/" + name;
+    QString path = testEnvironment().root() + "/" + name;
     QDir().mkpath(path);
     return path;
 }
@@ -36,7 +36,7 @@ QString folder(const QString &name)
 // A return file for the test engine: its first line tells the engine what to do.
 QString controlFile(const QString &control)
 {
-    const QString path = testEnvironment().root() + "/" + control + ".r25";
+    QString path = testEnvironment().root() + "/" + control + ".r25";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(control.toUtf8() + "\n") < 0)
         return QString();

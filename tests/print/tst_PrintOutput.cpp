@@ -34,7 +34,7 @@ constexpr int kFullSin = 16;
 
 QString folder(const QString &name)
 {
-    const QString path = testEnvironment().root() + "/" + name;
+    QString path = testEnvironment().root() + "/" + name;
     QDir().mkpath(path);
     return path;
 }

@@ -16,7 +16,7 @@ namespace {
 
 // The largest request body the server takes: a larger announced length is refused rather
 // than waited for.
-constexpr qint64 kMaxBodyBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxBodyBytes = qint64{64} * 1024 * 1024;
 
 enum class Parsed
 {
@@ -188,7 +188,7 @@ void startEndless(QTcpSocket *socket, const LocalServer::Response &response,
             timer->stop();
             return;
         }
-        for (int i = 0; i < 4 && socket->bytesToWrite() < 4 * chunk.size(); ++i) {
+        for (int i = 0; i < 4 && socket->bytesToWrite() < qint64{4} * chunk.size(); ++i) {
             if (socket->write(chunk) < 0) {
                 timer->stop();
                 return;

@@ -108,7 +108,7 @@ void TestSendFile::cleanup()
 
 QString TestSendFile::openSavedReturn()
 {
-    const QString path = m_fixture->dir() + "/Jane Doe.r25";
+    QString path = m_fixture->dir() + "/Jane Doe.r25";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QString();
