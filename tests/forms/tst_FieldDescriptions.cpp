@@ -8,6 +8,8 @@
 #include "marrow/TypeCodes.h"
 #include "ordane/CField.h"
 
+#include "FormsOwnWords.h"
+
 #include <QRegularExpression>
 #include <QtTest>
 #include <memory>
@@ -187,33 +189,7 @@ void TestFieldDescriptions::noTitleIsTheFieldNameInWords()
 {
     // No title anywhere is the field's name in words, nor empty. Some field names are the very
     // words the paper form prints beside its box; those terms, and only those, may coincide.
-    const QSet<QString> formsOwnWords = {"First name",
-                                         "Last name",
-                                         "City",
-                                         "Country",
-                                         "Postal code",
-                                         "Care of",
-                                         "Address",
-                                         "Refund",
-                                         "Gross rents",
-                                         "Capital cost allowance",
-                                         "Adjusted cost base",
-                                         "Earned income",
-                                         "Employment income",
-                                         "Split income",
-                                         "Minimum tax",
-                                         "Discounter code",
-                                         "EFILE number",
-                                         "Document control number",
-                                         "Lodging expenses",
-                                         "Functional currency",
-                                         "Housing amount",
-                                         "Depletion allowance",
-                                         "Pension adjustment",
-                                         "RRSP deduction limit",
-                                         "Pensionable earnings",
-                                         "Confirmation number",
-                                         "Net tax owing"};
+    const QSet<QString> ownWords = formsOwnWords();
     QStringList coinciding;
     for (int k : {0, 1, 2}) {
         for (int t = 0; t < 256; ++t) {
@@ -222,7 +198,7 @@ void TestFieldDescriptions::noTitleIsTheFieldNameInWords()
                 // "Line 42000:" with nothing after it: the line table lacks the line's name.
                 QVERIFY2(!each.title.trimmed().endsWith(QLatin1Char(':')), qPrintable(each.title));
                 if (each.title.compare(mechanicalLabel(each.name), Qt::CaseInsensitive) == 0 &&
-                    !formsOwnWords.contains(each.title))
+                    !ownWords.contains(each.title))
                     coinciding.append(each.title);
             }
         }

@@ -2,6 +2,7 @@
 // show calculated fields read-only and read as words; labels; buttons that post events; the
 // slips' description.
 #include "EditorFixture.h"
+#include "FormsOwnWords.h"
 #include "TestMain.h"
 
 #include "marrow/BaseTaxPage.h"
@@ -527,34 +528,7 @@ void TestFormPages::noShownLabelIsTheFieldNameInWords()
     // Every page of every form, slip and interview the factories make, and of the province
     // plug-ins' forms: no title beside a field reads as the field's name in words ("Amount A",
     // "Contrib mar to dec"), unless the paper form prints those very words.
-    const QSet<QString> formsOwnWords = {"First name",
-                                         "Last name",
-                                         "City",
-                                         "Country",
-                                         "Postal code",
-                                         "Care of",
-                                         "Address",
-                                         "Refund",
-                                         "Gross rents",
-                                         "Capital cost allowance",
-                                         "Adjusted cost base",
-                                         "Earned income",
-                                         "Employment income",
-                                         "Split income",
-                                         "Minimum tax",
-                                         "Discounter code",
-                                         "EFILE number",
-                                         "Document control number",
-                                         "Lodging expenses",
-                                         "Functional currency",
-                                         "Housing amount",
-                                         "Depletion allowance",
-                                         "Pension adjustment",
-                                         "RRSP deduction limit",
-                                         "Pensionable earnings",
-                                         "Confirmation number",
-                                         "Net tax owing",
-                                         "Description"};
+    const QSet<QString> ownWords = formsOwnWords();
     EventSink sink;
     QStringList mechanical;
     int labels = 0;
@@ -572,7 +546,7 @@ void TestFormPages::noShownLabelIsTheFieldNameInWords()
                 const QString text = label->text().trimmed();
                 if (text.isEmpty() ||
                     (text.compare(mechanicalLabel(field->name()), Qt::CaseInsensitive) == 0 &&
-                     !formsOwnWords.contains(text)))
+                     !ownWords.contains(text)))
                     mechanical.append(QStringLiteral("kind %1 type %2 %3: \"%4\"")
                                           .arg(form->getKind())
                                           .arg(form->getType())
