@@ -4,8 +4,7 @@
 
 #include <type_traits>
 
-template <typename Result>
-constexpr int resultNumber(Result result)
+template <typename Result> constexpr int resultNumber(Result result)
 {
     static_assert(std::is_enum_v<Result>, "a named result code");
     return static_cast<int>(result);
