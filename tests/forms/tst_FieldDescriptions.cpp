@@ -16,34 +16,6 @@
 
 namespace {
 
-// What a title made from the field's name alone would read: "Box 14", "Amount A",
-// "Line 12100", or the camel case split into words ("Contrib mar to dec").
-QString mechanicalLabel(const QByteArray &name)
-{
-    const QString text = QString::fromLatin1(name);
-    static const QRegularExpression line(QStringLiteral("^\\d{5}$"));
-    if (line.match(text).hasMatch())
-        return QStringLiteral("Line %1").arg(text);
-    static const QRegularExpression box(QStringLiteral("^box(\\d+[A-Z]?)$"));
-    QRegularExpressionMatch m = box.match(text);
-    if (m.hasMatch())
-        return QStringLiteral("Box %1").arg(m.captured(1));
-    static const QRegularExpression amount(QStringLiteral("^amt([A-Z]\\d*)$"));
-    m = amount.match(text);
-    if (m.hasMatch())
-        return QStringLiteral("Amount %1").arg(m.captured(1));
-    QString words;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const bool startsWord = i > 0 && ((c.isUpper() && !text[i - 1].isUpper()) ||
-                                          (c.isDigit() && !text[i - 1].isDigit()));
-        if (startsWord)
-            words += QLatin1Char(' ');
-        words += i == 0 ? c.toUpper() : c.toLower();
-    }
-    return words;
-}
-
 bool showFits(FieldShow show, const QByteArray &codeTable, FieldType type)
 {
     switch (show) {
