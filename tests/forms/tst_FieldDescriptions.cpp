@@ -141,6 +141,23 @@ void TestFieldDescriptions::titles_data()
     QTest::newRow("T1 phrase") << 0 << int(FormType::T1) << QByteArray("maritalStatus")
                                << "Marital status on December 31, 2025"
                                << "Personal information";
+    // The questions after the banking details are not banking details.
+    QTest::newRow("T1 account") << 0 << int(FormType::T1) << QByteArray("ddAccount")
+                                << "Account number"
+                                << "Direct deposit";
+    QTest::newRow("T1 foreign property")
+        << 0 << int(FormType::T1) << QByteArray("foreignPropertyAnswer")
+        << "Did you own or hold foreign property costing more than $100,000 in 2025?"
+        << "Other questions";
+    QTest::newRow("T1 access code") << 0 << int(FormType::T1) << QByteArray("accessCode")
+                                    << "Access code (from your notice of assessment)"
+                                    << "Other information";
+    QTest::newRow("T1 preparer") << 0 << int(FormType::T1) << QByteArray("preparerName")
+                                 << "Preparer's name"
+                                 << "Paid preparer";
+    QTest::newRow("T1 filing status")
+        << 0 << int(FormType::T1) << QByteArray("filingStatus") << "Filing status of this return"
+        << "Filing status";
     QTest::newRow("Schedule 7") << 0 << int(FormType::SCH7) << QByteArray("contribMarToDec")
                                 << "Your RRSP contributions from March 4, 2025, to March 2, 2026"
                                 << "Contributions";
