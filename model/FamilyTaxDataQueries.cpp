@@ -1,6 +1,7 @@
 // FamilyTaxData: the current person's queries and the display texts of the return file.
 #include "model/FamilyTaxData.h"
 
+#include "marrow/EmploymentSlips.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/IndividualTaxData.h"
@@ -101,7 +102,16 @@ TaxDataEntryStru *FamilyTaxData::addForm(int type, int id, bool addToList, int l
 TaxDataEntryStru *FamilyTaxData::addSlip(int type, int id, int linkedId)
 {
     IndividualTaxData *person = getCurrentPersonData();
-    return person ? person->addSlip(type, id, linkedId) : nullptr;
+    if (!person)
+        return nullptr;
+    TaxDataEntryStru *entry = person->addSlip(type, id, linkedId);
+    // A T4 a person adds by hand starts in the province they live in: box 10 decides whether
+    // box 17 is a QPP contribution, and a blank box would drop a Quebec worker's QPP.
+    if (entry && type == SlipType::T4 && person->m_province > 0) {
+        if (auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(entry->data))
+            t4->provinceOfEmployment = person->m_province;
+    }
+    return entry;
 }
 
 TaxNoteEntryStru *FamilyTaxData::addNote(int key)

@@ -8,6 +8,7 @@
 #include "brevant/BrevantForms.h"
 #include "marrow/BusinessForms.h"
 #include "marrow/DependantInfoStruct.h"
+#include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/FormTables.h"
@@ -135,6 +136,8 @@ private slots:
     void otherQueries();
     void provinceQueries();
     void forwardersWithoutPerson();
+    void addedT4StartsInTheProvinceOfResidence_data();
+    void addedT4StartsInTheProvinceOfResidence();
 
 private:
     DependantInfoStruct m_dependants;
@@ -999,6 +1002,31 @@ void TestPersonQueries::forwardersWithoutPerson()
     QVERIFY(family.addForm(FormType::T1032, 0, true, 0, true));
     QVERIFY(family.taxpayer()->hasForm(FormType::T1032));
     QCOMPARE(family.getFormCount(0), 2);
+}
+
+void TestPersonQueries::addedT4StartsInTheProvinceOfResidence_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("box10");
+    QTest::newRow("Quebec") << int(ProvinceCode::QC) << int(ProvinceCode::QC);
+    QTest::newRow("Ontario") << int(ProvinceCode::ON) << int(ProvinceCode::ON);
+    QTest::newRow("no province yet") << 0 << 0;
+}
+
+void TestPersonQueries::addedT4StartsInTheProvinceOfResidence()
+{
+    QFETCH(int, province);
+    FamilyTaxData family(0);
+    fillFamily(family, false);
+    family.taxpayer()->m_province = province;
+    QCOMPARE(family.setCurrentPersonIndex(PersonTaxpayer), PersonTaxpayer);
+    TaxDataEntryStru *entry = family.addSlip(SlipType::T4, 0, 0);
+    QVERIFY(entry);
+    auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(entry->data);
+    QVERIFY(t4);
+    QTEST(int(t4->provinceOfEmployment), "box10");
+    // Only the T4 carries a box 10 to fill.
+    QVERIFY(family.addSlip(SlipType::T5, 0, 0));
 }
 
 QV_TEST_MAIN(TestPersonQueries)
