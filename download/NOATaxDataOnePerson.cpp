@@ -112,6 +112,10 @@ int saveNoaRecord(QSqlDatabase &db, int uid, const QByteArray &time, const QByte
                   const QString &page, int taxYear)
 {
     try {
+        // The year's old notice goes only together with the new one's arrival: both in one
+        // transaction, rolled back when the insert fails.
+        if (!db.transaction())
+            return 0;
         QSqlQuery remove(db);
         if (remove.prepare(QStringLiteral("delete from tb_taxnoa where uid=:uid and taxyear=%1")
                                .arg(taxYear))) {
@@ -119,16 +123,20 @@ int saveNoaRecord(QSqlDatabase &db, int uid, const QByteArray &time, const QByte
             remove.exec();
         }
         QSqlQuery insert(db);
-        if (!insert.prepare("insert into tb_taxnoa (uid, create_time, data1, htmlfile, taxyear) "
-                            "values (:uid, :time, :data, :path, :year)"))
-            return 0;
-        insert.bindValue(":uid", uid);
-        insert.bindValue(":time", QString::fromUtf8(time));
-        insert.bindValue(":data", QString::fromUtf8(data));
-        insert.bindValue(":path", page);
-        insert.bindValue(":year", taxYear);
-        return insert.exec() ? 1 : 0;
+        if (insert.prepare("insert into tb_taxnoa (uid, create_time, data1, htmlfile, taxyear) "
+                           "values (:uid, :time, :data, :path, :year)")) {
+            insert.bindValue(":uid", uid);
+            insert.bindValue(":time", QString::fromUtf8(time));
+            insert.bindValue(":data", QString::fromUtf8(data));
+            insert.bindValue(":path", page);
+            insert.bindValue(":year", taxYear);
+            if (insert.exec() && db.commit())
+                return 1;
+        }
+        db.rollback();
+        return 0;
     } catch (const std::exception &) {
+        db.rollback();
         return 0;
     }
 }

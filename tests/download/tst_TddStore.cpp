@@ -543,6 +543,30 @@ private slots:
         QCOMPARE(count("tb_taxpayers"), 1);
     }
 
+    void interruptedNoticeStoreKeepsTheOldNotice()
+    {
+        RecordingSink sink({kSinA});
+        QCOMPARE(storeNoa(sink, noaReply(noaItem(digest(kSinA), ""))), 1);
+        const QList<NoaRow> before = noaRows();
+        QCOMPARE(before.size(), 1);
+        // The new notice's insert fails after its delete has run.
+        QVERIFY(QSqlQuery().exec("create trigger refuse_notice before insert on tb_taxnoa "
+                                 "begin select raise(abort, 'interrupted'); end"));
+        const QByteArray newer =
+            noaItem(digest(kSinA), "<AssessmentSummaryText xml:lang=\"en\">Later"
+                                   "</AssessmentSummaryText>");
+        storeNoa(sink, noaReply(newer));
+        QVERIFY(QSqlQuery().exec("drop trigger refuse_notice"));
+        const QList<NoaRow> rows = noaRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].data, before[0].data);
+        QCOMPARE(rows[0].html, before[0].html);
+        // The connection is usable again: the next notice replaces the old one.
+        QCOMPARE(storeNoa(sink, noaReply(newer)), 1);
+        QCOMPARE(noaRows().size(), 1);
+        QCOMPARE(noaRows()[0].html, QString("For tax payer (S.I.N. xxxxx4286), Later."));
+    }
+
     void malformedNoticeRepliesStoreNothing_data()
     {
         QTest::addColumn<QByteArray>("data");
