@@ -3,6 +3,7 @@
 // The first print also starts the Java virtual machine; it is timed apart.
 #include <QtTest>
 
+#include "PdfInfo.h"
 #include "ReturnFixture.h"
 #include "TestEnvironment.h"
 #include "TestMain.h"
@@ -14,24 +15,8 @@
 #include "print/PrintTitles.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 
 using namespace ReturnFixture;
-
-namespace {
-int pageCount(const QString &pdf)
-{
-    QProcess p;
-    p.start("pdfinfo", {pdf});
-    if (!p.waitForFinished(60000))
-        return -1;
-    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
-} // namespace
 
 class BenchPrint : public QObject
 {
@@ -94,7 +79,7 @@ void BenchPrint::firstPrint()
     QString pdf;
     QCOMPARE(print(false, &pdf), 0);
     qInfo("first print, the virtual machine started: %lld ms, %d pages", timer.elapsed(),
-          pageCount(pdf));
+          pdfPageCount(pdf));
 }
 
 void BenchPrint::titles()
@@ -112,7 +97,8 @@ void BenchPrint::printTaxpayer()
     {
         QCOMPARE(print(false, &pdf), 0);
     }
-    qInfo("taxpayer: %d slips, %d pages", m_family.taxpayer()->m_slipList.size(), pageCount(pdf));
+    qInfo("taxpayer: %d slips, %d pages", m_family.taxpayer()->m_slipList.size(),
+          pdfPageCount(pdf));
 }
 
 void BenchPrint::printSpouse()
@@ -122,7 +108,7 @@ void BenchPrint::printSpouse()
     {
         QCOMPARE(print(true, &pdf), 0);
     }
-    qInfo("spouse: %d slips, %d pages", m_family.spouse()->m_slipList.size(), pageCount(pdf));
+    qInfo("spouse: %d slips, %d pages", m_family.spouse()->m_slipList.size(), pdfPageCount(pdf));
 }
 
 QV_TEST_MAIN(BenchPrint)

@@ -18,6 +18,7 @@
 #include "EditorFixture.h"
 #include "FileModes.h"
 #include "LocalServer.h"
+#include "PdfInfo.h"
 #include "PrintReturns.h"
 #include "ReturnFixture.h"
 #include "ScriptedPresenter.h"
@@ -59,19 +60,6 @@ QStringList textLines(const QString &pdf)
             lines << line;
     }
     return lines;
-}
-
-int pageCount(const QString &pdf)
-{
-    QProcess p;
-    p.start("pdfinfo", {pdf});
-    if (!p.waitForFinished(60000))
-        return -1;
-    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
 }
 
 // What a modal dialog of the print showed, and what the driver did with it.
@@ -363,14 +351,14 @@ void TestPrintCommandEngine::wholeReturn()
              QString(spouse ? "marc@example.org" : "elise@example.org"));
     const QStringList lines = textLines(pdf);
     QCOMPARE(lines.mid(0, 2), (QStringList{"T1 Summary", person}));
-    QCOMPARE(lines.count(person), pageCount(pdf));
+    QCOMPARE(lines.count(person), pdfPageCount(pdf));
     for (const QString &line : present)
         QVERIFY2(lines.contains(line), qPrintable(line));
     for (const QString &line : absent)
         QVERIFY2(!lines.contains(line), qPrintable(line));
     // Each person's forms under that person's name alone.
     QCOMPARE(lines.filter(QRegularExpression("^(Élise|Marc) Tremblay S.I.N. ")).size(),
-             pageCount(pdf));
+             pdfPageCount(pdf));
     // The hand-off beside the return is gone once the print is done.
     QVERIFY(!QFile::exists(m_returnFile + ".titles"));
     // Closed: nothing went to the e-delivery service.
@@ -410,7 +398,7 @@ void TestPrintCommandEngine::currentFormOnly()
     const QStringList lines = textLines(pdf);
     QCOMPARE(lines.mid(0, 2), (QStringList{title, kElise}));
     // That item alone: every page is its own, with no letter.
-    QCOMPARE(lines.count(title) + lines.count(title + " (continued)"), pageCount(pdf));
+    QCOMPARE(lines.count(title) + lines.count(title + " (continued)"), pdfPageCount(pdf));
     QVERIFY(!lines.contains("Client letter"));
 }
 
@@ -430,7 +418,7 @@ void TestPrintCommandEngine::condensedIgnoresTheOtherOptions()
     triggerPrint();
     QCOMPARE(shown(), QStringList());
     const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
-    QCOMPARE(pageCount(pdf), 1);
+    QCOMPARE(pdfPageCount(pdf), 1);
     // The summary page with the S.I.N. masked, no letter or invoice: the job had (1, 0, 0, 0, 0).
     const QStringList lines = textLines(pdf);
     QCOMPARE(lines.mid(0, 2), (QStringList{"T1 Summary", kElise}));
@@ -574,7 +562,7 @@ void TestPrintCommandEngine::singleFormDelivered()
     QCOMPARE(m_driver->seen().first().email, QString());
     const QString pdf = appInstance()->config.RetPdfPath + "/Tremblay 2025.pdf";
     QCOMPARE(m_driver->seen().first().link, link(pdf));
-    QCOMPARE(pageCount(pdf), 1);
+    QCOMPARE(pdfPageCount(pdf), 1);
     QCOMPARE(textLines(pdf).first(), QString("T183"));
 
     QCOMPARE(shown().first(), QString("Please make sure receiver's email is not empty and valid."));
