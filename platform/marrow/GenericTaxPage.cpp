@@ -98,10 +98,12 @@ QWidget *GenericTaxPage::createEntryWidget(const CField &field, const FieldDescr
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         return combo;
     }
-    if (d.show == FieldShow::Amount && field.type() == FieldType::Float) {
+    if ((d.show == FieldShow::Amount || d.show == FieldShow::Number) &&
+        field.type() == FieldType::Float) {
         auto *edit = new DoubleLineEdit(parent);
         edit->setFixedWidth(kAmountWidth);
         edit->setAlignment(Qt::AlignRight);
+        edit->setCount(d.show == FieldShow::Number);
         return edit;
     }
     return createEntryWidget(field, parent);

@@ -12,7 +12,12 @@ DoubleLineEdit::DoubleLineEdit(QWidget *parent) : QLineEdit(parent)
 
 void DoubleLineEdit::setAmount(double value)
 {
-    setText(formatAmount(value));
+    setText(shownText(value));
+}
+
+QString DoubleLineEdit::shownText(double value) const
+{
+    return m_count ? QString::number(value, 'g', 15) : formatAmount(value);
 }
 
 QString DoubleLineEdit::formatAmount(double value)

@@ -382,7 +382,7 @@ bool FieldBinder::storeBinding(const Binding &b)
     if (auto *amount = qobject_cast<DoubleLineEdit *>(w)) {
         auto *field = static_cast<CFloatField *>(b.field);
         // Text as shown: the field keeps its full precision rather than the two decimals.
-        if (amount->text() == DoubleLineEdit::formatAmount(field->value()))
+        if (amount->text() == amount->shownText(field->value()))
             return false;
         double value = 0.0;
         const bool accepted = DoubleLineEdit::parseAmount(amount->text(), value);

@@ -191,6 +191,8 @@ private slots:
     void everyShownFieldIsDescribed();
     void choicesShowNamesAndKeepCodes_data();
     void choicesShowNamesAndKeepCodes();
+    void countsShowWithoutCents_data();
+    void countsShowWithoutCents();
     void choicesRoundTripByteForByte_data();
     void choicesRoundTripByteForByte();
     void noShownLabelIsTheFieldNameInWords();
@@ -412,6 +414,48 @@ void TestFormPages::choicesShowNamesAndKeepCodes()
     const int last = combo->count() - 1;
     combo->setCurrentIndex(last);
     QCOMPARE(value->value(), combo->itemData(last).toInt());
+}
+
+void TestFormPages::countsShowWithoutCents_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("read");
+    QTest::addColumn<QString>("shownAfter");
+    QTest::newRow("months") << QByteArray("fullTimeMonths") << 8.0 << "8"
+                            << "10" << 10.0 << "10";
+    QTest::newRow("months none") << QByteArray("partTimeMonths") << 0.0 << "0"
+                                 << "" << 0.0 << "0";
+    // A fraction someone typed is kept and shown as typed, not rounded away.
+    QTest::newRow("half a month") << QByteArray("partTimeMonths") << 0.0 << "0"
+                                  << "2.5" << 2.5 << "2.5";
+    QTest::newRow("refused text") << QByteArray("fullTimeMonths") << 4.0 << "4"
+                                  << "four" << 4.0 << "4";
+    QTest::newRow("amount") << QByteArray("fees") << 1234.5 << "1,234.50"
+                            << "2000" << 2000.0 << "2,000.00";
+}
+
+void TestFormPages::countsShowWithoutCents()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(double, stored);
+    QFETCH(QString, typed);
+    std::unique_ptr<CTaxData_Form> form(createFederalForm(FormType::SCH11));
+    auto *value = dynamic_cast<CFloatField *>(form->findField(field));
+    QVERIFY(value);
+    value->setValue(stored);
+    EventSink sink;
+    Pages pages(form.get(), &sink);
+    auto *edit = qobject_cast<QLineEdit *>(pages.widgetOf(value));
+    QVERIFY(edit);
+    QTEST(edit->text(), "shown");
+    edit->setText(typed);
+    for (BaseTaxPage *page : pages.list)
+        page->commit();
+    QTEST(double(value->value()), "read");
+    QTEST(edit->text(), "shownAfter");
 }
 
 void TestFormPages::choicesRoundTripByteForByte_data()
