@@ -38,7 +38,7 @@ const FieldDescriptionRow kSch3[] = {
            "Line 17905: You disposed of your principal residence and it was not designated for "
            "every year you owned it",
            "yesNo"),
-    result("19700", "Line 19700: Total capital gains (or losses)"),
+    result("19700", "Line 19700: Total capital gains (or losses)", "Totals"),
     result("19900", "Line 19900: Taxable capital gains (or net capital loss)"),
 };
 

@@ -158,6 +158,9 @@ void TestFieldDescriptions::titles_data()
     QTest::newRow("T1 filing status")
         << 0 << int(FormType::T1) << QByteArray("filingStatus") << "Filing status of this return"
         << "Filing status";
+    QTest::newRow("Schedule 3 total") << 0 << int(FormType::SCH3) << QByteArray("19900")
+                                      << "Line 19900: Taxable capital gains (or net capital loss)"
+                                      << "Totals";
     QTest::newRow("Schedule 7") << 0 << int(FormType::SCH7) << QByteArray("contribMarToDec")
                                 << "Your RRSP contributions from March 4, 2025, to March 2, 2026"
                                 << "Contributions";
