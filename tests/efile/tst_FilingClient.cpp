@@ -244,14 +244,14 @@ void TestFilingClient::bodyMarkers()
     QFETCH(QByteArray, xml);
     QFETCH(int, expected);
     QByteArray request = "old";
-    QCOMPARE(buildNetfileRequest(true, netfileValues(), xml, request), expected);
+    QCOMPARE(resultNumber(buildNetfileRequest(true, netfileValues(), xml, request)), expected);
     QByteArray efile;
-    QCOMPARE(buildEfileRequest(true, efileValues(false), xml, efile), expected);
+    QCOMPARE(resultNumber(buildEfileRequest(true, efileValues(false), xml, efile)), expected);
     if (expected != 0) {
         QCOMPARE(request, QByteArray("old"));
         FilingResult r(1);
         TemplateValues v = netfileValues();
-        QCOMPARE(postNetfileReturn(v, xml, r, setup()), -10);
+        QCOMPARE(postNetfileReturn(v, xml, r, setup()), NetfileResult::NotBuilt);
         QCOMPARE(r.resultText, CString(" cannot assemble Netfile request.\n"));
         FilingResult e(1);
         QCOMPARE(postEfileReturn(v, xml, e, setup()), EfileResult::NotBuilt);
@@ -269,7 +269,7 @@ void TestFilingClient::netfileRequest()
     values.remove("accesscode");
     values.remove("givenname");
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), 0);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), NetfileResult::Read);
     QCOMPARE(values.value("origip"), CString("0.0.0.0"));
     const QList<LocalServer::Request> requests = m_server->requests();
     QCOMPARE(requests.size(), 1);
@@ -304,7 +304,7 @@ void TestFilingClient::efileSignatureGroups()
 {
     QFETCH(bool, t183);
     QByteArray request;
-    QCOMPARE(buildEfileRequest(true, efileValues(t183), kReturnXml, request), 0);
+    QCOMPARE(buildEfileRequest(true, efileValues(t183), kReturnXml, request), RequestBuild::Built);
     QCOMPARE(request.contains("<ef:T183ElectronicSignatureData> \r\n"
                               "<ef:T183ElectronicSignatureIndicator>1<"),
              t183);
@@ -359,7 +359,7 @@ void TestFilingClient::netfileReplies()
     m_server->setResponse(kNetfilePath, LocalServer::Response::answer(200, reply));
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), 0);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), NetfileResult::Read);
     QTEST(bool(r.accepted), "accepted");
     QTEST(QString(r.confirmation), "confirmation");
     QTEST(QString(r.resultText), "resultText");
@@ -488,7 +488,7 @@ void TestFilingClient::wrongServers()
     m_server->setResponse(kNetfilePath, response);
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), status);
+    QCOMPARE(resultNumber(postNetfileReturn(values, kReturnXml, r, setup())), status);
     QCOMPARE(QString(r.resultText), resultText);
     QCOMPARE(r.accepted, false);
     QCOMPARE(m_server->requests().size(), requests);
@@ -528,9 +528,9 @@ void TestFilingClient::slowServers()
     QWebClient::filingLimits() = {10000, 30000, QWebClient::DefaultMaxReplyBytes};
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    const int status = postNetfileReturn(values, kReturnXml, r, setup());
+    const NetfileResult status = postNetfileReturn(values, kReturnXml, r, setup());
     QWebClient::filingLimits() = tight;
-    QCOMPARE(status, 0);
+    QCOMPARE(status, NetfileResult::Read);
     QCOMPARE(r.accepted, true);
     QCOMPARE(r.confirmation, CString("SLOW1"));
     QCOMPARE(m_server->requests().size(), 1);
@@ -578,14 +578,14 @@ void TestFilingClient::unreachableService()
                                                      "</t1rsp:Confirmation>")));
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, s), -20);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, s), NetfileResult::PostFailed);
     QCOMPARE(r.requestSent, false);
     QCOMPARE(r.accepted, false);
     QCOMPARE(m_server->requests().size(), 0);
     const QString noted = " Online filing failed.\n" + cause;
     QVERIFY2(QString(r.resultText).startsWith(noted), qPrintable(r.resultText));
 
-    const QString body = CNetfileResultDlg::failedPostBody(-20, r);
+    const QString body = CNetfileResultDlg::failedPostBody(NetfileResult::PostFailed, r);
     const QString opening = "Msg: cannot connect to CRA server, check firewall and CRA system "
                             "status; Code: -20.<br/><br/>The return was not sent to CRA.<br/>"
                             "Online filing failed.<br/>" +
