@@ -26,6 +26,7 @@
 #include <tinyxml.h>
 
 Q_DECLARE_METATYPE(LocalServer::Response)
+Q_DECLARE_METATYPE(NetfileResult)
 
 namespace {
 
@@ -141,6 +142,8 @@ private slots:
     void slowServers();
     void unreachableService_data();
     void unreachableService();
+    void failedPostBodies_data();
+    void failedPostBodies();
     void resultFile_data();
     void resultFile();
     void termsReplies();
@@ -603,6 +606,32 @@ void TestFilingClient::unreachableService()
     QCOMPARE(postEfileReturn(efile, kReturnXml, e, s), EfileResult::PostFailed);
     QVERIFY2(QString(e.resultText).startsWith(cause), qPrintable(e.resultText));
     QCOMPARE(m_server->requests().size(), 0);
+}
+
+void TestFilingClient::failedPostBodies_data()
+{
+    QTest::addColumn<NetfileResult>("status");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("not built") << NetfileResult::NotBuilt
+                               << "Msg: compose NetFile failed; Code: -10.";
+    QTest::newRow("post failed")
+        << NetfileResult::PostFailed
+        << "Msg: cannot connect to CRA server, check firewall and CRA system status; Code: -20.";
+    QTest::newRow("not XML") << NetfileResult::NotXml
+                             << "Msg: the CRA server's reply could not be read; Code: 1.";
+    const QString unexpected = "An unexpected error happened inside software. Please contact "
+                               "Quorvandelle software support.";
+    QTest::newRow("interrupted") << NetfileResult::Interrupted << unexpected;
+    QTest::newRow("read") << NetfileResult::Read << unexpected;
+}
+
+// The message of each failed post, with the number the user quotes to support; nothing sent
+// and no cause seen, so no note follows it.
+void TestFilingClient::failedPostBodies()
+{
+    QFETCH(NetfileResult, status);
+    const FilingResult nothingSent(1);
+    QTEST(CNetfileResultDlg::failedPostBody(status, nothingSent), "body");
 }
 
 void TestFilingClient::resultFile_data()
