@@ -23,19 +23,19 @@ int CBasicEvent::countEvents(QSqlDatabase &db, int eventId)
         }
         return count;
     } catch (const std::exception &) {
-        return -100;
+        return resultNumber(EventRows::CountThrew);
     }
 }
 
-int CBasicEvent::deleteEvents(QSqlDatabase &db, int eventId)
+EventRows CBasicEvent::deleteEvents(QSqlDatabase &db, int eventId)
 {
     try {
         QSqlQuery query(db);
         query.prepare("delete from tb_history where eventid=:evid");
         query.bindValue(":evid", eventId);
-        return query.exec() ? 1 : 0;
+        return query.exec() ? EventRows::Deleted : EventRows::NotDeleted;
     } catch (const std::exception &) {
-        return -1;
+        return EventRows::DeleteThrew;
     }
 }
 

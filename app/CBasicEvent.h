@@ -4,6 +4,16 @@
 #include <QSqlDatabase>
 
 #include "ordane/CString.h"
+#include "ordane/ResultNumber.h"
+
+// Deleting an event's rows; counting them gives its exception's number in place of a count.
+enum class EventRows : int
+{
+    Deleted = 1,
+    NotDeleted = 0, // the statement failed
+    DeleteThrew = -1,
+    CountThrew = -100,
+};
 
 class CBasicEvent
 {
@@ -17,10 +27,9 @@ public:
 
     virtual ~CBasicEvent();
 
-    // Rows of that event id; -100 on an exception.
+    // Rows of that event id; the number of EventRows::CountThrew on an exception.
     static int countEvents(QSqlDatabase &db, int eventId);
-    // 1 deleted, 0 the statement failed, -1 an exception.
-    static int deleteEvents(QSqlDatabase &db, int eventId);
+    static EventRows deleteEvents(QSqlDatabase &db, int eventId);
     // Writes one history row; with replace, the earlier rows of the event (and of uid when it
     // is not 0) go first. Returns the new row id, 0 when nothing was written; a message too
     // long to encode leaves every row as it was.

@@ -247,29 +247,29 @@ int CSqliteDBManager::insertRetFile(const QByteArray &name1, const QByteArray &n
     }
 }
 
-int CSqliteDBManager::deleteRetFileByPath(const QByteArray &path)
+RowChange CSqliteDBManager::deleteRetFileByPath(const QByteArray &path)
 {
     try {
         QSqlQuery query;
         query.prepare("delete from tb_retfile where filepath=:path");
         query.bindValue(":path", QString::fromUtf8(path));
         query.exec();
-        return 0;
+        return RowChange::Done;
     } catch (const std::exception &) {
-        return -1;
+        return RowChange::Failed;
     }
 }
 
-int CSqliteDBManager::deleteRetFileById(int id)
+RowChange CSqliteDBManager::deleteRetFileById(int id)
 {
     try {
         QSqlQuery query;
         query.prepare("delete from tb_retfile where id=:id");
         query.bindValue(":id", id);
         query.exec();
-        return 1;
+        return RowChange::Deleted;
     } catch (const std::exception &) {
-        return -100;
+        return RowChange::Exception;
     }
 }
 
@@ -311,7 +311,7 @@ int CSqliteDBManager::findRetFileByPath(const CString &path)
             deleteRetFileById(ids[i]);
         return ids.first();
     } catch (const std::exception &) {
-        return -100;
+        return resultNumber(RowChange::Exception);
     }
 }
 
@@ -363,7 +363,7 @@ int CSqliteDBManager::loadRetFiles(ReturnFileEntriesModel *model, const CString 
         }
         return count;
     } catch (const std::exception &) {
-        return -100;
+        return resultNumber(RowChange::Exception);
     }
 }
 
@@ -381,11 +381,11 @@ int CSqliteDBManager::getConfig(const char *key, CString &value, int native)
         value = text;
         return query.value(0).toInt();
     } catch (const std::exception &) {
-        return -100;
+        return resultNumber(RowChange::Exception);
     }
 }
 
-int CSqliteDBManager::setConfig(const char *key, const CString &value, int native)
+RowChange CSqliteDBManager::setConfig(const char *key, const CString &value, int native)
 {
     try {
         CString old;
@@ -404,9 +404,9 @@ int CSqliteDBManager::setConfig(const char *key, const CString &value, int nativ
             query.addBindValue(value.isNull() ? QString(QLatin1String("")) : QString(value));
             query.addBindValue(id);
         }
-        return query.exec() ? 0 : -1;
+        return query.exec() ? RowChange::Done : RowChange::Failed;
     } catch (const std::exception &) {
-        return -100;
+        return RowChange::Exception;
     }
 }
 
@@ -432,12 +432,12 @@ int CSqliteDBManager::getConfigBool(const char *key, bool &value)
     return id;
 }
 
-int CSqliteDBManager::setConfigInt(const char *key, int value)
+RowChange CSqliteDBManager::setConfigInt(const char *key, int value)
 {
     return setConfig(key, CString::formatted("%d", value));
 }
 
-int CSqliteDBManager::setConfigBool(const char *key, bool value)
+RowChange CSqliteDBManager::setConfigBool(const char *key, bool value)
 {
     return setConfig(key, CString(value ? "1" : "0"));
 }

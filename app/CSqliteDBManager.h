@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 
 #include "ordane/CString.h"
+#include "ordane/ResultNumber.h"
 
 class ReturnFileEntriesModel;
 
@@ -16,6 +17,16 @@ enum class DatabaseResult : int
     // nothing was dropped.
     CannotOpen = 103,
     Exception = 99,
+};
+
+// What a statement on the recent-file or settings rows did. The readers of an id or a count
+// give the exception's number in its place.
+enum class RowChange : int
+{
+    Done = 0,
+    Deleted = 1,      // deleteRetFileById
+    Failed = -1,      // setConfig's statement failed; deleteRetFileByPath's threw
+    Exception = -100, // the statement threw
 };
 
 class CSqliteDBManager
@@ -50,22 +61,22 @@ public:
     // Recent return files (tb_retfile).
     static int insertRetFile(const QByteArray &name1, const QByteArray &name2,
                              const QByteArray &path);
-    static int deleteRetFileByPath(const QByteArray &path);
-    static int deleteRetFileById(int id);
+    static RowChange deleteRetFileByPath(const QByteArray &path);
+    static RowChange deleteRetFileById(int id);
     static int purgeMissingRetFiles();
     static int findRetFileByPath(const CString &path);
     static int saveRetFile(const CString &name1, const CString &name2, const CString &path);
     // Refills the model, newest open time first; an empty filter lists every row. Returns the
-    // rows appended, -100 on an exception.
+    // rows appended, the number of RowChange::Exception on an exception.
     static int loadRetFiles(ReturnFileEntriesModel *model, const CString &filter);
 
     // Settings rows (tb_config) on the default connection; the newest row of a name counts.
     static int getConfig(const char *key, CString &value, int native = 0);
-    static int setConfig(const char *key, const CString &value, int native = 0);
+    static RowChange setConfig(const char *key, const CString &value, int native = 0);
     static int getConfigInt(const char *key, int &value);
     static int getConfigBool(const char *key, bool &value);
-    static int setConfigInt(const char *key, int value);
-    static int setConfigBool(const char *key, bool value);
+    static RowChange setConfigInt(const char *key, int value);
+    static RowChange setConfigBool(const char *key, bool value);
 
 private:
     // Creates or recreates tables by the schema rules; configCreated tells whether tb_config was

@@ -31,7 +31,7 @@ int CWebInfoUtil::readReply(const QByteArray &reply, QByteArray &word)
     if (i < size && (reply[i] == '+' || reply[i] == '-'))
         negative = reply[i++] == '-';
     if (i >= size || reply[i] < '0' || reply[i] > '9')
-        return -1;
+        return resultNumber(InfoStatus::NoNumber);
     // A number too large for an int is held at the int's limit rather than wrapping.
     long long status = 0;
     for (; i < size && reply[i] >= '0' && reply[i] <= '9'; ++i) {
@@ -73,6 +73,6 @@ int CWebInfoUtil::queryInfo(const QByteArray &kw1, const QByteArray &kw2, CStrin
             answer = CString(word);
         return status;
     } catch (const std::exception &) {
-        return -100;
+        return resultNumber(InfoStatus::Interrupted);
     }
 }

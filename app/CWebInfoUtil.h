@@ -4,6 +4,14 @@
 #include <QByteArray>
 
 #include "ordane/CString.h"
+#include "ordane/ResultNumber.h"
+
+// The numbers the query gives in place of the service's status.
+enum class InfoStatus : int
+{
+    NoNumber = -1, // the reply does not start with a number
+    Interrupted = -100,
+};
 
 class CWebInfoUtil
 {
@@ -16,11 +24,11 @@ public:
     virtual ~CWebInfoUtil();
 
     // Posts kw1 and kw2 and returns the reply's status; answer gets the reply's word for
-    // statuses 199 to 201 only. -1 when the reply does not start with a number (no reply and
-    // an HTTP error reply count as empty), -100 when an exception interrupted the query.
+    // statuses 199 to 201 only. No number when the reply does not start with one (no reply and
+    // an HTTP error reply count as empty), interrupted when an exception stopped the query.
     static int queryInfo(const QByteArray &kw1, const QByteArray &kw2, CString &answer);
 
-    // Reads a reply as "%d %s" would: the status (-1 when there is no number) and the first
-    // word after it, cut to MaxWordBytes (empty when there is none).
+    // Reads a reply as "%d %s" would: the status (no number when the reply has none) and the
+    // first word after it, cut to MaxWordBytes (empty when there is none).
     static int readReply(const QByteArray &reply, QByteArray &word);
 };

@@ -203,7 +203,8 @@ bool DlgTDDMain::applyTaxData(int id, const CString &sin, DataAFR &choice)
     TDDTaxDataOnePerson record(0);
     // A record that did not load, or holds another taxpayer's item, would still merge: it
     // would remove the earlier Auto-fill slips and stamp the T1 as filled from a download.
-    if (loadTaxDataRecord(id, record) != 1 || !identifierNamesSin(record.sin, sin.toUtf8()))
+    if (loadTaxDataRecord(id, record) != StoredDownloadRead::Loaded ||
+        !identifierNamesSin(record.sin, sin.toUtf8()))
         return false;
     // A value still being typed on the page shown goes in first, so the merge builds on it and
     // the refresh below does not discard it.

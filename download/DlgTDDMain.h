@@ -18,6 +18,15 @@ class TDDDataEntriesModel;
 class TDDDataEntry;
 class TDDTaxDataOnePerson;
 
+// Reading one stored download into a person's record.
+enum class StoredDownloadRead : int
+{
+    Loaded = 1,
+    NoRow = 0,
+    NotParsed = -2, // the stored item does not parse
+    DatabaseFailed = -100,
+};
+
 class DlgTDDMain : public QDialog
 {
     Q_OBJECT
@@ -38,8 +47,7 @@ public:
     // The row's S.I.N. and its page (mode 1) or page file or message (mode 2); false, both
     // left empty, when there is no such row.
     bool recordHtml(int id, CString &sin, CString &page);
-    // 1 loaded, 0 no such row, -2 the stored item does not parse, -100 the database failed.
-    int loadTaxDataRecord(int id, TDDTaxDataOnePerson &record);
+    StoredDownloadRead loadTaxDataRecord(int id, TDDTaxDataOnePerson &record);
     // Deletes the row (and in mode 2 its page file inside the notice folder); always 0.
     int deleteRecord(int id);
     // The entry of the selected row, or null.

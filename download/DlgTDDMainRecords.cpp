@@ -102,22 +102,22 @@ bool DlgTDDMain::recordHtml(int id, CString &sin, CString &page)
     return true;
 }
 
-int DlgTDDMain::loadTaxDataRecord(int id, TDDTaxDataOnePerson &record)
+StoredDownloadRead DlgTDDMain::loadTaxDataRecord(int id, TDDTaxDataOnePerson &record)
 {
     QSqlQuery query(m_db);
     const bool prepared = query.prepare(QString::fromLatin1(kRecordTaxData));
     query.bindValue(QStringLiteral(":id"), id);
     if (!prepared || !query.exec()) {
         logDatabaseFailure("reading a stored download", query.lastError().text());
-        return -100;
+        return StoredDownloadRead::DatabaseFailed;
     }
     if (!query.next())
-        return 0;
+        return StoredDownloadRead::NoRow;
     TiXmlDocument doc;
     if (!parseXmlDocument(doc, query.value("data1").toString().toUtf8()))
-        return -2;
+        return StoredDownloadRead::NotParsed;
     record.parseItem(doc.FirstChildElement());
-    return 1;
+    return StoredDownloadRead::Loaded;
 }
 
 bool DlgTDDMain::isInsideFolder(const QString &path, const QString &folder)

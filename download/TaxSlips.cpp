@@ -1,7 +1,9 @@
 // The twenty downloaded slip kinds: their own element reading and their own page lines.
 #include "download/TaxSlips.h"
 
+#include "download/DataAFR.h"
 #include "download/TaxSlipLabels.h"
+#include "marrow/TypeCodes.h"
 #include "ordane/HtmlLines.h"
 #include "ordane/MyTiXmlHandle.h"
 #include "ordane/TextMatch.h"
@@ -137,7 +139,7 @@ const NamedMember<TaxSlipPRPP> prppNames[] = {
 
 // T4 ----------------------------------------------------------------------------------------
 
-TaxSlipT4::TaxSlipT4() : TaxSlip(1)
+TaxSlipT4::TaxSlipT4() : TaxSlip(SlipType::T4)
 {
     setBoxLabels(t4BoxLabels);
 }
@@ -174,7 +176,7 @@ int TaxSlipT4::toHtml(CString &page, int) const
 
 // Payer-named kinds -------------------------------------------------------------------------
 
-TaxSlipT4A::TaxSlipT4A() : TaxSlip(2)
+TaxSlipT4A::TaxSlipT4A() : TaxSlip(SlipType::T4A)
 {
     setBoxLabels(t4aBoxLabels);
 }
@@ -190,7 +192,7 @@ int TaxSlipT4A::toHtml(CString &page, int) const
     return headedLine(page, payerName, "Payer");
 }
 
-TaxSlipT4RSP::TaxSlipT4RSP() : TaxSlip(4)
+TaxSlipT4RSP::TaxSlipT4RSP() : TaxSlip(SlipType::T4RSP)
 {
     setBoxLabels(t4rspBoxLabels);
 }
@@ -206,7 +208,7 @@ int TaxSlipT4RSP::toHtml(CString &page, int) const
     return headedLine(page, payerName, "Payer:");
 }
 
-TaxSlipT4RIF::TaxSlipT4RIF() : TaxSlip(7)
+TaxSlipT4RIF::TaxSlipT4RIF() : TaxSlip(SlipType::T4RIF)
 {
     setBoxLabels(t4rifBoxLabels);
 }
@@ -222,7 +224,7 @@ int TaxSlipT4RIF::toHtml(CString &page, int) const
     return headedLine(page, payerName, "Payer");
 }
 
-TaxSlipT5::TaxSlipT5() : TaxSlip(8)
+TaxSlipT5::TaxSlipT5() : TaxSlip(SlipType::T5)
 {
     setBoxLabels(t5BoxLabels);
 }
@@ -238,7 +240,7 @@ int TaxSlipT5::toHtml(CString &page, int) const
     return headedLine(page, payerName, "Payer:");
 }
 
-TaxSlipT3::TaxSlipT3() : TaxSlip(9)
+TaxSlipT3::TaxSlipT3() : TaxSlip(SlipType::T3)
 {
     setBoxLabels(t3BoxLabels);
 }
@@ -254,7 +256,7 @@ int TaxSlipT3::toHtml(CString &page, int) const
     return headedLine(page, trustName, "Trust Name");
 }
 
-TaxSlipT5013::TaxSlipT5013() : TaxSlip(13)
+TaxSlipT5013::TaxSlipT5013() : TaxSlip(SlipType::T5013)
 {
     setBoxLabels(t5013BoxLabels);
 }
@@ -271,7 +273,7 @@ int TaxSlipT5013::toHtml(CString &page, int) const
     return headedLine(page, payerName, "Payer");
 }
 
-TaxSlipT4FHSA::TaxSlipT4FHSA() : TaxSlip(26)
+TaxSlipT4FHSA::TaxSlipT4FHSA() : TaxSlip(SlipType::T4FHSA)
 {
     setBoxLabels(t4fhsaBoxLabels);
 }
@@ -292,7 +294,7 @@ int TaxSlipT4FHSA::toHtml(CString &page, int) const
 
 // Kinds shown by their labelled boxes alone -------------------------------------------------
 
-TaxSlipT4E::TaxSlipT4E() : TaxSlip(5)
+TaxSlipT4E::TaxSlipT4E() : TaxSlip(SlipType::T4E)
 {
     setBoxLabels(t4eBoxLabels);
 }
@@ -302,7 +304,7 @@ int TaxSlipT4E::toHtml(CString &, int) const
     return 0;
 }
 
-TaxSlipT4AOAS::TaxSlipT4AOAS() : TaxSlip(6)
+TaxSlipT4AOAS::TaxSlipT4AOAS() : TaxSlip(SlipType::T4AOAS)
 {
     setBoxLabels(t4aoasBoxLabels);
 }
@@ -312,7 +314,7 @@ int TaxSlipT4AOAS::toHtml(CString &, int) const
     return 0;
 }
 
-TaxSlipRC62::TaxSlipRC62() : TaxSlip(17)
+TaxSlipRC62::TaxSlipRC62() : TaxSlip(SlipType::RC62)
 {
     setBoxLabels(rc62BoxLabels);
 }
@@ -322,7 +324,7 @@ int TaxSlipRC62::toHtml(CString &, int) const
     return 0;
 }
 
-TaxSlipRC210::TaxSlipRC210() : TaxSlip(18)
+TaxSlipRC210::TaxSlipRC210() : TaxSlip(SlipType::RC210)
 {
     setBoxLabels(rc210BoxLabels);
 }
@@ -334,7 +336,7 @@ int TaxSlipRC210::toHtml(CString &, int) const
 
 // Kinds that copy their boxes into members --------------------------------------------------
 
-TaxSlipT4AP::TaxSlipT4AP() : TaxSlip(3) {}
+TaxSlipT4AP::TaxSlipT4AP() : TaxSlip(SlipType::T4AP) {}
 
 int TaxSlipT4AP::parseXml(const TiXmlElement *element)
 {
@@ -351,7 +353,7 @@ int TaxSlipT4AP::toHtml(CString &page, int) const
     return 0;
 }
 
-TaxSlipT5008::TaxSlipT5008() : TaxSlip(19) {}
+TaxSlipT5008::TaxSlipT5008() : TaxSlip(DownloadSlipType::T5008) {}
 
 int TaxSlipT5008::parseXml(const TiXmlElement *element)
 {
@@ -372,7 +374,7 @@ int TaxSlipT5008::toHtml(CString &page, int) const
     return 0;
 }
 
-TaxSlipT5007::TaxSlipT5007() : TaxSlip(11) {}
+TaxSlipT5007::TaxSlipT5007() : TaxSlip(SlipType::T5007) {}
 
 int TaxSlipT5007::parseXml(const TiXmlElement *element)
 {
@@ -398,7 +400,7 @@ int TaxSlipT5007::toHtml(CString &page, int) const
     return 0;
 }
 
-TaxSlipT1204::TaxSlipT1204() : TaxSlip(23) {}
+TaxSlipT1204::TaxSlipT1204() : TaxSlip(SlipType::T1204) {}
 
 int TaxSlipT1204::parseXml(const TiXmlElement *element)
 {
@@ -424,7 +426,7 @@ int TaxSlipT1204::toHtml(CString &page, int) const
 
 // Kinds read by element name, box number or not ---------------------------------------------
 
-TaxSlipRRSPReceipt::TaxSlipRRSPReceipt() : TaxSlip(20) {}
+TaxSlipRRSPReceipt::TaxSlipRRSPReceipt() : TaxSlip(DownloadSlipType::RRSPReceipt) {}
 
 int TaxSlipRRSPReceipt::parseXml(const TiXmlElement *element)
 {
@@ -446,7 +448,7 @@ int TaxSlipRRSPReceipt::toHtml(CString &page, int) const
     return 0;
 }
 
-TaxSlipMBRentalAssistSlip::TaxSlipMBRentalAssistSlip() : TaxSlip(21) {}
+TaxSlipMBRentalAssistSlip::TaxSlipMBRentalAssistSlip() : TaxSlip(SlipType::MBSHELTERASSIST) {}
 
 int TaxSlipMBRentalAssistSlip::parseXml(const TiXmlElement *element)
 {
@@ -467,7 +469,7 @@ int TaxSlipMBRentalAssistSlip::toHtml(CString &page, int) const
     return 0;
 }
 
-TaxSlipPRPP::TaxSlipPRPP() : TaxSlip(22) {}
+TaxSlipPRPP::TaxSlipPRPP() : TaxSlip(SlipType::PRPP) {}
 
 int TaxSlipPRPP::parseXml(const TiXmlElement *element)
 {
@@ -493,7 +495,7 @@ int TaxSlipPRPP::toHtml(CString &page, int) const
 
 // T2202 -------------------------------------------------------------------------------------
 
-TaxSlipT2202::TaxSlipT2202() : TaxSlip(25) {}
+TaxSlipT2202::TaxSlipT2202() : TaxSlip(SlipType::T2202) {}
 
 int TaxSlipT2202::parseXml(const TiXmlElement *element)
 {

@@ -242,7 +242,7 @@ int TddWebService::pollForData()
     for (const int v : {56, 66, 76}) {
         if (m_stop) {
             closeTddLog(log);
-            return 0;
+            return resultNumber(TddExchangeResult::Done);
         }
         QByteArray request;
         if (buildGetRequest(m_taxYear, m_mode, token, request) != 0) {
@@ -263,7 +263,7 @@ int TddWebService::pollForData()
         parseSoapResponse(reply, m_mode == 1 ? "GetTDDNetfileResponse" : "GetNOAResponse",
                           "TokenIdentifier", result);
         const int code = returnCodeNumber(result.ReturnCode);
-        if (code == 20) {
+        if (code == resultNumber(TddExchangeResult::DataReceived)) {
             int records = 0;
             try {
                 records =
@@ -274,7 +274,7 @@ int TddWebService::pollForData()
             setRecordCount(records);
             closeTddLog(log);
             reportProgress(99, 1000 + records);
-            return 20;
+            return resultNumber(TddExchangeResult::DataReceived);
         }
         if (code != 0) {
             // 10 included: the progress dialog closes only on a final report, so no end
@@ -288,13 +288,13 @@ int TddWebService::pollForData()
             std::fputs("token is short\n", log);
         if (!waitBeforeRetry()) {
             closeTddLog(log);
-            return 0;
+            return resultNumber(TddExchangeResult::Done);
         }
         reportProgress(v, 0);
     }
     closeTddLog(log);
-    reportProgress(1000, -30);
-    return 0;
+    reportProgress(1000, resultNumber(TddExchangeResult::NoDataInTime));
+    return resultNumber(TddExchangeResult::Done);
 }
 
 int TddWebService::openAuthorizationPage()

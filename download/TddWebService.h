@@ -27,6 +27,10 @@ enum class TddExchangeResult : int
     PostFailed = -20,
     Interrupted = -99,
     HandshakeRefused = 100, // the stage reply's return code was not 0
+    // The get step: the reply's return code when it holds the records, and the progress code
+    // after the last attempt went by without them.
+    DataReceived = 20,
+    NoDataInTime = -30,
 };
 
 // One exists for the whole run, inside TddHttpServer. A download runs the stage step (which
@@ -60,6 +64,8 @@ public:
 
     // The two steps and one SOAP exchange; results as the progress table gives them.
     TddExchangeResult stageRequest();
+    // Data received, done (stopped, or no data in time), a failed exchange's result or the
+    // get reply's return code.
     int pollForData();
     TddExchangeResult postSoapRequest(const QByteArray &request, QByteArray &reply);
     // Builds the signed sign-in link and has the GUI thread open it in the browser, once the

@@ -225,17 +225,18 @@ int CFormFilingDlg::fileT1135(TemplateValues &values)
     T1135FilingResult result;
     const QByteArray xml = m_formBody ? m_formBody->toUtf8() : QByteArray();
     beginWaitCursor();
-    const int code = postT1135Filing(values, xml, result);
+    const FormFilingResult code = postT1135Filing(values, xml, result);
     endWaitCursor();
 
     const QString title = QStringLiteral("T1135 Web Service Result");
     const QString time = timeText();
-    if (code != 0) {
+    if (code != FormFilingResult::Read) {
         showInformation(
-            withClientError(QStringLiteral("Error filing T1135, return code = %1.").arg(code),
-                            result.transportError),
+            withClientError(
+                QStringLiteral("Error filing T1135, return code = %1.").arg(resultNumber(code)),
+                result.transportError),
             this);
-        return code;
+        return resultNumber(code);
     }
 
     m_filed = !result.confirmationCode.isEmpty();
@@ -277,15 +278,17 @@ int CFormFilingDlg::fileAuthForm(TemplateValues &values)
 
     TrisFilingResult result;
     beginWaitCursor();
-    const int code = postTrisFiling(t1013, values, m_formBody ? *m_formBody : QString(), result);
+    const FormFilingResult code =
+        postTrisFiling(t1013, values, m_formBody ? *m_formBody : QString(), result);
     endWaitCursor();
 
     const QString name = QString::fromUtf8(m_formName);
     const QString title = QStringLiteral("%1 Filing Result").arg(name);
-    if (code != 0) {
+    if (code != FormFilingResult::Read) {
         DlgMsgWithLink dialog(QStringLiteral("Online Filing Failed"), this);
-        dialog.setMsg1(
-            QStringLiteral("%1 form submission failed. The error code is %2.").arg(name).arg(code));
+        dialog.setMsg1(QStringLiteral("%1 form submission failed. The error code is %2.")
+                           .arg(name)
+                           .arg(resultNumber(code)));
         dialog.setMsg2(withClientError(result.messageText, result.transportError));
         dialog.exec();
         return 0;

@@ -172,18 +172,19 @@ QString CNetfileResultDlg::mayHaveReachedNote(const FilingResult &result)
     return note;
 }
 
-QString CNetfileResultDlg::failedPostBody(int status, const FilingResult &result)
+QString CNetfileResultDlg::failedPostBody(NetfileResult status, const FilingResult &result)
 {
     QString body;
     switch (status) {
-    case -10:
-        body = msgCode("compose NetFile failed", -10);
+    case NetfileResult::NotBuilt:
+        body = msgCode("compose NetFile failed", resultNumber(status));
         break;
-    case -20:
-        body = msgCode("cannot connect to CRA server, check firewall and CRA system status", -20);
+    case NetfileResult::PostFailed:
+        body = msgCode("cannot connect to CRA server, check firewall and CRA system status",
+                       resultNumber(status));
         break;
-    case 1:
-        body = msgCode("the CRA server's reply could not be read", 1);
+    case NetfileResult::NotXml:
+        body = msgCode("the CRA server's reply could not be read", resultNumber(status));
         break;
     default:
         body = tr("An unexpected error happened inside software. Please contact Quorvandelle "
@@ -211,7 +212,7 @@ void CNetfileResultDlg::submitNetfile()
         return;
 
     FilingResult result(1);
-    int status = 0;
+    NetfileResult status = NetfileResult::Read;
     {
         WaitCursorScope wait;
         int testCase = 0;
@@ -232,7 +233,7 @@ void CNetfileResultDlg::submitNetfile()
     }
 
     const QString resultFile = logPath(true);
-    if (status != 0) {
+    if (status != NetfileResult::Read) {
         showResult(kNetfileResultTitle, tr("NetFile Filing Failed"), failedPostBody(status, result),
                    tr("Check filing result file"), resultFile, this);
         return;

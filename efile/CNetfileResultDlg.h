@@ -10,6 +10,7 @@ class FamilyTaxData;
 class Form_Return;
 class QAbstractButton;
 struct FilingResult;
+enum class NetfileResult : int;
 
 namespace Ui {
 class CNetfileResultDlg;
@@ -44,7 +45,7 @@ public:
     const QString &testCase() const { return m_testCase; }
 
     // The body of a NETFILE post that gave no usable reply (status other than 0).
-    static QString failedPostBody(int status, const FilingResult &result);
+    static QString failedPostBody(NetfileResult status, const FilingResult &result);
     // The note added when the request went out but no usable reply came.
     static QString mayHaveReachedNote(const FilingResult &result);
     // The note added when the request never went out: why the service could not be reached.

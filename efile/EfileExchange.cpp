@@ -92,7 +92,7 @@ EfileResult postEfileReturn(TemplateValues &values, const QByteArray &xml, Filin
     FilingResultFile file(setup.resultFilePath, false);
     values.insert("origip", CString("0.0.0.0"));
     QByteArray request;
-    if (buildEfileRequest(true, values, xml, request) != 0) {
+    if (buildEfileRequest(true, values, xml, request) != RequestBuild::Built) {
         file.write("Efile request creation failed.\n");
         return EfileResult::NotBuilt;
     }

@@ -148,19 +148,19 @@ TemplateValues withSchemaBase(const TemplateValues &values)
     return filled;
 }
 
-int assembleEnvelope(QByteArray &request, const TemplateValues &values, const QByteArray &body,
-                     const char *first, const char *end)
+RequestBuild assembleEnvelope(QByteArray &request, const TemplateValues &values,
+                              const QByteArray &body, const char *first, const char *end)
 {
     request.clear();
     const TemplateValues filled = withSchemaBase(values);
     if (processTemplatePart(request, QString::fromLatin1(first), filled, TemplatePlain) != 0)
-        return -1;
+        return RequestBuild::FirstPartFailed;
     request += body;
     QByteArray tail;
     if (processTemplatePart(tail, QString::fromLatin1(end), filled, TemplateResource) != 0)
-        return -10;
+        return RequestBuild::EndPartFailed;
     request += tail;
-    return 0;
+    return RequestBuild::Built;
 }
 
 // The return (or T1135) element cut out of the full XML; empty when its markers are missing
@@ -180,34 +180,35 @@ QByteArray cutBody(bool t1Return, const QByteArray &xml)
 
 } // namespace
 
-int assembleNetfileEnvelope(QByteArray &request, const TemplateValues &values,
-                            const QByteArray &body)
+RequestBuild assembleNetfileEnvelope(QByteArray &request, const TemplateValues &values,
+                                     const QByteArray &body)
 {
     return assembleEnvelope(request, values, body, ":/net/net/nwspart1.xmt",
                             ":/net/net/nwspartend.xmt");
 }
 
-int assembleEfileEnvelope(QByteArray &request, const TemplateValues &values, const QByteArray &body)
+RequestBuild assembleEfileEnvelope(QByteArray &request, const TemplateValues &values,
+                                   const QByteArray &body)
 {
     return assembleEnvelope(request, values, body, ":/net/net/ewspart1.xmt",
                             ":/net/net/ewspartend.xmt");
 }
 
-int buildNetfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
-                        QByteArray &request)
+RequestBuild buildNetfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
+                                 QByteArray &request)
 {
     const QByteArray body = cutBody(t1Return, xml);
     if (body.isEmpty())
-        return -1;
+        return RequestBuild::NoBody;
     return assembleNetfileEnvelope(request, values, body);
 }
 
-int buildEfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
-                      QByteArray &request)
+RequestBuild buildEfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
+                               QByteArray &request)
 {
     const QByteArray body = cutBody(t1Return, xml);
     if (body.isEmpty())
-        return -1;
+        return RequestBuild::NoBody;
     return assembleEfileEnvelope(request, values, body);
 }
 

@@ -66,16 +66,25 @@ void negativeReplyDetails(const TiXmlElement *response, FilingResult &result);
 // A reply text for HTML: escaped.
 CString replyTextToHtml(const QString &text);
 
-// 0; -1 when the first template part fails; -10 when the end part fails.
-int assembleNetfileEnvelope(QByteArray &request, const TemplateValues &values,
-                            const QByteArray &body);
-int assembleEfileEnvelope(QByteArray &request, const TemplateValues &values,
-                          const QByteArray &body);
-// -1 when the body markers are missing or reversed; otherwise the assembler's result.
-int buildNetfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
-                        QByteArray &request);
-int buildEfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
-                      QByteArray &request);
+// Putting a return (or T1135) body into its envelope.
+enum class RequestBuild : int
+{
+    Built = 0,
+    NoBody = -1,          // the body markers are missing or reversed
+    FirstPartFailed = -1, // the envelope's first template part could not be read
+    EndPartFailed = -10,
+};
+
+// Built, or which template part failed.
+RequestBuild assembleNetfileEnvelope(QByteArray &request, const TemplateValues &values,
+                                     const QByteArray &body);
+RequestBuild assembleEfileEnvelope(QByteArray &request, const TemplateValues &values,
+                                   const QByteArray &body);
+// No body when the body markers are missing or reversed; otherwise the assembler's result.
+RequestBuild buildNetfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
+                                 QByteArray &request);
+RequestBuild buildEfileRequest(bool t1Return, const TemplateValues &values, const QByteArray &xml,
+                               QByteArray &request);
 // A T1013 (isT1013) or T183-with-PAD request around the body; the engine's result.
 int buildTrisRequest(bool isT1013, const TemplateValues &values, const QString &body,
                      QString &request);

@@ -35,15 +35,30 @@ enum class NetfileTermsResult : int
 NetfileTermsResult confirmNetfileTerms(int &agreement, bool reFile, QWidget *parent,
                                        const FilingSetup &setup = FilingSetup::fromApplication());
 NetfileTermsResult requestNetfileTerms(FilingResult &result, bool reFile, const FilingSetup &setup);
-// 0 when the reply held terms, -1 otherwise.
-int parseTermsResponse(const QByteArray &reply, FilingResult &result);
+// Whether the terms reply held terms.
+enum class TermsReplyRead : int
+{
+    Found = 0,
+    NoTerms = -1,
+};
+TermsReplyRead parseTermsResponse(const QByteArray &reply, FilingResult &result);
 
-// NETFILE return: 0 or 1 from the parser; -10 not assembled, -20 post failed, -99.
-int postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
-                      const FilingSetup &setup);
-// replyKind 1 for a NETFILE return, 101 for a T1135 form. 0 parsed, 1 not XML.
-int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray &reply,
-                         FilingResult &result, bool modeDebug);
+// The NETFILE return exchange's results; the user sees the number.
+enum class NetfileResult : int
+{
+    Read = 0, // accepted, refused or a fault: the result says which
+    NotXml = 1,
+    NotBuilt = -10,
+    PostFailed = -20,
+    Interrupted = -99,
+};
+
+// NETFILE return: the parser's result, or not built, post failed, interrupted.
+NetfileResult postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
+                                const FilingSetup &setup);
+// replyKind 1 for a NETFILE return, 101 for a T1135 form. Read or not XML.
+NetfileResult parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray &reply,
+                                   FilingResult &result, bool modeDebug);
 
 // EFILE return: not built, post failed, interrupted, or the parser's result.
 EfileResult postEfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,

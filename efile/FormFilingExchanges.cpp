@@ -44,7 +44,7 @@ void appendCodes(const TiXmlElement *first, TrisFilingResult &result)
 
 } // namespace
 
-int parseTrisResponse(const TiXmlElement *root, TrisFilingResult &result)
+FormFilingResult parseTrisResponse(const TiXmlElement *root, TrisFilingResult &result)
 {
     const MyTiXmlHandle body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body");
     const MyTiXmlHandle batch =
@@ -91,10 +91,10 @@ int parseTrisResponse(const TiXmlElement *root, TrisFilingResult &result)
             result.messageText += QLatin1String(" description:") +
                                   getElementSubEleStringText(description, "englishMessageText");
     }
-    return 0;
+    return FormFilingResult::Read;
 }
 
-int parsePadResponse(const TiXmlElement *root, TrisFilingResult &result)
+FormFilingResult parsePadResponse(const TiXmlElement *root, TrisFilingResult &result)
 {
     const MyTiXmlHandle body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body");
     const MyTiXmlHandle response = body.FirstChildElement("PadCreateResponse");
@@ -115,11 +115,11 @@ int parsePadResponse(const TiXmlElement *root, TrisFilingResult &result)
     }
     if (const TiXmlElement *fault = body.FirstChildElement("soapenv:Fault").ToElement())
         result.messageText += getElementSubEleStringText(fault, "faultstring");
-    return 0;
+    return FormFilingResult::Read;
 }
 
-int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &body,
-                   TrisFilingResult &result, const FilingSetup &setup)
+FormFilingResult postTrisFiling(bool isT1013, const TemplateValues &values, const QString &body,
+                                TrisFilingResult &result, const FilingSetup &setup)
 {
     CString stamp;
     GetCurTime(stamp, 0);
@@ -132,13 +132,13 @@ int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &bo
         file.write("request creation failed.\n");
         file.close();
         result.messageText = "request creation failed.";
-        return -1;
+        return FormFilingResult::NotBuilt;
     }
     const QByteArray request = requestText.toUtf8();
     file.write(setup.modeDebug ? maskSecrets(request) : stampLine);
     file.flush();
 
-    int code = 0;
+    FormFilingResult code = FormFilingResult::Read;
     QByteArray reply;
     try {
         const SoapPostOutcome outcome = postFilingSoap(
@@ -147,17 +147,17 @@ int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &bo
             file.write("T1013 web service failed.\n");
             result.messageText = "web service failed.";
             result.transportError = outcome.error;
-            code = -10;
+            code = FormFilingResult::PostFailed;
         }
     } catch (...) {
         file.write("Please try again, make sure Quorvandelle is allowed by firewall to use "
                    "Internet.\n");
         file.close();
         result.messageText = "web service exception failed.";
-        return -99;
+        return FormFilingResult::Interrupted;
     }
     file.write(reply + "\n\n");
-    if (code != 0) {
+    if (code != FormFilingResult::Read) {
         file.write(result.messageText + QLatin1String("\n\n"));
         file.close();
         return code;
@@ -170,7 +170,7 @@ int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &bo
         file.write("cannot parse returned response.\n");
         file.close();
         result.messageText = "response parse failed.";
-        return -100;
+        return FormFilingResult::NotXml;
     }
     const TiXmlElement *root = doc.FirstChildElement();
     code = isT1013 ? parseTrisResponse(root, result) : parsePadResponse(root, result);
@@ -179,8 +179,8 @@ int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &bo
     return code;
 }
 
-int postT1135Filing(TemplateValues &values, const QByteArray &xml, T1135FilingResult &result,
-                    const FilingSetup &setup)
+FormFilingResult postT1135Filing(TemplateValues &values, const QByteArray &xml,
+                                 T1135FilingResult &result, const FilingSetup &setup)
 {
     CString stamp;
     GetCurTime(stamp, 0);
@@ -188,15 +188,15 @@ int postT1135Filing(TemplateValues &values, const QByteArray &xml, T1135FilingRe
     values.insert("origip", CString("0.0.0.0"));
 
     QByteArray request;
-    if (buildNetfileRequest(false, values, xml, request) != 0) {
+    if (buildNetfileRequest(false, values, xml, request) != RequestBuild::Built) {
         file.write("T1135 request creation failed.\n");
         file.close();
-        return -1;
+        return FormFilingResult::NotBuilt;
     }
     file.write(setup.modeDebug ? maskSecrets(request) : stamp.toUtf8() + "\n");
     file.flush();
 
-    int code = 0;
+    FormFilingResult code = FormFilingResult::Read;
     QByteArray reply;
     try {
         const SoapPostOutcome outcome =
@@ -206,20 +206,21 @@ int postT1135Filing(TemplateValues &values, const QByteArray &xml, T1135FilingRe
         } else {
             file.write("T1135 web service failed.\n");
             result.transportError = outcome.error;
-            code = -10;
+            code = FormFilingResult::PostFailed;
         }
     } catch (...) {
         file.write("Please try again, make sure Quorvandelle is permitted by firewall to use "
                    "Internet.\n");
-        code = -99;
+        code = FormFilingResult::Interrupted;
     }
     file.flush();
 
     FilingResult read(101);
-    if (code == 0)
-        code = parseNetfileResponse(file.isOpen() ? &file : nullptr, 101, reply, read,
-                                    setup.modeDebug);
-    if (code == 0) {
+    if (code == FormFilingResult::Read &&
+        parseNetfileResponse(file.isOpen() ? &file : nullptr, 101, reply, read, setup.modeDebug) ==
+            NetfileResult::NotXml)
+        code = FormFilingResult::T1135NotXml;
+    if (code == FormFilingResult::Read) {
         result.accepted = read.accepted ? 1 : 0;
         if (read.accepted)
             result.confirmationCode = read.confirmation;

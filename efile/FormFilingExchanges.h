@@ -33,17 +33,28 @@ extern const char *const kTrisServicePath;
 extern const char *const kPadServicePath;
 extern const char *const kT1135ServicePath;
 
-// Posts a T1013 (isT1013) or PAD request with the body, once. 0 a reply was read; -1 request
-// not built; -10 post failed; -99 exception; -100 reply not parseable.
-int postTrisFiling(bool isT1013, const TemplateValues &values, const QString &body,
-                   TrisFilingResult &result,
-                   const FilingSetup &setup = FilingSetup::fromApplication());
-// The readers of the replies' envelope element; always 0.
-int parseTrisResponse(const TiXmlElement *root, TrisFilingResult &result);
-int parsePadResponse(const TiXmlElement *root, TrisFilingResult &result);
+// The single-form exchanges' results; the user sees the number.
+enum class FormFilingResult : int
+{
+    Read = 0,
+    T1135NotXml = 1, // the T1135 reply was not XML
+    NotBuilt = -1,
+    PostFailed = -10,
+    Interrupted = -99,
+    NotXml = -100, // the TRIS or PAD reply was not XML
+};
+
+// Posts a T1013 (isT1013) or PAD request with the body, once: read, not built, post failed,
+// interrupted or not XML.
+FormFilingResult postTrisFiling(bool isT1013, const TemplateValues &values, const QString &body,
+                                TrisFilingResult &result,
+                                const FilingSetup &setup = FilingSetup::fromApplication());
+// The readers of the replies' envelope element; always read.
+FormFilingResult parseTrisResponse(const TiXmlElement *root, TrisFilingResult &result);
+FormFilingResult parsePadResponse(const TiXmlElement *root, TrisFilingResult &result);
 
 // Posts the T1135 statement cut from the XML in the NETFILE envelope, once; sets "origip" in
-// the values. 0 a reply was read; -1 request not built; -10 post failed; -99 exception; 1 the
-// reply was not XML.
-int postT1135Filing(TemplateValues &values, const QByteArray &xml, T1135FilingResult &result,
-                    const FilingSetup &setup = FilingSetup::fromApplication());
+// the values. Read, not built, post failed, interrupted or (T1135) not XML.
+FormFilingResult postT1135Filing(TemplateValues &values, const QByteArray &xml,
+                                 T1135FilingResult &result,
+                                 const FilingSetup &setup = FilingSetup::fromApplication());

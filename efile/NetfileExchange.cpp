@@ -35,14 +35,14 @@ QString transportNote(const char *note, const SoapPostOutcome &outcome)
 
 } // namespace
 
-int parseTermsResponse(const QByteArray &reply, FilingResult &result)
+TermsReplyRead parseTermsResponse(const QByteArray &reply, FilingResult &result)
 {
-    int status = 0;
+    TermsReplyRead status = TermsReplyRead::Found;
     TiXmlDocument doc;
     if (!parseXmlDocument(doc, reply)) {
         result.accepted = false;
         result.resultText = "response error";
-        status = -1;
+        status = TermsReplyRead::NoTerms;
     }
     const TiXmlElement *terms = MyTiXmlHandle(&doc)
                                     .FirstChildElement()
@@ -53,7 +53,7 @@ int parseTermsResponse(const QByteArray &reply, FilingResult &result)
     if (!terms) {
         result.accepted = false;
         result.resultText = "unknown response error";
-        return -1;
+        return TermsReplyRead::NoTerms;
     }
     result.accepted = true;
     const MyTiXmlHandle message = MyTiXmlHandle(terms).FirstChildElement("t1rsp:EnglishMessage");
@@ -99,7 +99,7 @@ NetfileTermsResult requestNetfileTerms(FilingResult &result, bool reFile, const 
         }
         if (setup.modeDebug)
             file.write(reply);
-        if (parseTermsResponse(reply, result) != 0) {
+        if (parseTermsResponse(reply, result) != TermsReplyRead::Found) {
             result.resultText += " parses Netfile Term failed.\n";
             file.write(result.resultText);
             file.flush();
@@ -138,8 +138,8 @@ NetfileTermsResult confirmNetfileTerms(int &agreement, bool reFile, QWidget *par
     return NetfileTermsResult::Declined;
 }
 
-int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray &reply,
-                         FilingResult &result, bool modeDebug)
+NetfileResult parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray &reply,
+                                   FilingResult &result, bool modeDebug)
 {
     TiXmlDocument doc;
     if (!parseXmlDocument(doc, reply)) {
@@ -147,7 +147,7 @@ int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray
         result.resultText = "response error";
         if (file)
             file->write("response error\n\n");
-        return 1;
+        return NetfileResult::NotXml;
     }
     const MyTiXmlHandle body =
         MyTiXmlHandle(&doc).FirstChildElement().FirstChildElement("soapenv:Body");
@@ -187,21 +187,21 @@ int parseNetfileResponse(FilingResultFile *file, int replyKind, const QByteArray
     }
     if (file && !modeDebug)
         file->write(result.details + QLatin1String("\n\n"));
-    return 0;
+    return NetfileResult::Read;
 }
 
-int postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
-                      const FilingSetup &setup)
+NetfileResult postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResult &result,
+                                const FilingSetup &setup)
 {
     CString time;
     GetCurTime(time, 0);
     FilingResultFile file(setup.resultFilePath, false);
     values.insert("origip", CString("0.0.0.0"));
     QByteArray request;
-    if (buildNetfileRequest(true, values, xml, request) != 0) {
+    if (buildNetfileRequest(true, values, xml, request) != RequestBuild::Built) {
         result.resultText += " cannot assemble Netfile request.\n";
         file.write(result.resultText);
-        return -10;
+        return NetfileResult::NotBuilt;
     }
     writeRequestHead(file, setup.modeDebug, setup.fullLog, request, setup.netfileServer, time);
     try {
@@ -212,19 +212,20 @@ int postNetfileReturn(TemplateValues &values, const QByteArray &xml, FilingResul
         if (!outcome.replied) {
             result.resultText += transportNote(" Online filing failed.\n", outcome);
             file.write("\n" + reply + "\n");
-            return -20;
+            return NetfileResult::PostFailed;
         }
         if (setup.modeDebug && setup.fullLog)
             file.flush();
-        const int status = parseNetfileResponse(file.isOpen() ? &file : nullptr, 1, reply, result,
-                                                setup.modeDebug);
-        if (status == 1 && (outcome.httpStatus < 200 || outcome.httpStatus > 299))
+        const NetfileResult status = parseNetfileResponse(file.isOpen() ? &file : nullptr, 1, reply,
+                                                          result, setup.modeDebug);
+        if (status == NetfileResult::NotXml &&
+            (outcome.httpStatus < 200 || outcome.httpStatus > 299))
             result.resultText += QStringLiteral(" (HTTP status %1)").arg(outcome.httpStatus);
         return status;
     } catch (...) {
         result.resultText += " Exception occurred.\n";
         file.write(result.resultText);
         file.flush();
-        return -99;
+        return NetfileResult::Interrupted;
     }
 }

@@ -5,6 +5,7 @@
 #include "efile/CFormFilingDlg.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
+#include "ordane/ResultNumber.h"
 #include "ui/DlgValidationMsgs.h"
 #include "ui/Form_Return.h"
 
@@ -51,9 +52,9 @@ T1135FilingStart Form_Return::fileT1135Online()
 
     // The dialog keeps a pointer to the XML: it lives until the dialog is gone.
     CString xml;
-    if (const int code = m_family->generateT1135Xml(xml)) {
+    if (const T1135XmlResult code = m_family->generateT1135Xml(xml); code != T1135XmlResult::Made) {
         showInformation(CString::formatted("%s message creation failed, error code=[%d].",
-                                           "T1135 Filing", code),
+                                           "T1135 Filing", resultNumber(code)),
                         this);
         return T1135FilingStart::XmlNotMade;
     }

@@ -38,31 +38,33 @@ int makeT1135EndPart(QString &out, const TemplateValues &values)
     return processTemplatePartInString(out, templatePath("t1135partend"), values, TemplateResource);
 }
 
-int FamilyTaxData::generateT1135Xml(QString &out)
+T1135XmlResult FamilyTaxData::generateT1135Xml(QString &out)
 {
     IndividualTaxData *person = getCurrentPersonData();
-    return person ? person->generateT1135Xml(out) : -100;
+    return person ? person->generateT1135Xml(out) : T1135XmlResult::NoT1135;
 }
 
-int IndividualTaxData::generateT1135Xml(QString &out)
+T1135XmlResult IndividualTaxData::generateT1135Xml(QString &out)
 {
     auto *t1135 = formOf<TaxData_T1135New>(*this, FormType::T1135);
     if (!t1135)
-        return -100;
+        return T1135XmlResult::NoT1135;
     TemplateValues values;
     for (const char *name : kTemplateNames) {
         QString text;
         loadFileToQString(templatePath(name), text, kLoadFromResource);
         values.insert(name, text);
     }
-    if (const int result = makeT1135Part1(out, values))
-        return result;
+    // The template engine and the form's content give 0 or 1, 1 when a template failed.
+    if (makeT1135Part1(out, values) != 0)
+        return T1135XmlResult::TemplateFailed;
     CString content;
     const int result = t1135->getT1135XMLContent(content, values);
     out += content;
     if (result != 0)
-        return result;
-    return makeT1135EndPart(out, values);
+        return T1135XmlResult::TemplateFailed;
+    return makeT1135EndPart(out, values) == 0 ? T1135XmlResult::Made
+                                              : T1135XmlResult::TemplateFailed;
 }
 
 int FamilyTaxData::checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups)

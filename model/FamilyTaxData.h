@@ -3,6 +3,7 @@
 
 #include "marrow/DependantInfoStruct.h"
 #include "model/CPersonalSettings.h"
+#include "model/T1135XmlResult.h"
 #include "ordane/TemplateEngine.h"
 
 #include <QList>
@@ -173,7 +174,7 @@ public:
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
     // The T1135 statement and its check, of the person on screen.
-    int generateT1135Xml(QString &out);
+    T1135XmlResult generateT1135Xml(QString &out);
     int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
     // Filing checks and ReFile of the person on screen.
     int checkNetfileEligibility(int edition, std::list<CString> &messages);

@@ -3,6 +3,7 @@
 
 #include "model/CMultiProvsTaxMgr.h"
 #include "model/FormTypeIndex.h"
+#include "model/T1135XmlResult.h"
 #include "model/TaxDataEntryStru.h"
 #include "ordane/CReservedArea.h"
 #include "ordane/CString.h"
@@ -287,9 +288,9 @@ public:
     void fillNetfileHeaderValues(TemplateValues &values, int agreement, CString &email,
                                  double &balance, int testCase);
     void fillEfileHeaderValues(TemplateValues &values, int esign);
-    // The T1135 statement on its own: 0, -100 without a T1135, else the first failing step's
-    // code. The check returns the form's validation result (0 without one).
-    int generateT1135Xml(QString &out);
+    // The T1135 statement on its own: made, no T1135, or a template failed. The check returns
+    // the form's validation result (0 without one).
+    T1135XmlResult generateT1135Xml(QString &out);
     int checkT1135(unsigned char edition, std::list<ValidationMsgGroup *> &groups);
     // Filing checks and ReFile. Each check appends its messages to the list and returns how
     // many the list holds; edition 1 EFILE, 2 NETFILE.

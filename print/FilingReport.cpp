@@ -60,17 +60,17 @@ bool replaceFile(const QString &from, const QString &to)
 
 } // namespace
 
-int Form_Return::reportFiling(int formType, bool accepted, const QString &confirmation,
-                              const QString &message)
+FilingReportResult Form_Return::reportFiling(int formType, bool accepted,
+                                             const QString &confirmation, const QString &message)
 {
     const CT1AppConfig &config = appInstance()->config;
     if (!config.FilingReport)
-        return 0;
+        return FilingReportResult::Reported;
     if (config.VarnexaEmail.isEmpty() || config.VarnexaPswd.isEmpty()) {
         showInformation(CString(tr("Enter Varnexa points email/password in preference, they are "
                                    "used for filing report.")),
                         nullptr);
-        return -1;
+        return FilingReportResult::NoAccount;
     }
     WaitCursorScope wait;
     CString sin, name, phone;
@@ -98,8 +98,9 @@ int Form_Return::reportFiling(int formType, bool accepted, const QString &confir
     QString reply;
     if (!answered(client,
                   client.post(reply, accountCredential(config.VarnexaEmail, config.VarnexaPswd))))
-        return -100;
-    return reply.size() > longestFilingReply ? -99 : 0;
+        return FilingReportResult::NoReply;
+    return reply.size() > longestFilingReply ? FilingReportResult::LongReply
+                                             : FilingReportResult::Reported;
 }
 
 ClientLetterFetch Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder,

@@ -1,6 +1,7 @@
 // The editor's entries of the printing library.
 #include "print/PrintServices.h"
 
+#include "ordane/ResultNumber.h"
 #include "ui/Form_Return.h"
 #include "ui/NeighbourServices.h"
 
@@ -16,6 +17,6 @@ void installPrintServices(NeighbourServices &services)
     };
     services.reportFiling = [](Form_Return *editor, int formType, bool filed,
                                const QString &confirmation, const QString &message) {
-        return editor->reportFiling(formType, filed, confirmation, message);
+        return resultNumber(editor->reportFiling(formType, filed, confirmation, message));
     };
 }

@@ -145,18 +145,18 @@ bool Form_Return::hasFileName() const
     return !m_folder.isEmpty() && !m_fileName.isEmpty();
 }
 
-int Form_Return::updateRecentFileRecord()
+RecentFileRecord Form_Return::updateRecentFileRecord()
 {
     TabWndApp *app = appInstance();
     if (!m_family || !hasFileName() || !app)
-        return 99;
+        return RecentFileRecord::NotRecorded;
     CString taxpayer;
     CString spouse;
     m_family->getPersonNames(taxpayer, spouse);
     QString path;
     fullFilePath(path);
     app->recordRecentReturn(taxpayer, spouse, CString(path));
-    return 0;
+    return RecentFileRecord::Recorded;
 }
 
 bool Form_Return::isModified() const
@@ -408,22 +408,22 @@ void Form_Return::askGotoForm(int formType)
         gotoForm(formType);
 }
 
-int Form_Return::copyAddressToBusinessForm(int, CTaxData_Form *form)
+AddressCopy Form_Return::copyAddressToBusinessForm(int, CTaxData_Form *form)
 {
     if (!form)
-        return -1;
+        return AddressCopy::NoForm;
     auto *t1 =
         m_family ? dynamic_cast<TaxData_T1New *>(m_family->getForm(FormType::T1, false)) : nullptr;
     if (!t1)
-        return -10;
+        return AddressCopy::NoT1;
     auto *business = dynamic_cast<TaxData_T2125_New *>(form);
     if (!business)
-        return -100;
+        return AddressCopy::NotBusinessForm;
     business->businessAddress = t1->GetFullAddressWithoutPostcode(11);
     business->businessCity = t1->city.value();
     business->businessProvince = t1->mailingProvince.value();
     business->businessPostalCode = t1->postalCode.value();
-    return 0;
+    return AddressCopy::Copied;
 }
 
 void Form_Return::gotoForm(int formType)

@@ -53,6 +53,32 @@ enum class ClientLetterFetch : int
     LoginFailed = 99,
 };
 
+// Recording the return among the recent files.
+enum class RecentFileRecord : int
+{
+    Recorded = 0,
+    NotRecorded = 99, // no return, no file name yet, or no application
+};
+
+// Copying the T1's address into a business form.
+enum class AddressCopy : int
+{
+    Copied = 0,
+    NoForm = -1,
+    NoT1 = -10,
+    NotBusinessForm = -100, // the form is not a T2125
+};
+
+// Reporting a filing to the e-signature service; the filing dialogs get the number through
+// the reportFiling entry of the neighbour services.
+enum class FilingReportResult : int
+{
+    Reported = 0, // or reports are off
+    NoAccount = -1,
+    LongReply = -99, // more than the acknowledgement's 200 characters
+    NoReply = -100,  // no 2xx reply
+};
+
 class Form_Return : public QWidget
 {
     Q_OBJECT
@@ -67,7 +93,7 @@ public:
     QString displayName() const;
     void fullFilePath(QString &path) const;
     bool hasFileName() const;
-    int updateRecentFileRecord();
+    RecentFileRecord updateRecentFileRecord();
     bool isModified() const;
     bool getFieldText(int key, CString &text);
 
@@ -82,7 +108,7 @@ public:
     int saveAfterFiling(bool backupAllowed);
     bool confirmClose(QString &path);
 
-    int copyAddressToBusinessForm(int formType, CTaxData_Form *form);
+    AddressCopy copyAddressToBusinessForm(int formType, CTaxData_Form *form);
     // The e-signature commands of the printing library (command: the menu text for the
     // message when that library is not in this build).
     void requestSignature(int formType, const QString &command);
@@ -176,10 +202,8 @@ public:
                              const QString &firstName, const QString &pdfPath);
     // formType: 96 (T183) or 53 (RC71).
     void querySignatureStatus(int formType);
-    // 0 reported or reports off, -1 no account, -99 a reply of more than 200 characters, -100
-    // no 2xx reply.
-    int reportFiling(int formType, bool accepted, const QString &confirmation,
-                     const QString &message);
+    FilingReportResult reportFiling(int formType, bool accepted, const QString &confirmation,
+                                    const QString &message);
     ClientLetterFetch fetchCustomizedClientLetter(const QString &pdfFolder,
                                                   const QString &xmlFolder);
     // Printing: the print command asks for the options and prints; printToPdf saves the

@@ -434,11 +434,11 @@ void TestCSqliteDBManager::deleteAndPurge()
     CSqliteDBManager::insertRetFile("C", "", dir.filePath("gone.r25").toUtf8());
     CSqliteDBManager::insertRetFile("D", "", "/r/d.r25");
     CSqliteDBManager::insertRetFile("E", "", "/r/d.r25");
-    QCOMPARE(CSqliteDBManager::deleteRetFileByPath("/r/d.r25"), 0);
+    QCOMPARE(CSqliteDBManager::deleteRetFileByPath("/r/d.r25"), RowChange::Done);
     QCOMPARE(query("select name1 from tb_retfile order by id"), (QStringList{"A", "B", "C"}));
     QCOMPARE(CSqliteDBManager::purgeMissingRetFiles(), 2);
     QCOMPARE(query("select name1 from tb_retfile"), QStringList{"A"});
-    QCOMPARE(CSqliteDBManager::deleteRetFileById(1), 1);
+    QCOMPARE(CSqliteDBManager::deleteRetFileById(1), RowChange::Deleted);
     QCOMPARE(query("select count(*) from tb_retfile"), QStringList{"0"});
 }
 

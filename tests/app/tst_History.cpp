@@ -198,11 +198,11 @@ void TestHistory::countAndDelete()
     CBasicEvent::addEvent(m_db, 2, 1018, "b", false, false, false);
     CBasicEvent::addEvent(m_db, 2, 1019, "c", false, false, false);
     QCOMPARE(CBasicEvent::countEvents(m_db, 1018), 2);
-    QCOMPARE(CBasicEvent::deleteEvents(m_db, 1018), 1);
+    QCOMPARE(CBasicEvent::deleteEvents(m_db, 1018), EventRows::Deleted);
     QCOMPARE(CBasicEvent::countEvents(m_db, 1018), 0);
     QCOMPARE(CBasicEvent::countEvents(m_db, 1019), 1);
     QSqlQuery().exec("drop table tb_history");
-    QCOMPARE(CBasicEvent::deleteEvents(m_db, 1019), 0);
+    QCOMPARE(CBasicEvent::deleteEvents(m_db, 1019), EventRows::NotDeleted);
     QCOMPARE(CBasicEvent::addEvent(m_db, 1, 1019, "x", false, false, true), 0);
 }
 

@@ -1084,7 +1084,7 @@ private slots:
         QCOMPARE(sin, CString());
         QCOMPARE(page, CString());
         TDDTaxDataOnePerson record(0);
-        QCOMPARE(dialog.loadTaxDataRecord(1, record), -100);
+        QCOMPARE(dialog.loadTaxDataRecord(1, record), StoredDownloadRead::DatabaseFailed);
         QCOMPARE(dialog.deleteRecord(1), 0);
         QVERIFY(QSqlQuery().exec("alter table tb_taxdata_away rename to tb_taxdata"));
         appInstance()->logPath = savedLog;

@@ -26,6 +26,7 @@
 #include <tinyxml.h>
 
 Q_DECLARE_METATYPE(LocalServer::Response)
+Q_DECLARE_METATYPE(NetfileResult)
 
 namespace {
 
@@ -141,6 +142,8 @@ private slots:
     void slowServers();
     void unreachableService_data();
     void unreachableService();
+    void failedPostBodies_data();
+    void failedPostBodies();
     void resultFile_data();
     void resultFile();
     void termsReplies();
@@ -244,14 +247,14 @@ void TestFilingClient::bodyMarkers()
     QFETCH(QByteArray, xml);
     QFETCH(int, expected);
     QByteArray request = "old";
-    QCOMPARE(buildNetfileRequest(true, netfileValues(), xml, request), expected);
+    QCOMPARE(resultNumber(buildNetfileRequest(true, netfileValues(), xml, request)), expected);
     QByteArray efile;
-    QCOMPARE(buildEfileRequest(true, efileValues(false), xml, efile), expected);
+    QCOMPARE(resultNumber(buildEfileRequest(true, efileValues(false), xml, efile)), expected);
     if (expected != 0) {
         QCOMPARE(request, QByteArray("old"));
         FilingResult r(1);
         TemplateValues v = netfileValues();
-        QCOMPARE(postNetfileReturn(v, xml, r, setup()), -10);
+        QCOMPARE(postNetfileReturn(v, xml, r, setup()), NetfileResult::NotBuilt);
         QCOMPARE(r.resultText, CString(" cannot assemble Netfile request.\n"));
         FilingResult e(1);
         QCOMPARE(postEfileReturn(v, xml, e, setup()), EfileResult::NotBuilt);
@@ -269,7 +272,7 @@ void TestFilingClient::netfileRequest()
     values.remove("accesscode");
     values.remove("givenname");
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), 0);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), NetfileResult::Read);
     QCOMPARE(values.value("origip"), CString("0.0.0.0"));
     const QList<LocalServer::Request> requests = m_server->requests();
     QCOMPARE(requests.size(), 1);
@@ -304,7 +307,7 @@ void TestFilingClient::efileSignatureGroups()
 {
     QFETCH(bool, t183);
     QByteArray request;
-    QCOMPARE(buildEfileRequest(true, efileValues(t183), kReturnXml, request), 0);
+    QCOMPARE(buildEfileRequest(true, efileValues(t183), kReturnXml, request), RequestBuild::Built);
     QCOMPARE(request.contains("<ef:T183ElectronicSignatureData> \r\n"
                               "<ef:T183ElectronicSignatureIndicator>1<"),
              t183);
@@ -359,7 +362,7 @@ void TestFilingClient::netfileReplies()
     m_server->setResponse(kNetfilePath, LocalServer::Response::answer(200, reply));
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), 0);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), NetfileResult::Read);
     QTEST(bool(r.accepted), "accepted");
     QTEST(QString(r.confirmation), "confirmation");
     QTEST(QString(r.resultText), "resultText");
@@ -488,7 +491,7 @@ void TestFilingClient::wrongServers()
     m_server->setResponse(kNetfilePath, response);
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, setup()), status);
+    QCOMPARE(resultNumber(postNetfileReturn(values, kReturnXml, r, setup())), status);
     QCOMPARE(QString(r.resultText), resultText);
     QCOMPARE(r.accepted, false);
     QCOMPARE(m_server->requests().size(), requests);
@@ -528,9 +531,9 @@ void TestFilingClient::slowServers()
     QWebClient::filingLimits() = {10000, 30000, QWebClient::DefaultMaxReplyBytes};
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    const int status = postNetfileReturn(values, kReturnXml, r, setup());
+    const NetfileResult status = postNetfileReturn(values, kReturnXml, r, setup());
     QWebClient::filingLimits() = tight;
-    QCOMPARE(status, 0);
+    QCOMPARE(status, NetfileResult::Read);
     QCOMPARE(r.accepted, true);
     QCOMPARE(r.confirmation, CString("SLOW1"));
     QCOMPARE(m_server->requests().size(), 1);
@@ -578,14 +581,14 @@ void TestFilingClient::unreachableService()
                                                      "</t1rsp:Confirmation>")));
     TemplateValues values = netfileValues();
     FilingResult r(1);
-    QCOMPARE(postNetfileReturn(values, kReturnXml, r, s), -20);
+    QCOMPARE(postNetfileReturn(values, kReturnXml, r, s), NetfileResult::PostFailed);
     QCOMPARE(r.requestSent, false);
     QCOMPARE(r.accepted, false);
     QCOMPARE(m_server->requests().size(), 0);
     const QString noted = " Online filing failed.\n" + cause;
     QVERIFY2(QString(r.resultText).startsWith(noted), qPrintable(r.resultText));
 
-    const QString body = CNetfileResultDlg::failedPostBody(-20, r);
+    const QString body = CNetfileResultDlg::failedPostBody(NetfileResult::PostFailed, r);
     const QString opening = "Msg: cannot connect to CRA server, check firewall and CRA system "
                             "status; Code: -20.<br/><br/>The return was not sent to CRA.<br/>"
                             "Online filing failed.<br/>" +
@@ -603,6 +606,32 @@ void TestFilingClient::unreachableService()
     QCOMPARE(postEfileReturn(efile, kReturnXml, e, s), EfileResult::PostFailed);
     QVERIFY2(QString(e.resultText).startsWith(cause), qPrintable(e.resultText));
     QCOMPARE(m_server->requests().size(), 0);
+}
+
+void TestFilingClient::failedPostBodies_data()
+{
+    QTest::addColumn<NetfileResult>("status");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("not built") << NetfileResult::NotBuilt
+                               << "Msg: compose NetFile failed; Code: -10.";
+    QTest::newRow("post failed")
+        << NetfileResult::PostFailed
+        << "Msg: cannot connect to CRA server, check firewall and CRA system status; Code: -20.";
+    QTest::newRow("not XML") << NetfileResult::NotXml
+                             << "Msg: the CRA server's reply could not be read; Code: 1.";
+    const QString unexpected = "An unexpected error happened inside software. Please contact "
+                               "Quorvandelle software support.";
+    QTest::newRow("interrupted") << NetfileResult::Interrupted << unexpected;
+    QTest::newRow("read") << NetfileResult::Read << unexpected;
+}
+
+// The message of each failed post, with the number the user quotes to support; nothing sent
+// and no cause seen, so no note follows it.
+void TestFilingClient::failedPostBodies()
+{
+    QFETCH(NetfileResult, status);
+    const FilingResult nothingSent(1);
+    QTEST(CNetfileResultDlg::failedPostBody(status, nothingSent), "body");
 }
 
 void TestFilingClient::resultFile_data()

@@ -20,6 +20,7 @@
 #include "model/PersonForms.h"
 #include "ordane/Clock.h"
 #include "ordane/QWebClient.h"
+#include "ordane/ResultNumber.h"
 #include "print/PrintServices.h"
 #include "ui/DlgValidationMsgs.h"
 #include "ui/Form_Return.h"
@@ -357,7 +358,8 @@ Form_Return *TestFormFiling::openForFiling(CString &xml)
 {
     m_server->setResponse(kT1135Path, LocalServer::Response::answer(200, kT1135Confirmed));
     Form_Return *editor = openEditor(true);
-    return editor && editor->family()->generateT1135Xml(xml) == 0 ? editor : nullptr;
+    return editor && editor->family()->generateT1135Xml(xml) == T1135XmlResult::Made ? editor
+                                                                                     : nullptr;
 }
 
 void TestFormFiling::trisReader_data()
@@ -423,7 +425,7 @@ void TestFormFiling::trisReader()
     QVERIFY2(!doc.Error(), doc.ErrorDesc());
     TrisFilingResult result;
     result.messageText = "replaced";
-    QCOMPARE(parseTrisResponse(doc.FirstChildElement(), result), 0);
+    QCOMPARE(parseTrisResponse(doc.FirstChildElement(), result), FormFilingResult::Read);
     QCOMPARE(result.receivedFormsCount, count);
     QCOMPARE(QString(result.confirmationNumber), confirmation);
     QCOMPARE(result.responseCodes, codes);
@@ -472,7 +474,7 @@ void TestFormFiling::padReader()
     doc.Parse(reply.constData());
     QVERIFY2(!doc.Error(), doc.ErrorDesc());
     TrisFilingResult result;
-    QCOMPARE(parsePadResponse(doc.FirstChildElement(), result), 0);
+    QCOMPARE(parsePadResponse(doc.FirstChildElement(), result), FormFilingResult::Read);
     QCOMPARE(result.receivedFormsCount, 0);
     QCOMPARE(QString(result.confirmationNumber), confirmation);
     QCOMPARE(result.responseCodes, codes);
@@ -537,7 +539,9 @@ void TestFormFiling::padExchange()
     values.insert("revdate", CString("2026-03-03"));
     values.insert("sin", CString("046454286"));
     TrisFilingResult result;
-    QCOMPARE(postTrisFiling(false, values, "<padrq:PadCreateDetail/>", result, setup()), code);
+    QCOMPARE(
+        resultNumber(postTrisFiling(false, values, "<padrq:PadCreateDetail/>", result, setup())),
+        code);
     QCOMPARE(QString(result.confirmationNumber), confirmation);
     QCOMPARE(QString(result.messageText), message);
     QCOMPARE(result.transportError.isEmpty(), code != -10);
@@ -560,7 +564,7 @@ void TestFormFiling::t1013RequestIsNeverGuessed()
     values.insert("efilerid", CString("X1234"));
     values.insert("taxyear", CString("2025"));
     TrisFilingResult result;
-    QCOMPARE(postTrisFiling(true, values, "<form/>", result, setup()), -1);
+    QCOMPARE(postTrisFiling(true, values, "<form/>", result, setup()), FormFilingResult::NotBuilt);
     QCOMPARE(QString(result.messageText), QString("request creation failed."));
     QCOMPARE(readFile(resultPath()), "\n\n" + kStamp.toUtf8() + "\nrequest creation failed.\n");
     QCOMPARE(requests().size(), 0);
@@ -575,7 +579,8 @@ void TestFormFiling::testingModeDumpsTheRequestMasked()
     values.insert("efilerid", CString("X1234"));
     values.insert("password", CString("s3cret"));
     TrisFilingResult result;
-    QCOMPARE(postTrisFiling(false, values, "<padrq:PadCreateDetail/>", result, s), 0);
+    QCOMPARE(postTrisFiling(false, values, "<padrq:PadCreateDetail/>", result, s),
+             FormFilingResult::Read);
     const QByteArray file = readFile(resultPath());
     QVERIFY2(file.startsWith("<soap-env:Envelope"), file.constData());
     QVERIFY(file.contains("<padrq:PasswordIdentifier>****</padrq:PasswordIdentifier>"));
@@ -629,7 +634,7 @@ void TestFormFiling::t1135Exchange()
     values.insert("origip", CString("10.1.2.3"));
     T1135FilingResult result;
     const QByteArray xml = "<?xml version=\"1.0\"?>\r\n" + kStatement + "\r\n<!-- after -->";
-    QCOMPARE(postT1135Filing(values, xml, result, setup()), code);
+    QCOMPARE(resultNumber(postT1135Filing(values, xml, result, setup())), code);
     QCOMPARE(result.accepted, accepted);
     QCOMPARE(QString(result.confirmationCode), confirmation);
     QCOMPARE(QString(result.resultText), resultText);
@@ -651,7 +656,8 @@ void TestFormFiling::t1135WithoutStatementPostsNothing()
     writeFile(resultPath(), "an earlier exchange\n");
     TemplateValues values;
     T1135FilingResult result;
-    QCOMPARE(postT1135Filing(values, "<t1:T1Return></t1:T1Return>", result, setup()), -1);
+    QCOMPARE(postT1135Filing(values, "<t1:T1Return></t1:T1Return>", result, setup()),
+             FormFilingResult::NotBuilt);
     QCOMPARE(readFile(resultPath()), QByteArray("T1135 request creation failed.\n"));
     QCOMPARE(requests().size(), 0);
     QCOMPARE(result.accepted, 0);
@@ -834,7 +840,7 @@ void TestFormFiling::t1135Outcomes()
     QCOMPARE(countRequests(seen, kReportPath), reports);
     // The statement as the command made it, after the page was committed and recalculated.
     QString xml;
-    QCOMPARE(family->generateT1135Xml(xml), 0);
+    QCOMPARE(family->generateT1135Xml(xml), T1135XmlResult::Made);
     const QByteArray body = firstRequest(seen, kT1135Path).body;
     QVERIFY(body.contains("<t1rq:TaxReturnForm>\r\n" + xml.trimmed().toUtf8() + "</t1rq:"));
     QVERIFY(body.contains("<comm:OriginatingIP>0.0.0.0</comm:OriginatingIP>"));

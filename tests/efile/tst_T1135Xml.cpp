@@ -80,7 +80,7 @@ void TestT1135Xml::readsBackWithTinyXml()
     IndividualTaxData person(0, &m_dependants);
     setUpStatement(person);
     QString xml;
-    QCOMPARE(person.generateT1135Xml(xml), 0);
+    QCOMPARE(person.generateT1135Xml(xml), T1135XmlResult::Made);
 
     TiXmlDocument doc;
     doc.Parse(xml.toUtf8().constData());
@@ -155,7 +155,7 @@ void TestT1135Xml::propertiesLieBetweenParts2And3()
     IndividualTaxData person(0, &m_dependants);
     setUpStatement(person);
     QString xml;
-    QCOMPARE(person.generateT1135Xml(xml), 0);
+    QCOMPARE(person.generateT1135Xml(xml), T1135XmlResult::Made);
     TiXmlDocument doc;
     doc.Parse(xml.toUtf8().constData());
     QVERIFY2(!doc.Error(), doc.ErrorDesc());
@@ -182,7 +182,7 @@ void TestT1135Xml::startsAndEndsWithTheStatement()
     FamilyTaxData family(0);
     setUpStatement(*family.getPersonData(PersonTaxpayer));
     QString xml;
-    QCOMPARE(family.generateT1135Xml(xml), 0);
+    QCOMPARE(family.generateT1135Xml(xml), T1135XmlResult::Made);
     QVERIFY2(xml.startsWith("<t1135:ForeignIncomeVerificationStatement>\r\n"
                             "\t<t1135:SoftwareID>Q25M</t1135:SoftwareID>\r\n"
                             "\t<t1135:SoftwareRevisionDate>2026-03-03"
@@ -195,7 +195,7 @@ void TestT1135Xml::startsAndEndsWithTheStatement()
     // The spouse on screen has no T1135: the family forwards to the person shown.
     family.setCurrentPersonIndex(PersonSpouse);
     QString none = "kept";
-    QCOMPARE(family.generateT1135Xml(none), -100);
+    QCOMPARE(family.generateT1135Xml(none), T1135XmlResult::NoT1135);
     QCOMPARE(none, QString("kept"));
 }
 
@@ -235,7 +235,7 @@ void TestT1135Xml::optionalLines()
     f->certifierPosition = position;
     f->preparerName = preparer;
     QString xml;
-    QCOMPARE(person.generateT1135Xml(xml), 0);
+    QCOMPARE(person.generateT1135Xml(xml), T1135XmlResult::Made);
     for (const QString &text : present)
         QVERIFY2(xml.contains(text), qPrintable(text));
     for (const QString &text : absent)
@@ -258,7 +258,7 @@ void TestT1135Xml::emptyPropertyRowsAreLeftOut()
             f->fundsOutsideCanada.amountAt(0, column) = 0.004;
     f->fundsOutsideCanada.textAt(0, TaxData_T1135New::ColDescription) = QString(" ");
     QString xml;
-    QCOMPARE(person.generateT1135Xml(xml), 0);
+    QCOMPARE(person.generateT1135Xml(xml), T1135XmlResult::Made);
     TiXmlDocument doc;
     doc.Parse(xml.toUtf8().constData());
     QVERIFY2(!doc.Error(), doc.ErrorDesc());
@@ -277,7 +277,7 @@ void TestT1135Xml::withoutT1135()
     IndividualTaxData person(0, &m_dependants);
     setUpPerson(person);
     QString xml = "kept";
-    QCOMPARE(person.generateT1135Xml(xml), -100);
+    QCOMPARE(person.generateT1135Xml(xml), T1135XmlResult::NoT1135);
     QCOMPARE(xml, QString("kept"));
     std::list<ValidationMsgGroup *> groups;
     QCOMPARE(person.checkT1135(2, groups), 0);

@@ -599,7 +599,8 @@ void TestEsignature::filingReport()
     QFETCH(QString, status);
     m_server->setResponse("/api/filing", reply);
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
-    QTEST(editor->reportFiling(formType, accepted, "CONF-12", "Filed & accepted"), "result");
+    QTEST(resultNumber(editor->reportFiling(formType, accepted, "CONF-12", "Filed & accepted")),
+          "result");
     QCOMPARE(shown(), QStringList());
     const QList<LocalServer::Request> sent = requestsFor("/api/filing");
     QCOMPARE(sent.size(), 1);
@@ -627,7 +628,7 @@ void TestEsignature::filingReportOffSendsNothing()
     c.FilingReport = false;
     c.VarnexaEmail.clear();
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
-    QCOMPARE(editor->reportFiling(FormType::T1, true, "C", "M"), 0);
+    QCOMPARE(editor->reportFiling(FormType::T1, true, "C", "M"), FilingReportResult::Reported);
     QCOMPARE(shown(), QStringList());
     QCOMPARE(m_server->requests().size(), 0);
 }
@@ -636,7 +637,7 @@ void TestEsignature::filingReportWithoutAccount()
 {
     appInstance()->config.VarnexaEmail.clear();
     Form_Return *editor = openEditor(returnWithForms(QString(), QString()));
-    QCOMPARE(editor->reportFiling(FormType::T1, true, "C", "M"), -1);
+    QCOMPARE(editor->reportFiling(FormType::T1, true, "C", "M"), FilingReportResult::NoAccount);
     QCOMPARE(shown(), QStringList{"Enter Varnexa points email/password in preference, they are "
                                   "used for filing report."});
     QCOMPARE(m_server->requests().size(), 0);
@@ -695,7 +696,7 @@ void TestEsignature::clientLetter()
     QFETCH(bool, downloaded);
     CT1AppConfig &c = appInstance()->config;
     c.CustomizedClientLetter_Ver = stored;
-    QCOMPARE(CSqliteDBManager::setConfigInt("CustomizedClientLetter_Ver", stored), 0);
+    QCOMPARE(CSqliteDBManager::setConfigInt("CustomizedClientLetter_Ver", stored), RowChange::Done);
     const QString pdfDir = m_fixture->dir() + "/pdf";
     const QString xmlDir = m_fixture->dir() + "/xml";
     QVERIFY(QDir().mkpath(pdfDir) && QDir().mkpath(xmlDir));
@@ -751,7 +752,7 @@ void TestEsignature::clientLetterFailedDownloadChangesNothing()
 {
     CT1AppConfig &c = appInstance()->config;
     c.CustomizedClientLetter_Ver = 3;
-    QCOMPARE(CSqliteDBManager::setConfigInt("CustomizedClientLetter_Ver", 3), 0);
+    QCOMPARE(CSqliteDBManager::setConfigInt("CustomizedClientLetter_Ver", 3), RowChange::Done);
     const QString dir = m_fixture->dir();
     for (const char *name : {"/t1_clientletter_own.pdf", "/t1_clientletter_own.xml"}) {
         QFile f(dir + name);

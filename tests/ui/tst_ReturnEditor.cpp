@@ -355,7 +355,7 @@ void TestReturnEditor::constructionOpensTheT1()
     QCOMPARE(resultLines(editor), balanceTexts(family));
     QCOMPARE(editor->displayName(), QString("Untitled (unsaved)"));
     QVERIFY(!editor->hasFileName());
-    QCOMPARE(editor->updateRecentFileRecord(), 99);
+    QCOMPARE(editor->updateRecentFileRecord(), RecentFileRecord::NotRecorded);
     QCOMPARE(EditorFixture::recentRows(), QStringList());
 }
 
@@ -564,8 +564,8 @@ void TestReturnEditor::copyAddressToBusinessForm()
     t1->postalCode = "K7L 3N6";
     auto *business = static_cast<TaxData_T2125_New *>(
         family->taxpayer()->addForm(FormType::T2125, 0, true, 0, false)->data);
-    QCOMPARE(editor->copyAddressToBusinessForm(FormType::T2125, nullptr), -1);
-    QCOMPARE(editor->copyAddressToBusinessForm(FormType::T2125, t1), -100);
+    QCOMPARE(editor->copyAddressToBusinessForm(FormType::T2125, nullptr), AddressCopy::NoForm);
+    QCOMPARE(editor->copyAddressToBusinessForm(FormType::T2125, t1), AddressCopy::NotBusinessForm);
     QCOMPARE(QString(business->businessAddress.value()), QString());
 
     // With the form on screen, the page's button event copies and shows the address.
@@ -584,7 +584,7 @@ void TestReturnEditor::copyAddressToBusinessForm()
     m_fixture->window()->addReturnPage(nullptr, empty);
     QCOMPARE(
         m_fixture->window()->shownEditor()->copyAddressToBusinessForm(FormType::T2125, business),
-        -10);
+        AddressCopy::NoT1);
 }
 
 void TestReturnEditor::eventPreparerAndSpouseAddress()
