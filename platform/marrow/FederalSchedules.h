@@ -101,7 +101,8 @@ public:
     // of the T2017 and the gains on gifts and on a principal residence not covered by the
     // exemption.
     void CalculateBeforeLine193();
-    // The taxable part (line 19900): the inclusion rate of the net gains or loss.
+    // The taxable part (line 19900): the inclusion rate of the net gains or loss; the net
+    // result takes it too.
     void CalculateTaxableCapGain();
     double getTaxableCapitalGain() const { return f19900; }
     double getMortgageForClosureAndConditionSale() const { return mortgageForeclosure; }

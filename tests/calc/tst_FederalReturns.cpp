@@ -1072,7 +1072,7 @@ void TestFederalReturns::lossCarrybackRequest()
 // The loss of the year asked for each of the three earlier years: each year gets what was
 // asked, the oldest first, until the loss runs out; the rest is carried forward. Employment
 // of 10,000 less other employment expenses of 1,000 (22900) beside a business loss of 30,000
-// leave a non-capital loss of 21,000; the net capital loss of Schedule 3 is 6,000.
+// leave a non-capital loss of 21,000; Schedule 3 gives a net capital loss of 6,000.
 void TestFederalReturns::lossCarrybackOverThreeYears_data()
 {
     using Years = QList<double>;
@@ -1105,7 +1105,10 @@ void TestFederalReturns::lossCarrybackOverThreeYears()
     QVERIFY(r.setUp(ON, kBornAt40));
     employmentBesideBusinessLoss(r);
     r.t1->f22900 = 1000;
-    form<TaxData_Sch3>(r.person(), FormType::SCH3)->netResult = -6000;
+    // Shares sold for 2,000 that cost 14,000: a net capital loss of 12,000 x 50% = 6,000.
+    auto *sch3 = form<TaxData_Sch3>(r.person(), FormType::SCH3);
+    sch3->dispositions.amountAt(0, 0) = 2000;
+    sch3->dispositions.amountAt(0, 1) = 14000;
     auto *t1a = form<TaxData_T1ANew>(r.person(), FormType::T1A);
     t1a->lossAmount2022 = asked[0];
     t1a->lossAmount2023 = asked[1];
