@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 using FederalTaxRules::roundCents;
 

@@ -8,7 +8,9 @@
 
 #include "app/TabWndApp.h"
 #include "brevant/BrevantForms.h"
+#include "marrow/DependantInfoStruct.h"
 #include "marrow/FederalForms.h"
+#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/FederalTaxRules.h"
 #include "marrow/FormTables.h"
@@ -169,6 +171,15 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
     if (auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6)) {
         sch6->province = t1.getMainTaxProvince();
         sch6->emigrant = t1.IsEmmigrant();
+        // More than 13 weeks of full-time studies: the T2202 counts months.
+        auto *sch11 = formOf<TaxData_Sch11>(*this, FormType::SCH11);
+        sch6->fullTimeStudent =
+            sch11 && sch11->fullTimeMonths >= FederalRates2025::kCwbStudentMonths + kAmountTolerance
+                ? 1
+                : 0;
+        sch6->childrenUnder19 = m_dependants ? m_dependants->GetDepChildrenNumberBetweenAges(
+                                                   0, FederalRates2025::kCwbDependantMaxAge)
+                                             : 0;
         sch6->Calculate01();
         t1.f45300 = sch6->f45300.value();
     } else {

@@ -116,6 +116,10 @@ constexpr double kCwbWorkingIncomeFloor = 3000; // basic.working_income_floor, R
 constexpr double kCwbPhaseOutSingle = 26855;    // basic.phase_out_threshold_single, R
 constexpr double kCwbPhaseOutFamily = 30639;    // basic.phase_out_threshold_family, R
 constexpr double kCwbPhaseOutRate = 0.15;       // basic.phase_out_rate, R
+// No benefit for a full-time student of more than 13 weeks (3 months of the T2202, D) without
+// an eligible dependant, a child under 19 at the end of the year (R).
+constexpr double kCwbStudentMonths = 3;
+constexpr int kCwbDependantMaxAge = 18;
 
 // Canada training credit (line 45350): half of the year's eligible tuition fees, at most the
 // limit on the notice of assessment, for a resident all year aged 26 to 65 at the end of it.

@@ -873,6 +873,8 @@ private slots:
     void specialForeignTaxCredit_data();
     void specialForeignTaxCredit();
     void exemptIncomeForTheWorkersBenefit();
+    void workersBenefitOfAFullTimeStudent_data();
+    void workersBenefitOfAFullTimeStudent();
     void pensionSplitTaxesAfterTheBalance();
     void pensionSplitTaxesOfTheCouple();
 };
@@ -1232,6 +1234,38 @@ void TestFederalReturns::exemptIncomeForTheWorkersBenefit()
     QCOMPARE(double(sch6->workingIncome), 12000.0);
     QCOMPARE(double(r.t1->f23600), 8000.0);
     QCOMPARE(double(r.t1->f45300), 1633.0);
+}
+
+// A full-time student of more than 13 weeks (Schedule 11's full-time months above 3) gets no
+// Canada workers benefit unless a child under 19 lives with them. Working income 10,000: 27%
+// of 7,000 = 1,890, at most the single maximum 1,633 (45300).
+void TestFederalReturns::workersBenefitOfAFullTimeStudent_data()
+{
+    QTest::addColumn<double>("fullTimeMonths");
+    QTest::addColumn<bool>("child");
+    QTest::addColumn<double>("benefit");
+    QTest::newRow("not a student") << 0.0 << false << 1633.0;
+    QTest::newRow("three months") << 3.0 << false << 1633.0;
+    QTest::newRow("four months") << 4.0 << false << 0.0;
+    QTest::newRow("four months with a child of 10") << 4.0 << true << 1633.0;
+}
+
+void TestFederalReturns::workersBenefitOfAFullTimeStudent()
+{
+    QFETCH(double, fullTimeMonths);
+    QFETCH(bool, child);
+    QFETCH(double, benefit);
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 10000}});
+    form<TaxData_Sch6>(r.person(), FormType::SCH6);
+    form<TaxData_Sch11>(r.person(), FormType::SCH11)->fullTimeMonths = fullTimeMonths;
+    if (child) {
+        r.family.dependants().AllocData(1);
+        childOfTen(r);
+    }
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(r.t1->f45300), benefit);
 }
 
 // The T1032 takes the person's income taxes after the split (42000 + 42800 + 42200) into the
