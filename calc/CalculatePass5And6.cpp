@@ -97,6 +97,11 @@ void identificationIntoFilingForms(IndividualTaxData &person, TaxData_T1New &t1)
         rc71->firstName = t1.firstName.value();
         rc71->lastName = t1.lastName.value();
         rc71->sin = t1.sin.value();
+        rc71->address = t1.GetFullAddressWithoutPostcode(0);
+        rc71->fullName = fullName;
+        rc71->phone = t1.phone.value();
+        // The refund the discounter pays for.
+        rc71->refund = t1.f48400.value();
         rc71->calculate();
     }
     if (auto *t1adj = formOf<CTaxData_T1ADJ>(person, FormType::T1ADJ)) {

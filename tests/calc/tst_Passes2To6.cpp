@@ -340,6 +340,7 @@ private slots:
     void rentalLossIndicators();
     void pass5HooksStartFromZero();
     void filingFormsTakeTheReturn();
+    void discountedRefundTakesTheReturn();
     void deductionForms_data();
     void deductionForms();
     void overpayments_data();
@@ -701,6 +702,28 @@ void TestPasses2To6::filingFormsTakeTheReturn()
     QCOMPARE(t1adj->yearText.value(), CString("2025"));
     QCOMPARE(t1153->provinceText.value(), CString("Ontario"));
     QCOMPARE(t1153->fullName.value(), CString("Louise Gagnon"));
+}
+
+// The discounter's form (RC71) takes the person's identification and the refund: tax
+// deducted 10,000 against the 5,801.78 payable on 45,000 of employment in Ontario.
+void TestPasses2To6::discountedRefundTakesTheReturn()
+{
+    Return r;
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    IndividualTaxData &p = *r.family.taxpayer();
+    t1->street = QStringLiteral("12 Elm St");
+    t1->city = QStringLiteral("Ottawa");
+    t1->mailingProvince = ON;
+    t1->phone = QStringLiteral("6135550100");
+    Return::addSlip(p, SlipType::T4, {{"box14", 45000}, {"box22", 10000}});
+    auto *rc71 = form<CTaxData_RC71>(p, FormType::RC71);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f48400), 4198.22);
+    QCOMPARE(double(rc71->refund), 4198.22);
+    QCOMPARE(rc71->fullName.value(), CString("Louise Gagnon"));
+    QCOMPARE(rc71->address.value(), CString("12 Elm St, Ottawa, Ontario"));
+    QCOMPARE(rc71->phone.value(), CString("6135550100"));
+    QCOMPARE(rc71->sin.value(), t1->sin.value());
 }
 
 void TestPasses2To6::deductionForms_data()
