@@ -313,6 +313,22 @@ const std::vector<WholeReturn> &wholeReturnRows()
     return rows;
 }
 
+// An Ontario taxpayer with a mailing address and telephone in Ottawa and a T4 of 45,000 with
+// the tax deducted given; null when the plug-in could not be linked.
+TaxData_T1New *employedInOttawa(Return &r, double taxDeducted)
+{
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    if (!t1)
+        return nullptr;
+    t1->street = QStringLiteral("12 Elm St");
+    t1->city = QStringLiteral("Ottawa");
+    t1->mailingProvince = ON;
+    t1->postalCode = QStringLiteral("K1A0B1");
+    t1->phone = QStringLiteral("6135550100");
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 45000}, {"box22", taxDeducted}});
+    return t1;
+}
+
 } // namespace
 
 class TestPasses2To6 : public QObject
@@ -679,13 +695,8 @@ void TestPasses2To6::pass5HooksStartFromZero()
 void TestPasses2To6::filingFormsTakeTheReturn()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    QVERIFY(employedInOttawa(r, 0));
     IndividualTaxData &p = *r.family.taxpayer();
-    t1->street = QStringLiteral("12 Elm St");
-    t1->city = QStringLiteral("Ottawa");
-    t1->mailingProvince = ON;
-    t1->postalCode = QStringLiteral("K1A0B1");
-    Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
     auto *t183 = form<TaxData_T183New>(p, FormType::T183);
     form<CTaxData_T1DD>(p, FormType::T1DD);
     auto *t1adj = form<CTaxData_T1ADJ>(p, FormType::T1ADJ);
@@ -709,13 +720,9 @@ void TestPasses2To6::filingFormsTakeTheReturn()
 void TestPasses2To6::discountedRefundTakesTheReturn()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    TaxData_T1New *t1 = employedInOttawa(r, 10000);
+    QVERIFY(t1);
     IndividualTaxData &p = *r.family.taxpayer();
-    t1->street = QStringLiteral("12 Elm St");
-    t1->city = QStringLiteral("Ottawa");
-    t1->mailingProvince = ON;
-    t1->phone = QStringLiteral("6135550100");
-    Return::addSlip(p, SlipType::T4, {{"box14", 45000}, {"box22", 10000}});
     auto *rc71 = form<CTaxData_RC71>(p, FormType::RC71);
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t1->f48400), 4198.22);
