@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 using FederalTaxRules::roundCents;
 
@@ -286,12 +285,9 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     m_provsTaxMgr.calculatePass4Begin(&t1);
 
     t1.CalculateField417(MinimumTax::compareWithRegularTax(*this, t1));
+    MinimumTax::splitIncomeTax(*this, t1);
+    MinimumTax::finish(*this, t1);
     auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206);
-    t1.t1206Flag = t1206 != nullptr;
-    if (t1206)
-        t1206->CalculateFederal(std::end(FederalRates2025::kBrackets)[-1].rate);
-    t1.splitIncomeTax = t1206 ? t1206->f68340.value() : 0.0;
-    MinimumTax::finish(*this);
     FederalFormSteps::respAccumulatedIncome(*this, t1);
     t1.CalculateFedTax();
 

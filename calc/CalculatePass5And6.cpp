@@ -8,7 +8,9 @@
 
 #include "app/TabWndApp.h"
 #include "brevant/BrevantForms.h"
+#include "marrow/DependantInfoStruct.h"
 #include "marrow/FederalForms.h"
+#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/FederalTaxRules.h"
 #include "marrow/FormTables.h"
@@ -95,6 +97,11 @@ void identificationIntoFilingForms(IndividualTaxData &person, TaxData_T1New &t1)
         rc71->firstName = t1.firstName.value();
         rc71->lastName = t1.lastName.value();
         rc71->sin = t1.sin.value();
+        rc71->address = t1.GetFullAddressWithoutPostcode(0);
+        rc71->fullName = fullName;
+        rc71->phone = t1.phone.value();
+        // The refund the discounter pays for.
+        rc71->refund = t1.f48400.value();
         rc71->calculate();
     }
     if (auto *t1adj = formOf<CTaxData_T1ADJ>(person, FormType::T1ADJ)) {
@@ -169,6 +176,15 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
     if (auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6)) {
         sch6->province = t1.getMainTaxProvince();
         sch6->emigrant = t1.IsEmmigrant();
+        // More than 13 weeks of full-time studies: the T2202 counts months.
+        auto *sch11 = formOf<TaxData_Sch11>(*this, FormType::SCH11);
+        sch6->fullTimeStudent =
+            sch11 && sch11->fullTimeMonths >= FederalRates2025::kCwbStudentMonths + kAmountTolerance
+                ? 1
+                : 0;
+        sch6->childrenUnder19 = m_dependants ? m_dependants->GetDepChildrenNumberBetweenAges(
+                                                   0, FederalRates2025::kCwbDependantMaxAge)
+                                             : 0;
         sch6->Calculate01();
         t1.f45300 = sch6->f45300.value();
     } else {

@@ -97,7 +97,7 @@ void lossCarrybackAndShelters(IndividualTaxData &person, TaxData_T1New &t1)
 {
     if (auto *t1a = formOf<TaxData_T1ANew>(person, FormType::T1A)) {
         const double employmentDeductions =
-            t1.f20700 + t1.f21200 + t1.employmentExpenses + t1.clergyDeduction;
+            t1.f20700 + t1.f21200 + t1.f22900 + t1.employmentExpenses + t1.clergyDeduction;
         const double investment = t1.f12000 + t1.f12100 - t1.f22100;
         const double parts[TaxData_T1ANew::kIncomeRows] = {t1.f10100 + t1.employmentIncome2 -
                                                                employmentDeductions,

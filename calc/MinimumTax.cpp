@@ -1,18 +1,20 @@
-// The minimum tax and investment tax credit steps of pass 4: the T1's amounts into the T691
-// and the T2038, their results back into the T1 (lines 40427, 41200 and the minimum tax that
-// line 41700 takes).
+// The minimum tax and investment tax credit steps of pass 4: the T1's amounts into the T691,
+// the T2038 and the T1206, their results back into the T1 (lines 40427, 40600, 41200, the
+// split-income tax and the minimum tax that line 41700 takes).
 #include "calc/MinimumTax.h"
 
 #include "model/PersonForms.h"
 
 #include "brevant/BrevantForms.h"
 #include "marrow/FederalForms.h"
+#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/FederalTaxRules.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 
 #include <algorithm>
+#include <iterator>
 
 using FederalTaxRules::roundCents;
 
@@ -34,6 +36,12 @@ void carryOver(IndividualTaxData &person, TaxData_T1New &t1)
     t691->otherDividends = t1.f12010.value();
     t691->nonRefundableCredits = t1.f35000.value();
     t691->donationCredits = t1.f34900.value();
+    double partlyAllowed = 0;
+    for (const CFloatField *deduction : {&t1.f21400, &t1.movingExpenses, &t1.f22100, &t1.f22900,
+                                         &t1.employmentExpenses, &t1.f25100, &t1.f25200})
+        partlyAllowed += std::max(0.0, deduction->value());
+    t691->partlyAllowedDeductions = roundCents(partlyAllowed);
+    t691->capitalGainsDeduction = t1.capitalGainsDeduction.value();
     t691->taxBeforeCarryOver = std::max(0.0, roundCents(t1.f40400 - t1.f35000 - t1.f40425));
     t691->deceased = t1.IsDeceased();
     t1.f40427 = roundCents(t691->CalculateToLine65andMinitaxCarryOverAndLine102());
@@ -43,18 +51,19 @@ bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1)
 {
     auto *t691 = formOf<TaxData_T691New>(person, FormType::T691);
     auto *t2038 = formOf<TaxData_T2038New>(person, FormType::T2038);
-    const double afterForeign = std::max(0.0, roundCents(t1.f42900 - t1.foreignTaxCredit));
-    const double political =
-        std::min(afterForeign, TaxData_T1New::politicalContributionCredit(t1.f40900));
-    if (t2038) {
+    if (t2038)
         t2038->CalculateToLineC();
-        t2038->CalculateToLineD(t1.f42900, t1.foreignTaxCredit, political);
-    }
+    t1.CalculateField406();
+    if (t2038)
+        t2038->CalculateToLineD(t1.f42900, t1.foreignTaxCredit, t1.f41000);
     if (t691) {
         t691->basicFederalTax = t1.f42900.value();
-        t691->politicalCredit = political;
+        t691->politicalCredit = t1.f41000.value();
         t691->investmentCredit =
             t2038 ? std::min(t2038->creditEarned.value(), t2038->taxLimit.value()) : 0.0;
+        // The totals of the T2209 forms: the foreign income and the tax paid on it.
+        t691->foreignIncomeTotal = t1.foreignTaxTotal2.value();
+        t691->foreignTaxTotal = t1.foreignTaxTotal1.value();
         t691->CalculateToLine95();
     }
     const bool applies = t691 && t691->applies();
@@ -65,10 +74,30 @@ bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1)
     return applies;
 }
 
-void finish(IndividualTaxData &person)
+void splitIncomeTax(IndividualTaxData &person, TaxData_T1New &t1)
 {
-    if (auto *t691 = formOf<TaxData_T691New>(person, FormType::T691))
-        t691->CalculateToEnd();
+    auto *t1206 = formOf<TaxData_T1206New>(person, FormType::T1206);
+    auto *t691 = formOf<TaxData_T691New>(person, FormType::T691);
+    t1.t1206Flag = t1206 != nullptr;
+    if (t1206)
+        t1206->CalculateFederal(std::end(FederalRates2025::kBrackets)[-1].rate);
+    t1.splitIncomeTax = t1206 ? t1206->f68340.value() : 0.0;
+    if (t691)
+        t691->splitIncomeTax = t1.splitIncomeTax.value();
+}
+
+void finish(IndividualTaxData &person, TaxData_T1New &t1)
+{
+    auto *t691 = formOf<TaxData_T691New>(person, FormType::T691);
+    if (!t691)
+        return;
+    t691->CalculateToEnd();
+    // The split-income tax is paid beside the regular tax: under the minimum tax only what
+    // the minimum amount is above both is added.
+    if (t691->applies() && t691->splitIncomeTax >= kAmountTolerance) {
+        t1.minimumTaxAddition = t691->minimumTaxAfterSplit.value();
+        t1.CalculateField417(true);
+    }
 }
 
 } // namespace MinimumTax

@@ -11,12 +11,17 @@ namespace MinimumTax {
 // (line 40427; 0 without a T691).
 void carryOver(IndividualTaxData &person, TaxData_T1New &t1);
 
-// After the foreign tax credit: the investment tax credit (line 41200) and the regular tax
-// against the minimum amount. True when the minimum tax applies; the T1 then holds what it
-// adds to the regular tax.
+// After the foreign tax credit: the federal tax (line 40600), the investment tax credit (line
+// 41200) and the regular tax against the minimum amount. True when the minimum tax applies;
+// the T1 then holds what it adds to the regular tax.
 bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1);
 
-// After the split-income tax: the balance the T691 carries to later years.
-void finish(IndividualTaxData &person);
+// After the net federal tax (line 41700): the tax on split income (T1206), into the T1 and
+// the T691 (0 and no flag without a T1206).
+void splitIncomeTax(IndividualTaxData &person, TaxData_T1New &t1);
+
+// After the split-income tax: the minimum tax counted above the split-income tax too (line
+// 41700 again when that changes it) and the balance the T691 carries to later years.
+void finish(IndividualTaxData &person, TaxData_T1New &t1);
 
 } // namespace MinimumTax

@@ -154,6 +154,27 @@ void takePartnerPensionSum(IndividualTaxData &receiver, const TaxData_T1New &par
         t1032->partnerSumTransferee = sum;
 }
 
+// The pension-split election of a couple: each form holds its own person's taxes after the
+// split (the pensioner's for answer 0, the transferee's for answer 1) and takes the partner's
+// into the other field, so both show the couple's total. Only a pair that answered 0 and 1.
+void mirrorTaxesAfterSplit(Side &a, Side &b)
+{
+    auto *electionA = formOf<TaxData_T1032_New>(a.person, FormType::T1032);
+    auto *electionB = formOf<TaxData_T1032_New>(b.person, FormType::T1032);
+    if (!electionA || !electionB)
+        return;
+    const int answerA = electionA->transferer;
+    const int answerB = electionB->transferer;
+    if ((answerA != 0 && answerA != 1) || answerA + answerB != 1)
+        return;
+    TaxData_T1032_New *pensioner = answerA == 0 ? electionA : electionB;
+    TaxData_T1032_New *transferee = answerA == 0 ? electionB : electionA;
+    pensioner->transfereeTaxAfterSplit = transferee->transfereeTaxAfterSplit.value();
+    transferee->pensionerTaxAfterSplit = pensioner->pensionerTaxAfterSplit.value();
+    pensioner->CalculateIncomeTaxAfterAdjustment();
+    transferee->CalculateIncomeTaxAfterAdjustment();
+}
+
 } // namespace
 
 void FamilyTaxData::ExchangeSpouseAmounts(int pass)
@@ -213,6 +234,7 @@ void FamilyTaxData::ExchangeSpouseAmounts(int pass)
     case 5:
         managerB.exchangeWithPartnerPass5(&managerA);
         managerA.exchangeWithPartnerPass5(&managerB);
+        mirrorTaxesAfterSplit(a, b);
         break;
     default:
         break;

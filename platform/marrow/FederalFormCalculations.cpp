@@ -9,6 +9,8 @@
 #include "marrow/FederalTaxRules.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 using FederalTaxRules::roundCents;
 using namespace FederalRates2025;
@@ -32,6 +34,21 @@ double positive(const CFloatField &amount)
 double includedTax(const CFloatField &expenses, const CFloatField &cca, double fraction)
 {
     return roundCents((positive(expenses) + positive(cca)) * fraction);
+}
+
+// A loss applied to the earlier years, the oldest first (it is the first whose carry-back
+// runs out): each year gets what was asked for it, at most what is left of the loss. Returns
+// the total applied.
+double
+applyToEarlierYears(double loss,
+                    std::initializer_list<std::pair<const CFloatField *, CFloatField *>> years)
+{
+    double left = std::max(0.0, loss);
+    for (const auto &[requested, applied] : years) {
+        *applied = roundCents(std::min(positive(*requested), left));
+        left = roundCents(left - *applied);
+    }
+    return roundCents(std::max(0.0, loss) - left);
 }
 
 } // namespace
@@ -120,10 +137,14 @@ void TaxData_T1ANew::Calculate01()
         losses += std::max(0.0, incomeParts.amountAt(row, 1).value());
     }
     nonCapitalLoss = roundCents(std::max(0.0, losses - income));
-    lossCarriedBack = roundCents(std::clamp(lossAmount.value(), 0.0, double(nonCapitalLoss)));
+    lossCarriedBack = applyToEarlierYears(nonCapitalLoss, {{&lossAmount2022, &lossApplied2022},
+                                                           {&lossAmount2023, &lossApplied2023},
+                                                           {&lossAmount, &lossApplied2024}});
     lossCarriedForward = roundCents(nonCapitalLoss - lossCarriedBack);
-    capitalLossCarriedBack =
-        roundCents(std::clamp(capitalLossRequested.value(), 0.0, positive(capitalLoss)));
+    capitalLossCarriedBack = applyToEarlierYears(
+        positive(capitalLoss), {{&capitalLossRequested2022, &capitalLossApplied2022},
+                                {&capitalLossRequested2023, &capitalLossApplied2023},
+                                {&capitalLossRequested, &capitalLossApplied2024}});
 }
 
 void TaxData_T90::Calculate01()

@@ -136,10 +136,12 @@ public:
 };
 
 // T691: alternative minimum tax. The 2025 rules (rate, basic exemption, the share of the
-// credits allowed, the full inclusion of capital gains) are in docs/TaxFigures2025.md; the
-// parts of the form whose 2025 figures were not read (the deductions allowed only in part, the
-// lifetime capital gains exemption, the special foreign tax credit) are left out and add
-// nothing (see that document).
+// credits allowed, the full inclusion of capital gains, the deductions allowed only in part,
+// the share of the gains under the lifetime capital gains exemption, the special foreign tax
+// credit) are in docs/TaxFigures2025.md; the parts of the form whose figures or amounts the
+// return does not hold (the add-backs of the security options deduction, which the return
+// does not claim, and of the resource deductions, whose income test was not read) are left
+// out and add nothing (see that document).
 class TaxData_T691New : public CTaxData_Form
 {
 public:
@@ -198,13 +200,32 @@ public:
     CFloatField regularNetTax{this, "regularNetTax"};
     CFloatField carryOverRemaining{this, "carryOverRemaining"};
 
+    // Inputs of Part 1: the deductions allowed only in part (child care 21400, moving 21900,
+    // carrying charges 22100, employment expenses 22900, limited partnership losses 25100 and
+    // non-capital losses 25200 of other years), of which half is added back, and the capital
+    // gains deduction (25400), of which a share comes off again.
+    CFloatField partlyAllowedDeductions{this, "partlyAllowedDeductions"};
+    CFloatField capitalGainsDeduction{this, "capitalGainsDeduction"};
+    // Inputs of Part 4: the foreign income and the foreign non-business tax paid on it (the
+    // totals of the T2209 forms). Results: the special foreign tax credit (at least the
+    // regular one) and the minimum amount less it.
+    CFloatField foreignIncomeTotal{this, "foreignIncomeTotal"};
+    CFloatField foreignTaxTotal{this, "foreignTaxTotal"};
+    CFloatField specialForeignTaxCredit{this, "specialForeignTaxCredit"};
+    CFloatField netMinimumAmount{this, "netMinimumAmount"};
+    // Input: the federal tax on split income (T1206), part of the regular tax the minimum
+    // amount is compared with. Result: what the minimum tax adds once it is counted.
+    CFloatField splitIncomeTax{this, "splitIncomeTax"};
+    CFloatField minimumTaxAfterSplit{this, "minimumTaxAfterSplit"};
+
     // Part 1 (adjusted taxable income, minimum amount) and Part 8 (the carry-over applied,
     // at most the regular tax above the minimum amount). Returns the carry-over applied.
     double CalculateToLine65andMinitaxCarryOverAndLine102();
-    // Part 5: the regular net federal tax against the minimum amount less the foreign tax
-    // credit; minimumTax is what the minimum tax adds.
+    // Parts 4 and 5: the special foreign tax credit, and the regular net federal tax against
+    // the minimum amount less it; minimumTax is what the minimum tax adds.
     void CalculateToLine95();
-    // Part 6 and the balance carried to later years.
+    // The split-income tax counted with the regular tax, and the balance carried to later
+    // years.
     void CalculateToEnd();
     bool applies() const { return minimumTax >= kAmountTolerance; }
 };
@@ -287,7 +308,14 @@ public:
     CStringField phone{this, "phone", 20};
     CIntField ownSwitch{this, "ownSwitch"};
     CFloatField capitalLoss{this, "capitalLoss"};
+    // Entered: the non-capital loss and the net capital loss to apply to each of the three
+    // earlier years the loss may go back to (the amounts of 2024 are the fields a return
+    // held before the years were told apart).
+    CFloatField lossAmount2022{this, "lossAmount2022"};
+    CFloatField lossAmount2023{this, "lossAmount2023"};
     CFloatField lossAmount{this, "lossAmount"};
+    CFloatField capitalLossRequested2022{this, "capitalLossRequested2022"};
+    CFloatField capitalLossRequested2023{this, "capitalLossRequested2023"};
     // Given by pass 5: the incomes of the year, each split into its income part (column 0)
     // and its loss part (column 1): employment, investment, partnership, rental, business,
     // professional, commission, farming and fishing; the other income; the deductions (the
@@ -297,14 +325,21 @@ public:
     CTableField incomeParts{this, "incomeParts", kIncomeRows, {FieldType::Float, FieldType::Float}};
     CFloatField otherIncome{this, "otherIncome"};
     CFloatField deductions{this, "deductions"};
-    // Results: the non-capital loss of the year, the part of it carried back (the loss asked
-    // for, at most the year's loss) and the part left to carry forward; the net capital loss
-    // carried back is at most the year's net capital loss.
+    // Results: the non-capital loss of the year, the part of it applied to each earlier year
+    // (what was asked for that year, at most what the earlier years left of the loss), their
+    // total carried back and the part left to carry forward; the net capital loss applied to
+    // each year and in total, the same way within the year's net capital loss.
     CFloatField nonCapitalLoss{this, "nonCapitalLoss"};
     CFloatField lossCarriedBack{this, "lossCarriedBack"};
     CFloatField lossCarriedForward{this, "lossCarriedForward"};
     CFloatField capitalLossRequested{this, "capitalLossRequested"};
     CFloatField capitalLossCarriedBack{this, "capitalLossCarriedBack"};
+    CFloatField lossApplied2022{this, "lossApplied2022"};
+    CFloatField lossApplied2023{this, "lossApplied2023"};
+    CFloatField lossApplied2024{this, "lossApplied2024"};
+    CFloatField capitalLossApplied2022{this, "capitalLossApplied2022"};
+    CFloatField capitalLossApplied2023{this, "capitalLossApplied2023"};
+    CFloatField capitalLossApplied2024{this, "capitalLossApplied2024"};
 
     void Calculate01();
 };

@@ -6,9 +6,8 @@
 // Not published in a source found, so left out where they would apply (the step gives 0 and
 // docs/TaxFigures2025.md names them): the EI benefit repayment threshold and rate, the Canada
 // workers benefit figures for Quebec, Alberta and Nunavut and the secondary-earner exclusion,
-// the minimum tax's 2025 figures beyond those below (the deductions it allows only in part,
-// the lifetime capital gains exemption, the special foreign tax credit) and the investment tax
-// credit rate of the other qualifying expenditures (T2038).
+// the minimum tax's add-backs of the security options deduction and of the resource deductions,
+// and the investment tax credit rate of the other qualifying expenditures (T2038).
 #pragma once
 
 namespace FederalRates2025 {
@@ -117,6 +116,10 @@ constexpr double kCwbWorkingIncomeFloor = 3000; // basic.working_income_floor, R
 constexpr double kCwbPhaseOutSingle = 26855;    // basic.phase_out_threshold_single, R
 constexpr double kCwbPhaseOutFamily = 30639;    // basic.phase_out_threshold_family, R
 constexpr double kCwbPhaseOutRate = 0.15;       // basic.phase_out_rate, R
+// No benefit for a full-time student of more than 13 weeks (3 months of the T2202, D) without
+// an eligible dependant, a child under 19 at the end of the year (R).
+constexpr double kCwbStudentMonths = 3;
+constexpr int kCwbDependantMaxAge = 18;
 
 // Canada training credit (line 45350): half of the year's eligible tuition fees, at most the
 // limit on the notice of assessment, for a resident all year aged 26 to 65 at the end of it.
@@ -130,6 +133,14 @@ constexpr double kMinimumTaxExemption = 177882;   // basic exemption 2025, R
 constexpr double kMinimumTaxCreditShare = 0.5;    // credits other than donations, R
 constexpr double kMinimumTaxDonationShare = 0.8;  // donations and gifts credit, R
 constexpr double kMinimumTaxGainsInclusion = 1.0; // capital gains included in full, R
+// The deductions allowed only in part: half of each is added back to taxable income, R.
+constexpr double kMinimumTaxDisallowedShare = 0.5;
+// The gains under the lifetime capital gains exemption: 40% of line 25400 comes off again, so
+// 30% of those gains count, R.
+constexpr double kMinimumTaxExemptGainsShare = 0.4;
+// The special foreign tax credit: the foreign income at the minimum-tax rate, against two
+// thirds of the foreign non-business income tax paid, R.
+constexpr double kMinimumTaxForeignTaxShare = 0.666667;
 
 // Investment tax credit (T2038): the mineral exploration tax credit on flow-through mining
 // expenditures.

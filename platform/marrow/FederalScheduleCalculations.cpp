@@ -129,6 +129,8 @@ void TaxData_Sch6::Calculate01()
     if (province == ProvinceCode::QC || province == ProvinceCode::AB ||
         province == ProvinceCode::NU || emigrant)
         return;
+    if (fullTimeStudent != 0 && childrenUnder19 <= 0)
+        return;
     const double maximum = family ? kCwbMaxFamily : kCwbMaxSingle;
     const double threshold = family ? kCwbPhaseOutFamily : kCwbPhaseOutSingle;
     const double working = workingIncome + selfEmploymentIncome +

@@ -101,7 +101,8 @@ public:
     // of the T2017 and the gains on gifts and on a principal residence not covered by the
     // exemption.
     void CalculateBeforeLine193();
-    // The taxable part (line 19900): the inclusion rate of the net gains or loss.
+    // The taxable part (line 19900): the inclusion rate of the net gains or loss; the net
+    // result takes it too.
     void CalculateTaxableCapGain();
     double getTaxableCapitalGain() const { return f19900; }
     double getMortgageForClosureAndConditionSale() const { return mortgageForeclosure; }
@@ -208,11 +209,16 @@ public:
     CFloatField adjustedFamilyIncome{this, "adjustedFamilyIncome"};
     CBoolField family{this, "family"};
     CFloatField f45300{this, "45300"};
+    // Given by pass 5: a full-time student for more than 13 weeks of the year (Schedule 11's
+    // full-time months above 3), and the children under 19 at the end of the year, the
+    // eligible dependants that keep such a student's benefit.
+    CIntField fullTimeStudent{this, "fullTimeStudent"};
+    CIntField childrenUnder19{this, "childrenUnder19"};
 
     // The basic Canada workers benefit: 27% of working income above 3,000 up to the maximum,
     // less 15% of adjusted net income above the threshold. Residents of Quebec, Alberta and
     // Nunavut get 0 (their 2025 figures are not in the published figures used), as does the
-    // disability supplement.
+    // disability supplement; so does a full-time student without an eligible dependant.
     void Calculate01();
 
     // Part 1 (the basic benefit) holds an income, so the schedule goes with the filing.

@@ -26,4 +26,7 @@ void TaxData_Sch3::CalculateBeforeLine193()
 void TaxData_Sch3::CalculateTaxableCapGain()
 {
     f19900 = f19700 * FederalRates2025::kCapitalGainsInclusionRate;
+    // The schedule's result: the taxable gain, or the net capital loss of the year as a
+    // negative amount (what the loss carry-back and the summary read).
+    netResult = f19900.value();
 }

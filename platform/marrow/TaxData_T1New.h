@@ -531,6 +531,8 @@ public:
     CFloatField f40427{this, "40427"};
     CFloatField f41200{this, "41200"};
     CFloatField minimumTaxAddition{this, "minimumTaxAddition"};
+    // Federal tax (line 40600): the basic federal tax less the federal foreign tax credit.
+    CFloatField f40600{this, "40600"};
     // The Canada caregiver amounts of Schedule 5: for an infirm spouse or eligible dependant
     // 18 or older (line 30425) and for other infirm dependants 18 or older (line 30450).
     CFloatField f30425{this, "30425"};
@@ -565,7 +567,10 @@ public:
     void CalculateField404();
     // Basic federal tax (42900).
     void CalculateField429AndNonResiSurTax();
-    // Federal tax after the foreign tax credit, with the additional taxes (41700, 42000).
+    // Federal tax (40600) and the political contribution credit it allows (41000).
+    void CalculateField406();
+    // Net federal tax (41700): 40600 less the political and investment tax credits, with what
+    // the minimum tax adds when it applies.
     void CalculateField417(bool minimumTaxApplies);
     // The federal political contribution tax credit (line 41000) on contributions of 40900.
     static double politicalContributionCredit(double contributions);

@@ -127,12 +127,16 @@ double TaxData_T1New::disabilitySupplement() const
         std::max(0.0, kDisabilitySupplement - std::max(0.0, care - kDisabilitySupplementCareBase)));
 }
 
+void TaxData_T1New::CalculateField406()
+{
+    f40600 = std::max(0.0, roundCents(f42900 - foreignTaxCredit));
+    // The political contribution credit is non-refundable: at most the tax left.
+    f41000 = std::min(f40600.value(), politicalContributionCredit(f40900));
+}
+
 void TaxData_T1New::CalculateField417(bool minimumTaxApplies)
 {
-    const double afterForeign = std::max(0.0, roundCents(f42900 - foreignTaxCredit));
-    // The political contribution credit is non-refundable: at most the tax left.
-    f41000 = std::min(afterForeign, politicalContributionCredit(f40900));
-    const double regular = std::max(0.0, roundCents(afterForeign - f41000 - f41200));
+    const double regular = std::max(0.0, roundCents(f40600 - f41000 - f41200));
     // Under minimum tax the federal tax is the minimum amount: the regular tax and what the
     // minimum tax adds to it.
     f41700 = minimumTaxApplies ? roundCents(regular + minimumTaxAddition) : regular;

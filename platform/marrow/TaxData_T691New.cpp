@@ -16,11 +16,16 @@ double TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
     // Capital gains count in full: the part the regular inclusion leaves out is added.
     if (netCapitalGains > 0)
         income += std::max(0.0, netCapitalGains * kMinimumTaxGainsInclusion - taxableCapitalGains);
+    // Half of the deductions allowed only in part counts again.
+    income += kMinimumTaxDisallowedShare * std::max(0.0, partlyAllowedDeductions.value());
     // Dividends count without their gross-up.
     const double eligible = std::max(0.0, taxableDividends - otherDividends);
     income -=
         eligible * kEligibleGrossUp / (1.0 + kEligibleGrossUp) +
         std::max(0.0, otherDividends.value()) * kNonEligibleGrossUp / (1.0 + kNonEligibleGrossUp);
+    // The gains under the lifetime exemption: the full gain is in by now, the deduction took
+    // the taxable half off; a share of the deduction comes off again.
+    income -= kMinimumTaxExemptGainsShare * std::max(0.0, capitalGainsDeduction.value());
     adjustedTaxableIncome = std::max(0.0, roundCents(income));
     netAdjustedTaxableIncome =
         std::max(0.0, roundCents(adjustedTaxableIncome - kMinimumTaxExemption));
@@ -41,20 +46,31 @@ double TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
 
 void TaxData_T691New::CalculateToLine95()
 {
-    // Part 5: the regular net federal tax against the minimum amount, each after the foreign
-    // tax credit (the regular credit stands for the special one, whose figures were not read).
+    using namespace FederalRates2025;
+    // Part 4: the foreign income at the minimum-tax rate, at most two thirds of the foreign
+    // tax paid on it; never less than the regular foreign tax credit.
+    const double special =
+        std::min(kMinimumTaxRate * std::max(0.0, foreignIncomeTotal.value()),
+                 kMinimumTaxForeignTaxShare * std::max(0.0, foreignTaxTotal.value()));
+    specialForeignTaxCredit = std::max(std::max(0.0, f67926.value()), roundCents(special));
+    // Part 5: the regular net federal tax, after the regular foreign tax credit, against the
+    // minimum amount after the special one.
     regularNetTax =
         std::max(0.0, roundCents(basicFederalTax - f67926 - politicalCredit - investmentCredit));
-    const double netMinimum = std::max(0.0, roundCents(minimumAmount - f67926));
-    minimumTax = std::max(0.0, roundCents(netMinimum - regularNetTax));
+    netMinimumAmount = std::max(0.0, roundCents(minimumAmount - specialForeignTaxCredit));
+    minimumTax = std::max(0.0, roundCents(netMinimumAmount - regularNetTax));
     // Part 6: the basic federal tax under minimum tax.
     minimumTaxBase = std::max(basicFederalTax.value(), minimumAmount.value());
 }
 
 void TaxData_T691New::CalculateToEnd()
 {
+    // The tax on split income is part of the regular tax: the minimum amount adds only what
+    // is above both.
+    minimumTaxAfterSplit = std::max(
+        0.0, roundCents(netMinimumAmount - regularNetTax - std::max(0.0, splitIncomeTax.value())));
     // What is left of the earlier years' balance, with this year's minimum tax, is carried
     // to later years.
     carryOverRemaining =
-        roundCents(std::max(0.0, carryOver - carryOverApplied) + minimumTax.value());
+        roundCents(std::max(0.0, carryOver - carryOverApplied) + minimumTaxAfterSplit.value());
 }

@@ -503,6 +503,80 @@ const std::vector<WholeReturn> &rows()
           {"42900", 23864.83},
           {"42000", 23864.83},
           {"42100", 0}}},
+        // Deductions the minimum tax allows only in half: carrying charges of 12,000 (22100)
+        // and a non-capital loss of 8,000 of an earlier year (25200) beside a gain of 800,000.
+        // Net income 388,000, taxable 380,000; credits 14,538 x 14.5% = 2,108.01. Tax 58,399.85
+        // + 126,586 x 33% = 100,173.23; regular 42900 = 98,065.22. Adjusted taxable income
+        // 380,000 + the other 400,000 of the gain + 50% of 20,000 = 790,000; (790,000 -
+        // 177,882) x 20.5% = 125,484.19 less 1,054.01 = 124,430.18 (a full deduction would
+        // have left 122,380.18): 41700 = 42000 = 124,430.18.
+        {"ON, capital gain 800,000 with carrying charges and a loss of an earlier year",
+         [](Return &r) {
+             TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 800000);
+             t1->f22100 = 12000;
+             t1->nonCapitalLossCarryForward = 8000;
+         },
+         {{"15000", 400000},
+          {"22100", 12000},
+          {"22200", 0},
+          {"23600", 388000},
+          {"25200", 8000},
+          {"26000", 380000},
+          {"31000", 0},
+          {"35000", 2108.01},
+          {"40427", 0},
+          {"42900", 98065.22},
+          {"41700", 124430.18},
+          {"42000", 124430.18},
+          {"42100", 0}}},
+        // Tax on split income beside the minimum tax: the gain of 800,000 and 10,000 of
+        // interest that is split income (T1206), deducted again on line 23200. Net and taxable
+        // income 400,000 as in the row of the gain alone: regular 42900 = 104,665.22, minimum
+        // amount 126,480.18. The split-income tax 10,000 x 33% = 3,300.00 is part of the
+        // regular tax: the minimum tax adds 126,480.18 - 104,665.22 - 3,300.00 = 18,514.96
+        // (41700 = 123,180.18), and 42000 = 123,180.18 + 3,300.00 = 126,480.18, the minimum
+        // amount.
+        {"ON, capital gain 800,000 with tax on split income",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 800000);
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 10000}});
+             form<TaxData_T1206New>(r.person(), FormType::T1206)->splitIncome = 10000;
+         },
+         {{"15000", 410000},
+          {"22200", 0},
+          {"23200", 10000},
+          {"23600", 400000},
+          {"26000", 400000},
+          {"31000", 0},
+          {"35000", 2108.01},
+          {"40427", 0},
+          {"42900", 104665.22},
+          {"41700", 123180.18},
+          {"42000", 126480.18},
+          {"42100", 0}}},
+        // Split income without the minimum tax: employment 60,000 (tax 8,857.50, credits
+        // 2,552.00, 41700 = 6,305.50) and 5,000 of split interest taxed at 33% = 1,650.00:
+        // 42000 = 7,955.50.
+        {"ON, employment 60,000 with tax on split income",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 5000}});
+             form<TaxData_T1206New>(r.person(), FormType::T1206)->splitIncome = 5000;
+         },
+         {{"15000", 65000},
+          {"22200", 0},
+          {"23200", 5000},
+          {"23600", 60000},
+          {"26000", 60000},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"41700", 6305.5},
+          {"42000", 7955.5},
+          {"42100", 0}}},
         // Investment tax credit (T2038): flow-through mining expenditures of 10,000 earn 15%
         // = 1,500 (41200). Employment 60,000: tax 8,857.50 less credits 2,552 = 6,305.50;
         // 42000 = 4,805.50.
@@ -792,8 +866,17 @@ private slots:
     void wizardAmounts();
     void everyTypedAmountHasARow();
     void lossCarrybackRequest();
+    void lossCarrybackOverThreeYears_data();
+    void lossCarrybackOverThreeYears();
+    void minimumTaxAdjustedIncome_data();
+    void minimumTaxAdjustedIncome();
+    void specialForeignTaxCredit_data();
+    void specialForeignTaxCredit();
     void exemptIncomeForTheWorkersBenefit();
+    void workersBenefitOfAFullTimeStudent_data();
+    void workersBenefitOfAFullTimeStudent();
     void pensionSplitTaxesAfterTheBalance();
+    void pensionSplitTaxesOfTheCouple();
 };
 
 void TestFederalReturns::wholeReturns_data()
@@ -952,6 +1035,20 @@ void TestFederalReturns::everyTypedAmountHasARow()
     }
 }
 
+namespace {
+
+// Employment income of 10,000 (a T4) beside a business loss of 30,000 (a T2125).
+void employmentBesideBusinessLoss(Return &r)
+{
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 10000}});
+    TaxDataEntryStru *entry = r.person().addForm(FormType::T2125, 0, true, 0, false);
+    auto *t2125 = static_cast<TaxData_T2125_New *>(entry->data);
+    t2125->grossIncome = 5000;
+    t2125->expenses = 35000;
+}
+
+} // namespace
+
 // A business loss of 30,000 beside employment income of 10,000: the T1A takes each income
 // split into its income and loss parts, and the year's non-capital loss of 20,000 caps the
 // 25,000 asked for.
@@ -959,11 +1056,7 @@ void TestFederalReturns::lossCarrybackRequest()
 {
     Return r;
     QVERIFY(r.setUp(ON, kBornAt40));
-    Return::addSlip(r.person(), SlipType::T4, {{"box14", 10000}});
-    TaxDataEntryStru *entry = r.person().addForm(FormType::T2125, 0, true, 0, false);
-    auto *t2125 = static_cast<TaxData_T2125_New *>(entry->data);
-    t2125->grossIncome = 5000;
-    t2125->expenses = 35000;
+    employmentBesideBusinessLoss(r);
     auto *t1a = form<TaxData_T1ANew>(r.person(), FormType::T1A);
     t1a->lossAmount = 25000;
     r.family.Recalculate(0, nullptr);
@@ -976,6 +1069,150 @@ void TestFederalReturns::lossCarrybackRequest()
     QCOMPARE(double(t1a->nonCapitalLoss), 20000.0);
     QCOMPARE(double(t1a->lossCarriedBack), 20000.0);
     QCOMPARE(double(t1a->lossCarriedForward), 0.0);
+}
+
+// The loss of the year asked for each of the three earlier years: each year gets what was
+// asked, the oldest first, until the loss runs out; the rest is carried forward. Employment
+// of 10,000 less other employment expenses of 1,000 (22900) beside a business loss of 30,000
+// leave a non-capital loss of 21,000; Schedule 3 gives a net capital loss of 6,000.
+void TestFederalReturns::lossCarrybackOverThreeYears_data()
+{
+    using Years = QList<double>;
+    QTest::addColumn<Years>("asked");
+    QTest::addColumn<Years>("applied");
+    QTest::addColumn<double>("forward");
+    QTest::addColumn<Years>("capitalAsked");
+    QTest::addColumn<Years>("capitalApplied");
+    QTest::newRow("within both losses") << Years{5000, 7000, 8000} << Years{5000, 7000, 8000}
+                                        << 1000.0 << Years{1000, 2000, 0} << Years{1000, 2000, 0};
+    QTest::newRow("more than the losses: the oldest years first")
+        << Years{10000, 8000, 6000} << Years{10000, 8000, 3000} << 0.0 << Years{4000, 4000, 4000}
+        << Years{4000, 2000, 0};
+    QTest::newRow("one amount for 2024, as a return saved before held it")
+        << Years{0, 0, 25000} << Years{0, 0, 21000} << 0.0 << Years{0, 0, 7000}
+        << Years{0, 0, 6000};
+    QTest::newRow("most of the loss kept for later years")
+        << Years{3000, 0, 0} << Years{3000, 0, 0} << 18000.0 << Years{0, 0, 0} << Years{0, 0, 0};
+}
+
+void TestFederalReturns::lossCarrybackOverThreeYears()
+{
+    using Years = QList<double>;
+    QFETCH(Years, asked);
+    QFETCH(Years, applied);
+    QFETCH(double, forward);
+    QFETCH(Years, capitalAsked);
+    QFETCH(Years, capitalApplied);
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    employmentBesideBusinessLoss(r);
+    r.t1->f22900 = 1000;
+    // Shares sold for 2,000 that cost 14,000: a net capital loss of 12,000 x 50% = 6,000.
+    auto *sch3 = form<TaxData_Sch3>(r.person(), FormType::SCH3);
+    sch3->dispositions.amountAt(0, 0) = 2000;
+    sch3->dispositions.amountAt(0, 1) = 14000;
+    auto *t1a = form<TaxData_T1ANew>(r.person(), FormType::T1A);
+    t1a->lossAmount2022 = asked[0];
+    t1a->lossAmount2023 = asked[1];
+    t1a->lossAmount = asked[2];
+    t1a->capitalLossRequested2022 = capitalAsked[0];
+    t1a->capitalLossRequested2023 = capitalAsked[1];
+    t1a->capitalLossRequested = capitalAsked[2];
+    r.family.Recalculate(0, nullptr);
+    // Employment less lines 20700, 21200, 22900 and 23100, as the form asks.
+    QCOMPARE(double(t1a->incomeParts.amountAt(0, 0)), 9000.0);
+    QCOMPARE(double(t1a->nonCapitalLoss), 21000.0);
+    QCOMPARE((Years{t1a->lossApplied2022, t1a->lossApplied2023, t1a->lossApplied2024}), applied);
+    QCOMPARE(double(t1a->lossCarriedBack), applied[0] + applied[1] + applied[2]);
+    QCOMPARE(double(t1a->lossCarriedForward), forward);
+    QCOMPARE(double(t1a->capitalLoss), 6000.0);
+    QCOMPARE((Years{t1a->capitalLossApplied2022, t1a->capitalLossApplied2023,
+                    t1a->capitalLossApplied2024}),
+             capitalApplied);
+    QCOMPARE(double(t1a->capitalLossCarriedBack),
+             capitalApplied[0] + capitalApplied[1] + capitalApplied[2]);
+}
+
+// Part 1 of the T691 on the amounts the return gives it: half of the deductions allowed only
+// in part comes back, and of the gains under the lifetime exemption (fully in once the other
+// half of the gain is added) 40% of the deduction comes off again, so 30% of them count.
+void TestFederalReturns::minimumTaxAdjustedIncome_data()
+{
+    QTest::addColumn<double>("taxableIncome");
+    QTest::addColumn<double>("gains");
+    QTest::addColumn<double>("partlyAllowed");
+    QTest::addColumn<double>("gainsDeduction");
+    QTest::addColumn<double>("adjusted");
+    QTest::addColumn<double>("aboveExemption");
+    // 200,000 + 50% x 30,000.
+    QTest::newRow("deductions allowed in half")
+        << 200000.0 << 0.0 << 30000.0 << 0.0 << 215000.0 << 37118.0;
+    // A gain of 100,000 all under the exemption: taxable income 60,000 after the deduction of
+    // 50,000; 60,000 + 50,000 - 40% x 50,000 = 90,000 (60,000 + 30% of the gain).
+    QTest::newRow("gains under the lifetime exemption")
+        << 60000.0 << 100000.0 << 0.0 << 50000.0 << 90000.0 << 0.0;
+    // Both: 90,000 + 50% x 200,000 = 190,000; above the exemption 12,118.
+    QTest::newRow("both") << 60000.0 << 100000.0 << 200000.0 << 50000.0 << 190000.0 << 12118.0;
+}
+
+void TestFederalReturns::minimumTaxAdjustedIncome()
+{
+    QFETCH(double, taxableIncome);
+    QFETCH(double, gains);
+    QFETCH(double, partlyAllowed);
+    QFETCH(double, gainsDeduction);
+    QFETCH(double, adjusted);
+    QFETCH(double, aboveExemption);
+    TaxData_T691New t691;
+    t691.taxableIncome = taxableIncome;
+    t691.netCapitalGains = gains;
+    t691.taxableCapitalGains = gains / 2;
+    t691.partlyAllowedDeductions = partlyAllowed;
+    t691.capitalGainsDeduction = gainsDeduction;
+    t691.CalculateToLine65andMinitaxCarryOverAndLine102();
+    QCOMPARE(double(t691.adjustedTaxableIncome), adjusted);
+    QCOMPARE(double(t691.netAdjustedTaxableIncome), aboveExemption);
+}
+
+// Part 4 of the T691: the special foreign tax credit is the foreign income at 20.5%, at most
+// two thirds of the foreign tax paid, and never less than the regular credit; the minimum
+// amount less it is compared with the regular tax after the regular credit. Minimum amount
+// 50,000 and basic federal tax 45,000 in every row.
+void TestFederalReturns::specialForeignTaxCredit_data()
+{
+    QTest::addColumn<double>("regularCredit");
+    QTest::addColumn<double>("foreignIncome");
+    QTest::addColumn<double>("foreignTax");
+    QTest::addColumn<double>("special");
+    QTest::addColumn<double>("minimumTax");
+    // 66.6667% x 3,000 = 2,000.00 (below 20.5% x 20,000 = 4,100): 50,000 - 2,000 against
+    // 45,000 - 1,000.
+    QTest::newRow("two thirds of the tax, above the regular credit")
+        << 1000.0 << 20000.0 << 3000.0 << 2000.0 << 4000.0;
+    // 20.5% x 4,000 = 820.00: 49,180 against 44,500.
+    QTest::newRow("the income at 20.5%") << 500.0 << 4000.0 << 3000.0 << 820.0 << 4680.0;
+    // 2,000 is below the regular credit of 2,500: 47,500 against 42,500.
+    QTest::newRow("the regular credit") << 2500.0 << 20000.0 << 3000.0 << 2500.0 << 5000.0;
+    QTest::newRow("no foreign income") << 0.0 << 0.0 << 0.0 << 0.0 << 5000.0;
+}
+
+void TestFederalReturns::specialForeignTaxCredit()
+{
+    QFETCH(double, regularCredit);
+    QFETCH(double, foreignIncome);
+    QFETCH(double, foreignTax);
+    QFETCH(double, special);
+    QFETCH(double, minimumTax);
+    TaxData_T691New t691;
+    t691.minimumAmount = 50000;
+    t691.basicFederalTax = 45000;
+    t691.f67926 = regularCredit;
+    t691.foreignIncomeTotal = foreignIncome;
+    t691.foreignTaxTotal = foreignTax;
+    t691.CalculateToLine95();
+    QCOMPARE(double(t691.specialForeignTaxCredit), special);
+    QCOMPARE(double(t691.regularNetTax), 45000 - regularCredit);
+    QCOMPARE(double(t691.minimumTax), minimumTax);
 }
 
 // Income exempt under the Indian Act (T4 box 71, carried by the T90 the slip makes) counts as
@@ -999,6 +1236,38 @@ void TestFederalReturns::exemptIncomeForTheWorkersBenefit()
     QCOMPARE(double(r.t1->f45300), 1633.0);
 }
 
+// A full-time student of more than 13 weeks (Schedule 11's full-time months above 3) gets no
+// Canada workers benefit unless a child under 19 lives with them. Working income 10,000: 27%
+// of 7,000 = 1,890, at most the single maximum 1,633 (45300).
+void TestFederalReturns::workersBenefitOfAFullTimeStudent_data()
+{
+    QTest::addColumn<double>("fullTimeMonths");
+    QTest::addColumn<bool>("child");
+    QTest::addColumn<double>("benefit");
+    QTest::newRow("not a student") << 0.0 << false << 1633.0;
+    QTest::newRow("three months") << 3.0 << false << 1633.0;
+    QTest::newRow("four months") << 4.0 << false << 0.0;
+    QTest::newRow("four months with a child of 10") << 4.0 << true << 1633.0;
+}
+
+void TestFederalReturns::workersBenefitOfAFullTimeStudent()
+{
+    QFETCH(double, fullTimeMonths);
+    QFETCH(bool, child);
+    QFETCH(double, benefit);
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40));
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 10000}});
+    form<TaxData_Sch6>(r.person(), FormType::SCH6);
+    form<TaxData_Sch11>(r.person(), FormType::SCH11)->fullTimeMonths = fullTimeMonths;
+    if (child) {
+        r.family.dependants().AllocData(1);
+        childOfTen(r);
+    }
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(r.t1->f45300), benefit);
+}
+
 // The T1032 takes the person's income taxes after the split (42000 + 42800 + 42200) into the
 // field of the person's part: the pensioner's for answer 0, the transferee's otherwise.
 void TestFederalReturns::pensionSplitTaxesAfterTheBalance()
@@ -1017,6 +1286,37 @@ void TestFederalReturns::pensionSplitTaxesAfterTheBalance()
             double(answer == 0 ? t1032->pensionerTaxAfterSplit : t1032->transfereeTaxAfterSplit),
             taxes);
         QCOMPARE(double(t1032->combinedTaxAfterSplit), taxes);
+    }
+}
+
+// A couple's election: each T1032 holds its own person's taxes after the split and takes the
+// partner's, so both show the couple's total. The pensioner earns 60,000 (42000 = 6,305.50),
+// the transferee 30,000 (tax 4,350.00 less credits 2,552.00: 42000 = 1,798.00); the province
+// adds its tax (42800) to each.
+void TestFederalReturns::pensionSplitTaxesOfTheCouple()
+{
+    Return r;
+    QVERIFY(r.setUp(ON, kBornAt40, 0));
+    TaxData_T1New *spouseT1 = r.addSpouse(ON, kBornAt40);
+    QVERIFY(spouseT1);
+    QVERIFY(r.family.isCoupled());
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+    Return::addSlip(*r.family.spouse(), SlipType::T4, {{"box14", 30000}});
+    auto *pensioner = form<TaxData_T1032_New>(r.person(), FormType::T1032);
+    auto *transferee = form<TaxData_T1032_New>(*r.family.spouse(), FormType::T1032);
+    pensioner->transferer = 0;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(int(transferee->transferer), 1);
+    QCOMPARE(double(r.t1->f42000), 6305.5);
+    QCOMPARE(double(spouseT1->f42000), 1798.0);
+    const double own = FederalTaxRules::roundCents(r.t1->f42000 + r.t1->f42800 + r.t1->f42200);
+    const double partner =
+        FederalTaxRules::roundCents(spouseT1->f42000 + spouseT1->f42800 + spouseT1->f42200);
+    for (const TaxData_T1032_New *election : {pensioner, transferee}) {
+        QCOMPARE(double(election->pensionerTaxAfterSplit), own);
+        QCOMPARE(double(election->transfereeTaxAfterSplit), partner);
+        QCOMPARE(double(election->combinedTaxAfterSplit),
+                 FederalTaxRules::roundCents(own + partner));
     }
 }
 

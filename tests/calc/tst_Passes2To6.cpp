@@ -313,6 +313,22 @@ const std::vector<WholeReturn> &wholeReturnRows()
     return rows;
 }
 
+// An Ontario taxpayer with a mailing address and telephone in Ottawa and a T4 of 45,000 with
+// the tax deducted given; null when the plug-in could not be linked.
+TaxData_T1New *employedInOttawa(Return &r, double taxDeducted)
+{
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    if (!t1)
+        return nullptr;
+    t1->street = QStringLiteral("12 Elm St");
+    t1->city = QStringLiteral("Ottawa");
+    t1->mailingProvince = ON;
+    t1->postalCode = QStringLiteral("K1A0B1");
+    t1->phone = QStringLiteral("6135550100");
+    Return::addSlip(*r.family.taxpayer(), SlipType::T4, {{"box14", 45000}, {"box22", taxDeducted}});
+    return t1;
+}
+
 } // namespace
 
 class TestPasses2To6 : public QObject
@@ -340,6 +356,7 @@ private slots:
     void rentalLossIndicators();
     void pass5HooksStartFromZero();
     void filingFormsTakeTheReturn();
+    void discountedRefundTakesTheReturn();
     void deductionForms_data();
     void deductionForms();
     void overpayments_data();
@@ -678,13 +695,8 @@ void TestPasses2To6::pass5HooksStartFromZero()
 void TestPasses2To6::filingFormsTakeTheReturn()
 {
     Return r;
-    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    QVERIFY(employedInOttawa(r, 0));
     IndividualTaxData &p = *r.family.taxpayer();
-    t1->street = QStringLiteral("12 Elm St");
-    t1->city = QStringLiteral("Ottawa");
-    t1->mailingProvince = ON;
-    t1->postalCode = QStringLiteral("K1A0B1");
-    Return::addSlip(p, SlipType::T4, {{"box14", 45000}});
     auto *t183 = form<TaxData_T183New>(p, FormType::T183);
     form<CTaxData_T1DD>(p, FormType::T1DD);
     auto *t1adj = form<CTaxData_T1ADJ>(p, FormType::T1ADJ);
@@ -701,6 +713,24 @@ void TestPasses2To6::filingFormsTakeTheReturn()
     QCOMPARE(t1adj->yearText.value(), CString("2025"));
     QCOMPARE(t1153->provinceText.value(), CString("Ontario"));
     QCOMPARE(t1153->fullName.value(), CString("Louise Gagnon"));
+}
+
+// The discounter's form (RC71) takes the person's identification and the refund: tax
+// deducted 10,000 against the 5,801.78 payable on 45,000 of employment in Ontario.
+void TestPasses2To6::discountedRefundTakesTheReturn()
+{
+    Return r;
+    TaxData_T1New *t1 = employedInOttawa(r, 10000);
+    QVERIFY(t1);
+    IndividualTaxData &p = *r.family.taxpayer();
+    auto *rc71 = form<CTaxData_RC71>(p, FormType::RC71);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1->f48400), 4198.22);
+    QCOMPARE(double(rc71->refund), 4198.22);
+    QCOMPARE(rc71->fullName.value(), CString("Louise Gagnon"));
+    QCOMPARE(rc71->address.value(), CString("12 Elm St, Ottawa, Ontario"));
+    QCOMPARE(rc71->phone.value(), CString("6135550100"));
+    QCOMPARE(rc71->sin.value(), t1->sin.value());
 }
 
 void TestPasses2To6::deductionForms_data()
