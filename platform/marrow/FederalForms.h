@@ -138,10 +138,10 @@ public:
 // T691: alternative minimum tax. The 2025 rules (rate, basic exemption, the share of the
 // credits allowed, the full inclusion of capital gains, the deductions allowed only in part,
 // the share of the gains under the lifetime capital gains exemption, the special foreign tax
-// credit) are in docs/TaxFigures2025.md; the parts of the form whose figures or amounts the
-// return does not hold (the add-backs of the security options deduction, which the return
-// does not claim, and of the resource deductions, whose income test was not read) are left
-// out and add nothing (see that document).
+// credit, the add-back of the security options deductions) are in docs/TaxFigures2025.md; the
+// parts of the form whose figures or amounts the return does not hold (securities given to a
+// qualified donee, and the add-back of the resource deductions, whose income test was not
+// read) are left out and add nothing (see that document).
 class TaxData_T691New : public CTaxData_Form
 {
 public:
@@ -166,7 +166,8 @@ public:
     CFloatField f67922{this, "67922"};
     CFloatField f67924{this, "67924"};
     CFloatField f67926{this, "67926"};
-    // Slip amounts the minimum tax reads: T4 amount G, and two exempt-income totals.
+    // Slip amounts the minimum tax reads: T4 amount G, and the security options deductions
+    // of T4 boxes 39 and 91 (paragraph 110(1)(d)) and of boxes 41 and 92 (110(1)(d.1)).
     CFloatField t4AmountG{this, "t4AmountG"};
     CFloatField slipExemptF{this, "slipExemptF"};
     CFloatField slipExemptG{this, "slipExemptG"};

@@ -6,7 +6,7 @@
 // Not published in a source found, so left out where they would apply (the step gives 0 and
 // docs/TaxFigures2025.md names them): the EI benefit repayment threshold and rate, the Canada
 // workers benefit figures for Quebec, Alberta and Nunavut and the secondary-earner exclusion,
-// the minimum tax's add-backs of the security options deduction and of the resource deductions,
+// the minimum tax's add-back of the resource deductions and its part for donated securities,
 // and the investment tax credit rate of the other qualifying expenditures (T2038).
 #pragma once
 

@@ -60,6 +60,7 @@ const LineTitleRow kLineTitles[] = {
     {22900, "Other employment expenses"},
     {23200, "Other deductions"},
     {23600, "Net income"},
+    {24900, "Security options deductions"},
     {25100, "Limited partnership losses of other years"},
     {25200, "Non-capital losses of other years"},
     {25300, "Net capital losses of other years"},

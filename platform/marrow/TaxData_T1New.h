@@ -537,6 +537,8 @@ public:
     // 18 or older (line 30425) and for other infirm dependants 18 or older (line 30450).
     CFloatField f30425{this, "30425"};
     CFloatField f30450{this, "30450"};
+    // The security options deductions of the T4 slips (line 24900).
+    CFloatField f24900{this, "24900"};
     STRUCT_TAX_STAIRS_JURISDICTION m_taxStairs;
 
     bool IsBankrupt() const { return IsPostBankrupt(); }

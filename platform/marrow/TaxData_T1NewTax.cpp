@@ -58,8 +58,11 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
     f25000 = roundCents(f14400 + f14500);
-    const double deductions = sumOf(
-        {&f24600, &f25000, &f25100, &f25200, &f25300, &f25400, &f25500, &capitalGainsDeduction});
+    // Line 24900 is what the T4 slips report as deductible (boxes 39, 41, 91 and 92): the
+    // benefit itself is already in employment income.
+    f24900 = std::max(0.0, roundCents(t4ExemptTotal));
+    const double deductions = sumOf({&f24600, &f24900, &f25000, &f25100, &f25200, &f25300, &f25400,
+                                     &f25500, &capitalGainsDeduction});
     f26000 = std::max(0.0, roundCents(f23600 - deductions));
 }
 

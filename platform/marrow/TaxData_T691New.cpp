@@ -16,6 +16,8 @@ double TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
     // Capital gains count in full: the part the regular inclusion leaves out is added.
     if (netCapitalGains > 0)
         income += std::max(0.0, netCapitalGains * kMinimumTaxGainsInclusion - taxableCapitalGains);
+    // The security options deductions count again: the benefit is in full (lines 27 and 34).
+    income += std::max(0.0, slipExemptF.value()) + std::max(0.0, slipExemptG.value());
     // Half of the deductions allowed only in part counts again.
     income += kMinimumTaxDisallowedShare * std::max(0.0, partlyAllowedDeductions.value());
     // Dividends count without their gross-up.

@@ -868,6 +868,7 @@ private slots:
     void lossCarrybackRequest();
     void lossCarrybackOverThreeYears_data();
     void lossCarrybackOverThreeYears();
+    void securityOptionsDeductions();
     void minimumTaxAdjustedIncome_data();
     void minimumTaxAdjustedIncome();
     void specialForeignTaxCredit_data();
@@ -1136,23 +1137,55 @@ void TestFederalReturns::lossCarrybackOverThreeYears()
 // Part 1 of the T691 on the amounts the return gives it: half of the deductions allowed only
 // in part comes back, and of the gains under the lifetime exemption (fully in once the other
 // half of the gain is added) 40% of the deduction comes off again, so 30% of them count.
+// A T4 with 100,000 of employment income that includes a security options benefit, and the
+// deductions the employer reports for it in boxes 39, 41, 91 and 92 (20,000 in all): line
+// 24900 takes them, taxable income is 20,000 lower, and the federal tax 20,000 x 20.5% =
+// 4,100.00 lower, as taxable income stays inside the 20.5% bracket (57,375 to 114,750).
+void TestFederalReturns::securityOptionsDeductions()
+{
+    const auto build = [](Return &r, bool deductions) {
+        QVERIFY(r.setUp(ON, kBornAt40));
+        employment(r.person(), ON, 100000, 4034.10, 396, 1077.48, 20000);
+        if (deductions) {
+            Return::addSlip(r.person(), SlipType::T4,
+                            {{"amtF", 9000}, {"amtG", 5000}, {"box91", 4000}, {"box92", 2000}});
+        }
+        r.family.Recalculate(0, nullptr);
+    };
+    Return without;
+    build(without, false);
+    Return with;
+    build(with, true);
+    QCOMPARE(double(without.t1->f24900), 0.0);
+    QCOMPARE(double(with.t1->f24900), 20000.0);
+    QCOMPARE(double(with.t1->f23600), double(without.t1->f23600));
+    QCOMPARE(double(with.t1->f26000), double(without.t1->f26000) - 20000.0);
+    QVERIFY(double(with.t1->f26000) > 57375.0 && double(without.t1->f26000) < 114750.0);
+    QCOMPARE(double(with.t1->f42000), double(without.t1->f42000) - 4100.0);
+}
+
 void TestFederalReturns::minimumTaxAdjustedIncome_data()
 {
     QTest::addColumn<double>("taxableIncome");
     QTest::addColumn<double>("gains");
     QTest::addColumn<double>("partlyAllowed");
     QTest::addColumn<double>("gainsDeduction");
+    QTest::addColumn<double>("securityOptions");
     QTest::addColumn<double>("adjusted");
     QTest::addColumn<double>("aboveExemption");
     // 200,000 + 50% x 30,000.
     QTest::newRow("deductions allowed in half")
-        << 200000.0 << 0.0 << 30000.0 << 0.0 << 215000.0 << 37118.0;
+        << 200000.0 << 0.0 << 30000.0 << 0.0 << 0.0 << 215000.0 << 37118.0;
     // A gain of 100,000 all under the exemption: taxable income 60,000 after the deduction of
     // 50,000; 60,000 + 50,000 - 40% x 50,000 = 90,000 (60,000 + 30% of the gain).
     QTest::newRow("gains under the lifetime exemption")
-        << 60000.0 << 100000.0 << 0.0 << 50000.0 << 90000.0 << 0.0;
+        << 60000.0 << 100000.0 << 0.0 << 50000.0 << 0.0 << 90000.0 << 0.0;
     // Both: 90,000 + 50% x 200,000 = 190,000; above the exemption 12,118.
-    QTest::newRow("both") << 60000.0 << 100000.0 << 200000.0 << 50000.0 << 190000.0 << 12118.0;
+    QTest::newRow("both") << 60000.0 << 100000.0 << 200000.0 << 50000.0 << 0.0 << 190000.0
+                          << 12118.0;
+    // The security options deductions of line 24900 count in full: 200,000 + 30,000.
+    QTest::newRow("security options deductions")
+        << 200000.0 << 0.0 << 0.0 << 0.0 << 30000.0 << 230000.0 << 52118.0;
 }
 
 void TestFederalReturns::minimumTaxAdjustedIncome()
@@ -1161,6 +1194,7 @@ void TestFederalReturns::minimumTaxAdjustedIncome()
     QFETCH(double, gains);
     QFETCH(double, partlyAllowed);
     QFETCH(double, gainsDeduction);
+    QFETCH(double, securityOptions);
     QFETCH(double, adjusted);
     QFETCH(double, aboveExemption);
     TaxData_T691New t691;
@@ -1169,6 +1203,9 @@ void TestFederalReturns::minimumTaxAdjustedIncome()
     t691.taxableCapitalGains = gains / 2;
     t691.partlyAllowedDeductions = partlyAllowed;
     t691.capitalGainsDeduction = gainsDeduction;
+    // Split over the two paragraphs, as the slips report them.
+    t691.slipExemptF = securityOptions * 2 / 3;
+    t691.slipExemptG = securityOptions / 3;
     t691.CalculateToLine65andMinitaxCarryOverAndLine102();
     QCOMPARE(double(t691.adjustedTaxableIncome), adjusted);
     QCOMPARE(double(t691.netAdjustedTaxableIncome), aboveExemption);
