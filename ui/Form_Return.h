@@ -232,6 +232,9 @@ private:
     // A page of the current form shown for the first time takes its form's values (and makes
     // its rows, when it left them for then).
     void syncPageAt(int index);
+    // The page in that tab, not yet synchronised, takes the page and entry sheets, then makes
+    // its rows and shows its form's values; nothing for a page already synchronised.
+    void completePageAt(int index) const;
 
     QString m_label;
     std::unique_ptr<Ui::Form_Return> ui;

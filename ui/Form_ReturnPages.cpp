@@ -76,25 +76,26 @@ int Form_Return::openForm(int mode, CTaxData_Form *form)
     }
     // The pages are still empty (a page of many rows makes them when first synchronised), so
     // the sheet and the moves into their tabs cost little, and each row is styled once, in
-    // its final place, when it is made.
+    // its final place, when it is made. Only the first tab shows now: the others take their
+    // sheets when first shown (completePageAt), so a form of many tabs styles one page here.
     const QString sheet = buildPageStyleSheet(m_fontSize, dark);
     m_fillingTabs = true;
     for (BaseTaxPage *page : qAsConst(m_pages)) {
-        page->setStyleSheet(sheet);
+        const bool first = page == m_pages.first();
+        if (first)
+            page->setStyleSheet(sheet);
         auto *scroll = new ScrollTaxForm(background, this, page);
-        scroll->setStyleSheet(entryStyleSheet(dark));
+        if (first)
+            scroll->setStyleSheet(entryStyleSheet(dark));
         const int index = ui->tabForm->addTab(scroll, page->getTitle());
         ui->tabForm->setTabToolTip(index, page->getTitle());
     }
     m_fillingTabs = false;
     // The page on screen takes its values now; every other one when it is first shown
     // (syncPageAt). All of them report their changes from the start.
-    const int shown = ui->tabForm->currentIndex();
-    for (int i = 0; i < m_pages.size(); ++i) {
-        if (i == shown)
-            m_pages.at(i)->syncData();
-        connect(m_pages.at(i), &BaseTaxPage::signalCalc, this, &Form_Return::onSignalCalc);
-    }
+    completePageAt(ui->tabForm->currentIndex());
+    for (BaseTaxPage *page : qAsConst(m_pages))
+        connect(page, &BaseTaxPage::signalCalc, this, &Form_Return::onSignalCalc);
     ui->lblFormDesc->setText(titleOf(form));
     ui->tabForm->setCurrentIndex(0);
     endWaitCursor();
@@ -119,17 +120,36 @@ void Form_Return::clearFormTabs()
 
 void Form_Return::syncPageAt(int index)
 {
-    if (m_fillingTabs)
-        return;
+    if (!m_fillingTabs)
+        completePageAt(index);
+}
+
+void Form_Return::completePageAt(int index) const
+{
     auto *scroll = qobject_cast<ScrollTaxForm *>(ui->tabForm->widget(index));
     auto *page = scroll ? qobject_cast<BaseTaxPage *>(scroll->getCtntWgt()) : nullptr;
-    if (page && !page->isSynced() && m_pages.contains(page))
-        page->syncData();
+    if (!page || page->isSynced() || !m_pages.contains(page))
+        return;
+    // The same sheets openForm gives the first tab (a colour change may have given them
+    // already); set before the rows are made, so each row is styled once.
+    const bool dark = isDarkBackground(backgroundSetting());
+    const QString entries = entryStyleSheet(dark);
+    if (scroll->styleSheet() != entries)
+        scroll->setStyleSheet(entries);
+    const QString sheet = buildPageStyleSheet(m_fontSize, dark);
+    if (page->styleSheet() != sheet)
+        page->setStyleSheet(sheet);
+    page->syncData();
 }
 
 const QList<BaseTaxPage *> &Form_Return::pages() const
 {
-    for (BaseTaxPage *page : m_pages) {
+    for (int i = 0; i < m_pages.size(); ++i) {
+        BaseTaxPage *page = m_pages.at(i);
+        if (page->isSynced())
+            continue;
+        // Each page sits in the tab of its place in the list.
+        completePageAt(i);
         if (!page->isSynced())
             page->syncData();
     }
