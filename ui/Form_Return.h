@@ -42,6 +42,12 @@ enum class VarnexaLogin : int
     Failed = 99,
 };
 
+// Showing a section's help page in place of a form; it always shows.
+enum class QuickHelpTab : int
+{
+    Shown = 99,
+};
+
 // Fetching the customized client letter.
 enum class ClientLetterFetch : int
 {
@@ -140,7 +146,7 @@ public:
     int openForm(int mode, CTaxData_Form *form);
     void clearFormTabs();
     void refreshPages();
-    int addQuickHelpTab(const QString &address);
+    QuickHelpTab addQuickHelpTab(const QString &address);
     void applyBackgroundColor();
     void applyFontSize(int size);
     void applyTreeStyleSheet(const QString &background, int size, bool dark);

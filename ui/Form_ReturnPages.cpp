@@ -162,7 +162,7 @@ void Form_Return::refreshPages()
         page->refresh();
 }
 
-int Form_Return::addQuickHelpTab(const QString &address)
+QuickHelpTab Form_Return::addQuickHelpTab(const QString &address)
 {
     clearFormTabs();
     m_currentForm = nullptr;
@@ -171,7 +171,7 @@ int Form_Return::addQuickHelpTab(const QString &address)
     auto *scroll = new ScrollTaxForm(QStringLiteral("white"), this, browser);
     const int index = ui->tabForm->addTab(scroll, tr("Quick Help"));
     ui->tabForm->setTabToolTip(index, tr("Quick Help"));
-    return 99;
+    return QuickHelpTab::Shown;
 }
 
 void Form_Return::onFolderViewSelChange(const QItemSelection &selected, const QItemSelection &)
