@@ -28,17 +28,13 @@ bool CFloatField::isPresent() const
 
 void CFloatField::writeValue(MyDataStream &out, int) const
 {
-    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    // A block never holds what its reader refuses: a calculation's NaN or infinity is stored as 0.
-    out << (std::isfinite(m_value) ? m_value : 0.0);
+    out.writeDouble(storedValue());
 }
 
 bool CFloatField::readValue(MyDataStream &in, int)
 {
     double v = 0;
-    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    in >> v;
-    if (in.status() != QDataStream::Ok)
+    if (!in.readDouble(v))
         return false;
     if (!std::isfinite(v)) {
         in.setCorrupt();

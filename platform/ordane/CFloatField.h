@@ -3,6 +3,8 @@
 
 #include "ordane/CValueField.h"
 
+#include <cmath>
+
 class CFloatField : public CValueField<double, FieldType::Float>
 {
 public:
@@ -34,6 +36,10 @@ public:
 
     // Present: at least kAmountTolerance away from zero.
     bool isPresent() const;
+
+    // What a block holds for the amount: a calculation's NaN or infinity is stored as 0, since
+    // the reader refuses it.
+    double storedValue() const { return std::isfinite(m_value) ? m_value : 0.0; }
 
     void writeValue(MyDataStream &out, int version) const override;
     qint64 writtenBytes(int) const override { return 8; }
