@@ -10,11 +10,6 @@
 
 bool CFloatField::p_for_t2hollins = true;
 
-CFloatField::CFloatField(FieldOwner *owner, const char *name, double defaultValue)
-    : CValueField(owner, name, defaultValue)
-{
-}
-
 CFloatField::CFloatField(FieldOwner *owner, const char *name, bool, double defaultValue, int, bool,
                          int, int, int flags)
     : CValueField(owner, name, defaultValue), m_flags(flags)
@@ -33,15 +28,7 @@ void CFloatField::writeValue(MyDataStream &out, int) const
 
 bool CFloatField::readValue(MyDataStream &in, int)
 {
-    double v = 0;
-    if (!in.readDouble(v))
-        return false;
-    if (!std::isfinite(v)) {
-        in.setCorrupt();
-        return false;
-    }
-    m_value = v;
-    return true;
+    return readAmount(in);
 }
 
 QString CFloatField::toText() const

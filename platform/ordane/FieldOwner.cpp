@@ -6,6 +6,7 @@
 #include "ordane/MyDataStream.h"
 
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 FieldOwner::FieldOwner(const char *prefix) : m_prefix(prefix) {}
@@ -191,6 +192,27 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     // Blocks list the fields in registration order: try the next slot before any look-up.
     size_t next = 0;
     for (qint32 i = 0; i < count; ++i) {
+        // The usual entry: the next slot's amount, whole in memory, read in one step.
+        qint64 left = 0;
+        if (const char *at = in.bytesInPlace(left); at && next < m_fields.size() && left > 0) {
+            const int length = quint8(at[0]);
+            CField *slot = m_fields[next];
+            if (length > 0 && left >= length + 2 + qint64(sizeof(double)) &&
+                quint8(at[length + 1]) == quint8(FieldType::Float) &&
+                slot->hasName(at + 1, length) && slot->type() == FieldType::Float) {
+                const quint64 bits = qFromBigEndian<quint64>(at + length + 2);
+                double value = 0;
+                std::memcpy(&value, &bits, sizeof value);
+                in.skipInPlace(length + 2 + qint64(sizeof value));
+                if (!std::isfinite(value)) {
+                    in.setCorrupt();
+                    return false;
+                }
+                static_cast<CFloatField *>(slot)->setValue(value);
+                ++next;
+                continue;
+            }
+        }
         quint8 nameLength = 0;
         in >> nameLength;
         // Name and type in one read, in place or on the stack: most names match the next slot
@@ -226,7 +248,11 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
             skipped = CField::createDetached(type);
             target = skipped.get();
         }
-        if (!target->readValue(in, version))
+        // An amount, most fields of a return, is read without the virtual call.
+        const bool read = type == FieldType::Float && !skipped
+                              ? static_cast<CFloatField *>(target)->readAmount(in)
+                              : target->readValue(in, version);
+        if (!read)
             return false;
     }
     return in.status() == QDataStream::Ok;

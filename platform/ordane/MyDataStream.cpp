@@ -225,16 +225,6 @@ int MyDataStream::readMemory(char *buffer, int length)
     return got;
 }
 
-const char *MyDataStream::takeInPlace(int length)
-{
-    if (length < 0 || !readsInPlace() || m_cursor->remaining() < length)
-        return nullptr;
-    Cursor &c = *m_cursor;
-    const char *at = c.data + c.pos;
-    c.pos += length;
-    return at;
-}
-
 void MyDataStream::startTransaction()
 {
     m_memoryDevice = nullptr;

@@ -101,7 +101,25 @@ public:
 
     // The next length bytes where they lie in memory, read past; null (nothing read) when
     // the stream does not read in place or fewer bytes are left.
-    const char *takeInPlace(int length);
+    const char *takeInPlace(int length)
+    {
+        if (length < 0 || !readsInPlace() || m_cursor->remaining() < length)
+            return nullptr;
+        const char *at = m_cursor->data + m_cursor->pos;
+        m_cursor->pos += length;
+        return at;
+    }
+
+    // The bytes not yet read where they lie in memory, and how many are left; null when the
+    // stream does not read in place. skipInPlace reads past length of them (at most those left).
+    const char *bytesInPlace(qint64 &left) const
+    {
+        if (!readsInPlace())
+            return nullptr;
+        left = m_cursor->remaining();
+        return m_cursor->data + m_cursor->pos;
+    }
+    void skipInPlace(qint64 length) { m_cursor->pos += length; }
 
     // A transaction (start it here, not through QDataStream) reads through the device from
     // then on, so that a rollback returns what was read.
