@@ -299,7 +299,8 @@ QByteArray MyDataStream::utf8Within(const QString &text, quint32 maxBytes)
 qint64 MyDataStream::writtenTextBytes(const QString &text, quint32 maxBytes)
 {
     const quint32 limit = qMin(maxBytes, kMaxTextBytes);
-    const qint64 bytes = isAscii(text) ? qMin<qint64>(text.size(), limit) : utf8Within(text, limit).size();
+    const qint64 bytes =
+        isAscii(text) ? qMin<qint64>(text.size(), limit) : utf8Within(text, limit).size();
     return qint64(sizeof(quint32)) + bytes;
 }
 
