@@ -202,11 +202,22 @@ private slots:
     void committedReturnsSaveUnchanged();
 
 private:
+    // Every province's plug-in beside the one init links.
+    void linkEveryRealPlugin();
+
     std::unique_ptr<PluginFolder> m_plugins;
     std::unique_ptr<ScriptedPresenter> m_presenter;
     // Keeps the Ontario plug-in mapped, so that loads in a loop do not map it again each time.
     std::unique_ptr<QLibrary> m_ontario;
 };
+
+void TestReturnFile::linkEveryRealPlugin()
+{
+    for (int province = 1; province <= 13; ++province) {
+        if (province != kProvince)
+            QVERIFY(m_plugins->linkRealPlugin(province));
+    }
+}
 
 void TestReturnFile::init()
 {
@@ -956,10 +967,7 @@ void TestReturnFile::everySavedReturnOpens()
 {
     QFETCH(int, taxpayerProvince);
     QFETCH(int, spouseProvince);
-    for (int province = 1; province <= 13; ++province) {
-        if (province != kProvince)
-            QVERIFY(m_plugins->linkRealPlugin(province));
-    }
+    linkEveryRealPlugin();
     FamilyTaxData written(0);
     int value = 0;
     fillEveryClass(*written.taxpayer(), taxpayerProvince, value);
@@ -1316,10 +1324,7 @@ void TestReturnFile::committedReturnsSaveUnchanged()
 {
     QFETCH(QString, path);
     QFETCH(QByteArray, digest);
-    for (int province = 1; province <= 13; ++province) {
-        if (province != kProvince)
-            QVERIFY(m_plugins->linkRealPlugin(province));
-    }
+    linkEveryRealPlugin();
     QTemporaryDir dir;
     QString from = path;
     QByteArray first;
