@@ -5,11 +5,6 @@
 
 #include <QString>
 
-CBoolField::CBoolField(FieldOwner *owner, const char *name, bool defaultValue)
-    : CValueField(owner, name, defaultValue)
-{
-}
-
 void CBoolField::writeValue(MyDataStream &out, int) const
 {
     out << quint8(m_value ? 1 : 0);

@@ -6,7 +6,10 @@
 class CBoolField : public CValueField<bool, FieldType::Bool>
 {
 public:
-    CBoolField(FieldOwner *owner, const char *name, bool defaultValue = false);
+    CBoolField(FieldOwner *owner, const char *name, bool defaultValue = false)
+        : CValueField(owner, name, defaultValue)
+    {
+    }
 
     operator bool() const { return m_value; }
     CBoolField &operator=(bool v)

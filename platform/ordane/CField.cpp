@@ -9,29 +9,22 @@
 #include "ordane/CTableField.h"
 #include "ordane/FieldOwner.h"
 
-CField::CField(FieldOwner *owner, const char *name)
+void CField::joinOwner(FieldOwner &owner)
 {
-    const int length = int(qstrlen(name));
-    const QByteArray &prefix = owner ? owner->fieldPrefix() : QByteArray();
-    if (prefix.isEmpty()) {
-        m_nameData = name;
-        m_nameSize = length;
-    } else {
+    // By reference: a copy of the owner's prefix for each of thousands of fields costs two
+    // atomic count changes.
+    const QByteArray &prefix = owner.fieldPrefix();
+    if (!prefix.isEmpty()) {
+        const int length = m_nameSize;
         m_ownName.reserve(prefix.size() + length);
-        m_ownName.append(prefix).append(name, length);
+        m_ownName.append(prefix).append(m_nameData, length);
         m_nameData = m_ownName.constData();
         m_nameSize = m_ownName.size();
     }
-    if (owner)
-        owner->registerField(this);
+    owner.registerField(this);
 }
 
 CField::~CField() = default;
-
-bool CField::isKnownType(int code)
-{
-    return code >= int(FieldType::Int) && code <= int(FieldType::Table);
-}
 
 std::unique_ptr<CField> CField::createDetached(FieldType type)
 {

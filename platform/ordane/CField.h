@@ -59,15 +59,26 @@ public:
     // A single-value field registered with the owner under the name; null for a table, whose
     // shape a name alone does not give.
     static std::unique_ptr<CField> createOwned(FieldOwner *owner, FieldType type, const char *name);
-    static bool isKnownType(int code);
+    static bool isKnownType(int code)
+    {
+        return code >= int(FieldType::Int) && code <= int(FieldType::Table);
+    }
 
 protected:
     // A null owner leaves the field unregistered. The name is a string literal (or text that
     // outlives the field): without a prefix the field refers to it and makes no copy, since a
     // loaded return builds thousands of fields.
-    CField(FieldOwner *owner, const char *name);
+    // Inline, so that a field's literal name is measured when the program is built.
+    CField(FieldOwner *owner, const char *name) : m_nameData(name), m_nameSize(int(qstrlen(name)))
+    {
+        if (owner)
+            joinOwner(*owner);
+    }
 
 private:
+    // Takes the owner's prefix, if it has one, and registers with it.
+    void joinOwner(FieldOwner &owner);
+
     // Points at the literal, or at m_ownName when a prefix makes a name of its own.
     const char *m_nameData = "";
     int m_nameSize = 0;

@@ -10,11 +10,6 @@
 
 bool CFloatField::p_for_t2hollins = true;
 
-CFloatField::CFloatField(FieldOwner *owner, const char *name, double defaultValue)
-    : CValueField(owner, name, defaultValue)
-{
-}
-
 CFloatField::CFloatField(FieldOwner *owner, const char *name, bool, double defaultValue, int, bool,
                          int, int, int flags)
     : CValueField(owner, name, defaultValue), m_flags(flags)
@@ -28,24 +23,12 @@ bool CFloatField::isPresent() const
 
 void CFloatField::writeValue(MyDataStream &out, int) const
 {
-    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    // A block never holds what its reader refuses: a calculation's NaN or infinity is stored as 0.
-    out << (std::isfinite(m_value) ? m_value : 0.0);
+    out.writeDouble(storedValue());
 }
 
 bool CFloatField::readValue(MyDataStream &in, int)
 {
-    double v = 0;
-    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    in >> v;
-    if (in.status() != QDataStream::Ok)
-        return false;
-    if (!std::isfinite(v)) {
-        in.setCorrupt();
-        return false;
-    }
-    m_value = v;
-    return true;
+    return readAmount(in);
 }
 
 QString CFloatField::toText() const

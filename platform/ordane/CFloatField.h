@@ -2,11 +2,17 @@
 #pragma once
 
 #include "ordane/CValueField.h"
+#include "ordane/MyDataStream.h"
+
+#include <cmath>
 
 class CFloatField : public CValueField<double, FieldType::Float>
 {
 public:
-    CFloatField(FieldOwner *owner, const char *name, double defaultValue = 0.0);
+    CFloatField(FieldOwner *owner, const char *name, double defaultValue = 0.0)
+        : CValueField(owner, name, defaultValue)
+    {
+    }
     // The full form the dialog data classes use: calculated, default value, decimals,
     // visible, attribute, reserved and flags. Only the flags are kept: kDisplayOnly marks an
     // amount a page shows and the user does not edit.
@@ -35,9 +41,27 @@ public:
     // Present: at least kAmountTolerance away from zero.
     bool isPresent() const;
 
+    // What a block holds for the amount: a calculation's NaN or infinity is stored as 0, since
+    // the reader refuses it.
+    double storedValue() const { return std::isfinite(m_value) ? m_value : 0.0; }
+
     void writeValue(MyDataStream &out, int version) const override;
     qint64 writtenBytes(int) const override { return 8; }
     bool readValue(MyDataStream &in, int version) override;
+    // What readValue does, without the virtual call, for the field lists' loop: the eight
+    // bytes of a finite amount (anything else marks the stream corrupt).
+    bool readAmount(MyDataStream &in)
+    {
+        double v = 0;
+        if (!in.readDouble(v))
+            return false;
+        if (!std::isfinite(v)) {
+            in.setCorrupt();
+            return false;
+        }
+        m_value = v;
+        return true;
+    }
     QString toText() const override;
 
     // Framework switch: the sibling product's amount behaviour; start-up turns it off.

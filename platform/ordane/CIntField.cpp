@@ -5,11 +5,6 @@
 
 #include <QString>
 
-CIntField::CIntField(FieldOwner *owner, const char *name, int defaultValue)
-    : CValueField(owner, name, defaultValue)
-{
-}
-
 void CIntField::writeValue(MyDataStream &out, int) const
 {
     out << qint32(m_value);

@@ -6,7 +6,10 @@
 class CIntField : public CValueField<int, FieldType::Int>
 {
 public:
-    CIntField(FieldOwner *owner, const char *name, int defaultValue = 0);
+    CIntField(FieldOwner *owner, const char *name, int defaultValue = 0)
+        : CValueField(owner, name, defaultValue)
+    {
+    }
 
     operator int() const { return m_value; }
     CIntField &operator=(int v)

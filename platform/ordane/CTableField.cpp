@@ -160,8 +160,18 @@ void CTableField::writeValue(MyDataStream &out, int version) const
 qint64 CTableField::writtenBytes(int version) const
 {
     qint64 bytes = 2 * qint64(sizeof(qint32)) + qint64(m_columns.size());
-    for (const CField *c : m_cells)
-        bytes += c->writtenBytes(version);
+    if (m_rows == 0)
+        return bytes;
+    // A text cell's size is its own; every other cell of a column writes as many bytes as the
+    // column's first.
+    for (int c = 0; c < columnCount(); ++c) {
+        if (m_columns[size_t(c)] != FieldType::String) {
+            bytes += m_rows * cell(0, c).writtenBytes(version);
+            continue;
+        }
+        for (int r = 0; r < m_rows; ++r)
+            bytes += cell(r, c).writtenBytes(version);
+    }
     return bytes;
 }
 

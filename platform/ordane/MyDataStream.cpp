@@ -16,14 +16,13 @@ MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
     setUp();
 }
 
-namespace {
-
 // Appends every write to a byte array: a whole file is serialised with far less work per
-// value than through QBuffer, which resizes and re-checks the array at each write.
-class AppendDevice : public QIODevice
+// value than through QBuffer, which resizes and re-checks the array at each write. What a
+// batch of the stream gathered goes first.
+class MyDataStream::AppendDevice : public QIODevice
 {
 public:
-    explicit AppendDevice(QByteArray *bytes) : m_bytes(bytes)
+    AppendDevice(QByteArray *bytes, MyDataStream &stream) : m_bytes(bytes), m_stream(stream)
     {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
@@ -33,6 +32,7 @@ protected:
     qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 size) override
     {
+        m_stream.flushPending();
         if (size > qint64(std::numeric_limits<int>::max()) - m_bytes->size())
             return -1;
         m_bytes->append(data, int(size));
@@ -41,18 +41,12 @@ protected:
 
 private:
     QByteArray *m_bytes;
+    MyDataStream &m_stream;
 };
 
-// The read position over bytes held in memory, shared by the stream's own reads and the
-// device that serves every other read of the stream.
-struct Cursor
-{
-    QByteArray bytes; // shares the caller's array, so it lives as long as the stream
-    const char *data = nullptr;
-    qint64 size = 0;
-    qint64 pos = 0;
-    qint64 remaining() const { return size - pos; }
-};
+namespace {
+
+using Cursor = MyDataStream::Cursor;
 
 // Reads at the shared cursor. Sequential, so QIODevice keeps no position of its own that the
 // stream's direct reads would leave behind.
@@ -87,6 +81,12 @@ private:
     Cursor &m_cursor;
 };
 
+// Plain ASCII, by far the most common text, is one byte a character.
+bool isAscii(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
 struct MyDataStream::Memory
@@ -104,7 +104,9 @@ struct MyDataStream::Memory
 MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataStream(bytes, mode)
 {
     if (mode == (QIODevice::WriteOnly | QIODevice::Append)) {
-        m_appendDevice = std::make_unique<AppendDevice>(bytes);
+        m_appendDevice = std::make_unique<AppendDevice>(bytes, *this);
+        m_pending.reset(new char[kPendingBytes]);
+        m_appendBytes = bytes;
         setDevice(m_appendDevice.get());
     }
     m_storing = (mode & QIODevice::WriteOnly) && !(mode & QIODevice::ReadOnly);
@@ -114,6 +116,7 @@ MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataS
 MyDataStream::MyDataStream(const QByteArray &bytes) : m_memory(std::make_unique<Memory>(bytes))
 {
     m_memoryDevice = &m_memory->device;
+    m_cursor = &m_memory->cursor;
     setDevice(m_memoryDevice);
     m_storing = false;
     setUp();
@@ -121,49 +124,16 @@ MyDataStream::MyDataStream(const QByteArray &bytes) : m_memory(std::make_unique<
 
 MyDataStream::~MyDataStream()
 {
+    flushPending();
     // The device goes before the stream that points at it.
     if (m_appendDevice || m_memory)
         setDevice(nullptr);
 }
 
-template <typename T> MyDataStream &MyDataStream::readInPlace(T &v)
+void MyDataStream::readPastEnd()
 {
-    if (!readsInPlace()) {
-        QDataStream::operator>>(v);
-        return *this;
-    }
-    // As QDataStream: a short read takes what is left, gives 0 and marks the stream.
-    Cursor &c = m_memory->cursor;
-    if (c.remaining() >= qint64(sizeof(T))) {
-        v = qFromBigEndian<T>(c.data + c.pos);
-        c.pos += qint64(sizeof(T));
-    } else {
-        c.pos = c.size;
-        v = 0;
-        setStatus(ReadPastEnd);
-    }
-    return *this;
-}
-
-MyDataStream &MyDataStream::operator>>(qint8 &v)
-{
-    return readInPlace(v);
-}
-MyDataStream &MyDataStream::operator>>(quint8 &v)
-{
-    return readInPlace(v);
-}
-MyDataStream &MyDataStream::operator>>(qint32 &v)
-{
-    return readInPlace(v);
-}
-MyDataStream &MyDataStream::operator>>(quint32 &v)
-{
-    return readInPlace(v);
-}
-MyDataStream &MyDataStream::operator>>(qint64 &v)
-{
-    return readInPlace(v);
+    m_cursor->pos = m_cursor->size;
+    setStatus(ReadPastEnd);
 }
 
 MyDataStream &MyDataStream::operator>>(double &v)
@@ -179,25 +149,80 @@ MyDataStream &MyDataStream::operator>>(double &v)
     return *this;
 }
 
+MyDataStream &MyDataStream::operator<<(double v)
+{
+    if (!appendsInPlace() || floatingPointPrecision() != DoublePrecision) {
+        QDataStream::operator<<(v);
+        return *this;
+    }
+    quint64 bits = 0;
+    std::memcpy(&bits, &v, sizeof v);
+    return writeFixed(bits);
+}
+
+char *MyDataStream::appendRoomSlowly(int length)
+{
+    flushPending();
+    // As the base: nothing more is written once a write failed.
+    if (status() != Ok)
+        return nullptr;
+    if (m_batches > 0 && length <= kPendingBytes) {
+        m_pendingUsed = length;
+        return m_pending.get();
+    }
+    QByteArray &bytes = *m_appendBytes;
+    const int at = bytes.size();
+    if (length > std::numeric_limits<int>::max() - at) {
+        setStatus(WriteFailed);
+        return nullptr;
+    }
+    // Grows by a share of what it holds, so a whole file is copied only a few times.
+    bytes.resize(at + length);
+    return bytes.data() + at;
+}
+
+void MyDataStream::flushPending()
+{
+    if (m_pendingUsed == 0)
+        return;
+    const int length = m_pendingUsed;
+    m_pendingUsed = 0;
+    if (status() != Ok)
+        return;
+    if (length > std::numeric_limits<int>::max() - m_appendBytes->size()) {
+        setStatus(WriteFailed);
+        return;
+    }
+    m_appendBytes->append(m_pending.get(), length);
+}
+
+void MyDataStream::setFloatingPointPrecision(FloatingPointPrecision precision)
+{
+    m_singlePrecision = precision == SinglePrecision;
+    QDataStream::setFloatingPointPrecision(precision);
+}
+
+int MyDataStream::writeRawData(const char *data, int length)
+{
+    if (!appendsInPlace() || length < 0)
+        return QDataStream::writeRawData(data, length);
+    char *room = appendRoom(length);
+    if (!room)
+        return -1;
+    if (length > 0)
+        std::memcpy(room, data, size_t(length));
+    return length;
+}
+
 int MyDataStream::readMemory(char *buffer, int length)
 {
-    Cursor &c = m_memory->cursor;
+    Cursor &c = *m_cursor;
     const int got = int(qMin(qint64(length), c.remaining()));
     std::memcpy(buffer, c.data + c.pos, size_t(got));
     c.pos += got;
     if (got < length)
         setStatus(ReadPastEnd);
     return got;
-}
-
-const char *MyDataStream::takeInPlace(int length)
-{
-    if (length < 0 || !readsInPlace() || m_memory->cursor.remaining() < length)
-        return nullptr;
-    Cursor &c = m_memory->cursor;
-    const char *at = c.data + c.pos;
-    c.pos += length;
-    return at;
 }
 
 void MyDataStream::startTransaction()
@@ -211,7 +236,7 @@ QByteArray MyDataStream::peekRaw(int maxLength)
     if (maxLength <= 0)
         return QByteArray();
     if (readsInPlace()) {
-        const Cursor &c = m_memory->cursor;
+        const Cursor &c = *m_cursor;
         return QByteArray(c.data + c.pos, int(qMin(qint64(maxLength), c.remaining())));
     }
     return device() ? device()->peek(maxLength) : QByteArray();
@@ -274,15 +299,25 @@ QByteArray MyDataStream::utf8Within(const QString &text, quint32 maxBytes)
 qint64 MyDataStream::writtenTextBytes(const QString &text, quint32 maxBytes)
 {
     const quint32 limit = qMin(maxBytes, kMaxTextBytes);
-    // Plain ASCII, by far the most common text, is one byte a character.
-    const bool ascii =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    const qint64 bytes = ascii ? qMin<qint64>(text.size(), limit) : utf8Within(text, limit).size();
+    const qint64 bytes =
+        isAscii(text) ? qMin<qint64>(text.size(), limit) : utf8Within(text, limit).size();
     return qint64(sizeof(quint32)) + bytes;
 }
 
 void MyDataStream::writeText(const QString &text, quint32 maxBytes)
 {
+    // Plain ASCII within the limit goes straight into the array, one byte a character.
+    if (appendsInPlace() && quint32(text.size()) <= qMin(maxBytes, kMaxTextBytes) &&
+        isAscii(text)) {
+        const int size = text.size();
+        if (char *room = appendRoom(int(sizeof(quint32)) + size)) {
+            qToBigEndian<quint32>(quint32(size), room);
+            const QChar *units = text.constData();
+            for (int i = 0; i < size; ++i)
+                room[sizeof(quint32) + size_t(i)] = char(units[i].unicode());
+        }
+        return;
+    }
     const QByteArray bytes = utf8Within(text, qMin(maxBytes, kMaxTextBytes));
     *this << quint32(bytes.size());
     writeRawData(bytes.constData(), bytes.size());
@@ -304,8 +339,8 @@ bool MyDataStream::readText(QString &text, quint32 maxBytes)
         text = QString(QLatin1String(""));
         return true;
     }
-    if (readsInPlace() && m_memory->cursor.remaining() >= qint64(size)) {
-        Cursor &c = m_memory->cursor;
+    if (readsInPlace() && m_cursor->remaining() >= qint64(size)) {
+        Cursor &c = *m_cursor;
         text = QString::fromUtf8(c.data + c.pos, int(size));
         c.pos += qint64(size);
         return true;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDataStream>
+#include <QtEndian>
+#include <cstring>
 #include <memory>
 
 class QString;
@@ -23,12 +25,72 @@ public:
     // The same values, status and end-of-data behaviour as QDataStream's operators; over an
     // in-memory array they read without a device call. Other types go through the base.
     using QDataStream::operator>>;
-    MyDataStream &operator>>(qint8 &v);
-    MyDataStream &operator>>(quint8 &v);
-    MyDataStream &operator>>(qint32 &v);
-    MyDataStream &operator>>(quint32 &v);
-    MyDataStream &operator>>(qint64 &v);
+    MyDataStream &operator>>(qint8 &v) { return readInPlace(v); }
+    MyDataStream &operator>>(quint8 &v) { return readInPlace(v); }
+    MyDataStream &operator>>(qint32 &v) { return readInPlace(v); }
+    MyDataStream &operator>>(quint32 &v) { return readInPlace(v); }
+    MyDataStream &operator>>(qint64 &v) { return readInPlace(v); }
     MyDataStream &operator>>(double &v);
+
+    // The same bytes and status as QDataStream's operators; a stream that appends to an array
+    // writes them into it without a device call. Other types go through the base (the device
+    // appends to the same array, so the order holds).
+    using QDataStream::operator<<;
+    MyDataStream &operator<<(qint8 v) { return writeFixed(v); }
+    MyDataStream &operator<<(quint8 v) { return writeFixed(v); }
+    MyDataStream &operator<<(qint32 v) { return writeFixed(v); }
+    MyDataStream &operator<<(quint32 v) { return writeFixed(v); }
+    MyDataStream &operator<<(qint64 v) { return writeFixed(v); }
+    MyDataStream &operator<<(double v);
+    // As QDataStream::writeRawData: the bytes written, or -1.
+    int writeRawData(const char *data, int length);
+
+    // Room for the next length bytes of a stream that appends to an array, for the caller to
+    // fill at once; null when the stream does not append in place or has failed (write through
+    // writeRawData then, which gives the base's result).
+    char *appendRaw(int length) { return appendsInPlace() ? appendRoom(length) : nullptr; }
+
+    // As setting double precision and then writing or reading one double (an amount's eight
+    // bytes); readDouble gives whether the stream is still good.
+    void writeDouble(double v)
+    {
+        if (m_singlePrecision)
+            setFloatingPointPrecision(DoublePrecision);
+        quint64 bits = 0;
+        std::memcpy(&bits, &v, sizeof v);
+        writeFixed(bits);
+    }
+    bool readDouble(double &v)
+    {
+        if (m_singlePrecision)
+            setFloatingPointPrecision(DoublePrecision);
+        quint64 bits = 0;
+        readInPlace(bits);
+        std::memcpy(&v, &bits, sizeof v);
+        return status() == Ok;
+    }
+    // Recorded here as well, so that the doubles above need not ask the base each time.
+    void setFloatingPointPrecision(FloatingPointPrecision precision);
+
+    // While a Batch lives, what is written to an appending stream gathers in a buffer that
+    // joins the array in one piece: when the buffer fills, before anything goes to the array
+    // through the device, and when the last batch ends. The array is whole again once the
+    // batch is gone; a stream that failed drops what gathered after the failure.
+    class Batch
+    {
+    public:
+        explicit Batch(MyDataStream &stream) : m_stream(stream) { ++m_stream.m_batches; }
+        ~Batch()
+        {
+            if (--m_stream.m_batches == 0)
+                m_stream.flushPending();
+        }
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        MyDataStream &m_stream;
+    };
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
@@ -39,7 +101,25 @@ public:
 
     // The next length bytes where they lie in memory, read past; null (nothing read) when
     // the stream does not read in place or fewer bytes are left.
-    const char *takeInPlace(int length);
+    const char *takeInPlace(int length)
+    {
+        if (length < 0 || !readsInPlace() || m_cursor->remaining() < length)
+            return nullptr;
+        const char *at = m_cursor->data + m_cursor->pos;
+        m_cursor->pos += length;
+        return at;
+    }
+
+    // The bytes not yet read where they lie in memory, and how many are left; null when the
+    // stream does not read in place. skipInPlace reads past length of them (at most those left).
+    const char *bytesInPlace(qint64 &left) const
+    {
+        if (!readsInPlace())
+            return nullptr;
+        left = m_cursor->remaining();
+        return m_cursor->data + m_cursor->pos;
+    }
+    void skipInPlace(qint64 length) { m_cursor->pos += length; }
 
     // A transaction (start it here, not through QDataStream) reads through the device from
     // then on, so that a rollback returns what was read.
@@ -69,6 +149,17 @@ public:
     // Largest text any block accepts.
     static constexpr quint32 kMaxTextBytes = 16u * 1024u * 1024u;
 
+    // The read position over bytes held in memory, shared by the stream's own reads and the
+    // device that serves every other read of the stream.
+    struct Cursor
+    {
+        QByteArray bytes; // shares the caller's array, so it lives as long as the stream
+        const char *data = nullptr;
+        qint64 size = 0;
+        qint64 pos = 0;
+        qint64 remaining() const { return size - pos; }
+    };
+
 private:
     struct Memory;
     void setUp();
@@ -77,14 +168,73 @@ private:
     {
         return m_memoryDevice && device() == m_memoryDevice && byteOrder() == BigEndian;
     }
-    template <typename T> MyDataStream &readInPlace(T &v);
+    template <typename T> MyDataStream &readInPlace(T &v)
+    {
+        if (!readsInPlace()) {
+            QDataStream::operator>>(v);
+            return *this;
+        }
+        // As QDataStream: a short read takes what is left, gives 0 and marks the stream.
+        Cursor &c = *m_cursor;
+        if (c.remaining() >= qint64(sizeof(T))) {
+            v = qFromBigEndian<T>(c.data + c.pos);
+            c.pos += qint64(sizeof(T));
+        } else {
+            readPastEnd();
+            v = 0;
+        }
+        return *this;
+    }
+    void readPastEnd();
     // Copies up to length bytes from memory; a short read marks the stream past its end.
     int readMemory(char *buffer, int length);
 
+    // Whether values are appended straight to the array with the base's meaning.
+    bool appendsInPlace() const
+    {
+        return m_appendBytes && device() == m_appendDevice.get() && byteOrder() == BigEndian;
+    }
+    // Room for length more bytes at the array's end (or in the batch's buffer), or null
+    // (nothing written) when the stream already failed or the array cannot grow so far (the
+    // stream then fails).
+    char *appendRoom(int length)
+    {
+        if (m_batches > 0 && length <= kPendingBytes - m_pendingUsed) {
+            char *at = m_pending.get() + m_pendingUsed;
+            m_pendingUsed += length;
+            return at;
+        }
+        return appendRoomSlowly(length);
+    }
+    char *appendRoomSlowly(int length);
+    // Moves what a batch gathered into the array.
+    void flushPending();
+    template <typename T> MyDataStream &writeFixed(T v)
+    {
+        if (!appendsInPlace()) {
+            QDataStream::operator<<(v);
+            return *this;
+        }
+        if (char *room = appendRoom(int(sizeof(T))))
+            qToBigEndian<T>(v, room);
+        return *this;
+    }
+
+    class AppendDevice;
     bool m_storing = false;
+    bool m_singlePrecision = false;
     std::unique_ptr<QIODevice> m_appendDevice;
+    // The array the append device writes to, while values go to it straight.
+    QByteArray *m_appendBytes = nullptr;
+    // What open batches gathered, not yet in the array.
+    static constexpr int kPendingBytes = 64 * 1024;
+    std::unique_ptr<char[]> m_pending;
+    int m_pendingUsed = 0;
+    int m_batches = 0;
     std::unique_ptr<Memory> m_memory;
     // The device of m_memory while values are read in place; null for other streams and once
     // a transaction has started (it needs the device's own record of what was read).
     QIODevice *m_memoryDevice = nullptr;
+    // The cursor of m_memory, for the reads made in place.
+    Cursor *m_cursor = nullptr;
 };

@@ -2,6 +2,8 @@
 // rules as records written here, mandatory forms, damaged and cut files, saving.
 #include <QtTest>
 
+#include <QCryptographicHash>
+
 #include "FailDevice.h"
 #include "FifoWatchdog.h"
 #include "PluginFolder.h"
@@ -196,13 +198,26 @@ private slots:
     void recordCountsBounded();
     void loadBuildsBoundedByFileSize();
     void committedSeedsLoad();
+    void committedReturnsSaveUnchanged_data();
+    void committedReturnsSaveUnchanged();
 
 private:
+    // Every province's plug-in beside the one init links.
+    void linkEveryRealPlugin();
+
     std::unique_ptr<PluginFolder> m_plugins;
     std::unique_ptr<ScriptedPresenter> m_presenter;
     // Keeps the Ontario plug-in mapped, so that loads in a loop do not map it again each time.
     std::unique_ptr<QLibrary> m_ontario;
 };
+
+void TestReturnFile::linkEveryRealPlugin()
+{
+    for (int province = 1; province <= 13; ++province) {
+        if (province != kProvince)
+            QVERIFY(m_plugins->linkRealPlugin(province));
+    }
+}
 
 void TestReturnFile::init()
 {
@@ -952,10 +967,7 @@ void TestReturnFile::everySavedReturnOpens()
 {
     QFETCH(int, taxpayerProvince);
     QFETCH(int, spouseProvince);
-    for (int province = 1; province <= 13; ++province) {
-        if (province != kProvince)
-            QVERIFY(m_plugins->linkRealPlugin(province));
-    }
+    linkEveryRealPlugin();
     FamilyTaxData written(0);
     int value = 0;
     fillEveryClass(*written.taxpayer(), taxpayerProvince, value);
@@ -1239,6 +1251,101 @@ void TestReturnFile::committedSeedsLoad()
         QVERIFY2(result == 0, qPrintable(name));
         QVERIFY(!saveToBytes(*family).isEmpty());
     }
+}
+
+void TestReturnFile::committedReturnsSaveUnchanged_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("digest");
+    // Returns written by earlier builds (the fixture returns of every province and the seeds
+    // the loader is fuzzed from, all but the one it refuses), and the SHA-256 of the file this
+    // program writes for each once it has opened it: saving must keep writing those bytes.
+    const struct
+    {
+        const char *folder;
+        const char *name;
+        const char *digest;
+    } rows[] = {
+        {"tests/fixtures/returns", "ab-dividends.r25",
+         "6c6b2d35f157cea3192809abda102256d3d725c639f400de5caf72c74b1c192e"},
+        {"tests/fixtures/returns", "bc-25021.r25",
+         "876ca9c1733b3fb3736427cd6a38f9c6f215e85c414115340069d0d2538f1606"},
+        {"tests/fixtures/returns", "bc-payroll-rrsp.r25",
+         "fbbc7fa2a75076679d4922c1a8f4ae3fca8d7a9286b85577e0d57f3370d7f2a6"},
+        {"tests/fixtures/returns", "mb-single-parent.r25",
+         "1c1b25ed27ad28c3a3836ac363abc0c4d563eacd3b7fa76b658026f2ef02cfa4"},
+        {"tests/fixtures/returns", "nb-70000.r25",
+         "5d086ce4481a89444d5147cf5d07d36a635aefb8cd73d09cfdfd7a77f4568336"},
+        {"tests/fixtures/returns", "nb-dividends.r25",
+         "a43fe364f658806b4c7ed885267dec8408bfd42994c6877e43d50c510121f036"},
+        {"tests/fixtures/returns", "nl-30000.r25",
+         "f1e35c6da25dca79ae79d08e8c3406a590a7112e0a9d6211742f2c17180a23d0"},
+        {"tests/fixtures/returns", "nl-dividends.r25",
+         "d47704f8f1843c5c66630f6e58860e38427959bfcb4e3c94c7d48c3966e76b27"},
+        {"tests/fixtures/returns", "ns-20000.r25",
+         "ed777f57d997a2cb4b722a6b8ab54063d233b57ea3b25a4ebd851eae23954693"},
+        {"tests/fixtures/returns", "ns-50000.r25",
+         "1d6b9075128a83113b8fae016ed181cf2aad3c5f4f20133aa0589d30b1e7aa14"},
+        {"tests/fixtures/returns", "nt-dividends.r25",
+         "8ef92f462303f15b8742f563cbe7b78bda7d890bab57f391b14354b889d976a6"},
+        {"tests/fixtures/returns", "nu-dividends.r25",
+         "1edc47ce5aba708582ff056ff8705f2c48c6b1f492a02cdc51a0b1bc5c8dfbbb"},
+        {"tests/fixtures/returns", "on-200000.r25",
+         "654ee6f183a43e9d010afe64978ca3547887291798562eae11aef962f246cdc9"},
+        {"tests/fixtures/returns", "on-60000.r25",
+         "cdf136c3ada19f2747ea46a5e0e8ee30455e00a18235ed4dcd0e515c20d1ea21"},
+        {"tests/fixtures/returns", "on-single-parent.r25",
+         "8c196c18ebc05646e98fad6a87c2f0bcafd8f5e296f35931f4c383686ba2fdeb"},
+        {"tests/fixtures/returns", "pe-27000.r25",
+         "a6f788ea426bde5891ef3cd08f8fb3624b9b849261ac0575c3a16e4b42d7eb89"},
+        {"tests/fixtures/returns", "qc-50000.r25",
+         "90f5c4f60a5da9a779df8b0a811473acedf082bd2782d0559a058998bb0d4979"},
+        {"tests/fixtures/returns", "sk-single-parent.r25",
+         "931ff7b6cca5489549059eb104f054f4ba541bdf72cf51c4551ecb757e1d421e"},
+        {"tests/fixtures/returns", "yt-180000.r25",
+         "2c0f5c3b146cef137fab50f250e2cc3c0b453b2963cdb3cf07b449b10a95b4e1"},
+        {"tests/fixtures/returns", "yt-single-parent.r25",
+         "0867b1617ba084269ddc02cda96a33152329613129f9d739a8718f5f9a96c18e"},
+        {"fuzz/seeds", "archives.r25",
+         "17828b7e440b808c78accbf15f97f463a778295c99554bfeea47a2bf19da8d2d"},
+        {"fuzz/seeds", "couple.r25",
+         "3ef9069ca043e401b90e02a3d62a6410fa1c2bb3b753fe5344357e1a28ca57d0"},
+        {"fuzz/seeds", "single.r25",
+         "4220ff11c7ee23768a8e001e14687c224cc1fe7d389abe823063dfb59b06bdfc"},
+    };
+    for (const auto &row : rows) {
+        QTest::newRow(row.name) << QString::fromLatin1(QV_SOURCE_DIR "/%1/%2")
+                                       .arg(QLatin1String(row.folder), QLatin1String(row.name))
+                                << QByteArray(row.digest);
+    }
+}
+
+void TestReturnFile::committedReturnsSaveUnchanged()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, digest);
+    linkEveryRealPlugin();
+    QTemporaryDir dir;
+    QString from = path;
+    QByteArray first;
+    // Opened and saved, then the saved file opened and saved again: the same bytes each time.
+    for (const QString &to : {dir.filePath("first.r25"), dir.filePath("second.r25")}) {
+        int result = -99;
+        std::unique_ptr<FamilyTaxData> family(loadReturnFile(from, &result, kEdition));
+        QCOMPARE(result, 0);
+        QCOMPARE(saveReturnFile(*family, to, kEdition), 0);
+        QFile saved(to);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        if (first.isNull()) {
+            first = bytes;
+            QCOMPARE(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(), digest);
+        } else {
+            QVERIFY(bytes == first);
+        }
+        from = to;
+    }
+    QCOMPARE(m_presenter->shownTexts(), QStringList());
 }
 
 QV_TEST_MAIN(TestReturnFile)
