@@ -153,7 +153,12 @@ QWidget *GenericTaxPage::addField(const FieldDescription &description)
     if (!description.section.isEmpty() && description.section != m_section)
         addHeading(description.section);
     m_section = description.section;
-    return addRow(field, createEntryWidget(*field, description, this), description.title);
+    QWidget *entry = addRow(field, createEntryWidget(*field, description, this), description.title);
+    // A form's result is worked out from the rest of the return: typing over it would only be
+    // undone by the next recalculation.
+    if (description.total)
+        setReadOnly(entry);
+    return entry;
 }
 
 QWidget *GenericTaxPage::addField(const char *name, const QString &title)

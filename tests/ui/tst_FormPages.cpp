@@ -191,6 +191,8 @@ private slots:
     void everyShownFieldIsDescribed();
     void choicesShowNamesAndKeepCodes_data();
     void choicesShowNamesAndKeepCodes();
+    void resultsAreReadOnly_data();
+    void resultsAreReadOnly();
     void countsShowWithoutCents_data();
     void countsShowWithoutCents();
     void choicesRoundTripByteForByte_data();
@@ -414,6 +416,34 @@ void TestFormPages::choicesShowNamesAndKeepCodes()
     const int last = combo->count() - 1;
     combo->setCurrentIndex(last);
     QCOMPARE(value->value(), combo->itemData(last).toInt());
+}
+
+void TestFormPages::resultsAreReadOnly_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("Schedule 11 credit") << int(FormType::SCH11) << QByteArray("45350") << true;
+    QTest::newRow("Schedule 11 fees") << int(FormType::SCH11) << QByteArray("fees") << false;
+    QTest::newRow("T691 minimum tax") << int(FormType::T691) << QByteArray("minimumTax") << true;
+    QTest::newRow("T691 carry-over typed")
+        << int(FormType::T691) << QByteArray("carryOver") << false;
+    QTest::newRow("Schedule 3 total") << int(FormType::SCH3) << QByteArray("19700") << true;
+}
+
+void TestFormPages::resultsAreReadOnly()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, field);
+    std::unique_ptr<CTaxData_Form> form(createFederalForm(type));
+    auto *value = dynamic_cast<CFloatField *>(form->findField(field));
+    QVERIFY(value);
+    EventSink sink;
+    Pages pages(form.get(), &sink);
+    auto *edit = qobject_cast<QLineEdit *>(pages.widgetOf(value));
+    QVERIFY(edit);
+    QTEST(edit->isReadOnly(), "readOnly");
+    QTEST(edit->focusPolicy() == Qt::NoFocus, "readOnly");
 }
 
 void TestFormPages::countsShowWithoutCents_data()
