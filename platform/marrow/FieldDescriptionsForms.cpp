@@ -74,7 +74,7 @@ const FieldDescriptionRow kT2125[] = {
     amount("expenses", "Total business expenses"),
     amount("capitalCostAllowance", "Capital cost allowance"),
     result("netIncome", "Net income (loss) before adjustments"),
-    result("netIncome2", "Your net income (loss)"),
+    amount("netIncome2", "Your net income (loss)"),
 };
 
 const FieldDescriptionRow kT2091[] = {

@@ -16,7 +16,7 @@ const FieldDescriptionRow kSch2[] = {
     amount("tuitionAmount", "Tuition amount your spouse transfers to you"),
     amount("spouseTaxAmount", "Your spouse's taxable income"),
     amount("36000", "Line 36000: Tuition amount transferred from your spouse"),
-    result("36100", "Amounts transferred from your spouse (to line 32600 of the T1)"),
+    amount("36100", "Amounts transferred from your spouse (to line 32600 of the T1)"),
 };
 
 const FieldDescriptionRow kSch3[] = {
@@ -156,7 +156,7 @@ const FieldDescriptionRow kSch15[] = {
     amount("fhsaAnnualLimitPriorYear", "FHSA annual limit", "Amounts on file with the CRA"),
     amount("fhsaUnusedContributions", "Unused FHSA contributions available to deduct"),
     amount("fhsaCarryforwardCurrentYear", "FHSA carryforward for 2025"),
-    result("20805", "Line 20805: FHSA deduction"),
+    amount("20805", "Line 20805: FHSA deduction"),
 };
 
 const FieldDescriptionTable kTables[] = {

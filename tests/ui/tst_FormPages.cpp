@@ -429,6 +429,11 @@ void TestFormPages::resultsAreReadOnly_data()
     QTest::newRow("T691 carry-over typed")
         << int(FormType::T691) << QByteArray("carryOver") << false;
     QTest::newRow("Schedule 3 total") << int(FormType::SCH3) << QByteArray("19700") << true;
+    // Typed, though they are what the form comes to: the calculation never writes them.
+    QTest::newRow("T2125 net income typed")
+        << int(FormType::T2125) << QByteArray("netIncome2") << false;
+    QTest::newRow("Schedule 2 transfer typed")
+        << int(FormType::SCH2) << QByteArray("36100") << false;
 }
 
 void TestFormPages::resultsAreReadOnly()
