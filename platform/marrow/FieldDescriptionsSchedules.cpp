@@ -128,7 +128,7 @@ const FieldDescriptionRow kSch11[] = {
     number("partTimeMonths", "Months of part-time enrolment"),
     number("fullTimeMonths", "Months of full-time enrolment"),
     amount("transferToSpouse", "Amount transferred to a spouse, parent or grandparent"),
-    result("32700", "Line 32700: Amount transferred"),
+    result("32700", "Tuition amount claimed for 2025 (line 32300 of your return)"),
     result("59140", "Line 59140: Unused amount carried forward to 2026"),
     amount("canadaTrainingCreditLimit",
            "Canada training credit limit for 2025 (from your notice of assessment)"),
