@@ -28,15 +28,28 @@ std::unique_ptr<FamilyTaxData> loadReturnFile(const QString &path, int *result,
     return family;
 }
 
+namespace {
+// The values of a save gather in a buffer that stays in the processor's cache and go to the
+// file a buffer at a time: no copy of the whole file is made in memory.
+constexpr int kSaveBufferBytes = 64 * 1024;
+} // namespace
+
 int saveReturnFile(FamilyTaxData &family, const QString &path, unsigned char edition)
 {
-    // Serialised in memory, then written in one piece; the old file stays until all is written.
-    QByteArray bytes;
-    MyDataStream stream(&bytes, QIODevice::WriteOnly | QIODevice::Append);
+    // Written straight into a temporary file beside the old one while the return is
+    // serialised; the old file stays until every byte was written and synced. A save that
+    // fails anywhere, also in the middle, leaves nothing beside it.
+    SafeFile file(path);
+    const bool opened = file.open(QIODevice::WriteOnly);
+    MyDataStream stream(&file, kSaveBufferBytes);
+    // Without a file the return is still serialised, so that it is left as any save leaves it
+    // (the result is then the failed write's).
+    if (!opened)
+        stream.setStatus(QDataStream::WriteFailed);
     const int result = family.Serialize(edition, stream);
     if (result != 0)
         return result;
-    return writeFileSafely(path, bytes) ? 0 : resultNumber(ReturnFileResult::WriteFailed);
+    return stream.finish() && file.commit() ? 0 : resultNumber(ReturnFileResult::WriteFailed);
 }
 
 void showReturnFileMessage(const QString &text)

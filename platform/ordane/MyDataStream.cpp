@@ -18,7 +18,8 @@ MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
 
 // Appends every write to a byte array: a whole file is serialised with far less work per
 // value than through QBuffer, which resizes and re-checks the array at each write. What a
-// batch of the stream gathered goes first.
+// batch of the stream gathered goes first. A stream storing through its buffer passes the
+// writes on to its device in the same way (bytes is null then).
 class MyDataStream::AppendDevice : public QIODevice
 {
 public:
@@ -33,6 +34,10 @@ protected:
     qint64 writeData(const char *data, qint64 size) override
     {
         m_stream.flushPending();
+        if (m_stream.status() != Ok)
+            return -1;
+        if (!m_bytes)
+            return m_stream.m_sink ? m_stream.m_sink->write(data, size) : -1;
         if (size > qint64(std::numeric_limits<int>::max()) - m_bytes->size())
             return -1;
         m_bytes->append(data, int(size));
@@ -106,11 +111,25 @@ MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataS
     if (mode == (QIODevice::WriteOnly | QIODevice::Append)) {
         m_appendDevice = std::make_unique<AppendDevice>(bytes, *this);
         m_pending.reset(new char[kPendingBytes]);
+        m_pendingCapacity = kPendingBytes;
         m_appendBytes = bytes;
         setDevice(m_appendDevice.get());
     }
     m_storing = (mode & QIODevice::WriteOnly) && !(mode & QIODevice::ReadOnly);
     setUp();
+}
+
+MyDataStream::MyDataStream(QIODevice *device, int bufferBytes)
+    : m_appendDevice(std::make_unique<AppendDevice>(nullptr, *this)), m_sink(device)
+{
+    m_pendingCapacity = qMax(bufferBytes, 1);
+    m_pending.reset(new char[size_t(m_pendingCapacity)]);
+    m_pendingRoom = m_pendingCapacity;
+    setDevice(m_appendDevice.get());
+    m_storing = true;
+    setUp();
+    if (!m_sink)
+        setStatus(WriteFailed);
 }
 
 MyDataStream::MyDataStream(const QByteArray &bytes) : m_memory(std::make_unique<Memory>(bytes))
@@ -166,8 +185,14 @@ char *MyDataStream::appendRoomSlowly(int length)
     // As the base: nothing more is written once a write failed.
     if (status() != Ok)
         return nullptr;
-    if (m_batches > 0 && length <= kPendingBytes) {
+    if (length <= m_pendingRoom) {
         m_pendingUsed = length;
+        return m_pending.get();
+    }
+    if (m_sink) {
+        // One value larger than the buffer (a long text): the buffer grows to hold it.
+        m_pending.reset(new char[size_t(length)]);
+        m_pendingCapacity = m_pendingRoom = m_pendingUsed = length;
         return m_pending.get();
     }
     QByteArray &bytes = *m_appendBytes;
@@ -189,11 +214,30 @@ void MyDataStream::flushPending()
     m_pendingUsed = 0;
     if (status() != Ok)
         return;
+    if (m_sink) {
+        if (m_sink->write(m_pending.get(), length) != length)
+            setStatus(WriteFailed);
+        return;
+    }
     if (length > std::numeric_limits<int>::max() - m_appendBytes->size()) {
         setStatus(WriteFailed);
         return;
     }
     m_appendBytes->append(m_pending.get(), length);
+}
+
+void MyDataStream::endBatches()
+{
+    if (m_sink)
+        return;
+    flushPending();
+    m_pendingRoom = 0;
+}
+
+bool MyDataStream::finish()
+{
+    flushPending();
+    return status() == Ok;
 }
 
 void MyDataStream::setFloatingPointPrecision(FloatingPointPrecision precision)
@@ -206,6 +250,17 @@ int MyDataStream::writeRawData(const char *data, int length)
 {
     if (!appendsInPlace() || length < 0)
         return QDataStream::writeRawData(data, length);
+    if (m_sink && length > m_pendingCapacity) {
+        // Larger than the buffer: straight to the device, after what gathered.
+        flushPending();
+        if (status() != Ok)
+            return -1;
+        if (m_sink->write(data, length) != length) {
+            setStatus(WriteFailed);
+            return -1;
+        }
+        return length;
+    }
     char *room = appendRoom(length);
     if (!room)
         return -1;

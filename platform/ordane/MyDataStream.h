@@ -17,6 +17,10 @@ public:
     // In-memory stream; WriteOnly stores, ReadOnly loads. WriteOnly | Append stores after
     // what the array holds, through a device made for it (the quickest way to serialise).
     MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode);
+    // Stores to device a buffer of bufferBytes at a time: values gather in memory, written in
+    // place as into an array, and go to the device when the buffer fills, before anything the
+    // base writes to it and at finish(). A write the device refuses fails the stream.
+    MyDataStream(QIODevice *device, int bufferBytes);
     ~MyDataStream();
     // Loads from the bytes in memory: the fixed-size values below are taken straight from
     // them rather than through a QIODevice call for each value.
@@ -76,14 +80,19 @@ public:
     // joins the array in one piece: when the buffer fills, before anything goes to the array
     // through the device, and when the last batch ends. The array is whole again once the
     // batch is gone; a stream that failed drops what gathered after the failure.
+    // (A stream that stores to a device through its buffer gathers so always.)
     class Batch
     {
     public:
-        explicit Batch(MyDataStream &stream) : m_stream(stream) { ++m_stream.m_batches; }
+        explicit Batch(MyDataStream &stream) : m_stream(stream)
+        {
+            ++m_stream.m_batches;
+            m_stream.m_pendingRoom = m_stream.m_pendingCapacity;
+        }
         ~Batch()
         {
             if (--m_stream.m_batches == 0)
-                m_stream.flushPending();
+                m_stream.endBatches();
         }
         Batch(const Batch &) = delete;
         Batch &operator=(const Batch &) = delete;
@@ -91,6 +100,10 @@ public:
     private:
         MyDataStream &m_stream;
     };
+
+    // Sends what a stream storing through its buffer gathered to the device; whether the
+    // stream is still good (every byte so far taken by the device).
+    bool finish();
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
@@ -189,17 +202,18 @@ private:
     // Copies up to length bytes from memory; a short read marks the stream past its end.
     int readMemory(char *buffer, int length);
 
-    // Whether values are appended straight to the array with the base's meaning.
+    // Whether values are appended straight to the array, or to the buffer of a stream storing
+    // through one, with the base's meaning.
     bool appendsInPlace() const
     {
-        return m_appendBytes && device() == m_appendDevice.get() && byteOrder() == BigEndian;
+        return m_appendDevice && device() == m_appendDevice.get() && byteOrder() == BigEndian;
     }
     // Room for length more bytes at the array's end (or in the batch's buffer), or null
     // (nothing written) when the stream already failed or the array cannot grow so far (the
     // stream then fails).
     char *appendRoom(int length)
     {
-        if (m_batches > 0 && length <= kPendingBytes - m_pendingUsed) {
+        if (length <= m_pendingRoom - m_pendingUsed) {
             char *at = m_pending.get() + m_pendingUsed;
             m_pendingUsed += length;
             return at;
@@ -207,8 +221,10 @@ private:
         return appendRoomSlowly(length);
     }
     char *appendRoomSlowly(int length);
-    // Moves what a batch gathered into the array.
+    // Moves what gathered into the array or to the device.
     void flushPending();
+    // The last batch ended: an array is whole again.
+    void endBatches();
     template <typename T> MyDataStream &writeFixed(T v)
     {
         if (!appendsInPlace()) {
@@ -226,9 +242,14 @@ private:
     std::unique_ptr<QIODevice> m_appendDevice;
     // The array the append device writes to, while values go to it straight.
     QByteArray *m_appendBytes = nullptr;
-    // What open batches gathered, not yet in the array.
+    // The device a stream storing through its buffer sends the buffer to.
+    QIODevice *m_sink = nullptr;
+    // What open batches (or a stream storing through its buffer) gathered, not yet in the array
+    // (or the device). Room is the buffer's size while it gathers, else 0.
     static constexpr int kPendingBytes = 64 * 1024;
     std::unique_ptr<char[]> m_pending;
+    int m_pendingCapacity = 0;
+    int m_pendingRoom = 0;
     int m_pendingUsed = 0;
     int m_batches = 0;
     std::unique_ptr<Memory> m_memory;

@@ -1,4 +1,5 @@
-// writeFileSafely: a private temporary file beside the target, written, synced once and renamed.
+// SafeFile and writeFileSafely: a private temporary file beside the target, written, synced
+// once and renamed.
 #include "ordane/SafeFileWriter.h"
 
 #include "ordane/PrivateFiles.h"
@@ -25,10 +26,8 @@ QString finalTarget(const QString &path)
 
 // Every byte, or false: a write cut short by a size limit or a full disk returns a short
 // count first, and the next one the error.
-bool writeAll(int descriptor, const QByteArray &bytes)
+bool writeAll(int descriptor, const char *data, qint64 left)
 {
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
     while (left > 0) {
         const ssize_t done = ::write(descriptor, data, size_t(left));
         if (done < 0 && errno == EINTR)
@@ -43,11 +42,19 @@ bool writeAll(int descriptor, const QByteArray &bytes)
 
 } // namespace
 
-bool writeFileSafely(const QString &path, const QByteArray &bytes)
+SafeFile::SafeFile(const QString &path) : m_path(path) {}
+
+SafeFile::~SafeFile()
 {
-    if (path.isEmpty())
+    discard();
+}
+
+bool SafeFile::open(OpenMode mode)
+{
+    if (isOpen() || m_descriptor >= 0 || (mode & ReadOnly) || !(mode & WriteOnly) ||
+        m_path.isEmpty())
         return false;
-    const QString target = finalTarget(path);
+    const QString target = finalTarget(m_path);
     const QFileInfo existing(target);
     // A folder is never replaced by a file, nor a file its user may not write.
     if (existing.isDir() || (existing.exists() && !existing.isWritable()))
@@ -59,14 +66,76 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes)
     if (descriptor < 0)
         return false;
     makeDescriptorPrivate(descriptor);
+    m_descriptor = descriptor;
+    m_temporary = temporary;
+    m_path = target;
+    m_failed = false;
+    m_written = m_unflushed = 0;
+    return QIODevice::open(WriteOnly | Unbuffered);
+}
+
+qint64 SafeFile::readData(char *, qint64)
+{
+    return -1;
+}
+
+qint64 SafeFile::writeData(const char *data, qint64 size)
+{
+    if (m_failed || m_descriptor < 0)
+        return -1;
+    if (!writeAll(m_descriptor, data, size)) {
+        m_failed = true;
+        return -1;
+    }
+    m_unflushed += size;
+    // A long write sends what it holds on its way to the disk now and then, so that the disk
+    // works while the rest is made and the one sync at the end has little left to wait for.
+    if (m_unflushed >= kWritebackBytes) {
+        ::sync_file_range(m_descriptor, m_written, m_unflushed, SYNC_FILE_RANGE_WRITE);
+        m_written += m_unflushed;
+        m_unflushed = 0;
+    }
+    return size;
+}
+
+bool SafeFile::commit()
+{
+    if (m_descriptor < 0)
+        return false;
     // The one sync of the save, and its error is kept: some file systems report a lost write
     // only here. A file system that cannot sync is no fault.
-    bool good = writeAll(descriptor, bytes) &&
-                (::fdatasync(descriptor) == 0 || errno == EINVAL || errno == EROFS);
-    good = ::close(descriptor) == 0 && good;
+    bool good = !m_failed && (::fdatasync(m_descriptor) == 0 || errno == EINVAL || errno == EROFS);
+    good = ::close(m_descriptor) == 0 && good;
+    m_descriptor = -1;
     // Only a whole, synced file takes the place of the old one, in one step.
-    if (good && ::rename(temporary.constData(), QFile::encodeName(target).constData()) == 0)
-        return true;
-    ::unlink(temporary.constData());
-    return false;
+    if (good && ::rename(m_temporary.constData(), QFile::encodeName(m_path).constData()) == 0)
+        m_temporary.clear();
+    const bool committed = m_temporary.isEmpty();
+    discard();
+    return committed;
+}
+
+void SafeFile::close()
+{
+    discard();
+}
+
+void SafeFile::discard()
+{
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+    if (!m_temporary.isEmpty()) {
+        ::unlink(m_temporary.constData());
+        m_temporary.clear();
+    }
+    if (isOpen())
+        QIODevice::close();
+}
+
+bool writeFileSafely(const QString &path, const QByteArray &bytes)
+{
+    SafeFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }

@@ -29,6 +29,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <limits>
 #include <malloc.h>
 #include <memory>
@@ -180,6 +181,10 @@ private slots:
     void skipArchive_data();
     void skipArchive();
     void writeErrorAtEveryOffset();
+    void bufferedStreamBytes_data();
+    void bufferedStreamBytes();
+    void bufferedWriteErrorAtEveryOffset_data();
+    void bufferedWriteErrorAtEveryOffset();
     void saveUnderSizeLimit_data();
     void saveUnderSizeLimit();
     void loadRefusesWhatIsNoFile_data();
@@ -752,18 +757,108 @@ void TestReturnFile::writeErrorAtEveryOffset()
     QCOMPARE(roomy.refusedWrites(), 0);
 }
 
+void TestReturnFile::bufferedStreamBytes_data()
+{
+    QTest::addColumn<int>("bufferBytes");
+    QTest::newRow("1 byte") << 1;
+    QTest::newRow("16 bytes") << 16;
+    QTest::newRow("100 bytes") << 100;
+    QTest::newRow("64 KiB") << 64 * 1024;
+}
+
+void TestReturnFile::bufferedStreamBytes()
+{
+    QFETCH(int, bufferBytes);
+    // Every kind of write the stream has, some longer than the smallest buffers, some through
+    // the base's operators, inside and outside batches: the same bytes as into an array.
+    const auto writeAll = [](MyDataStream &out) {
+        out << qint32(-7) << quint8(200) << qint64(1) << 12.5;
+        out.writeText(QString(300, QChar('x')));
+        out.writeText(QStringLiteral("Qu\u00e9bec"));
+        out << QStringLiteral("through the base");
+        {
+            MyDataStream::Batch batch(out);
+            out << qint32(42);
+            out.writeRawData(QByteArray(500, 'r').constData(), 500);
+            if (char *room = out.appendRaw(3))
+                std::memcpy(room, "abc", 3);
+            out.writeDouble(-0.25);
+        }
+        out.writeRawData("tail", 4);
+        static_cast<QDataStream &>(out) << QByteArray("base bytes");
+    };
+    QByteArray expected;
+    {
+        MyDataStream out(&expected, QIODevice::WriteOnly | QIODevice::Append);
+        writeAll(out);
+        QCOMPARE(out.status(), QDataStream::Ok);
+    }
+    FailDevice device(1 << 20);
+    MyDataStream out(&device, bufferBytes);
+    QVERIFY(out.IsStoring());
+    writeAll(out);
+    QVERIFY(out.finish());
+    QCOMPARE(device.written(), expected);
+    QCOMPARE(device.refusedWrites(), 0);
+}
+
+void TestReturnFile::bufferedWriteErrorAtEveryOffset_data()
+{
+    QTest::addColumn<int>("bufferBytes");
+    QTest::newRow("1 byte") << 1;
+    QTest::newRow("100 bytes") << 100;
+    QTest::newRow("larger than the file") << 64 * 1024;
+}
+
+void TestReturnFile::bufferedWriteErrorAtEveryOffset()
+{
+    QFETCH(int, bufferBytes);
+    FamilyTaxData family(0);
+    fillSingleReturn(family);
+    bringToLoadedState(family);
+    const QByteArray whole = saveToBytes(family);
+    QVERIFY(whole.size() < 64 * 1024);
+    for (int capacity = 0; capacity < whole.size(); ++capacity) {
+        FailDevice device(capacity);
+        MyDataStream out(&device, bufferBytes);
+        // A failure is the serialisation's result, or found when the last buffer goes out.
+        const int result = family.Serialize(kEdition, out);
+        const bool finished = out.finish();
+        if (finished || (result != 0 && result != 121))
+            QFAIL(qPrintable(QString("a write failing after %1 of %2 bytes gave %3, %4")
+                                 .arg(capacity)
+                                 .arg(whole.size())
+                                 .arg(result)
+                                 .arg(finished ? "finished" : "not finished")));
+        QVERIFY(whole.startsWith(device.written()));
+    }
+    FailDevice roomy(whole.size());
+    MyDataStream out(&roomy, bufferBytes);
+    QCOMPARE(family.Serialize(kEdition, out), 0);
+    QVERIFY(out.finish());
+    QCOMPARE(roomy.written(), whole);
+    QCOMPARE(roomy.refusedWrites(), 0);
+}
+
 void TestReturnFile::saveUnderSizeLimit_data()
 {
-    // The file-size limit is share * the new file's size - less bytes.
+    // The file-size limit is share * the new file's size - less bytes, for a return of so many
+    // slips a spouse.
     QTest::addColumn<double>("share");
     QTest::addColumn<int>("less");
     QTest::addColumn<int>("expected");
-    QTest::newRow("no byte") << 0.0 << 0 << 121;
-    QTest::newRow("half") << 0.5 << 0 << 121;
-    QTest::newRow("where the last 16 KB begin") << 1.0 << 16 * 1024 << 121;
-    QTest::newRow("inside the last 16 KB") << 1.0 << 5000 << 121;
-    QTest::newRow("one byte short") << 1.0 << 1 << 121;
-    QTest::newRow("the full size") << 1.0 << 0 << 0;
+    QTest::addColumn<int>("slips");
+    QTest::newRow("no byte") << 0.0 << 0 << 121 << 30;
+    QTest::newRow("half") << 0.5 << 0 << 121 << 30;
+    QTest::newRow("where the last 16 KB begin") << 1.0 << 16 * 1024 << 121 << 30;
+    QTest::newRow("inside the last 16 KB") << 1.0 << 5000 << 121 << 30;
+    QTest::newRow("one byte short") << 1.0 << 1 << 121 << 30;
+    QTest::newRow("the full size") << 1.0 << 0 << 0 << 30;
+    // Large enough that the limit is met while the return is still being serialised.
+    QTest::newRow("large: a tenth") << 0.1 << 0 << 121 << 400;
+    QTest::newRow("large: half") << 0.5 << 0 << 121 << 400;
+    QTest::newRow("large: one byte short") << 1.0 << 1 << 121 << 400;
+    QTest::newRow("large: the full size") << 1.0 << 0 << 0 << 400;
 }
 
 void TestReturnFile::saveUnderSizeLimit()
@@ -771,6 +866,7 @@ void TestReturnFile::saveUnderSizeLimit()
     QFETCH(double, share);
     QFETCH(int, less);
     QFETCH(int, expected);
+    QFETCH(int, slips);
     QTemporaryDir dir;
     const QString path = dir.filePath("couple.r25");
     FamilyTaxData old(0);
@@ -780,10 +876,10 @@ void TestReturnFile::saveUnderSizeLimit()
     const QByteArray oldBytes = saveToBytes(old);
 
     FamilyTaxData family(0);
-    fillCoupledReturn(family, 30);
+    fillCoupledReturn(family, slips);
     bringToLoadedState(family);
     const QByteArray newBytes = saveToBytes(family);
-    QVERIFY(newBytes.size() > 3 * 16 * 1024);
+    QVERIFY(newBytes.size() > (slips > 30 ? 8 * 64 * 1024 : 3 * 16 * 1024));
     const qint64 limit = qint64(share * newBytes.size()) - less;
 
     // The limit holds in a child only: the test process keeps writing freely.

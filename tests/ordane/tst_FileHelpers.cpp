@@ -19,6 +19,8 @@ private slots:
     void writeRefused_data();
     void writeRefused();
     void writtenFilesArePrivate();
+    void writeInPieces_data();
+    void writeInPieces();
     void privateFolders();
     void privateStream();
     void narrowing();
@@ -129,6 +131,54 @@ void TestFileHelpers::writeRefused()
     QCOMPARE(
         QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
         expected);
+}
+
+void TestFileHelpers::writeInPieces_data()
+{
+    // How the write in pieces ends: committed, given up, or its device dropped.
+    QTest::addColumn<QString>("end");
+    QTest::newRow("committed") << "commit";
+    QTest::newRow("closed") << "close";
+    QTest::newRow("dropped") << "drop";
+}
+
+void TestFileHelpers::writeInPieces()
+{
+    QFETCH(QString, end);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.bin");
+    QVERIFY(writeFileSafely(path, "old content"));
+    QByteArray expected;
+    {
+        SafeFile file(path);
+        QVERIFY(!file.open(QIODevice::ReadWrite));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(!file.open(QIODevice::WriteOnly));
+        for (int piece = 0; piece < 50; ++piece) {
+            const QByteArray bytes(1000 + piece, char('a' + piece % 26));
+            QCOMPARE(file.write(bytes), qint64(bytes.size()));
+            expected += bytes;
+        }
+        // The old file stands while the new one is written beside it.
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old content"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        if (end == "commit") {
+            QVERIFY(file.commit());
+            QVERIFY(!file.isOpen());
+            QVERIFY(!file.commit());
+        } else if (end == "close") {
+            file.close();
+            QVERIFY(!file.isOpen());
+            QVERIFY(!file.commit());
+        }
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), end == "commit" ? expected : QByteArray("old content"));
+    QCOMPARE(fileMode(path), 0600);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
 }
 
 void TestFileHelpers::writtenFilesArePrivate()
