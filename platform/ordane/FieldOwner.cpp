@@ -136,8 +136,6 @@ bool FieldOwner::fieldsEqual(const FieldOwner &other) const
 
 void FieldOwner::writeFields(MyDataStream &out, int version) const
 {
-    // The whole list goes into the array in one piece.
-    MyDataStream::Batch batch(out);
     out << qint32(m_fields.size());
     const size_t count = m_fields.size();
     for (size_t i = 0; i < count; ++i) {

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
 {
@@ -16,14 +15,12 @@ MyDataStream::MyDataStream(QIODevice *device) : QDataStream(device)
     setUp();
 }
 
-// Appends every write to a byte array: a whole file is serialised with far less work per
-// value than through QBuffer, which resizes and re-checks the array at each write. What a
-// batch of the stream gathered goes first. A stream storing through its buffer passes the
-// writes on to its device in the same way (bytes is null then).
+// The device a stream storing through its buffer is given: what the base writes (texts,
+// byte arrays) goes on to the sink after what the buffer gathered, so the order holds.
 class MyDataStream::AppendDevice : public QIODevice
 {
 public:
-    AppendDevice(QByteArray *bytes, MyDataStream &stream) : m_bytes(bytes), m_stream(stream)
+    explicit AppendDevice(MyDataStream &stream) : m_stream(stream)
     {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
@@ -36,16 +33,10 @@ protected:
         m_stream.flushPending();
         if (m_stream.status() != Ok)
             return -1;
-        if (!m_bytes)
-            return m_stream.m_sink ? m_stream.m_sink->write(data, size) : -1;
-        if (size > qint64(std::numeric_limits<int>::max()) - m_bytes->size())
-            return -1;
-        m_bytes->append(data, int(size));
-        return size;
+        return m_stream.m_sink ? m_stream.m_sink->write(data, size) : -1;
     }
 
 private:
-    QByteArray *m_bytes;
     MyDataStream &m_stream;
 };
 
@@ -108,23 +99,15 @@ struct MyDataStream::Memory
 
 MyDataStream::MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode) : QDataStream(bytes, mode)
 {
-    if (mode == (QIODevice::WriteOnly | QIODevice::Append)) {
-        m_appendDevice = std::make_unique<AppendDevice>(bytes, *this);
-        m_pending.reset(new char[kPendingBytes]);
-        m_pendingCapacity = kPendingBytes;
-        m_appendBytes = bytes;
-        setDevice(m_appendDevice.get());
-    }
     m_storing = (mode & QIODevice::WriteOnly) && !(mode & QIODevice::ReadOnly);
     setUp();
 }
 
 MyDataStream::MyDataStream(QIODevice *device, int bufferBytes)
-    : m_appendDevice(std::make_unique<AppendDevice>(nullptr, *this)), m_sink(device)
+    : m_appendDevice(std::make_unique<AppendDevice>(*this)), m_sink(device)
 {
     m_pendingCapacity = qMax(bufferBytes, 1);
     m_pending.reset(new char[size_t(m_pendingCapacity)]);
-    m_pendingRoom = m_pendingCapacity;
     setDevice(m_appendDevice.get());
     m_storing = true;
     setUp();
@@ -185,25 +168,14 @@ char *MyDataStream::appendRoomSlowly(int length)
     // As the base: nothing more is written once a write failed.
     if (status() != Ok)
         return nullptr;
-    if (length <= m_pendingRoom) {
+    if (length <= m_pendingCapacity) {
         m_pendingUsed = length;
         return m_pending.get();
     }
-    if (m_sink) {
-        // One value larger than the buffer (a long text): the buffer grows to hold it.
-        m_pending.reset(new char[size_t(length)]);
-        m_pendingCapacity = m_pendingRoom = m_pendingUsed = length;
-        return m_pending.get();
-    }
-    QByteArray &bytes = *m_appendBytes;
-    const int at = bytes.size();
-    if (length > std::numeric_limits<int>::max() - at) {
-        setStatus(WriteFailed);
-        return nullptr;
-    }
-    // Grows by a share of what it holds, so a whole file is copied only a few times.
-    bytes.resize(at + length);
-    return bytes.data() + at;
+    // One value larger than the buffer (a long text): the buffer grows to hold it.
+    m_pending.reset(new char[size_t(length)]);
+    m_pendingCapacity = m_pendingUsed = length;
+    return m_pending.get();
 }
 
 void MyDataStream::flushPending()
@@ -212,26 +184,10 @@ void MyDataStream::flushPending()
         return;
     const int length = m_pendingUsed;
     m_pendingUsed = 0;
-    if (status() != Ok)
+    if (status() != Ok || !m_sink)
         return;
-    if (m_sink) {
-        if (m_sink->write(m_pending.get(), length) != length)
-            setStatus(WriteFailed);
-        return;
-    }
-    if (length > std::numeric_limits<int>::max() - m_appendBytes->size()) {
+    if (m_sink->write(m_pending.get(), length) != length)
         setStatus(WriteFailed);
-        return;
-    }
-    m_appendBytes->append(m_pending.get(), length);
-}
-
-void MyDataStream::endBatches()
-{
-    if (m_sink)
-        return;
-    flushPending();
-    m_pendingRoom = 0;
 }
 
 bool MyDataStream::finish()
@@ -250,7 +206,7 @@ int MyDataStream::writeRawData(const char *data, int length)
 {
     if (!appendsInPlace() || length < 0)
         return QDataStream::writeRawData(data, length);
-    if (m_sink && length > m_pendingCapacity) {
+    if (length > m_pendingCapacity) {
         // Larger than the buffer: straight to the device, after what gathered.
         flushPending();
         if (status() != Ok)
@@ -361,7 +317,7 @@ qint64 MyDataStream::writtenTextBytes(const QString &text, quint32 maxBytes)
 
 void MyDataStream::writeText(const QString &text, quint32 maxBytes)
 {
-    // Plain ASCII within the limit goes straight into the array, one byte a character.
+    // Plain ASCII within the limit goes straight into the buffer, one byte a character.
     if (appendsInPlace() && quint32(text.size()) <= qMin(maxBytes, kMaxTextBytes) &&
         isAscii(text)) {
         const int size = text.size();

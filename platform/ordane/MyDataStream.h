@@ -14,11 +14,10 @@ public:
     // The direction follows the device's open mode: a device open for writing only is
     // stored to, anything else is loaded from.
     explicit MyDataStream(QIODevice *device);
-    // In-memory stream; WriteOnly stores, ReadOnly loads. WriteOnly | Append stores after
-    // what the array holds, through a device made for it (the quickest way to serialise).
+    // In-memory stream; WriteOnly stores, ReadOnly loads.
     MyDataStream(QByteArray *bytes, QIODevice::OpenMode mode);
     // Stores to device a buffer of bufferBytes at a time: values gather in memory, written in
-    // place as into an array, and go to the device when the buffer fills, before anything the
+    // place, and go to the device when the buffer fills, before anything the
     // base writes to it and at finish(). A write the device refuses fails the stream.
     MyDataStream(QIODevice *device, int bufferBytes);
     ~MyDataStream();
@@ -36,9 +35,9 @@ public:
     MyDataStream &operator>>(qint64 &v) { return readInPlace(v); }
     MyDataStream &operator>>(double &v);
 
-    // The same bytes and status as QDataStream's operators; a stream that appends to an array
-    // writes them into it without a device call. Other types go through the base (the device
-    // appends to the same array, so the order holds).
+    // The same bytes and status as QDataStream's operators; a stream storing through its
+    // buffer writes them into it without a device call. Other types go through the base (its
+    // device sends the buffer on first, so the order holds).
     using QDataStream::operator<<;
     MyDataStream &operator<<(qint8 v) { return writeFixed(v); }
     MyDataStream &operator<<(quint8 v) { return writeFixed(v); }
@@ -49,7 +48,7 @@ public:
     // As QDataStream::writeRawData: the bytes written, or -1.
     int writeRawData(const char *data, int length);
 
-    // Room for the next length bytes of a stream that appends to an array, for the caller to
+    // Room for the next length bytes of a stream storing through its buffer, for the caller to
     // fill at once; null when the stream does not append in place or has failed (write through
     // writeRawData then, which gives the base's result).
     char *appendRaw(int length) { return appendsInPlace() ? appendRoom(length) : nullptr; }
@@ -75,31 +74,6 @@ public:
     }
     // Recorded here as well, so that the doubles above need not ask the base each time.
     void setFloatingPointPrecision(FloatingPointPrecision precision);
-
-    // While a Batch lives, what is written to an appending stream gathers in a buffer that
-    // joins the array in one piece: when the buffer fills, before anything goes to the array
-    // through the device, and when the last batch ends. The array is whole again once the
-    // batch is gone; a stream that failed drops what gathered after the failure.
-    // (A stream that stores to a device through its buffer gathers so always.)
-    class Batch
-    {
-    public:
-        explicit Batch(MyDataStream &stream) : m_stream(stream)
-        {
-            ++m_stream.m_batches;
-            m_stream.m_pendingRoom = m_stream.m_pendingCapacity;
-        }
-        ~Batch()
-        {
-            if (--m_stream.m_batches == 0)
-                m_stream.endBatches();
-        }
-        Batch(const Batch &) = delete;
-        Batch &operator=(const Batch &) = delete;
-
-    private:
-        MyDataStream &m_stream;
-    };
 
     // Sends what a stream storing through its buffer gathered to the device; whether the
     // stream is still good (every byte so far taken by the device).
@@ -202,18 +176,17 @@ private:
     // Copies up to length bytes from memory; a short read marks the stream past its end.
     int readMemory(char *buffer, int length);
 
-    // Whether values are appended straight to the array, or to the buffer of a stream storing
-    // through one, with the base's meaning.
+    // Whether values go straight into the buffer of a stream storing through one, with the
+    // base's meaning.
     bool appendsInPlace() const
     {
         return m_appendDevice && device() == m_appendDevice.get() && byteOrder() == BigEndian;
     }
-    // Room for length more bytes at the array's end (or in the batch's buffer), or null
-    // (nothing written) when the stream already failed or the array cannot grow so far (the
-    // stream then fails).
+    // Room for length more bytes in the buffer (sent on first when it is full), or null (nothing
+    // written) when the stream already failed.
     char *appendRoom(int length)
     {
-        if (length <= m_pendingRoom - m_pendingUsed) {
+        if (length <= m_pendingCapacity - m_pendingUsed) {
             char *at = m_pending.get() + m_pendingUsed;
             m_pendingUsed += length;
             return at;
@@ -221,10 +194,8 @@ private:
         return appendRoomSlowly(length);
     }
     char *appendRoomSlowly(int length);
-    // Moves what gathered into the array or to the device.
+    // Sends what gathered to the device.
     void flushPending();
-    // The last batch ended: an array is whole again.
-    void endBatches();
     template <typename T> MyDataStream &writeFixed(T v)
     {
         if (!appendsInPlace()) {
@@ -240,18 +211,12 @@ private:
     bool m_storing = false;
     bool m_singlePrecision = false;
     std::unique_ptr<QIODevice> m_appendDevice;
-    // The array the append device writes to, while values go to it straight.
-    QByteArray *m_appendBytes = nullptr;
     // The device a stream storing through its buffer sends the buffer to.
     QIODevice *m_sink = nullptr;
-    // What open batches (or a stream storing through its buffer) gathered, not yet in the array
-    // (or the device). Room is the buffer's size while it gathers, else 0.
-    static constexpr int kPendingBytes = 64 * 1024;
+    // What a stream storing through its buffer gathered, not yet sent to the device.
     std::unique_ptr<char[]> m_pending;
     int m_pendingCapacity = 0;
-    int m_pendingRoom = 0;
     int m_pendingUsed = 0;
-    int m_batches = 0;
     std::unique_ptr<Memory> m_memory;
     // The device of m_memory while values are read in place; null for other streams and once
     // a transaction has started (it needs the device's own record of what was read).
