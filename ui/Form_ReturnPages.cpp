@@ -68,25 +68,18 @@ int Form_Return::openForm(int mode, CTaxData_Form *form)
     m_currentForm = form;
     form->createPages(m_pages, this);
     const QString background = backgroundSetting();
-    const bool dark = isDarkBackground(background);
     if (m_pages.isEmpty()) {
         ui->lblFormDesc->clear();
         endWaitCursor();
         return -1;
     }
     // The pages are still empty (a page of many rows makes them when first synchronised), so
-    // the sheet and the moves into their tabs cost little, and each row is styled once, in
-    // its final place, when it is made. Only the first tab shows now: the others take their
-    // sheets when first shown (completePageAt), so a form of many tabs styles one page here.
-    const QString sheet = buildPageStyleSheet(m_fontSize, dark);
+    // the moves into their tabs cost little. Each page takes its sheets in its final place,
+    // just before its rows are made (completePageAt): the tab on screen now, the others when
+    // first shown, so each row is styled once and a form of many tabs styles one page here.
     m_fillingTabs = true;
     for (BaseTaxPage *page : qAsConst(m_pages)) {
-        const bool first = page == m_pages.first();
-        if (first)
-            page->setStyleSheet(sheet);
         auto *scroll = new ScrollTaxForm(background, this, page);
-        if (first)
-            scroll->setStyleSheet(entryStyleSheet(dark));
         const int index = ui->tabForm->addTab(scroll, page->getTitle());
         ui->tabForm->setTabToolTip(index, page->getTitle());
     }
