@@ -141,6 +141,9 @@ void TestFieldDescriptions::titles_data()
     QTest::newRow("T1 phrase") << 0 << int(FormType::T1) << QByteArray("maritalStatus")
                                << "Marital status on December 31, 2025"
                                << "Personal information";
+    QTest::newRow("T1 minimum tax carryover")
+        << 0 << int(FormType::T1) << QByteArray("40427") << "Line 40427: Minimum tax carryover"
+        << "Net federal tax";
     // The questions after the banking details are not banking details.
     QTest::newRow("T1 account") << 0 << int(FormType::T1) << QByteArray("ddAccount")
                                 << "Account number"
