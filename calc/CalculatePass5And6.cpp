@@ -183,8 +183,8 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
     m_provsTaxMgr.calculatePass5(&t1, 0, formOf<TaxData_Sch5>(*this, FormType::SCH5), t2209);
     // The rebates are Yukon credits: they join the territory's credits (line 47900), which
     // the plug-ins start from 0 in every pass.
-    t1.f47900 = FederalTaxRules::roundCents(t1.f47900 + t1.territorialAmount1 +
-                                            t1.territorialAmount2);
+    t1.f47900 =
+        FederalTaxRules::roundCents(t1.f47900 + t1.territorialAmount1 + t1.territorialAmount2);
 
     if (auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6)) {
         sch6->province = t1.getMainTaxProvince();

@@ -437,17 +437,14 @@ void TestFederalFormCalculations::foreignPropertyTax_data()
     QTest::newRow("tax paid on a property loss")
         << Values{{"foreignIncome", -1000}, {"foreignTax", 80}, {"typedIsPropertyIncome", 1}}
         << Values{{"adjustment15", 80}, {"credit", 0}};
-    // The slips' part (found slip by slip) adds to the typed part: 150 + 200 deducted; tax
-    // 500 + 700 - 350 = 850 creditable, under the limit 10,000 x 12,000 / 100,000 = 1,200:
-    // credit 850.
+    // The slips' part adds to the typed part: two T5 slips, 1,000 taxed 300 (150 above 15%)
+    // and 9,000 taxed nothing, give 10,000 and 300 with 150 found slip by slip. Deducted 150
+    // + 200 = 350; creditable 500 + 300 - 350 = 450, under the limit 10,000 x 12,000 /
+    // 100,000 = 1,200: credit 450.
     QTest::newRow("slips' part and typed part")
-        << Values{{"foreignIncome", 2000},
-                  {"foreignTax", 500},
-                  {"typedIsPropertyIncome", 1},
-                  {"slipAmount1", 10000},
-                  {"slipAmount2", 700},
-                  {"slipPropertyTaxOver15", 150}}
-        << Values{{"adjustment15", 350}, {"credit", 850}};
+        << Values{{"foreignIncome", 2000}, {"foreignTax", 500},  {"typedIsPropertyIncome", 1},
+                  {"slipAmount1", 10000},  {"slipAmount2", 300}, {"slipPropertyTaxOver15", 150}}
+        << Values{{"adjustment15", 350}, {"credit", 450}};
 }
 
 void TestFederalFormCalculations::foreignPropertyTax()
