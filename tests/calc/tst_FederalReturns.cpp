@@ -73,6 +73,36 @@ void minimumTaxCarryOver(IndividualTaxData &person, double amount)
     form<TaxData_T691New>(person, FormType::T691)->carryOver = amount;
 }
 
+// 15,000 of employment with 1,000 of tax deducted, and the two territorial carbon price
+// rebates: the business rebate 300 + 200 (T224) and the farmers' 150 (T225).
+void employmentWithCarbonRebates(Return &r, int province)
+{
+    r.setUp(province, kBornAt40);
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 15000}, {"box22", 1000}});
+    auto *t224 = form<TaxData_T224>(r.person(), FormType::T224);
+    t224->generalRebate = 300;
+    t224->miningRebate = 200;
+    form<TaxData_T225>(r.person(), FormType::T225)->rebateClaimed = 150;
+}
+
+// Quebec, 60,000 of employment and a T2209 with 1,000 of foreign income taxed 300 abroad,
+// typed on the form and reported on its line of the return: as foreign interest (line 12100,
+// on the worksheet) when it is income from property, else as other income (line 13000).
+void typedForeignIncome(Return &r, bool fromProperty)
+{
+    r.setUp(QC, kBornAt40);
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+    if (fromProperty)
+        form<TaxData_WS_D1>(r.person(), FormType::WSD1)->otherInterest = 1000;
+    else
+        r.t1->incomeItem = 1000;
+    TaxDataEntryStru *entry = r.person().addForm(FormType::T2209, 0, true, 0, false);
+    auto *t2209 = static_cast<TaxData_T2209_2036 *>(entry->data);
+    t2209->foreignIncome = 1000;
+    t2209->foreignTax = 300;
+    t2209->typedIsPropertyIncome = fromProperty;
+}
+
 const std::vector<WholeReturn> &rows()
 {
     static const std::vector<WholeReturn> table = {
@@ -650,21 +680,13 @@ const std::vector<WholeReturn> &rows()
           {"48200", 1373.58},
           {"48400", 0},
           {"48500", 6801.17}}},
-        // Typed foreign income that is not from property (1,000 of other income, line 13000,
-        // taxed 300 abroad): the whole 300 is creditable and nothing is deducted. Net 61,000; tax 8,319.375 +
+        // Typed foreign income that is not from property (other income, line 13000): the
+        // whole 300 is creditable and nothing is deducted. Net 61,000; tax 8,319.375 +
         // 3,625 x 20.5% = 9,062.50; 42900 = 6,510.50; abatement 1,074.2325 -> 1,074.23; limit
         // (6,510.50 - 1,074.23) x 1,000 / 61,000 = 89.12 is below the 300 paid: credit 89.12;
         // 42000 = 6,421.38; 48500 = 6,421.38 - 1,074.23 = 5,347.15.
         {"QC, 60,000 and typed foreign income not from property",
-         [](Return &r) {
-             r.setUp(QC, kBornAt40);
-             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
-             r.t1->incomeItem = 1000;
-             TaxDataEntryStru *entry = r.person().addForm(FormType::T2209, 0, true, 0, false);
-             auto *t2209 = static_cast<TaxData_T2209_2036 *>(entry->data);
-             t2209->foreignIncome = 1000;
-             t2209->foreignTax = 300;
-         },
+         [](Return &r) { typedForeignIncome(r, false); },
          {{"15000", 61000},
           {"23200", 0},
           {"23600", 61000},
@@ -675,23 +697,13 @@ const std::vector<WholeReturn> &rows()
           {"44000", 1074.23},
           {"48200", 1074.23},
           {"48500", 5347.15}}},
-        // Foreign interest of 1,000 typed on the worksheet (line 12100) and on the T2209, marked
-        // as income from property, taxed 300 abroad: 300 - 150 = 150 deducted
-        // (23200), 150 creditable. Net 60,850; tax 8,319.375 + 3,475 x 20.5% = 9,031.75; 42900
-        // = 6,479.75; abatement 1,069.15875 -> 1,069.16; limit (6,479.75 - 1,069.16) x 1,000 /
-        // 60,850 = 88.92 is below the 150: credit 88.92; 42000 = 6,390.83; 48500 = 6,390.83 -
-        // 1,069.16 = 5,321.67.
+        // The same income as foreign interest (line 12100), marked on the T2209 as income from
+        // property: 300 - 150 = 150 deducted (23200), 150 creditable. Net 60,850; tax
+        // 8,319.375 + 3,475 x 20.5% = 9,031.75; 42900 = 6,479.75; abatement 1,069.15875 ->
+        // 1,069.16; limit (6,479.75 - 1,069.16) x 1,000 / 60,850 = 88.92 is below the 150:
+        // credit 88.92; 42000 = 6,390.83; 48500 = 6,390.83 - 1,069.16 = 5,321.67.
         {"QC, 60,000 and typed foreign property income",
-         [](Return &r) {
-             r.setUp(QC, kBornAt40);
-             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
-             form<TaxData_WS_D1>(r.person(), FormType::WSD1)->otherInterest = 1000;
-             TaxDataEntryStru *entry = r.person().addForm(FormType::T2209, 0, true, 0, false);
-             auto *t2209 = static_cast<TaxData_T2209_2036 *>(entry->data);
-             t2209->foreignIncome = 1000;
-             t2209->foreignTax = 300;
-             t2209->typedIsPropertyIncome = true;
-         },
+         [](Return &r) { typedForeignIncome(r, true); },
          {{"15000", 61000},
           {"23200", 150},
           {"23600", 60850},
@@ -747,14 +759,7 @@ const std::vector<WholeReturn> &rows()
         // 43500 = 0. The business carbon price rebate 300 + 200 (T224) and the farmers' 150
         // (T225) are Yukon credits: 47900 = 650; 48200 = 1,000 + 650; refund 1,650.
         {"YT, 15,000 with the business and farmers' carbon price rebates",
-         [](Return &r) {
-             r.setUp(YT, kBornAt40);
-             Return::addSlip(r.person(), SlipType::T4, {{"box14", 15000}, {"box22", 1000}});
-             auto *t224 = form<TaxData_T224>(r.person(), FormType::T224);
-             t224->generalRebate = 300;
-             t224->miningRebate = 200;
-             form<TaxData_T225>(r.person(), FormType::T225)->rebateClaimed = 150;
-         },
+         [](Return &r) { employmentWithCarbonRebates(r, YT); },
          {{"15000", 15000},
           {"26000", 15000},
           {"42000", 0},
@@ -767,14 +772,7 @@ const std::vector<WholeReturn> &rows()
         // The same forms outside Yukon reach no line: 47900 = 0, and the credits are the 1,000
         // deducted (federal tax as above: 0).
         {"NT, 15,000 with the Yukon rebates' forms",
-         [](Return &r) {
-             r.setUp(NT, kBornAt40);
-             Return::addSlip(r.person(), SlipType::T4, {{"box14", 15000}, {"box22", 1000}});
-             auto *t224 = form<TaxData_T224>(r.person(), FormType::T224);
-             t224->generalRebate = 300;
-             t224->miningRebate = 200;
-             form<TaxData_T225>(r.person(), FormType::T225)->rebateClaimed = 150;
-         },
+         [](Return &r) { employmentWithCarbonRebates(r, NT); },
          {{"42000", 0},
           {"47900", 0},
           {"48200", 1000}}},
