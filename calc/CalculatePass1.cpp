@@ -238,6 +238,19 @@ void parentalInsuranceAndKind(IndividualTaxData &person, const SlipTotals &s, Ta
 }
 
 // The further rows: T4 remainders, T4RIF, T5, T4E and the PRPP.
+// The person's T5 slips, in list order.
+QList<const TaxData_Slip_T5 *> t5Slips(const IndividualTaxData &person)
+{
+    QList<const TaxData_Slip_T5 *> slips;
+    for (const TaxDataEntryStru *entry : person.m_slipList) {
+        if (entry->type == SlipType::T5) {
+            if (auto *t5 = dynamic_cast<const TaxData_Slip_T5 *>(entry->data))
+                slips.append(t5);
+        }
+    }
+    return slips;
+}
+
 void furtherT4T4rifT5T4eRows(IndividualTaxData &person, const SlipTotals &s, TaxData_T1New &t1,
                              const Forms &f)
 {
@@ -267,11 +280,7 @@ void furtherT4T4rifT5T4eRows(IndividualTaxData &person, const SlipTotals &s, Tax
     t1.taxedIncomeTotal += s.t4rifTaxedNotSenior;
 
     if (f.worksheet) {
-        for (TaxDataEntryStru *entry : person.m_slipList) {
-            auto *t5 = entry->type == SlipType::T5 ? dynamic_cast<TaxData_Slip_T5 *>(entry->data)
-                                                   : nullptr;
-            if (!t5)
-                continue;
+        for (const TaxData_Slip_T5 *t5 : t5Slips(person)) {
             f.worksheet->t5NonEligibleTaxable += t5->box11Share;
             f.worksheet->t5TotalTaxable += t5->box11Share + t5->box25Share;
         }
@@ -279,6 +288,11 @@ void furtherT4T4rifT5T4eRows(IndividualTaxData &person, const SlipTotals &s, Tax
     if (f.t2209) {
         f.t2209->slipAmount2 += s.t5Box16;
         f.t2209->slipAmount1 += s.t5Box15;
+        // Foreign investment income is income from property: the tax above 15% of it is
+        // found slip by slip, each slip's income being that of its own property.
+        for (const TaxData_Slip_T5 *t5 : t5Slips(person))
+            f.t2209->slipPropertyTaxOver15 +=
+                TaxData_T2209_2036::taxOver15Percent(t5->box15Share, t5->box16Share);
     }
     t1.other10400A += s.t5Box17Flagged;
     if (f.worksheet) {
@@ -543,8 +557,9 @@ int IndividualTaxData::CalculatePass1(bool wizardChanged, int changedType, TaxDa
         forms.t2222->slipAmount2 = 0.0;
     }
     if (forms.t2209) {
-        for (CFloatField *amount : {&forms.t2209->slipAmount1, &forms.t2209->slipAmount2,
-                                    &forms.t2209->slipAmount3, &forms.t2209->slipAmount4})
+        for (CFloatField *amount :
+             {&forms.t2209->slipAmount1, &forms.t2209->slipAmount2, &forms.t2209->slipAmount3,
+              &forms.t2209->slipAmount4, &forms.t2209->slipPropertyTaxOver15})
             *amount = 0.0;
     }
     if (!t1.CanClaimSpouse() && !t1.canClaimSch2() && !t1.canClaimT1032())

@@ -52,6 +52,7 @@ void resourceExpenses(IndividualTaxData &person, TaxData_T1New &t1)
     if (t2038) {
         t2038->t1229MineralExploration = t1229 ? t1229->mineralExploration.value() : 0.0;
         t2038->t1229OtherQualifying = t1229 ? t1229->otherQualifying.value() : 0.0;
+        t2038->t1229CriticalMineral = t1229 ? t1229->criticalMineralExploration.value() : 0.0;
     }
 }
 

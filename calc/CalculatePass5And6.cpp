@@ -159,19 +159,32 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
         &t1, getForm(FormType::PROV428, 0, false), formOf<TaxData_Sch2>(*this, FormType::SCH2),
         formOf<TaxData_Sch3>(*this, FormType::SCH3), formOf<TaxData_Sch9>(*this, FormType::SCH9),
         t1206, t2209, t691, t1219, formOf<TaxData_T2017New>(*this, FormType::T2017));
-    for (int type : {FormType::T225, FormType::T224}) {
-        if (CTaxData_Form *form = getForm(type, 0, false)) {
-            if (auto *t225 = dynamic_cast<TaxData_T225 *>(form))
-                t225->age = t1.GetAge();
-            m_provsTaxMgr.beforeFormCalculation(type, form);
-            m_provsTaxMgr.afterFormCalculation(type, form);
-        }
+    // The territorial carbon price rebates: each form is computed between the plug-in's hooks,
+    // so the plug-in may prepare it and read its result.
+    auto *t225 = formOf<TaxData_T225>(*this, FormType::T225);
+    if (t225) {
+        t225->age = t1.GetAge();
+        m_provsTaxMgr.beforeFormCalculation(FormType::T225, t225);
+        t225->Calculate01();
+        m_provsTaxMgr.afterFormCalculation(FormType::T225, t225);
     }
+    auto *t224 = formOf<TaxData_T224>(*this, FormType::T224);
+    if (t224) {
+        m_provsTaxMgr.beforeFormCalculation(FormType::T224, t224);
+        t224->Calculate01();
+        m_provsTaxMgr.afterFormCalculation(FormType::T224, t224);
+    }
+    t1.territorialAmount1 = t224 ? t224->rebate.value() : 0.0;
+    t1.territorialAmount2 = t225 ? t225->rebate.value() : 0.0;
     if (m_province != ProvinceCode::YT) {
         t1.territorialAmount1 = 0.0;
         t1.territorialAmount2 = 0.0;
     }
     m_provsTaxMgr.calculatePass5(&t1, 0, formOf<TaxData_Sch5>(*this, FormType::SCH5), t2209);
+    // The rebates are Yukon credits: they join the territory's credits (line 47900), which
+    // the plug-ins start from 0 in every pass.
+    t1.f47900 =
+        FederalTaxRules::roundCents(t1.f47900 + t1.territorialAmount1 + t1.territorialAmount2);
 
     if (auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6)) {
         sch6->province = t1.getMainTaxProvince();

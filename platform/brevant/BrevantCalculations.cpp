@@ -71,8 +71,10 @@ void TaxData_T657New::Calculate01()
 
 void TaxData_T2038New::CalculateToLineC()
 {
-    creditEarned = FederalTaxRules::roundCents(FederalRates2025::kMineralExplorationCreditRate *
-                                               std::max(0.0, t1229MineralExploration.value()));
+    using namespace FederalRates2025;
+    creditEarned = FederalTaxRules::roundCents(
+        kMineralExplorationCreditRate * std::max(0.0, t1229MineralExploration.value()) +
+        kCriticalMineralExplorationCreditRate * std::max(0.0, t1229CriticalMineral.value()));
 }
 
 void TaxData_T2038New::CalculateToLineD(double basicFederalTax, double foreignTaxCredit,

@@ -120,12 +120,14 @@ class TaxData_T2038New : public CTaxData_Form
 {
 public:
     TaxData_T2038New() : CTaxData_Form(FormType::T2038) {}
-    // Given by the T1229: the mineral exploration and other flow-through expenditures. The
-    // rate of the other qualifying expenditures is not in the published figures used, so
-    // they earn no credit (docs/TaxFigures2025.md).
+    // Given by the T1229: the mineral exploration, critical mineral exploration and other
+    // flow-through expenditures. The rate of the other qualifying expenditures is not in the
+    // published figures used, so they earn no credit (docs/TaxFigures2025.md).
     CFloatField t1229MineralExploration{this, "t1229MineralExploration"};
     CFloatField t1229OtherQualifying{this, "t1229OtherQualifying"};
-    // Results: the credit earned this year (line C), the federal tax it may reduce (the
+    CFloatField t1229CriticalMineral{this, "t1229CriticalMineral"};
+    // Results: the credit earned this year (line C: 15% of the mineral exploration and 30% of
+    // the critical mineral exploration expenditures), the federal tax it may reduce (the
     // basic federal tax less the foreign tax and political contribution credits, line D),
     // the credit claimed on line 41200 and the part left for other years.
     CFloatField creditEarned{this, "creditEarned"};

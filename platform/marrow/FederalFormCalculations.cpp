@@ -1,7 +1,8 @@
 // The calculations of the further federal forms on the 2025 figures (docs/TaxFigures2025.md):
 // the Canada caregiver amounts of Schedule 5, home accessibility expenses, the employee and
 // partner GST/HST rebate, the northern residents deductions, meals and lodging of transport
-// employees, the loss carryback request and the income exempt under the Indian Act.
+// employees, the loss carryback request, the income exempt under the Indian Act, the foreign
+// tax on property income above 15% and the territorial carbon price rebates.
 #include "marrow/DependantInfoStruct.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalRates2025.h"
@@ -151,4 +152,26 @@ void TaxData_T90::Calculate01()
 {
     cwbEmployment = roundCents(positive(exemptAmount));
     cwbSelfEmployment = roundCents(positive(secondAmount));
+}
+
+double TaxData_T2209_2036::taxOver15Percent(double income, double tax)
+{
+    return roundCents(std::max(0.0, tax - kForeignPropertyTaxShare * std::max(0.0, income)));
+}
+
+void TaxData_T2209_2036::Adjust15Percent()
+{
+    const double typed =
+        typedIsPropertyIncome ? taxOver15Percent(foreignIncome, positive(foreignTax)) : 0.0;
+    adjustment15 = roundCents(positive(slipPropertyTaxOver15) + typed);
+}
+
+void TaxData_T224::Calculate01()
+{
+    rebate = roundCents(positive(generalRebate) + positive(miningRebate));
+}
+
+void TaxData_T225::Calculate01()
+{
+    rebate = roundCents(positive(rebateClaimed));
 }

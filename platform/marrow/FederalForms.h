@@ -254,12 +254,20 @@ public:
     CFloatField minimumTaxCopy4{this, "minimumTaxCopy4"};
 
     // Entered beside what the slips report: foreign non-business income and the tax paid
-    // on it.
+    // on it, and whether that income is from property other than real property (interest,
+    // dividends), whose foreign tax above 15% of it is not creditable.
     CFloatField foreignIncome{this, "foreignIncome"};
     CFloatField foreignTax{this, "foreignTax"};
+    CBoolField typedIsPropertyIncome{this, "typedIsPropertyIncome"};
+    // Given by the slips (pass 1): the foreign tax above 15% of the foreign income, slip by
+    // slip, of the T5 slips (foreign investment income). The T3, T4PS and T5013 amounts are
+    // not counted: the published instructions for them send the whole tax to the credit.
+    CFloatField slipPropertyTaxOver15{this, "slipPropertyTaxOver15"};
 
     double totalIncome() const { return foreignIncome + slipAmount1; }
-    double totalTax() const { return foreignTax + slipAmount2; }
+    // The non-business income tax the credit is on (line 43100): the tax paid, less the part
+    // above 15% of the property income that is deducted on line 23200 instead.
+    double totalTax() const { return foreignTax + slipAmount2 - adjustment15; }
     // The credit: the lesser of the foreign tax paid and the basic federal tax in the
     // proportion of the foreign income to the income base.
     void Calculate01()
@@ -269,9 +277,12 @@ public:
             share = qBound(0.0, totalIncome() / incomeBase, 1.0);
         credit = qMax(0.0, qMin(totalTax(), taxLimit * share));
     }
-    // The foreign tax above 15% of the property income is deductible, not creditable; the
-    // 15% rule's figure is not in the published figures used, so nothing is moved.
-    void Adjust15Percent() { adjustment15 = 0.0; }
+    // The foreign tax on property income above 15% of that income, deductible on line 23200
+    // (docs/TaxFigures2025.md): the slips' part and, when the typed income is from property,
+    // the typed part.
+    void Adjust15Percent();
+    // The foreign tax on one property's income above 15% of that income.
+    static double taxOver15Percent(double income, double tax);
 };
 
 // T2017: reserves on dispositions of capital property.
@@ -566,13 +577,15 @@ class CTaxData_T1229 : public CTaxData_Form
 public:
     CTaxData_T1229() : CTaxData_Form(FormType::T1229) {}
     // Entered from the T101 and T5013 slips: the exploration and development expenses, the
-    // depletion allowance, the assistance that reduces them, and the two expenditures that
-    // qualify for the investment tax credit (mineral exploration; other flow-through).
+    // depletion allowance, the assistance that reduces them, and the expenditures that
+    // qualify for the investment tax credit (mineral exploration; critical mineral
+    // exploration; other flow-through).
     CFloatField explorationExpenses{this, "explorationExpenses"};
     CFloatField depletionAllowance{this, "depletionAllowance"};
     CFloatField assistance{this, "assistance"};
     CFloatField mineralExploration{this, "mineralExploration"};
     CFloatField otherQualifying{this, "otherQualifying"};
+    CFloatField criticalMineralExploration{this, "criticalMineralExploration"};
     // Results: the deduction (line 22400) and the part of it the minimum tax adds back.
     CFloatField deduction{this, "deduction"};
     CFloatField minimumTaxAddBack{this, "minimumTaxAddBack"};
@@ -834,19 +847,40 @@ public:
     void Calculate01();
 };
 
-// T224: Yukon business carbon price rebate.
+// T224: Yukon business carbon price rebate (Yukon's credits, line 47900). The rebate is the
+// eligible Yukon UCC at the year's business rebate factors; the factors of the 2025 financial
+// year are not among the published figures read (docs/TaxFigures2025.md), so the person
+// enters each rebate as worked out, beside the UCC it is on.
 class TaxData_T224 : public CTaxData_Form
 {
 public:
     TaxData_T224() : CTaxData_Form(FormType::T224) {}
+    // Entered: the eligible UCC of the Yukon business and of the Yukon mining business, and
+    // the general and mining rebates claimed. Result: the rebate.
+    CFloatField generalUcc{this, "generalUcc"};
+    CFloatField miningUcc{this, "miningUcc"};
+    CFloatField generalRebate{this, "generalRebate"};
+    CFloatField miningRebate{this, "miningRebate"};
+    CFloatField rebate{this, "rebate"};
+
+    void Calculate01();
 };
 
-// T225: carbon price rebate for farmers in the territories.
+// T225: carbon price rebate for farmers in the territories (the territory's credits, line
+// 47900). No 2025 payment rate is published (docs/TaxFigures2025.md): the person enters the
+// rebate claimed beside the farming expenses it is on.
 class TaxData_T225 : public CTaxData_Form
 {
 public:
     TaxData_T225() : CTaxData_Form(FormType::T225) {}
+    // Given: the person's age at the end of the year.
     CIntField age{this, "age"};
+    // Entered: the eligible farming expenses and the rebate claimed. Result: the rebate.
+    CFloatField farmingExpenses{this, "farmingExpenses"};
+    CFloatField rebateClaimed{this, "rebateClaimed"};
+    CFloatField rebate{this, "rebate"};
+
+    void Calculate01();
 };
 
 // Federal worksheet: dividends and the social benefits repayment.

@@ -143,8 +143,14 @@ constexpr double kMinimumTaxExemptGainsShare = 0.4;
 constexpr double kMinimumTaxForeignTaxShare = 0.666667;
 
 // Investment tax credit (T2038): the mineral exploration tax credit on flow-through mining
-// expenditures.
-constexpr double kMineralExplorationCreditRate = 0.15; // R
+// expenditures, and the critical mineral exploration tax credit on the expenditures that
+// target critical minerals (an expenditure earns one of the two, not both).
+constexpr double kMineralExplorationCreditRate = 0.15;         // R
+constexpr double kCriticalMineralExplorationCreditRate = 0.30; // R
+
+// Foreign tax credit (T2209): foreign tax on income from property other than real property
+// counts for the credit up to this share of that income; the rest is deducted on line 23200.
+constexpr double kForeignPropertyTaxShare = 0.15; // R
 
 // Northern residents deductions (T2222): the daily residency amounts of the northern zone (the
 // intermediate zone takes half of every amount), the income limit of the residency deduction

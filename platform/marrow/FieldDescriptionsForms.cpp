@@ -367,7 +367,8 @@ const FieldDescriptionRow kT691[] = {
 
 const FieldDescriptionRow kT2038[] = {
     result("t1229MineralExploration", "Flow-through mining expenditures (T1229)"),
-    result("creditEarned", "Mineral exploration tax credit earned"),
+    result("t1229CriticalMineral", "Critical mineral exploration expenditures (T1229)"),
+    result("creditEarned", "Mineral exploration tax credits earned"),
     result("taxLimit", "Federal tax the credit may reduce"),
     result("creditClaimed", "Line 41200: Investment tax credit"),
     result("creditUnused", "Credit left for other years"),
@@ -377,9 +378,26 @@ const FieldDescriptionRow kT2209[] = {
     text("country", "Country"),
     amount("foreignIncome", "Foreign non-business income not on a slip"),
     amount("foreignTax", "Foreign tax paid on that income"),
+    tick("typedIsPropertyIncome",
+         "That income is from property other than real property (interest, dividends)"),
+    result("adjustment15", "Foreign tax above 15% of property income, deducted on line 23200"),
     tick("overrideBase", "You change the net income used for the credit"),
     amount("incomeBase", "Net income used for the credit"),
     result("credit", "Federal foreign tax credit"),
+};
+
+const FieldDescriptionRow kT224[] = {
+    amount("generalUcc", "Eligible Yukon UCC of your business", "Yukon business"),
+    amount("generalRebate", "General business carbon price rebate claimed"),
+    amount("miningUcc", "Eligible Yukon mining UCC", "Yukon mining business"),
+    amount("miningRebate", "Mining business carbon price rebate claimed"),
+    result("rebate", "Yukon business carbon price rebate (line 47900)"),
+};
+
+const FieldDescriptionRow kT225[] = {
+    amount("farmingExpenses", "Eligible farming expenses"),
+    amount("rebateClaimed", "Carbon price rebate claimed"),
+    result("rebate", "Carbon price rebate for farmers (line 47900)"),
 };
 
 const FieldDescriptionRow kT2017[] = {
@@ -517,6 +535,8 @@ const FieldDescriptionRow kT1229[] = {
     amount("depletionAllowance", "Depletion allowance"),
     amount("assistance", "Assistance received"),
     amount("mineralExploration", "Expenses eligible for the mineral exploration tax credit"),
+    amount("criticalMineralExploration",
+           "Expenses eligible for the critical mineral exploration tax credit"),
     amount("otherQualifying", "Other expenses eligible for the investment tax credit"),
     result("deduction", "Resource deduction"),
 };
@@ -641,7 +661,8 @@ const FieldDescriptionTable kTables[] = {
     describe(0, FormType::RC269, kRC269),       describe(0, FormType::RC359, kRC359),
     describe(0, FormType::RC381, kRC381),       describe(0, FormType::RC383, kRC383),
     describe(0, FormType::T90, kT90),           describe(0, FormType::WSD1, kWSD1),
-    describe(0, FormType::SCH12MHR, kSch12Mhr),
+    describe(0, FormType::SCH12MHR, kSch12Mhr), describe(0, FormType::T224, kT224),
+    describe(0, FormType::T225, kT225),
 };
 
 } // namespace

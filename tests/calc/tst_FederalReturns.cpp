@@ -73,6 +73,36 @@ void minimumTaxCarryOver(IndividualTaxData &person, double amount)
     form<TaxData_T691New>(person, FormType::T691)->carryOver = amount;
 }
 
+// 15,000 of employment with 1,000 of tax deducted, and the two territorial carbon price
+// rebates: the business rebate 300 + 200 (T224) and the farmers' 150 (T225).
+void employmentWithCarbonRebates(Return &r, int province)
+{
+    r.setUp(province, kBornAt40);
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 15000}, {"box22", 1000}});
+    auto *t224 = form<TaxData_T224>(r.person(), FormType::T224);
+    t224->generalRebate = 300;
+    t224->miningRebate = 200;
+    form<TaxData_T225>(r.person(), FormType::T225)->rebateClaimed = 150;
+}
+
+// Quebec, 60,000 of employment and a T2209 with 1,000 of foreign income taxed 300 abroad,
+// typed on the form and reported on its line of the return: as foreign interest (line 12100,
+// on the worksheet) when it is income from property, else as other income (line 13000).
+void typedForeignIncome(Return &r, bool fromProperty)
+{
+    r.setUp(QC, kBornAt40);
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+    if (fromProperty)
+        form<TaxData_WS_D1>(r.person(), FormType::WSD1)->otherInterest = 1000;
+    else
+        r.t1->incomeItem = 1000;
+    TaxDataEntryStru *entry = r.person().addForm(FormType::T2209, 0, true, 0, false);
+    auto *t2209 = static_cast<TaxData_T2209_2036 *>(entry->data);
+    t2209->foreignIncome = 1000;
+    t2209->foreignTax = 300;
+    t2209->typedIsPropertyIncome = fromProperty;
+}
+
 const std::vector<WholeReturn> &rows()
 {
     static const std::vector<WholeReturn> table = {
@@ -616,6 +646,136 @@ const std::vector<WholeReturn> &rows()
           {"40427", 0},
           {"42000", 0},
           {"42100", 0}}},
+        // Foreign investment income on two T5 slips: 1,000 taxed 300 abroad (30%) and 9,000
+        // taxed nothing. Slip by slip, 300 - 15% x 1,000 = 150 is deducted (23200) and the
+        // other 150 is creditable; summed over both slips nothing would be above 15% of
+        // 10,000. Net 70,000 - 150 = 69,850. Tax 8,319.375 + 12,475 x 20.5% = 10,876.75;
+        // credits 17,600 x 14.5% = 2,552.00; 42900 = 8,324.75; abatement 16.5% = 1,373.58375
+        // -> 1,373.58. Credit limit (8,324.75 - 1,373.58) x 10,000 / 69,850 = 995.16 is
+        // above the 150 creditable: foreign tax credit 150; 40600 = 42000 = 8,174.75 = 43500
+        // (no provincial tax on the T1 in Quebec); 48200 = the abatement; 48500 = 8,174.75 -
+        // 1,373.58 = 6,801.17.
+        {"QC, 60,000 and foreign investment income taxed over 15% on one slip",
+         [](Return &r) {
+             r.setUp(QC, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             Return::addSlip(r.person(), SlipType::T5, {{"box15", 1000}, {"box16", 300}});
+             Return::addSlip(r.person(), SlipType::T5, {{"box15", 9000}});
+         },
+         {{"15000", 70000},
+          {"22200", 0},
+          {"23200", 150},
+          {"23600", 69850},
+          {"26000", 69850},
+          {"31000", 0},
+          {"35000", 2552},
+          {"40427", 0},
+          {"42900", 8324.75},
+          {"foreignTaxCredit", 150},
+          {"40600", 8174.75},
+          {"42000", 8174.75},
+          {"42100", 0},
+          {"43500", 8174.75},
+          {"44000", 1373.58},
+          {"48200", 1373.58},
+          {"48400", 0},
+          {"48500", 6801.17}}},
+        // Typed foreign income that is not from property (other income, line 13000): the
+        // whole 300 is creditable and nothing is deducted. Net 61,000; tax 8,319.375 +
+        // 3,625 x 20.5% = 9,062.50; 42900 = 6,510.50; abatement 1,074.2325 -> 1,074.23; limit
+        // (6,510.50 - 1,074.23) x 1,000 / 61,000 = 89.12 is below the 300 paid: credit 89.12;
+        // 42000 = 6,421.38; 48500 = 6,421.38 - 1,074.23 = 5,347.15.
+        {"QC, 60,000 and typed foreign income not from property",
+         [](Return &r) { typedForeignIncome(r, false); },
+         {{"15000", 61000},
+          {"23200", 0},
+          {"23600", 61000},
+          {"42900", 6510.5},
+          {"foreignTaxCredit", 89.12},
+          {"42000", 6421.38},
+          {"43500", 6421.38},
+          {"44000", 1074.23},
+          {"48200", 1074.23},
+          {"48500", 5347.15}}},
+        // The same income as foreign interest (line 12100), marked on the T2209 as income from
+        // property: 300 - 150 = 150 deducted (23200), 150 creditable. Net 60,850; tax
+        // 8,319.375 + 3,475 x 20.5% = 9,031.75; 42900 = 6,479.75; abatement 1,069.15875 ->
+        // 1,069.16; limit (6,479.75 - 1,069.16) x 1,000 / 60,850 = 88.92 is below the 150:
+        // credit 88.92; 42000 = 6,390.83; 48500 = 6,390.83 - 1,069.16 = 5,321.67.
+        {"QC, 60,000 and typed foreign property income",
+         [](Return &r) { typedForeignIncome(r, true); },
+         {{"15000", 61000},
+          {"23200", 150},
+          {"23600", 60850},
+          {"42900", 6479.75},
+          {"foreignTaxCredit", 88.92},
+          {"42000", 6390.83},
+          {"43500", 6390.83},
+          {"44000", 1069.16},
+          {"48200", 1069.16},
+          {"48500", 5321.67}}},
+        // Flow-through expenditures of 10,000 for the mineral exploration credit (15% = 1,500)
+        // and 10,000 for the critical mineral one (30% = 3,000): 41200 = 4,500, under the
+        // 42900 of 8,857.50 - 2,552 = 6,305.50 it may reduce. 42000 = 1,805.50; abatement
+        // 16.5% x 6,305.50 = 1,040.4075 -> 1,040.41; 48500 = 1,805.50 - 1,040.41 = 765.09.
+        {"QC, 60,000 with mineral and critical mineral exploration credits",
+         [](Return &r) {
+             r.setUp(QC, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             auto *t1229 = form<CTaxData_T1229>(r.person(), FormType::T1229);
+             t1229->mineralExploration = 10000;
+             t1229->criticalMineralExploration = 10000;
+             form<TaxData_T2038New>(r.person(), FormType::T2038);
+         },
+         {{"15000", 60000},
+          {"23600", 60000},
+          {"42900", 6305.5},
+          {"41200", 4500},
+          {"42000", 1805.5},
+          {"43500", 1805.5},
+          {"44000", 1040.41},
+          {"48200", 1040.41},
+          {"48500", 765.09}}},
+        // Critical mineral expenditures of 30,000 earn 9,000, more than the 6,305.50 of tax:
+        // 41200 = 6,305.50 (the other 2,694.50 is left for other years), 42000 = 0; the
+        // abatement 1,040.41 is refunded (48400).
+        {"QC, 60,000 with a critical mineral credit above the tax",
+         [](Return &r) {
+             r.setUp(QC, kBornAt40);
+             Return::addSlip(r.person(), SlipType::T4, {{"box14", 60000}});
+             form<CTaxData_T1229>(r.person(), FormType::T1229)->criticalMineralExploration =
+                 30000;
+             form<TaxData_T2038New>(r.person(), FormType::T2038);
+         },
+         {{"42900", 6305.5},
+          {"41200", 6305.5},
+          {"42000", 0},
+          {"43500", 0},
+          {"48200", 1040.41},
+          {"48400", 1040.41},
+          {"48500", 0}}},
+        // Yukon, 15,000 of employment with 1,000 of tax deducted: the federal tax 2,175 and the
+        // Yukon tax 960 are below the credits (17,600 x 14.5% = 2,552; x 6.4% = 1,126.40), so
+        // 43500 = 0. The business carbon price rebate 300 + 200 (T224) and the farmers' 150
+        // (T225) are Yukon credits: 47900 = 650; 48200 = 1,000 + 650; refund 1,650.
+        {"YT, 15,000 with the business and farmers' carbon price rebates",
+         [](Return &r) { employmentWithCarbonRebates(r, YT); },
+         {{"15000", 15000},
+          {"26000", 15000},
+          {"42000", 0},
+          {"42800", 0},
+          {"43500", 0},
+          {"47900", 650},
+          {"48200", 1650},
+          {"48400", 1650},
+          {"48500", 0}}},
+        // The same forms outside Yukon reach no line: 47900 = 0, and the credits are the 1,000
+        // deducted (federal tax as above: 0).
+        {"NT, 15,000 with the Yukon rebates' forms",
+         [](Return &r) { employmentWithCarbonRebates(r, NT); },
+         {{"42000", 0},
+          {"47900", 0},
+          {"48200", 1000}}},
     };
     return table;
 }

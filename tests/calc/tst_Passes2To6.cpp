@@ -937,7 +937,10 @@ void TestPasses2To6::provincialHooksInOrder()
     QVERIFY(couple.setUp());
     IndividualTaxData &taxpayer = *couple.family.taxpayer();
     taxpayer.addForm(FormType::T2209, 0, true, 0, false);
-    form<TaxData_T225>(taxpayer, FormType::T225);
+    form<TaxData_T225>(taxpayer, FormType::T225)->rebateClaimed = 150;
+    auto *t224 = form<TaxData_T224>(taxpayer, FormType::T224);
+    t224->generalRebate = 300;
+    t224->miningRebate = 200;
     couple.recorder.calls.clear();
 
     couple.family.Recalculate(0, nullptr);
@@ -951,12 +954,26 @@ void TestPasses2To6::provincialHooksInOrder()
             hooks.contains(call.section(' ', 1, 1)))
             calls.append(call.section(' ', 1));
     }
-    // Pass 4 asks before and after the federal tax, pass 5 around the T225 and then with the
-    // T2209 list; in both rounds.
-    const QStringList round = {"calculatePass4Begin",      "calculatePass4",
-                               "calculatePass5Begin",      "beforeFormCalculation 174",
-                               "afterFormCalculation 174", "calculatePass5 0 1"};
-    QCOMPARE(calls, round + round);
+    // Pass 4 asks before and after the federal tax, pass 5 around the T225 and the T224 (each
+    // computed between its two hooks: 150, and 300 + 200) and then with the T2209 list; in
+    // both rounds, the second starting from the first round's rebates.
+    const QStringList first = {"calculatePass4Begin",
+                               "calculatePass4",
+                               "calculatePass5Begin",
+                               "beforeFormCalculation 174 rebate 0",
+                               "afterFormCalculation 174 rebate 150",
+                               "beforeFormCalculation 173 rebate 0",
+                               "afterFormCalculation 173 rebate 500",
+                               "calculatePass5 0 1"};
+    const QStringList second = {"calculatePass4Begin",
+                                "calculatePass4",
+                                "calculatePass5Begin",
+                                "beforeFormCalculation 174 rebate 150",
+                                "afterFormCalculation 174 rebate 150",
+                                "beforeFormCalculation 173 rebate 500",
+                                "afterFormCalculation 173 rebate 500",
+                                "calculatePass5 0 1"};
+    QCOMPARE(calls, first + second);
 }
 
 void TestPasses2To6::everyPluginLoadedKeepsTheProvincialTax()

@@ -2,7 +2,8 @@
 // docs/TaxFigures2025.md: the GST/HST rebate, the Canada caregiver amounts of Schedule 5, home
 // accessibility expenses, the northern residents deductions, meals of transport employees,
 // the additional tax on RESP payments, the tax shelter claim, the loss carryback request, the
-// exempt income of the T90 and the pension split after the adjustment.
+// exempt income of the T90, the pension split after the adjustment and the foreign tax on
+// property income above 15%.
 #include <QtTest>
 
 #include "brevant/BrevantForms.h"
@@ -94,6 +95,8 @@ private slots:
     void lossCarryback();
     void indianActIncome();
     void pensionSplitAfterTax();
+    void foreignPropertyTax_data();
+    void foreignPropertyTax();
 };
 
 void TestFederalFormCalculations::gstRebate_data()
@@ -408,6 +411,53 @@ void TestFederalFormCalculations::pensionSplitAfterTax()
     form.transfereeTaxAfterSplit = 3000.5;
     form.CalculateIncomeTaxAfterAdjustment();
     QCOMPARE(double(form.combinedTaxAfterSplit), 8000.75);
+}
+
+// The T2209: the foreign tax above 15% of property income is deducted (adjustment15) and only
+// the rest counts for the credit, which is the lesser of that tax and the tax limit in the
+// proportion of the foreign income to the income base (here 10,000 of tax on 100,000).
+void TestFederalFormCalculations::foreignPropertyTax_data()
+{
+    QTest::addColumn<Values>("entered");
+    QTest::addColumn<Values>("expected");
+    // 15% x 2,000 = 300: 500 - 300 = 200 deducted, 300 creditable; the limit 10,000 x 2% =
+    // 200 is less.
+    QTest::newRow("typed property income taxed 25%")
+        << Values{{"foreignIncome", 2000}, {"foreignTax", 500}, {"typedIsPropertyIncome", 1}}
+        << Values{{"adjustment15", 200}, {"credit", 200}};
+    // The same amounts not from property: nothing deducted, the limit 200 again.
+    QTest::newRow("typed income not from property")
+        << Values{{"foreignIncome", 2000}, {"foreignTax", 500}}
+        << Values{{"adjustment15", 0}, {"credit", 200}};
+    // 10% is under 15%: nothing deducted; 100 creditable, under the limit of 100.
+    QTest::newRow("property income taxed under 15%")
+        << Values{{"foreignIncome", 1000}, {"foreignTax", 100}, {"typedIsPropertyIncome", 1}}
+        << Values{{"adjustment15", 0}, {"credit", 100}};
+    // Tax on a loss is all above 15% of it: the whole 80 is deducted, none credited.
+    QTest::newRow("tax paid on a property loss")
+        << Values{{"foreignIncome", -1000}, {"foreignTax", 80}, {"typedIsPropertyIncome", 1}}
+        << Values{{"adjustment15", 80}, {"credit", 0}};
+    // The slips' part adds to the typed part: two T5 slips, 1,000 taxed 300 (150 above 15%)
+    // and 9,000 taxed nothing, give 10,000 and 300 with 150 found slip by slip. Deducted 150
+    // + 200 = 350; creditable 500 + 300 - 350 = 450, under the limit 10,000 x 12,000 /
+    // 100,000 = 1,200: credit 450.
+    QTest::newRow("slips' part and typed part")
+        << Values{{"foreignIncome", 2000}, {"foreignTax", 500},  {"typedIsPropertyIncome", 1},
+                  {"slipAmount1", 10000},  {"slipAmount2", 300}, {"slipPropertyTaxOver15", 150}}
+        << Values{{"adjustment15", 350}, {"credit", 450}};
+}
+
+void TestFederalFormCalculations::foreignPropertyTax()
+{
+    QFETCH(Values, entered);
+    QFETCH(Values, expected);
+    TaxData_T2209_2036 form;
+    setAll(form, entered);
+    form.incomeBase = 100000;
+    form.taxLimit = 10000;
+    form.Adjust15Percent();
+    form.Calculate01();
+    expectAll(form, expected);
 }
 
 QTEST_GUILESS_MAIN(TestFederalFormCalculations)

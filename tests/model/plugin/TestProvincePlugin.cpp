@@ -38,6 +38,15 @@ QString ptr(const void *p)
     return p ? QStringLiteral("set") : QStringLiteral("null");
 }
 
+// The rebate of a form that has one, as a hook finds it, so a test sees what was computed
+// before and after the hook.
+QString rebateOf(const CTaxData_Form *form)
+{
+    const auto *rebate =
+        form ? dynamic_cast<const CFloatField *>(form->findField("rebate")) : nullptr;
+    return rebate ? QString(" rebate %1").arg(rebate->value()) : QString();
+}
+
 class TestForm : public CTaxData_Form
 {
 public:
@@ -157,13 +166,13 @@ public:
     {
         record("calculatePass5Begin");
     }
-    void beforeFormCalculation(int code, CTaxData_Form *) override
+    void beforeFormCalculation(int code, CTaxData_Form *form) override
     {
-        record(QString("beforeFormCalculation %1").arg(code));
+        record(QString("beforeFormCalculation %1").arg(code) + rebateOf(form));
     }
-    void afterFormCalculation(int code, CTaxData_Form *) override
+    void afterFormCalculation(int code, CTaxData_Form *form) override
     {
-        record(QString("afterFormCalculation %1").arg(code));
+        record(QString("afterFormCalculation %1").arg(code) + rebateOf(form));
     }
     void updateProvincialSummary(bool gst, TaxData_T1New *, TaxData_T1KSNew *) override
     {
