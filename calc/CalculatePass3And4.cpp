@@ -279,8 +279,8 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     const bool minimumTax = t691 && isPositive(t691->minimumTax);
     // The T1206's tax less its credits (line 22) stands for the basic federal tax when it is
     // the larger.
-    const double basicTax = t1206 ? std::max(t1.f42900.value(), t1206->taxLessCredits.value())
-                                  : t1.f42900.value();
+    const double basicTax =
+        t1206 ? std::max(t1.f42900.value(), t1206->taxLessCredits.value()) : t1.f42900.value();
     t1.abatementBase =
         minimumTax && m_province == ProvinceCode::QC ? t691->minimumTaxBase.value() : basicTax;
     // The abatement is a refundable credit of its own (line 44000); it never lowers 42000.
