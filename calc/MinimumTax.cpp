@@ -56,7 +56,8 @@ void carryOver(IndividualTaxData &person, TaxData_T1New &t1)
     t691->partlyAllowedDeductions = roundCents(partlyAllowed);
     t691->capitalGainsDeduction = t1.capitalGainsDeduction.value();
     t691->taxBeforeCarryOver = std::max(0.0, roundCents(t1.f40400 - t1.f35000 - t1.f40425));
-    // Part 8 takes the split-income tax out again: the carry-over reduces the regular tax only.
+    // The T691 takes the split-income tax out again: the carry-over reduces the regular tax
+    // only.
     t691->splitIncomeTax = t1.f40424.value();
     t691->deceased = t1.IsDeceased();
     t1.f40427 = roundCents(t691->CalculateToLine65andMinitaxCarryOverAndLine102());

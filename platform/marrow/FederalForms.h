@@ -113,8 +113,8 @@ class TaxData_T1206New : public CTaxData_Form
 {
 public:
     TaxData_T1206New() : CTaxData_Form(FormType::T1206) {}
-    // Part 1 as the calculation fills it: the taxable dividends in the split income (line 1),
-    // their other-than-eligible part (line 2) and the total split income (line 4), which
+    // The form's first part as the calculation fills it: the taxable dividends in the split income
+    // (line 1), their other-than-eligible part (line 2) and the total split income (line 4), which
     // line 23200 deducts.
     CFloatField f68330{this, "68330"};
     CFloatField f68340{this, "68340"};
@@ -130,12 +130,12 @@ public:
     // Result: the adjusted net income, net income with the split income counted again.
     CFloatField adjustedNetIncome{this, "adjustedNetIncome"};
 
-    // Inputs of Part 2 from the return: the disability amounts (lines 31600 and 31800) and
-    // the federal foreign tax credit (line 40500).
+    // Inputs of the form's federal part from the return: the disability amounts (lines 31600 and
+    // 31800) and the federal foreign tax credit (line 40500).
     CFloatField disabilityAmounts{this, "disabilityAmounts"};
     CFloatField returnForeignTaxCredit{this, "returnForeignTaxCredit"};
-    // Results of Part 2: the federal tax on split income (line 8, line 40424 of the return),
-    // the disability tax credit against it (line 14), the dividend tax credit on the split
+    // Results of the federal part: the federal tax on split income (line 8, line 40424 of the
+    // return), the disability tax credit against it (line 14), the dividend tax credit on the split
     // dividends (line 21), the tax less both (line 22), the foreign tax credit on split
     // income (line 23) and what is left (line 24): the net federal tax is never below it.
     CFloatField federalTax{this, "federalTax"};
@@ -145,13 +145,13 @@ public:
     CFloatField foreignCredit{this, "foreignCredit"};
     CFloatField netTax{this, "netTax"};
 
-    // Part 1: the split income leaves regular income (line 23200) and keeps its place in the
-    // adjusted net income: net income (after that deduction) plus the split income.
+    // The first part: the split income leaves regular income (line 23200) and keeps its place in
+    // the adjusted net income: net income (after that deduction) plus the split income.
     void CalculateTOSI(double netIncome);
-    // Part 2 to line 22: the tax on the split income and the disability and dividend tax
+    // The federal part to line 22: the tax on the split income and the disability and dividend tax
     // credits against it.
     void CalculateToLine22();
-    // Part 2 from line 23: the share of the return's foreign tax credit that is the split
+    // The federal part from line 23: the share of the return's foreign tax credit that is the split
     // income's, and the net tax on split income.
     void CalculateFederal();
 };
@@ -204,10 +204,10 @@ public:
     // line 19700) less the gains of foreclosures and repossessions, taxable capital gains
     // (12700), taxable dividends (12000) and the other-than-eligible part (12010), the credits
     // (35000) and the donations credit in them (34900), the regular tax before the basic
-    // federal tax (40400 less 35000 and 40425; Part 8 takes the split-income tax out of it),
-    // the basic federal tax (42900), the political
-    // contribution credit (41000), the investment tax credit (41200) and the death of the
-    // person (the minimum tax does not apply to the final return).
+    // federal tax (40400 less 35000 and 40425; the carry-over takes the split-income tax out of
+    // it), the basic federal tax (42900), the political contribution credit (41000), the investment
+    // tax credit (41200) and the death of the person (the minimum tax does not apply to the final
+    // return).
     CFloatField taxableIncome{this, "taxableIncome"};
     CFloatField netCapitalGains{this, "netCapitalGains"};
     CFloatField taxableCapitalGains{this, "taxableCapitalGains"};
