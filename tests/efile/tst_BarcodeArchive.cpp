@@ -137,6 +137,7 @@ private slots:
     void valueMap_data();
     void valueMap();
     void t1BlockEndsWithItsMap();
+    void t1BlockCarriesTheSplitIncomeTax();
     void statementCount_data();
     void statementCount();
     void t2125Order();
@@ -545,6 +546,25 @@ void TestBarcodeArchive::t1BlockEndsWithItsMap()
     QVERIFY2(map.endsWith("-EOD"), map.constData());
     QCOMPARE(map, QByteArray("101005200025-150005200025-676500-678200-678300-678400-678600-"
                              "679100-EOD"));
+}
+
+// Line 40424 is a line of the T1's map like 40400 and 40425, in code order between them.
+void TestBarcodeArchive::t1BlockCarriesTheSplitIncomeTax()
+{
+    FamilyTaxData family(0);
+    makeFamily(family, [](IndividualTaxData &, TaxData_T1New &t1) {
+        t1.f22200 = 0;
+        t1.f31000 = 0;
+        t1.f15000 = 52000.25;
+        t1.f40400 = 10550;
+        t1.f40424 = 3300;
+        t1.f40425 = 12.5;
+    });
+    const Archive a = taxpayerArchive(family);
+    QVERIFY(a.found);
+    QCOMPARE(a.t1.mid(483), QByteArray("101005200025-150005200025-404001055000-40424330000-"
+                                       "404251250-676500-678200-678300-678400-678600-679100-"
+                                       "EOD"));
 }
 
 void TestBarcodeArchive::statementCount_data()
