@@ -292,7 +292,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
 
     t1.CalculateField417(MinimumTax::compareWithRegularTax(*this, t1));
     MinimumTax::splitIncomeTax(*this, t1);
-    MinimumTax::finish(*this, t1);
+    MinimumTax::finish(*this);
     FederalFormSteps::respAccumulatedIncome(*this, t1);
     t1.CalculateFedTax();
 

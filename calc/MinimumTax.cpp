@@ -8,14 +8,12 @@
 
 #include "brevant/BrevantForms.h"
 #include "marrow/FederalForms.h"
-#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/FederalTaxRules.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 
 #include <algorithm>
-#include <iterator>
 
 using FederalTaxRules::roundCents;
 
@@ -101,7 +99,7 @@ void splitIncomeTax(IndividualTaxData &person, TaxData_T1New &t1)
     t1.splitIncomeTax = t1206 ? t1206->netTax.value() : 0.0;
 }
 
-void finish(IndividualTaxData &person, TaxData_T1New &)
+void finish(IndividualTaxData &person)
 {
     // The split-income tax is in the basic federal tax the T691 compared: nothing of it is
     // added here again.

@@ -26,6 +26,6 @@ bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1);
 void splitIncomeTax(IndividualTaxData &person, TaxData_T1New &t1);
 
 // Last: the balance the T691 carries to later years.
-void finish(IndividualTaxData &person, TaxData_T1New &t1);
+void finish(IndividualTaxData &person);
 
 } // namespace MinimumTax
