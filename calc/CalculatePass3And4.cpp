@@ -64,7 +64,8 @@ void schedule11(IndividualTaxData &person, TaxData_T1New &t1)
         t1.f45350 = 0.0;
         return;
     }
-    sch11->taxAmount = t1.taxOnTaxableIncome.value();
+    // The tax on taxable income alone: line 40400 without the tax on split income.
+    sch11->taxAmount = roundCents(t1.f40400 - t1.f40424);
     // The base the schedule held from the previous calculation picks the rule.
     double base = sch11->incomeBase >= kSch11BaseThreshold + kAmountTolerance
                       ? sch11->taxAmount / FederalRates2025::kCreditRate

@@ -504,9 +504,10 @@ void TestPasses2To6::schedule11Base()
     auto *sch11 = form<TaxData_Sch11>(p, FormType::SCH11);
     sch11->incomeBase = previousBase;
     t1->f26000 = 70000;
-    // The tax on taxable income alone (line 40400 less the tax on split income), and the
-    // total split income of the T1206.
-    t1->taxOnTaxableIncome = tax;
+    // The tax on taxable income alone is line 40400 less the tax on split income (40424);
+    // the T1206 adds its total split income.
+    t1->f40400 = tax + (t1206 ? 165.0 : 0.0);
+    t1->f40424 = t1206 ? 165.0 : 0.0;
     if (t1206)
         form<TaxData_T1206New>(p, FormType::T1206)->f68360 = 500;
     p.CalculatePass(false, 0, 3, false);
