@@ -310,8 +310,8 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
     // Split income: deducted here, taxed apart in pass 4.
     if (auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206)) {
         t1206->CalculateTOSI(t1.f23600);
-        t1.adjustedNetIncome = t1206->f68360.value();
-        t1.f23200 += t1206->f68330;
+        t1.adjustedNetIncome = t1206->adjustedNetIncome.value();
+        t1.f23200 += t1206->f68360;
     } else {
         t1.adjustedNetIncome = t1.f23600.value();
     }

@@ -64,13 +64,14 @@ void schedule11(IndividualTaxData &person, TaxData_T1New &t1)
         t1.f45350 = 0.0;
         return;
     }
-    sch11->taxAmount = t1.f40400.value();
+    // The tax on taxable income alone: line 40400 without the tax on split income.
+    sch11->taxAmount = roundCents(t1.f40400 - t1.f40424);
     // The base the schedule held from the previous calculation picks the rule.
     double base = sch11->incomeBase >= kSch11BaseThreshold + kAmountTolerance
                       ? sch11->taxAmount / FederalRates2025::kCreditRate
                       : double(t1.f26000);
     if (t1206)
-        base += t1206->f68330;
+        base += t1206->f68360;
     sch11->incomeBase = std::max(0.0, base);
     sch11->claimAllowed = true;
     const int age = t1.GetAge();
@@ -209,7 +210,7 @@ double IndividualTaxData::CalculateForeignTaxCredit()
         Pass1::formsOfType<TaxData_T2209_2036>(*this, FormType::T2209);
     for (TaxData_T2209_2036 *t2209 : forms) {
         if (!t2209->overrideBase) {
-            double base = t1->f23600 + (t1206 ? double(t1206->f68330) : 0.0);
+            double base = t1->f23600 + (t1206 ? double(t1206->f68360) : 0.0);
             for (const CFloatField *deduction :
                  {&t1->f24600, &t1->f25000, &t1->f25100, &t1->f25300, &t1->f25400, &t1->f25500})
                 base -= *deduction;
@@ -266,6 +267,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     t1.CalculateField338AndField410_414();
     t1.CalculateField350();
     t1.CalculateFedTax1stStep();
+    MinimumTax::splitIncomeTaxLine(*this, t1);
     t1.CalculateField404();
     auto *t1212 = formOf<TaxData_T1212New>(*this, FormType::T1212);
     t1.t1212Amount = t1212 ? t1212->getF67910() : 0.0;
@@ -274,9 +276,14 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     t1.CalculateField429AndNonResiSurTax();
     t1.basicFederalTaxCopy = t1.f42900.value();
     auto *t691 = formOf<TaxData_T691New>(*this, FormType::T691);
+    auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206);
     const bool minimumTax = t691 && isPositive(t691->minimumTax);
-    t1.abatementBase = minimumTax && m_province == ProvinceCode::QC ? t691->minimumTaxBase.value()
-                                                                    : t1.f42900.value();
+    // The T1206's tax less its credits (line 22) stands for the basic federal tax when it is
+    // the larger.
+    const double basicTax =
+        t1206 ? std::max(t1.f42900.value(), t1206->taxLessCredits.value()) : t1.f42900.value();
+    t1.abatementBase =
+        minimumTax && m_province == ProvinceCode::QC ? t691->minimumTaxBase.value() : basicTax;
     // The abatement is a refundable credit of its own (line 44000); it never lowers 42000.
     t1.quebecAbatement = t1.getMainTaxProvince() == ProvinceCode::QC
                              ? roundCents(FederalRates2025::kQuebecAbatementRate * t1.abatementBase)
@@ -286,8 +293,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
 
     t1.CalculateField417(MinimumTax::compareWithRegularTax(*this, t1));
     MinimumTax::splitIncomeTax(*this, t1);
-    MinimumTax::finish(*this, t1);
-    auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206);
+    MinimumTax::finish(*this);
     FederalFormSteps::respAccumulatedIncome(*this, t1);
     t1.CalculateFedTax();
 

@@ -1,24 +1,35 @@
-// The minimum tax and investment tax credit steps of pass 4: the T1's amounts into the T691,
-// the T2038 and the T1206, their results back into the T1 (lines 40427, 40600, 41200, the
-// split-income tax and the minimum tax that line 41700 takes).
+// The minimum tax, investment tax credit and split-income steps of pass 4: the T1's amounts
+// into the T1206, the T691 and the T2038, their results back into the T1 (lines 40424, 40427,
+// 40600, 41200, the minimum tax that line 41700 takes and the net tax on split income that
+// line 42000 is never below).
 #include "calc/MinimumTax.h"
 
 #include "model/PersonForms.h"
 
 #include "brevant/BrevantForms.h"
 #include "marrow/FederalForms.h"
-#include "marrow/FederalRates2025.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/FederalTaxRules.h"
 #include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 
 #include <algorithm>
-#include <iterator>
 
 using FederalTaxRules::roundCents;
 
 namespace MinimumTax {
+
+void splitIncomeTaxLine(IndividualTaxData &person, TaxData_T1New &t1)
+{
+    auto *t1206 = formOf<TaxData_T1206New>(person, FormType::T1206);
+    if (!t1206) {
+        t1.f40424 = 0.0;
+        return;
+    }
+    t1206->disabilityAmounts = t1.f31600.value();
+    t1206->CalculateToLine22();
+    t1.f40424 = t1206->federalTax.value();
+}
 
 void carryOver(IndividualTaxData &person, TaxData_T1New &t1)
 {
@@ -43,6 +54,9 @@ void carryOver(IndividualTaxData &person, TaxData_T1New &t1)
     t691->partlyAllowedDeductions = roundCents(partlyAllowed);
     t691->capitalGainsDeduction = t1.capitalGainsDeduction.value();
     t691->taxBeforeCarryOver = std::max(0.0, roundCents(t1.f40400 - t1.f35000 - t1.f40425));
+    // The T691 takes the split-income tax out again: the carry-over reduces the regular tax
+    // only.
+    t691->splitIncomeTax = t1.f40424.value();
     t691->deceased = t1.IsDeceased();
     t1.f40427 = roundCents(t691->CalculateToLine65andMinitaxCarryOverAndLine102());
 }
@@ -77,27 +91,20 @@ bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1)
 void splitIncomeTax(IndividualTaxData &person, TaxData_T1New &t1)
 {
     auto *t1206 = formOf<TaxData_T1206New>(person, FormType::T1206);
-    auto *t691 = formOf<TaxData_T691New>(person, FormType::T691);
     t1.t1206Flag = t1206 != nullptr;
-    if (t1206)
-        t1206->CalculateFederal(std::end(FederalRates2025::kBrackets)[-1].rate);
-    t1.splitIncomeTax = t1206 ? t1206->f68340.value() : 0.0;
-    if (t691)
-        t691->splitIncomeTax = t1.splitIncomeTax.value();
+    if (t1206) {
+        t1206->returnForeignTaxCredit = t1.foreignTaxCredit.value();
+        t1206->CalculateFederal();
+    }
+    t1.splitIncomeTax = t1206 ? t1206->netTax.value() : 0.0;
 }
 
-void finish(IndividualTaxData &person, TaxData_T1New &t1)
+void finish(IndividualTaxData &person)
 {
-    auto *t691 = formOf<TaxData_T691New>(person, FormType::T691);
-    if (!t691)
-        return;
-    t691->CalculateToEnd();
-    // The split-income tax is paid beside the regular tax: under the minimum tax only what
-    // the minimum amount is above both is added.
-    if (t691->applies() && t691->splitIncomeTax >= kAmountTolerance) {
-        t1.minimumTaxAddition = t691->minimumTaxAfterSplit.value();
-        t1.CalculateField417(true);
-    }
+    // The split-income tax is in the basic federal tax the T691 compared: nothing of it is
+    // added here again.
+    if (auto *t691 = formOf<TaxData_T691New>(person, FormType::T691))
+        t691->CalculateToEnd();
 }
 
 } // namespace MinimumTax

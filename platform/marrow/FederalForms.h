@@ -105,27 +105,55 @@ public:
     void Calculate01();
 };
 
-// T1206: tax on split income.
+// T1206: tax on split income. Its figures (the 33% rate, the credit rate on the disability
+// amounts, the dividend tax credit rates) are in docs/TaxFigures2025.md; the return holds no
+// advance Canada workers benefit (line 41500) nor a disability amount transferred from a
+// dependant (line 31800), so the form's lines for them add nothing.
 class TaxData_T1206New : public CTaxData_Form
 {
 public:
     TaxData_T1206New() : CTaxData_Form(FormType::T1206) {}
+    // The form's first part as the calculation fills it: the taxable dividends in the split income
+    // (line 1), their other-than-eligible part (line 2) and the total split income (line 4), which
+    // line 23200 deducts.
     CFloatField f68330{this, "68330"};
     CFloatField f68340{this, "68340"};
     CFloatField f68360{this, "68360"};
-    // Entered: the split income of the year. Results: the amount deducted from net income
-    // (68330), the federal tax on it (68340) and the adjusted net income (68360).
+    // Entered: the split income other than dividends (line 3); the taxable dividends of the
+    // split income and their other-than-eligible part; of line 3, the part from foreign
+    // sources (68370), and the total income from foreign sources (68380).
     CFloatField splitIncome{this, "splitIncome"};
+    CFloatField splitDividends{this, "splitDividends"};
+    CFloatField splitOtherDividends{this, "splitOtherDividends"};
+    CFloatField f68370{this, "68370"};
+    CFloatField f68380{this, "68380"};
+    // Result: the adjusted net income, net income with the split income counted again.
+    CFloatField adjustedNetIncome{this, "adjustedNetIncome"};
 
-    // The split income leaves regular income (line 23200) and keeps its place in the adjusted
-    // net income: net income (after that deduction) plus the split income.
-    void CalculateTOSI(double netIncome)
-    {
-        f68330 = qMax(0.0, splitIncome.value());
-        f68360 = netIncome + f68330;
-    }
-    // Taxed at the top federal rate, in the simplest faithful way (no credits against it).
-    void CalculateFederal(double topRate) { f68340 = qRound64(f68330 * topRate * 100.0) / 100.0; }
+    // Inputs of the form's federal part from the return: the disability amounts (lines 31600 and
+    // 31800) and the federal foreign tax credit (line 40500).
+    CFloatField disabilityAmounts{this, "disabilityAmounts"};
+    CFloatField returnForeignTaxCredit{this, "returnForeignTaxCredit"};
+    // Results of the federal part: the federal tax on split income (line 8, line 40424 of the
+    // return), the disability tax credit against it (line 14), the dividend tax credit on the split
+    // dividends (line 21), the tax less both (line 22), the foreign tax credit on split
+    // income (line 23) and what is left (line 24): the net federal tax is never below it.
+    CFloatField federalTax{this, "federalTax"};
+    CFloatField disabilityCredit{this, "disabilityCredit"};
+    CFloatField dividendCredit{this, "dividendCredit"};
+    CFloatField taxLessCredits{this, "taxLessCredits"};
+    CFloatField foreignCredit{this, "foreignCredit"};
+    CFloatField netTax{this, "netTax"};
+
+    // The first part: the split income leaves regular income (line 23200) and keeps its place in
+    // the adjusted net income: net income (after that deduction) plus the split income.
+    void CalculateTOSI(double netIncome);
+    // The federal part to line 22: the tax on the split income and the disability and dividend tax
+    // credits against it.
+    void CalculateToLine22();
+    // The federal part from line 23: the share of the return's foreign tax credit that is the split
+    // income's, and the net tax on split income.
+    void CalculateFederal();
 };
 
 // T626: overseas employment tax credit.
@@ -176,9 +204,10 @@ public:
     // line 19700) less the gains of foreclosures and repossessions, taxable capital gains
     // (12700), taxable dividends (12000) and the other-than-eligible part (12010), the credits
     // (35000) and the donations credit in them (34900), the regular tax before the basic
-    // federal tax (40400 less 35000 and 40425), the basic federal tax (42900), the political
-    // contribution credit (41000), the investment tax credit (41200) and the death of the
-    // person (the minimum tax does not apply to the final return).
+    // federal tax (40400 less 35000 and 40425; the carry-over takes the split-income tax out of
+    // it), the basic federal tax (42900), the political contribution credit (41000), the investment
+    // tax credit (41200) and the death of the person (the minimum tax does not apply to the final
+    // return).
     CFloatField taxableIncome{this, "taxableIncome"};
     CFloatField netCapitalGains{this, "netCapitalGains"};
     CFloatField taxableCapitalGains{this, "taxableCapitalGains"};
@@ -214,10 +243,10 @@ public:
     CFloatField foreignTaxTotal{this, "foreignTaxTotal"};
     CFloatField specialForeignTaxCredit{this, "specialForeignTaxCredit"};
     CFloatField netMinimumAmount{this, "netMinimumAmount"};
-    // Input: the federal tax on split income (T1206), part of the regular tax the minimum
-    // amount is compared with. Result: what the minimum tax adds once it is counted.
+    // Input: the federal tax on split income (T1206, line 40424), in the regular tax the
+    // minimum amount is compared with (it is in 40400 and 42900) but not in the regular tax
+    // the carry-over of earlier years may reduce.
     CFloatField splitIncomeTax{this, "splitIncomeTax"};
-    CFloatField minimumTaxAfterSplit{this, "minimumTaxAfterSplit"};
 
     // Part 1 (adjusted taxable income, minimum amount) and Part 8 (the carry-over applied,
     // at most the regular tax above the minimum amount). Returns the carry-over applied.
@@ -225,8 +254,7 @@ public:
     // Parts 4 and 5: the special foreign tax credit, and the regular net federal tax against
     // the minimum amount less it; minimumTax is what the minimum tax adds.
     void CalculateToLine95();
-    // The split-income tax counted with the regular tax, and the balance carried to later
-    // years.
+    // The balance carried to later years.
     void CalculateToEnd();
     bool applies() const { return minimumTax >= kAmountTolerance; }
 };

@@ -341,10 +341,21 @@ const FieldDescriptionRow kSch12Mhr[] = {
 };
 
 const FieldDescriptionRow kT1206[] = {
-    amount("splitIncome", "Split income"),
-    amount("68330", "Line 68330: Taxable dividends included in split income"),
-    amount("68340", "Line 68340: Other split income"),
-    result("68360", "Line 68360: Tax on split income"),
+    amount("splitDividends",
+           "Taxable amount of dividends (eligible and other than eligible) in split income"),
+    amount("splitOtherDividends", "Of these, taxable amount of dividends other than eligible"),
+    amount("splitIncome", "All other split income"),
+    amount("68370", "Line 68370: Part of the other split income from foreign sources"),
+    amount("68380", "Line 68380: Total income from foreign sources"),
+    result("68330", "Line 68330: Taxable dividends included in split income"),
+    result("68340", "Line 68340: Taxable dividends other than eligible included in split income"),
+    result("68360", "Line 68360: Total split income (deducted on line 23200)"),
+    result("federalTax", "Federal tax on split income (line 40424 of the return)"),
+    result("disabilityCredit", "Federal disability tax credit"),
+    result("dividendCredit", "Federal dividend tax credit on split income"),
+    result("taxLessCredits", "Federal tax on split income less these credits"),
+    result("foreignCredit", "Federal foreign tax credit on split income"),
+    result("netTax", "Net federal tax on split income (line 42000 is at least this amount)"),
 };
 
 const FieldDescriptionRow kT691[] = {

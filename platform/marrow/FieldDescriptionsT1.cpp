@@ -178,6 +178,7 @@ const FieldDescriptionRow kCreditsAndTax[] = {
     table("dependantMedical", "Dependants' medical expenses (one row a dependant)"),
     amount("politicalContributions", "Federal political contributions"),
     line("40400", "Net federal tax"),
+    line("40424"),
     line("40425"),
     line("40427"),
     line("42900"),

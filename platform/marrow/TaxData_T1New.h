@@ -203,6 +203,8 @@ public:
     CFloatField foreignTaxCredit{this, "foreignTaxCredit"};
     CFloatField quebecAbatement{this, "quebecAbatement"};
     CFloatField abatementBase{this, "abatementBase"};
+    // The federal tax on split income less the credits the T1206 allows against it (its line
+    // 24): the net federal tax (42000) is never below it.
     CFloatField splitIncomeTax{this, "splitIncomeTax"};
     CFloatField t1212Amount{this, "t1212Amount"};
     CFloatField hbpRepayment{this, "hbpRepayment"};
@@ -481,6 +483,10 @@ public:
     CFloatField f34900{this, "34900"};
     CFloatField f34990{this, "34990"};
     CFloatField f40400{this, "40400"};
+    // The federal tax on split income (T1206), inside line 40400 as on the paper return; the
+    // tax on taxable income alone is the part of 40400 before it.
+    CFloatField f40424{this, "40424"};
+    CFloatField taxOnTaxableIncome{this, "taxOnTaxableIncome"};
     CFloatField f40425{this, "40425"};
     CFloatField f41700{this, "41700"};
     CFloatField f42800{this, "42800"};
@@ -564,7 +570,8 @@ public:
     void CalculateField338AndField410_414();
     // Total non-refundable credits (35000), with donations and the top-up credit.
     void CalculateField350();
-    // Tax on taxable income (40400) and the dividend tax credit (40425).
+    // Tax on taxable income; then line 40400, that tax with the federal tax on split income
+    // (40424), and the dividend tax credit (40425).
     void CalculateFedTax1stStep();
     void CalculateField404();
     // Basic federal tax (42900).
@@ -578,6 +585,8 @@ public:
     static double politicalContributionCredit(double contributions);
     // The disability supplement of a person under 18, added to the disability amount.
     double disabilitySupplement() const;
+    // Net federal tax (42000): line 41700, at least the net tax on split income, with the
+    // special taxes (41800).
     void CalculateFedTax();
     // Total payable (43500) and tax deducted (43700).
     void CalculateBeforeLine437(bool withLines);

@@ -104,12 +104,13 @@ void TaxData_T1New::CalculateField350()
 
 void TaxData_T1New::CalculateFedTax1stStep()
 {
-    f40400 = roundCents(m_taxStairs.CalcAlgoForSpouseF260S2(f26000, nullptr));
+    taxOnTaxableIncome = roundCents(m_taxStairs.CalcAlgoForSpouseF260S2(f26000, nullptr));
 }
 
 void TaxData_T1New::CalculateField404()
 {
     using namespace FederalRates2025;
+    f40400 = roundCents(taxOnTaxableIncome + f40424);
     f40425 = roundCents(eligibleDividends * kEligibleDividendCredit +
                         f12010 * kNonEligibleDividendCredit);
 }
@@ -159,7 +160,9 @@ double TaxData_T1New::politicalContributionCredit(double contributions)
 
 void TaxData_T1New::CalculateFedTax()
 {
-    f42000 = roundCents(f41700 + splitIncomeTax + additionalTaxes);
+    // The tax on split income less its own credits is a floor for the net federal tax: the
+    // credits of the return cannot bring the tax below it (docs/TaxFigures2025.md).
+    f42000 = roundCents(std::max(f41700.value(), splitIncomeTax.value()) + additionalTaxes);
 }
 
 void TaxData_T1New::CalculateBeforeLine437(bool)

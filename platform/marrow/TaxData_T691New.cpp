@@ -40,8 +40,10 @@ double TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
     minimumAmount = deceased ? 0.0 : std::max(0.0, roundCents(gross - creditsAllowed));
 
     // Part 8: minimum tax of earlier years reduces the regular tax, but not below this
-    // year's minimum amount.
-    const double room = std::max(0.0, roundCents(taxBeforeCarryOver - minimumAmount));
+    // year's minimum amount. The tax on split income is not part of the tax it reduces.
+    const double regular =
+        std::max(0.0, roundCents(taxBeforeCarryOver - std::max(0.0, splitIncomeTax.value())));
+    const double room = std::max(0.0, roundCents(regular - minimumAmount));
     carryOverApplied = std::min(std::max(0.0, carryOver.value()), room);
     return carryOverApplied;
 }
@@ -67,12 +69,8 @@ void TaxData_T691New::CalculateToLine95()
 
 void TaxData_T691New::CalculateToEnd()
 {
-    // The tax on split income is part of the regular tax: the minimum amount adds only what
-    // is above both.
-    minimumTaxAfterSplit = std::max(
-        0.0, roundCents(netMinimumAmount - regularNetTax - std::max(0.0, splitIncomeTax.value())));
     // What is left of the earlier years' balance, with this year's minimum tax, is carried
     // to later years.
     carryOverRemaining =
-        roundCents(std::max(0.0, carryOver - carryOverApplied) + minimumTaxAfterSplit.value());
+        roundCents(std::max(0.0, carryOver - carryOverApplied) + std::max(0.0, minimumTax.value()));
 }

@@ -31,6 +31,7 @@ namespace {
 using Return = LinkedReturn;
 
 const QDate kBornAt40(1985, 3, 1);
+const QDate kBornAt17(2008, 3, 1);
 
 // A business statement (T2125) with the gross income and no expenses, and the CPP form a
 // person adds for it (the RC381 in Quebec, Schedule 8 elsewhere).
@@ -533,6 +534,31 @@ const std::vector<WholeReturn> &rows()
           {"42900", 23864.83},
           {"42000", 23864.83},
           {"42100", 0}}},
+        // The carry-over never reduces the tax on split income: the row above with 10,000 of
+        // split interest (23200). 40424 = 3,300.00 and 40400 = 29,246.25 + 3,300.00 =
+        // 32,546.25, but the room of the carry-over is still 29,246.25 - 2,338.71 - 23,864.83
+        // = 3,042.71 (40427). 42900 = 32,546.25 - 2,338.71 - 3,042.71 = 27,164.83, the minimum
+        // amount and the split-income tax together; no minimum tax is added: 42000 =
+        // 27,164.83.
+        {"ON, capital gain 300,000 with a carry-over of 5,000 and split income",
+         [](Return &r) {
+             r.setUp(ON, kBornAt40);
+             capitalGain(r.person(), 300000);
+             minimumTaxCarryOver(r.person(), 5000);
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 10000}});
+             form<TaxData_T1206New>(r.person(), FormType::T1206)->splitIncome = 10000;
+         },
+         {{"15000", 160000},
+          {"23200", 10000},
+          {"26000", 150000},
+          {"35000", 2338.71},
+          {"40424", 3300},
+          {"40400", 32546.25},
+          {"40427", 3042.71},
+          {"42900", 27164.83},
+          {"41700", 27164.83},
+          {"42000", 27164.83},
+          {"42100", 0}}},
         // Deductions the minimum tax allows only in half: carrying charges of 12,000 (22100)
         // and a non-capital loss of 8,000 of an earlier year (25200) beside a gain of 800,000.
         // Net income 388,000, taxable 380,000; credits 14,538 x 14.5% = 2,108.01. Tax 58,399.85
@@ -560,13 +586,14 @@ const std::vector<WholeReturn> &rows()
           {"41700", 124430.18},
           {"42000", 124430.18},
           {"42100", 0}}},
-        // Tax on split income beside the minimum tax: the gain of 800,000 and 10,000 of
+        // Tax on split income under the minimum tax: the gain of 800,000 and 10,000 of
         // interest that is split income (T1206), deducted again on line 23200. Net and taxable
-        // income 400,000 as in the row of the gain alone: regular 42900 = 104,665.22, minimum
-        // amount 126,480.18. The split-income tax 10,000 x 33% = 3,300.00 is part of the
-        // regular tax: the minimum tax adds 126,480.18 - 104,665.22 - 3,300.00 = 18,514.96
-        // (41700 = 123,180.18), and 42000 = 123,180.18 + 3,300.00 = 126,480.18, the minimum
-        // amount.
+        // income 400,000 as in the row of the gain alone: tax on it 106,773.23; 40424 = 10,000
+        // x 33% = 3,300.00 and 40400 = 110,073.23; credits 2,108.01: 42900 = 107,965.22 (the
+        // paper return's basic federal tax holds the split-income tax). The minimum amount
+        // 126,480.18 is above it: the minimum tax adds 18,514.96 and 41700 = 126,480.18. The
+        // T1206 leaves 3,300.00 (no credit against it), below 41700: 42000 = 126,480.18, the
+        // minimum amount, the split-income tax counted once.
         {"ON, capital gain 800,000 with tax on split income",
          [](Return &r) {
              r.setUp(ON, kBornAt40);
@@ -581,14 +608,40 @@ const std::vector<WholeReturn> &rows()
           {"26000", 400000},
           {"31000", 0},
           {"35000", 2108.01},
+          {"40424", 3300},
+          {"40400", 110073.23},
           {"40427", 0},
-          {"42900", 104665.22},
-          {"41700", 123180.18},
+          {"42900", 107965.22},
+          {"41700", 126480.18},
           {"42000", 126480.18},
           {"42100", 0}}},
+        // The same in Quebec, where line 42800 stays 0 (the Quebec return taxes the rest):
+        // federal lines as above; under the minimum tax the abatement is 16.5% of the T691's
+        // basic federal tax, the larger of 107,965.22 and the minimum amount 126,480.18:
+        // 20,869.2297 -> 20,869.23 (44000). 43500 = 126,480.18; 48500 = 126,480.18 -
+        // 20,869.23 = 105,610.95.
+        {"QC, capital gain 800,000 with tax on split income",
+         [](Return &r) {
+             r.setUp(QC, kBornAt40);
+             capitalGain(r.person(), 800000);
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 10000}});
+             form<TaxData_T1206New>(r.person(), FormType::T1206)->splitIncome = 10000;
+         },
+         {{"15000", 410000},
+          {"23200", 10000},
+          {"26000", 400000},
+          {"40424", 3300},
+          {"40400", 110073.23},
+          {"42900", 107965.22},
+          {"41700", 126480.18},
+          {"42000", 126480.18},
+          {"44000", 20869.23},
+          {"43500", 126480.18},
+          {"48400", 0},
+          {"48500", 105610.95}}},
         // Split income without the minimum tax: employment 60,000 (tax 8,857.50, credits
-        // 2,552.00, 41700 = 6,305.50) and 5,000 of split interest taxed at 33% = 1,650.00:
-        // 42000 = 7,955.50.
+        // 2,552.00) and 5,000 of split interest: 40424 = 5,000 x 33% = 1,650.00, 40400 =
+        // 10,507.50, 42900 = 41700 = 7,955.50, above the T1206's 1,650.00: 42000 = 7,955.50.
         {"ON, employment 60,000 with tax on split income",
          [](Return &r) {
              r.setUp(ON, kBornAt40);
@@ -603,10 +656,125 @@ const std::vector<WholeReturn> &rows()
           {"26000", 60000},
           {"31000", 0},
           {"35000", 2552},
+          {"40424", 1650},
+          {"40400", 10507.5},
           {"40427", 0},
-          {"41700", 6305.5},
+          {"42900", 7955.5},
+          {"41700", 7955.5},
           {"42000", 7955.5},
           {"42100", 0}}},
+        // Split income only (a person of 17 in Quebec, 10,000 of split interest): net and
+        // taxable income 0. 40424 = 40400 = 3,300.00; the basic personal amount's credit
+        // 2,338.71 leaves 42900 = 41700 = 961.29, but no credit of the return but the T1206's
+        // own may reduce the tax on split income: 42000 = 3,300.00. The T1206's 3,300.00 is
+        // above 42900, so the abatement is 16.5% of it: 544.50. 43500 = 3,300.00 (42800 is 0
+        // in Quebec); 48500 = 3,300.00 - 544.50 = 2,755.50.
+        {"QC, 17 with split income only",
+         [](Return &r) {
+             r.setUp(QC, kBornAt17);
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 10000}});
+             form<TaxData_T1206New>(r.person(), FormType::T1206)->splitIncome = 10000;
+         },
+         {{"15000", 10000},
+          {"23200", 10000},
+          {"23600", 0},
+          {"26000", 0},
+          {"35000", 2338.71},
+          {"40424", 3300},
+          {"40400", 3300},
+          {"42900", 961.29},
+          {"41700", 961.29},
+          {"42000", 3300},
+          {"44000", 544.5},
+          {"43500", 3300},
+          {"48400", 0},
+          {"48500", 2755.5}}},
+        // Split dividends: 5,000 eligible (taxable 6,900) and 10,000 other (taxable 11,500),
+        // all split income (18,400, of which 11,500 other than eligible). 40424 = 18,400 x
+        // 33% = 6,072.00. The dividend tax credit 6,900 x 15.0198% + 11,500 x 9.0301% =
+        // 1,036.37 + 1,038.46 = 2,074.83 (40425, and the T1206's line 21). 42900 = 6,072.00 -
+        // 2,338.71 - 2,074.83 = 1,658.46 = 41700; the T1206 leaves 6,072.00 - 2,074.83 =
+        // 3,997.17: 42000 = 3,997.17. Abatement 3,997.17 x 16.5% = 659.53305 -> 659.53;
+        // 48500 = 3,997.17 - 659.53 = 3,337.64.
+        {"QC, 17 with split dividends",
+         [](Return &r) {
+             r.setUp(QC, kBornAt17);
+             Return::addSlip(r.person(), SlipType::T5,
+                             {{"box24", 5000}, {"box25", 6900}, {"box10", 10000}, {"box11", 11500}});
+             auto *t1206 = form<TaxData_T1206New>(r.person(), FormType::T1206);
+             t1206->splitDividends = 18400;
+             t1206->splitOtherDividends = 11500;
+         },
+         {{"12000", 18400},
+          {"12010", 11500},
+          {"23200", 18400},
+          {"26000", 0},
+          {"35000", 2338.71},
+          {"40424", 6072},
+          {"40400", 6072},
+          {"40425", 2074.83},
+          {"42900", 1658.46},
+          {"41700", 1658.46},
+          {"42000", 3997.17},
+          {"44000", 659.53},
+          {"43500", 3997.17},
+          {"48400", 0},
+          {"48500", 3337.64}}},
+        // The disability amount against split income: a person of 15 with 20,000 of split
+        // interest and the disability amount 10,138 + 5,914 = 16,052 (31600). 40424 = 40400
+        // = 6,600.00; credits (16,129 + 16,052) x 14.5% = 4,666.245 -> 4,666.25: 42900 =
+        // 41700 = 1,933.75. The T1206 takes 16,052 x 14.5% = 2,327.54 off its 6,600.00:
+        // 42000 = 4,272.46. Abatement 4,272.46 x 16.5% = 704.9559 -> 704.96; 48500 =
+        // 4,272.46 - 704.96 = 3,567.50.
+        {"QC, 15 with the disability amount and split income",
+         [](Return &r) {
+             TaxData_T1New *t1 = r.setUp(QC, QDate(2010, 6, 1));
+             t1->disabilityFlag = 1;
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 20000}});
+             form<TaxData_T1206New>(r.person(), FormType::T1206)->splitIncome = 20000;
+         },
+         {{"23200", 20000},
+          {"26000", 0},
+          {"31600", 16052},
+          {"35000", 4666.25},
+          {"40424", 6600},
+          {"40400", 6600},
+          {"42900", 1933.75},
+          {"41700", 1933.75},
+          {"42000", 4272.46},
+          {"44000", 704.96},
+          {"43500", 4272.46},
+          {"48400", 0},
+          {"48500", 3567.5}}},
+        // Foreign split income: the 10,000 of split interest is foreign (T2209: 10,000 of
+        // income, 1,500 of tax). 42900 = 961.29 as in the row of split income only; the
+        // abatement 544.50 (on the T1206's 3,300.00) comes off the tax the credit may take:
+        // 961.29 - 544.50 = 416.79 on a base of 0 + 10,000 of split income, all of it foreign:
+        // 40500 = 416.79, 41700 = 544.50. The T1206 takes 416.79 x 10,000 / 10,000 = 416.79
+        // off its 3,300.00: 42000 = 2,883.21. 48500 = 2,883.21 - 544.50 = 2,338.71.
+        {"QC, 17 with foreign split income",
+         [](Return &r) {
+             r.setUp(QC, kBornAt17);
+             Return::addSlip(r.person(), SlipType::T5, {{"box13", 10000}});
+             auto *t2209 = form<TaxData_T2209_2036>(r.person(), FormType::T2209);
+             t2209->foreignIncome = 10000;
+             t2209->foreignTax = 1500;
+             auto *t1206 = form<TaxData_T1206New>(r.person(), FormType::T1206);
+             t1206->splitIncome = 10000;
+             t1206->f68370 = 10000;
+             t1206->f68380 = 10000;
+         },
+         {{"23200", 10000},
+          {"26000", 0},
+          {"40424", 3300},
+          {"42900", 961.29},
+          {"foreignTaxCredit", 416.79},
+          {"41700", 544.5},
+          {"42000", 2883.21},
+          {"44000", 544.5},
+          {"43500", 2883.21},
+          {"48400", 0},
+          {"48500", 2338.71}}},
         // Investment tax credit (T2038): flow-through mining expenditures of 10,000 earn 15%
         // = 1,500 (41200). Employment 60,000: tax 8,857.50 less credits 2,552 = 6,305.50;
         // 42000 = 4,805.50.

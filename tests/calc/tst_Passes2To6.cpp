@@ -504,9 +504,12 @@ void TestPasses2To6::schedule11Base()
     auto *sch11 = form<TaxData_Sch11>(p, FormType::SCH11);
     sch11->incomeBase = previousBase;
     t1->f26000 = 70000;
-    t1->f40400 = tax;
+    // The tax on taxable income alone is line 40400 less the tax on split income (40424);
+    // the T1206 adds its total split income.
+    t1->f40400 = tax + (t1206 ? 165.0 : 0.0);
+    t1->f40424 = t1206 ? 165.0 : 0.0;
     if (t1206)
-        form<TaxData_T1206New>(p, FormType::T1206)->f68330 = 500;
+        form<TaxData_T1206New>(p, FormType::T1206)->f68360 = 500;
     p.CalculatePass(false, 0, 3, false);
     QCOMPARE(double(sch11->incomeBase), base);
 }
@@ -1015,16 +1018,21 @@ void TestPasses2To6::splitIncome()
     QCOMPARE(double(t1->adjustedNetIncome), 50000.0);
     QVERIFY(!t1->t1206Flag);
 
-    // 10,000 of split income: out of regular income (23200), 33% on the T1206.
+    // 10,000 of split income: out of regular income (23200), 33% on the T1206, on line 40424
+    // inside 40400 and so inside 41700: 42000 is 41700, not 3,300 more. The tax on 50,000 is
+    // 7,250.00, the credits 2,552.00: 40400 = 10,550.00, 42900 = 41700 = 42000 = 7,998.00.
     Return::addSlip(p, SlipType::T5, {{"box13", 10000}});
     form<TaxData_T1206New>(p, FormType::T1206)->splitIncome = 10000;
     r.family.Recalculate(0, nullptr);
     QCOMPARE(double(t1->f23200), 10000.0);
     QCOMPARE(double(t1->f23600), 50000.0);
     QCOMPARE(double(t1->adjustedNetIncome), 60000.0);
+    QCOMPARE(double(t1->f40424), 3300.0);
+    QCOMPARE(double(t1->f40400), 10550.0);
     QCOMPARE(double(t1->splitIncomeTax), 3300.0);
     QVERIFY(t1->t1206Flag);
-    QCOMPARE(double(t1->f42000), double(t1->f41700) + 3300.0);
+    QCOMPARE(double(t1->f41700), 7998.0);
+    QCOMPARE(double(t1->f42000), 7998.0);
 }
 
 QV_TEST_MAIN(TestPasses2To6)

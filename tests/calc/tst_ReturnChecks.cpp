@@ -123,6 +123,8 @@ private slots:
     void editionBits();
     void provincialTextsFollowCheck35();
     void defaultsAskNothing();
+    void splitIncomeLinesAfterTheCalculation_data();
+    void splitIncomeLinesAfterTheCalculation();
 
 private:
     std::unique_ptr<PluginFolder> m_plugins;
@@ -542,6 +544,49 @@ void TestReturnChecks::defaultsAskNothing()
     QCOMPARE(returnTexts(person), (QStringList{ids, ids}));
     t5013->partnershipId = QStringLiteral("123456789");
     QCOMPARE(returnTexts(person), QStringList{ids});
+}
+
+void TestReturnChecks::splitIncomeLinesAfterTheCalculation_data()
+{
+    QTest::addColumn<double>("otherSplitIncome");
+    QTest::addColumn<double>("splitDividends");
+    QTest::addColumn<QStringList>("expected");
+    const QString dividends =
+        "Field 68330 in form T1206 can NOT be greater than field 12000 of T1.";
+    const QString other = "Field 68340 in form T1206 can NOT be greater than field 12010 of T1.";
+    // The calculation leaves the T1206's lines 68330, 68340 and 68360 as the form means them
+    // (the taxable dividends, their other-than-eligible part, the total split income that line
+    // 23200 deducts): a split income of the return raises none of the form's texts.
+    QTest::newRow("split interest") << 10000.0 << 0.0 << QStringList{};
+    QTest::newRow("split dividends on the return") << 0.0 << 2300.0 << QStringList{};
+    QTest::newRow("split dividends above line 12000")
+        << 0.0 << 2300.01 << QStringList{dividends, other};
+}
+
+void TestReturnChecks::splitIncomeLinesAfterTheCalculation()
+{
+    QFETCH(double, otherSplitIncome);
+    QFETCH(double, splitDividends);
+    FamilyTaxData family(0);
+    IndividualTaxData &person = *family.taxpayer();
+    setUpPerson(person);
+    // 10,000 of interest and 2,000 of other-than-eligible dividends (taxable 2,300).
+    auto *t5 = addSlip<TaxData_Slip_T5>(person, SlipType::T5);
+    t5->box13 = 10000;
+    t5->box10 = 2000;
+    t5->box11 = 2300;
+    auto *t1206 = add<TaxData_T1206New>(person, FormType::T1206);
+    t1206->splitIncome = otherSplitIncome;
+    t1206->splitDividends = splitDividends;
+    t1206->splitOtherDividends = splitDividends;
+    family.Recalculate(0, nullptr);
+    QCOMPARE(double(t1206->f68360), otherSplitIncome + splitDividends);
+    QStringList texts;
+    for (const QString &text : returnTexts(person)) {
+        if (text.contains("T1206"))
+            texts << text;
+    }
+    QTEST(texts, "expected");
 }
 
 QV_TEST_MAIN(TestReturnChecks)

@@ -46,6 +46,7 @@ private slots:
     void walk();
     void sfdRecords();
     void bankruptKeepsT2091();
+    void splitIncomeLines();
     void anyFieldCode();
 
 private:
@@ -314,6 +315,36 @@ void TestLineRecords::bankruptKeepsT2091()
     QCOMPARE(out.count("<sfd:SelectedFinancialData>"), 2);
     Records r(2, NetfileGenObjParamStru::OutputXml);
     QCOMPARE(person.makeSFDWrapperXml(2, r.param), 2);
+}
+
+// The federal tax on split income is a line of the T1 like the other lines of the net federal
+// tax; the T1206 sends its own lines (the total split income, the foreign part) and none of
+// its working amounts.
+void TestLineRecords::splitIncomeLines()
+{
+    IndividualTaxData person(0, &m_dependants);
+    TaxData_T1New *t1 = setUpPerson(person);
+    t1->f40424 = 3300;
+    t1->f40400 = 10550;
+    t1->f40425 = 0;
+    auto *t1206 = add<TaxData_T1206New>(person, FormType::T1206);
+    t1206->splitIncome = 10000;
+    t1206->f68360 = 10000;
+    t1206->f68370 = 4000;
+    t1206->f68380 = 5000;
+    t1206->federalTax = 3300;
+    t1206->netTax = 3300;
+    Records r(2, NetfileGenObjParamStru::OutputXml);
+    person.generateNetfileRecords(2, r.param);
+    QCOMPARE(r.codes.value(40424), cents(3300));
+    QCOMPARE(r.codes.value(40400), cents(10550));
+    QVERIFY(!r.codes.contains(40425));
+    QCOMPARE(r.codes.value(68360), cents(10000));
+    QCOMPARE(r.codes.value(68370), cents(4000));
+    QCOMPARE(r.codes.value(68380), cents(5000));
+    QVERIFY(!r.codes.contains(68330));
+    QVERIFY(r.text.contains("<t1:L40424>3300.00</t1:L40424>"));
+    QCOMPARE(r.text.count("L40424>"), 2);
 }
 
 void TestLineRecords::anyFieldCode()

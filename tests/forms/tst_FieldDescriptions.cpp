@@ -144,6 +144,12 @@ void TestFieldDescriptions::titles_data()
     QTest::newRow("T1 minimum tax carryover")
         << 0 << int(FormType::T1) << QByteArray("40427") << "Line 40427: Minimum tax carryover"
         << "Net federal tax";
+    QTest::newRow("T1 federal tax on split income") << 0 << int(FormType::T1) << QByteArray("40424")
+                                                    << "Line 40424: Federal tax on split income"
+                                                    << "Net federal tax";
+    QTest::newRow("T1206 total split income")
+        << 0 << int(FormType::T1206) << QByteArray("68360")
+        << "Line 68360: Total split income (deducted on line 23200)" << QString();
     // The questions after the banking details are not banking details.
     QTest::newRow("T1 account") << 0 << int(FormType::T1) << QByteArray("ddAccount")
                                 << "Account number"
