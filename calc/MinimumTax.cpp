@@ -78,7 +78,8 @@ bool compareWithRegularTax(IndividualTaxData &person, TaxData_T1New &t1)
         // The totals of the T2209 forms: the foreign income and the tax paid on it.
         t691->foreignIncomeTotal = t1.foreignTaxTotal2.value();
         t691->foreignTaxTotal = t1.foreignTaxTotal1.value();
-        t691->CalculateToLine95();
+        auto *t1206 = formOf<TaxData_T1206New>(person, FormType::T1206);
+        t691->CalculateToLine95(t1206 ? t1206->taxLessCredits.value() : 0.0);
     }
     const bool applies = t691 && t691->applies();
     if (t2038)

@@ -251,9 +251,10 @@ public:
     // Part 1 (adjusted taxable income, minimum amount) and Part 8 (the carry-over applied,
     // at most the regular tax above the minimum amount). Returns the carry-over applied.
     double CalculateToLine65andMinitaxCarryOverAndLine102();
-    // Parts 4 and 5: the special foreign tax credit, and the regular net federal tax against
-    // the minimum amount less it; minimumTax is what the minimum tax adds.
-    void CalculateToLine95();
+    // Parts 4 to 6: the special foreign tax credit, the regular net federal tax against the
+    // minimum amount less it (minimumTax is what the minimum tax adds), and the basic federal
+    // tax under minimum tax, given the T1206's tax on split income less its credits (line 22).
+    void CalculateToLine95(double splitTaxLessCredits);
     // The balance carried to later years.
     void CalculateToEnd();
     bool applies() const { return minimumTax >= kAmountTolerance; }

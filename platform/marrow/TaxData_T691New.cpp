@@ -48,7 +48,7 @@ double TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
     return carryOverApplied;
 }
 
-void TaxData_T691New::CalculateToLine95()
+void TaxData_T691New::CalculateToLine95(double splitTaxLessCredits)
 {
     using namespace FederalRates2025;
     // Part 4: the foreign income at the minimum-tax rate, at most two thirds of the foreign
@@ -63,8 +63,13 @@ void TaxData_T691New::CalculateToLine95()
         std::max(0.0, roundCents(basicFederalTax - f67926 - politicalCredit - investmentCredit));
     netMinimumAmount = std::max(0.0, roundCents(minimumAmount - specialForeignTaxCredit));
     minimumTax = std::max(0.0, roundCents(netMinimumAmount - regularNetTax));
-    // Part 6: the basic federal tax under minimum tax.
-    minimumTaxBase = std::max(basicFederalTax.value(), minimumAmount.value());
+    // Part 6: the basic federal tax under minimum tax. The tax on split income (less its own
+    // credits) is taken out of the basic federal tax before the larger of the two is chosen,
+    // and added back once after.
+    const double split = std::max(0.0, splitTaxLessCredits);
+    minimumTaxBase = roundCents(
+        std::max(std::max(0.0, roundCents(basicFederalTax - split)), minimumAmount.value()) +
+        split);
 }
 
 void TaxData_T691New::CalculateToEnd()

@@ -617,9 +617,10 @@ const std::vector<WholeReturn> &rows()
           {"42100", 0}}},
         // The same in Quebec, where line 42800 stays 0 (the Quebec return taxes the rest):
         // federal lines as above; under the minimum tax the abatement is 16.5% of the T691's
-        // basic federal tax, the larger of 107,965.22 and the minimum amount 126,480.18:
-        // 20,869.2297 -> 20,869.23 (44000). 43500 = 126,480.18; 48500 = 126,480.18 -
-        // 20,869.23 = 105,610.95.
+        // basic federal tax under minimum tax: the larger of 107,965.22 less the T1206's line
+        // 22 (3,300.00), 104,665.22, and the minimum amount 126,480.18, plus 3,300.00 =
+        // 129,780.18; x 16.5% = 21,413.7297 -> 21,413.73 (44000). 43500 = 126,480.18; 48500 =
+        // 126,480.18 - 21,413.73 = 105,066.45.
         {"QC, capital gain 800,000 with tax on split income",
          [](Return &r) {
              r.setUp(QC, kBornAt40);
@@ -635,10 +636,10 @@ const std::vector<WholeReturn> &rows()
           {"42900", 107965.22},
           {"41700", 126480.18},
           {"42000", 126480.18},
-          {"44000", 20869.23},
+          {"44000", 21413.73},
           {"43500", 126480.18},
           {"48400", 0},
-          {"48500", 105610.95}}},
+          {"48500", 105066.45}}},
         // Split income without the minimum tax: employment 60,000 (tax 8,857.50, credits
         // 2,552.00) and 5,000 of split interest: 40424 = 5,000 x 33% = 1,650.00, 40400 =
         // 10,507.50, 42900 = 41700 = 7,955.50, above the T1206's 1,650.00: 42000 = 7,955.50.
@@ -1574,10 +1575,12 @@ void TestFederalReturns::specialForeignTaxCredit()
     t691.f67926 = regularCredit;
     t691.foreignIncomeTotal = foreignIncome;
     t691.foreignTaxTotal = foreignTax;
-    t691.CalculateToLine95();
+    t691.CalculateToLine95(0.0);
     QCOMPARE(double(t691.specialForeignTaxCredit), special);
     QCOMPARE(double(t691.regularNetTax), 45000 - regularCredit);
     QCOMPARE(double(t691.minimumTax), minimumTax);
+    // Without split income the basic federal tax under minimum tax is the larger of the two.
+    QCOMPARE(double(t691.minimumTaxBase), 50000.0);
 }
 
 // Income exempt under the Indian Act (T4 box 71, carried by the T90 the slip makes) counts as
