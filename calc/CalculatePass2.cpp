@@ -325,12 +325,16 @@ int IndividualTaxData::CalculatePass2(bool, int, TaxData_T1New &t1)
                      : 0.0;
 
     t1.CalculateNetIncomeBeforeF23500();
+    // The income the EI repayment is measured on: net income before adjustments, with the
+    // UCCB repayment added back and the UCCB and RDSP income left out.
+    const double eiRepayment = TaxData_WS_D1::eiBenefitsRepayment(
+        t1.t4eBox7, t1.t4eBox15Net, t1.f23400 + t1.f21300 - t1.uccbAmount - t1.f12500);
     auto *worksheet = formOf<TaxData_WS_D1>(*this, FormType::WSD1);
     if (worksheet) {
-        worksheet->CalculateF23500(t1.f23400, t1.f11300);
+        worksheet->CalculateF23500(t1.f23400, t1.f11300, eiRepayment);
         t1.f23500 = worksheet->f23500.value();
     } else {
-        t1.f23500 = 0.0;
+        t1.f23500 = eiRepayment;
     }
     t1.f42200 = t1.f23500.value();
     t1.CalculateNetIncomeAfterCCT(true);

@@ -955,9 +955,13 @@ public:
     // The taxable amounts are summed as the slips give them: they are already grossed up.
     void Calculate01();
     double getF12000() const { return f12000; }
-    // The OAS recovery: 15% of net income above the threshold, at most the OAS received. The
-    // EI benefit repayment is not computed (its figures are not in the published figures
-    // used).
-    void CalculateF23500(double netIncomeBefore, double oasReceived);
+    // The EI benefits repayment: at the repayment rate, the lesser of the regular benefits
+    // (T4E box 15 less box 30) and the income above the threshold; nothing when no slip
+    // shows a repayment rate in box 7.
+    static double eiBenefitsRepayment(double repaymentRateBox7, double regularBenefits,
+                                      double income);
+    // Line 23500: the EI benefits repayment plus the OAS recovery, 15% of the net income
+    // after that repayment above the threshold, at most the OAS received.
+    void CalculateF23500(double netIncomeBefore, double oasReceived, double eiRepayment);
     double getF12010() const { return f12010; }
 };

@@ -107,6 +107,10 @@ constexpr double kDonationRateTopPart = 0.33;     // donations.rate_over_200_top
 constexpr double kDonationLimitRate = 0.75;       // donations.limit, R
 constexpr double kOasRecoveryThreshold = 93454;   // oas_recovery.threshold_net_income, R
 constexpr double kOasRecoveryRate = 0.15;         // oas_recovery.rate, R
+// EI benefits repayment: 30% of the lesser of the regular benefits and the income above the
+// threshold (1.25 times the maximum insurable earnings), when box 7 of a T4E shows the rate.
+constexpr double kEiRepaymentThreshold = 82125; // R
+constexpr double kEiRepaymentRate = 0.30;       // R
 
 // Canada workers benefit (singles and families outside Quebec, Alberta and Nunavut).
 constexpr double kCwbMaxSingle = 1633;          // basic.max_single, R

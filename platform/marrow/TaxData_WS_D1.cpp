@@ -31,10 +31,25 @@ void TaxData_WS_D1::Calculate01()
     f12200 = limitedPartnershipIncome.value();
 }
 
-void TaxData_WS_D1::CalculateF23500(double netIncomeBefore, double oasReceived)
+double TaxData_WS_D1::eiBenefitsRepayment(double repaymentRateBox7, double regularBenefits,
+                                          double income)
 {
     using namespace FederalRates2025;
+    // A slip without a repayment rate (box 7 empty or 0) owes nothing back.
+    if (repaymentRateBox7 < kAmountTolerance)
+        return 0.0;
+    const double base =
+        std::min(std::max(0.0, regularBenefits), std::max(0.0, income - kEiRepaymentThreshold));
+    return FederalTaxRules::roundCents(kEiRepaymentRate * base);
+}
+
+void TaxData_WS_D1::CalculateF23500(double netIncomeBefore, double oasReceived, double eiRepayment)
+{
+    using namespace FederalRates2025;
+    // The OAS recovery is worked out on net income after the EI benefits repayment.
+    const double ei = std::max(0.0, eiRepayment);
     const double recovery =
-        kOasRecoveryRate * std::max(0.0, netIncomeBefore - kOasRecoveryThreshold);
-    f23500 = FederalTaxRules::roundCents(std::clamp(recovery, 0.0, std::max(0.0, oasReceived)));
+        kOasRecoveryRate * std::max(0.0, netIncomeBefore - ei - kOasRecoveryThreshold);
+    f23500 =
+        FederalTaxRules::roundCents(ei + std::clamp(recovery, 0.0, std::max(0.0, oasReceived)));
 }

@@ -76,6 +76,17 @@ void minimumTaxCarryOver(IndividualTaxData &person, double amount)
 
 // 15,000 of employment with 1,000 of tax deducted, and the two territorial carbon price
 // rebates: the business rebate 300 + 200 (T224) and the farmers' 150 (T225).
+// Employment income and a T4E of 10,000 of regular benefits with the repayment rate given in
+// its box 7.
+void regularEiBenefits(Return &r, double earnings, double repaymentRate,
+                       const QDate &born = kBornAt40)
+{
+    r.setUp(ON, born);
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", earnings}});
+    Return::addSlip(r.person(), SlipType::T4E,
+                    {{"box7", repaymentRate}, {"box14", 10000}, {"box15", 10000}});
+}
+
 void employmentWithCarbonRebates(Return &r, int province)
 {
     r.setUp(province, kBornAt40);
@@ -945,6 +956,45 @@ const std::vector<WholeReturn> &rows()
          {{"42000", 0},
           {"47900", 0},
           {"48200", 1000}}},
+        // EI benefits repayment (box 7 of the T4E shows 30%): employment 85,000 and 10,000 of
+        // regular benefits make 95,000 of net income before adjustments, 12,875 above 82,125;
+        // the lesser, 10,000, x 30% = 3,000.00 (23500 and 42200); 23600 = 92,000.
+        {"ON, EI benefits repaid in full",
+         [](Return &r) { regularEiBenefits(r, 85000, 30); },
+         {{"15000", 95000},
+          {"23400", 95000},
+          {"23500", 3000},
+          {"23600", 92000},
+          {"42200", 3000}}},
+        // Employment 75,000: 85,000 is 2,875 above 82,125, less than the benefits: x 30% =
+        // 862.50; 23600 = 84,137.50.
+        {"ON, EI benefits repaid on the income above the threshold",
+         [](Return &r) { regularEiBenefits(r, 75000, 30); },
+         {{"23400", 85000},
+          {"23500", 862.5},
+          {"23600", 84137.5},
+          {"42200", 862.5}}},
+        // Box 7 empty (a first claim in ten years): nothing is repaid.
+        {"ON, EI benefits without a repayment rate",
+         [](Return &r) { regularEiBenefits(r, 85000, 0); },
+         {{"23400", 95000},
+          {"23500", 0},
+          {"23600", 95000},
+          {"42200", 0}}},
+        // With OAS of 9,000 at 70: employment 80,000, benefits 10,000: 99,000 before
+        // adjustments. The EI repayment comes first: 16,875 above 82,125, the lesser 10,000 x
+        // 30% = 3,000.00; the OAS recovery is on 99,000 - 3,000 = 96,000, 2,546 above 93,454:
+        // x 15% = 381.90. 23500 = 42200 = 3,381.90; 23600 = 95,618.10.
+        {"ON, EI benefits and OAS both repaid",
+         [](Return &r) {
+             regularEiBenefits(r, 80000, 30, QDate(1955, 3, 1));
+             Return::addSlip(r.person(), SlipType::T4AOAS, {{"box18", 9000}});
+         },
+         {{"15000", 99000},
+          {"23400", 99000},
+          {"23500", 3381.9},
+          {"23600", 95618.1},
+          {"42200", 3381.9}}},
     };
     return table;
 }
