@@ -295,6 +295,10 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     MinimumTax::splitIncomeTax(*this, t1);
     MinimumTax::finish(*this);
     FederalFormSteps::respAccumulatedIncome(*this, t1);
+    // The advance payments of the Canada workers benefit each person received (the slips put
+    // them on Schedule 6 in pass 1) are paid back with the net federal tax.
+    auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6);
+    t1.f41500 = sch6 ? roundCents(std::max(0.0, sch6->rc210Box10 + sch6->rc210Box11)) : 0.0;
     t1.CalculateFedTax();
 
     T2209FormList t2209;
@@ -308,7 +312,7 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
 
     t1.selfEmploymentIncome = sumSelfEmploymentIncome();
     t1.otherSelfEmploymentIncome = GetOtherSelfEmploymentIncome(t1.selfEmploymentIncome);
-    if (auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6)) {
+    if (sch6) {
         sch6->maritalStatus = int(t1.maritalStatus);
         sch6->workingIncome = t1.f10100 + t1.employmentIncome2;
         sch6->selfEmploymentIncome = t1.selfEmploymentIncome.value();

@@ -189,6 +189,7 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
     if (auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6)) {
         sch6->province = t1.getMainTaxProvince();
         sch6->emigrant = t1.IsEmmigrant();
+        sch6->disabilityClaimed = t1.disabilityFlag != 0;
         // More than 13 weeks of full-time studies: the T2202 counts months.
         auto *sch11 = formOf<TaxData_Sch11>(*this, FormType::SCH11);
         sch6->fullTimeStudent =

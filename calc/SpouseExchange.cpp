@@ -123,6 +123,7 @@ void exchangeWorkersBenefit(Side &a, Side &b, bool t1Moves)
         for (auto [to, from] : {std::pair{sch6A, sch6B}, std::pair{sch6B, sch6A}}) {
             to->spouseRc210Box10 = from->rc210Box10.value();
             to->spouseRc210Box11 = from->rc210Box11.value();
+            to->spouseDisabilityClaimed = from->disabilityClaimed.value();
             to->partnerAnswer = from->ownAnswer.value();
             to->spouseAdjustedNetIncome = from->adjustedNetIncome.value();
         }

@@ -120,6 +120,16 @@ constexpr double kCwbWorkingIncomeFloor = 3000; // basic.working_income_floor, R
 constexpr double kCwbPhaseOutSingle = 26855;    // basic.phase_out_threshold_single, R
 constexpr double kCwbPhaseOutFamily = 30639;    // basic.phase_out_threshold_family, R
 constexpr double kCwbPhaseOutRate = 0.15;       // basic.phase_out_rate, R
+// The disability supplement, for a person who claims the disability amount: 27% of their
+// working income above 1,150, at most 843, less 15% of the income above its own thresholds
+// (7.5% when both spouses claim the disability amount).
+constexpr double kCwbDisabilityMax = 843;                 // disability_supplement.max, R
+constexpr double kCwbDisabilityPhaseInRate = 0.27;        // .phase_in_rate, R
+constexpr double kCwbDisabilityWorkingIncomeFloor = 1150; // .working_income_floor, R
+constexpr double kCwbDisabilityPhaseOutSingle = 37740;    // .phase_out_threshold_single, R
+constexpr double kCwbDisabilityPhaseOutFamily = 49389;    // .phase_out_threshold_family, R
+constexpr double kCwbDisabilityPhaseOutRate = 0.15;       // .phase_out_rate, R
+constexpr double kCwbDisabilityPhaseOutRateBoth = 0.075;  // ..._both_spouses_eligible, R
 // No benefit for a full-time student of more than 13 weeks (3 months of the T2202, D) without
 // an eligible dependant, a child under 19 at the end of the year (R).
 constexpr double kCwbStudentMonths = 3;

@@ -125,6 +125,8 @@ void TaxData_Sch2::Calculate01()
 
 void TaxData_Sch6::Calculate01()
 {
+    basicBenefit = 0.0;
+    disabilitySupplement = 0.0;
     f45300 = 0.0;
     if (province == ProvinceCode::QC || province == ProvinceCode::AB ||
         province == ProvinceCode::NU || emigrant)
@@ -133,13 +135,26 @@ void TaxData_Sch6::Calculate01()
         return;
     const double maximum = family ? kCwbMaxFamily : kCwbMaxSingle;
     const double threshold = family ? kCwbPhaseOutFamily : kCwbPhaseOutSingle;
-    const double working = workingIncome + selfEmploymentIncome +
-                           (family ? partnerEmploymentIncome + partnerSelfEmploymentIncome : 0.0);
+    const double ownWorking = workingIncome + selfEmploymentIncome;
+    const double working =
+        ownWorking + (family ? partnerEmploymentIncome + partnerSelfEmploymentIncome : 0.0);
     const double phasedIn =
         std::min(maximum, kCwbPhaseInRate * std::max(0.0, working - kCwbWorkingIncomeFloor));
     const double income = family ? adjustedFamilyIncome.value() : adjustedNetIncome.value();
     const double reduction = kCwbPhaseOutRate * std::max(0.0, income - threshold);
-    f45300 = roundCents(std::max(0.0, phasedIn - reduction));
+    basicBenefit = roundCents(std::max(0.0, phasedIn - reduction));
+    if (disabilityClaimed) {
+        const double supplement = std::min(
+            kCwbDisabilityMax, kCwbDisabilityPhaseInRate *
+                                   std::max(0.0, ownWorking - kCwbDisabilityWorkingIncomeFloor));
+        const double supplementThreshold =
+            family ? kCwbDisabilityPhaseOutFamily : kCwbDisabilityPhaseOutSingle;
+        const double rate = family && spouseDisabilityClaimed ? kCwbDisabilityPhaseOutRateBoth
+                                                              : kCwbDisabilityPhaseOutRate;
+        disabilitySupplement = roundCents(
+            std::max(0.0, supplement - rate * std::max(0.0, income - supplementThreshold)));
+    }
+    f45300 = roundCents(basicBenefit + disabilitySupplement);
 }
 
 void TaxData_Sch13::calculate()

@@ -199,6 +199,12 @@ public:
     CFloatField adjustedNetIncome{this, "adjustedNetIncome"};
     CFloatField spouseRc210Box10{this, "spouseRc210Box10"};
     CFloatField spouseRc210Box11{this, "spouseRc210Box11"};
+    CBoolField spouseDisabilityClaimed{this, "spouseDisabilityClaimed"};
+    // Given by pass 5: the person claims the disability amount (line 31600).
+    CBoolField disabilityClaimed{this, "disabilityClaimed"};
+    // Results: the basic benefit and the disability supplement; line 45300 is their sum.
+    CFloatField basicBenefit{this, "basicBenefit"};
+    CFloatField disabilitySupplement{this, "disabilitySupplement"};
     CFloatField spouseAdjustedNetIncome{this, "spouseAdjustedNetIncome"};
     CFloatField partnerOtherWorkingIncome{this, "partnerOtherWorkingIncome"};
     void setACWBAmounts(double box10, double box11)
@@ -216,9 +222,10 @@ public:
     CIntField childrenUnder19{this, "childrenUnder19"};
 
     // The basic Canada workers benefit: 27% of working income above 3,000 up to the maximum,
-    // less 15% of adjusted net income above the threshold. Residents of Quebec, Alberta and
-    // Nunavut get 0 (their 2025 figures are not in the published figures used), as does the
-    // disability supplement; so does a full-time student without an eligible dependant.
+    // less 15% of adjusted net income above the threshold; and the disability supplement of
+    // a person who claims the disability amount. Residents of Quebec, Alberta and Nunavut get
+    // 0 (their 2025 figures are not in the published figures used), and so does a full-time
+    // student without an eligible dependant.
     void Calculate01();
 
     // Part 1 (the basic benefit) holds an income, so the schedule goes with the filing.

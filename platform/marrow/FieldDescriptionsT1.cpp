@@ -186,6 +186,7 @@ const FieldDescriptionRow kCreditsAndTax[] = {
     line("41000"),
     line("41200"),
     line("41700"),
+    line("41500"),
     total("42000"),
     line("42100"),
     line("42120"),

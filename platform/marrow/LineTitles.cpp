@@ -94,6 +94,7 @@ const LineTitleRow kLineTitles[] = {
     {40900, "Federal political contributions"},
     {41000, "Federal political contribution tax credit"},
     {41200, "Investment tax credit"},
+    {41500, "Advance payments of the Canada workers benefit"},
     {41700, "Federal tax less the political contribution and investment tax credits"},
     {42000, "Net federal tax"},
     {42100, "CPP contributions payable on self-employment income and other earnings"},

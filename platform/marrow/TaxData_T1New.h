@@ -489,6 +489,9 @@ public:
     CFloatField taxOnTaxableIncome{this, "taxOnTaxableIncome"};
     CFloatField f40425{this, "40425"};
     CFloatField f41700{this, "41700"};
+    // The advance payments of the Canada workers benefit (RC210 boxes 10 and 11): paid back
+    // in the net federal tax, since line 45300 pays the whole year's benefit.
+    CFloatField f41500{this, "41500"};
     CFloatField f42800{this, "42800"};
     CFloatField f44000{this, "44000"};
     CFloatField f45000{this, "45000"};

@@ -162,7 +162,8 @@ void TaxData_T1New::CalculateFedTax()
 {
     // The tax on split income less its own credits is a floor for the net federal tax: the
     // credits of the return cannot bring the tax below it (docs/TaxFigures2025.md).
-    f42000 = roundCents(std::max(f41700.value(), splitIncomeTax.value()) + additionalTaxes);
+    f42000 =
+        roundCents(std::max(f41700.value(), splitIncomeTax.value()) + f41500 + additionalTaxes);
 }
 
 void TaxData_T1New::CalculateBeforeLine437(bool)

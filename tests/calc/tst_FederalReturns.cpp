@@ -87,6 +87,18 @@ void regularEiBenefits(Return &r, double earnings, double repaymentRate,
                     {{"box7", repaymentRate}, {"box14", 10000}, {"box15", 10000}});
 }
 
+// Employment income, Schedule 6, and when given the disability amount claimed and an RC210
+// with the benefit's advance payments (box 10, and box 11 for the disability supplement).
+void workersBenefit(Return &r, double earnings, bool disability, double box10 = 0, double box11 = 0)
+{
+    TaxData_T1New *t1 = r.setUp(ON, kBornAt40);
+    t1->disabilityFlag = disability ? 1 : 0;
+    Return::addSlip(r.person(), SlipType::T4, {{"box14", earnings}});
+    form<TaxData_Sch6>(r.person(), FormType::SCH6);
+    if (box10 > 0 || box11 > 0)
+        Return::addSlip(r.person(), SlipType::RC210, {{"box10", box10}, {"box11", box11}});
+}
+
 void employmentWithCarbonRebates(Return &r, int province)
 {
     r.setUp(province, kBornAt40);
@@ -956,6 +968,28 @@ const std::vector<WholeReturn> &rows()
          {{"42000", 0},
           {"47900", 0},
           {"48200", 1000}}},
+        // Canada workers benefit with the disability supplement: employment 15,000. Basic:
+        // 27% x (15,000 - 3,000) = 3,240, at most 1,633; net income below 26,855. Supplement:
+        // 27% x (15,000 - 1,150) = 3,739.50, at most 843; below 37,740. 45300 = 2,476. The
+        // federal tax 2,175 is below the credits (the disability amount among them): 42000 =
+        // 0.
+        {"ON, workers benefit with the disability supplement",
+         [](Return &r) { workersBenefit(r, 15000, true); },
+         {{"15000", 15000}, {"41500", 0}, {"42000", 0}, {"45300", 2476}}},
+        // Employment 40,000: the basic benefit is gone (1,633 - 15% x 13,145 < 0); the
+        // supplement is 843 - 15% x (40,000 - 37,740) = 843 - 339 = 504.
+        {"ON, workers benefit: the disability supplement alone",
+         [](Return &r) { workersBenefit(r, 40000, true); },
+         {{"23600", 40000}, {"45300", 504}}},
+        // Without the disability amount there is no supplement: 45300 = 1,633.
+        {"ON, workers benefit without the disability amount",
+         [](Return &r) { workersBenefit(r, 15000, false); },
+         {{"45300", 1633}}},
+        // Advance payments (RC210 box 10 500, box 11 200) are paid back on line 41500, inside
+        // the net federal tax: 42000 = 0 + 700, while 45300 pays the year's 2,476.
+        {"ON, workers benefit paid in advance",
+         [](Return &r) { workersBenefit(r, 15000, true, 500, 200); },
+         {{"41500", 700}, {"41700", 0}, {"42000", 700}, {"45300", 2476}}},
         // EI benefits repayment (box 7 of the T4E shows 30%): employment 85,000 and 10,000 of
         // regular benefits make 95,000 of net income before adjustments, 12,875 above 82,125;
         // the lesser, 10,000, x 30% = 3,000.00 (23500 and 42200); 23600 = 92,000.
