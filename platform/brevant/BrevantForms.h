@@ -555,15 +555,25 @@ public:
     CFloatField netTaxOwing{this, "netTaxOwing"};
     CFloatField quarterly{this, "quarterly"};
 
-    // The instalments on this year's figures, in the simplest faithful way: the tax the year
-    // leaves owing after tax deducted, in four equal parts. The provincial tax is the plug-in's
-    // (amount 1, the part of line 43500 on line 42800), less its refundable credits (amount 2).
-    // The threshold below which none are due is not in the published figures used.
+    // Instalments are due when the net tax owing is more than 3,000 (1,800 for a resident of
+    // Quebec, whose provincial tax is not on this return); docs/TaxFigures2025.md.
+    static constexpr double kThreshold = 3000;
+    static constexpr double kThresholdQuebec = 1800;
+
+    // The instalments on this year's figures: the net tax owing of the instalment chart (net
+    // federal tax, social benefits repayment and provincial tax, less the tax deducted and the
+    // refundable credits), in four equal parts when it is above the threshold. The provincial
+    // tax is the plug-in's (amount 1), less its refundable credits (amount 2). The earlier
+    // years' net tax owing, the other half of the test, is not held by the return.
     template <typename T1, typename Summary> void Calculate(const T1 &t1, Summary &summary)
     {
-        const double federal = t1.f43500 - t1.f42800;
-        netTaxOwing = qMax(0.0, federal + provincialAmount1 - provincialAmount2 - t1.f43700);
-        quarterly = qRound64(netTaxOwing * 100.0 / 4.0) / 100.0;
+        const double payable = t1.f42000 + t1.f42200 + provincialAmount1;
+        const double credits = t1.f43700 + t1.f44000 + t1.f45300 + t1.f45350 + t1.f45355 +
+                               t1.f47555 + provincialAmount2;
+        netTaxOwing = qMax(0.0, qRound64((payable - credits) * 100.0) / 100.0);
+        const double threshold =
+            t1.getMainTaxProvince() == ProvinceCode::QC ? kThresholdQuebec : kThreshold;
+        quarterly = netTaxOwing > threshold ? qRound64(netTaxOwing * 100.0 / 4.0) / 100.0 : 0.0;
         for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
                                         &summary.instalmentSeptember, &summary.instalmentDecember})
             *instalment = quarterly.value();

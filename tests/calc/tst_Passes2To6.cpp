@@ -353,6 +353,8 @@ private slots:
     void unusedCppFormRemoved_data();
     void unusedCppFormRemoved();
     void instalments();
+    void instalmentThreshold_data();
+    void instalmentThreshold();
     void rentalLossIndicators();
     void pass5HooksStartFromZero();
     void filingFormsTakeTheReturn();
@@ -659,6 +661,40 @@ void TestPasses2To6::instalments()
     QCOMPARE(double(calculator->netTaxOwing), 5801.78);
     QCOMPARE(double(summary->instalmentMarch), 1450.45);
     QCOMPARE(double(summary->instalmentDecember), 1450.45);
+}
+
+// Instalments are due only above the net tax owing of 3,000 (1,800 in Quebec).
+void TestPasses2To6::instalmentThreshold_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("employment");
+    QTest::addColumn<double>("owing");
+    QTest::addColumn<double>("quarter");
+    // 42000 = 30,000 x 14.5% - 2,552 = 1,798.00, and the plug-in's Ontario tax 300.00: 2,098.00
+    // is below 3,000.
+    QTest::newRow("Ontario, below 3,000") << ON << 30000.0 << 2098.0 << 0.0;
+    // Quebec: 42000 = 40,000 x 14.5% - 2,552 = 3,248.00, less the abatement 535.92 (16.5%):
+    // 2,712.08 is above 1,800; four parts of 678.02.
+    QTest::newRow("Quebec, above 1,800") << QC << 40000.0 << 2712.08 << 678.02;
+    // Quebec, 25,000: 42000 = 1,073.00 less 177.05: below 1,800.
+    QTest::newRow("Quebec, below 1,800") << QC << 25000.0 << 895.95 << 0.0;
+}
+
+void TestPasses2To6::instalmentThreshold()
+{
+    QFETCH(int, province);
+    QFETCH(double, employment);
+    QFETCH(double, owing);
+    QFETCH(double, quarter);
+    Return r;
+    QVERIFY(r.setUp(province, kBornAt40));
+    IndividualTaxData &p = *r.family.taxpayer();
+    Return::addSlip(p, SlipType::T4, {{"box14", employment}});
+    auto *calculator = form<TaxData_InstalmentCalc>(p, FormType::INSTCALC);
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(calculator->netTaxOwing), owing);
+    QCOMPARE(double(calculator->quarterly), quarter);
+    QCOMPARE(double(summaryOf(p)->instalmentSeptember), quarter);
 }
 
 void TestPasses2To6::rentalLossIndicators()
