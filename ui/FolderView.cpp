@@ -18,6 +18,9 @@ FolderView::FolderView(QWidget *parent) : QTreeWidget(parent)
 {
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The editor's sheet gives every row one height, bold sections included: the view then
+    // measures one row instead of every slip and form whenever it scrolls or paints.
+    setUniformRowHeights(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &FolderView::ShowContextMenu);
 }

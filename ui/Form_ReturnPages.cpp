@@ -99,14 +99,21 @@ void Form_Return::clearFormTabs()
 {
     ui->lblFormDesc->clear();
     QTabWidget *tabs = ui->tabForm;
-    // Each removal makes the next tab current: none of them is to be synchronised now.
+    // The tab on screen goes last and stays current until then, so no other page is shown
+    // (styled and laid out) only to be deleted. Nothing is synchronised meanwhile.
     m_fillingTabs = true;
-    while (tabs->count() > 0) {
-        QWidget *w = tabs->widget(0);
-        tabs->removeTab(0);
+    const auto drop = [tabs](QWidget *w) {
+        tabs->removeTab(tabs->indexOf(w));
         w->hide();
         w->deleteLater();
+    };
+    QWidget *const shown = tabs->currentWidget();
+    for (int i = tabs->count() - 1; i >= 0; --i) {
+        if (tabs->widget(i) != shown)
+            drop(tabs->widget(i));
     }
+    if (shown)
+        drop(shown);
     m_fillingTabs = false;
     m_pages.clear();
 }

@@ -106,6 +106,8 @@ private slots:
     void t1TabShownLaterBindsItsFields();
     void quickHelpAndNotes();
     void treeToolTipOnlyWhenCut();
+    void treeRowsKeepTheirOwnHeight_data();
+    void treeRowsKeepTheirOwnHeight();
 
 private:
     Form_Return *openEditor(FamilyTaxData *family);
@@ -936,6 +938,52 @@ void TestReturnEditor::treeToolTipOnlyWhenCut()
     };
     QCOMPARE(tipAt(shortItem), QString());
     QCOMPARE(tipAt(longItem), longItem->text(0));
+}
+
+void TestReturnEditor::treeRowsKeepTheirOwnHeight_data()
+{
+    QTest::addColumn<QString>("fontSize");
+    QTest::addColumn<int>("height");
+    // The sheet's item height with its padding and dotted bottom line, whatever the font.
+    QTest::newRow("8 pt") << "8" << 27;
+    QTest::newRow("12 pt") << "12" << 27;
+    QTest::newRow("20 pt") << "20" << 27;
+}
+
+// Every row is drawn as high as its own item asks, the bold section rows and the long lists
+// of slips and forms alike.
+void TestReturnEditor::treeRowsKeepTheirOwnHeight()
+{
+    QFETCH(QString, fontSize);
+    QFETCH(int, height);
+    appInstance()->config.FontSize = fontSize;
+    Form_Return *editor = openEditor(EditorFixture::coupledReturn(12, 4));
+    FolderView *tree = editor->folderView();
+    QApplication::processEvents();
+    QStyleOptionViewItem option;
+    option.initFrom(tree);
+    option.widget = tree;
+    option.font = tree->font();
+    int rows = 0;
+    QList<QModelIndex> pending{QModelIndex()};
+    QAbstractItemModel *model = tree->model();
+    while (!pending.isEmpty()) {
+        const QModelIndex parent = pending.takeFirst();
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            const int own = tree->itemDelegate()->sizeHint(option, index).height();
+            const int drawn = tree->visualRect(index).height();
+            if (own != height || drawn != height)
+                QFAIL(qPrintable(QString("%1: %2 asked, %3 drawn")
+                                     .arg(index.data().toString())
+                                     .arg(own)
+                                     .arg(drawn)));
+            pending.append(index);
+            ++rows;
+        }
+    }
+    QCOMPARE(rows, 6 + 12 + tree->formSection()->childCount() +
+                       tree->wizardSection()->childCount() + tree->noteSection()->childCount());
 }
 
 QV_TEST_MAIN(TestReturnEditor)
