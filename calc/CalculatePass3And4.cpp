@@ -139,12 +139,14 @@ void donations(IndividualTaxData &person, TaxData_T1New &t1)
 }
 
 // The pension income amount: a T4A pension qualifies at any age, the other pension income
-// and the split received from 65.
+// and the split received from 65. A pensioner who split pension income keeps only what was
+// not allocated to the partner (line 21000; docs/TaxFigures2025.md).
 void pensionAmount(TaxData_T1New &t1)
 {
     double eligible = t1.t4aPension + t1.f11600;
     if (t1.IsAgeNotUnder65())
         eligible += t1.pension11500A + t1.pension11500B + t1.annuityPension;
+    eligible = std::max(0.0, eligible - std::max(0.0, t1.f21000.value()));
     t1.f31400 = roundCents(FederalTaxRules::pensionAmount(eligible));
 }
 

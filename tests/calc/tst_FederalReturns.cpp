@@ -1291,6 +1291,8 @@ private slots:
     void workersBenefitOfAFullTimeStudent();
     void pensionSplitTaxesAfterTheBalance();
     void pensionSplitTaxesOfTheCouple();
+    void pensionAmountsAfterTheSplit_data();
+    void pensionAmountsAfterTheSplit();
 };
 
 void TestFederalReturns::wholeReturns_data()
@@ -1770,6 +1772,45 @@ void TestFederalReturns::pensionSplitTaxesOfTheCouple()
         QCOMPARE(double(election->combinedTaxAfterSplit),
                  FederalTaxRules::roundCents(own + partner));
     }
+}
+
+// Line 31400 after a pension split: the pensioner keeps the pension income not allocated, the
+// transferee counts the split received; each at most 2,000. Both are 70; the pensioner has a
+// T4A pension.
+void TestFederalReturns::pensionAmountsAfterTheSplit_data()
+{
+    QTest::addColumn<double>("pension");
+    QTest::addColumn<double>("split");
+    QTest::addColumn<double>("pensionerAmount");
+    QTest::addColumn<double>("transfereeAmount");
+    QTest::newRow("both below 2,000") << 1500.0 << 700.0 << 800.0 << 700.0;
+    QTest::newRow("the pensioner below 2,000 after the split")
+        << 3000.0 << 1500.0 << 1500.0 << 1500.0;
+    QTest::newRow("both at the maximum") << 10000.0 << 5000.0 << 2000.0 << 2000.0;
+    QTest::newRow("nothing split") << 3000.0 << 0.0 << 2000.0 << 0.0;
+}
+
+void TestFederalReturns::pensionAmountsAfterTheSplit()
+{
+    QFETCH(double, pension);
+    QFETCH(double, split);
+    QFETCH(double, pensionerAmount);
+    QFETCH(double, transfereeAmount);
+    const QDate bornAt70(1955, 3, 1);
+    Return r;
+    QVERIFY(r.setUp(ON, bornAt70, 0));
+    TaxData_T1New *spouseT1 = r.addSpouse(ON, bornAt70);
+    QVERIFY(spouseT1);
+    Return::addSlip(r.person(), SlipType::T4A, {{"box16", pension}});
+    auto *pensioner = form<TaxData_T1032_New>(r.person(), FormType::T1032);
+    form<TaxData_T1032_New>(*r.family.spouse(), FormType::T1032);
+    pensioner->transferer = 0;
+    pensioner->electedAmount = split;
+    r.family.Recalculate(0, nullptr);
+    QCOMPARE(double(r.t1->f21000), split);
+    QCOMPARE(double(spouseT1->f11600), split);
+    QCOMPARE(double(r.t1->f31400), pensionerAmount);
+    QCOMPARE(double(spouseT1->f31400), transfereeAmount);
 }
 
 QV_TEST_MAIN(TestFederalReturns)
