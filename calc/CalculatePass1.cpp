@@ -21,6 +21,8 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace Pass1 {
 
@@ -32,9 +34,9 @@ void Forms::lookUp(IndividualTaxData &person)
     t2204 = formOf<TaxData_T2204_New>(person, FormType::T2204);
     t691 = formOf<TaxData_T691New>(person, FormType::T691);
     t936 = formOf<TaxData_T936New>(person, FormType::T936);
-    const QList<TaxData_T2209_2036 *> t2209s =
+    const std::vector<TaxData_T2209_2036 *> t2209s =
         formsOfType<TaxData_T2209_2036>(person, FormType::T2209);
-    t2209 = t2209s.isEmpty() ? nullptr : t2209s.first();
+    t2209 = t2209s.empty() ? nullptr : t2209s.front();
     t2222 = formOf<CTaxData_T2222>(person, FormType::T2222);
     cpt20 = formOf<TaxData_CPT20_New>(person, FormType::CPT20);
     t1223 = formOf<CTaxData_T1223>(person, FormType::T1223);
@@ -158,8 +160,7 @@ void contributionsAndEntries(IndividualTaxData &person, const SlipTotals &s, Tax
         f.cpt20->clearEntry();
         int n = 0;
         for (TaxDataEntryStru *entry : person.m_slipList) {
-            auto *t4 = entry->type == SlipType::T4 ? dynamic_cast<TaxData_Slip_T4 *>(entry->data)
-                                                   : nullptr;
+            auto *t4 = entry->type == SlipType::T4 ? formAs<TaxData_Slip_T4>(entry->data) : nullptr;
             if (!t4)
                 continue;
             if (++n > TaxData_CPT20_New::kEntries)
@@ -244,7 +245,7 @@ QList<const TaxData_Slip_T5 *> t5Slips(const IndividualTaxData &person)
     QList<const TaxData_Slip_T5 *> slips;
     for (const TaxDataEntryStru *entry : person.m_slipList) {
         if (entry->type == SlipType::T5) {
-            if (auto *t5 = dynamic_cast<const TaxData_Slip_T5 *>(entry->data))
+            if (auto *t5 = formAs<const TaxData_Slip_T5>(entry->data))
                 slips.append(t5);
         }
     }
@@ -522,8 +523,9 @@ int IndividualTaxData::EnsureCppForm(int mode)
 
 int IndividualTaxData::CalculatePass1(bool wizardChanged, int changedType, TaxData_T1New &t1)
 {
-    // Step 1: every object prepares.
-    for (TaxDataEntryStru *entry : m_formList) {
+    // Step 1: every object prepares. The list is only read: a non-const walk would detach it
+    // from the form index's copy, and the next look-up by type would compare the whole list.
+    for (TaxDataEntryStru *entry : std::as_const(m_formList)) {
         entry->data->beginCalculation();
         entry->data->setMainTaxProvince(m_province);
     }
