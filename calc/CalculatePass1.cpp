@@ -21,6 +21,8 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace Pass1 {
 
@@ -32,9 +34,9 @@ void Forms::lookUp(IndividualTaxData &person)
     t2204 = formOf<TaxData_T2204_New>(person, FormType::T2204);
     t691 = formOf<TaxData_T691New>(person, FormType::T691);
     t936 = formOf<TaxData_T936New>(person, FormType::T936);
-    const QList<TaxData_T2209_2036 *> t2209s =
+    const std::vector<TaxData_T2209_2036 *> t2209s =
         formsOfType<TaxData_T2209_2036>(person, FormType::T2209);
-    t2209 = t2209s.isEmpty() ? nullptr : t2209s.first();
+    t2209 = t2209s.empty() ? nullptr : t2209s.front();
     t2222 = formOf<CTaxData_T2222>(person, FormType::T2222);
     cpt20 = formOf<TaxData_CPT20_New>(person, FormType::CPT20);
     t1223 = formOf<CTaxData_T1223>(person, FormType::T1223);
@@ -158,8 +160,7 @@ void contributionsAndEntries(IndividualTaxData &person, const SlipTotals &s, Tax
         f.cpt20->clearEntry();
         int n = 0;
         for (TaxDataEntryStru *entry : person.m_slipList) {
-            auto *t4 = entry->type == SlipType::T4 ? dynamic_cast<TaxData_Slip_T4 *>(entry->data)
-                                                   : nullptr;
+            auto *t4 = entry->type == SlipType::T4 ? formAs<TaxData_Slip_T4>(entry->data) : nullptr;
             if (!t4)
                 continue;
             if (++n > TaxData_CPT20_New::kEntries)
@@ -237,19 +238,30 @@ void parentalInsuranceAndKind(IndividualTaxData &person, const SlipTotals &s, Ta
         rc381->employmentKind = int(t1.employmentKind);
 }
 
-// The further rows: T4 remainders, T4RIF, T5, T4E and the PRPP.
-// The person's T5 slips, in list order.
-QList<const TaxData_Slip_T5 *> t5Slips(const IndividualTaxData &person)
+// The worksheet's and the T2209's amounts that are added slip by slip, in one walk of the T5
+// slips: each amount still takes the slips in list order.
+void t5SlipBySlipRows(const IndividualTaxData &person, const Forms &f)
 {
-    QList<const TaxData_Slip_T5 *> slips;
+    if (!f.worksheet && !f.t2209)
+        return;
     for (const TaxDataEntryStru *entry : person.m_slipList) {
-        if (entry->type == SlipType::T5) {
-            if (auto *t5 = dynamic_cast<const TaxData_Slip_T5 *>(entry->data))
-                slips.append(t5);
+        const auto *t5 =
+            entry->type == SlipType::T5 ? formAs<const TaxData_Slip_T5>(entry->data) : nullptr;
+        if (!t5)
+            continue;
+        if (f.worksheet) {
+            f.worksheet->t5NonEligibleTaxable += t5->box11Share;
+            f.worksheet->t5TotalTaxable += t5->box11Share + t5->box25Share;
         }
+        // Foreign investment income is income from property: the tax above 15% of it is
+        // found slip by slip, each slip's income being that of its own property.
+        if (f.t2209)
+            f.t2209->slipPropertyTaxOver15 +=
+                TaxData_T2209_2036::taxOver15Percent(t5->box15Share, t5->box16Share);
     }
-    return slips;
 }
+
+// The further rows: T4 remainders, T4RIF, T5, T4E and the PRPP.
 
 void furtherT4T4rifT5T4eRows(IndividualTaxData &person, const SlipTotals &s, TaxData_T1New &t1,
                              const Forms &f)
@@ -279,20 +291,10 @@ void furtherT4T4rifT5T4eRows(IndividualTaxData &person, const SlipTotals &s, Tax
     t1.furtherTaxDeducted2 += s.t4rifBox16WithAmountA;
     t1.taxedIncomeTotal += s.t4rifTaxedNotSenior;
 
-    if (f.worksheet) {
-        for (const TaxData_Slip_T5 *t5 : t5Slips(person)) {
-            f.worksheet->t5NonEligibleTaxable += t5->box11Share;
-            f.worksheet->t5TotalTaxable += t5->box11Share + t5->box25Share;
-        }
-    }
+    t5SlipBySlipRows(person, f);
     if (f.t2209) {
         f.t2209->slipAmount2 += s.t5Box16;
         f.t2209->slipAmount1 += s.t5Box15;
-        // Foreign investment income is income from property: the tax above 15% of it is
-        // found slip by slip, each slip's income being that of its own property.
-        for (const TaxData_Slip_T5 *t5 : t5Slips(person))
-            f.t2209->slipPropertyTaxOver15 +=
-                TaxData_T2209_2036::taxOver15Percent(t5->box15Share, t5->box16Share);
     }
     t1.other10400A += s.t5Box17Flagged;
     if (f.worksheet) {
@@ -522,8 +524,9 @@ int IndividualTaxData::EnsureCppForm(int mode)
 
 int IndividualTaxData::CalculatePass1(bool wizardChanged, int changedType, TaxData_T1New &t1)
 {
-    // Step 1: every object prepares.
-    for (TaxDataEntryStru *entry : m_formList) {
+    // Step 1: every object prepares. The list is only read: a non-const walk would detach it
+    // from the form index's copy, and the next look-up by type would compare the whole list.
+    for (TaxDataEntryStru *entry : std::as_const(m_formList)) {
         entry->data->beginCalculation();
         entry->data->setMainTaxProvince(m_province);
     }

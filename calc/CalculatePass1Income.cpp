@@ -23,7 +23,8 @@ constexpr double kRestrictedFarmLossMax = 17500;
 
 // The person's names as their T1 holds them, read from the T1 at hand: looking the T1 up again
 // for every statement would make a return's calculation grow with the square of its forms.
-// Made once for all the statements of a kind, which then share the one text.
+// Made once for all the statements of a kind, which then share the one text; so is the trimmed
+// full name (ConstructFullName) some statements take, since their steps change no name.
 CString ownerName(const TaxData_T1New &t1)
 {
     return CString(t1.firstName.value() + QLatin1Char(' ') + t1.lastName.value());
@@ -131,6 +132,7 @@ void addFarmingForms(IndividualTaxData &person, TaxData_T1New &t1)
         addCosts(t1, *t1163);
     }
     const CString owner = ownerName(t1);
+    const CString partner = t1.ConstructFullName();
     for (TaxData_T2042New *t2042 : Pass1::formsOfType<TaxData_T2042New>(person, FormType::T2042)) {
         ++t1.farmingCount;
         t2042->ownerName = owner;
@@ -140,7 +142,7 @@ void addFarmingForms(IndividualTaxData &person, TaxData_T1New &t1)
         t1.f14099 += t2042->grossIncome;
         if (t2042->partnershipFlag) {
             t1.farmingAmount += partnershipNet(*t2042, t1);
-            t2042->partnerName = t1.ConstructFullName();
+            t2042->partnerName = partner;
         } else {
             t1.farmingAmount += t2042->netIncome;
         }
@@ -201,10 +203,11 @@ void prepareT2125(TaxData_T1New &t1, TaxData_T2125_New &t2125, const CString &na
 void addBusinessForms(IndividualTaxData &person, TaxData_T1New &t1)
 {
     const CString owner = ownerName(t1);
+    const CString commissionOwner = t1.ConstructFullName();
     for (TaxData_T2125_New *t2125 :
          Pass1::formsOfType<TaxData_T2125_New>(person, FormType::T2125C)) {
         ++t1.commissionCount;
-        prepareT2125(t1, *t2125, t1.ConstructFullName());
+        prepareT2125(t1, *t2125, commissionOwner);
         t1.f13899 += t2125->grossIncome;
         const double net = t2125Net(*t2125, t1);
         t1.f13900 += net;
@@ -242,9 +245,10 @@ void capitalGains(IndividualTaxData &person, TaxData_T1New &t1, TaxData_Sch3 *sc
         t1.capitalGainsSharing * FederalRates2025::kCapitalGainsInclusionRate;
     double flagged = 0;
     double unflagged = 0;
+    const CString name = t1.ConstructFullName();
     for (int type : {FormType::T2091, FormType::T2091WS}) {
         for (TaxData_T2091 *t2091 : Pass1::formsOfType<TaxData_T2091>(person, type)) {
-            t2091->fullName = t1.ConstructFullName();
+            t2091->fullName = name;
             t2091->sin = t1.sin.value();
             t2091->Calculate01();
             (t2091->ownFlag ? flagged : unflagged) += t2091->gain;

@@ -35,7 +35,7 @@ QList<TaxData_Slip_T4 *> t4Slips(IndividualTaxData &person)
     for (TaxDataEntryStru *entry : person.m_slipList) {
         if (entry->type != SlipType::T4)
             continue;
-        if (auto *t4 = dynamic_cast<TaxData_Slip_T4 *>(entry->data))
+        if (auto *t4 = formAs<TaxData_Slip_T4>(entry->data))
             out.append(t4);
     }
     return out;

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 using FederalTaxRules::roundCents;
 
@@ -208,7 +209,7 @@ double IndividualTaxData::CalculateForeignTaxCredit()
         return 0;
     auto *t691 = formOf<TaxData_T691New>(*this, FormType::T691);
     auto *t1206 = formOf<TaxData_T1206New>(*this, FormType::T1206);
-    const QList<TaxData_T2209_2036 *> forms =
+    const std::vector<TaxData_T2209_2036 *> forms =
         Pass1::formsOfType<TaxData_T2209_2036>(*this, FormType::T2209);
     for (TaxData_T2209_2036 *t2209 : forms) {
         if (!t2209->overrideBase) {

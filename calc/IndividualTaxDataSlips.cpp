@@ -4,6 +4,7 @@
 #include "calc/SlipSummaryHtml.h"
 #include "calc/SlipSummer.h"
 #include "calc/SlipTotals.h"
+#include "marrow/TaxData_T1New.h"
 
 void IndividualTaxData::SumSlips(SlipTotals &totals, std::set<int> &neededForms)
 {
@@ -12,14 +13,18 @@ void IndividualTaxData::SumSlips(SlipTotals &totals, std::set<int> &neededForms)
     for (TaxDataEntryStru *entry : m_slipList)
         slips.push_back({entry->type, entry->data});
     std::vector<NeededFormRule> rules;
+    const TaxData_T1New *t1 = t1Form();
     if (!m_heldSlipSums) {
-        rules = sumSlipList(totals, slips, t1Form());
+        rules = sumSlipList(totals, slips, t1);
     } else {
         HeldSlipSums &held = *m_heldSlipSums;
-        if (!held.summed || held.slips != slips) {
+        // The summing reads the T1 for its age alone.
+        const int age = t1 ? t1->GetAge() : -1;
+        if (!held.summed || held.slips != slips || held.age != age) {
             held.totals = SlipTotals();
-            held.rules = sumSlipList(held.totals, slips, t1Form());
+            held.rules = sumSlipList(held.totals, slips, t1);
             held.slips = std::move(slips);
+            held.age = age;
             held.summed = true;
         }
         // An empty list leaves the totals as they came, as a summing does.

@@ -3,9 +3,10 @@
 
 #include "model/IndividualTaxData.h"
 
-#include <QList>
+#include "marrow/CTaxData_Form.h"
 
-class CTaxData_Form;
+#include <vector>
+
 class CTaxData_T2222;
 class TaxData_Sch3;
 class TaxData_Sch7;
@@ -46,12 +47,14 @@ struct Forms
 
 // The forms of the type in list order, as their class; other objects are skipped. Taken
 // before a step runs, so a form the step adds is not visited.
-template <typename Form> QList<Form *> formsOfType(IndividualTaxData &person, int type)
+template <typename Form> std::vector<Form *> formsOfType(IndividualTaxData &person, int type)
 {
-    QList<Form *> out;
-    for (TaxDataEntryStru *entry : person.formEntriesOfType(type)) {
-        if (auto *form = dynamic_cast<Form *>(entry->data))
-            out.append(form);
+    const std::vector<TaxDataEntryStru *> &entries = person.formEntriesOfType(type);
+    std::vector<Form *> out;
+    out.reserve(entries.size());
+    for (TaxDataEntryStru *entry : entries) {
+        if (auto *form = formAs<Form>(entry->data))
+            out.push_back(form);
     }
     return out;
 }

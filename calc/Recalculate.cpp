@@ -1,6 +1,7 @@
 // FamilyTaxData::Recalculate: the twin push, the two rounds of passes and the summaries.
 #include "model/FamilyTaxData.h"
 
+#include "calc/SlipSumsHeld.h"
 #include "marrow/CTaxData_Form.h"
 #include "model/IndividualTaxData.h"
 
@@ -55,6 +56,10 @@ int FamilyTaxData::Recalculate(int kindHint, CTaxData_Form *changed)
     if (changed && coupled)
         pushToTwin(*changed, *first, *second);
 
+    // The passes write no slip amount (a slip's shares and age are worked out from what it holds
+    // and the T1's age), so each person sums the slips once for the whole recalculation instead
+    // of twice in each round; the held sums are summed again if the T1 age changes meanwhile.
+    const SlipSumsHeld held(taxpayer(), coupled ? spouse() : nullptr);
     const int changedType = changed ? changed->getType() : 0;
     const bool wizardChanged = changed && changed->getKind() == CTaxData_Form::KindWizard;
     int result = 0;

@@ -13,6 +13,7 @@
 #include "marrow/TypeCodes.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -414,10 +415,8 @@ void otherFormChecks(ReturnCheckContext &c)
                            "in form T5004.");
     }
     if (exceeds(kRentalLoss, t1.f12600)) {
-        for (const TaxDataEntryStru *entry : c.person.m_formList) {
-            const auto *t776 = entry->type == FormType::T776
-                                   ? dynamic_cast<const TaxData_T776New *>(entry->data)
-                                   : nullptr;
+        for (const TaxDataEntryStru *entry : c.person.formEntriesOfType(FormType::T776)) {
+            const auto *t776 = dynamic_cast<const TaxData_T776New *>(entry->data);
             if (t776 && exceeds(kRentalLoss, t776->netRental) && isPositive(t776->f9936)) {
                 c.group.addMsg("Please lower CCA claim amount (Field 9936) in Rental form T776, "
                                "CCA claim cannot create/increase a rental loss.");
@@ -426,10 +425,8 @@ void otherFormChecks(ReturnCheckContext &c)
         }
     }
     double taxWithheld = 0;
-    for (const TaxDataEntryStru *entry : c.person.m_formList) {
-        if (const auto *t2121 = entry->type == FormType::T2121
-                                    ? dynamic_cast<const TaxData_T2121New *>(entry->data)
-                                    : nullptr)
+    for (const TaxDataEntryStru *entry : c.person.formEntriesOfType(FormType::T2121)) {
+        if (const auto *t2121 = dynamic_cast<const TaxData_T2121New *>(entry->data))
             taxWithheld += t2121->f5345;
     }
     if (c.totals.t4fBox14TaxDeducted > 0 && !isNonZero(taxWithheld))
@@ -457,7 +454,7 @@ void businessFormChecks(ReturnCheckContext &c)
         return postCodes.IsPostCodeFromProv(postCode.left(3), province);
     };
     int t4IncomeCount = 0;
-    for (const TaxDataEntryStru *entry : c.person.m_formList) {
+    for (const TaxDataEntryStru *entry : std::as_const(c.person.m_formList)) {
         switch (entry->type) {
         case FormType::T1163:
             if (const auto *t1163 = dynamic_cast<const TaxData_T1163New *>(entry->data)) {

@@ -22,10 +22,18 @@ double flooredDifference(double a, double b)
     return std::max(0.0, a - b);
 }
 
-bool isSenior(const TaxData_T1New *t1)
+// What the summing reads from the person's T1, taken once: the age is a date computation, and
+// a run over thousands of slips would otherwise compute it again for every slip.
+struct SlipOwner
 {
-    return t1 && t1->IsAgeNotUnder65();
-}
+    explicit SlipOwner(const TaxData_T1New *t1)
+        : known(t1 != nullptr), age(t1 ? t1->GetAge() : 0), senior(t1 && t1->IsAgeNotUnder65())
+    {
+    }
+    bool known; // a T1 was given
+    int age;
+    bool senior; // 65 or over at the end of the year
+};
 
 // A maximum moves only for a value larger by the tolerance.
 void keepMaximum(double &stored, double value)
@@ -170,7 +178,7 @@ void addT4(SlipTotals &t, const TaxData_Slip_T4 &s)
     }
 }
 
-void addT5(SlipTotals &t, const TaxData_Slip_T5 &s, const TaxData_T1New *t1)
+void addT5(SlipTotals &t, const TaxData_Slip_T5 &s, const SlipOwner &owner)
 {
     t.t5Box10 += s.box10Share;
     t.t5Box11 += s.box11Share;
@@ -185,7 +193,7 @@ void addT5(SlipTotals &t, const TaxData_Slip_T5 &s, const TaxData_T1New *t1)
     t.t5Box16 += s.box16Share;
     (s.box17Flag ? t.t5Box17Flagged : t.t5Box17) += s.box17Share;
     t.t5Box18 += s.box18Share;
-    (s.amtEFlag || isSenior(t1) ? t.t5AmountESenior : t.t5AmountE) += s.amtEShare;
+    (s.amtEFlag || owner.senior ? t.t5AmountESenior : t.t5AmountE) += s.amtEShare;
     t.t5Box24 += s.box24Share;
     t.t5Box25 += s.box25Share;
     t.t5Box26 += s.box26Share;
@@ -252,10 +260,10 @@ void addOas(SlipTotals &t, const CSlipData_T4AOAS &s)
     t.oasBox23 += s.box23;
 }
 
-void addT4AP(SlipTotals &t, TaxData_Slip_T4AP &s, const TaxData_T1New *t1)
+void addT4AP(SlipTotals &t, TaxData_Slip_T4AP &s, const SlipOwner &owner)
 {
-    if (t1)
-        s.age = t1->GetAge();
+    if (owner.known)
+        s.age = owner.age;
     t.t4apBox14 += s.box14;
     if (isPositive(s.box14) && s.flag3)
         t.t4apBox14Flagged = true;
@@ -304,9 +312,9 @@ double scholarshipWithTaxDeducted(const TaxData_Slip_T4A &s)
     }
 }
 
-void addT4A(SlipTotals &t, const TaxData_Slip_T4A &s, const TaxData_T1New *t1)
+void addT4A(SlipTotals &t, const TaxData_Slip_T4A &s, const SlipOwner &owner)
 {
-    const bool senior = s.flag1 || isSenior(t1);
+    const bool senior = s.flag1 || owner.senior;
     t.t4aBox16 += s.box16;
     t.t4aBox18 += s.box18;
     t.t4aBox20 += s.box20;
@@ -448,15 +456,15 @@ void addT5013(SlipTotals &t, const TaxData_Slip_T5013 &s)
     t.t5013W += part(s.amtW);
 }
 
-void addT4RIF(SlipTotals &t, const TaxData_Slip_T4RIF &s, const TaxData_T1New *t1)
+void addT4RIF(SlipTotals &t, const TaxData_Slip_T4RIF &s, const SlipOwner &owner)
 {
-    const bool senior = s.flag1 || isSenior(t1);
+    const bool senior = s.flag1 || owner.senior;
     (senior ? t.t4rifBox16Senior : t.t4rifBox16) += s.box16;
     t.t4rifBox18 += s.box18;
     (senior ? t.t4rifBox20Senior : t.t4rifBox20) += s.box20;
     bool box22NotSenior = false;
     if (isPositive(s.box22)) {
-        if (s.flag1 || (s.flag2 && isSenior(t1))) {
+        if (s.flag1 || (s.flag2 && owner.senior)) {
             t.t4rifBox22Senior += s.box22;
         } else {
             t.t4rifBox22 += s.box22;
@@ -558,23 +566,24 @@ void addFhsa(SlipTotals &t, const TaxData_Slip_T4FHSA &s)
 // Calls add with the slip as its class, when the object is one.
 template <class Slip, class Add> void addAs(CTaxData_Form *slip, Add add)
 {
-    if (auto *typed = dynamic_cast<Slip *>(slip))
+    if (auto *typed = formAs<Slip>(slip))
         add(*typed);
 }
 
 // An entry of a code without a group, a null object or an object of another class than the
 // code's adds nothing.
-void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const TaxData_T1New *t1)
+void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const SlipOwner &owner)
 {
     switch (slipCode) {
     case SlipType::T4:
         addAs<TaxData_Slip_T4>(slip, [&t](TaxData_Slip_T4 &s) { addT4(t, s); });
         break;
     case SlipType::T4A:
-        addAs<TaxData_Slip_T4A>(slip, [&t, t1](TaxData_Slip_T4A &s) { addT4A(t, s, t1); });
+        addAs<TaxData_Slip_T4A>(slip, [&t, &owner](TaxData_Slip_T4A &s) { addT4A(t, s, owner); });
         break;
     case SlipType::T4AP:
-        addAs<TaxData_Slip_T4AP>(slip, [&t, t1](TaxData_Slip_T4AP &s) { addT4AP(t, s, t1); });
+        addAs<TaxData_Slip_T4AP>(slip,
+                                 [&t, &owner](TaxData_Slip_T4AP &s) { addT4AP(t, s, owner); });
         break;
     case SlipType::T4RSP:
         addAs<TaxData_Slip_T4RSP>(slip, [&t](TaxData_Slip_T4RSP &s) { addT4RSP(t, s); });
@@ -586,10 +595,11 @@ void addSlipToTotals(SlipTotals &t, int slipCode, CTaxData_Form *slip, const Tax
         addAs<CSlipData_T4AOAS>(slip, [&t](CSlipData_T4AOAS &s) { addOas(t, s); });
         break;
     case SlipType::T4RIF:
-        addAs<TaxData_Slip_T4RIF>(slip, [&t, t1](TaxData_Slip_T4RIF &s) { addT4RIF(t, s, t1); });
+        addAs<TaxData_Slip_T4RIF>(slip,
+                                  [&t, &owner](TaxData_Slip_T4RIF &s) { addT4RIF(t, s, owner); });
         break;
     case SlipType::T5:
-        addAs<TaxData_Slip_T5>(slip, [&t, t1](TaxData_Slip_T5 &s) { addT5(t, s, t1); });
+        addAs<TaxData_Slip_T5>(slip, [&t, &owner](TaxData_Slip_T5 &s) { addT5(t, s, owner); });
         break;
     case SlipType::T3:
         addAs<TaxData_Slip_T3>(slip, [&t](TaxData_Slip_T3 &s) { addT3(t, s); });
@@ -663,9 +673,10 @@ std::vector<NeededFormRule> sumSlipList(SlipTotals &totals, const std::vector<Sl
         if (ref.slip)
             ref.slip->preSumSlip();
     }
+    const SlipOwner owner(t1);
     bool hasT4 = false;
     for (const SlipRef &ref : slips) {
-        addSlipToTotals(totals, ref.code, ref.slip, t1);
+        addSlipToTotals(totals, ref.code, ref.slip, owner);
         hasT4 = hasT4 || ref.code == SlipType::T4;
     }
     applyScholarshipRule(totals);

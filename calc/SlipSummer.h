@@ -33,6 +33,7 @@ struct HeldSlipSums
 {
     bool summed = false;
     std::vector<SlipRef> slips; // the list summed; another list is summed again
+    int age = -1;               // the T1 age summed with, -1 without a T1; another age sums again
     SlipTotals totals;
     std::vector<NeededFormRule> rules;
 };

@@ -120,9 +120,8 @@ void IndividualTaxData::TransferSpouseData(bool isCurrentPerson, IndividualTaxDa
     updateProvincialSummary(gstEstimated, partner);
 
     double carryForward = 0;
-    for (const TaxDataEntryStru *entry : m_formList) {
-        if (auto *t1m = entry->type == FormType::T1M ? dynamic_cast<TaxData_T1MNew *>(entry->data)
-                                                     : nullptr)
+    for (const TaxDataEntryStru *entry : formEntriesOfType(FormType::T1M)) {
+        if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(entry->data))
             carryForward += t1m->amountForNextYear();
     }
     summary->t1mCarryForward = carryForward;

@@ -6,6 +6,8 @@
 #include "model/IndividualTaxData.h"
 #include "model/PersonForms.h"
 
+#include <utility>
+
 namespace {
 
 // The employment amounts that both the earned income and the T778 amount count: line 10100,
@@ -50,7 +52,7 @@ double IndividualTaxData::GetEarnedIncomeForT778()
     double earned = employmentPart(*t1);
     if (t1->f12200 >= kAmountTolerance)
         earned += t1->f12200;
-    for (const TaxDataEntryStru *entry : m_formList) {
+    for (const TaxDataEntryStru *entry : std::as_const(m_formList)) {
         const double net = statementNetIncome(entry);
         if (net >= kAmountTolerance)
             earned += net;

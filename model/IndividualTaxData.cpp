@@ -10,6 +10,7 @@
 #include "model/CEnumTaxFormObj.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -72,14 +73,26 @@ void copyValues(CTaxData_Form *target, const CTaxData_Form *source)
         target->copyValuesFrom(*source);
 }
 
-// Each of the other's entries has a match here (by the rule) with the same values.
-template <typename Entry, typename Match>
-bool allMatched(const QList<Entry *> &mine, const QList<Entry *> &theirs, Match matches)
+// Two numbers as one key.
+qint64 matchKey(int first, int second)
 {
+    return (qint64(first) << 32) | quint32(second);
+}
+
+// Each of the other's entries has a match here with the same values: the first of mine with the
+// same key. The first entry of each key is found through a map built once, since a search of the
+// whole list for every entry would make comparing returns of thousands of statements grow with
+// the square of their forms.
+template <typename Entry, typename Key>
+bool allMatched(const QList<Entry *> &mine, const QList<Entry *> &theirs, Key keyOf)
+{
+    std::unordered_map<qint64, const Entry *> firstOfKey;
+    firstOfKey.reserve(size_t(mine.size()));
+    for (const Entry *entry : mine)
+        firstOfKey.emplace(keyOf(*entry), entry);
     for (const Entry *other : theirs) {
-        auto found = std::find_if(mine.begin(), mine.end(),
-                                  [&](const Entry *e) { return matches(*e, *other); });
-        if (found == mine.end() || !sameValues((*found)->data, other->data))
+        const auto found = firstOfKey.find(keyOf(*other));
+        if (found == firstOfKey.end() || !sameValues(found->second->data, other->data))
             return false;
     }
     return true;
@@ -229,21 +242,16 @@ bool IndividualTaxData::isEqual(const IndividualTaxData &other) const
         m_slipList.size() != other.m_slipList.size() ||
         m_noteList.size() != other.m_noteList.size())
         return false;
-    const bool formsMatch = allMatched(
-        m_formList, other.m_formList,
-        [](const TaxDataEntryStru &mine, const TaxDataEntryStru &theirs) {
-            return mine.type == theirs.type && (!IsMultipleForm(mine.type) || mine.id == theirs.id);
-        });
+    // A form matches by its type, and by its id too where a type may have several forms; a
+    // slip by its type and id; a note by its key.
+    const bool formsMatch = allMatched(m_formList, other.m_formList, [](const TaxDataEntryStru &e) {
+        return matchKey(e.type, IsMultipleForm(e.type) ? e.id : 0);
+    });
     const bool slipsMatch =
         formsMatch && allMatched(m_slipList, other.m_slipList,
-                                 [](const TaxDataEntryStru &mine, const TaxDataEntryStru &theirs) {
-                                     return mine.type == theirs.type && mine.id == theirs.id;
-                                 });
-    return slipsMatch &&
-           allMatched(m_noteList, other.m_noteList,
-                      [](const TaxNoteEntryStru &mine, const TaxNoteEntryStru &theirs) {
-                          return mine.key == theirs.key;
-                      });
+                                 [](const TaxDataEntryStru &e) { return matchKey(e.type, e.id); });
+    return slipsMatch && allMatched(m_noteList, other.m_noteList,
+                                    [](const TaxNoteEntryStru &e) { return matchKey(e.key, 0); });
 }
 
 // Forms.

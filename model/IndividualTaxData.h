@@ -168,9 +168,9 @@ public:
     // Slip totals: fills fresh totals, adds the forms the slips require and names them.
     void SumSlips(SlipTotals &totals, std::set<int> &neededForms);
     // While held, the slips are summed once and every later SumSlips hands out the same
-    // totals and codes (and still ensures the forms): for a run of trials that change neither
-    // a slip nor the person's T1 age, such as the sharing optimiser's. A change to the slip list
-    // sums again. Returns whether the sums were held before.
+    // totals and codes (and still ensures the forms): for a run that changes no slip, such as
+    // the passes of one recalculation or the sharing optimiser's trials. A change to the slip
+    // list or to the person's T1 age sums again. Returns whether the sums were held before.
     bool holdSlipSums(bool hold);
     // The HTML slip summary; always 0. Adds the forms the slips require, as every sum does.
     int WriteSlipSummary(QTextStream &out);

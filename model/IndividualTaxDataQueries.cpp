@@ -16,6 +16,7 @@
 #include "ordane/Utilities.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,44 +36,39 @@ bool isPresent(double amount)
     return amount >= kAmountTolerance;
 }
 
-// The T5013 form objects of the list.
-QList<const CTaxData_T5013 *> t5013Forms(const QList<TaxDataEntryStru *> &list)
+// The T5013 form objects of the person, in list order. Each query below reads the form index:
+// a walk of the whole list would touch every statement of a large return several times a pass.
+QList<const CTaxData_T5013 *> t5013Forms(const IndividualTaxData &person)
 {
     QList<const CTaxData_T5013 *> out;
-    for (const TaxDataEntryStru *entry : list) {
-        if (entry->type != FormType::T5013)
-            continue;
-        if (const auto *t5013 = dynamic_cast<const CTaxData_T5013 *>(entry->data))
+    for (const TaxDataEntryStru *entry : person.formEntriesOfType(FormType::T5013)) {
+        if (const auto *t5013 = formAs<const CTaxData_T5013>(entry->data))
             out.append(t5013);
     }
     return out;
 }
 
 // True when an entry of one of the types exists, or a T5013 answers the query above 0.
-bool hasIncome(const QList<TaxDataEntryStru *> &list, std::initializer_list<int> types,
+bool hasIncome(const IndividualTaxData &person, std::initializer_list<int> types,
                int (CTaxData_T5013::*query)() const)
 {
-    for (const TaxDataEntryStru *entry : list) {
-        if (std::find(types.begin(), types.end(), entry->type) != types.end())
-            return true;
-    }
-    const QList<const CTaxData_T5013 *> partnerships = t5013Forms(list);
+    if (std::any_of(types.begin(), types.end(),
+                    [&person](int type) { return person.hasForm(type); }))
+        return true;
+    const QList<const CTaxData_T5013 *> partnerships = t5013Forms(person);
     return std::any_of(partnerships.begin(), partnerships.end(),
                        [query](const CTaxData_T5013 *t5013) { return (t5013->*query)() > 0; });
 }
 
 // A T2125 of code 125 with data of the kind (0 business, 1 professional), or a T5013 income.
-bool hasT2125Income(const QList<TaxDataEntryStru *> &list, int kind,
-                    int (CTaxData_T5013::*query)() const)
+bool hasT2125Income(const IndividualTaxData &person, int kind, int (CTaxData_T5013::*query)() const)
 {
-    for (const TaxDataEntryStru *entry : list) {
-        const auto *t2125 = entry->type == FormType::T2125
-                                ? dynamic_cast<const TaxData_T2125_New *>(entry->data)
-                                : nullptr;
+    for (const TaxDataEntryStru *entry : person.formEntriesOfType(FormType::T2125)) {
+        const auto *t2125 = formAs<const TaxData_T2125_New>(entry->data);
         if (t2125 && t2125->kind == kind)
             return true;
     }
-    return hasIncome(list, {}, query);
+    return hasIncome(person, {}, query);
 }
 
 // The net income a self-employment form of the entry counts with; 0 for other entries.
@@ -80,20 +76,20 @@ double selfEmploymentNetIncome(const TaxDataEntryStru *entry)
 {
     switch (entry->type) {
     case FormType::T1163:
-        if (const auto *t1163 = dynamic_cast<const TaxData_T1163New *>(entry->data))
+        if (const auto *t1163 = formAs<const TaxData_T1163New>(entry->data))
             return t1163->netIncome;
         break;
     case FormType::T2042:
-        if (const auto *t2042 = dynamic_cast<const TaxData_T2042New *>(entry->data))
+        if (const auto *t2042 = formAs<const TaxData_T2042New>(entry->data))
             return t2042->netIncome;
         break;
     case FormType::T2121:
-        if (const auto *t2121 = dynamic_cast<const TaxData_T2121New *>(entry->data))
+        if (const auto *t2121 = formAs<const TaxData_T2121New>(entry->data))
             return t2121->netIncome;
         break;
     case FormType::T2125:
     case FormType::T2125C:
-        if (const auto *t2125 = dynamic_cast<const TaxData_T2125_New *>(entry->data))
+        if (const auto *t2125 = formAs<const TaxData_T2125_New>(entry->data))
             return t2125->countedNetIncome();
         break;
     default:
@@ -402,44 +398,41 @@ void IndividualTaxData::fillPreparerInfo()
 
 bool IndividualTaxData::hasRentalIncome()
 {
-    return hasIncome(m_formList, {FormType::T776}, &CTaxData_T5013::HaveRentalIncome);
+    return hasIncome(*this, {FormType::T776}, &CTaxData_T5013::HaveRentalIncome);
 }
 
 bool IndividualTaxData::hasBusinessIncome()
 {
-    return hasT2125Income(m_formList, 0, &CTaxData_T5013::HaveBusinessIncome);
+    return hasT2125Income(*this, 0, &CTaxData_T5013::HaveBusinessIncome);
 }
 
 bool IndividualTaxData::hasFishingIncome()
 {
-    return hasIncome(m_formList, {FormType::T2121}, &CTaxData_T5013::HaveFishIncome);
+    return hasIncome(*this, {FormType::T2121}, &CTaxData_T5013::HaveFishIncome);
 }
 
 bool IndividualTaxData::hasFarmingIncome()
 {
-    return hasIncome(m_formList, {FormType::T1163, FormType::T2042, FormType::T1273},
+    return hasIncome(*this, {FormType::T1163, FormType::T2042, FormType::T1273},
                      &CTaxData_T5013::HaveFarmIncome);
 }
 
 bool IndividualTaxData::hasCommissionIncome()
 {
-    return hasIncome(m_formList, {FormType::T2125C}, &CTaxData_T5013::HaveCommissionIncome);
+    return hasIncome(*this, {FormType::T2125C}, &CTaxData_T5013::HaveCommissionIncome);
 }
 
 bool IndividualTaxData::hasProfessionalIncome()
 {
-    return hasT2125Income(m_formList, 1, &CTaxData_T5013::HaveProfessionalIncome);
+    return hasT2125Income(*this, 1, &CTaxData_T5013::HaveProfessionalIncome);
 }
 
 bool IndividualTaxData::hasSelfEmploymentForms()
 {
     int count = 0;
-    for (const TaxDataEntryStru *entry : m_formList) {
-        const auto *end = std::end(kSelfEmploymentTypes);
-        if (std::find(std::begin(kSelfEmploymentTypes), end, entry->type) != end)
-            ++count;
-    }
-    for (const CTaxData_T5013 *t5013 : t5013Forms(m_formList))
+    for (int type : kSelfEmploymentTypes)
+        count += countFormsOfType(type);
+    for (const CTaxData_T5013 *t5013 : t5013Forms(*this))
         count += t5013->GetCountOfSFDForms(false);
     return count > 0;
 }
@@ -447,9 +440,9 @@ bool IndividualTaxData::hasSelfEmploymentForms()
 int IndividualTaxData::countSFDForms()
 {
     int count = 0;
-    for (const CTaxData_T5013 *t5013 : t5013Forms(m_formList))
+    for (const CTaxData_T5013 *t5013 : t5013Forms(*this))
         count += t5013->GetCountOfSFDForms(true);
-    for (const TaxDataEntryStru *entry : m_formList) {
+    for (const TaxDataEntryStru *entry : std::as_const(m_formList)) {
         // The T1273 gives two records (farming and its AgriStability part).
         if (entry->type == FormType::T1273)
             count += 2;
@@ -462,12 +455,14 @@ int IndividualTaxData::countSFDForms()
 double IndividualTaxData::sumSelfEmploymentIncome()
 {
     double sum = 0;
-    for (const TaxDataEntryStru *entry : m_formList) {
+    // In list order, as the amounts have always been added (a walk of the entries alone, the
+    // list left shared with the form index).
+    for (const TaxDataEntryStru *entry : std::as_const(m_formList)) {
         const double net = selfEmploymentNetIncome(entry);
         if (isPresent(net))
             sum += net;
     }
-    for (const CTaxData_T5013 *t5013 : t5013Forms(m_formList))
+    for (const CTaxData_T5013 *t5013 : t5013Forms(*this))
         sum += t5013->GetTotalNonLossNetIncome();
     return sum;
 }
@@ -532,7 +527,7 @@ bool IndividualTaxData::hasChildDependants() const
 TaxDataEntryStru *IndividualTaxData::addAnotherForm(int type)
 {
     const bool exists =
-        std::any_of(m_formList.begin(), m_formList.end(),
+        std::any_of(m_formList.cbegin(), m_formList.cend(),
                     [type](const TaxDataEntryStru *e) { return e->type == type && e->data; });
     return exists ? addForm(type, takeNextId(), true, 0, true) : nullptr;
 }

@@ -3,6 +3,7 @@
 #include "model/FamilyTaxData.h"
 
 #include "app/WaitCursor.h"
+#include "calc/SlipSumsHeld.h"
 #include "marrow/FederalForms.h"
 #include "marrow/FederalSchedules.h"
 #include "marrow/TaxData_T1New.h"
@@ -37,30 +38,6 @@ struct Side
     double total() const { return interest + gains + pension; }
 };
 
-// The trials write amounts of the T1s, the elections and the gift schedules only: no slip and
-// no birth date changes, so each person sums the slips once for the whole run, as it is.
-class SlipSumsHeld
-{
-public:
-    SlipSumsHeld(IndividualTaxData &taxpayer, IndividualTaxData &spouse)
-        : m_persons{&taxpayer, &spouse}
-    {
-        for (int i = 0; i < 2; ++i)
-            m_wasHeld[i] = m_persons[i]->holdSlipSums(true);
-    }
-    ~SlipSumsHeld()
-    {
-        for (int i = 0; i < 2; ++i)
-            m_persons[i]->holdSlipSums(m_wasHeld[i]);
-    }
-    SlipSumsHeld(const SlipSumsHeld &) = delete;
-    SlipSumsHeld &operator=(const SlipSumsHeld &) = delete;
-
-private:
-    IndividualTaxData *m_persons[2];
-    bool m_wasHeld[2] = {false, false};
-};
-
 } // namespace
 
 void FamilyTaxData::ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *trials)
@@ -73,7 +50,9 @@ void FamilyTaxData::ShareAmountsBetweenSpouses(DataShareAmtDlg &amounts, int *tr
     if (!mine.t1 || !theirs.t1)
         return;
     WaitCursorScope wait;
-    SlipSumsHeld held(*m_taxpayer, *m_spouse);
+    // The trials write amounts of the T1s, the elections and the gift schedules only: no slip
+    // and no birth date changes, so each person sums the slips once for the whole run.
+    const SlipSumsHeld held(taxpayer(), spouse());
 
     CBracketList brackets;
     brackets.init();
@@ -188,7 +167,7 @@ void FamilyTaxData::OptimizePensionSplit(double maximum, double &best, int *tria
     auto *electionTheirs = formOf<TaxData_T1032_New>(*m_spouse, FormType::T1032, true);
     if (!electionMine || !electionTheirs)
         return;
-    SlipSumsHeld held(*m_taxpayer, *m_spouse);
+    const SlipSumsHeld held(taxpayer(), spouse());
     const SplitTrial trial = [&](double split) {
         electionMine->electedAmount = split;
         electionTheirs->electedAmount = split;
@@ -205,7 +184,7 @@ void FamilyTaxData::OptimizeDonationSplit(double low, double high, double joint,
     auto *giftsTheirs = formOf<TaxData_Sch9>(*m_spouse, FormType::SCH9, true);
     if (!giftsMine || !giftsTheirs)
         return;
-    SlipSumsHeld held(*m_taxpayer, *m_spouse);
+    const SlipSumsHeld held(taxpayer(), spouse());
     giftsMine->donationSharing = best;
     giftsTheirs->donationSharing = joint - best;
     const SplitTrial trial = [&](double share) {

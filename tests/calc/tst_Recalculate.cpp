@@ -6,15 +6,19 @@
 #include "PluginFolder.h"
 #include "ReturnFixture.h"
 #include "TestMain.h"
+#include "calc/SlipTotals.h"
 #include "marrow/BusinessForms.h"
 #include "marrow/EmploymentSlips.h"
 #include "marrow/FederalForms.h"
+#include "marrow/InvestmentSlips.h"
+#include "marrow/TaxData_T1New.h"
 #include "marrow/TypeCodes.h"
 #include "model/FamilyTaxData.h"
 #include "model/ReturnFile.h"
 #include "plugin/TestPluginRecorder.h"
 
 #include <memory>
+#include <set>
 
 using namespace CalcFixture;
 
@@ -56,6 +60,21 @@ void link(TaxDataEntryStru *one, TaxDataEntryStru *other)
     other->linkedId = one->id;
 }
 
+// A coupled return of the fixture beside the real plug-in.
+struct FixtureCouple
+{
+    PluginFolder folder;
+    FamilyTaxData family{0};
+
+    bool setUp(int slipsEach, int statementsEach)
+    {
+        if (!folder.linkRealPlugin(ReturnFixture::kProvince))
+            return false;
+        ReturnFixture::fillCoupledReturn(family, slipsEach, statementsEach);
+        return true;
+    }
+};
+
 } // namespace
 
 class TestRecalculate : public QObject
@@ -79,6 +98,9 @@ private slots:
     void fileWithEmptyTaxpayerRecord();
     void recalculatingTwiceEqualsOnce();
     void heldSlipSumsCalculateAlike();
+    void heldSlipSumsFollowTheAge_data();
+    void heldSlipSumsFollowTheAge();
+    void statementAddedRemovedAndAddedAgain();
 };
 
 void TestRecalculate::coupledOrder_data()
@@ -438,6 +460,88 @@ void TestRecalculate::heldSlipSumsCalculateAlike()
     QVERIFY(held.isEqual(plain));
     for (IndividualTaxData *person : {held.taxpayer(), held.spouse()})
         QVERIFY(person->holdSlipSums(false));
+}
+
+void TestRecalculate::heldSlipSumsFollowTheAge_data()
+{
+    // The T5's amount E of 250 goes to the senior's total from 65 on, else to the other one.
+    QTest::addColumn<QDate>("before");
+    QTest::addColumn<QDate>("after");
+    QTest::addColumn<double>("otherBefore");
+    QTest::addColumn<double>("seniorBefore");
+    QTest::addColumn<double>("otherAfter");
+    QTest::addColumn<double>("seniorAfter");
+    QTest::newRow("turns 65") << QDate(1962, 11, 2) << QDate(1958, 3, 14) << 250.0 << 0.0 << 0.0
+                              << 250.0;
+    QTest::newRow("under 65 again")
+        << QDate(1958, 3, 14) << QDate(1962, 11, 2) << 0.0 << 250.0 << 250.0 << 0.0;
+}
+
+// Held sums are summed again when the T1 age changes, as a wizard's new birth date does
+// between the passes of one recalculation.
+void TestRecalculate::heldSlipSumsFollowTheAge()
+{
+    QFETCH(QDate, before);
+    QFETCH(QDate, after);
+    QFETCH(double, otherBefore);
+    QFETCH(double, seniorBefore);
+    QFETCH(double, otherAfter);
+    QFETCH(double, seniorAfter);
+    FixtureCouple couple;
+    QVERIFY(couple.setUp(0, 0));
+    IndividualTaxData &person = *couple.family.taxpayer();
+    auto *t5 = static_cast<TaxData_Slip_T5 *>(person.addSlip(SlipType::T5, 0, 0)->data);
+    t5->amtE = 250.0;
+    t1Of(person)->birthDate = before;
+    QVERIFY(!person.holdSlipSums(true));
+    SlipTotals first;
+    std::set<int> neededForms;
+    person.SumSlips(first, neededForms);
+
+    t1Of(person)->birthDate = after;
+    SlipTotals second;
+    person.SumSlips(second, neededForms);
+
+    QCOMPARE(first.t5AmountE, otherBefore);
+    QCOMPARE(first.t5AmountESenior, seniorBefore);
+    QCOMPARE(second.t5AmountE, otherAfter);
+    QCOMPARE(second.t5AmountESenior, seniorAfter);
+    QVERIFY(person.holdSlipSums(false));
+}
+
+// The queries by form type follow the form list between recalculations: a business statement
+// added, removed and added again gives the self-employment amounts each time.
+void TestRecalculate::statementAddedRemovedAndAddedAgain()
+{
+    FixtureCouple couple;
+    QVERIFY(couple.setUp(3, 0));
+    FamilyTaxData &family = couple.family;
+    ReturnFixture::bringToLoadedState(family);
+    IndividualTaxData &person = *family.taxpayer();
+    const auto addStatement = [&person] {
+        auto *t2125 = static_cast<TaxData_T2125_New *>(
+            person.addForm(FormType::T2125, 0, true, 0, true)->data);
+        t2125->grossIncome = 12000.0;
+        t2125->expenses = 1750.5;
+        t2125->ownFlag = true;
+        return t2125;
+    };
+    const auto check = [&family, &person](double income, int province, int partnerFlag) {
+        family.Recalculate(0, nullptr);
+        QCOMPARE(double(t1Of(person)->selfEmploymentIncome), income);
+        QCOMPARE(int(t1Of(person)->selfEmploymentProvince), province);
+        QCOMPARE(int(t1Of(*family.spouse())->partnerSelfEmployed), partnerFlag);
+    };
+    check(0.0, 0, 0);
+
+    TaxData_T2125_New *statement = addStatement();
+    check(10249.5, ReturnFixture::kProvince, 1);
+
+    person.removeForm(statement, true, false);
+    check(0.0, 0, 0);
+
+    addStatement();
+    check(10249.5, ReturnFixture::kProvince, 1);
 }
 
 QV_TEST_MAIN(TestRecalculate)
