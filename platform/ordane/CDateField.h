@@ -9,7 +9,11 @@
 class CDateField : public CField
 {
 public:
-    CDateField(FieldOwner *owner, const char *name, const QDate &defaultValue = QDate());
+    Q_ALWAYS_INLINE CDateField(FieldOwner *owner, const char *name,
+                               const QDate &defaultValue = QDate())
+        : CField(owner, name), m_date(defaultValue), m_default(defaultValue)
+    {
+    }
 
     const QDate &date() const { return m_date; }
     const QTime &time() const { return m_time; }

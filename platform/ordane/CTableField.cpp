@@ -73,18 +73,6 @@ CTableField::~CTableField()
         c->~CField();
 }
 
-CField &CTableField::cell(int row, int column)
-{
-    Q_ASSERT(row >= 0 && row < m_rows && column >= 0 && column < columnCount());
-    return *m_cells[size_t(row) * m_columns.size() + size_t(column)];
-}
-
-const CField &CTableField::cell(int row, int column) const
-{
-    Q_ASSERT(row >= 0 && row < m_rows && column >= 0 && column < columnCount());
-    return *m_cells[size_t(row) * m_columns.size() + size_t(column)];
-}
-
 namespace {
 template <typename T> T &typed(CField &f, FieldType expected)
 {
@@ -186,7 +174,8 @@ bool CTableField::readValue(MyDataStream &in, int version)
         in.setCorrupt();
         return false;
     }
-    std::vector<FieldType> types;
+    // The block's column types, on the stack: a return reads thousands of tables.
+    FieldType types[kMaxColumns];
     for (qint32 c = 0; c < cols; ++c) {
         quint8 code = 0;
         in >> code;
@@ -197,18 +186,31 @@ bool CTableField::readValue(MyDataStream &in, int version)
             in.setCorrupt();
             return false;
         }
-        types.push_back(FieldType(code));
+        types[c] = FieldType(code);
     }
     if (!in.fitsRemaining(qint64(rows) * cols, 1))
         return false;
+    return readCells(in, version, rows, types, cols);
+}
+
+bool CTableField::readCells(MyDataStream &in, int version, qint32 rows, const FieldType *types,
+                            qint32 columns)
+{
+    const int known = qMin(int(columns), columnCount());
     for (qint32 r = 0; r < rows; ++r) {
-        for (qint32 c = 0; c < cols; ++c) {
-            if (r < m_rows && c < columnCount()) {
-                if (!cell(r, c).readValue(in, version))
+        for (qint32 c = 0; c < columns; ++c) {
+            if (r >= m_rows || c >= known) {
+                if (!CField::createDetached(types[c])->readValue(in, version))
                     return false;
-            } else if (!CField::createDetached(types[size_t(c)])->readValue(in, version)) {
-                return false;
+                continue;
             }
+            CField &target = cell(r, c);
+            // An amount, the usual cell, is read without the virtual call.
+            const bool read = types[c] == FieldType::Float
+                                  ? static_cast<CFloatField &>(target).readAmount(in)
+                                  : target.readValue(in, version);
+            if (!read)
+                return false;
         }
     }
     return true;

@@ -26,8 +26,8 @@ public:
     FieldType columnType(int column) const { return m_columns[size_t(column)]; }
 
     // A cell of the column's type; asking for another type is a programming error.
-    CField &cell(int row, int column);
-    const CField &cell(int row, int column) const;
+    CField &cell(int row, int column) { return *m_cells[cellIndex(row, column)]; }
+    const CField &cell(int row, int column) const { return *m_cells[cellIndex(row, column)]; }
     CIntField &intAt(int row, int column);
     CFloatField &amountAt(int row, int column);
     CStringField &textAt(int row, int column);
@@ -49,6 +49,15 @@ public:
     static constexpr int kMaxColumns = 256;
 
 private:
+    size_t cellIndex(int row, int column) const
+    {
+        Q_ASSERT(row >= 0 && row < m_rows && column >= 0 && column < columnCount());
+        return size_t(row) * m_columns.size() + size_t(column);
+    }
+    // Reads the cells of a block of rows x types.size() cells.
+    bool readCells(MyDataStream &in, int version, qint32 rows, const FieldType *types,
+                   qint32 columns);
+
     int m_rows;
     std::vector<FieldType> m_columns;
     // The cells are built in place in one block, row by row: a loaded return builds thousands

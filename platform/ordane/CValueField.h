@@ -23,7 +23,8 @@ public:
     }
 
 protected:
-    CValueField(FieldOwner *owner, const char *name, const T &defaultValue)
+    // Always inline, as CField's: see there.
+    Q_ALWAYS_INLINE CValueField(FieldOwner *owner, const char *name, const T &defaultValue)
         : CField(owner, name), m_value(defaultValue), m_default(defaultValue)
     {
     }

@@ -190,25 +190,35 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     // Blocks list the fields in registration order: try the next slot before any look-up.
     size_t next = 0;
     for (qint32 i = 0; i < count; ++i) {
-        // The usual entry: the next slot's amount, whole in memory, read in one step.
+        // The usual entry: the next slot's name and type, whole in memory, read past in place.
+        // An amount, most fields of a return, is read in the same step.
         qint64 left = 0;
         if (const char *at = in.bytesInPlace(left); at && next < m_fields.size() && left > 0) {
             const int length = quint8(at[0]);
             CField *slot = m_fields[next];
-            if (length > 0 && left >= length + 2 + qint64(sizeof(double)) &&
-                quint8(at[length + 1]) == quint8(FieldType::Float) &&
-                slot->hasName(at + 1, length) && slot->type() == FieldType::Float) {
-                const quint64 bits = qFromBigEndian<quint64>(at + length + 2);
-                double value = 0;
-                std::memcpy(&value, &bits, sizeof value);
-                in.skipInPlace(length + 2 + qint64(sizeof value));
-                if (!std::isfinite(value)) {
-                    in.setCorrupt();
-                    return false;
+            if (length > 0 && left >= length + 2 && slot->hasName(at + 1, length)) {
+                const FieldType type = slot->type();
+                if (quint8(at[length + 1]) == quint8(type) && type != FieldType::Float) {
+                    in.skipInPlace(length + 2);
+                    if (!slot->readValue(in, version))
+                        return false;
+                    ++next;
+                    continue;
                 }
-                static_cast<CFloatField *>(slot)->setValue(value);
-                ++next;
-                continue;
+                if (quint8(at[length + 1]) == quint8(type) &&
+                    left >= length + 2 + qint64(sizeof(double))) {
+                    const quint64 bits = qFromBigEndian<quint64>(at + length + 2);
+                    double value = 0;
+                    std::memcpy(&value, &bits, sizeof value);
+                    in.skipInPlace(length + 2 + qint64(sizeof value));
+                    if (!std::isfinite(value)) {
+                        in.setCorrupt();
+                        return false;
+                    }
+                    static_cast<CFloatField *>(slot)->setValue(value);
+                    ++next;
+                    continue;
+                }
             }
         }
         quint8 nameLength = 0;
