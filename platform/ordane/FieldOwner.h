@@ -51,7 +51,7 @@ private:
     void registerField(CField *field);
     // The usual registration, inline in a field's constructor: no prefix, no name index yet
     // and room left in the list. False, with nothing done, when registerField must do it.
-    bool appendField(CField *field)
+    Q_ALWAYS_INLINE bool appendField(CField *field)
     {
         if (!m_prefix.isEmpty() || !m_index.isEmpty() || m_fields.size() == m_fields.capacity())
             return false;
