@@ -11,7 +11,7 @@ class CDateField : public CField
 public:
     Q_ALWAYS_INLINE CDateField(FieldOwner *owner, const char *name,
                                const QDate &defaultValue = QDate())
-        : CField(owner, name), m_date(defaultValue), m_default(defaultValue)
+        : CField(owner, name, FieldType::Date), m_date(defaultValue), m_default(defaultValue)
     {
     }
 
@@ -35,7 +35,6 @@ public:
     int getMonth() const { return m_date.month(); }
     int getDay() const { return m_date.day(); }
 
-    FieldType type() const override { return FieldType::Date; }
     void reset() override
     {
         m_date = m_default;

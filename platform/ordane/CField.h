@@ -40,7 +40,9 @@ public:
     bool hasName(const QByteArray &n) const { return hasName(n.constData(), n.size()); }
     bool sameName(const CField &other) const { return hasName(other.m_nameData, other.m_nameSize); }
 
-    virtual FieldType type() const = 0;
+    // Kept in the field rather than asked of its class: the loops over every field of a return
+    // ask it of each.
+    FieldType type() const { return m_type; }
     // Back to the value the field was built with.
     virtual void reset() = 0;
     // Both take a field of the same type; another type is ignored (copy) or unequal.
@@ -71,8 +73,8 @@ protected:
     // loaded return builds thousands of fields.
     // Always inline, also into a form's constructor of a hundred fields: a literal name is then
     // measured when the program is built, and the usual field joins its owner without a call.
-    Q_ALWAYS_INLINE CField(FieldOwner *owner, const char *name)
-        : m_nameData(name), m_nameSize(int(__builtin_strlen(name)))
+    Q_ALWAYS_INLINE CField(FieldOwner *owner, const char *name, FieldType type)
+        : m_nameData(name), m_nameSize(int(__builtin_strlen(name))), m_type(type)
     {
         // A block stores a name's length in one byte.
         Q_ASSERT(!owner || (m_nameSize > 0 && m_nameSize <= FieldOwner::kMaxNameLength));
@@ -115,5 +117,6 @@ private:
     // Points at the literal, or at m_ownName when a prefix makes a name of its own.
     const char *m_nameData = "";
     int m_nameSize = 0;
+    FieldType m_type;
     QByteArray m_ownName;
 };

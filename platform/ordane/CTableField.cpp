@@ -91,7 +91,7 @@ bool asBuilt(const CField &field)
 
 CTableField::CTableField(FieldOwner *owner, const char *name, int rows,
                          std::initializer_list<FieldType> columns)
-    : CField(owner, name), m_rows(rows < 0 ? 0 : rows), m_columns(columns)
+    : CField(owner, name, FieldType::Table), m_rows(rows < 0 ? 0 : rows), m_columns(columns)
 {
     // A reader refuses larger tables, so none is built.
     Q_ASSERT(m_rows <= kMaxRows && columnCount() <= kMaxColumns);

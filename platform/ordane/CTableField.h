@@ -36,7 +36,6 @@ public:
     CDateField &dateAt(int row, int column);
     CBoolField &flagAt(int row, int column);
 
-    FieldType type() const override { return FieldType::Table; }
     void reset() override;
     void copyFrom(const CField &other) override;
     bool equals(const CField &other) const override;
