@@ -13,6 +13,8 @@
 
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace {
 
 constexpr int kVersion = 1;
@@ -47,16 +49,19 @@ void fillEveryCell(CTableField &table)
     }
 }
 
-// The table's block as writeValue writes it to a real file, read back whole.
-QByteArray writtenBlock(const CTableField &table, const QString &path)
+// The table's block as writeValue writes it to a real file, read back whole; with bufferBytes
+// above 0 through a stream that gathers that many bytes at a time.
+QByteArray writtenBlock(const CTableField &table, const QString &path, int bufferBytes = 0)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QByteArray();
     {
-        MyDataStream out(&file);
-        table.writeValue(out, kVersion);
-        if (out.status() != QDataStream::Ok)
+        std::unique_ptr<MyDataStream> out = bufferBytes > 0
+                                                ? std::make_unique<MyDataStream>(&file, bufferBytes)
+                                                : std::make_unique<MyDataStream>(&file);
+        table.writeValue(*out, kVersion);
+        if (!out->finish())
             return QByteArray();
     }
     file.close();
@@ -98,13 +103,18 @@ private:
 void TestTableCells::unusedCellsWriteBuiltValues_data()
 {
     QTest::addColumn<bool>("touched");
-    QTest::newRow("never used") << false;
-    QTest::newRow("each built") << true;
+    QTest::addColumn<int>("bufferBytes");
+    QTest::newRow("never used") << false << 0;
+    QTest::newRow("each built") << true << 0;
+    // A buffer smaller than the block: cells land on both sides of its sends.
+    QTest::newRow("never used, buffered") << false << 10;
+    QTest::newRow("each built, buffered") << true << 10;
 }
 
 void TestTableCells::unusedCellsWriteBuiltValues()
 {
     QFETCH(bool, touched);
+    QFETCH(int, bufferBytes);
     Owner owner;
     if (touched)
         touchEveryCell(owner.rows);
@@ -116,7 +126,7 @@ void TestTableCells::unusedCellsWriteBuiltValues()
                                                "0000000000000000ffffffff"
                                                "00");
     const QByteArray expected = QByteArray::fromHex("00000003000000050102030405") + row + row + row;
-    const QByteArray written = writtenBlock(owner.rows, m_dir.filePath("built.bin"));
+    const QByteArray written = writtenBlock(owner.rows, m_dir.filePath("built.bin"), bufferBytes);
     QCOMPARE(written.toHex(), expected.toHex());
     QCOMPARE(owner.rows.writtenBytes(kVersion), qint64(expected.size()));
 }
