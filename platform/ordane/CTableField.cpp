@@ -106,6 +106,29 @@ void writeBuilt(MyDataStream &out, FieldType type)
     }
 }
 
+// How many of the left bytes at are the built bytes of a cell of the type; 0 when they are not.
+// Each size a fixed comparison, as writeBuilt's copies.
+int builtBytesAt(const char *at, qint64 left, FieldType type)
+{
+    const auto same = [&](const char *built, int size) {
+        return left >= size && std::memcmp(at, built, size_t(size)) == 0 ? size : 0;
+    };
+    switch (type) {
+    case FieldType::Int:
+    case FieldType::String:
+        return same(kZeros, 4);
+    case FieldType::Float:
+        return same(kZeros, 8);
+    case FieldType::Date:
+        return same(kNoDate, 12);
+    case FieldType::Bool:
+        return same(kZeros, 1);
+    case FieldType::Table:
+        break;
+    }
+    return 0;
+}
+
 // Whether the field holds what a cell of its type holds as built.
 bool asBuilt(const CField &field)
 {
@@ -305,12 +328,10 @@ bool CTableField::readCells(MyDataStream &in, int version, qint32 rows, const Fi
             if (!target) {
                 // A cell not built, given its built value, stays so: most cells of a table are
                 // never set.
-                const BuiltBytes built = builtBytes(types[c]);
                 qint64 left = 0;
                 const char *at = in.bytesInPlace(left);
-                if (at && left >= built.size &&
-                    std::memcmp(at, built.data, size_t(built.size)) == 0) {
-                    in.skipInPlace(built.size);
+                if (const int size = at ? builtBytesAt(at, left, types[c]) : 0) {
+                    in.skipInPlace(size);
                     continue;
                 }
                 target = &buildCell(index);

@@ -1,8 +1,10 @@
 // FieldOwner: registration, copy, comparison and the field-list block.
 #include "ordane/FieldOwner.h"
 
+#include "ordane/CBoolField.h"
 #include "ordane/CField.h"
 #include "ordane/CFloatField.h"
+#include "ordane/CIntField.h"
 #include "ordane/MyDataStream.h"
 
 #include <QtEndian>
@@ -191,34 +193,61 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     size_t next = 0;
     for (qint32 i = 0; i < count; ++i) {
         // The usual entry: the next slot's name and type, whole in memory, read past in place.
-        // An amount, most fields of a return, is read in the same step.
         qint64 left = 0;
         if (const char *at = in.bytesInPlace(left); at && next < m_fields.size() && left > 0) {
             const int length = quint8(at[0]);
             CField *slot = m_fields[next];
-            if (length > 0 && left >= length + 2 && slot->hasName(at + 1, length)) {
-                const FieldType type = slot->type();
-                if (quint8(at[length + 1]) == quint8(type) && type != FieldType::Float) {
-                    in.skipInPlace(length + 2);
-                    if (!slot->readValue(in, version))
-                        return false;
-                    ++next;
-                    continue;
-                }
-                if (quint8(at[length + 1]) == quint8(type) &&
-                    left >= length + 2 + qint64(sizeof(double))) {
-                    const quint64 bits = qFromBigEndian<quint64>(at + length + 2);
-                    double value = 0;
-                    std::memcpy(&value, &bits, sizeof value);
-                    in.skipInPlace(length + 2 + qint64(sizeof value));
-                    if (!std::isfinite(value)) {
-                        in.setCorrupt();
-                        return false;
+            if (length > 0 && left >= length + 2 && slot->hasName(at + 1, length) &&
+                quint8(at[length + 1]) == quint8(slot->type())) {
+                const char *value = at + length + 2;
+                const qint64 valueBytes = left - (length + 2);
+                // An amount, a whole number or a flag: the value read in the same step.
+                switch (slot->type()) {
+                case FieldType::Float:
+                    if (valueBytes >= qint64(sizeof(double))) {
+                        const quint64 bits = qFromBigEndian<quint64>(value);
+                        double amount = 0;
+                        std::memcpy(&amount, &bits, sizeof amount);
+                        in.skipInPlace(length + 2 + qint64(sizeof amount));
+                        if (!std::isfinite(amount)) {
+                            in.setCorrupt();
+                            return false;
+                        }
+                        static_cast<CFloatField *>(slot)->setValue(amount);
+                        ++next;
+                        continue;
                     }
-                    static_cast<CFloatField *>(slot)->setValue(value);
-                    ++next;
-                    continue;
+                    break;
+                case FieldType::Int:
+                    if (valueBytes >= qint64(sizeof(qint32))) {
+                        in.skipInPlace(length + 2 + qint64(sizeof(qint32)));
+                        static_cast<CIntField *>(slot)->setValue(qFromBigEndian<qint32>(value));
+                        ++next;
+                        continue;
+                    }
+                    break;
+                case FieldType::Bool:
+                    if (valueBytes >= 1) {
+                        const quint8 flag = quint8(value[0]);
+                        in.skipInPlace(length + 3);
+                        if (flag > 1) {
+                            in.setCorrupt();
+                            return false;
+                        }
+                        static_cast<CBoolField *>(slot)->setValue(flag == 1);
+                        ++next;
+                        continue;
+                    }
+                    break;
+                default:
+                    break;
                 }
+                // Any other value, or one cut short, is read by the field past the header.
+                in.skipInPlace(length + 2);
+                if (!slot->readValue(in, version))
+                    return false;
+                ++next;
+                continue;
             }
         }
         quint8 nameLength = 0;
