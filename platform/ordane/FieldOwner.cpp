@@ -19,7 +19,7 @@ namespace {
 // Fields an owner has room for before its list first grows.
 constexpr size_t kFirstRoom = 64;
 // How many fields ahead a walk over every field asks for the memory it will need.
-constexpr size_t kPrefetchAhead = 4;
+constexpr size_t kPrefetchAhead = 16;
 } // namespace
 
 void FieldOwner::registerField(CField *field)
