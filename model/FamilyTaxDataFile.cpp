@@ -83,8 +83,8 @@ int FamilyTaxData::readWhole(unsigned char edition, MyDataStream &stream)
         if (!dialog.getInput(text) || !checkPassword(CString(text)))
             return resultNumber(ReturnFileResult::PasswordRefused);
     }
-    m_taxpayer->afterLoad(edition);
-    m_spouse->afterLoad(edition);
+    // Each person's record ran its afterLoad as it was read; the forms it adds need nothing of
+    // the other person or of the dependants.
     fillDependants();
     setCoupledFlags();
     serializeSettings(edition, stream);

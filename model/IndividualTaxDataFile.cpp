@@ -39,6 +39,9 @@ constexpr int kReservedIntFrom = 65989;
 // Ids a damaged counter could push past the int range.
 constexpr int kHighestNextId = 0x7FFF0000;
 
+// How many entries ahead a save asks for the memory of the entries it will write.
+constexpr int kEntriesAhead = 4;
+
 // The smallest form, slip and note record: type and the block's marker and flags.
 constexpr qint64 kMinRecordBytes = 12;
 
@@ -170,7 +173,15 @@ int IndividualTaxData::writeRecord(MyDataStream &ar)
     auto writeEntries = [&](const QList<TaxDataEntryStru *> &list) {
         ar << qint32(std::count_if(list.begin(), list.end(),
                                    [](const TaxDataEntryStru *e) { return e->data != nullptr; }));
-        for (TaxDataEntryStru *entry : list) {
+        for (int i = 0; i < list.size(); ++i) {
+            // A large return is far beyond the caches, and each entry and object lies on its
+            // own: ask for a later entry, and the next entry's object, while this one is
+            // written.
+            if (i + kEntriesAhead < list.size())
+                __builtin_prefetch(list[i + kEntriesAhead]);
+            if (i + 1 < list.size())
+                __builtin_prefetch(list[i + 1]->data);
+            const TaxDataEntryStru *entry = list[i];
             if (!entry->data)
                 continue;
             ar << qint32(entry->type) << qint32(entry->id) << qint32(entry->linkedId);

@@ -6,7 +6,7 @@
 class CBoolField : public CValueField<bool, FieldType::Bool>
 {
 public:
-    CBoolField(FieldOwner *owner, const char *name, bool defaultValue = false)
+    Q_ALWAYS_INLINE CBoolField(FieldOwner *owner, const char *name, bool defaultValue = false)
         : CValueField(owner, name, defaultValue)
     {
     }

@@ -14,11 +14,6 @@ constexpr qint32 kNoTime = -1;
 constexpr qint32 kMsPerDay = 24 * 60 * 60 * 1000;
 } // namespace
 
-CDateField::CDateField(FieldOwner *owner, const char *name, const QDate &defaultValue)
-    : CField(owner, name), m_date(defaultValue), m_default(defaultValue)
-{
-}
-
 void CDateField::setCurTime()
 {
     const QDateTime time = now();

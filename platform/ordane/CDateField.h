@@ -9,7 +9,11 @@
 class CDateField : public CField
 {
 public:
-    CDateField(FieldOwner *owner, const char *name, const QDate &defaultValue = QDate());
+    Q_ALWAYS_INLINE CDateField(FieldOwner *owner, const char *name,
+                               const QDate &defaultValue = QDate())
+        : CField(owner, name, FieldType::Date), m_date(defaultValue), m_default(defaultValue)
+    {
+    }
 
     const QDate &date() const { return m_date; }
     const QTime &time() const { return m_time; }
@@ -31,7 +35,6 @@ public:
     int getMonth() const { return m_date.month(); }
     int getDay() const { return m_date.day(); }
 
-    FieldType type() const override { return FieldType::Date; }
     void reset() override
     {
         m_date = m_default;

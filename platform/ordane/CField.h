@@ -1,11 +1,12 @@
 // CField: base of the typed fields that register themselves by name with their owner.
 #pragma once
 
+#include "ordane/FieldOwner.h"
+
 #include <QByteArray>
 #include <cstring>
 #include <memory>
 
-class FieldOwner;
 class MyDataStream;
 class QString;
 
@@ -34,12 +35,14 @@ public:
     int nameSize() const { return m_nameSize; }
     bool hasName(const char *data, int size) const
     {
-        return size == m_nameSize && std::memcmp(data, m_nameData, size_t(size)) == 0;
+        return size == m_nameSize && sameBytes(data, m_nameData, size);
     }
     bool hasName(const QByteArray &n) const { return hasName(n.constData(), n.size()); }
     bool sameName(const CField &other) const { return hasName(other.m_nameData, other.m_nameSize); }
 
-    virtual FieldType type() const = 0;
+    // Kept in the field rather than asked of its class: the loops over every field of a return
+    // ask it of each.
+    FieldType type() const { return m_type; }
     // Back to the value the field was built with.
     virtual void reset() = 0;
     // Both take a field of the same type; another type is ignored (copy) or unequal.
@@ -68,10 +71,14 @@ protected:
     // A null owner leaves the field unregistered. The name is a string literal (or text that
     // outlives the field): without a prefix the field refers to it and makes no copy, since a
     // loaded return builds thousands of fields.
-    // Inline, so that a field's literal name is measured when the program is built.
-    CField(FieldOwner *owner, const char *name) : m_nameData(name), m_nameSize(int(qstrlen(name)))
+    // Always inline, also into a form's constructor of a hundred fields: a literal name is then
+    // measured when the program is built, and the usual field joins its owner without a call.
+    Q_ALWAYS_INLINE CField(FieldOwner *owner, const char *name, FieldType type)
+        : m_nameData(name), m_nameSize(int(__builtin_strlen(name))), m_type(type)
     {
-        if (owner)
+        // A block stores a name's length in one byte.
+        Q_ASSERT(!owner || (m_nameSize > 0 && m_nameSize <= FieldOwner::kMaxNameLength));
+        if (owner && !owner->appendField(this))
             joinOwner(*owner);
     }
 
@@ -79,8 +86,37 @@ private:
     // Takes the owner's prefix, if it has one, and registers with it.
     void joinOwner(FieldOwner &owner);
 
+    // Whether the size bytes at a and b are equal; inline, since most names are a few bytes
+    // and a library call for each cost more than the comparison.
+    static bool sameBytes(const char *a, const char *b, int size)
+    {
+        if (size >= 8) {
+            for (; size > 8; size -= 8, a += 8, b += 8) {
+                if (load<quint64>(a) != load<quint64>(b))
+                    return false;
+            }
+            // The last eight bytes, overlapping those compared already.
+            return load<quint64>(a + size - 8) == load<quint64>(b + size - 8);
+        }
+        if (size >= 4)
+            return load<quint32>(a) == load<quint32>(b) &&
+                   load<quint32>(a + size - 4) == load<quint32>(b + size - 4);
+        for (int i = 0; i < size; ++i) {
+            if (a[i] != b[i])
+                return false;
+        }
+        return true;
+    }
+    template <typename T> static T load(const char *at)
+    {
+        T v;
+        std::memcpy(&v, at, sizeof v);
+        return v;
+    }
+
     // Points at the literal, or at m_ownName when a prefix makes a name of its own.
     const char *m_nameData = "";
     int m_nameSize = 0;
+    FieldType m_type;
     QByteArray m_ownName;
 };

@@ -9,7 +9,7 @@
 class CFloatField : public CValueField<double, FieldType::Float>
 {
 public:
-    CFloatField(FieldOwner *owner, const char *name, double defaultValue = 0.0)
+    Q_ALWAYS_INLINE CFloatField(FieldOwner *owner, const char *name, double defaultValue = 0.0)
         : CValueField(owner, name, defaultValue)
     {
     }

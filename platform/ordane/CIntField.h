@@ -6,7 +6,7 @@
 class CIntField : public CValueField<int, FieldType::Int>
 {
 public:
-    CIntField(FieldOwner *owner, const char *name, int defaultValue = 0)
+    Q_ALWAYS_INLINE CIntField(FieldOwner *owner, const char *name, int defaultValue = 0)
         : CValueField(owner, name, defaultValue)
     {
     }

@@ -10,13 +10,14 @@ int s_largeThreshold = 0;
 // A UTF-16 unit takes at most three UTF-8 bytes.
 constexpr quint32 kBytesPerUnit = 3;
 
-// The text a field is built with. An empty default is the shared empty text (empty, not null,
-// as from a conversion) with no allocation of its own: a loaded return builds thousands.
-CString defaultText(const char *text)
+} // namespace
+
+// An empty default is the shared empty text (empty, not null, as from a conversion) with no
+// allocation of its own: a loaded return builds thousands.
+CString CStringField::defaultText(const char *text)
 {
     return text && !*text ? CString(QString(QLatin1String(""))) : CString(text);
 }
-} // namespace
 
 void CStringField::setLargeSizeSerializeOption(int fromVersion, int threshold)
 {
@@ -36,12 +37,6 @@ int CStringField::largeSizeThreshold()
 bool CStringField::largeTextsAllowed(int version)
 {
     return s_largeThreshold <= 0 || version >= s_largeFromVersion;
-}
-
-CStringField::CStringField(FieldOwner *owner, const char *name, int length,
-                           const char *defaultValue)
-    : CValueField(owner, name, defaultText(defaultValue)), m_length(length)
-{
 }
 
 bool CStringField::IsEmptyIfRemoveBlank() const
@@ -90,6 +85,6 @@ bool CStringField::readValue(MyDataStream &in, int version)
         in.setCorrupt();
         return false;
     }
-    m_value = text;
+    m_value.swap(text);
     return true;
 }

@@ -8,8 +8,11 @@ class CStringField : public CValueField<CString, FieldType::String>
 {
 public:
     // length is the width an entry widget allows; the field itself never cuts a text.
-    CStringField(FieldOwner *owner, const char *name, int length = 50,
-                 const char *defaultValue = "");
+    Q_ALWAYS_INLINE CStringField(FieldOwner *owner, const char *name, int length = 50,
+                                 const char *defaultValue = "")
+        : CValueField(owner, name, defaultText(defaultValue)), m_length(length)
+    {
+    }
 
     operator const CString &() const { return m_value; }
     CStringField &operator=(const QString &v)
@@ -38,5 +41,8 @@ public:
     static bool largeTextsAllowed(int version);
 
 private:
+    // The text a field is built with.
+    static CString defaultText(const char *text);
+
     int m_length;
 };

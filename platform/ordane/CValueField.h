@@ -9,7 +9,6 @@ public:
     const T &value() const { return m_value; }
     void setValue(const T &v) { m_value = v; }
 
-    FieldType type() const override { return Kind; }
     void reset() override { m_value = m_default; }
     // One class per type code, so a field of the same type is of this class.
     void copyFrom(const CField &other) override
@@ -23,8 +22,9 @@ public:
     }
 
 protected:
-    CValueField(FieldOwner *owner, const char *name, const T &defaultValue)
-        : CField(owner, name), m_value(defaultValue), m_default(defaultValue)
+    // Always inline, as CField's: see there.
+    Q_ALWAYS_INLINE CValueField(FieldOwner *owner, const char *name, const T &defaultValue)
+        : CField(owner, name, Kind), m_value(defaultValue), m_default(defaultValue)
     {
     }
 

@@ -1,8 +1,10 @@
 // FieldOwner: registration, copy, comparison and the field-list block.
 #include "ordane/FieldOwner.h"
 
+#include "ordane/CBoolField.h"
 #include "ordane/CField.h"
 #include "ordane/CFloatField.h"
+#include "ordane/CIntField.h"
 #include "ordane/MyDataStream.h"
 
 #include <QtEndian>
@@ -17,7 +19,7 @@ namespace {
 // Fields an owner has room for before its list first grows.
 constexpr size_t kFirstRoom = 64;
 // How many fields ahead a walk over every field asks for the memory it will need.
-constexpr size_t kPrefetchAhead = 4;
+constexpr size_t kPrefetchAhead = 16;
 } // namespace
 
 void FieldOwner::registerField(CField *field)
@@ -190,23 +192,60 @@ bool FieldOwner::readFields(MyDataStream &in, int version)
     // Blocks list the fields in registration order: try the next slot before any look-up.
     size_t next = 0;
     for (qint32 i = 0; i < count; ++i) {
-        // The usual entry: the next slot's amount, whole in memory, read in one step.
+        // The usual entry: the next slot's name and type, whole in memory, read past in place.
         qint64 left = 0;
         if (const char *at = in.bytesInPlace(left); at && next < m_fields.size() && left > 0) {
             const int length = quint8(at[0]);
             CField *slot = m_fields[next];
-            if (length > 0 && left >= length + 2 + qint64(sizeof(double)) &&
-                quint8(at[length + 1]) == quint8(FieldType::Float) &&
-                slot->hasName(at + 1, length) && slot->type() == FieldType::Float) {
-                const quint64 bits = qFromBigEndian<quint64>(at + length + 2);
-                double value = 0;
-                std::memcpy(&value, &bits, sizeof value);
-                in.skipInPlace(length + 2 + qint64(sizeof value));
-                if (!std::isfinite(value)) {
-                    in.setCorrupt();
-                    return false;
+            if (length > 0 && left >= length + 2 && slot->hasName(at + 1, length) &&
+                quint8(at[length + 1]) == quint8(slot->type())) {
+                const char *value = at + length + 2;
+                const qint64 valueBytes = left - (length + 2);
+                // An amount, a whole number or a flag: the value read in the same step.
+                switch (slot->type()) {
+                case FieldType::Float:
+                    if (valueBytes >= qint64(sizeof(double))) {
+                        const quint64 bits = qFromBigEndian<quint64>(value);
+                        double amount = 0;
+                        std::memcpy(&amount, &bits, sizeof amount);
+                        in.skipInPlace(length + 2 + qint64(sizeof amount));
+                        if (!std::isfinite(amount)) {
+                            in.setCorrupt();
+                            return false;
+                        }
+                        static_cast<CFloatField *>(slot)->setValue(amount);
+                        ++next;
+                        continue;
+                    }
+                    break;
+                case FieldType::Int:
+                    if (valueBytes >= qint64(sizeof(qint32))) {
+                        in.skipInPlace(length + 2 + qint64(sizeof(qint32)));
+                        static_cast<CIntField *>(slot)->setValue(qFromBigEndian<qint32>(value));
+                        ++next;
+                        continue;
+                    }
+                    break;
+                case FieldType::Bool:
+                    if (valueBytes >= 1) {
+                        const quint8 flag = quint8(value[0]);
+                        in.skipInPlace(length + 3);
+                        if (flag > 1) {
+                            in.setCorrupt();
+                            return false;
+                        }
+                        static_cast<CBoolField *>(slot)->setValue(flag == 1);
+                        ++next;
+                        continue;
+                    }
+                    break;
+                default:
+                    break;
                 }
-                static_cast<CFloatField *>(slot)->setValue(value);
+                // Any other value, or one cut short, is read by the field past the header.
+                in.skipInPlace(length + 2);
+                if (!slot->readValue(in, version))
+                    return false;
                 ++next;
                 continue;
             }

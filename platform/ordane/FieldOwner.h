@@ -49,6 +49,15 @@ public:
 private:
     friend class CField;
     void registerField(CField *field);
+    // The usual registration, inline in a field's constructor: no prefix, no name index yet
+    // and room left in the list. False, with nothing done, when registerField must do it.
+    Q_ALWAYS_INLINE bool appendField(CField *field)
+    {
+        if (!m_prefix.isEmpty() || !m_index.isEmpty() || m_fields.size() == m_fields.capacity())
+            return false;
+        m_fields.push_back(field);
+        return true;
+    }
     // Position of the field of that name (or that a read alias names), -1 when none.
     int indexOf(const QByteArray &name) const;
     int indexForRead(const QByteArray &name) const;

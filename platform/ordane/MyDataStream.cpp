@@ -276,7 +276,7 @@ void MyDataStream::setCorrupt()
     setStatus(QDataStream::ReadCorruptData);
 }
 
-bool MyDataStream::fitsRemaining(qint64 count, qint64 minBytesEach)
+bool MyDataStream::fitsRemainingSlowly(qint64 count, qint64 minBytesEach)
 {
     if (status() != QDataStream::Ok)
         return false;

@@ -120,7 +120,14 @@ public:
 
     // Whether count items of at least minBytesEach bytes can still follow; false marks the
     // stream corrupt. Keeps a damaged count from turning into an allocation.
-    bool fitsRemaining(qint64 count, qint64 minBytesEach);
+    bool fitsRemaining(qint64 count, qint64 minBytesEach)
+    {
+        // Over bytes in memory the answer is at hand (the status check stays with the base).
+        if (readsInPlace() && count >= 0 && minBytesEach > 0 &&
+            count <= m_cursor->remaining() / minBytesEach)
+            return status() == Ok;
+        return fitsRemainingSlowly(count, minBytesEach);
+    }
 
     // Texts as a 32-bit byte length and UTF-8 bytes. writeText cuts a text to maxBytes (at a
     // character boundary), so that a block never holds what its reader refuses; readText
@@ -173,6 +180,7 @@ private:
         return *this;
     }
     void readPastEnd();
+    bool fitsRemainingSlowly(qint64 count, qint64 minBytesEach);
     // Copies up to length bytes from memory; a short read marks the stream past its end.
     int readMemory(char *buffer, int length);
 
