@@ -299,9 +299,14 @@ int IndividualTaxData::CalculatePass4(bool, int, TaxData_T1New &t1)
     MinimumTax::finish(*this);
     FederalFormSteps::respAccumulatedIncome(*this, t1);
     // The advance payments of the Canada workers benefit each person received (the slips put
-    // them on Schedule 6 in pass 1) are paid back with the net federal tax.
+    // them on Schedule 6 in pass 1) are paid back with the net federal tax, where line 45300
+    // pays the year's benefit (docs/TaxFigures2025.md).
     auto *sch6 = formOf<TaxData_Sch6>(*this, FormType::SCH6);
-    t1.f41500 = sch6 ? roundCents(std::max(0.0, sch6->rc210Box10 + sch6->rc210Box11)) : 0.0;
+    const bool benefitComputed =
+        TaxData_Sch6::benefitComputedFor(t1.getMainTaxProvince(), t1.IsEmmigrant());
+    t1.f41500 = sch6 && benefitComputed
+                    ? roundCents(std::max(0.0, sch6->rc210Box10 + sch6->rc210Box11))
+                    : 0.0;
     t1.CalculateFedTax();
 
     T2209FormList t2209;

@@ -128,8 +128,7 @@ void TaxData_Sch6::Calculate01()
     basicBenefit = 0.0;
     disabilitySupplement = 0.0;
     f45300 = 0.0;
-    if (province == ProvinceCode::QC || province == ProvinceCode::AB ||
-        province == ProvinceCode::NU || emigrant)
+    if (!benefitComputedFor(province, emigrant))
         return;
     if (fullTimeStudent != 0 && childrenUnder19 <= 0)
         return;

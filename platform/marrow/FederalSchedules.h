@@ -227,6 +227,13 @@ public:
     // 0 (their 2025 figures are not in the published figures used), and so does a full-time
     // student without an eligible dependant.
     void Calculate01();
+    // Whether the benefit is worked out for a resident of the province (and an emigrant): the
+    // advance payments are only paid back where the year's benefit is paid too.
+    static bool benefitComputedFor(int province, bool emigrant)
+    {
+        return !emigrant && province != ProvinceCode::QC && province != ProvinceCode::AB &&
+               province != ProvinceCode::NU;
+    }
 
     // Part 1 (the basic benefit) holds an income, so the schedule goes with the filing.
     bool isFirstPartInNetfile() const
