@@ -160,22 +160,21 @@ int IndividualTaxData::CalculatePass5(bool, int, TaxData_T1New &t1)
         formOf<TaxData_Sch3>(*this, FormType::SCH3), formOf<TaxData_Sch9>(*this, FormType::SCH9),
         t1206, t2209, t691, t1219, formOf<TaxData_T2017New>(*this, FormType::T2017));
     // The territorial carbon price rebates: each form is computed between the plug-in's hooks,
-    // so the plug-in may prepare it and read its result.
+    // so the plug-in may prepare it and read its result; 0 without the form.
+    auto rebateBetweenHooks = [this](int type, auto *form) {
+        if (!form)
+            return 0.0;
+        m_provsTaxMgr.beforeFormCalculation(type, form);
+        form->Calculate01();
+        m_provsTaxMgr.afterFormCalculation(type, form);
+        return form->rebate.value();
+    };
     auto *t225 = formOf<TaxData_T225>(*this, FormType::T225);
-    if (t225) {
+    if (t225)
         t225->age = t1.GetAge();
-        m_provsTaxMgr.beforeFormCalculation(FormType::T225, t225);
-        t225->Calculate01();
-        m_provsTaxMgr.afterFormCalculation(FormType::T225, t225);
-    }
-    auto *t224 = formOf<TaxData_T224>(*this, FormType::T224);
-    if (t224) {
-        m_provsTaxMgr.beforeFormCalculation(FormType::T224, t224);
-        t224->Calculate01();
-        m_provsTaxMgr.afterFormCalculation(FormType::T224, t224);
-    }
-    t1.territorialAmount1 = t224 ? t224->rebate.value() : 0.0;
-    t1.territorialAmount2 = t225 ? t225->rebate.value() : 0.0;
+    t1.territorialAmount2 = rebateBetweenHooks(FormType::T225, t225);
+    t1.territorialAmount1 =
+        rebateBetweenHooks(FormType::T224, formOf<TaxData_T224>(*this, FormType::T224));
     if (m_province != ProvinceCode::YT) {
         t1.territorialAmount1 = 0.0;
         t1.territorialAmount2 = 0.0;

@@ -1,6 +1,7 @@
 // The further form classes (filing, authorisation and credit forms).
 #pragma once
 
+#include "marrow/FederalRates2025.h"
 #include "marrow/FormFields.h"
 #include "marrow/TypeCodes.h"
 #include "ordane/TemplateEngine.h"
@@ -555,11 +556,6 @@ public:
     CFloatField netTaxOwing{this, "netTaxOwing"};
     CFloatField quarterly{this, "quarterly"};
 
-    // Instalments are due when the net tax owing is more than 3,000 (1,800 for a resident of
-    // Quebec, whose provincial tax is not on this return); docs/TaxFigures2025.md.
-    static constexpr double kThreshold = 3000;
-    static constexpr double kThresholdQuebec = 1800;
-
     // The instalments on this year's figures: the net tax owing of the instalment chart (net
     // federal tax, social benefits repayment and provincial tax, less the tax deducted and the
     // refundable credits), in four equal parts when it is above the threshold. The provincial
@@ -571,8 +567,9 @@ public:
         const double credits = t1.f43700 + t1.f44000 + t1.f45300 + t1.f45350 + t1.f45355 +
                                t1.f47555 + provincialAmount2;
         netTaxOwing = qMax(0.0, qRound64((payable - credits) * 100.0) / 100.0);
-        const double threshold =
-            t1.getMainTaxProvince() == ProvinceCode::QC ? kThresholdQuebec : kThreshold;
+        const double threshold = t1.getMainTaxProvince() == ProvinceCode::QC
+                                     ? FederalRates2025::kInstalmentThresholdQuebec
+                                     : FederalRates2025::kInstalmentThreshold;
         quarterly = netTaxOwing > threshold ? qRound64(netTaxOwing * 100.0 / 4.0) / 100.0 : 0.0;
         for (CFloatField *instalment : {&summary.instalmentMarch, &summary.instalmentJune,
                                         &summary.instalmentSeptember, &summary.instalmentDecember})

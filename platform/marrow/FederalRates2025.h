@@ -4,8 +4,8 @@
 // ("Federal"); the tag after a figure says R (read as published) or D (derived there).
 //
 // Not published in a source found, so left out where they would apply (the step gives 0 and
-// docs/TaxFigures2025.md names them): the EI benefit repayment threshold and rate, the Canada
-// workers benefit figures for Quebec, Alberta and Nunavut and the secondary-earner exclusion,
+// docs/TaxFigures2025.md names them): the Canada workers benefit figures for Quebec, Alberta
+// and Nunavut and the secondary-earner exclusion,
 // the minimum tax's add-back of the resource deductions and its part for donated securities,
 // and the investment tax credit rate of the other qualifying expenditures (T2038).
 #pragma once
@@ -134,6 +134,11 @@ constexpr double kCwbDisabilityPhaseOutRateBoth = 0.075;  // ..._both_spouses_el
 // an eligible dependant, a child under 19 at the end of the year (R).
 constexpr double kCwbStudentMonths = 3;
 constexpr int kCwbDependantMaxAge = 18;
+
+// Instalments are due when the net tax owing is more than 3,000 (1,800 for a resident of
+// Quebec, whose provincial tax is not on the federal return).
+constexpr double kInstalmentThreshold = 3000;       // R
+constexpr double kInstalmentThresholdQuebec = 1800; // R
 
 // Canada training credit (line 45350): half of the year's eligible tuition fees, at most the
 // limit on the notice of assessment, for a resident all year aged 26 to 65 at the end of it.
