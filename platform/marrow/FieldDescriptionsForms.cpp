@@ -282,7 +282,7 @@ const FieldDescriptionRow kT2043[] = {
 };
 
 const FieldDescriptionRow kInstalments[] = {
-    amount("netTaxOwing", "Net tax owing"),
+    result("netTaxOwing", "Net tax owing"),
     amount("provincialAmount1", "Provincial or territorial tax"),
     amount("provincialAmount2", "Other provincial or territorial amounts"),
     result("quarterly", "Quarterly instalment"),
@@ -398,9 +398,11 @@ const FieldDescriptionRow kT2209[] = {
 };
 
 const FieldDescriptionRow kT224[] = {
-    amount("generalUcc", "Eligible Yukon UCC of your business", "Yukon business"),
+    amount("generalUcc", "Eligible Yukon undepreciated capital cost (UCC) of your business",
+           "Yukon business"),
     amount("generalRebate", "General business carbon price rebate claimed"),
-    amount("miningUcc", "Eligible Yukon mining UCC", "Yukon mining business"),
+    amount("miningUcc", "Eligible Yukon mining undepreciated capital cost (UCC)",
+           "Yukon mining business"),
     amount("miningRebate", "Mining business carbon price rebate claimed"),
     result("rebate", "Yukon business carbon price rebate (line 47900)"),
 };

@@ -77,6 +77,8 @@ const FieldDescriptionRow kSch6[] = {
     amount("38107", "Line 38107: Working income of your eligible spouse"),
     amount("38109", "Line 38109: Adjusted net income of your eligible spouse"),
     amount("adjustedFamilyIncome", "Adjusted family net income"),
+    result("basicBenefit", "Basic Canada workers benefit"),
+    result("disabilitySupplement", "Canada workers benefit disability supplement"),
     result("45300", "Line 45300: Canada workers benefit"),
 };
 
